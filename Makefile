@@ -1,0 +1,32 @@
+# Quillmark: the two everyday commands are `make run` and `make test`.
+JOBS ?= $(shell nproc)
+RELEASE_DIR := build
+TEST_DIR := build-asan
+
+.PHONY: deps build run test bench clean
+
+deps:
+	./scripts/install-deps
+
+$(RELEASE_DIR)/CMakeCache.txt:
+	cmake -S . -B $(RELEASE_DIR) -DCMAKE_BUILD_TYPE=Release
+
+build: deps $(RELEASE_DIR)/CMakeCache.txt
+	cmake --build $(RELEASE_DIR) -j $(JOBS)
+
+run: build
+	./$(RELEASE_DIR)/src/quillmark
+
+$(TEST_DIR)/CMakeCache.txt:
+	cmake -S . -B $(TEST_DIR) -DCMAKE_BUILD_TYPE=Debug -DQM_SANITIZE=ON
+
+test: deps $(TEST_DIR)/CMakeCache.txt
+	cmake --build $(TEST_DIR) -j $(JOBS)
+	cd $(TEST_DIR) && ctest --output-on-failure -j $(JOBS)
+
+bench: build
+	cmake --build $(RELEASE_DIR) -j $(JOBS) --target benchmarks
+	@for b in $(RELEASE_DIR)/bench/bench_*; do echo "== $$b"; $$b; done
+
+clean:
+	rm -rf $(RELEASE_DIR) $(TEST_DIR)

@@ -1,0 +1,200 @@
+#include "app/settingsfile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#define SI_NO_CONVERSION
+#include <SimpleIni.h>
+
+#include <memory>
+#include <optional>
+
+namespace {
+
+using Ini = CSimpleIniCaseA;
+
+enum class LoadResult { Loaded, Missing, Unreadable, Binary };
+
+// Reads the file into a fresh parser. Lines without "=" are kept as keys without value so
+// that a write never drops what a user typed by hand.
+LoadResult load(const QString &path, Ini &ini)
+{
+    ini.SetUnicode(false);
+    ini.SetMultiKey(false);
+    ini.SetAllowKeyOnly(true);
+    QFile file(path);
+    if (!file.exists())
+        return LoadResult::Missing;
+    if (!file.open(QIODevice::ReadOnly))
+        return LoadResult::Unreadable;
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return LoadResult::Unreadable;
+    if (bytes.contains('\0'))
+        return LoadResult::Binary;
+    if (ini.LoadData(bytes.constData(), size_t(bytes.size())) < 0)
+        return LoadResult::Binary;
+    return LoadResult::Loaded;
+}
+
+std::optional<QString> rawValue(const QString &path, const QString &section, const QString &key)
+{
+    Ini ini;
+    if (load(path, ini) != LoadResult::Loaded)
+        return std::nullopt;
+    const char *v = ini.GetValue(section.toUtf8().constData(), key.toUtf8().constData(), nullptr);
+    if (!v)
+        return std::nullopt;
+    QString value = QString::fromUtf8(v).trimmed();
+    if (value.size() >= 2 && value.startsWith(u'"') && value.endsWith(u'"'))
+        value = value.mid(1, value.size() - 2);
+    return value;
+}
+
+// Values that would lose characters to trimming or quote removal are stored quoted.
+QByteArray encodeValue(const QString &value)
+{
+    const bool needsQuotes = !value.isEmpty() && (value.front().isSpace() || value.back().isSpace() ||
+                                                  (value.size() >= 2 && value.startsWith(u'"') &&
+                                                   value.endsWith(u'"')));
+    QByteArray bytes = value.toUtf8();
+    bytes.replace('\r', ' ').replace('\n', ' ');
+    return needsQuotes ? '"' + bytes + '"' : bytes;
+}
+
+std::optional<int> parseInt(const QString &text)
+{
+    bool ok = false;
+    int value = 0;
+    if (text.startsWith(u'$'))
+        value = int(text.mid(1).toUInt(&ok, 16));
+    else if (text.startsWith(QLatin1String("0x"), Qt::CaseInsensitive))
+        value = int(text.mid(2).toUInt(&ok, 16));
+    else
+        value = text.toInt(&ok, 10);
+    if (!ok)
+        return std::nullopt;
+    return value;
+}
+
+} // namespace
+
+SettingsFile::SettingsFile(QString path, ErrorSink onError)
+    : m_path(std::move(path)), m_onError(std::move(onError))
+{
+}
+
+QString SettingsFile::readString(const QString &section, const QString &key, const QString &def) const
+{
+    return rawValue(m_path, section, key).value_or(def);
+}
+
+int SettingsFile::readInt(const QString &section, const QString &key, int def) const
+{
+    const auto raw = rawValue(m_path, section, key);
+    if (!raw)
+        return def;
+    return parseInt(*raw).value_or(def);
+}
+
+bool SettingsFile::readBool(const QString &section, const QString &key, bool def) const
+{
+    return readInt(section, key, def ? 1 : 0) != 0;
+}
+
+bool SettingsFile::hasKey(const QString &section, const QString &key) const
+{
+    return rawValue(m_path, section, key).has_value();
+}
+
+bool SettingsFile::fail(const QString &reason)
+{
+    m_lastError = QStringLiteral("The settings file %1 could not be written: %2")
+                      .arg(QDir::toNativeSeparators(m_path), reason);
+    if (m_onError)
+        m_onError(m_lastError);
+    return false;
+}
+
+namespace {
+
+// Loads the file for a change; fails (and the file stays as it is) when its content could not
+// be read, so that a write never replaces settings it could not see.
+std::optional<QString> loadForChange(const QString &path, Ini &ini)
+{
+    switch (load(path, ini)) {
+    case LoadResult::Loaded:
+    case LoadResult::Missing:
+        return std::nullopt;
+    case LoadResult::Unreadable:
+        return QStringLiteral("it cannot be read, so it was left as it is");
+    case LoadResult::Binary:
+        return QStringLiteral("it holds binary data, so it was left as it is");
+    }
+    return std::nullopt;
+}
+
+std::optional<QString> save(const QString &path, const Ini &ini)
+{
+    std::string out;
+    if (ini.Save(out) < 0)
+        return QStringLiteral("the settings could not be composed");
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return file.errorString();
+    if (file.write(out.data(), qint64(out.size())) != qint64(out.size()))
+        return file.errorString();
+    if (!file.commit())
+        return file.errorString();
+    return std::nullopt;
+}
+
+} // namespace
+
+bool SettingsFile::writeString(const QString &section, const QString &key, const QString &value)
+{
+    Ini ini;
+    if (auto error = loadForChange(m_path, ini))
+        return fail(*error);
+    const QByteArray s = section.toUtf8(), k = key.toUtf8(), v = encodeValue(value);
+    const char *old = ini.GetValue(s.constData(), k.constData(), nullptr);
+    if (old && v == old) {
+        m_lastError.clear();
+        return true;
+    }
+    if (ini.SetValue(s.constData(), k.constData(), v.constData()) < 0)
+        return fail(QStringLiteral("out of memory"));
+    if (auto error = save(m_path, ini))
+        return fail(*error);
+    m_lastError.clear();
+    return true;
+}
+
+bool SettingsFile::writeInt(const QString &section, const QString &key, int value)
+{
+    return writeString(section, key, QString::number(value));
+}
+
+bool SettingsFile::writeBool(const QString &section, const QString &key, bool value)
+{
+    return writeString(section, key, value ? QStringLiteral("1") : QStringLiteral("0"));
+}
+
+bool SettingsFile::eraseSection(const QString &section)
+{
+    Ini ini;
+    if (auto error = loadForChange(m_path, ini))
+        return fail(*error);
+    const QByteArray s = section.toUtf8();
+    if (!ini.GetSection(s.constData())) {
+        m_lastError.clear();
+        return true;
+    }
+    ini.Delete(s.constData(), nullptr);
+    if (auto error = save(m_path, ini))
+        return fail(*error);
+    m_lastError.clear();
+    return true;
+}

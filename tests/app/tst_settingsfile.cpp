@@ -1,0 +1,4 @@
+#include <QtTest>
+class TestSettingsFile : public QObject { Q_OBJECT };
+QTEST_GUILESS_MAIN(TestSettingsFile)
+#include "tst_settingsfile.moc"
