@@ -1,1 +1,89 @@
-int main() { return 0; }
+#include "app/commandline.h"
+#include "app/firststart.h"
+#include "app/homefolder.h"
+#include "app/instanceguard.h"
+#include "app/messageboxprompter.h"
+#include "app/settingsfile.h"
+#include "app/startupsteps.h"
+#include "app/tmdimain.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+#include <cstdio>
+
+namespace {
+
+QString shippedDataDir()
+{
+    const QString installed = QDir(QCoreApplication::applicationDirPath())
+                                  .absoluteFilePath(QStringLiteral("../" QM_INSTALLED_DATA_DIR));
+    if (QFileInfo(installed).isDir())
+        return QDir::cleanPath(installed);
+    return QStringLiteral(QM_SOURCE_DATA_DIR);
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QStringList words;
+    for (int i = 1; i < argc; ++i)
+        words << QString::fromLocal8Bit(argv[i]);
+    const CommandLine line = CommandLine::parse(words);
+    if (line.action == CommandLine::Action::Help) {
+        std::fputs(CommandLine::helpText().toLocal8Bit().constData(), stdout);
+        return 0;
+    }
+    if (line.action == CommandLine::Action::Version) {
+        std::printf("Quillmark %s\n", QM_VERSION);
+        return 0;
+    }
+
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("quillmark"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Quillmark"));
+    QApplication::setApplicationVersion(QStringLiteral(QM_VERSION));
+
+    MessageBoxPrompter prompter;
+    const HomeFolder home(
+        HomeFolder::choose(QCoreApplication::applicationDirPath(),
+                           QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)));
+    QString error;
+    if (!home.createFolders(&error)) {
+        prompter.error(error);
+        return 1;
+    }
+    home.copyShippedData(shippedDataDir());
+
+    bool writeErrorShown = false;
+    SettingsFile settings(home.settingsPath(), [&](const QString &message) {
+        // One message a run is enough: every later write would fail the same way.
+        if (!writeErrorShown) {
+            writeErrorShown = true;
+            prompter.error(message);
+        }
+    });
+    FirstStart::prepare(settings);
+    StartupSteps::handOver(settings, prompter, line.fileName, QDir::currentPath());
+
+    InstanceGuard guard(home.path());
+    if (guard.handOverToRunningCopy())
+        return 0;
+    guard.listen();
+
+    TMDImain frame(home, settings, prompter);
+    prompter.setParent(&frame);
+    QObject::connect(&guard, &InstanceGuard::activationRequested, &frame, [&frame] {
+        if (frame.isMinimized())
+            frame.showNormal();
+        frame.raise();
+        frame.activateWindow();
+        frame.AppAct();
+    });
+    QObject::connect(&frame, &TMDImain::closing, &guard, &InstanceGuard::stopListening);
+    frame.showAtStart();
+    return app.exec();
+}

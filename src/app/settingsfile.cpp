@@ -6,6 +6,7 @@
 #include <QSaveFile>
 
 #define SI_NO_CONVERSION
+#define SI_IMPLEMENTATION
 #include <SimpleIni.h>
 
 #include <memory>
@@ -13,17 +14,18 @@
 
 namespace {
 
-using Ini = CSimpleIniCaseA;
+// CSimpleIniA compares section and key names without regard to letter case.
+using Ini = CSimpleIniA;
 
 enum class LoadResult { Loaded, Missing, Unreadable, Binary };
 
-// Reads the file into a fresh parser. Lines without "=" are kept as keys without value so
-// that a write never drops what a user typed by hand.
+// Reads the file into a fresh parser. A line without "=" names no setting; it reads as
+// nothing and is not written back.
 LoadResult load(const QString &path, Ini &ini)
 {
     ini.SetUnicode(false);
     ini.SetMultiKey(false);
-    ini.SetAllowKeyOnly(true);
+    ini.SetSpaces(false);
     QFile file(path);
     if (!file.exists())
         return LoadResult::Missing;
@@ -56,9 +58,9 @@ std::optional<QString> rawValue(const QString &path, const QString &section, con
 // Values that would lose characters to trimming or quote removal are stored quoted.
 QByteArray encodeValue(const QString &value)
 {
-    const bool needsQuotes = !value.isEmpty() && (value.front().isSpace() || value.back().isSpace() ||
-                                                  (value.size() >= 2 && value.startsWith(u'"') &&
-                                                   value.endsWith(u'"')));
+    const bool needsQuotes =
+        !value.isEmpty() && (value.front().isSpace() || value.back().isSpace() ||
+                             (value.size() >= 2 && value.startsWith(u'"') && value.endsWith(u'"')));
     QByteArray bytes = value.toUtf8();
     bytes.replace('\r', ' ').replace('\n', ' ');
     return needsQuotes ? '"' + bytes + '"' : bytes;
@@ -86,7 +88,8 @@ SettingsFile::SettingsFile(QString path, ErrorSink onError)
 {
 }
 
-QString SettingsFile::readString(const QString &section, const QString &key, const QString &def) const
+QString SettingsFile::readString(const QString &section, const QString &key,
+                                 const QString &def) const
 {
     return rawValue(m_path, section, key).value_or(def);
 }

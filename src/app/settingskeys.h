@@ -110,3 +110,98 @@ inline constexpr ColourKey TTagsBack{Sections::Editor, "ttagsback", SystemWindow
 inline constexpr TextKey DataFolder{Sections::Locations, "data", ""};
 inline constexpr IntKey CleanUpCount{Sections::CleanUp, "count", 0};
 } // namespace Keys
+
+namespace Keys {
+// Quick options: what the tag commands put into the tags they insert. A boolean adds its
+// attribute text when true (the texts live beside the commands); counts say how many pieces.
+// Tag letter case and quote character (main section), read when a tag goes in.
+inline constexpr BoolKey UCase{Sections::Main, "ucase", false};
+inline constexpr BoolKey Apostrophe{Sections::Main, "apostrophe", false};
+// Frame set.
+inline constexpr BoolKey FsRows{Sections::Quick, "fsrows", true};
+inline constexpr BoolKey FsCols{Sections::Quick, "fscols", false};
+inline constexpr BoolKey FsBorder{Sections::Quick, "fsborder", false};
+inline constexpr BoolKey FsFrameSpacing{Sections::Quick, "fsframespacing", false};
+inline constexpr BoolKey FsFrameBorder{Sections::Quick, "fsframeborder", false};
+inline constexpr BoolKey FsBorderColor{Sections::Quick, "fsbordercolor", false};
+inline constexpr BoolKey FsNoFrame{Sections::Quick, "fsnoframe", true};
+inline constexpr IntKey FfItems{Sections::Quick, "ffitems", 1};
+// Frame.
+inline constexpr BoolKey FMarginWidth{Sections::Quick, "fmarginwidth", false};
+inline constexpr BoolKey FMarginHeight{Sections::Quick, "fmarginheight", false};
+inline constexpr BoolKey FNoResize{Sections::Quick, "fnoresize", false};
+inline constexpr BoolKey FScrolling{Sections::Quick, "fscrolling", false};
+inline constexpr BoolKey FFrameSpacing{Sections::Quick, "fframespacing", false};
+inline constexpr BoolKey FFrameBorder{Sections::Quick, "fframeborder", false};
+inline constexpr BoolKey FfBorderColor{Sections::Quick, "ffbordercolor", false};
+// Floating frame.
+inline constexpr BoolKey IfAlign{Sections::Quick, "ifalign", false};
+inline constexpr BoolKey IfWidth{Sections::Quick, "ifwidth", false};
+inline constexpr BoolKey IfHeight{Sections::Quick, "ifheight", false};
+inline constexpr BoolKey IfHSpace{Sections::Quick, "ifhspace", false};
+inline constexpr BoolKey IfVSpace{Sections::Quick, "ifvspace", false};
+inline constexpr BoolKey IfScrolling{Sections::Quick, "ifscrolling", false};
+inline constexpr BoolKey IfBorder{Sections::Quick, "ifborder", false};
+inline constexpr BoolKey IfFrameBorder{Sections::Quick, "ifframeborder", false};
+inline constexpr BoolKey IfBorderColor{Sections::Quick, "ifbordercolor", false};
+// Table; "qcaption" is "sure" for a caption; "qrow"/"qcell" 0 mean 1.
+inline constexpr BoolKey TBgColor{Sections::Quick, "tbgcolor", false};
+inline constexpr BoolKey TWidth{Sections::Quick, "twidth", false};
+inline constexpr BoolKey THeight{Sections::Quick, "theight", false};
+inline constexpr BoolKey TAlign{Sections::Quick, "talign", false};
+inline constexpr BoolKey TVAlign{Sections::Quick, "tvalign", false};
+inline constexpr BoolKey TSpacing{Sections::Quick, "tspacing", false};
+inline constexpr BoolKey TPadding{Sections::Quick, "tpadding", false};
+inline constexpr BoolKey TBorder{Sections::Quick, "tborder", false};
+inline constexpr TextKey QCaption{Sections::Quick, "qcaption", ""};
+inline constexpr IntKey QRow{Sections::Quick, "qrow", 0};
+inline constexpr IntKey QCell{Sections::Quick, "qcell", 0};
+// Row; "closetr" not empty adds "</TR>".
+inline constexpr BoolKey RBgColor{Sections::Quick, "rbgcolor", false};
+inline constexpr BoolKey RAlign{Sections::Quick, "ralign", false};
+inline constexpr BoolKey RVAlign{Sections::Quick, "rvalign", false};
+inline constexpr TextKey CloseTr{Sections::Quick, "closetr", ""};
+// Cell; "closetd" not empty adds the end tag; "qcellOOO" is set by hand only.
+inline constexpr BoolKey DBgColor{Sections::Quick, "dbgcolor", false};
+inline constexpr BoolKey DWidth{Sections::Quick, "dwidth", false};
+inline constexpr BoolKey DHeight{Sections::Quick, "dheight", false};
+inline constexpr BoolKey DAlign{Sections::Quick, "dalign", false};
+inline constexpr BoolKey DVAlign{Sections::Quick, "dvalign", false};
+inline constexpr BoolKey DNoWrap{Sections::Quick, "dnowrap", false};
+inline constexpr BoolKey DColSpan{Sections::Quick, "dcolspan", false};
+inline constexpr BoolKey DRowSpan{Sections::Quick, "drowspan", false};
+inline constexpr TextKey CloseTd{Sections::Quick, "closetd", ""};
+inline constexpr IntKey QCellOOO{Sections::Quick, "qcellOOO", 1};
+// Image.
+inline constexpr BoolKey IAlign{Sections::Quick, "ialign", false};
+inline constexpr BoolKey IWidth{Sections::Quick, "iwidth", false};
+inline constexpr BoolKey IHeight{Sections::Quick, "iheight", false};
+inline constexpr BoolKey IHSpace{Sections::Quick, "ihspace", false};
+inline constexpr BoolKey IVSpace{Sections::Quick, "ivspace", false};
+inline constexpr BoolKey IUseMap{Sections::Quick, "iusemap", false};
+inline constexpr BoolKey IIsMap{Sections::Quick, "iismap", false};
+inline constexpr BoolKey IBorder{Sections::Quick, "iborder", false};
+inline constexpr BoolKey IAlt{Sections::Quick, "ialt", false};
+// Font: an EMPTY key adds its attribute.
+inline constexpr TextKey FontFace{Sections::Quick, "fontface", ""};
+inline constexpr TextKey FontColor{Sections::Quick, "fontcolor", ""};
+inline constexpr TextKey FontSize{Sections::Quick, "fontsize", ""};
+// Lists; "closeli" not empty adds "</LI>"; "qlitem" 0 means 1.
+inline constexpr BoolKey LCompact{Sections::Quick, "lcompact", false};
+inline constexpr TextKey CloseLi{Sections::Quick, "closeli", ""};
+inline constexpr IntKey QLItem{Sections::Quick, "qlitem", 0};
+// Link target: empty adds nothing, "null" an empty target, anything else that target.
+inline constexpr TextKey Target{Sections::Quick, "target", ""};
+// Form: how many of each field; an EMPTY "qftextarea" adds a text area.
+inline constexpr IntKey QfHidden{Sections::Quick, "qfhidden", 1};
+inline constexpr IntKey QfEdit{Sections::Quick, "qfedit", 1};
+inline constexpr IntKey QfRadio{Sections::Quick, "qfradio", 1};
+inline constexpr IntKey QfCheck{Sections::Quick, "qfcheck", 1};
+inline constexpr IntKey QfListBox{Sections::Quick, "qflistbox", 1};
+inline constexpr IntKey QfDropList{Sections::Quick, "qfdroplist", 1};
+inline constexpr TextKey QfTextArea{Sections::Quick, "qftextarea", ""};
+// Embedded style sheet.
+inline constexpr IntKey StyItems{Sections::Quick, "styitems", 1};
+inline constexpr TextKey StyComments{Sections::Quick, "styComments", ""};
+inline constexpr TextKey StyImport{Sections::Quick, "styImport", ""};
+} // namespace Keys

@@ -1,9 +1,6 @@
 #include "editor/memoryeditor.h"
 
-MemoryEditor::MemoryEditor()
-    : m_separators(QStringLiteral(" \"!(),./:;<=>?[\\]{}\t"))
-{
-}
+MemoryEditor::MemoryEditor() : m_separators(QStringLiteral(" \"!(),./:;<=>?[\\]{}\t")) {}
 
 void MemoryEditor::setText(const QString &text)
 {
@@ -81,7 +78,8 @@ void MemoryEditor::setSelection(int caret, int selLength)
 {
     const int n = length();
     m_caret = std::clamp(caret, 0, n);
-    m_anchor = std::clamp(caret + selLength, 0, n);
+    // 64-bit sum: callers pass INT_MAX to mean "to the end".
+    m_anchor = int(std::clamp<qint64>(qint64(caret) + selLength, 0, n));
 }
 
 QString MemoryEditor::textRange(int start, int end) const
@@ -120,15 +118,24 @@ void MemoryEditor::edit(int position, int removeLength, const QString &insert)
 {
     if (removeLength == 0 && insert.isEmpty())
         return;
-    if (m_groupDepth == 0 || !m_groupOpen) {
-        m_undo.push_back(UndoStep{{}, m_caret, m_anchor});
-        m_groupOpen = m_groupDepth > 0;
+    if (m_undoEnabled) {
+        if (m_groupDepth == 0 || !m_groupOpen) {
+            m_undo.push_back(UndoStep{{}, m_caret, m_anchor});
+            m_groupOpen = m_groupDepth > 0;
+        }
+        m_undo.back().edits.push_back(Edit{position, m_text.mid(position, removeLength), insert});
     }
-    m_undo.back().edits.push_back(Edit{position, m_text.mid(position, removeLength), insert});
     m_text.replace(position, removeLength, insert);
     m_lineIndexValid = false;
     m_modified = true;
     notifyChanged();
+}
+
+void MemoryEditor::setUndoEnabled(bool enabled)
+{
+    m_undoEnabled = enabled;
+    if (!enabled)
+        m_undo.clear();
 }
 
 void MemoryEditor::undo()
@@ -137,6 +144,7 @@ void MemoryEditor::undo()
         return;
     UndoStep step = std::move(m_undo.back());
     m_undo.pop_back();
+    m_groupOpen = false; // an edit later in an open group must not join an older step
     for (auto it = step.edits.rbegin(); it != step.edits.rend(); ++it)
         m_text.replace(it->position, it->inserted.size(), it->removed);
     m_lineIndexValid = false;

@@ -42,6 +42,8 @@ public:
     void endUndoAction() override;
     bool canUndo() const override { return !m_undo.empty(); }
     void undo() override;
+    // The scratch editor keeps no history: nobody undoes in it, and it may hold large files.
+    void setUndoEnabled(bool enabled);
 
 private:
     struct Edit
@@ -71,6 +73,7 @@ private:
     std::vector<UndoStep> m_undo;
     int m_groupDepth = 0;
     bool m_groupOpen = false; // the current group already has its undo step
+    bool m_undoEnabled = true;
 
     mutable std::vector<int> m_lineStarts;
     mutable bool m_lineIndexValid = false;

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+class QTabBar;
+class QWidget;
+class TMDIsub;
+
+// The two document tab strips, kept in step: the lower one in the status bar and the upper
+// one above the documents. Each tab holds its document window; only the strip of the chosen
+// location is shown, and only while documents are shown maximised.
+class TabStrips : public QObject
+{
+    Q_OBJECT
+
+public:
+    // Put in front of a tab's text while its document has unsaved changes.
+    static inline const QString ModifiedMarker = QStringLiteral("\u2022 ");
+
+    TabStrips(QTabBar *lower, QTabBar *upper, QWidget *upperPanel, QObject *parent = nullptr);
+
+    void add(TMDIsub *document, const QString &text);
+    void remove(TMDIsub *document);
+    void setCurrent(TMDIsub *document);
+    void setText(TMDIsub *document, const QString &text);
+    QString text(TMDIsub *document) const;
+    int count() const;
+
+    void markModified(TMDIsub *document);
+    void clearModified(TMDIsub *document);
+
+    void setUpper(bool upper);
+    bool isUpper() const { return m_upper; }
+    void setShown(bool shown);
+    bool isShown() const { return m_shown; }
+
+    QTabBar *lower() const { return m_lower; }
+    QTabBar *upper() const { return m_upperBar; }
+
+Q_SIGNALS:
+    void documentChosen(TMDIsub *document);
+
+private:
+    int indexOf(const QTabBar *bar, const TMDIsub *document) const;
+    void applyVisibility();
+
+    QTabBar *m_lower;
+    QTabBar *m_upperBar;
+    QWidget *m_upperPanel;
+    bool m_upper = false;
+    bool m_shown = false;
+};

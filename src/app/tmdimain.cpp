@@ -1,0 +1,339 @@
+#include "app/tmdimain.h"
+
+#include "app/documentfiles.h"
+#include "app/homefolder.h"
+#include "app/prompter.h"
+#include "app/settingsfile.h"
+#include "app/splashwindow.h"
+#include "app/startupsteps.h"
+#include "app/tabstrips.h"
+#include "editor/scintillaeditor.h"
+#include "editor/tmdisub.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDate>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLocale>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QTabBar>
+#include <QVBoxLayout>
+
+namespace {
+
+// A label that reports clicks and double clicks.
+class ClickLabel : public QLabel
+{
+public:
+    std::function<void()> onClick;
+    std::function<void()> onDoubleClick;
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override
+    {
+        QLabel::mousePressEvent(event);
+        if (onClick)
+            onClick();
+    }
+    void mouseDoubleClickEvent(QMouseEvent *event) override
+    {
+        QLabel::mouseDoubleClickEvent(event);
+        if (onDoubleClick)
+            onDoubleClick();
+    }
+};
+
+constexpr int StatusHeight = 22;
+constexpr int StatusPanelWidth = 240;
+
+} // namespace
+
+TMDImain::TMDImain(const HomeFolder &home, SettingsFile &settings, Prompter &prompter,
+                   QWidget *parent)
+    : QMainWindow(parent), m_home(home), m_settings(settings),
+      m_prompter(prompter), m_context{settings, prompter, home.file(QStringLiteral("addict.cfg")),
+                                      QString()}
+{
+    FormCreate();
+}
+
+TMDImain::~TMDImain() = default;
+
+void TMDImain::FormCreate()
+{
+    setWindowTitle(QStringLiteral("Quillmark"));
+    resize(900, 640);
+
+    auto *central = new QWidget(this);
+    auto *layout = new QVBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    m_upperPanel = new QWidget(central);
+    auto *upperLayout = new QVBoxLayout(m_upperPanel);
+    upperLayout->setContentsMargins(0, 0, 0, 0);
+    m_upperTabs = new QTabBar(m_upperPanel);
+    upperLayout->addWidget(m_upperTabs);
+    m_client = new QMdiArea(central);
+    m_client->setFrameShape(QFrame::NoFrame);
+    layout->addWidget(m_upperPanel);
+    layout->addWidget(m_client, 1);
+    setCentralWidget(central);
+
+    buildStatusBar();
+    m_tabs = new TabStrips(m_lowerTabs, m_upperTabs, m_upperPanel, this);
+    m_files = new DocumentFiles(m_client, *m_tabs, m_context, m_options, m_home, this);
+    m_files->setFirstCallHook([this] { restoreMainGeometry(); });
+    connect(m_tabs, &TabStrips::documentChosen, this, [this](TMDIsub *doc) {
+        if (auto *sub = qobject_cast<QMdiSubWindow *>(doc->parentWidget()))
+            m_client->setActiveSubWindow(sub);
+    });
+    connect(m_client, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow *sub) {
+        if (auto *doc = sub ? qobject_cast<TMDIsub *>(sub->widget()) : nullptr) {
+            m_tabs->setCurrent(doc);
+            updateCaretStatus(doc);
+        }
+    });
+    connect(m_files, &DocumentFiles::documentMade, this, [this](TMDIsub *doc) {
+        connect(doc, &TMDIsub::caretMoved, this, &TMDImain::updateCaretStatus);
+        updateCaretStatus(doc);
+    });
+
+    buildMenus();
+
+    m_tabs->setUpper(!m_settings.read(Keys::TabLoc).isEmpty());
+    m_options.read(m_settings, true);
+    StartupSteps::prepareSettings(m_settings);
+    m_dates->setText(dateLabelText());
+    m_storememo.setUndoEnabled(false);
+    m_storememo.clear();
+    m_storememo.setTabWidth(m_settings.read(Keys::TabWidth));
+    StartupSteps::fixUpSpellingConfig(m_home.file(QStringLiteral("addict.cfg")), m_home.path());
+}
+
+void TMDImain::buildStatusBar()
+{
+    QStatusBar *bar = statusBar();
+    bar->setSizeGripEnabled(false);
+    bar->setFixedHeight(StatusHeight);
+
+    // The lower tab strip sits over a blank label that fills the rest of the bar.
+    auto *left = new QWidget(bar);
+    auto *leftLayout = new QHBoxLayout(left);
+    leftLayout->setContentsMargins(0, 0, 0, 0);
+    m_lowerTabs = new QTabBar(left);
+    m_lowerTabs->setShape(QTabBar::RoundedSouth);
+    // Compact tabs: the whole status bar is only 22 pixels high.
+    m_lowerTabs->setStyleSheet(
+        QStringLiteral("QTabBar::tab { height: 19px; padding: 0 10px; margin: 0; }"));
+    leftLayout->addWidget(m_lowerTabs);
+    leftLayout->addStretch(1);
+    bar->addWidget(left, 1);
+
+    auto *panel = new QFrame(bar);
+    panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    panel->setMinimumWidth(StatusPanelWidth);
+    auto *panelLayout = new QHBoxLayout(panel);
+    panelLayout->setContentsMargins(2, 0, 2, 0);
+    auto *caret = new ClickLabel;
+    caret->setText(QStringLiteral(" line: 1  col: 1"));
+    m_caretStatus = caret;
+    auto *dates = new ClickLabel;
+    dates->onClick = [this] { DatesClick(); };
+    dates->setCursor(Qt::PointingHandCursor);
+    dates->setToolTip(QStringLiteral("Click to insert the date"));
+    m_dates = dates;
+    panelLayout->addWidget(caret, 1);
+    panelLayout->addWidget(dates);
+    bar->addPermanentWidget(panel);
+}
+
+void TMDImain::buildMenus()
+{
+    QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
+    QAction *newDoc = file->addAction(QStringLiteral("&New"), this, [this] { m_files->news(); });
+    newDoc->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    file->addSeparator();
+    file->addAction(QStringLiteral("&Save"), QKeySequence(Qt::CTRL | Qt::Key_S), this,
+                    [this] { m_files->save(activeDocument()); });
+    file->addAction(QStringLiteral("&Close"), this, [this] {
+        if (QMdiSubWindow *sub = m_client->activeSubWindow())
+            sub->close();
+    });
+    file->addSeparator();
+    file->addAction(QStringLiteral("E&xit"), QKeySequence(Qt::ALT | Qt::Key_F4), this,
+                    &QWidget::close);
+
+    QMenu *window = menuBar()->addMenu(QStringLiteral("&Window"));
+    connect(window, &QMenu::aboutToShow, this, [this, window] {
+        window->clear();
+        const auto docs = m_files->documents();
+        for (int i = 0; i < docs.size(); ++i) {
+            TMDIsub *doc = docs[i];
+            QAction *item =
+                window->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(doc->windowTitle()));
+            item->setCheckable(true);
+            item->setChecked(doc == activeDocument());
+            connect(item, &QAction::triggered, this, [this, doc] {
+                if (auto *sub = qobject_cast<QMdiSubWindow *>(doc->parentWidget()))
+                    m_client->setActiveSubWindow(sub);
+            });
+        }
+    });
+
+    QMenu *help = menuBar()->addMenu(QStringLiteral("&Help"));
+    help->addAction(QStringLiteral("&About"), this, &TMDImain::showAbout);
+}
+
+QString TMDImain::dateLabelText() const
+{
+    return StartupSteps::dateLabelText(QDate::currentDate(), QLocale::system());
+}
+
+QString TMDImain::caretStatusText() const
+{
+    return m_caretStatus->text();
+}
+
+TMDIsub *TMDImain::activeDocument() const
+{
+    return m_files->active();
+}
+
+void TMDImain::updateCaretStatus(TMDIsub *doc)
+{
+    if (!doc || doc != activeDocument())
+        return;
+    const ScintillaEditor &ed = doc->editor();
+    m_caretStatus->setText(
+        QStringLiteral(" line: %1  col: %2").arg(ed.caretLine() + 1).arg(ed.caretColumn() + 1));
+}
+
+void TMDImain::restoreMainGeometry()
+{
+    if (m_settings.read(Keys::RestoreMain).isEmpty() ||
+        m_settings.read(Keys::Up) == QLatin1String("ok")) {
+        setWindowState(windowState() | Qt::WindowMaximized);
+        return;
+    }
+    resize(m_settings.read(Keys::MainWidth), m_settings.read(Keys::MainHeight));
+    move(m_settings.read(Keys::MainLeft), m_settings.read(Keys::MainTop));
+}
+
+void TMDImain::showAtStart(bool withSplash)
+{
+    // The first new document restores the frame's place; do it before the frame appears so
+    // that it does not jump once shown.
+    m_files->setFirstCallHook(nullptr);
+    restoreMainGeometry();
+    show();
+    if (withSplash)
+        (new SplashWindow(SplashWindow::Mode::Splash, frameGeometry(), this))->show();
+}
+
+void TMDImain::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (!m_shown) {
+        m_shown = true;
+        FormShow();
+    }
+}
+
+void TMDImain::FormShow()
+{
+    QString error;
+    m_home.createFolders(&error);
+    if (m_settings.read(Keys::Hello).isEmpty())
+        m_files->news();
+    else
+        AppAct();
+}
+
+void TMDImain::changeEvent(QEvent *event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        AppAct();
+}
+
+void TMDImain::AppAct()
+{
+    // A message shown while opening activates the frame again when it closes.
+    if (m_inHandOver || !m_shown)
+        return;
+    m_inHandOver = true;
+    m_files->openHandedOver();
+    m_inHandOver = false;
+}
+
+void TMDImain::newtabs()
+{
+    m_options.read(m_settings, false);
+    const auto docs = m_files->documents();
+    if (!docs.isEmpty())
+        m_storememo.setTabWidth(m_settings.read(Keys::TabWidth));
+    for (TMDIsub *doc : docs)
+        doc->newtabs();
+}
+
+void TMDImain::DatesClick()
+{
+    TMDIsub *doc = activeDocument();
+    if (!doc)
+        return;
+    QString text = m_dates->text();
+    text.chop(2);
+    ScintillaEditor &ed = doc->editor();
+    const int start = ed.selectionStart();
+    {
+        UndoGroup group(ed);
+        ed.replaceSelection(text);
+    }
+    ed.setSelection(start, int(text.size()));
+}
+
+void TMDImain::showAbout()
+{
+    auto *about = new SplashWindow(SplashWindow::Mode::About, frameGeometry(), this);
+    about->show();
+}
+
+bool TMDImain::FormCloseQuery()
+{
+    for (TMDIsub *doc : m_files->documents())
+        if (!doc->closeQuery([this](TMDIsub *d) { m_files->save(d); }))
+            return false;
+    return true;
+}
+
+void TMDImain::FormClose()
+{
+    const bool maximised = isMaximized();
+    m_settings.write(Keys::Up, maximised ? QStringLiteral("ok") : QString());
+    if (!isMinimized()) {
+        const QRect g = geometry();
+        m_settings.write(Keys::MainTop, g.top());
+        m_settings.write(Keys::MainLeft, g.left());
+        m_settings.write(Keys::MainWidth, g.width());
+        m_settings.write(Keys::MainHeight, g.height());
+    }
+    StartupSteps::deleteTemporaryFiles(m_settings);
+}
+
+void TMDImain::closeEvent(QCloseEvent *event)
+{
+    if (!FormCloseQuery()) {
+        event->ignore();
+        return;
+    }
+    Q_EMIT closing();
+    // Every document has agreed; none asks again when the frame takes them down.
+    for (TMDIsub *doc : m_files->documents())
+        doc->editor().setModified(false);
+    FormClose();
+    event->accept();
+}

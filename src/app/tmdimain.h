@@ -1,0 +1,87 @@
+#pragma once
+
+#include "app/shelloptions.h"
+#include "editor/documentcontext.h"
+#include "editor/memoryeditor.h"
+
+#include <QMainWindow>
+
+#include <memory>
+
+class DocumentFiles;
+class HomeFolder;
+class QLabel;
+class QMdiArea;
+class QTabBar;
+class TabStrips;
+class TMDIsub;
+
+// The main frame: menus, the document area, the tab strips and the status bar. It builds
+// the pieces, routes commands to them and runs the start and end of a session; the logic of
+// the commands lives in the pieces.
+class TMDImain : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    TMDImain(const HomeFolder &home, SettingsFile &settings, Prompter &prompter,
+             QWidget *parent = nullptr);
+    ~TMDImain() override;
+
+    // Shows the frame where it stood when it was last closed, and the splash picture.
+    void showAtStart(bool withSplash = true);
+
+    // Opens the file waiting in the hand-over key; runs on every activation.
+    void AppAct();
+    // Re-applies the settings to every open document.
+    void newtabs();
+    // Inserts the date label's text at the caret and selects it.
+    void DatesClick();
+    void showAbout();
+
+    DocumentFiles &files() const { return *m_files; }
+    TabStrips &tabs() const { return *m_tabs; }
+    MemoryEditor &storememo() { return m_storememo; }
+    ShellOptions &options() { return m_options; }
+    QString dateLabelText() const;
+    QString caretStatusText() const;
+    TMDIsub *activeDocument() const;
+
+Q_SIGNALS:
+    // The frame is about to close for good: a later copy of the program must start alone.
+    void closing();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    void changeEvent(QEvent *event) override;
+
+private:
+    void FormCreate();
+    void FormShow();
+    bool FormCloseQuery();
+    void FormClose();
+    void buildMenus();
+    void buildStatusBar();
+    void restoreMainGeometry();
+    void updateCaretStatus(TMDIsub *document);
+
+    const HomeFolder &m_home;
+    SettingsFile &m_settings;
+    Prompter &m_prompter;
+    DocumentContext m_context;
+    ShellOptions m_options;
+    MemoryEditor m_storememo;
+
+    QMdiArea *m_client = nullptr;
+    QWidget *m_upperPanel = nullptr;
+    QTabBar *m_upperTabs = nullptr;
+    QTabBar *m_lowerTabs = nullptr;
+    QLabel *m_caretStatus = nullptr;
+    QLabel *m_dates = nullptr;
+    TabStrips *m_tabs = nullptr;
+    DocumentFiles *m_files = nullptr;
+
+    bool m_shown = false;
+    bool m_inHandOver = false;
+};

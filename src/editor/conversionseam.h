@@ -1,0 +1,27 @@
+#pragma once
+
+#include "editor/quickcode.h"
+
+class TextEditor;
+
+// How the quick table and quick list commands hand a selection to the text conversions,
+// which replace it with a table or a list built from its lines.
+class TextConversions
+{
+public:
+    enum class Table { AsRows, AsCells, AsOneCell };
+
+    virtual ~TextConversions() = default;
+    virtual void makeTable(TextEditor &doc, Table layout) = 0;
+    // kind is Ordered or Unordered; itemPerLine false puts all lines into one item.
+    virtual void makeList(TextEditor &doc, QuickCode::ListKind kind, bool itemPerLine) = 0;
+};
+
+// NOT YET CONVERTING: stands in until the text conversions exist and leaves the document
+// as it is.
+class NoTextConversions : public TextConversions
+{
+public:
+    void makeTable(TextEditor &, Table) override {}
+    void makeList(TextEditor &, QuickCode::ListKind, bool) override {}
+};

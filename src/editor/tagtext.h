@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QString>
+
+#include <utility>
+#include <vector>
+
+// Text rules of tag insertion: letter case, quote character and auto-indent. All of them
+// work on plain strings so that insert and wrap can compose in memory before touching a
+// document.
+namespace TagText {
+
+// Upper-cases a to z only, so that every offset into the text stays valid.
+QString asciiUpper(QString text);
+// Every double-quote character becomes an apostrophe.
+QString apostrophes(QString text);
+
+// The indent that auto-indent puts in front of the second and later lines of an insertion:
+// the leading tabs (or blanks) of the line the insertion starts in, less those the replaced
+// text itself starts with. Empty when the line is empty or starts with neither.
+QString indentPrefix(const QString &line, const QString &selected);
+
+// A text with the prefix put in front of each line after the first, unless the line already
+// starts with it, and a way to find where an offset of the original text went.
+class IndentedText
+{
+public:
+    IndentedText(const QString &text, const QString &prefix);
+
+    const QString &text() const { return m_text; }
+    // An offset at the start of an indented line goes after the added prefix when
+    // afterPrefix is true, before it otherwise.
+    int map(int offset, bool afterPrefix) const;
+
+private:
+    QString m_text;
+    std::vector<std::pair<int, int>> m_added; // original line start, characters added
+};
+
+// Lines as the editors count them: CR LF, LF and CR each end one; an empty text has one.
+int lineCount(const QString &text);
+
+} // namespace TagText

@@ -1,0 +1,80 @@
+#pragma once
+
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+
+class HtmlLexer;
+class QsciScintilla;
+class ScintillaEditor;
+struct DocumentContext;
+
+// A document window: one colouring editor for one file, set up from the settings file.
+// Created and owned by the main frame, which names it, fills it and lists it in the tab
+// strips; it tells the main frame about edits and closing through signals.
+class TMDIsub : public QWidget
+{
+    Q_OBJECT
+
+public:
+    static inline const QString LoadingCaption = QStringLiteral("Loading ...");
+
+    explicit TMDIsub(DocumentContext &context, QWidget *parent = nullptr);
+    ~TMDIsub() override;
+
+    QsciScintilla *memo() const { return m_memo; }
+    ScintillaEditor &editor() const { return *m_editor; }
+    HtmlLexer &lexer() const { return *m_lexer; }
+
+    // The document's full path, or its "Untitled" name while it has none.
+    const QString &identity() const { return m_iam; }
+    void setIdentity(const QString &identity) { m_iam = identity; }
+    bool isLoading() const { return windowTitle() == LoadingCaption; }
+
+    // Re-reads every editor setting and recolours, keeping an unmodified document unmodified.
+    void newtabs();
+    // Refreshes live spelling and recolours the whole text.
+    void memoReapply();
+
+    // One-shot flags: the next change event is not a user edit.
+    void raiseLoadingFlag() { m_loadingFlag = true; }
+    void raiseQuietChangeFlag() { m_quietChangeFlag = true; }
+
+    bool isModified() const;
+    bool gutterVisible() const;
+    void setGutterVisible(bool visible);
+    bool liveSpelling() const { return m_liveSpelling; }
+
+    // Asks "Save Changes to '…'?" while the document is modified. Yes runs the save and asks
+    // again while the document stays modified; No closes; Cancel keeps the window.
+    using SaveHandler = std::function<void(TMDIsub *)>;
+    bool closeQuery(const SaveHandler &save);
+    void setSaveHandler(SaveHandler save) { m_save = std::move(save); }
+
+Q_SIGNALS:
+    // A change of the text that the user made (not loading or recolouring).
+    void edited(TMDIsub *document);
+    void caretMoved(TMDIsub *document);
+    // The user cancelled the close question.
+    void closeRefused(TMDIsub *document);
+    void closed(TMDIsub *document);
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void memoChange();
+    void applyDisplaySettings(bool withRightMargin);
+    void applyColours();
+
+    DocumentContext &m_context;
+    QsciScintilla *m_memo = nullptr;
+    std::unique_ptr<ScintillaEditor> m_editor;
+    HtmlLexer *m_lexer = nullptr;
+    QString m_iam;
+    SaveHandler m_save;
+    bool m_loadingFlag = false;
+    bool m_quietChangeFlag = false;
+    bool m_liveSpelling = false;
+};

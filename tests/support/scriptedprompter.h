@@ -1,0 +1,22 @@
+#pragma once
+
+#include "app/prompter.h"
+
+#include <QList>
+#include <QStringList>
+
+// Answers questions from a script and records every text shown, in order.
+class ScriptedPrompter : public Prompter
+{
+public:
+    PromptAnswer ask(PromptIcon, const QString &text, PromptButtons buttons) override
+    {
+        shown << text;
+        if (buttons == PromptButtons::Ok)
+            return PromptAnswer::Ok;
+        return answers.isEmpty() ? PromptAnswer::Cancel : answers.takeFirst();
+    }
+
+    QStringList shown;
+    QList<PromptAnswer> answers;
+};
