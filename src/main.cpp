@@ -1,16 +1,20 @@
 #include "app/commandline.h"
+#include "app/documentfiles.h"
 #include "app/firststart.h"
 #include "app/homefolder.h"
 #include "app/instanceguard.h"
 #include "app/messageboxprompter.h"
 #include "app/settingsfile.h"
+#include "app/splashwindow.h"
 #include "app/startupsteps.h"
 #include "app/tmdimain.h"
 
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <QThread>
 
 #include <cstdio>
 
@@ -23,6 +27,21 @@ QString shippedDataDir()
     if (QFileInfo(installed).isDir())
         return QDir::cleanPath(installed);
     return QStringLiteral(QM_SOURCE_DATA_DIR);
+}
+
+// The hand-over key holds one name: each further file waits until the running copy has
+// taken the one before.
+void handOverFurtherFiles(SettingsFile &settings, Prompter &prompter, InstanceGuard &guard,
+                          const QStringList &files)
+{
+    for (const QString &file : files) {
+        QDeadlineTimer deadline(2000);
+        while (!settings.read(Keys::Hello).isEmpty() && !deadline.hasExpired())
+            QThread::msleep(20);
+        StartupSteps::handOver(settings, prompter, file, QDir::currentPath());
+        if (!guard.handOverToRunningCopy())
+            return;
+    }
 }
 
 } // namespace
@@ -46,6 +65,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("quillmark"));
     QApplication::setApplicationDisplayName(QStringLiteral("Quillmark"));
     QApplication::setApplicationVersion(QStringLiteral(QM_VERSION));
+    QApplication::setWindowIcon(SplashWindow::programIcon());
 
     MessageBoxPrompter prompter;
     const HomeFolder home(
@@ -67,11 +87,15 @@ int main(int argc, char *argv[])
         }
     });
     FirstStart::prepare(settings);
-    StartupSteps::handOver(settings, prompter, line.fileName, QDir::currentPath());
+    // Several existing files on the command line open each; the first goes the usual way.
+    const QStringList files = line.fileNames(QDir::currentPath());
+    StartupSteps::handOver(settings, prompter, files.value(0), QDir::currentPath());
 
     InstanceGuard guard(home.path());
-    if (guard.handOverToRunningCopy())
+    if (guard.handOverToRunningCopy()) {
+        handOverFurtherFiles(settings, prompter, guard, files.mid(1));
         return 0;
+    }
     guard.listen();
 
     TMDImain frame(home, settings, prompter);
@@ -85,5 +109,6 @@ int main(int argc, char *argv[])
     });
     QObject::connect(&frame, &TMDImain::closing, &guard, &InstanceGuard::stopListening);
     frame.showAtStart();
+    frame.files().openFiles(files.mid(1));
     return app.exec();
 }

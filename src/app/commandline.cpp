@@ -1,5 +1,8 @@
 #include "app/commandline.h"
 
+#include <QDir>
+#include <QFileInfo>
+
 CommandLine CommandLine::parse(const QStringList &words)
 {
     CommandLine line;
@@ -15,7 +18,25 @@ CommandLine CommandLine::parse(const QStringList &words)
         }
     }
     line.fileName = words.join(u' ');
+    line.words = words;
     return line;
+}
+
+QStringList CommandLine::fileNames(const QString &workingDir) const
+{
+    if (fileName.isEmpty())
+        return {};
+    const QDir dir(workingDir);
+    if (words.size() < 2 || QFileInfo(dir, fileName).isFile())
+        return {fileName};
+    QStringList files;
+    for (const QString &word : words) {
+        const QFileInfo info(dir, word);
+        if (!info.isFile())
+            return {fileName};
+        files << QDir::cleanPath(info.absoluteFilePath());
+    }
+    return files;
 }
 
 QString CommandLine::helpText()

@@ -11,7 +11,12 @@ struct CommandLine
 
     Action action = Action::Run;
     QString fileName;
+    QStringList words;
 
     static CommandLine parse(const QStringList &words);
+    // The files to open: the joined name when it names a file (or there is only one word);
+    // else, when every word names a file, each of them as a full path; else the joined name,
+    // which the hand-over then reports as not found.
+    QStringList fileNames(const QString &workingDir) const;
     static QString helpText();
 };

@@ -71,6 +71,9 @@ inline constexpr BoolKey FullPath{Sections::Main, "fullpath", false};
 inline constexpr TextKey DefExt{Sections::Main, "defext", ""};
 inline constexpr TextKey Template{Sections::Main, "tpl", ""};
 
+// File commands: how many recent files the File menu shows (0 means 9).
+inline constexpr IntKey Qrf{Sections::Quick, "qrf", 0};
+
 // Main window geometry.
 inline constexpr TextKey Up{Sections::Windows, "up", ""};
 inline constexpr IntKey MainTop{Sections::Windows, "mt", 0};
@@ -204,4 +207,18 @@ inline constexpr TextKey QfTextArea{Sections::Quick, "qftextarea", ""};
 inline constexpr IntKey StyItems{Sections::Quick, "styitems", 1};
 inline constexpr TextKey StyComments{Sections::Quick, "styComments", ""};
 inline constexpr TextKey StyImport{Sections::Quick, "styImport", ""};
+} // namespace Keys
+
+namespace Keys {
+// Toolbar layout; "Button1".."Button"+Count hold "item,left,top".
+inline constexpr IntKey BarVersion{Sections::Toolbar, "Version", 0};
+inline constexpr IntKey BarPosition{Sections::Toolbar, "Position", 1};
+inline constexpr IntKey BarWidth{Sections::Toolbar, "Width", 31};
+inline constexpr IntKey BarPixelsPerInch{Sections::Toolbar, "PixelsPerInch", 96};
+inline constexpr IntKey BarBtnWidth{Sections::Toolbar, "BtnWidth", 25};
+inline constexpr IntKey BarBtnHeight{Sections::Toolbar, "BtnHeight", 25};
+inline constexpr IntKey BarCount{Sections::Toolbar, "Count", 0};
+inline constexpr const char *BarButtonPrefix = "Button";
+// Custom button hints: "Custom"/n + "hint".
+inline constexpr const char *CustomHintSuffix = "hint";
 } // namespace Keys

@@ -19,6 +19,42 @@ SplashWindow::SplashWindow(Mode mode, const QRect &mainBounds, QWidget *parent)
         QTimer::singleShot(SplashMilliseconds, this, &QWidget::close);
 }
 
+void SplashWindow::drawQuill(QPainter &p, const QRectF &box)
+{
+    // A curved feather with its shaft, drawn in a 88 by 156 design box.
+    p.save();
+    p.translate(box.topLeft());
+    p.scale(box.width() / 88.0, box.height() / 156.0);
+    QPainterPath feather;
+    feather.moveTo(26, 124);
+    feather.cubicTo(40, 70, 68, 28, 82, 4);
+    feather.cubicTo(60, 22, 26, 56, 16, 114);
+    feather.closeSubpath();
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0xf4, 0xe9, 0xcd));
+    p.drawPath(feather);
+    p.setPen(QPen(QColor(0xc8, 0x9b, 0x3c), 2));
+    p.drawLine(QPointF(80, 7), QPointF(12, 150));
+    p.restore();
+}
+
+QIcon SplashWindow::programIcon()
+{
+    QIcon icon;
+    for (const int size : {16, 24, 32, 48, 64, 128, 256}) {
+        QPixmap pixmap(size, size);
+        pixmap.fill(Qt::transparent);
+        QPainter p(&pixmap);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(0x1f, 0x3a, 0x5f));
+        p.drawRoundedRect(QRectF(0, 0, size, size), size / 6.0, size / 6.0);
+        drawQuill(p, QRectF(size * 0.22, size * 0.06, size * 0.5, size * 0.88));
+        icon.addPixmap(pixmap);
+    }
+    return icon;
+}
+
 void SplashWindow::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
@@ -30,17 +66,7 @@ void SplashWindow::paintEvent(QPaintEvent *)
     sky.setColorAt(1, QColor(0x0d, 0x1b, 0x2a));
     p.fillRect(area, sky);
 
-    // A quill drawn as a curved feather with its shaft.
-    QPainterPath feather;
-    feather.moveTo(236, 150);
-    feather.cubicTo(250, 96, 278, 54, 292, 30);
-    feather.cubicTo(270, 48, 236, 82, 226, 140);
-    feather.closeSubpath();
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(0xf4, 0xe9, 0xcd));
-    p.drawPath(feather);
-    p.setPen(QPen(QColor(0xc8, 0x9b, 0x3c), 2));
-    p.drawLine(QPointF(290, 33), QPointF(222, 176));
+    drawQuill(p, QRectF(210, 26, 88, 156));
 
     p.setPen(QColor(0xf4, 0xe9, 0xcd));
     QFont title = font();

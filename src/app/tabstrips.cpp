@@ -2,24 +2,86 @@
 
 #include "editor/tmdisub.h"
 
+#include <QGuiApplication>
+#include <QMenu>
 #include <QTabBar>
+
+namespace {
+
+constexpr int UpperPanelHeight = 22;
+
+// Arial 12 px. The current tab is white (the window colour) with a highlight edge towards the
+// documents, the others in the button colour with an edge of the same width, so that all the
+// texts stand on one line.
+const QString UpperStyle = QStringLiteral(
+    "QTabBar { font-family: Arial; font-size: 12px; }"
+    "QTabBar::tab { background: palette(button); color: palette(button-text);"
+    " border: 1px solid palette(mid); border-bottom: 2px solid palette(button); padding: 0 10px;"
+    " height: 18px; }"
+    "QTabBar::tab:selected { background: palette(base); color: palette(text);"
+    " border-bottom: 2px solid palette(highlight); }");
+const QString LowerStyle = QStringLiteral(
+    "QTabBar { font-family: Arial; font-size: 12px; }"
+    "QTabBar::tab { background: palette(button); color: palette(button-text);"
+    " border: 1px solid palette(dark); border-top: 2px solid palette(button); padding: 0 10px;"
+    " height: 16px; }"
+    "QTabBar::tab:selected { background: palette(base); color: palette(text);"
+    " border-top: 2px solid palette(highlight); }");
+
+} // namespace
 
 TabStrips::TabStrips(QTabBar *lower, QTabBar *upper, QWidget *upperPanel, QObject *parent)
     : QObject(parent), m_lower(lower), m_upperBar(upper), m_upperPanel(upperPanel)
 {
+    m_upperPanel->setFixedHeight(UpperPanelHeight);
+    m_upperBar->setStyleSheet(UpperStyle);
+    m_lower->setStyleSheet(LowerStyle);
     for (QTabBar *bar : {m_lower, m_upperBar}) {
         bar->setDocumentMode(true);
         bar->setExpanding(false);
         bar->setUsesScrollButtons(true);
         bar->setDrawBase(false);
+        bar->setFocusPolicy(Qt::NoFocus);
+        // A left press on a tab (even the current one) and a change of the current tab by any
+        // other means both bring its document forward; changes made here are blocked. A right
+        // press only opens the pop-up menu, whose commands work on the active document.
         connect(bar, &QTabBar::tabBarClicked, this, [this, bar](int index) {
-            if (index < 0)
-                return;
-            if (auto *doc = qobject_cast<TMDIsub *>(bar->tabData(index).value<QObject *>()))
-                Q_EMIT documentChosen(doc);
+            if (QGuiApplication::mouseButtons() & Qt::LeftButton)
+                choose(bar, index);
         });
+        connect(bar, &QTabBar::currentChanged, this,
+                [this, bar](int index) { choose(bar, index); });
     }
     applyVisibility();
+}
+
+void TabStrips::choose(const QTabBar *bar, int index)
+{
+    if (auto *doc = qobject_cast<TMDIsub *>(bar->tabData(index).value<QObject *>()))
+        Q_EMIT documentChosen(doc);
+}
+
+TMDIsub *TabStrips::documentAt(int index) const
+{
+    return qobject_cast<TMDIsub *>(m_upperBar->tabData(index).value<QObject *>());
+}
+
+int TabStrips::currentIndex() const
+{
+    return m_upperBar->currentIndex();
+}
+
+void TabStrips::setPopupMenu(QMenu *menu)
+{
+    // The lower strip's holder is the status bar's blank part, which offers the menu too.
+    for (QWidget *w : {static_cast<QWidget *>(m_lower), m_lower->parentWidget(),
+                       static_cast<QWidget *>(m_upperBar), m_upperPanel}) {
+        if (!w)
+            continue;
+        w->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(w, &QWidget::customContextMenuRequested, menu,
+                [w, menu](const QPoint &pos) { menu->popup(w->mapToGlobal(pos)); });
+    }
 }
 
 int TabStrips::indexOf(const QTabBar *bar, const TMDIsub *document) const

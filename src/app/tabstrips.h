@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QString>
 
+class QMenu;
 class QTabBar;
 class QWidget;
 class TMDIsub;
@@ -26,6 +27,9 @@ public:
     void setText(TMDIsub *document, const QString &text);
     QString text(TMDIsub *document) const;
     int count() const;
+    // The document of a tab, in creation order; null out of range.
+    TMDIsub *documentAt(int index) const;
+    int currentIndex() const;
 
     void markModified(TMDIsub *document);
     void clearModified(TMDIsub *document);
@@ -38,11 +42,15 @@ public:
     QTabBar *lower() const { return m_lower; }
     QTabBar *upper() const { return m_upperBar; }
 
+    // The menu both strips show on a right click.
+    void setPopupMenu(QMenu *menu);
+
 Q_SIGNALS:
     void documentChosen(TMDIsub *document);
 
 private:
     int indexOf(const QTabBar *bar, const TMDIsub *document) const;
+    void choose(const QTabBar *bar, int index);
     void applyVisibility();
 
     QTabBar *m_lower;

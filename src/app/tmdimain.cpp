@@ -1,12 +1,17 @@
 #include "app/tmdimain.h"
 
 #include "app/documentfiles.h"
+#include "app/filedrops.h"
+#include "app/filemenu.h"
 #include "app/homefolder.h"
 #include "app/prompter.h"
 #include "app/settingsfile.h"
 #include "app/splashwindow.h"
 #include "app/startupsteps.h"
 #include "app/tabstrips.h"
+#include "app/tagcontroller.h"
+#include "app/windowarranger.h"
+#include "app/windowmenu.h"
 #include "editor/scintillaeditor.h"
 #include "editor/tmdisub.h"
 
@@ -87,17 +92,17 @@ void TMDImain::FormCreate()
     m_tabs = new TabStrips(m_lowerTabs, m_upperTabs, m_upperPanel, this);
     m_files = new DocumentFiles(m_client, *m_tabs, m_context, m_options, m_home, this);
     m_files->setFirstCallHook([this] { restoreMainGeometry(); });
-    connect(m_tabs, &TabStrips::documentChosen, this, [this](TMDIsub *doc) {
-        if (auto *sub = qobject_cast<QMdiSubWindow *>(doc->parentWidget()))
-            m_client->setActiveSubWindow(sub);
-    });
+    // Files dropped on the frame or on a document open as documents.
+    new FileDrops(this, [this](const QStringList &names) { m_files->openFiles(names); });
+    m_tags = new TagController(*m_files, m_settings, m_options, m_prompter, m_storememo, this);
+    m_arranger = new WindowArranger(m_client, *m_tabs, m_settings, this);
+    connect(m_arranger, &WindowArranger::lastClosing, m_caretStatus, &QLabel::clear);
     connect(m_client, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow *sub) {
-        if (auto *doc = sub ? qobject_cast<TMDIsub *>(sub->widget()) : nullptr) {
-            m_tabs->setCurrent(doc);
+        if (auto *doc = sub ? qobject_cast<TMDIsub *>(sub->widget()) : nullptr)
             updateCaretStatus(doc);
-        }
     });
     connect(m_files, &DocumentFiles::documentMade, this, [this](TMDIsub *doc) {
+        m_arranger->watch(doc);
         connect(doc, &TMDIsub::caretMoved, this, &TMDImain::updateCaretStatus);
         updateCaretStatus(doc);
     });
@@ -120,15 +125,14 @@ void TMDImain::buildStatusBar()
     bar->setSizeGripEnabled(false);
     bar->setFixedHeight(StatusHeight);
 
-    // The lower tab strip sits over a blank label that fills the rest of the bar.
-    auto *left = new QWidget(bar);
+    // The lower tab strip sits over a blank label that fills the rest of the bar; a double
+    // click on the label brings back the tabbed display.
+    auto *left = new ClickLabel;
+    left->onDoubleClick = [this] { m_arranger->Tabbed(); };
     auto *leftLayout = new QHBoxLayout(left);
     leftLayout->setContentsMargins(0, 0, 0, 0);
     m_lowerTabs = new QTabBar(left);
     m_lowerTabs->setShape(QTabBar::RoundedSouth);
-    // Compact tabs: the whole status bar is only 22 pixels high.
-    m_lowerTabs->setStyleSheet(
-        QStringLiteral("QTabBar::tab { height: 19px; padding: 0 10px; margin: 0; }"));
     leftLayout->addWidget(m_lowerTabs);
     leftLayout->addStretch(1);
     bar->addWidget(left, 1);
@@ -153,36 +157,15 @@ void TMDImain::buildStatusBar()
 
 void TMDImain::buildMenus()
 {
-    QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
-    QAction *newDoc = file->addAction(QStringLiteral("&New"), this, [this] { m_files->news(); });
-    newDoc->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
-    file->addSeparator();
-    file->addAction(QStringLiteral("&Save"), QKeySequence(Qt::CTRL | Qt::Key_S), this,
-                    [this] { m_files->save(activeDocument()); });
-    file->addAction(QStringLiteral("&Close"), this, [this] {
-        if (QMdiSubWindow *sub = m_client->activeSubWindow())
-            sub->close();
-    });
-    file->addSeparator();
-    file->addAction(QStringLiteral("E&xit"), QKeySequence(Qt::ALT | Qt::Key_F4), this,
-                    &QWidget::close);
+    FileMenu::build(this, menuBar()->addMenu(QStringLiteral("&File")), *m_files);
 
-    QMenu *window = menuBar()->addMenu(QStringLiteral("&Window"));
-    connect(window, &QMenu::aboutToShow, this, [this, window] {
-        window->clear();
-        const auto docs = m_files->documents();
-        for (int i = 0; i < docs.size(); ++i) {
-            TMDIsub *doc = docs[i];
-            QAction *item =
-                window->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(doc->windowTitle()));
-            item->setCheckable(true);
-            item->setChecked(doc == activeDocument());
-            connect(item, &QAction::triggered, this, [this, doc] {
-                if (auto *sub = qobject_cast<QMdiSubWindow *>(doc->parentWidget()))
-                    m_client->setActiveSubWindow(sub);
-            });
-        }
-    });
+    WindowMenu::build(menuBar()->addMenu(QStringLiteral("&Window")), *m_arranger, *m_files);
+    m_tabs->setPopupMenu(WindowMenu::buildStripMenu(this, *m_arranger, *m_files));
+
+    // Every tag command, until the command table builds the full menus.
+    QMenu *tags = menuBar()->addMenu(QStringLiteral("&Tags"));
+    tags->setObjectName(QStringLiteral("TagsMenu"));
+    m_tags->fillMenu(tags);
 
     QMenu *help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->addAction(QStringLiteral("&About"), this, &TMDImain::showAbout);

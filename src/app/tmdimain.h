@@ -14,7 +14,9 @@ class QLabel;
 class QMdiArea;
 class QTabBar;
 class TabStrips;
+class TagController;
 class TMDIsub;
+class WindowArranger;
 
 // The main frame: menus, the document area, the tab strips and the status bar. It builds
 // the pieces, routes commands to them and runs the start and end of a session; the logic of
@@ -41,6 +43,9 @@ public:
 
     DocumentFiles &files() const { return *m_files; }
     TabStrips &tabs() const { return *m_tabs; }
+    WindowArranger &arranger() const { return *m_arranger; }
+    // The tag commands and the insert and wrap entry points (wraptag, listcode2, tipper...).
+    TagController &tags() const { return *m_tags; }
     MemoryEditor &storememo() { return m_storememo; }
     ShellOptions &options() { return m_options; }
     QString dateLabelText() const;
@@ -80,7 +85,9 @@ private:
     QLabel *m_caretStatus = nullptr;
     QLabel *m_dates = nullptr;
     TabStrips *m_tabs = nullptr;
+    WindowArranger *m_arranger = nullptr;
     DocumentFiles *m_files = nullptr;
+    TagController *m_tags = nullptr;
 
     bool m_shown = false;
     bool m_inHandOver = false;

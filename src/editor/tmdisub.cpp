@@ -6,6 +6,7 @@
 #include "editor/htmllexer.h"
 #include "editor/scintillaeditor.h"
 #include "editor/tagcolourrules.h"
+#include "editor/typingtip.h"
 
 #include <Qsci/qsciscintilla.h>
 
@@ -45,7 +46,7 @@ TMDIsub::TMDIsub(DocumentContext &context, QWidget *parent)
     m_editor = std::make_unique<ScintillaEditor>(m_memo);
     m_editor->setWordSeparators(DocumentSeparators);
     m_lexer = new HtmlLexer(m_memo);
-    m_memo->setLexer(m_lexer);
+    m_tip = new TypingTip(m_memo);
 
     applyDisplaySettings(false);
     applyColours();
@@ -76,6 +77,12 @@ void TMDIsub::applyDisplaySettings(bool withRightMargin)
 void TMDIsub::applyColours()
 {
     m_lexer->setScheme(TagColourScheme::read(m_context.settings));
+}
+
+void TMDIsub::showTip(const QString &text)
+{
+    m_editor->ensureCaretVisible();
+    m_tip->showAtCaret(text);
 }
 
 bool TMDIsub::isModified() const

@@ -8,6 +8,7 @@
 class HtmlLexer;
 class QsciScintilla;
 class ScintillaEditor;
+class TypingTip;
 struct DocumentContext;
 
 // A document window: one colouring editor for one file, set up from the settings file.
@@ -46,6 +47,10 @@ public:
     void setGutterVisible(bool visible);
     bool liveSpelling() const { return m_liveSpelling; }
 
+    // The typing tip below the caret, and whether it shows.
+    void showTip(const QString &text);
+    TypingTip &tip() const { return *m_tip; }
+
     // Asks "Save Changes to '…'?" while the document is modified. Yes runs the save and asks
     // again while the document stays modified; No closes; Cancel keeps the window.
     using SaveHandler = std::function<void(TMDIsub *)>;
@@ -72,6 +77,7 @@ private:
     QsciScintilla *m_memo = nullptr;
     std::unique_ptr<ScintillaEditor> m_editor;
     HtmlLexer *m_lexer = nullptr;
+    TypingTip *m_tip = nullptr;
     QString m_iam;
     SaveHandler m_save;
     bool m_loadingFlag = false;

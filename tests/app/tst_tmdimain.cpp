@@ -5,7 +5,7 @@
 #include "app/tmdimain.h"
 #include "editor/scintillaeditor.h"
 #include "editor/tmdisub.h"
-#include "scriptedprompter.h"
+#include "frametestbase.h"
 
 #include <Qsci/qsciscintilla.h>
 
@@ -16,22 +16,13 @@
 #include <QtTest>
 
 // Drives the main frame as a user would, from a fresh home folder for every test.
-class TestMainFrame : public QObject
+class TestMainFrame : public FrameTestBase
 {
     Q_OBJECT
 
 private:
-    std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<HomeFolder> m_home;
-    std::unique_ptr<SettingsFile> m_settings;
-    ScriptedPrompter m_prompter;
 
-    std::unique_ptr<TMDImain> start()
-    {
-        auto frame = std::make_unique<TMDImain>(*m_home, *m_settings, m_prompter);
-        frame->showAtStart(false);
-        return frame;
-    }
+    std::unique_ptr<TMDImain> start() { return startFrame(); }
     QString writeFile(const QString &name, const QByteArray &bytes)
     {
         const QString path = m_dir->filePath(name);
@@ -44,12 +35,7 @@ private:
 private Q_SLOTS:
     void init()
     {
-        m_dir = std::make_unique<QTemporaryDir>();
-        m_home = std::make_unique<HomeFolder>(m_dir->path());
-        QString error;
-        QVERIFY(m_home->createFolders(&error));
-        m_settings = std::make_unique<SettingsFile>(m_home->settingsPath());
-        m_prompter = ScriptedPrompter();
+        resetHome();
     }
 
     void firstStartShowsUntitled1Maximised()

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+
+// Rules on file names for the file commands that need no window.
+namespace FileNameRules {
+
+// The name Save As writes: no extension gets ".html" when defExt is "html", else ".htm";
+// a name ending in a bare "." loses the dot and stays without extension; any other
+// extension is kept.
+QString saveAsName(const QString &chosen, const QString &defExt);
+
+// A project file (".qpj", any letter case).
+bool isProjectFile(const QString &name);
+
+// Turns a filter list of the stored form "Description|*.a;*.b|Other|*.*" into Qt's
+// "Description (*.a *.b);;Other (*)". Pairs without patterns are dropped; a text that
+// yields nothing gives an empty result.
+QString qtFilter(const QString &stored);
+
+} // namespace FileNameRules

@@ -1,0 +1,97 @@
+#include "app/tagcontroller.h"
+
+#include "app/documentfiles.h"
+#include "editor/caretmoves.h"
+#include "editor/scintillaeditor.h"
+#include "editor/tagcommands.h"
+#include "editor/tmdisub.h"
+
+#include <QMenu>
+
+TagController::TagController(DocumentFiles &files, const SettingsFile &settings,
+                             const ShellOptions &options, Prompter &prompter, TextEditor &storememo,
+                             QObject *parent)
+    : QObject(parent), m_files(files),
+      m_insertWrap(settings, options, storememo,
+                   [this](TextEditor &doc, const QString &text) { showTip(doc, text); }),
+      m_runner(m_insertWrap, settings, options, prompter, m_keyboard, m_conversions)
+{
+}
+
+TextEditor *TagController::activeEditor() const
+{
+    TMDIsub *doc = m_files.active();
+    return doc ? &doc->editor() : nullptr;
+}
+
+void TagController::showTip(TextEditor &editor, const QString &text)
+{
+    for (TMDIsub *doc : m_files.documents())
+        if (&doc->editor() == &editor)
+            doc->showTip(text);
+}
+
+bool TagController::run(QStringView id)
+{
+    return m_runner.run(id, activeEditor());
+}
+
+void TagController::wraptag(const QString &start, const QString &end)
+{
+    if (TextEditor *doc = activeEditor()) {
+        QString s = start, e = end;
+        m_insertWrap.addtags(*doc, s, e);
+    }
+}
+
+void TagController::boardit()
+{
+    if (TextEditor *doc = activeEditor())
+        m_insertWrap.boardit(*doc);
+}
+
+void TagController::listcode2(const QString &text)
+{
+    if (TextEditor *doc = activeEditor())
+        m_insertWrap.insertText(*doc, text, true);
+}
+
+void TagController::tipper(const QString &what, int back)
+{
+    if (TextEditor *doc = activeEditor())
+        m_insertWrap.tipper(*doc, what, back);
+}
+
+void TagController::listcode()
+{
+    if (TextEditor *doc = activeEditor())
+        CaretMoves::listcode(*doc);
+}
+
+void TagController::killspace()
+{
+    if (TextEditor *doc = activeEditor())
+        CaretMoves::killspace(*doc);
+}
+
+void TagController::moveline(int n)
+{
+    if (TextEditor *doc = activeEditor())
+        CaretMoves::moveline(*doc, n);
+}
+
+void TagController::changeline(int line)
+{
+    if (TextEditor *doc = activeEditor())
+        CaretMoves::changeline(*doc, line);
+}
+
+void TagController::fillMenu(QMenu *menu)
+{
+    for (const TagCommand &command : tagCommands()) {
+        const QString id = QString::fromLatin1(command.id);
+        QAction *action = menu->addAction(QString::fromUtf8(command.caption));
+        action->setObjectName(id);
+        connect(action, &QAction::triggered, this, [this, id] { run(id); });
+    }
+}

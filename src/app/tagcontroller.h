@@ -1,0 +1,56 @@
+#pragma once
+
+#include "app/keyboardmodifiers.h"
+#include "editor/conversionseam.h"
+#include "editor/insertwrap.h"
+#include "editor/tagcommandrunner.h"
+
+#include <QObject>
+
+#include <functional>
+
+class DocumentFiles;
+class QMenu;
+class SettingsFile;
+class TMDIsub;
+
+// The tag commands and the insert and wrap entry points that helper panels, custom tags and
+// the menus use. Each acts on the active document and does nothing when none is open. Owned
+// by the main frame.
+class TagController : public QObject
+{
+    Q_OBJECT
+
+public:
+    TagController(DocumentFiles &files, const SettingsFile &settings, const ShellOptions &options,
+                  Prompter &prompter, TextEditor &storememo, QObject *parent = nullptr);
+
+    // Runs a tag command of the command table by its id; false for an unknown id.
+    bool run(QStringView id);
+
+    // Entry points.
+    void wraptag(const QString &start, const QString &end);
+    void boardit();
+    void listcode2(const QString &text);
+    void tipper(const QString &what, int back);
+    void listcode();
+    void killspace();
+    void moveline(int n);
+    void changeline(int line);
+
+    InsertWrap &insertWrap() { return m_insertWrap; }
+    TagCommandRunner &runner() { return m_runner; }
+
+    // A menu of every tag command, until the command table builds the real menus.
+    void fillMenu(QMenu *menu);
+
+private:
+    TextEditor *activeEditor() const;
+    void showTip(TextEditor &doc, const QString &text);
+
+    DocumentFiles &m_files;
+    KeyboardModifiers m_keyboard;
+    NoTextConversions m_conversions;
+    InsertWrap m_insertWrap;
+    TagCommandRunner m_runner;
+};

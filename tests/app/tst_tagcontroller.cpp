@@ -1,0 +1,119 @@
+#include "app/documentfiles.h"
+#include "app/homefolder.h"
+#include "app/settingsfile.h"
+#include "app/tagcontroller.h"
+#include "app/tmdimain.h"
+#include "editor/scintillaeditor.h"
+#include "editor/tmdisub.h"
+#include "editor/typingtip.h"
+#include "frametestbase.h"
+
+#include <Qsci/qsciscintilla.h>
+
+#include <QMenuBar>
+#include <QTemporaryDir>
+#include <QtTest>
+
+// The tag commands as the user reaches them: from the menu, on the active document, with
+// the typing tip on screen.
+class TestTagController : public FrameTestBase
+{
+    Q_OBJECT
+
+private:
+
+    std::unique_ptr<TMDImain> start() { return startFrame(); }
+    static QAction *menuAction(TMDImain &frame, const QString &id)
+    {
+        auto *menu = frame.menuBar()->findChild<QMenu *>(QStringLiteral("TagsMenu"));
+        return menu ? menu->findChild<QAction *>(id) : nullptr;
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        resetHome();
+    }
+
+    void menuCommandWrapsTheSelectionAsOneUndoStep()
+    {
+        auto frame = start();
+        ScintillaEditor &ed = frame->activeDocument()->editor();
+        ed.setText("make this bold");
+        ed.setSelection(5, 4);
+        QAction *bold = menuAction(*frame, "Bold");
+        QVERIFY(bold);
+        bold->trigger();
+        QCOMPARE(ed.text(), QString("make <B>this</B> bold"));
+        QCOMPARE(ed.selectedText(), QString("this"));
+        ed.undo();
+        QCOMPARE(ed.text(), QString("make this bold"));
+        QCOMPARE(ed.selectedText(), QString("this"));
+    }
+
+    void typingTipShowsBelowTheCaretAndGoesOnAKey()
+    {
+        auto frame = start();
+        TMDIsub *doc = frame->activeDocument();
+        frame->tags().wraptag(QString(), QString()); // nothing selected, nothing to wrap
+        frame->tags().insertWrap().setParts("<A href=\"\">", "</A>");
+        frame->tags().tipper("an URL", 2);
+        QCOMPARE(doc->editor().text(), QString("<A href=\"\"></A>"));
+        QCOMPARE(doc->editor().caret(), 9);
+        QTRY_VERIFY(doc->tip().isVisible());
+        QCOMPARE(doc->tip().text(), QString("Type an URL here"));
+        const long pos = doc->memo()->SendScintilla(QsciScintilla::SCI_GETCURRENTPOS);
+        const int y =
+            int(doc->memo()->SendScintilla(QsciScintilla::SCI_POINTYFROMPOSITION, 0UL, pos));
+        QCOMPARE(doc->tip().y(), y + TypingTip::Below);
+
+        QTest::keyClick(doc->memo(), Qt::Key_X);
+        QVERIFY(!doc->tip().isVisible());
+        QCOMPARE(doc->editor().text(), QString("<A href=\"x\"></A>"));
+    }
+
+    void tipsOffByOption()
+    {
+        m_settings->write(Keys::Pop, "no");
+        auto frame = start();
+        TMDIsub *doc = frame->activeDocument();
+        frame->tags().insertWrap().setParts("<A href=\"\">", "</A>");
+        frame->tags().tipper("an URL", 2);
+        QVERIFY(!doc->tip().isVisible());
+    }
+
+    void entryPointsWithoutADocumentDoNothing()
+    {
+        m_settings->write(Keys::StartNew, "no");
+        auto frame = start();
+        QVERIFY(!frame->activeDocument());
+        TagController &tags = frame->tags();
+        tags.wraptag("<B>", "</B>");
+        tags.listcode2("<HR>");
+        tags.boardit();
+        tags.tipper("x", 1);
+        tags.listcode();
+        tags.killspace();
+        tags.moveline(5);
+        tags.changeline(3);
+        QVERIFY(tags.run(u"Bold"));
+        QVERIFY(!tags.run(u"NoSuchCommand"));
+        QVERIFY(frame->storememo().text().isEmpty());
+    }
+
+    void listcode2InsertsBeforeTheSelectionWithTagCase()
+    {
+        m_settings->writeBool("Varnel", "ucase", true);
+        auto frame = start();
+        ScintillaEditor &ed = frame->activeDocument()->editor();
+        ed.setText("text");
+        ed.selectAll();
+        frame->tags().listcode2("<hr>");
+        QCOMPARE(ed.text(), QString("<HR>text"));
+        QCOMPARE(ed.selectedText(), QString("text"));
+        QVERIFY(frame->storememo().text().isEmpty());
+    }
+};
+
+QTEST_MAIN(TestTagController)
+#include "tst_tagcontroller.moc"
