@@ -1,5 +1,6 @@
 #include "app/documentfiles.h"
 
+#include "app/documentfont.h"
 #include "app/documentprinter.h"
 #include "app/documentwatcher.h"
 #include "app/filebytes.h"
@@ -164,6 +165,7 @@ void DocumentFiles::finishDocument(TMDIsub *doc, const QString &caption, const Q
 {
     doc->setWindowTitle(caption);
     m_tabs.add(doc, tabText);
+    DocumentFont::applyStored(*doc, m_context.settings);
     doc->editor().setModified(false);
     connect(doc, &TMDIsub::closeRefused, this, [this] { m_closeAll = false; });
     connect(doc, &TMDIsub::closed, this, [this](TMDIsub *d) {

@@ -1,13 +1,13 @@
 #pragma once
 
+class CommandActions;
 class DocumentFiles;
-class QMainWindow;
 class QMenu;
 
-// The File menu of the main frame: its entries call the file commands, and each time it
-// opens the Save entry and the recent files are brought up to date.
+// Each time the File menu opens, Save is enabled only for a modified document and the recent
+// files are listed afresh (entries whose files have gone are dropped).
 namespace FileMenu {
 
-void build(QMainWindow *frame, QMenu *file, DocumentFiles &files);
+void watch(QMenu *file, QMenu *recent, CommandActions &commands, DocumentFiles &files);
 
 } // namespace FileMenu

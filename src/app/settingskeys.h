@@ -222,3 +222,11 @@ inline constexpr const char *BarButtonPrefix = "Button";
 // Custom button hints: "Custom"/n + "hint".
 inline constexpr const char *CustomHintSuffix = "hint";
 } // namespace Keys
+
+namespace Keys {
+// The stored default editor font; each read defaults to the editor's current value.
+inline constexpr TextKey FontName{Sections::Editor, "Tname", ""};
+inline constexpr IntKey FontPoints{Sections::Editor, "Tsize", 10};
+inline constexpr ColourKey FontColour{Sections::Editor, "Tcolor", 0};
+inline constexpr TextKey FontStyle{Sections::Editor, "Tstyle", ""};
+} // namespace Keys

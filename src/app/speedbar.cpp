@@ -440,3 +440,8 @@ void SpeedBar::paintEvent(QPaintEvent *)
     p.setPen(palette().color(QPalette::Mid));
     p.drawLine(0, height() - 1, width(), height() - 1);
 }
+
+CustomizeDialog *SpeedBar::customizeDialog() const
+{
+    return m_dialog;
+}

@@ -73,7 +73,7 @@ public:
     void doButtons();
     // Opens the customisation dialog (the command `Customize1Click`).
     void customize();
-    CustomizeDialog *customizeDialog() const { return m_dialog; }
+    CustomizeDialog *customizeDialog() const;
     QMenu *popupMenu() const { return m_popup; }
 
     void setFlat(bool flat);

@@ -6,8 +6,6 @@
 #include "editor/tagcommands.h"
 #include "editor/tmdisub.h"
 
-#include <QMenu>
-
 TagController::TagController(DocumentFiles &files, const SettingsFile &settings,
                              const ShellOptions &options, Prompter &prompter, TextEditor &storememo,
                              QObject *parent)
@@ -84,14 +82,4 @@ void TagController::changeline(int line)
 {
     if (TextEditor *doc = activeEditor())
         CaretMoves::changeline(*doc, line);
-}
-
-void TagController::fillMenu(QMenu *menu)
-{
-    for (const TagCommand &command : tagCommands()) {
-        const QString id = QString::fromLatin1(command.id);
-        QAction *action = menu->addAction(QString::fromUtf8(command.caption));
-        action->setObjectName(id);
-        connect(action, &QAction::triggered, this, [this, id] { run(id); });
-    }
 }

@@ -10,7 +10,6 @@
 #include <functional>
 
 class DocumentFiles;
-class QMenu;
 class SettingsFile;
 class TMDIsub;
 
@@ -40,9 +39,6 @@ public:
 
     InsertWrap &insertWrap() { return m_insertWrap; }
     TagCommandRunner &runner() { return m_runner; }
-
-    // A menu of every tag command, until the command table builds the real menus.
-    void fillMenu(QMenu *menu);
 
 private:
     TextEditor *activeEditor() const;

@@ -1,21 +1,29 @@
 #include "app/tmdimain.h"
 
+#include "app/commandactions.h"
+#include "app/commandhandlers.h"
 #include "app/documentfiles.h"
 #include "app/filedrops.h"
 #include "app/filemenu.h"
 #include "app/homefolder.h"
+#include "app/menubuilder.h"
 #include "app/prompter.h"
 #include "app/settingsfile.h"
+#include "app/speedbar.h"
 #include "app/splashwindow.h"
 #include "app/startupsteps.h"
 #include "app/tabstrips.h"
 #include "app/tagcontroller.h"
+#include "app/viewtoggles.h"
 #include "app/windowarranger.h"
 #include "app/windowmenu.h"
 #include "editor/scintillaeditor.h"
 #include "editor/tmdisub.h"
 
+#include <Qsci/qsciscintilla.h>
+
 #include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QDate>
 #include <QFileInfo>
@@ -66,7 +74,11 @@ TMDImain::TMDImain(const HomeFolder &home, SettingsFile &settings, Prompter &pro
     FormCreate();
 }
 
-TMDImain::~TMDImain() = default;
+TMDImain::~TMDImain()
+{
+    // The document area outlives this object's own members while QWidget takes it down.
+    disconnect(m_client, nullptr, this, nullptr);
+}
 
 void TMDImain::FormCreate()
 {
@@ -84,6 +96,12 @@ void TMDImain::FormCreate()
     upperLayout->addWidget(m_upperTabs);
     m_client = new QMdiArea(central);
     m_client->setFrameShape(QFrame::NoFrame);
+    m_commands = new CommandActions(this, [this] { return activeDocument() != nullptr; });
+    m_bar = new SpeedBar(m_settings, *m_commands, m_home.path(), central);
+    m_bar->setObjectName(QStringLiteral("thepanel"));
+    m_bar->registerHandlers();
+    m_bar->setFlat(!m_settings.read(Keys::Flat).isEmpty());
+    layout->addWidget(m_bar);
     layout->addWidget(m_upperPanel);
     layout->addWidget(m_client, 1);
     setCentralWidget(central);
@@ -100,12 +118,17 @@ void TMDImain::FormCreate()
     connect(m_client, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow *sub) {
         if (auto *doc = sub ? qobject_cast<TMDIsub *>(sub->widget()) : nullptr)
             updateCaretStatus(doc);
+        updateSavePicture();
+        m_view->updateChecks();
     });
     connect(m_files, &DocumentFiles::documentMade, this, [this](TMDIsub *doc) {
         m_arranger->watch(doc);
         connect(doc, &TMDIsub::caretMoved, this, &TMDImain::updateCaretStatus);
+        connect(doc, &TMDIsub::edited, this, &TMDImain::updateSavePicture);
         updateCaretStatus(doc);
+        updateSavePicture();
     });
+    connect(m_files, &DocumentFiles::documentSaved, this, &TMDImain::updateSavePicture);
 
     buildMenus();
 
@@ -157,18 +180,43 @@ void TMDImain::buildStatusBar()
 
 void TMDImain::buildMenus()
 {
-    FileMenu::build(this, menuBar()->addMenu(QStringLiteral("&File")), *m_files);
-
-    WindowMenu::build(menuBar()->addMenu(QStringLiteral("&Window")), *m_arranger, *m_files);
+    m_menus = MenuBuilder::build(menuBar(), *m_commands);
+    if (QMenu *help = m_menus.value(QStringLiteral("Help1")))
+        if (auto *version = help->findChild<QAction *>(QStringLiteral("Version")))
+            version->setText(QStringLiteral("Version ") + QCoreApplication::applicationVersion());
+    CommandHandlers::registerAll(*m_commands, *this);
+    m_view = new ViewToggles(
+        m_settings, [this] { return m_files->active(); }, this, this);
+    m_view->registerHandlers(*m_commands);
+    connect(m_view, &ViewToggles::liveSpellingChanged, m_bar, &SpeedBar::setLiveSpelling);
+    if (QAction *wrap = m_commands->action(QStringLiteral("Wordwrap1Click")))
+        wrap->setChecked(m_settings.read(Keys::Wraps) != QLatin1String("no"));
+    FileMenu::watch(m_menus.value(QStringLiteral("File1")),
+                    m_menus.value(QStringLiteral("RecentFiles")), *m_commands, *m_files);
+    WindowMenu::listDocuments(m_menus.value(QStringLiteral("Window1")), *m_arranger, *m_files);
     m_tabs->setPopupMenu(WindowMenu::buildStripMenu(this, *m_arranger, *m_files));
+    MenuState::watchEdit(m_menus.value(QStringLiteral("Edit1")), *m_commands, [this] {
+        EditMenuState state;
+        TMDIsub *doc = activeDocument();
+        if (!doc)
+            return state;
+        state.hasDocument = true;
+        state.wordWrap = doc->wordWrap();
+        state.liveSpelling = doc->liveSpelling();
+        state.colouredTags = doc->tagColouring();
+        state.canUndo = doc->editor().canUndo();
+        state.canRedo = doc->memo()->isRedoAvailable();
+        state.hasSelection = doc->editor().selLength() != 0;
+        state.clipboardHasText = !QApplication::clipboard()->text().isEmpty();
+        return state;
+    });
+    MenuState::watchCharacter(m_menus.value(QStringLiteral("Character1")), *m_commands, m_options);
+}
 
-    // Every tag command, until the command table builds the full menus.
-    QMenu *tags = menuBar()->addMenu(QStringLiteral("&Tags"));
-    tags->setObjectName(QStringLiteral("TagsMenu"));
-    m_tags->fillMenu(tags);
-
-    QMenu *help = menuBar()->addMenu(QStringLiteral("&Help"));
-    help->addAction(QStringLiteral("&About"), this, &TMDImain::showAbout);
+void TMDImain::updateSavePicture()
+{
+    TMDIsub *doc = activeDocument();
+    m_bar->setSaveModified(doc && doc->isModified());
 }
 
 QString TMDImain::dateLabelText() const
@@ -230,6 +278,8 @@ void TMDImain::FormShow()
 {
     QString error;
     m_home.createFolders(&error);
+    m_bar->restoreLayout();
+    m_bar->doButtons();
     if (m_settings.read(Keys::Hello).isEmpty())
         m_files->news();
     else
@@ -290,6 +340,7 @@ bool TMDImain::FormCloseQuery()
     for (TMDIsub *doc : m_files->documents())
         if (!doc->closeQuery([this](TMDIsub *d) { m_files->save(d); }))
             return false;
+    m_bar->saveLayout();
     return true;
 }
 

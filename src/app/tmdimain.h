@@ -4,18 +4,23 @@
 #include "editor/documentcontext.h"
 #include "editor/memoryeditor.h"
 
+#include <QHash>
 #include <QMainWindow>
 
 #include <memory>
 
+class CommandActions;
 class DocumentFiles;
 class HomeFolder;
 class QLabel;
 class QMdiArea;
+class QMenu;
+class SpeedBar;
 class QTabBar;
 class TabStrips;
 class TagController;
 class TMDIsub;
+class ViewToggles;
 class WindowArranger;
 
 // The main frame: menus, the document area, the tab strips and the status bar. It builds
@@ -46,6 +51,9 @@ public:
     WindowArranger &arranger() const { return *m_arranger; }
     // The tag commands and the insert and wrap entry points (wraptag, listcode2, tipper...).
     TagController &tags() const { return *m_tags; }
+    CommandActions &commands() const { return *m_commands; }
+    SpeedBar &speedBar() const { return *m_bar; }
+    QMenu *menu(const QString &name) const { return m_menus.value(name); }
     MemoryEditor &storememo() { return m_storememo; }
     ShellOptions &options() { return m_options; }
     QString dateLabelText() const;
@@ -70,6 +78,7 @@ private:
     void buildStatusBar();
     void restoreMainGeometry();
     void updateCaretStatus(TMDIsub *document);
+    void updateSavePicture();
 
     const HomeFolder &m_home;
     SettingsFile &m_settings;
@@ -88,6 +97,10 @@ private:
     WindowArranger *m_arranger = nullptr;
     DocumentFiles *m_files = nullptr;
     TagController *m_tags = nullptr;
+    CommandActions *m_commands = nullptr;
+    SpeedBar *m_bar = nullptr;
+    ViewToggles *m_view = nullptr;
+    QHash<QString, QMenu *> m_menus;
 
     bool m_shown = false;
     bool m_inHandOver = false;

@@ -11,18 +11,9 @@
 
 namespace WindowMenu {
 
-void build(QMenu *window, WindowArranger &arranger, DocumentFiles &files)
+void listDocuments(QMenu *window, WindowArranger &arranger, DocumentFiles &files)
 {
     WindowArranger *a = &arranger;
-    window->addAction(QStringLiteral("Ta&b"), a, &WindowArranger::Tabbed);
-    window->addAction(QStringLiteral("&Tile"), a, &WindowArranger::Tiled);
-    window->addAction(QStringLiteral("&Cascade"), a, &WindowArranger::Cascaded);
-    // Kept for the toolbar's Switch item, which runs it by name.
-    QAction *switchItem =
-        window->addAction(QStringLiteral("Switch"), a, &WindowArranger::switch1Click);
-    switchItem->setObjectName(QStringLiteral("Switch"));
-    switchItem->setVisible(false);
-
     // The open documents, listed afresh each time the menu opens.
     QAction *separator = window->addSeparator();
     auto *list = new QActionGroup(window);

@@ -77,6 +77,61 @@ void TMDIsub::applyDisplaySettings(bool withRightMargin)
 void TMDIsub::applyColours()
 {
     m_lexer->setScheme(TagColourScheme::read(m_context.settings));
+    // The scheme resets the plain text to the palette's colour.
+    if (m_textColour.isValid()) {
+        m_lexer->setDefaultColor(m_textColour);
+        m_lexer->setColor(m_textColour, 0);
+    }
+}
+
+void TMDIsub::setLiveSpelling(bool on)
+{
+    m_liveSpelling = on;
+    m_lexer->recolourAll();
+}
+
+bool TMDIsub::wordWrap() const
+{
+    return m_memo->wrapMode() != QsciScintilla::WrapNone;
+}
+
+void TMDIsub::setWordWrap(bool on)
+{
+    m_memo->setWrapMode(on ? QsciScintilla::WrapWord : QsciScintilla::WrapNone);
+}
+
+bool TMDIsub::tagColouring() const
+{
+    return m_lexer->colouring();
+}
+
+void TMDIsub::setTagColouring(bool on)
+{
+    const int top = m_editor->firstVisibleLine();
+    const int caret = m_editor->caret();
+    const int length = m_editor->selLength();
+    m_lexer->setColouring(on);
+    m_editor->setSelection(caret, length);
+    m_editor->ensureCaretVisible();
+    m_editor->setFirstVisibleLine(top);
+}
+
+QFont TMDIsub::editorFont() const
+{
+    return m_lexer->font(0);
+}
+
+QColor TMDIsub::textColour() const
+{
+    return m_lexer->color(0);
+}
+
+void TMDIsub::setEditorFont(const QFont &font, const QColor &colour)
+{
+    m_lexer->setFont(font);
+    m_textColour = colour;
+    m_lexer->setDefaultColor(colour);
+    m_lexer->setColor(colour, 0);
 }
 
 void TMDIsub::showTip(const QString &text)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QWidget>
 
 #include <functional>
@@ -46,6 +47,20 @@ public:
     bool gutterVisible() const;
     void setGutterVisible(bool visible);
     bool liveSpelling() const { return m_liveSpelling; }
+    // Live spelling for this document until the settings are reapplied; recolours.
+    void setLiveSpelling(bool on);
+    bool wordWrap() const;
+    void setWordWrap(bool on);
+    // Tag colouring on or off; a restyle only, so the modified state, caret, selection and
+    // top line stay as they are.
+    bool tagColouring() const;
+    void setTagColouring(bool on);
+
+    // The editor's font and text colour (the plain text's style), kept across reapplying
+    // settings.
+    QFont editorFont() const;
+    QColor textColour() const;
+    void setEditorFont(const QFont &font, const QColor &colour);
 
     // The typing tip below the caret, and whether it shows.
     void showTip(const QString &text);
@@ -83,4 +98,6 @@ private:
     bool m_loadingFlag = false;
     bool m_quietChangeFlag = false;
     bool m_liveSpelling = false;
+    // Invalid until a font command sets it: the palette's text colour.
+    QColor m_textColour;
 };

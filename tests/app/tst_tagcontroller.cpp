@@ -1,3 +1,4 @@
+#include "app/commandactions.h"
 #include "app/documentfiles.h"
 #include "app/homefolder.h"
 #include "app/settingsfile.h"
@@ -21,19 +22,14 @@ class TestTagController : public FrameTestBase
     Q_OBJECT
 
 private:
-
     std::unique_ptr<TMDImain> start() { return startFrame(); }
     static QAction *menuAction(TMDImain &frame, const QString &id)
     {
-        auto *menu = frame.menuBar()->findChild<QMenu *>(QStringLiteral("TagsMenu"));
-        return menu ? menu->findChild<QAction *>(id) : nullptr;
+        return frame.commands().action(id);
     }
 
 private Q_SLOTS:
-    void init()
-    {
-        resetHome();
-    }
+    void init() { resetHome(); }
 
     void menuCommandWrapsTheSelectionAsOneUndoStep()
     {
