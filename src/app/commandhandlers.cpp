@@ -7,6 +7,7 @@
 #include "app/windowarranger.h"
 #include "editor/scintillaeditor.h"
 #include "editor/tagcommands.h"
+#include "editor/textconversions.h"
 #include "editor/tmdisub.h"
 #include "editor/typingtip.h"
 
@@ -67,6 +68,12 @@ void registerEditing(CommandActions &c, TMDImain &frame)
                  }));
     c.setHandler("SelectAll1Click",
                  onDocument([](TMDIsub &d, TMDImain &) { d.editor().selectAll(); }));
+    c.setHandler("killtags", onDocument([](TMDIsub &d, TMDImain &f) {
+                     f.tags().conversions().removeTags(d.editor());
+                 }));
+    c.setHandler("addLineBreaks1Click", onDocument([](TMDIsub &d, TMDImain &f) {
+                     f.tags().conversions().addLineBreaks(d.editor());
+                 }));
 }
 
 void registerWindows(CommandActions &c, WindowArranger &a)

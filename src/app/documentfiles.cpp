@@ -201,8 +201,8 @@ void DocumentFiles::loadBytes(TMDIsub *doc, const QByteArray &bytes)
     QsciScintilla *memo = doc->memo();
     const QsciScintilla::WrapMode wrap = memo->wrapMode();
     memo->setWrapMode(QsciScintilla::WrapNone);
-    ed.loadBytes(bytes, isValidUtf8(bytes) ? ScintillaEditor::Encoding::Utf8
-                                           : ScintillaEditor::Encoding::Cp1252);
+    // The editor falls back to Windows-1252 by itself when the bytes are not valid UTF-8.
+    ed.loadBytes(bytes, ScintillaEditor::Encoding::Utf8);
     // Enter goes on with the line ending the file already uses.
     memo->setEolMode(eolModeOf(bytes));
     ed.setCaret(0);

@@ -1,10 +1,14 @@
 #include "app/tagcontroller.h"
 
 #include "app/documentfiles.h"
+#include "app/settingsfile.h"
 #include "editor/caretmoves.h"
 #include "editor/scintillaeditor.h"
 #include "editor/tagcommands.h"
 #include "editor/tmdisub.h"
+
+#include <QDir>
+#include <QFileInfo>
 
 TagController::TagController(DocumentFiles &files, const SettingsFile &settings,
                              const ShellOptions &options, Prompter &prompter, TextEditor &storememo,
@@ -12,6 +16,8 @@ TagController::TagController(DocumentFiles &files, const SettingsFile &settings,
     : QObject(parent), m_files(files),
       m_insertWrap(settings, options, storememo,
                    [this](TextEditor &doc, const QString &text) { showTip(doc, text); }),
+      m_conversions(settings, m_insertWrap,
+                    QFileInfo(settings.path()).dir().filePath(QStringLiteral("library/chars"))),
       m_runner(m_insertWrap, settings, options, prompter, m_keyboard, m_conversions)
 {
 }

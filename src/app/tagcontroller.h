@@ -4,6 +4,7 @@
 #include "editor/conversionseam.h"
 #include "editor/insertwrap.h"
 #include "editor/tagcommandrunner.h"
+#include "editor/textconversions.h"
 
 #include <QObject>
 
@@ -39,6 +40,7 @@ public:
 
     InsertWrap &insertWrap() { return m_insertWrap; }
     TagCommandRunner &runner() { return m_runner; }
+    TextConverter &conversions() { return m_conversions; }
 
 private:
     TextEditor *activeEditor() const;
@@ -46,7 +48,7 @@ private:
 
     DocumentFiles &m_files;
     KeyboardModifiers m_keyboard;
-    NoTextConversions m_conversions;
     InsertWrap m_insertWrap;
+    TextConverter m_conversions;
     TagCommandRunner m_runner;
 };

@@ -16,12 +16,3 @@ public:
     // kind is Ordered or Unordered; itemPerLine false puts all lines into one item.
     virtual void makeList(TextEditor &doc, QuickCode::ListKind kind, bool itemPerLine) = 0;
 };
-
-// NOT YET CONVERTING: stands in until the text conversions exist and leaves the document
-// as it is.
-class NoTextConversions : public TextConversions
-{
-public:
-    void makeTable(TextEditor &, Table) override {}
-    void makeList(TextEditor &, QuickCode::ListKind, bool) override {}
-};

@@ -85,8 +85,16 @@ void ScintillaEditor::loadBytes(const QByteArray &bytes, Encoding encoding)
     m_encoding = effective;
     send(QsciScintillaBase::SCI_SETCODEPAGE,
          effective == Encoding::Utf8 ? QsciScintillaBase::SC_CP_UTF8 : 0);
+    // No modification notices for the new text: the widget would turn all of it into a
+    // QString for its listeners, which costs more than the load itself in a large file. The
+    // clear-all above has told every listener that the text starts afresh.
+    const long eventMask = send(QsciScintillaBase::SCI_GETMODEVENTMASK);
+    send(QsciScintillaBase::SCI_SETMODEVENTMASK, 0);
     m_widget->SendScintilla(QsciScintillaBase::SCI_APPENDTEXT, uintptr_t(bytes.size()),
                             bytes.constData());
+    send(QsciScintillaBase::SCI_SETMODEVENTMASK, eventMask);
+    if (!bytes.isEmpty())
+        m_changePending = true;
     send(QsciScintillaBase::SCI_SETUNDOCOLLECTION, 1);
     send(QsciScintillaBase::SCI_EMPTYUNDOBUFFER);
     m_undoSelections.clear();

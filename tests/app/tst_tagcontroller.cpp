@@ -47,6 +47,18 @@ private Q_SLOTS:
         QCOMPARE(ed.selectedText(), QString("this"));
     }
 
+    void quickListConvertsTheSelection()
+    {
+        auto frame = start();
+        ScintillaEditor &ed = frame->activeDocument()->editor();
+        ed.setText("Tea");
+        ed.selectAll();
+        QVERIFY(frame->tags().run(u"QuickBList"));
+        QCOMPARE(ed.text(), QString("<UL>\r\n\t<LI>Tea\r\n</UL>"));
+        ed.undo();
+        QCOMPARE(ed.text(), QString("Tea"));
+    }
+
     void typingTipShowsBelowTheCaretAndGoesOnAKey()
     {
         auto frame = start();
@@ -76,6 +88,23 @@ private Q_SLOTS:
         frame->tags().insertWrap().setParts("<A href=\"\">", "</A>");
         frame->tags().tipper("an URL", 2);
         QVERIFY(!doc->tip().isVisible());
+    }
+
+    void removeTagsAndLineBreaksFromTheEditMenu()
+    {
+        auto frame = start();
+        ScintillaEditor &ed = frame->activeDocument()->editor();
+        ed.setText("<P>one <B>two</B></P>");
+        ed.selectAll();
+        QVERIFY(frame->commands().run("killtags"));
+        QCOMPARE(ed.text(), QString("one two"));
+        ed.undo();
+        QCOMPARE(ed.text(), QString("<P>one <B>two</B></P>"));
+
+        ed.setText("a\r\nb");
+        ed.selectAll();
+        QVERIFY(frame->commands().run("addLineBreaks1Click"));
+        QVERIFY(ed.text().contains("<BR>", Qt::CaseInsensitive));
     }
 
     void entryPointsWithoutADocumentDoNothing()
