@@ -4,6 +4,7 @@
 #include "editor/tagtext.h"
 #include "find/findstate.h"
 
+#include <optional>
 #include <vector>
 
 namespace {
@@ -35,6 +36,30 @@ int charAt(const TextEditor &editor, int pos)
     if (pos < 0 || pos >= editor.length())
         return NoChar;
     return editor.textRange(pos, pos + 1).at(0).unicode();
+}
+
+// The texts one replacing pass works on: the document, and the document and search text as
+// compared (upper-cased a to z when case does not matter). None when nothing can match: a
+// search never matches across a line break, so a search text holding one never matches.
+struct ReplacePass
+{
+    QString text;
+    QString hay;
+    QString needle;
+    QString separators;
+};
+
+std::optional<ReplacePass> preparePass(const TextEditor &editor, const QString &what,
+                                       bool matchCase)
+{
+    if (what.isEmpty() || what.contains(u'\r') || what.contains(u'\n'))
+        return std::nullopt;
+    ReplacePass pass;
+    pass.text = editor.text();
+    pass.hay = matchCase ? pass.text : TagText::asciiUpper(pass.text);
+    pass.needle = matchCase ? what : TagText::asciiUpper(what);
+    pass.separators = editor.wordSeparators();
+    return pass;
 }
 
 } // namespace
@@ -148,15 +173,14 @@ void Finder::replaceRemaining()
 // for the hit before, exactly as a forward search from the caret left behind a replacement.
 void Finder::replaceForwards(TextEditor &editor, const Options &options)
 {
-    const QString &what = m_state.searchText;
-    const QString &with = m_state.replacement;
-    // A search never matches across a line break, so a search text holding one never matches.
-    if (what.isEmpty() || what.contains(u'\r') || what.contains(u'\n'))
+    const auto pass = preparePass(editor, m_state.searchText, options.matchCase);
+    if (!pass)
         return;
-    const QString text = editor.text();
-    const QString hay = options.matchCase ? text : TagText::asciiUpper(text);
-    const QString needle = options.matchCase ? what : TagText::asciiUpper(what);
-    const QString separators = editor.wordSeparators();
+    const QString &with = m_state.replacement;
+    const QString &text = pass->text;
+    const QString &hay = pass->hay;
+    const QString &needle = pass->needle;
+    const QString &separators = pass->separators;
     const qsizetype from = editor.caret();
 
     QString out;
@@ -191,14 +215,14 @@ void Finder::replaceForwards(TextEditor &editor, const Options &options)
 // of the hit after it, so no hit reaches into text put in.
 void Finder::replaceUpwards(TextEditor &editor, const Options &options, bool replacedFirst)
 {
-    const QString &what = m_state.searchText;
-    const QString &with = m_state.replacement;
-    if (what.isEmpty() || what.contains(u'\r') || what.contains(u'\n'))
+    const auto pass = preparePass(editor, m_state.searchText, options.matchCase);
+    if (!pass)
         return;
-    const QString text = editor.text();
-    const QString hay = options.matchCase ? text : TagText::asciiUpper(text);
-    const QString needle = options.matchCase ? what : TagText::asciiUpper(what);
-    const QString separators = editor.wordSeparators();
+    const QString &with = m_state.replacement;
+    const QString &text = pass->text;
+    const QString &hay = pass->hay;
+    const QString &needle = pass->needle;
+    const QString &separators = pass->separators;
     const qsizetype length = needle.size();
     const qsizetype caret = editor.caret();
 

@@ -5,6 +5,8 @@
 #include <Qsci/qsciscintilla.h>
 #include <QtTest>
 
+#include "stylerendering.h"
+
 #include <cstring>
 #include <memory>
 #include <vector>
@@ -13,24 +15,7 @@ namespace {
 
 using Sci = QsciScintillaBase;
 
-constexpr char letters[] = ".gcisfulyot"; // as in tst_tagcolourer
-
-TagColourScheme schemeOf(const QByteArray &enabled)
-{
-    TagColourScheme scheme;
-    int colour = 1;
-    for (char c : enabled)
-        scheme.setColours(static_cast<TagCategory>(std::strchr(letters, c) - letters), colour++);
-    return scheme;
-}
-
-QByteArray render(const std::vector<std::uint8_t> &styles)
-{
-    QByteArray out;
-    for (std::uint8_t s : styles)
-        out += s <= 10 ? letters[s] : '?';
-    return out;
-}
+using namespace StyleRendering;
 
 // An editor with the lexer installed, and the means to look at what it did.
 struct Fixture

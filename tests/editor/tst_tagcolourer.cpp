@@ -5,6 +5,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "stylerendering.h"
+
 #include <cstring>
 #include <string>
 #include <vector>
@@ -12,32 +14,7 @@
 // Styles are shown as one letter per byte so that a row reads like the text it colours.
 namespace {
 
-constexpr char letters[] = ".gcisfulyot"; // none, general, comments, images, scripts, frames,
-                                          // links, lists, styles, forms, tables
-
-TagCategory categoryOf(char letter)
-{
-    const char *p = std::strchr(letters, letter);
-    return static_cast<TagCategory>(p ? p - letters : 0);
-}
-
-// A scheme with the categories named by their letters switched on.
-TagColourScheme schemeOf(const QByteArray &enabled)
-{
-    TagColourScheme scheme;
-    int colour = 1;
-    for (char c : enabled)
-        scheme.setColours(categoryOf(c), colour++);
-    return scheme;
-}
-
-QByteArray render(const std::vector<std::uint8_t> &styles)
-{
-    QByteArray out;
-    for (std::uint8_t s : styles)
-        out += s <= 10 ? letters[s] : '?';
-    return out;
-}
+using namespace StyleRendering;
 
 struct Result
 {
