@@ -10,6 +10,7 @@
 #include "editor/textconversions.h"
 #include "editor/tmdisub.h"
 #include "editor/typingtip.h"
+#include "find/findcontroller.h"
 
 #include <Qsci/qsciscintilla.h>
 
@@ -92,6 +93,13 @@ void registerTags(CommandActions &c, TagController &tags)
     }
 }
 
+void registerFind(CommandActions &c, FindController &find, WindowArranger &a)
+{
+    c.setHandler("FindbutClick", [&find] { find.FindbutClick(); });
+    c.setHandler("FagainbutClick", [&find] { find.FagainbutClick(); });
+    QObject::connect(&a, &WindowArranger::lastClosing, &find, &FindController::closeAll);
+}
+
 } // namespace
 
 void registerAll(CommandActions &commands, TMDImain &frame)
@@ -100,6 +108,7 @@ void registerAll(CommandActions &commands, TMDImain &frame)
     registerEditing(commands, frame);
     registerWindows(commands, frame.arranger());
     registerTags(commands, frame.tags());
+    registerFind(commands, frame.finding(), frame.arranger());
     commands.setHandler("About1Click", [&frame] { frame.showAbout(); });
 }
 

@@ -230,3 +230,14 @@ inline constexpr IntKey FontPoints{Sections::Editor, "Tsize", 10};
 inline constexpr ColourKey FontColour{Sections::Editor, "Tcolor", 0};
 inline constexpr TextKey FontStyle{Sections::Editor, "Tstyle", ""};
 } // namespace Keys
+
+namespace Keys {
+// The find windows' options; "check from top" is written but always starts cleared.
+inline constexpr BoolKey FindWholeWord{Sections::Editor, "wword", false};
+inline constexpr BoolKey FindMatchCase{Sections::Editor, "mcase", false};
+inline constexpr BoolKey FindUpwards{Sections::Editor, "sup", false};
+inline constexpr BoolKey FindFromTop{Sections::Editor, "sbeg", false};
+// Where the find-again bar was closed; a top of 0 places it below the main frame's top.
+inline constexpr IntKey FindBarTop{Sections::Windows, "repl2t", 0};
+inline constexpr IntKey FindBarLeft{Sections::Windows, "repl2l", 0};
+} // namespace Keys

@@ -19,6 +19,7 @@
 #include "app/windowmenu.h"
 #include "editor/scintillaeditor.h"
 #include "editor/tmdisub.h"
+#include "find/findcontroller.h"
 
 #include <Qsci/qsciscintilla.h>
 
@@ -114,6 +115,13 @@ void TMDImain::FormCreate()
     new FileDrops(this, [this](const QStringList &names) { m_files->openFiles(names); });
     m_tags = new TagController(*m_files, m_settings, m_options, m_prompter, m_storememo, this);
     m_arranger = new WindowArranger(m_client, *m_tabs, m_settings, this);
+    m_find = new FindController(
+        m_settings, m_storememo, m_prompter,
+        [this]() -> TextEditor * {
+            TMDIsub *doc = activeDocument();
+            return doc ? &doc->editor() : nullptr;
+        },
+        this);
     connect(m_arranger, &WindowArranger::lastClosing, m_caretStatus, &QLabel::clear);
     connect(m_client, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow *sub) {
         if (auto *doc = sub ? qobject_cast<TMDIsub *>(sub->widget()) : nullptr)

@@ -11,6 +11,7 @@
 
 class CommandActions;
 class DocumentFiles;
+class FindController;
 class HomeFolder;
 class QLabel;
 class QMdiArea;
@@ -53,6 +54,7 @@ public:
     TagController &tags() const { return *m_tags; }
     CommandActions &commands() const { return *m_commands; }
     SpeedBar &speedBar() const { return *m_bar; }
+    FindController &finding() const { return *m_find; }
     QMenu *menu(const QString &name) const { return m_menus.value(name); }
     MemoryEditor &storememo() { return m_storememo; }
     ShellOptions &options() { return m_options; }
@@ -100,6 +102,7 @@ private:
     CommandActions *m_commands = nullptr;
     SpeedBar *m_bar = nullptr;
     ViewToggles *m_view = nullptr;
+    FindController *m_find = nullptr;
     QHash<QString, QMenu *> m_menus;
 
     bool m_shown = false;

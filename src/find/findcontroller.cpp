@@ -1,0 +1,59 @@
+#include "find/findcontroller.h"
+
+#include "find/findwindows.h"
+
+#include <QWidget>
+
+FindController::FindController(SettingsFile &settings, TextEditor &storememo, Prompter &prompter,
+                               Finder::ActiveEditor active, QWidget *frame)
+    : QObject(frame), m_settings(settings), m_active(active),
+      m_finder(m_state, storememo, prompter, std::move(active)), m_frame(frame)
+{
+}
+
+FindController::~FindController()
+{
+    // The windows are children of the frame; they must not reach back into a freed state.
+    delete m_dialog;
+    delete m_bar;
+}
+
+void FindController::FindbutClick()
+{
+    if (!hasDocument() || m_dialog || m_bar)
+        return;
+    m_dialog = new FindDialog(*this, m_frame);
+    connect(m_dialog, &FindDialog::closed, this, [this] { m_dialog = nullptr; });
+    m_dialog->show();
+    m_dialog->activateWindow();
+}
+
+void FindController::FagainbutClick()
+{
+    if (!hasDocument() || m_dialog)
+        return;
+    if (m_bar) {
+        m_finder.find(FindStep::FindOnly);
+        return;
+    }
+    m_bar = new FindBar(*this, m_frame);
+    connect(m_bar, &FindBar::closed, this, [this] { m_bar = nullptr; });
+    m_bar->show();
+}
+
+void FindController::closeAll()
+{
+    if (m_dialog)
+        m_dialog->close();
+    if (m_bar)
+        m_bar->close();
+}
+
+void FindController::returnFocus() const
+{
+    if (!m_frame)
+        return;
+    m_frame->activateWindow();
+    if (QWidget *focus = m_frame->focusWidget())
+        focus->setFocus();
+}

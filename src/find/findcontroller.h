@@ -1,0 +1,51 @@
+#pragma once
+
+#include "find/finder.h"
+#include "find/findstate.h"
+
+#include <QObject>
+
+class FindBar;
+class FindDialog;
+class Prompter;
+class SettingsFile;
+class QWidget;
+
+// Owns the program's find state, its search routine and the two find windows: the
+// find-and-replace dialog and the find-again bar, at most one of each, made on first use and
+// freed when they close. Owned by the main frame, whose window is the windows' parent.
+class FindController : public QObject
+{
+    Q_OBJECT
+
+public:
+    FindController(SettingsFile &settings, TextEditor &storememo, Prompter &prompter,
+                   Finder::ActiveEditor active, QWidget *frame);
+    ~FindController() override;
+
+    // Ctrl+F: opens the dialog unless no document is open or either window is open.
+    void FindbutClick();
+    // F3: nothing without a document or while the dialog is open; one more search while the
+    // bar is open; otherwise opens the bar.
+    void FagainbutClick();
+    // Closes both windows, running their close steps.
+    void closeAll();
+
+    FindDialog *dialog() const { return m_dialog; }
+    FindBar *bar() const { return m_bar; }
+    FindState &state() { return m_state; }
+    Finder &finder() { return m_finder; }
+    SettingsFile &settings() const { return m_settings; }
+    bool hasDocument() const { return m_active && m_active(); }
+    // Gives the keyboard focus back to the main frame.
+    void returnFocus() const;
+
+private:
+    SettingsFile &m_settings;
+    FindState m_state;
+    Finder::ActiveEditor m_active;
+    Finder m_finder;
+    QWidget *m_frame;
+    FindDialog *m_dialog = nullptr;
+    FindBar *m_bar = nullptr;
+};

@@ -1,0 +1,396 @@
+#include "find/findwindows.h"
+
+#include "app/settingsfile.h"
+#include "app/settingskeys.h"
+#include "find/findcontroller.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QScreen>
+#include <QToolButton>
+
+namespace {
+
+const QColor Teal(0x00, 0x80, 0x80);
+
+void paintTeal(QWidget *widget)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, Teal);
+    palette.setColor(QPalette::WindowText, Qt::white);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+QCheckBox *checkBox(const char *name, const QString &text, bool checked, QWidget *parent)
+{
+    auto *box = new QCheckBox(text, parent);
+    box->setObjectName(QString::fromLatin1(name));
+    box->setChecked(checked);
+    return box;
+}
+
+QPushButton *button(const char *name, const QString &text, QWidget *parent)
+{
+    auto *b = new QPushButton(text, parent);
+    b->setObjectName(QString::fromLatin1(name));
+    return b;
+}
+
+QLineEdit *field(const char *name, const QString &text, QWidget *parent)
+{
+    auto *edit = new QLineEdit(text, parent);
+    edit->setObjectName(QString::fromLatin1(name));
+    return edit;
+}
+
+QFont wingdings()
+{
+    return QFont(QStringLiteral("Wingdings"));
+}
+
+} // namespace
+
+void excludeFromTopAndUpwards(QCheckBox *fromTop, QCheckBox *upwards)
+{
+    QObject::connect(fromTop, &QCheckBox::toggled, upwards, [upwards](bool on) {
+        if (on)
+            upwards->setChecked(false);
+    });
+    QObject::connect(upwards, &QCheckBox::toggled, fromTop, [fromTop](bool on) {
+        if (on)
+            fromTop->setChecked(false);
+    });
+}
+
+// ---- the find-and-replace dialog
+
+FindDialog::FindDialog(FindController &controller, QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::WindowStaysOnTopHint), m_controller(controller)
+{
+    setObjectName(QStringLiteral("TFRbig"));
+    setWindowTitle(QStringLiteral("Find&Replace"));
+    setModal(false);
+    paintTeal(this);
+    const FindState &state = controller.state();
+    const SettingsFile &settings = controller.settings();
+
+    m_find = field("fedit", state.savedFind, this);
+    m_replace = field("Redit", state.savedReplace, this);
+    auto *findLabel = new QLabel(QStringLiteral("Fi&nd What:"), this);
+    findLabel->setBuddy(m_find);
+    auto *replaceLabel = new QLabel(QStringLiteral("&Replace With:"), this);
+    replaceLabel->setBuddy(m_replace);
+    m_wholeWord = checkBox("wholewordcheck", QStringLiteral(" whole word only"),
+                           settings.read(Keys::FindWholeWord), this);
+    m_matchCase = checkBox("Matchcasecheck", QStringLiteral(" match case"),
+                           settings.read(Keys::FindMatchCase), this);
+    m_fromTop = checkBox("Fromtopcheck", QStringLiteral(" check from top"), false, this);
+    m_upwards = checkBox("upcheck", QStringLiteral(" check upwards"),
+                         settings.read(Keys::FindUpwards), this);
+    excludeFromTopAndUpwards(m_fromTop, m_upwards);
+    QPushButton *findButton = button("Button1", QStringLiteral("&Find && Replace"), this);
+    QPushButton *allButton = button("Button2", QStringLiteral("Replace Re&maining"), this);
+    QPushButton *cancelButton = button("Button3", QStringLiteral("Cancel"), this);
+    findButton->setDefault(true);
+    allButton->setAutoDefault(false);
+    cancelButton->setAutoDefault(false);
+
+    auto *grid = new QGridLayout(this);
+    grid->addWidget(findLabel, 0, 0);
+    grid->addWidget(m_find, 0, 1, 1, 3);
+    grid->addWidget(replaceLabel, 1, 0);
+    grid->addWidget(m_replace, 1, 1, 1, 3);
+    grid->addWidget(m_wholeWord, 2, 1);
+    grid->addWidget(m_matchCase, 2, 2);
+    grid->addWidget(m_fromTop, 3, 1);
+    grid->addWidget(m_upwards, 3, 2);
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(findButton);
+    buttons->addWidget(allButton);
+    buttons->addWidget(cancelButton);
+    grid->addLayout(buttons, 4, 0, 1, 4);
+    grid->setSizeConstraint(QLayout::SetFixedSize);
+    m_find->setMinimumWidth(280);
+
+    connect(findButton, &QPushButton::clicked, this, &FindDialog::findAndReplace);
+    connect(allButton, &QPushButton::clicked, this, &FindDialog::replaceRemaining);
+    connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
+    connect(this, &QDialog::finished, this, &FindDialog::closeSteps);
+
+    controller.state().findDialogOpen = true;
+    adjustSize();
+    if (const QScreen *screen = parent ? parent->screen() : QGuiApplication::primaryScreen())
+        move(screen->geometry().center() - rect().center());
+}
+
+void FindDialog::setvalues()
+{
+    FindState &state = m_controller.state();
+    state.savedFind = m_find->text();
+    state.savedReplace = m_replace->text();
+    state.wholeWord = m_wholeWord->isChecked();
+    state.matchCase = m_matchCase->isChecked();
+    state.fromTop = m_fromTop->isChecked();
+    state.upwards = m_upwards->isChecked();
+}
+
+void FindDialog::findAndReplace()
+{
+    if (!m_controller.hasDocument())
+        return;
+    if (m_find->text().isEmpty()) {
+        replaceRemaining();
+        return;
+    }
+    setvalues();
+    FindState &state = m_controller.state();
+    state.searchText = m_find->text();
+    state.replacement = m_replace->text();
+    // A signal left behind by an earlier Replace Remaining must not keep the dialog open.
+    state.notFound.clear();
+    m_controller.finder().find(FindStep::FindOnly);
+    if (state.notFound == FindState::NotFoundSignal) {
+        state.notFound.clear();
+        return;
+    }
+    close();
+    m_controller.FagainbutClick();
+    m_controller.returnFocus();
+}
+
+void FindDialog::replaceRemaining()
+{
+    if (!m_controller.hasDocument())
+        return;
+    FindState &state = m_controller.state();
+    state.searchText = m_find->text();
+    state.replacement = m_replace->text();
+    setvalues();
+    m_controller.finder().replaceRemaining();
+}
+
+void FindDialog::closeSteps()
+{
+    setvalues();
+    SettingsFile &settings = m_controller.settings();
+    const FindState &state = m_controller.state();
+    settings.write(Keys::FindWholeWord, state.wholeWord);
+    settings.write(Keys::FindMatchCase, state.matchCase);
+    settings.write(Keys::FindFromTop, state.fromTop);
+    settings.write(Keys::FindUpwards, state.upwards);
+    m_controller.state().findDialogOpen = false;
+    disconnect(this, &QDialog::finished, this, &FindDialog::closeSteps);
+    Q_EMIT closed();
+    deleteLater();
+}
+
+// ---- the find-again bar
+
+namespace {
+constexpr int RowHeight = 24;
+constexpr int Margin = 4;
+constexpr int BarWidth = 600;
+constexpr int OptionsTop = Margin + 2 * (RowHeight + Margin);
+constexpr int FullHeight = OptionsTop + RowHeight + 2 * Margin;
+} // namespace
+
+FindBar::FindBar(FindController &controller, QWidget *parent)
+    : QDialog(parent, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
+      m_controller(controller)
+{
+    setObjectName(QStringLiteral("TFRmini"));
+    setModal(false);
+    paintTeal(this);
+    const FindState &state = controller.state();
+    const SettingsFile &settings = controller.settings();
+
+    auto *handle = new QLabel(QStringLiteral("8"), this);
+    handle->setObjectName(QStringLiteral("Label3"));
+    handle->setFont(wingdings());
+    handle->setToolTip(QStringLiteral("Click and drag to move the Find Again window"));
+    handle->installEventFilter(this);
+    auto *findLabel = new QLabel(QStringLiteral("Finding:"), this);
+    auto *replaceLabel = new QLabel(QStringLiteral("Replace with:"), this);
+    m_find = field("FEdit", state.savedFind, this);
+    m_replace = field("Redit", state.savedReplace, this);
+    m_find->setFrame(false);
+    m_replace->setFrame(false);
+    m_findNext = button("Fbut", QStringLiteral("&Find Next"), this);
+    m_replaceNext = button("Rbut", QStringLiteral("&Replace && Find Next"), this);
+    QPushButton *cancelButton = button("Button1", QStringLiteral("Cancel"), this);
+    QPushButton *allButton = button("Allbut", QStringLiteral("Replace Re&maining"), this);
+    m_findNext->setDefault(true);
+    m_replaceNext->setAutoDefault(false);
+    cancelButton->setAutoDefault(false);
+    allButton->setAutoDefault(false);
+    m_showOptions = new QToolButton(this);
+    m_showOptions->setObjectName(QStringLiteral("downs"));
+    m_showOptions->setText(QString(QChar(0xC9)));
+    m_showOptions->setToolTip(QStringLiteral("Click to show Options"));
+    m_hideOptions = new QToolButton(this);
+    m_hideOptions->setObjectName(QStringLiteral("ups"));
+    m_hideOptions->setText(QString(QChar(0xC7)));
+    m_hideOptions->setToolTip(QStringLiteral("Click to hide Options"));
+    m_showOptions->setFont(wingdings());
+    m_hideOptions->setFont(wingdings());
+
+    m_wholeWord = checkBox("wholewordcheck", QStringLiteral(" whole word only"),
+                           settings.read(Keys::FindWholeWord), this);
+    m_matchCase = checkBox("Matchcasecheck", QStringLiteral(" match case"),
+                           settings.read(Keys::FindMatchCase), this);
+    m_fromTop = checkBox("fromtopcheck", QStringLiteral(" check from top"), false, this);
+    m_upwards = checkBox("upcheck", QStringLiteral(" check upwards"),
+                         settings.read(Keys::FindUpwards), this);
+    excludeFromTopAndUpwards(m_fromTop, m_upwards);
+
+    // Fixed places, so that half the full height cuts the options panel off.
+    const int row1 = Margin;
+    const int row2 = Margin + RowHeight + Margin;
+    handle->setGeometry(Margin, row1, 16, RowHeight);
+    findLabel->setGeometry(24, row1, 80, RowHeight);
+    m_find->setGeometry(104, row1, 220, RowHeight);
+    m_findNext->setGeometry(330, row1, 110, RowHeight);
+    cancelButton->setGeometry(446, row1, 110, RowHeight);
+    replaceLabel->setGeometry(24, row2, 80, RowHeight);
+    m_replace->setGeometry(104, row2, 220, RowHeight);
+    m_replaceNext->setGeometry(330, row2, 110, RowHeight);
+    allButton->setGeometry(446, row2, 110, RowHeight);
+    m_showOptions->setGeometry(564, row2, 24, RowHeight);
+    m_hideOptions->setGeometry(564, row2, 24, RowHeight);
+    m_wholeWord->setGeometry(24, OptionsTop, 130, RowHeight);
+    m_matchCase->setGeometry(160, OptionsTop, 130, RowHeight);
+    m_fromTop->setGeometry(296, OptionsTop, 130, RowHeight);
+    m_upwards->setGeometry(432, OptionsTop, 130, RowHeight);
+    m_hideOptions->hide();
+
+    connect(m_findNext, &QPushButton::clicked, this, &FindBar::findNext);
+    connect(m_replaceNext, &QPushButton::clicked, this, &FindBar::replaceAndFindNext);
+    connect(allButton, &QPushButton::clicked, this, &FindBar::replaceRemaining);
+    connect(cancelButton, &QPushButton::clicked, this, [this] {
+        m_controller.state().repeat = false;
+        close();
+    });
+    connect(m_showOptions, &QToolButton::clicked, this, &FindBar::showOptions);
+    connect(m_hideOptions, &QToolButton::clicked, this, &FindBar::hideOptions);
+    connect(this, &QDialog::finished, this, &FindBar::closeSteps);
+
+    m_fullHeight = FullHeight;
+    const int top = settings.read(Keys::FindBarTop);
+    const int left = settings.read(Keys::FindBarLeft);
+    setFixedSize(BarWidth, m_fullHeight / 2);
+    move(left, top != 0 ? top : (parent ? parent->geometry().top() : 0) + 25);
+}
+
+void FindBar::setvalues()
+{
+    FindState &state = m_controller.state();
+    state.savedFind = m_find->text();
+    state.savedReplace = m_replace->text();
+    state.wholeWord = m_wholeWord->isChecked();
+    state.matchCase = m_matchCase->isChecked();
+    state.fromTop = m_fromTop->isChecked();
+    state.upwards = m_upwards->isChecked();
+}
+
+void FindBar::findNext()
+{
+    if (!m_controller.hasDocument())
+        return;
+    m_findNext->setDefault(true);
+    m_replaceNext->setDefault(false);
+    setvalues();
+    m_fromTop->setChecked(false);
+    m_controller.state().searchText = m_find->text();
+    m_controller.finder().find(FindStep::FindOnly);
+    m_controller.returnFocus();
+}
+
+void FindBar::replaceAndFindNext()
+{
+    if (!m_controller.hasDocument())
+        return;
+    m_replaceNext->setDefault(true);
+    m_findNext->setDefault(false);
+    setvalues();
+    m_fromTop->setChecked(false);
+    FindState &state = m_controller.state();
+    state.searchText = m_find->text();
+    state.replacement = m_replace->text();
+    m_controller.finder().find(FindStep::ReplaceThenFind);
+    m_controller.returnFocus();
+}
+
+void FindBar::replaceRemaining()
+{
+    if (!m_controller.hasDocument())
+        return;
+    setvalues();
+    FindState &state = m_controller.state();
+    state.searchText = m_find->text();
+    state.replacement = m_replace->text();
+    m_controller.finder().replaceRemaining();
+    m_controller.returnFocus();
+}
+
+void FindBar::showOptions()
+{
+    setFixedHeight(m_fullHeight);
+    m_hideOptions->show();
+    m_hideOptions->raise();
+    m_controller.returnFocus();
+}
+
+void FindBar::hideOptions()
+{
+    setFixedHeight(m_fullHeight / 2);
+    m_hideOptions->hide();
+    m_controller.returnFocus();
+}
+
+void FindBar::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() != Qt::LeftButton)
+        return;
+    m_dragging = true;
+    m_pressPoint = event->globalPosition().toPoint();
+}
+
+void FindBar::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (event->button() != Qt::LeftButton || !m_dragging)
+        return;
+    m_dragging = false;
+    move(pos() + event->globalPosition().toPoint() - m_pressPoint);
+}
+
+bool FindBar::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::MouseButtonPress)
+        mousePressEvent(static_cast<QMouseEvent *>(event));
+    else if (event->type() == QEvent::MouseButtonRelease)
+        mouseReleaseEvent(static_cast<QMouseEvent *>(event));
+    return QDialog::eventFilter(watched, event);
+}
+
+void FindBar::closeSteps()
+{
+    setvalues();
+    SettingsFile &settings = m_controller.settings();
+    FindState &state = m_controller.state();
+    settings.write(Keys::FindWholeWord, state.wholeWord);
+    settings.write(Keys::FindMatchCase, state.matchCase);
+    settings.write(Keys::FindUpwards, state.upwards);
+    state.repeat = false;
+    settings.write(Keys::FindBarTop, pos().y());
+    settings.write(Keys::FindBarLeft, pos().x());
+    disconnect(this, &QDialog::finished, this, &FindBar::closeSteps);
+    Q_EMIT closed();
+    deleteLater();
+}

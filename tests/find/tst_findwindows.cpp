@@ -1,0 +1,289 @@
+#include "app/commandactions.h"
+#include "app/settingsfile.h"
+#include "app/settingskeys.h"
+#include "app/tmdimain.h"
+#include "editor/scintillaeditor.h"
+#include "editor/tmdisub.h"
+#include "find/findcontroller.h"
+#include "find/findwindows.h"
+#include "frametestbase.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest>
+
+// The find-and-replace dialog and the find-again bar as the user drives them: opened by the
+// commands, filled in, their buttons pressed, their options kept in the settings file.
+class TestFindWindows : public FrameTestBase
+{
+    Q_OBJECT
+
+private:
+    static void command(TMDImain &frame, const char *id)
+    {
+        QAction *action = frame.commands().action(QString::fromLatin1(id));
+        QVERIFY(action);
+        action->trigger();
+    }
+    template <typename T> static T *child(QWidget *window, const char *name)
+    {
+        T *found = window ? window->findChild<T *>(QString::fromLatin1(name)) : nullptr;
+        if (!found)
+            qFatal("missing control %s", name);
+        return found;
+    }
+    static void click(QWidget *window, const char *name)
+    {
+        QTest::mouseClick(child<QPushButton>(window, name), Qt::LeftButton);
+    }
+    // Opens the dialog on a document holding the text, the caret at 0.
+    FindDialog *openDialog(TMDImain &frame, const QString &text)
+    {
+        ScintillaEditor &ed = frame.activeDocument()->editor();
+        ed.setText(text);
+        ed.setSelection(0, 0);
+        command(frame, "FindbutClick");
+        return frame.finding().dialog();
+    }
+
+    static void checkExclusion(QCheckBox *top, QCheckBox *up)
+    {
+        top->setChecked(true);
+        up->setChecked(true);
+        QVERIFY(!top->isChecked());
+        top->setChecked(true);
+        QVERIFY(!up->isChecked());
+        top->setChecked(false); // unchecking changes nothing else
+        QVERIFY(!up->isChecked());
+        up->setChecked(true);
+        up->setChecked(false);
+        QVERIFY(!top->isChecked());
+    }
+
+private Q_SLOTS:
+    void init() { resetHome(); }
+
+    void ctrlFOpensOneDialogWithItsControls()
+    {
+        auto frame = startFrame();
+        FindDialog *dialog = openDialog(*frame, "one two");
+        QVERIFY(dialog);
+        QVERIFY(dialog->isVisible());
+        QVERIFY(!dialog->isModal());
+        QCOMPARE(dialog->windowTitle(), QString("Find&Replace"));
+        QCOMPARE(child<QPushButton>(dialog, "Button1")->text(), QString("&Find && Replace"));
+        QVERIFY(child<QPushButton>(dialog, "Button1")->isDefault());
+        QCOMPARE(child<QPushButton>(dialog, "Button2")->text(), QString("Replace Re&maining"));
+        QCOMPARE(child<QCheckBox>(dialog, "Fromtopcheck")->text(), QString(" check from top"));
+        command(*frame, "FindbutClick");
+        QCOMPARE(frame->finding().dialog(), dialog);
+        // F3 does nothing while the dialog is open.
+        command(*frame, "FagainbutClick");
+        QVERIFY(!frame->finding().bar());
+    }
+
+    void findAndReplaceSelectsTheHitAndHandsOverToTheBar()
+    {
+        auto frame = startFrame();
+        ScintillaEditor &ed = frame->activeDocument()->editor();
+        FindDialog *dialog = openDialog(*frame, "cat dog cat dog");
+        QPointer<FindDialog> watched(dialog);
+        child<QLineEdit>(dialog, "fedit")->setText("dog");
+        child<QLineEdit>(dialog, "Redit")->setText("fox");
+        child<QCheckBox>(dialog, "Matchcasecheck")->setChecked(true);
+        click(dialog, "Button1");
+        QCOMPARE(ed.selectedText(), QString("dog"));
+        QCOMPARE(ed.selectionStart(), 4);
+        QVERIFY(!frame->finding().dialog());
+        QTRY_VERIFY(watched.isNull());
+        FindBar *bar = frame->finding().bar();
+        QVERIFY(bar);
+        QVERIFY(bar->isVisible());
+        QCOMPARE(child<QLineEdit>(bar, "FEdit")->text(), QString("dog"));
+        QCOMPARE(child<QLineEdit>(bar, "Redit")->text(), QString("fox"));
+        QVERIFY(child<QCheckBox>(bar, "Matchcasecheck")->isChecked());
+        QVERIFY(!child<QCheckBox>(bar, "fromtopcheck")->isChecked());
+        // The bar opens collapsed: the options panel lies below its half height.
+        QCOMPARE(bar->height(), bar->fullHeight() / 2);
+        QVERIFY(child<QCheckBox>(bar, "upcheck")->geometry().top() >= bar->height());
+        // Ctrl+F does nothing while the bar is open.
+        command(*frame, "FindbutClick");
+        QVERIFY(!frame->finding().dialog());
+        QVERIFY(m_prompter.shown.isEmpty());
+    }
+
+    void barStepsThroughTheHitsWithoutWrapping()
+    {
+        auto frame = startFrame();
+        ScintillaEditor &ed = frame->activeDocument()->editor();
+        FindDialog *dialog = openDialog(*frame, "dog cat dog cat");
+        child<QLineEdit>(dialog, "fedit")->setText("cat");
+        click(dialog, "Button1");
+        FindBar *bar = frame->finding().bar();
+        QVERIFY(bar);
+        QCOMPARE(ed.selectionStart(), 4);
+        click(bar, "Fbut");
+        QCOMPARE(ed.selectedText(), QString("cat"));
+        QCOMPARE(ed.selectionStart(), 12);
+        // F3 while the bar is open searches once more: nothing after the caret, no wrap.
+        command(*frame, "FagainbutClick");
+        QCOMPARE(m_prompter.shown, QStringList{"\"cat\" not found"});
+        QCOMPARE(ed.selectionStart(), 12);
+        // Replace & Find Next replaces the hit in hand, then fails again.
+        child<QLineEdit>(bar, "Redit")->setText("cow");
+        click(bar, "Rbut");
+        QCOMPARE(ed.text(), QString("dog cat dog cow"));
+        QVERIFY(child<QPushButton>(bar, "Rbut")->isDefault());
+        QVERIFY(!child<QPushButton>(bar, "Fbut")->isDefault());
+        // From top is one-shot: the box clears and the search starts at 0 once.
+        child<QCheckBox>(bar, "fromtopcheck")->setChecked(true);
+        click(bar, "Fbut");
+        QCOMPARE(ed.selectionStart(), 4);
+        QVERIFY(!child<QCheckBox>(bar, "fromtopcheck")->isChecked());
+    }
+
+    void replaceRemainingReplacesAllAsOneUndoStep()
+    {
+        auto frame = startFrame();
+        ScintillaEditor &ed = frame->activeDocument()->editor();
+        const QString original("a cat, a Cat\r\nthe cat");
+        FindDialog *dialog = openDialog(*frame, original);
+        child<QLineEdit>(dialog, "fedit")->setText("cat");
+        // The replacement holds the search text: the run must still end.
+        child<QLineEdit>(dialog, "Redit")->setText("big cat");
+        click(dialog, "Button2");
+        QCOMPARE(ed.text(), QString("a big cat, a big cat\r\nthe big cat"));
+        QCOMPARE(m_prompter.shown, QStringList{"\"cat\" not found"});
+        QCOMPARE(frame->finding().dialog(), dialog); // the dialog stays open
+        ed.undo();
+        QCOMPARE(ed.text(), original);
+
+        // The bar's Replace Remaining leaves the text behind the caret alone.
+        child<QLineEdit>(dialog, "Redit")->setText("dog");
+        ed.setSelection(0, 0);
+        click(dialog, "Button1");
+        FindBar *bar = frame->finding().bar();
+        QVERIFY(bar);
+        QCOMPARE(ed.selectionStart(), 2);
+        ed.setSelection(7, 0);
+        click(bar, "Allbut");
+        QCOMPARE(ed.text(), QString("a cat, a dog\r\nthe dog"));
+        ed.undo();
+        QCOMPARE(ed.text(), original);
+    }
+
+    void emptyFindFieldRunsReplaceRemaining()
+    {
+        auto frame = startFrame();
+        ScintillaEditor &ed = frame->activeDocument()->editor();
+        FindDialog *dialog = openDialog(*frame, "text");
+        child<QLineEdit>(dialog, "Redit")->setText("new ");
+        click(dialog, "Button1");
+        QCOMPARE(ed.text(), QString("new text"));
+        QCOMPARE(m_prompter.shown, QStringList{"\"\" not found"});
+        QCOMPARE(frame->finding().dialog(), dialog);
+    }
+
+    void notFoundKeepsTheDialogOpen()
+    {
+        auto frame = startFrame();
+        FindDialog *dialog = openDialog(*frame, "nothing here");
+        child<QLineEdit>(dialog, "fedit")->setText("absent");
+        click(dialog, "Button1");
+        QCOMPARE(m_prompter.shown, QStringList{"\"absent\" not found"});
+        QCOMPARE(frame->finding().dialog(), dialog);
+        QVERIFY(!frame->finding().bar());
+        QVERIFY(frame->finding().state().notFound.isEmpty());
+    }
+
+    void accelerators()
+    {
+        auto frame = startFrame();
+        ScintillaEditor &ed = frame->activeDocument()->editor();
+        FindDialog *dialog = openDialog(*frame, "x y x");
+        QVERIFY(QTest::qWaitForWindowActive(dialog));
+        QLineEdit *find = child<QLineEdit>(dialog, "fedit");
+        QLineEdit *replace = child<QLineEdit>(dialog, "Redit");
+        QTest::keyClick(dialog, Qt::Key_R, Qt::AltModifier);
+        QTRY_VERIFY(replace->hasFocus());
+        QTest::keyClicks(replace, "z");
+        QTest::keyClick(dialog, Qt::Key_N, Qt::AltModifier);
+        QTRY_VERIFY(find->hasFocus());
+        QTest::keyClicks(find, "x");
+        QTest::keyClick(dialog, Qt::Key_M, Qt::AltModifier); // an animated click
+        QTRY_COMPARE(ed.text(), QString("z y z"));
+    }
+
+    void optionsAreReadAndWrittenBySettingsKeys()
+    {
+        auto frame = startFrame();
+        m_settings->write(Keys::FindWholeWord, true);
+        m_settings->write(Keys::FindUpwards, true);
+        m_settings->write(Keys::FindFromTop, true);
+        FindDialog *dialog = openDialog(*frame, "word");
+        QVERIFY(child<QCheckBox>(dialog, "wholewordcheck")->isChecked());
+        QVERIFY(!child<QCheckBox>(dialog, "Matchcasecheck")->isChecked());
+        QVERIFY(child<QCheckBox>(dialog, "upcheck")->isChecked());
+        QVERIFY(!child<QCheckBox>(dialog, "Fromtopcheck")->isChecked()); // "sbeg" is never read
+        child<QCheckBox>(dialog, "wholewordcheck")->setChecked(false);
+        child<QCheckBox>(dialog, "Matchcasecheck")->setChecked(true);
+        child<QCheckBox>(dialog, "Fromtopcheck")->setChecked(true);
+        click(dialog, "Button3");
+        QVERIFY(!frame->finding().dialog());
+        QVERIFY(!m_settings->read(Keys::FindWholeWord));
+        QVERIFY(m_settings->read(Keys::FindMatchCase));
+        QVERIFY(!m_settings->read(Keys::FindUpwards)); // cleared by checking from top
+        QVERIFY(m_settings->read(Keys::FindFromTop));
+        QVERIFY(frame->finding().state().matchCase);
+
+        // The bar: first below the frame's top, then where it was closed.
+        command(*frame, "FagainbutClick");
+        FindBar *bar = frame->finding().bar();
+        QVERIFY(bar);
+        QVERIFY(child<QCheckBox>(bar, "Matchcasecheck")->isChecked());
+        QCOMPARE(bar->pos(), QPoint(0, frame->geometry().top() + 25));
+        bar->move(40, 70);
+        child<QCheckBox>(bar, "upcheck")->setChecked(true);
+        click(bar, "Button1");
+        QVERIFY(!frame->finding().bar());
+        QCOMPARE(m_settings->read(Keys::FindBarTop), 70);
+        QCOMPARE(m_settings->read(Keys::FindBarLeft), 40);
+        QVERIFY(m_settings->read(Keys::FindUpwards));
+        command(*frame, "FagainbutClick");
+        QCOMPARE(frame->finding().bar()->pos(), QPoint(40, 70));
+    }
+
+    void fromTopAndUpwardsExcludeEachOther()
+    {
+        auto frame = startFrame();
+        FindDialog *dialog = openDialog(*frame, "x");
+        checkExclusion(child<QCheckBox>(dialog, "Fromtopcheck"),
+                       child<QCheckBox>(dialog, "upcheck"));
+        click(dialog, "Button3");
+        command(*frame, "FagainbutClick");
+        FindBar *bar = frame->finding().bar();
+        checkExclusion(child<QCheckBox>(bar, "fromtopcheck"), child<QCheckBox>(bar, "upcheck"));
+    }
+
+    void closingTheLastDocumentClosesBoth()
+    {
+        auto frame = startFrame();
+        FindDialog *dialog = openDialog(*frame, "cat");
+        child<QLineEdit>(dialog, "fedit")->setText("cat");
+        child<QCheckBox>(dialog, "Matchcasecheck")->setChecked(true);
+        click(dialog, "Button1");
+        QVERIFY(frame->finding().bar());
+        frame->activeDocument()->editor().setModified(false);
+        command(*frame, "CloseAll1Click");
+        QTRY_VERIFY(!frame->activeDocument());
+        QVERIFY(!frame->finding().bar());
+        QVERIFY(m_settings->read(Keys::FindMatchCase));
+        command(*frame, "FindbutClick"); // no document: nothing
+        QVERIFY(!frame->finding().dialog());
+    }
+};
+
+QTEST_MAIN(TestFindWindows)
+#include "tst_findwindows.moc"
