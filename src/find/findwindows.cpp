@@ -50,11 +50,6 @@ QLineEdit *field(const char *name, const QString &text, QWidget *parent)
     return edit;
 }
 
-QFont wingdings()
-{
-    return QFont(QStringLiteral("Wingdings"));
-}
-
 } // namespace
 
 void excludeFromTopAndUpwards(QCheckBox *fromTop, QCheckBox *upwards)
@@ -196,9 +191,11 @@ void FindDialog::closeSteps()
 namespace {
 constexpr int RowHeight = 24;
 constexpr int Margin = 4;
-constexpr int BarWidth = 600;
+constexpr int BarWidth = 656;
 constexpr int OptionsTop = Margin + 2 * (RowHeight + Margin);
 constexpr int FullHeight = OptionsTop + RowHeight + 2 * Margin;
+// Both rows of fields and buttons, without the options.
+constexpr int CollapsedHeight = OptionsTop;
 } // namespace
 
 FindBar::FindBar(FindController &controller, QWidget *parent)
@@ -211,9 +208,9 @@ FindBar::FindBar(FindController &controller, QWidget *parent)
     const FindState &state = controller.state();
     const SettingsFile &settings = controller.settings();
 
-    auto *handle = new QLabel(QStringLiteral("8"), this);
+    // A grip of dots and two arrows: the picture-font glyphs of old are not on every system.
+    auto *handle = new QLabel(QStringLiteral("\u2807"), this);
     handle->setObjectName(QStringLiteral("Label3"));
-    handle->setFont(wingdings());
     handle->setToolTip(QStringLiteral("Click and drag to move the Find Again window"));
     handle->installEventFilter(this);
     auto *findLabel = new QLabel(QStringLiteral("Finding:"), this);
@@ -232,14 +229,12 @@ FindBar::FindBar(FindController &controller, QWidget *parent)
     allButton->setAutoDefault(false);
     m_showOptions = new QToolButton(this);
     m_showOptions->setObjectName(QStringLiteral("downs"));
-    m_showOptions->setText(QString(QChar(0xC9)));
+    m_showOptions->setText(QStringLiteral("\u25BE"));
     m_showOptions->setToolTip(QStringLiteral("Click to show Options"));
     m_hideOptions = new QToolButton(this);
     m_hideOptions->setObjectName(QStringLiteral("ups"));
-    m_hideOptions->setText(QString(QChar(0xC7)));
+    m_hideOptions->setText(QStringLiteral("\u25B4"));
     m_hideOptions->setToolTip(QStringLiteral("Click to hide Options"));
-    m_showOptions->setFont(wingdings());
-    m_hideOptions->setFont(wingdings());
 
     m_wholeWord = checkBox("wholewordcheck", QStringLiteral(" whole word only"),
                            settings.read(Keys::FindWholeWord), this);
@@ -250,20 +245,20 @@ FindBar::FindBar(FindController &controller, QWidget *parent)
                          settings.read(Keys::FindUpwards), this);
     excludeFromTopAndUpwards(m_fromTop, m_upwards);
 
-    // Fixed places, so that half the full height cuts the options panel off.
+    // Fixed places, so that the collapsed height cuts the options panel off.
     const int row1 = Margin;
     const int row2 = Margin + RowHeight + Margin;
     handle->setGeometry(Margin, row1, 16, RowHeight);
     findLabel->setGeometry(24, row1, 80, RowHeight);
     m_find->setGeometry(104, row1, 220, RowHeight);
-    m_findNext->setGeometry(330, row1, 110, RowHeight);
-    cancelButton->setGeometry(446, row1, 110, RowHeight);
+    m_findNext->setGeometry(330, row1, 150, RowHeight);
+    cancelButton->setGeometry(486, row1, 136, RowHeight);
     replaceLabel->setGeometry(24, row2, 80, RowHeight);
     m_replace->setGeometry(104, row2, 220, RowHeight);
-    m_replaceNext->setGeometry(330, row2, 110, RowHeight);
-    allButton->setGeometry(446, row2, 110, RowHeight);
-    m_showOptions->setGeometry(564, row2, 24, RowHeight);
-    m_hideOptions->setGeometry(564, row2, 24, RowHeight);
+    m_replaceNext->setGeometry(330, row2, 150, RowHeight);
+    allButton->setGeometry(486, row2, 136, RowHeight);
+    m_showOptions->setGeometry(628, row2, 24, RowHeight);
+    m_hideOptions->setGeometry(628, row2, 24, RowHeight);
     m_wholeWord->setGeometry(24, OptionsTop, 130, RowHeight);
     m_matchCase->setGeometry(160, OptionsTop, 130, RowHeight);
     m_fromTop->setGeometry(296, OptionsTop, 130, RowHeight);
@@ -284,7 +279,7 @@ FindBar::FindBar(FindController &controller, QWidget *parent)
     m_fullHeight = FullHeight;
     const int top = settings.read(Keys::FindBarTop);
     const int left = settings.read(Keys::FindBarLeft);
-    setFixedSize(BarWidth, m_fullHeight / 2);
+    setFixedSize(BarWidth, CollapsedHeight);
     move(left, top != 0 ? top : (parent ? parent->geometry().top() : 0) + 25);
 }
 
@@ -349,7 +344,7 @@ void FindBar::showOptions()
 
 void FindBar::hideOptions()
 {
-    setFixedHeight(m_fullHeight / 2);
+    setFixedHeight(CollapsedHeight);
     m_hideOptions->hide();
     m_controller.returnFocus();
 }
