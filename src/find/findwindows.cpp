@@ -15,7 +15,21 @@
 #include <QScreen>
 #include <QToolButton>
 
+#include <array>
+
 namespace {
+
+// What both windows hand to the find state when a search starts (`setvalues`).
+void storeValues(FindState &state, const QLineEdit *find, const QLineEdit *replace,
+                 std::array<const QCheckBox *, 4> options)
+{
+    state.savedFind = find->text();
+    state.savedReplace = replace->text();
+    state.wholeWord = options[0]->isChecked();
+    state.matchCase = options[1]->isChecked();
+    state.fromTop = options[2]->isChecked();
+    state.upwards = options[3]->isChecked();
+}
 
 const QColor Teal(0x00, 0x80, 0x80);
 
@@ -127,13 +141,8 @@ FindDialog::FindDialog(FindController &controller, QWidget *parent)
 
 void FindDialog::setvalues()
 {
-    FindState &state = m_controller.state();
-    state.savedFind = m_find->text();
-    state.savedReplace = m_replace->text();
-    state.wholeWord = m_wholeWord->isChecked();
-    state.matchCase = m_matchCase->isChecked();
-    state.fromTop = m_fromTop->isChecked();
-    state.upwards = m_upwards->isChecked();
+    storeValues(m_controller.state(), m_find, m_replace,
+                {m_wholeWord, m_matchCase, m_fromTop, m_upwards});
 }
 
 void FindDialog::findAndReplace()
@@ -285,13 +294,8 @@ FindBar::FindBar(FindController &controller, QWidget *parent)
 
 void FindBar::setvalues()
 {
-    FindState &state = m_controller.state();
-    state.savedFind = m_find->text();
-    state.savedReplace = m_replace->text();
-    state.wholeWord = m_wholeWord->isChecked();
-    state.matchCase = m_matchCase->isChecked();
-    state.fromTop = m_fromTop->isChecked();
-    state.upwards = m_upwards->isChecked();
+    storeValues(m_controller.state(), m_find, m_replace,
+                {m_wholeWord, m_matchCase, m_fromTop, m_upwards});
 }
 
 void FindBar::findNext()
