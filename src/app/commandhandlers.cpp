@@ -2,6 +2,7 @@
 
 #include "app/commandactions.h"
 #include "app/documentfiles.h"
+#include "app/gotoline.h"
 #include "app/tagcontroller.h"
 #include "app/tmdimain.h"
 #include "app/windowarranger.h"
@@ -110,6 +111,7 @@ void registerAll(CommandActions &commands, TMDImain &frame)
     registerTags(commands, frame.tags());
     registerFind(commands, frame.finding(), frame.arranger());
     commands.setHandler("About1Click", [&frame] { frame.showAbout(); });
+    commands.setHandler("GoToLine1Click", [&frame] { frame.goToLine().run(); });
 }
 
 } // namespace CommandHandlers

@@ -2,9 +2,12 @@
 
 #include "app/commandactions.h"
 #include "app/commandhandlers.h"
+#include "app/documentaids.h"
+#include "app/documentcontextmenu.h"
 #include "app/documentfiles.h"
 #include "app/filedrops.h"
 #include "app/filemenu.h"
+#include "app/gotoline.h"
 #include "app/homefolder.h"
 #include "app/menubuilder.h"
 #include "app/prompter.h"
@@ -17,6 +20,7 @@
 #include "app/viewtoggles.h"
 #include "app/windowarranger.h"
 #include "app/windowmenu.h"
+#include "editor/editingaids.h"
 #include "editor/scintillaeditor.h"
 #include "editor/tmdisub.h"
 #include "find/findcontroller.h"
@@ -122,7 +126,23 @@ void TMDImain::FormCreate()
             return doc ? &doc->editor() : nullptr;
         },
         this);
+    m_contextMenu = new DocumentContextMenu(*m_commands, this);
+    m_aids = new DocumentAids(m_options, m_storememo, *m_commands, *m_contextMenu, this);
+    m_aids->setEscapeHandler([this] { m_find->dropAll(); });
+    m_goToLine = new GoToLineCommand(
+        [this](int line) {
+            if (!activeDocument())
+                return false;
+            m_tags->changeline(line);
+            return true;
+        },
+        [this] { return activeDocument() != nullptr; }, m_prompter, this, statusBar(),
+        m_caretStatus->parentWidget());
     connect(m_arranger, &WindowArranger::lastClosing, m_caretStatus, &QLabel::clear);
+    connect(m_arranger, &WindowArranger::lastClosing, this, [this] {
+        if (Tgotoline *box = m_goToLine->window())
+            box->close();
+    });
     connect(m_client, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow *sub) {
         if (auto *doc = sub ? qobject_cast<TMDIsub *>(sub->widget()) : nullptr)
             updateCaretStatus(doc);
@@ -131,6 +151,7 @@ void TMDImain::FormCreate()
     });
     connect(m_files, &DocumentFiles::documentMade, this, [this](TMDIsub *doc) {
         m_arranger->watch(doc);
+        m_aids->watch(doc);
         connect(doc, &TMDIsub::caretMoved, this, &TMDImain::updateCaretStatus);
         connect(doc, &TMDIsub::edited, this, &TMDImain::updateSavePicture);
         updateCaretStatus(doc);
@@ -175,6 +196,7 @@ void TMDImain::buildStatusBar()
     panelLayout->setContentsMargins(2, 0, 2, 0);
     auto *caret = new ClickLabel;
     caret->setText(QStringLiteral(" line: 1  col: 1"));
+    caret->onDoubleClick = [this] { m_commands->run(QStringLiteral("GoToLine1Click")); };
     m_caretStatus = caret;
     auto *dates = new ClickLabel;
     dates->onClick = [this] { DatesClick(); };
@@ -246,9 +268,7 @@ void TMDImain::updateCaretStatus(TMDIsub *doc)
 {
     if (!doc || doc != activeDocument())
         return;
-    const ScintillaEditor &ed = doc->editor();
-    m_caretStatus->setText(
-        QStringLiteral(" line: %1  col: %2").arg(ed.caretLine() + 1).arg(ed.caretColumn() + 1));
+    m_caretStatus->setText(EditingAids::caretStatus(doc->editor()));
 }
 
 void TMDImain::restoreMainGeometry()

@@ -10,8 +10,11 @@
 #include <memory>
 
 class CommandActions;
+class DocumentAids;
+class DocumentContextMenu;
 class DocumentFiles;
 class FindController;
+class GoToLineCommand;
 class HomeFolder;
 class QLabel;
 class QMdiArea;
@@ -55,9 +58,18 @@ public:
     CommandActions &commands() const { return *m_commands; }
     SpeedBar &speedBar() const { return *m_bar; }
     FindController &finding() const { return *m_find; }
+    GoToLineCommand &goToLine() const { return *m_goToLine; }
+    DocumentContextMenu &contextMenu() const { return *m_contextMenu; }
     QMenu *menu(const QString &name) const { return m_menus.value(name); }
     MemoryEditor &storememo() { return m_storememo; }
     ShellOptions &options() { return m_options; }
+    SettingsFile &settings() const { return m_settings; }
+    Prompter &prompter() const { return m_prompter; }
+    // Shared with every document window; the preferences set its edit lock while they apply.
+    DocumentContext &context() { return m_context; }
+    // Rebuilds the helper-programs menu from the stored helper paths; there is no such menu
+    // yet, so this does nothing for now.
+    void helpermenu() {}
     QString dateLabelText() const;
     QString caretStatusText() const;
     TMDIsub *activeDocument() const;
@@ -103,6 +115,9 @@ private:
     SpeedBar *m_bar = nullptr;
     ViewToggles *m_view = nullptr;
     FindController *m_find = nullptr;
+    DocumentContextMenu *m_contextMenu = nullptr;
+    DocumentAids *m_aids = nullptr;
+    GoToLineCommand *m_goToLine = nullptr;
     QHash<QString, QMenu *> m_menus;
 
     bool m_shown = false;

@@ -422,3 +422,9 @@ void ScintillaEditor::onModified(int type, int token)
     else
         notifyChanged();
 }
+
+int ScintillaEditor::offsetAtPoint(const QPoint &point) const
+{
+    return offsetOfPosition(send(QsciScintilla::SCI_POSITIONFROMPOINT, ulong(std::max(0, point.x())),
+                                 long(std::max(0, point.y()))));
+}

@@ -5,6 +5,7 @@
 #include <Qsci/qsciscintilla.h>
 
 #include <QByteArray>
+#include <QPoint>
 #include <QMetaObject>
 #include <QPointer>
 
@@ -64,6 +65,9 @@ public:
     void endUndoAction() override;
     bool canUndo() const override;
     void undo() override;
+
+    // The character offset nearest to a point of the editor's text area.
+    int offsetAtPoint(const QPoint &point) const;
 
 private:
     class Batch;

@@ -49,6 +49,22 @@ void FindController::closeAll()
         m_bar->close();
 }
 
+void FindController::dropAll()
+{
+    for (QWidget *window : {static_cast<QWidget *>(m_dialog), static_cast<QWidget *>(m_bar)}) {
+        if (!window)
+            continue;
+        window->disconnect(this);
+        // Without `finished` the close steps never run.
+        window->blockSignals(true);
+        window->hide();
+        window->deleteLater();
+    }
+    m_dialog = nullptr;
+    m_bar = nullptr;
+    m_state.findDialogOpen = false;
+}
+
 void FindController::returnFocus() const
 {
     if (!m_frame)

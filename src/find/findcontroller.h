@@ -30,6 +30,9 @@ public:
     void FagainbutClick();
     // Closes both windows, running their close steps.
     void closeAll();
+    // Escape in a document: both windows go at once without their close steps, so nothing
+    // is written and the saved texts keep what the last search handed over.
+    void dropAll();
 
     FindDialog *dialog() const { return m_dialog; }
     FindBar *bar() const { return m_bar; }

@@ -1,5 +1,6 @@
 #include "find/findwindows.h"
 
+#include "app/fieldcontextmenu.h"
 #include "app/settingsfile.h"
 #include "app/settingskeys.h"
 #include "find/findcontroller.h"
@@ -61,6 +62,7 @@ QLineEdit *field(const char *name, const QString &text, QWidget *parent)
 {
     auto *edit = new QLineEdit(text, parent);
     edit->setObjectName(QString::fromLatin1(name));
+    FieldContextMenu::attach(edit);
     return edit;
 }
 
@@ -357,16 +359,19 @@ void FindBar::mousePressEvent(QMouseEvent *event)
 {
     if (event->button() != Qt::LeftButton)
         return;
-    m_dragging = true;
-    m_pressPoint = event->globalPosition().toPoint();
+    m_outline.begin(frameGeometry(), event->globalPosition().toPoint());
+}
+
+void FindBar::mouseMoveEvent(QMouseEvent *event)
+{
+    m_outline.follow(event->globalPosition().toPoint());
 }
 
 void FindBar::mouseReleaseEvent(QMouseEvent *event)
 {
-    if (event->button() != Qt::LeftButton || !m_dragging)
+    if (event->button() != Qt::LeftButton || !m_outline.dragging())
         return;
-    m_dragging = false;
-    move(pos() + event->globalPosition().toPoint() - m_pressPoint);
+    move(pos() + m_outline.end(event->globalPosition().toPoint()));
 }
 
 bool FindBar::eventFilter(QObject *watched, QEvent *event)
@@ -375,6 +380,8 @@ bool FindBar::eventFilter(QObject *watched, QEvent *event)
         mousePressEvent(static_cast<QMouseEvent *>(event));
     else if (event->type() == QEvent::MouseButtonRelease)
         mouseReleaseEvent(static_cast<QMouseEvent *>(event));
+    else if (event->type() == QEvent::MouseMove)
+        mouseMoveEvent(static_cast<QMouseEvent *>(event));
     return QDialog::eventFilter(watched, event);
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/dragoutline.h"
+
 #include <QDialog>
 
 class FindController;
@@ -71,6 +73,7 @@ Q_SIGNALS:
 protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
@@ -88,6 +91,5 @@ private:
     QCheckBox *m_fromTop;
     QCheckBox *m_upwards;
     int m_fullHeight = 0;
-    QPoint m_pressPoint;
-    bool m_dragging = false;
+    DragOutline m_outline;
 };

@@ -1,4 +1,5 @@
 #include "app/commandactions.h"
+#include "app/fieldcontextmenu.h"
 #include "app/settingsfile.h"
 #include "app/settingskeys.h"
 #include "app/tmdimain.h"
@@ -9,6 +10,10 @@
 #include "frametestbase.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QLabel>
+#include <QMenu>
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -282,6 +287,71 @@ private Q_SLOTS:
         QVERIFY(m_settings->read(Keys::FindMatchCase));
         command(*frame, "FindbutClick"); // no document: nothing
         QVERIFY(!frame->finding().dialog());
+    }
+
+    void fieldsHaveTheirOwnClipboardMenu()
+    {
+        auto frame = startFrame();
+        FindDialog *dialog = openDialog(*frame, "x");
+        QLineEdit *find = child<QLineEdit>(dialog, "fedit");
+        QCOMPARE(find->contextMenuPolicy(), Qt::CustomContextMenu);
+        find->setText("needle");
+        QApplication::clipboard()->clear();
+        const auto states = [](QMenu *menu) {
+            QString s;
+            for (QAction *a : menu->actions())
+                s += a->text() + (a->isEnabled() ? "+" : "-");
+            delete menu;
+            return s;
+        };
+        find->deselect();
+        QCOMPARE(states(FieldContextMenu::build(find)), QString("Cut -Copy -Paste -"));
+        find->setSelection(0, 3);
+        QApplication::clipboard()->setText("pin");
+        QCOMPARE(states(FieldContextMenu::build(find)), QString("Cut +Copy +Paste +"));
+
+        QMenu *menu = FieldContextMenu::build(find);
+        menu->actions().at(0)->trigger(); // cut
+        QCOMPARE(find->text(), QString("dle"));
+        QCOMPARE(QApplication::clipboard()->text(), QString("nee"));
+        find->setCursorPosition(0);
+        menu->actions().at(2)->trigger(); // paste
+        QCOMPARE(find->text(), QString("needle"));
+        delete menu;
+
+        click(dialog, "Button3");
+        command(*frame, "FagainbutClick");
+        QCOMPARE(child<QLineEdit>(frame->finding().bar(), "Redit")->contextMenuPolicy(),
+                 Qt::CustomContextMenu);
+    }
+
+    void barMovesByTheDragDistanceOnRelease()
+    {
+        auto frame = startFrame();
+        frame->activeDocument()->editor().setText("x");
+        command(*frame, "FagainbutClick");
+        FindBar *bar = frame->finding().bar();
+        QVERIFY(QTest::qWaitForWindowExposed(bar));
+        const QPoint start = bar->pos();
+        QLabel *handle = child<QLabel>(bar, "Label3");
+        const QPoint grip = handle->rect().center();
+
+        // Another button does not drag.
+        QTest::mousePress(handle, Qt::RightButton, {}, grip);
+        QTest::mouseRelease(handle, Qt::RightButton, {}, grip + QPoint(30, 30));
+        QCOMPARE(bar->pos(), start);
+
+        QTest::mousePress(handle, Qt::LeftButton, {}, grip);
+        QMouseEvent move(QEvent::MouseMove, QPointF(grip + QPoint(40, 25)),
+                         QPointF(handle->mapToGlobal(grip + QPoint(40, 25))), Qt::NoButton,
+                         Qt::LeftButton, {});
+        QApplication::sendEvent(handle, &move);
+        // While the mouse moves only the outline follows it.
+        QCOMPARE(bar->pos(), start);
+        QTest::mouseRelease(handle, Qt::LeftButton, {}, grip + QPoint(40, 25));
+        QCOMPARE(bar->pos(), start + QPoint(40, 25));
+        click(bar, "Button1");
+        QCOMPARE(m_settings->read(Keys::FindBarLeft), start.x() + 40);
     }
 };
 

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QObject>
+
+#include <functional>
+
+class CommandActions;
+class DocumentContextMenu;
+class QKeyEvent;
+class TMDIsub;
+class TextEditor;
+struct ShellOptions;
+
+// The keyboard and mouse aids of every document editor: block indent with Tab and
+// Shift+Tab, auto-indent on Enter, the empty tag bracket keys, Escape closing the find
+// windows, and the context menu. (The typing tip hides itself on the next key or click.) It watches
+// each document the main frame makes; owned by the main frame.
+class DocumentAids : public QObject
+{
+    Q_OBJECT
+
+public:
+    DocumentAids(const ShellOptions &options, TextEditor &storememo, CommandActions &commands,
+                 DocumentContextMenu &contextMenu, QObject *parent = nullptr);
+
+    void watch(TMDIsub *document);
+    // What Escape in an editor closes besides the typing tip.
+    void setEscapeHandler(std::function<void()> handler) { m_escape = std::move(handler); }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    bool memoKeyDown(TMDIsub &document, QKeyEvent *event);
+    bool enterWithIndent(TMDIsub &document, QKeyEvent *event);
+
+    const ShellOptions &m_options;
+    TextEditor &m_storememo;
+    CommandActions &m_commands;
+    DocumentContextMenu &m_contextMenu;
+    std::function<void()> m_escape;
+    bool m_forwarding = false;
+};

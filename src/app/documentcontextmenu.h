@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QObject>
+#include <QPoint>
+
+class CommandActions;
+class QMenu;
+class TMDIsub;
+
+// The context menu of a document editor (`PopupMenu1`): clipboard items, the quick tag and
+// layout submenus and the two conversions, each running its command. One menu for all
+// documents, owned by the main frame.
+class DocumentContextMenu : public QObject
+{
+    Q_OBJECT
+
+public:
+    DocumentContextMenu(CommandActions &commands, QWidget *parentWidget);
+    ~DocumentContextMenu() override;
+
+    QMenu *menu() const { return m_menu; }
+
+    // Gets the menu ready for a right-click at a point of the editor's text area: a click
+    // outside the selection moves the caret there first; items then show or hide by
+    // selection, clipboard and undo state.
+    void PopupMenu1Popup(TMDIsub &document, const QPoint &viewportPoint);
+    // Prepares the menu and opens it at a global position.
+    void popup(TMDIsub &document, const QPoint &viewportPoint, const QPoint &globalPoint);
+
+private:
+    CommandActions &m_commands;
+    QMenu *m_menu;
+};
