@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QMenu>
+#include <QStatusTipEvent>
 
 namespace {
 
@@ -90,6 +91,14 @@ DocumentContextMenu::DocumentContextMenu(CommandActions &commands, QWidget *pare
         action->setStatusTip(QString::fromLatin1(item.hint));
         action->setProperty("shown", int(item.shown));
     }
+    // A context menu is a window of its own, so its hints do not reach the status bar alone.
+    const auto showHint = [parentWidget](const QString &hint) {
+        QStatusTipEvent tip(hint);
+        QApplication::sendEvent(parentWidget, &tip);
+    };
+    connect(m_menu, &QMenu::hovered, this,
+            [showHint](QAction *action) { showHint(action->statusTip()); });
+    connect(m_menu, &QMenu::aboutToHide, this, [showHint] { showHint(QString()); });
 }
 
 DocumentContextMenu::~DocumentContextMenu() = default;

@@ -10,7 +10,7 @@
 #include <algorithm>
 
 Tgotoline::Tgotoline(GoTo goTo, Prompter &prompter, QWidget *parent)
-    : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
+    : QFrame(parent, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
       m_goTo(std::move(goTo)), m_prompter(prompter),
       m_label(new QLabel(QStringLiteral("Go to line:"), this)), m_edit(new QLineEdit(this))
 {
@@ -18,8 +18,11 @@ Tgotoline::Tgotoline(GoTo goTo, Prompter &prompter, QWidget *parent)
     setAttribute(Qt::WA_DeleteOnClose);
     m_edit->setObjectName(QStringLiteral("Edit1"));
     m_edit->setFixedWidth(m_edit->fontMetrics().horizontalAdvance(QStringLiteral("0000000000")));
+    setFrameStyle(QFrame::Panel | QFrame::Raised);
+    setAutoFillBackground(true);
     auto *layout = new QHBoxLayout(this);
-    layout->setContentsMargins(4, 2, 4, 2);
+    layout->setContentsMargins(6, 3, 6, 3);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
     layout->addWidget(m_label);
     layout->addWidget(m_edit);
     m_label->installEventFilter(this);
@@ -60,7 +63,7 @@ bool Tgotoline::eventFilter(QObject *watched, QEvent *event)
             return true;
         }
     }
-    return QWidget::eventFilter(watched, event);
+    return QFrame::eventFilter(watched, event);
 }
 
 GoToLineCommand::GoToLineCommand(Tgotoline::GoTo goTo, std::function<bool()> hasDocument,

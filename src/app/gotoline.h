@@ -1,7 +1,7 @@
 #pragma once
 
 #include <QPointer>
-#include <QWidget>
+#include <QFrame>
 
 #include <functional>
 
@@ -12,7 +12,7 @@ class QLineEdit;
 // The small borderless "Go to line:" box that stays on top above the status bar. Enter moves
 // the caret of the active document to the start of the typed line and closes the box;
 // Escape or a click on the label closes it. It frees itself when it closes.
-class Tgotoline : public QWidget
+class Tgotoline : public QFrame
 {
     Q_OBJECT
 
