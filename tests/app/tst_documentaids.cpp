@@ -19,6 +19,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMimeData>
 #include <QStatusBar>
 #include <QtTest>
 
@@ -288,6 +289,23 @@ private Q_SLOTS:
         m_frame->commands().run("GoToLine1Click");
         QVERIFY(!m_frame->goToLine().window());
         QVERIFY(m_prompter.shown.isEmpty());
+    }
+
+    void plainTextDropsIntoTheEditor()
+    {
+        TMDIsub *doc = document("ab|");
+        QWidget *viewport = doc->memo()->viewport();
+        QMimeData data;
+        data.setText(QStringLiteral("<HR>"));
+        const QPointF at = pointOf(doc, 1);
+        QDragEnterEvent enter(at.toPoint(), Qt::CopyAction, &data, Qt::LeftButton, {});
+        QApplication::sendEvent(viewport, &enter);
+        QVERIFY(enter.isAccepted());
+        QDragMoveEvent move(at.toPoint(), Qt::CopyAction, &data, Qt::LeftButton, {});
+        QApplication::sendEvent(viewport, &move);
+        QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, {});
+        QApplication::sendEvent(viewport, &drop);
+        QCOMPARE(doc->editor().text(), QString("a<HR>b"));
     }
 
     void escapeDropsBothFindWindowsWithoutWriting()
