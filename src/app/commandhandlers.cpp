@@ -12,6 +12,7 @@
 #include "editor/tmdisub.h"
 #include "editor/typingtip.h"
 #include "find/findcontroller.h"
+#include "prefs/tabbednotebookdlg.h"
 
 #include <Qsci/qsciscintilla.h>
 
@@ -111,6 +112,7 @@ void registerAll(CommandActions &commands, TMDImain &frame)
     registerTags(commands, frame.tags());
     registerFind(commands, frame.finding(), frame.arranger());
     commands.setHandler("About1Click", [&frame] { frame.showAbout(); });
+    commands.setHandler("Preferences1Click", [&frame] { TTabbedNotebookDlg::showFor(frame); });
     commands.setHandler("GoToLine1Click", [&frame] { frame.goToLine().run(); });
 }
 

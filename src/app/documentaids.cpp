@@ -63,10 +63,9 @@ bool DocumentAids::eventFilter(QObject *watched, QEvent *event)
             // From the keyboard the menu opens at the caret, which it must not move.
             if (menuEvent->reason() == QContextMenuEvent::Keyboard) {
                 const long pos = doc->memo()->SendScintilla(QsciScintilla::SCI_GETCURRENTPOS);
-                local = QPoint(int(doc->memo()->SendScintilla(
-                                   QsciScintilla::SCI_POINTXFROMPOSITION, 0, pos)),
-                               int(doc->memo()->SendScintilla(
-                                   QsciScintilla::SCI_POINTYFROMPOSITION, 0, pos)));
+                local = QPoint(
+                    int(doc->memo()->SendScintilla(QsciScintilla::SCI_POINTXFROMPOSITION, 0, pos)),
+                    int(doc->memo()->SendScintilla(QsciScintilla::SCI_POINTYFROMPOSITION, 0, pos)));
             }
             m_contextMenu.popup(*doc, local, viewport->mapToGlobal(local));
             return true;

@@ -60,8 +60,7 @@ constexpr PopupItem PopupItems[] = {
     {"Underline2", "Underline", "", "Underline1Click", "Font1"},
     {"N1", "-", "", nullptr, nullptr, Shown::WithSelection},
     {"RemoveTags1", "Remove Tags", "", "killtags", nullptr, Shown::WithSelection},
-    {"addLineBreaks1", "Add Line Breaks", "", "addLineBreaks1Click", nullptr,
-     Shown::WithSelection},
+    {"addLineBreaks1", "Add Line Breaks", "", "addLineBreaks1Click", nullptr, Shown::WithSelection},
 };
 
 } // namespace

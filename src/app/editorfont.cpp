@@ -84,6 +84,7 @@ EditorFontSpec readStored(const SettingsFile &settings, const EditorFontSpec &cu
 
 void writeStored(SettingsFile &settings, const EditorFontSpec &font)
 {
+    SettingsFile::Batch batch(settings);
     settings.write(Keys::FontName, font.face);
     settings.write(Keys::FontPoints, font.points);
     settings.write(Keys::FontColour, font.colour);

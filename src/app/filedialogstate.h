@@ -21,6 +21,8 @@ public:
     void prepare(const SettingsFile &settings, const QString &homeFolder, bool shiftHeld);
     // Both dialogs start in this file's folder next time.
     void chosen(const QString &file);
+    // Both dialogs start in this folder next time.
+    void setFolder(const QString &folder) { m_folder = folder; }
 
     const QString &folder() const { return m_folder; }
     QString openFilter() const; // Qt's filter form

@@ -83,8 +83,8 @@ void GoToLineCommand::run()
         return;
     }
     // The document may close while the box is open: then going anywhere just closes it.
-    m_window = new Tgotoline(
-        [this](int line) { return m_hasDocument() && m_goTo(line); }, m_prompter, m_frame);
+    m_window = new Tgotoline([this](int line) { return m_hasDocument() && m_goTo(line); },
+                             m_prompter, m_frame);
     m_window->adjustSize();
     const QPoint barTop = m_statusBar->mapToGlobal(QPoint(0, 0));
     const QPoint anchor = m_anchor->mapToGlobal(QPoint(0, 0));

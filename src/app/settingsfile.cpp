@@ -41,11 +41,8 @@ LoadResult load(const QString &path, Ini &ini)
     return LoadResult::Loaded;
 }
 
-std::optional<QString> rawValue(const QString &path, const QString &section, const QString &key)
+std::optional<QString> rawValue(const Ini &ini, const QString &section, const QString &key)
 {
-    Ini ini;
-    if (load(path, ini) != LoadResult::Loaded)
-        return std::nullopt;
     const char *v = ini.GetValue(section.toUtf8().constData(), key.toUtf8().constData(), nullptr);
     if (!v)
         return std::nullopt;
@@ -83,20 +80,40 @@ std::optional<int> parseInt(const QString &text)
 
 } // namespace
 
+struct SettingsFile::Pending
+{
+    Ini ini;
+    bool changed = false;
+    // Set when the file could not be read at the start: nothing may replace it.
+    std::optional<QString> loadError;
+};
+
 SettingsFile::SettingsFile(QString path, ErrorSink onError)
     : m_path(std::move(path)), m_onError(std::move(onError))
 {
 }
 
+SettingsFile::~SettingsFile() = default;
+
+std::optional<QString> SettingsFile::value(const QString &section, const QString &key) const
+{
+    if (m_pending)
+        return m_pending->loadError ? std::nullopt : rawValue(m_pending->ini, section, key);
+    Ini ini;
+    if (load(m_path, ini) != LoadResult::Loaded)
+        return std::nullopt;
+    return rawValue(ini, section, key);
+}
+
 QString SettingsFile::readString(const QString &section, const QString &key,
                                  const QString &def) const
 {
-    return rawValue(m_path, section, key).value_or(def);
+    return value(section, key).value_or(def);
 }
 
 int SettingsFile::readInt(const QString &section, const QString &key, int def) const
 {
-    const auto raw = rawValue(m_path, section, key);
+    const auto raw = value(section, key);
     if (!raw)
         return def;
     return parseInt(*raw).value_or(def);
@@ -109,7 +126,7 @@ bool SettingsFile::readBool(const QString &section, const QString &key, bool def
 
 bool SettingsFile::hasKey(const QString &section, const QString &key) const
 {
-    return rawValue(m_path, section, key).has_value();
+    return value(section, key).has_value();
 }
 
 bool SettingsFile::fail(const QString &reason)
@@ -158,21 +175,20 @@ std::optional<QString> save(const QString &path, const Ini &ini)
 
 bool SettingsFile::writeString(const QString &section, const QString &key, const QString &value)
 {
-    Ini ini;
-    if (auto error = loadForChange(m_path, ini))
-        return fail(*error);
+    Batch batch(*this);
+    Pending &p = *m_pending;
+    if (p.loadError)
+        return fail(*p.loadError);
     const QByteArray s = section.toUtf8(), k = key.toUtf8(), v = encodeValue(value);
-    const char *old = ini.GetValue(s.constData(), k.constData(), nullptr);
+    const char *old = p.ini.GetValue(s.constData(), k.constData(), nullptr);
     if (old && v == old) {
         m_lastError.clear();
         return true;
     }
-    if (ini.SetValue(s.constData(), k.constData(), v.constData()) < 0)
+    if (p.ini.SetValue(s.constData(), k.constData(), v.constData()) < 0)
         return fail(QStringLiteral("out of memory"));
-    if (auto error = save(m_path, ini))
-        return fail(*error);
-    m_lastError.clear();
-    return true;
+    p.changed = true;
+    return batch.commit();
 }
 
 bool SettingsFile::writeInt(const QString &section, const QString &key, int value)
@@ -187,17 +203,58 @@ bool SettingsFile::writeBool(const QString &section, const QString &key, bool va
 
 bool SettingsFile::eraseSection(const QString &section)
 {
-    Ini ini;
-    if (auto error = loadForChange(m_path, ini))
-        return fail(*error);
+    Batch batch(*this);
+    Pending &p = *m_pending;
+    if (p.loadError)
+        return fail(*p.loadError);
     const QByteArray s = section.toUtf8();
-    if (!ini.GetSection(s.constData())) {
+    if (!p.ini.GetSection(s.constData())) {
         m_lastError.clear();
         return true;
     }
-    ini.Delete(s.constData(), nullptr);
-    if (auto error = save(m_path, ini))
+    p.ini.Delete(s.constData(), nullptr);
+    p.changed = true;
+    return batch.commit();
+}
+
+bool SettingsFile::flushPending()
+{
+    if (!m_pending->changed) {
+        m_lastError.clear();
+        return true;
+    }
+    // Reported once; a later write in the same batch tries again with everything gathered.
+    m_pending->changed = false;
+    if (auto error = save(m_path, m_pending->ini))
         return fail(*error);
     m_lastError.clear();
     return true;
+}
+
+SettingsFile::Batch::Batch(SettingsFile &settings) : m_settings(settings)
+{
+    if (m_settings.m_batchDepth++ == 0) {
+        m_settings.m_pending = std::make_unique<Pending>();
+        m_settings.m_pending->loadError =
+            loadForChange(m_settings.m_path, m_settings.m_pending->ini);
+    }
+}
+
+SettingsFile::Batch::~Batch()
+{
+    if (--m_settings.m_batchDepth == 0) {
+        if (m_settings.m_pending->changed)
+            m_settings.flushPending();
+        m_settings.m_pending.reset();
+    }
+}
+
+bool SettingsFile::Batch::commit()
+{
+    // An inner batch leaves the writing to the outermost one.
+    if (m_settings.m_batchDepth > 1) {
+        m_settings.m_lastError.clear();
+        return true;
+    }
+    return m_settings.flushPending();
 }

@@ -4,6 +4,8 @@
 
 #include <QString>
 #include <functional>
+#include <memory>
+#include <optional>
 
 // The INI settings file quillm.ini. There is no cached copy: every read parses the file
 // afresh and every write replaces it atomically, so two running copies and a crash in the
@@ -17,6 +19,7 @@ public:
     using ErrorSink = std::function<void(const QString &message)>;
 
     explicit SettingsFile(QString path, ErrorSink onError = {});
+    ~SettingsFile();
 
     const QString &path() const { return m_path; }
     void setErrorSink(ErrorSink onError) { m_onError = std::move(onError); }
@@ -49,10 +52,33 @@ public:
     // The message of the last failed write, empty when the last write succeeded.
     const QString &lastError() const { return m_lastError; }
 
+    // Gathers the writes of its lifetime into one replacement of the file, for commands that
+    // write many keys at once. Reads in the meantime see the gathered values. The file is
+    // written when the outermost batch ends; commit() writes it early and tells whether that
+    // worked. Batches may nest.
+    class Batch
+    {
+    public:
+        explicit Batch(SettingsFile &settings);
+        ~Batch();
+        Batch(const Batch &) = delete;
+        Batch &operator=(const Batch &) = delete;
+        bool commit();
+
+    private:
+        SettingsFile &m_settings;
+    };
+
 private:
+    struct Pending;
     bool fail(const QString &reason);
+    std::optional<QString> value(const QString &section, const QString &key) const;
+    bool flushPending();
 
     QString m_path;
     ErrorSink m_onError;
     QString m_lastError;
+    // The file's content while a batch runs.
+    std::unique_ptr<Pending> m_pending;
+    int m_batchDepth = 0;
 };

@@ -241,3 +241,36 @@ inline constexpr BoolKey FindFromTop{Sections::Editor, "sbeg", false};
 inline constexpr IntKey FindBarTop{Sections::Windows, "repl2t", 0};
 inline constexpr IntKey FindBarLeft{Sections::Windows, "repl2l", 0};
 } // namespace Keys
+
+namespace Keys {
+// Keys only the preferences dialog writes, and the browser and helper program paths that
+// the previews and the helper-programs menu read.
+inline constexpr TextKey Back{Sections::Main, "back", ""}; // "no": no return icon
+inline constexpr TextKey Dde{Sections::Main, "dde", ""};   // "no": file association
+inline constexpr TextKey Dde2{Sections::Main, "dde2", ""};
+inline constexpr TextKey PreviewExts{Sections::Main, "previewexts",
+                                     "htm,html,shtml,cgi,pl,css,txt"};
+inline constexpr TextKey AmpTags{Sections::Editor, "&tags", ""};
+inline constexpr TextKey RestoreHelpers{Sections::Windows, "help", ""};
+inline constexpr TextKey BodyFolder{Sections::Locations, "body", ""};
+inline constexpr TextKey ImageFolder{Sections::Locations, "image", ""};
+inline constexpr TextKey HrefFolder{Sections::Locations, "href", ""};
+inline constexpr BoolKey FName{Sections::Quick, "fname", true};
+inline constexpr BoolKey FSrc{Sections::Quick, "fsrc", true};
+inline constexpr BoolKey IfName{Sections::Quick, "ifname", true};
+inline constexpr BoolKey IfSrc{Sections::Quick, "ifsrc", true};
+inline constexpr TextKey Browser{Sections::Paths, "browser", ""};
+inline constexpr TextKey Browser2{Sections::Paths, "browser2", ""};
+// The seven helper programs of F2 to F8 and the window titles learnt when each first ran.
+inline constexpr int HelperCount = 7;
+inline constexpr TextKey HelperPaths[HelperCount] = {
+    {Sections::Paths, "helper1", ""}, {Sections::Paths, "helper2", ""},
+    {Sections::Paths, "helper3", ""}, {Sections::Paths, "helper4", ""},
+    {Sections::Paths, "helper5", ""}, {Sections::Paths, "helper6", ""},
+    {Sections::Paths, "helper7", ""}};
+inline constexpr TextKey HelperNames[HelperCount] = {
+    {Sections::Paths, "helpname1", ""}, {Sections::Paths, "helpname2", ""},
+    {Sections::Paths, "helpname3", ""}, {Sections::Paths, "helpname4", ""},
+    {Sections::Paths, "helpname5", ""}, {Sections::Paths, "helpname6", ""},
+    {Sections::Paths, "helpname7", ""}};
+} // namespace Keys

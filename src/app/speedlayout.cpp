@@ -92,6 +92,7 @@ SpeedLayout::Stored SpeedLayout::read(const SettingsFile &settings, int pixelsPe
 
 void SpeedLayout::write(SettingsFile &settings, int pixelsPerInch) const
 {
+    SettingsFile::Batch batch(settings);
     settings.eraseSection(QLatin1String(Sections::Toolbar));
     settings.write(Keys::BarPosition, 1);
     settings.write(Keys::BarWidth, height);

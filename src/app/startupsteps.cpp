@@ -29,6 +29,7 @@ void handOver(SettingsFile &settings, Prompter &prompter, const QString &name,
 
 void prepareSettings(SettingsFile &settings)
 {
+    SettingsFile::Batch batch(settings);
     if (settings.read(Keys::State).isEmpty())
         settings.write(Keys::State, QStringLiteral("max"));
     settings.write(Keys::Count, 0);

@@ -374,6 +374,7 @@ bool TMDImain::FormCloseQuery()
 
 void TMDImain::FormClose()
 {
+    SettingsFile::Batch batch(m_settings);
     const bool maximised = isMaximized();
     m_settings.write(Keys::Up, maximised ? QStringLiteral("ok") : QString());
     if (!isMinimized()) {

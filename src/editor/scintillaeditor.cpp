@@ -425,6 +425,6 @@ void ScintillaEditor::onModified(int type, int token)
 
 int ScintillaEditor::offsetAtPoint(const QPoint &point) const
 {
-    return offsetOfPosition(send(QsciScintilla::SCI_POSITIONFROMPOINT, ulong(std::max(0, point.x())),
-                                 long(std::max(0, point.y()))));
+    return offsetOfPosition(send(QsciScintilla::SCI_POSITIONFROMPOINT,
+                                 ulong(std::max(0, point.x())), long(std::max(0, point.y()))));
 }

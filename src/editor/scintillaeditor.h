@@ -5,8 +5,8 @@
 #include <Qsci/qsciscintilla.h>
 
 #include <QByteArray>
-#include <QPoint>
 #include <QMetaObject>
+#include <QPoint>
 #include <QPointer>
 
 #include <utility>

@@ -186,6 +186,7 @@ void FindDialog::closeSteps()
 {
     setvalues();
     SettingsFile &settings = m_controller.settings();
+    SettingsFile::Batch batch(settings);
     const FindState &state = m_controller.state();
     settings.write(Keys::FindWholeWord, state.wholeWord);
     settings.write(Keys::FindMatchCase, state.matchCase);
@@ -389,6 +390,7 @@ void FindBar::closeSteps()
 {
     setvalues();
     SettingsFile &settings = m_controller.settings();
+    SettingsFile::Batch batch(settings);
     FindState &state = m_controller.state();
     settings.write(Keys::FindWholeWord, state.wholeWord);
     settings.write(Keys::FindMatchCase, state.matchCase);

@@ -51,7 +51,8 @@ private:
     }
     QAction *popupItem(const char *name) const
     {
-        auto *action = m_frame->contextMenu().menu()->findChild<QAction *>(QString::fromLatin1(name));
+        auto *action =
+            m_frame->contextMenu().menu()->findChild<QAction *>(QString::fromLatin1(name));
         if (!action)
             qFatal("missing item %s", name);
         return action;
@@ -143,13 +144,18 @@ private Q_SLOTS:
         QTest::addColumn<int>("key");
         QTest::addColumn<QString>("before");
         QTest::addColumn<QString>("after");
-        QTest::newRow("comma") << int(Qt::Key_Comma) << "a|b" << "a<|>b";
-        QTest::newRow("full stop") << int(Qt::Key_Period) << "a|b" << "a</|>b";
-        QTest::newRow("the shifted comma") << int(Qt::Key_Less) << "a|b" << "a<|>b";
-        QTest::newRow("the shifted full stop") << int(Qt::Key_Greater) << "|" << "</|>";
-        QTest::newRow("comma around a selection") << int(Qt::Key_Comma) << "|TD^" << "<^TD|>";
-        QTest::newRow("full stop around a selection")
-            << int(Qt::Key_Period) << "x |TD^" << "x </^TD|>";
+        QTest::newRow("comma") << int(Qt::Key_Comma) << "a|b"
+                               << "a<|>b";
+        QTest::newRow("full stop") << int(Qt::Key_Period) << "a|b"
+                                   << "a</|>b";
+        QTest::newRow("the shifted comma") << int(Qt::Key_Less) << "a|b"
+                                           << "a<|>b";
+        QTest::newRow("the shifted full stop") << int(Qt::Key_Greater) << "|"
+                                               << "</|>";
+        QTest::newRow("comma around a selection") << int(Qt::Key_Comma) << "|TD^"
+                                                  << "<^TD|>";
+        QTest::newRow("full stop around a selection") << int(Qt::Key_Period) << "x |TD^"
+                                                      << "x </^TD|>";
     }
     void bracketKeysTypeEmptyTags()
     {

@@ -208,6 +208,53 @@ private Q_SLOTS:
         QDir dir(m_dir.path());
         QCOMPARE(dir.entryList(QDir::Files), QStringList{"quillm.ini"}); // no leftovers
     }
+
+    void batchWritesOnceAtItsEnd()
+    {
+        writeRaw("; kept\n[Varnel]\nstate=max\n");
+        SettingsFile s(m_path);
+        {
+            SettingsFile::Batch outer(s);
+            QVERIFY(s.write(Keys::State, "norm"));
+            {
+                SettingsFile::Batch inner(s);
+                QVERIFY(s.write(Keys::TabWidth, 7));
+                QVERIFY(s.eraseSection("Varnel"));
+                QVERIFY(s.write(Keys::Hello, "a.htm"));
+            }
+            // Reads see what was gathered; the file is untouched until the end.
+            QCOMPARE(s.read(Keys::TabWidth), 7);
+            QCOMPARE(s.read(Keys::State), QString());
+            QCOMPARE(s.read(Keys::Hello), QString("a.htm"));
+            QCOMPARE(readRaw(), QByteArray("; kept\n[Varnel]\nstate=max\n"));
+        }
+        SettingsFile fresh(m_path);
+        QCOMPARE(fresh.read(Keys::TabWidth), 7);
+        QCOMPARE(fresh.read(Keys::State), QString());
+        QCOMPARE(fresh.read(Keys::Hello), QString("a.htm"));
+        QVERIFY(readRaw().startsWith("; kept"));
+    }
+
+    void batchReportsAFailedWriteOnce()
+    {
+        // A file in a folder that does not exist cannot be written, not even by root.
+        const QString path = m_dir.filePath(QStringLiteral("gone/quillm.ini"));
+        QStringList errors;
+        SettingsFile s(path, [&errors](const QString &m) { errors << m; });
+        bool committed = true;
+        {
+            SettingsFile::Batch batch(s);
+            QVERIFY(s.write(Keys::State, "norm"));
+            QVERIFY(s.write(Keys::TabWidth, 3));
+            committed = batch.commit();
+        }
+        QVERIFY(!committed);
+        QCOMPARE(errors.size(), 1);
+        QVERIFY(errors[0].contains(QLatin1String("gone")));
+        QVERIFY(!s.write(Keys::State, "other"));
+        QCOMPARE(errors.size(), 2);
+        QCOMPARE(s.read(Keys::State), QString());
+    }
 };
 
 QTEST_GUILESS_MAIN(TestSettingsFile)

@@ -46,9 +46,8 @@ private Q_SLOTS:
         QTest::addColumn<QString>("before");
         QTest::addColumn<bool>("outdent");
         QTest::addColumn<QString>("after");
-        QTest::newRow("indent mixed lines")
-            << "x\r\n|one\r\n\ttwo\r\n  three^\r\ny" << false
-            << "x\r\n^\tone\r\n\t\ttwo\r\n\t  three|\r\ny";
+        QTest::newRow("indent mixed lines") << "x\r\n|one\r\n\ttwo\r\n  three^\r\ny" << false
+                                            << "x\r\n^\tone\r\n\t\ttwo\r\n\t  three|\r\ny";
         QTest::newRow("outdent removes one leading tab where there is one")
             << "|\t\tone\r\ntwo\r\n  \tthree\r\n\tfour^" << true
             << "^\tone\r\ntwo\r\n  \tthree\r\nfour|";
@@ -57,8 +56,8 @@ private Q_SLOTS:
         QTest::newRow("a selection inside a line indents from its start")
             << "ab|cd^ef" << false << "ab^\tcd|ef";
         QTest::newRow("a backwards selection") << "^a\nb|" << false << "^\ta\n\tb|";
-        QTest::newRow("empty lines inside the block get a tab") << "|a\n\nb^" << false
-                                                                << "^\ta\n\t\n\tb|";
+        QTest::newRow("empty lines inside the block get a tab")
+            << "|a\n\nb^" << false << "^\ta\n\t\n\tb|";
         QTest::newRow("outdent of an empty line") << "|a\n\n\tb^" << true << "^a\n\nb|";
     }
     void blockIndent()
@@ -108,14 +107,22 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("before");
         QTest::addColumn<QString>("after");
-        QTest::newRow("two tabs") << "\t\t<TD>\r\n|" << "\t\t<TD>\r\n\t\t|";
-        QTest::newRow("blanks") << "   x\n|y" << "   x\n   |y";
-        QTest::newRow("tabs then blanks take the tabs only") << "\t  x\n|" << "\t  x\n\t|";
-        QTest::newRow("blanks then tabs take the blanks only") << " \tx\n|" << " \tx\n |";
-        QTest::newRow("empty line above") << "\tx\n\n|" << "\tx\n\n|";
-        QTest::newRow("unindented line above") << "x\n|" << "x\n|";
-        QTest::newRow("first line") << "|x" << "|x";
-        QTest::newRow("a line of blanks only") << "    \n|" << "    \n    |";
+        QTest::newRow("two tabs") << "\t\t<TD>\r\n|"
+                                  << "\t\t<TD>\r\n\t\t|";
+        QTest::newRow("blanks") << "   x\n|y"
+                                << "   x\n   |y";
+        QTest::newRow("tabs then blanks take the tabs only") << "\t  x\n|"
+                                                             << "\t  x\n\t|";
+        QTest::newRow("blanks then tabs take the blanks only") << " \tx\n|"
+                                                               << " \tx\n |";
+        QTest::newRow("empty line above") << "\tx\n\n|"
+                                          << "\tx\n\n|";
+        QTest::newRow("unindented line above") << "x\n|"
+                                               << "x\n|";
+        QTest::newRow("first line") << "|x"
+                                    << "|x";
+        QTest::newRow("a line of blanks only") << "    \n|"
+                                               << "    \n    |";
     }
     void indentAfterEnter()
     {
