@@ -30,11 +30,9 @@ Qt::KeyboardModifiers heldModifiers(const QKeyEvent *event)
 
 } // namespace
 
-DocumentAids::DocumentAids(const ShellOptions &options, TextEditor &storememo,
-                           CommandActions &commands, DocumentContextMenu &contextMenu,
-                           QObject *parent)
-    : QObject(parent), m_options(options), m_storememo(storememo), m_commands(commands),
-      m_contextMenu(contextMenu)
+DocumentAids::DocumentAids(const ShellOptions &options, CommandActions &commands,
+                           DocumentContextMenu &contextMenu, QObject *parent)
+    : QObject(parent), m_options(options), m_commands(commands), m_contextMenu(contextMenu)
 {
 }
 
@@ -89,8 +87,7 @@ bool DocumentAids::memoKeyDown(TMDIsub &doc, QKeyEvent *event)
     }
     if ((key == Qt::Key_Tab || key == Qt::Key_Backtab) && ed.selLength() != 0 &&
         !(held & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))) {
-        EditingAids::blockIndent(ed, m_storememo,
-                                 key == Qt::Key_Backtab || held.testFlag(Qt::ShiftModifier));
+        EditingAids::blockIndent(ed, key == Qt::Key_Backtab || held.testFlag(Qt::ShiftModifier));
         return true;
     }
     if (key == Qt::Key_Return || key == Qt::Key_Enter)

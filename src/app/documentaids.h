@@ -8,7 +8,6 @@ class CommandActions;
 class DocumentContextMenu;
 class QKeyEvent;
 class TMDIsub;
-class TextEditor;
 struct ShellOptions;
 
 // The keyboard and mouse aids of every document editor: block indent with Tab and
@@ -20,7 +19,7 @@ class DocumentAids : public QObject
     Q_OBJECT
 
 public:
-    DocumentAids(const ShellOptions &options, TextEditor &storememo, CommandActions &commands,
+    DocumentAids(const ShellOptions &options, CommandActions &commands,
                  DocumentContextMenu &contextMenu, QObject *parent = nullptr);
 
     void watch(TMDIsub *document);
@@ -35,7 +34,6 @@ private:
     bool enterWithIndent(TMDIsub &document, QKeyEvent *event);
 
     const ShellOptions &m_options;
-    TextEditor &m_storememo;
     CommandActions &m_commands;
     DocumentContextMenu &m_contextMenu;
     std::function<void()> m_escape;

@@ -127,7 +127,7 @@ void TMDImain::FormCreate()
         },
         this);
     m_contextMenu = new DocumentContextMenu(*m_commands, this);
-    m_aids = new DocumentAids(m_options, m_storememo, *m_commands, *m_contextMenu, this);
+    m_aids = new DocumentAids(m_options, *m_commands, *m_contextMenu, this);
     m_aids->setEscapeHandler([this] { m_find->dropAll(); });
     m_goToLine = new GoToLineCommand(
         [this](int line) {

@@ -6,6 +6,34 @@
 
 namespace EditingAids {
 
+namespace {
+
+// The selected text as block indent or outdent leaves it, in one pass.
+QString indentedBlock(QStringView block, bool outdent)
+{
+    QString out;
+    out.reserve(block.size() + (outdent ? 0 : block.count(u'\n') + 1));
+    qsizetype i = 0;
+    while (i < block.size()) {
+        if (outdent) {
+            if (block[i] == u'\t')
+                ++i;
+        } else {
+            out += u'\t';
+        }
+        // Copy the rest of the line and its break; CR LF, LF and CR each end a line.
+        while (i < block.size() && block[i] != u'\n' && block[i] != u'\r')
+            out += block[i++];
+        if (i < block.size() && block[i] == u'\r')
+            out += block[i++];
+        if (i < block.size() && block[i] == u'\n')
+            out += block[i++];
+    }
+    return out;
+}
+
+} // namespace
+
 int statusColumn(QStringView beforeCaret, int tabWidth)
 {
     const int width = std::max(1, tabWidth);
@@ -29,30 +57,11 @@ QString caretStatus(const TextEditor &doc)
         .arg(statusColumn(before, doc.tabWidth()));
 }
 
-bool blockIndent(TextEditor &doc, TextEditor &scratch, bool outdent)
+bool blockIndent(TextEditor &doc, bool outdent)
 {
     if (doc.selLength() == 0)
         return false;
-    scratch.setText(doc.selectedText());
-    // A selection that ends with a line break ends before the next line: that line is not
-    // part of the block.
-    int lines = scratch.lineCount();
-    if (lines > 1 && scratch.lineStart(lines - 1) == scratch.length())
-        --lines;
-    for (int i = 0; i < lines; ++i) {
-        const int start = scratch.lineStart(i);
-        if (outdent) {
-            if (scratch.lineEnd(i) > start && scratch.textRange(start, start + 1) == u"\t") {
-                scratch.setSelection(start, 1);
-                scratch.clearSelection();
-            }
-        } else {
-            scratch.setCaret(start);
-            scratch.replaceSelection(QStringLiteral("\t"));
-        }
-    }
-    const QString block = scratch.text();
-    scratch.clear();
+    const QString block = indentedBlock(doc.selectedText(), outdent);
     const int start = doc.selectionStart();
     {
         UndoGroup group(doc);

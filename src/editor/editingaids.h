@@ -16,10 +16,10 @@ int statusColumn(QStringView beforeCaret, int tabWidth);
 QString caretStatus(const TextEditor &doc);
 
 // Tab on a selection: a tab in front of every line of the selected text; Shift+Tab: one
-// leading tab less on every line that has one. The text is rebuilt in the scratch editor and
-// put back in one undo step, selected again with the caret at its end. Does nothing and
-// returns false without a selection.
-bool blockIndent(TextEditor &doc, TextEditor &scratch, bool outdent);
+// leading tab less on every line that has one. A selection that ends with a line break ends
+// before the next line, which stays as it is. The block goes back in one undo step, selected
+// again with the caret at its end. Does nothing and returns false without a selection.
+bool blockIndent(TextEditor &doc, bool outdent);
 
 // Whether Enter indents the new line: with auto-indent on unless Shift alone is held, with it
 // off only when Shift alone is held.

@@ -59,19 +59,21 @@ private Q_SLOTS:
         QTest::newRow("empty lines inside the block get a tab")
             << "|a\n\nb^" << false << "^\ta\n\t\n\tb|";
         QTest::newRow("outdent of an empty line") << "|a\n\n\tb^" << true << "^a\n\nb|";
+        QTest::newRow("CR and CR LF line ends")
+            << "|a\rb\r\n\r\nc^" << false << "^\ta\r\tb\r\n\t\r\n\tc|";
+        QTest::newRow("a lone line break is one empty line") << "|\n^x" << false << "^\t\n|x";
     }
     void blockIndent()
     {
         QFETCH(QString, before);
         QFETCH(bool, outdent);
         QFETCH(QString, after);
-        MemoryEditor doc, scratch;
+        MemoryEditor doc;
         SelectionMarkup::set(doc, before);
         const QString original = doc.text();
         doc.setModified(false);
-        QVERIFY(EditingAids::blockIndent(doc, scratch, outdent));
+        QVERIFY(EditingAids::blockIndent(doc, outdent));
         QCOMPARE(SelectionMarkup::get(doc), after);
-        QVERIFY(scratch.text().isEmpty());
         QVERIFY(doc.isModified());
         doc.undo();
         QCOMPARE(doc.text(), original);
@@ -79,9 +81,9 @@ private Q_SLOTS:
 
     void blockIndentWithoutSelectionDoesNothing()
     {
-        MemoryEditor doc, scratch;
+        MemoryEditor doc;
         SelectionMarkup::set(doc, "a|b");
-        QVERIFY(!EditingAids::blockIndent(doc, scratch, false));
+        QVERIFY(!EditingAids::blockIndent(doc, false));
         QCOMPARE(SelectionMarkup::get(doc), QString("a|b"));
     }
 
