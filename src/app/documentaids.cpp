@@ -13,6 +13,8 @@
 #include <QCoreApplication>
 #include <QKeyEvent>
 
+#include <algorithm>
+
 namespace {
 
 TMDIsub *documentOf(QObject *watched)
@@ -59,13 +61,17 @@ bool DocumentAids::eventFilter(QObject *watched, QEvent *event)
             const QPoint global = menuEvent->globalPos();
             QPoint local = viewport->mapFromGlobal(global);
             // From the keyboard the menu opens at the caret, which it must not move.
-            if (menuEvent->reason() == QContextMenuEvent::Keyboard) {
+            const bool fromKeyboard = menuEvent->reason() == QContextMenuEvent::Keyboard;
+            if (fromKeyboard) {
+                doc->editor().ensureCaretVisible();
                 const long pos = doc->memo()->SendScintilla(QsciScintilla::SCI_GETCURRENTPOS);
                 local = QPoint(
                     int(doc->memo()->SendScintilla(QsciScintilla::SCI_POINTXFROMPOSITION, 0, pos)),
                     int(doc->memo()->SendScintilla(QsciScintilla::SCI_POINTYFROMPOSITION, 0, pos)));
+                local = QPoint(std::clamp(local.x(), 0, std::max(0, viewport->width() - 1)),
+                               std::clamp(local.y(), 0, std::max(0, viewport->height() - 1)));
             }
-            m_contextMenu.popup(*doc, local, viewport->mapToGlobal(local));
+            m_contextMenu.popup(*doc, local, viewport->mapToGlobal(local), !fromKeyboard);
             return true;
         }
         return false;

@@ -102,12 +102,15 @@ DocumentContextMenu::DocumentContextMenu(CommandActions &commands, QWidget *pare
 
 DocumentContextMenu::~DocumentContextMenu() = default;
 
-void DocumentContextMenu::PopupMenu1Popup(TMDIsub &document, const QPoint &viewportPoint)
+void DocumentContextMenu::PopupMenu1Popup(TMDIsub &document, const QPoint &viewportPoint,
+                                          bool moveCaret)
 {
     ScintillaEditor &ed = document.editor();
-    const int clicked = ed.offsetAtPoint(viewportPoint);
-    if (ed.selLength() == 0 || clicked < ed.selectionStart() || clicked > ed.selectionEnd())
-        ed.setCaret(clicked);
+    if (moveCaret) {
+        const int clicked = ed.offsetAtPoint(viewportPoint);
+        if (ed.selLength() == 0 || clicked < ed.selectionStart() || clicked > ed.selectionEnd())
+            ed.setCaret(clicked);
+    }
 
     const bool selection = ed.selLength() != 0;
     const bool clipboardText = !QApplication::clipboard()->text().isEmpty();
@@ -128,8 +131,8 @@ void DocumentContextMenu::PopupMenu1Popup(TMDIsub &document, const QPoint &viewp
 }
 
 void DocumentContextMenu::popup(TMDIsub &document, const QPoint &viewportPoint,
-                                const QPoint &globalPoint)
+                                const QPoint &globalPoint, bool moveCaret)
 {
-    PopupMenu1Popup(document, viewportPoint);
+    PopupMenu1Popup(document, viewportPoint, moveCaret);
     m_menu->popup(globalPoint);
 }

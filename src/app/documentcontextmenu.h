@@ -23,9 +23,11 @@ public:
     // Gets the menu ready for a right-click at a point of the editor's text area: a click
     // outside the selection moves the caret there first; items then show or hide by
     // selection, clipboard and undo state.
-    void PopupMenu1Popup(TMDIsub &document, const QPoint &viewportPoint);
+    // From the keyboard (moveCaret false) the caret and selection stay as they are.
+    void PopupMenu1Popup(TMDIsub &document, const QPoint &viewportPoint, bool moveCaret = true);
     // Prepares the menu and opens it at a global position.
-    void popup(TMDIsub &document, const QPoint &viewportPoint, const QPoint &globalPoint);
+    void popup(TMDIsub &document, const QPoint &viewportPoint, const QPoint &globalPoint,
+               bool moveCaret = true);
 
 private:
     CommandActions &m_commands;

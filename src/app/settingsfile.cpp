@@ -84,6 +84,9 @@ struct SettingsFile::Pending
 {
     Ini ini;
     bool changed = false;
+    // A write of the batch failed, or the file could not be replaced: the gathered values
+    // are not all on the disk.
+    bool failed = false;
     // Set when the file could not be read at the start: nothing may replace it.
     std::optional<QString> loadError;
 };
@@ -131,6 +134,8 @@ bool SettingsFile::hasKey(const QString &section, const QString &key) const
 
 bool SettingsFile::fail(const QString &reason)
 {
+    if (m_pending)
+        m_pending->failed = true;
     m_lastError = QStringLiteral("The settings file %1 could not be written: %2")
                       .arg(QDir::toNativeSeparators(m_path), reason);
     if (m_onError)
@@ -219,14 +224,18 @@ bool SettingsFile::eraseSection(const QString &section)
 
 bool SettingsFile::flushPending()
 {
-    if (!m_pending->changed) {
+    Pending &p = *m_pending;
+    if (!p.changed) {
+        if (p.failed)
+            return false;
         m_lastError.clear();
         return true;
     }
     // Reported once; a later write in the same batch tries again with everything gathered.
-    m_pending->changed = false;
-    if (auto error = save(m_path, m_pending->ini))
+    p.changed = false;
+    if (auto error = save(m_path, p.ini))
         return fail(*error);
+    p.failed = false;
     m_lastError.clear();
     return true;
 }

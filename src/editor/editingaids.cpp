@@ -39,6 +39,9 @@ int statusColumn(QStringView beforeCaret, int tabWidth)
     const int width = std::max(1, tabWidth);
     int column = 1;
     for (QChar c : beforeCaret) {
+        // A character outside the BMP is two code units but one column.
+        if (c.isLowSurrogate())
+            continue;
         if (c == u'\t')
             column = ((column - 1) / width + 1) * width + 1;
         else
@@ -61,7 +64,11 @@ bool blockIndent(TextEditor &doc, bool outdent)
 {
     if (doc.selLength() == 0)
         return false;
-    const QString block = indentedBlock(doc.selectedText(), outdent);
+    const QString selected = doc.selectedText();
+    const QString block = indentedBlock(selected, outdent);
+    // Nothing to take away: no edit, so the document stays unmodified.
+    if (block == selected)
+        return true;
     const int start = doc.selectionStart();
     {
         UndoGroup group(doc);

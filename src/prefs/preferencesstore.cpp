@@ -425,6 +425,8 @@ PreferenceValues PreferencesStore::initialValues()
 
 PreferenceValues PreferencesStore::load() const
 {
+    // One parse of the file for every control.
+    SettingsFile::Batch snapshot(m_settings);
     PreferenceValues values = initialValues();
     const bool savedBefore = m_settings.read(Keys::QRow) != 0;
     for (const PrefField &f : table)
@@ -501,6 +503,20 @@ QString PreferencesStore::existingDataFolder() const
     return !data.isEmpty() && QFileInfo(data).isDir() ? data : QString();
 }
 
+// A browser started by file association does not use its greyed path, so a stale one there
+// must not block the save.
+bool PreferencesStore::unusedPath(const PrefField &f, const PreferenceValues &v)
+{
+    for (const PrefField &g : table) {
+        if (g.kind != K::Choice || QLatin1String(g.governs) != QLatin1String(f.control))
+            continue;
+        const int index = v.choices.value(QLatin1String(g.control), -1);
+        return index >= 0 && index < int(g.choices.size()) &&
+               QLatin1String(g.choices[std::size_t(index)].value) == u"no";
+    }
+    return false;
+}
+
 PreferencesStore::SaveResult PreferencesStore::save(const PreferenceValues &values,
                                                     const Hooks &hooks)
 {
@@ -509,7 +525,9 @@ PreferencesStore::SaveResult PreferencesStore::save(const PreferenceValues &valu
     for (const PrefField &f : table) {
         const QString stopped = saveField(f, values);
         if (!stopped.isEmpty()) {
-            batch.commit();
+            // What came before the stop is written; a failure to write it matters more.
+            if (!batch.commit())
+                return {m_settings.lastError(), QString()};
             return {stopped, QLatin1String(f.control)};
         }
         switch (f.after) {
@@ -559,7 +577,7 @@ QString PreferencesStore::saveField(const PrefField &f, const PreferenceValues &
         const QString path = v.texts.value(name);
         if (*f.nameKey && path != m_settings.readString(section, key))
             written = m_settings.writeString(section, QLatin1String(f.nameKey), QString());
-        if (!path.isEmpty() && !m_fileExists(path))
+        if (!path.isEmpty() && !unusedPath(f, v) && !m_fileExists(path))
             return QLatin1String(f.message);
         written = m_settings.writeString(section, key, path) && written;
         break;

@@ -152,6 +152,7 @@ public:
 private:
     void loadField(const PrefField &f, PreferenceValues &values) const;
     QString saveField(const PrefField &f, const PreferenceValues &values);
+    static bool unusedPath(const PrefField &f, const PreferenceValues &values);
 
     SettingsFile &m_settings;
     FileCheck m_fileExists;

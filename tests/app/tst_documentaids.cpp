@@ -16,6 +16,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -194,6 +195,24 @@ private Q_SLOTS:
         QTest::keyClicks(doc->memo(), "x");
         menu.PopupMenu1Popup(*doc, pointOf(doc, 0));
         QVERIFY(popupItem("Undo2")->isEnabled());
+    }
+
+    void contextMenuFromTheKeyboardKeepsCaretAndSelection()
+    {
+        QString text = "ab|cd^\r\n";
+        for (int i = 0; i < 400; ++i)
+            text += "line\r\n";
+        TMDIsub *doc = document(text);
+        doc->editor().setFirstVisibleLine(300);
+        QContextMenuEvent event(QContextMenuEvent::Keyboard, QPoint(0, 0),
+                                doc->memo()->mapToGlobal(QPoint(0, 0)));
+        QApplication::sendEvent(doc->memo(), &event);
+        QMenu *menu = m_frame->contextMenu().menu();
+        QTRY_VERIFY(menu->isVisible());
+        menu->hide();
+        QCOMPARE(doc->editor().caret(), 2);
+        QCOMPARE(doc->editor().selLength(), 2);
+        QVERIFY(popupItem("Cut2")->isVisible());
     }
 
     void contextMenuItemsRunTheirCommands()

@@ -255,6 +255,17 @@ private Q_SLOTS:
         QCOMPARE(errors.size(), 2);
         QCOMPARE(s.read(Keys::State), QString());
     }
+
+    void batchOverAnUnreadableFileCommitsNothing()
+    {
+        writeRaw(QByteArray("[Varnel]\nstate=max\n\0\x01", 22));
+        SettingsFile s(m_path);
+        SettingsFile::Batch batch(s);
+        QVERIFY(!s.write(Keys::State, "norm"));
+        QVERIFY(!batch.commit());
+        QVERIFY(!s.lastError().isEmpty());
+        QCOMPARE(readRaw().size(), 22);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestSettingsFile)

@@ -24,6 +24,7 @@ private Q_SLOTS:
         QTest::newRow("two tabs") << "\t\t" << 5 << 11;
         QTest::newRow("tab width 1") << "a\tb" << 1 << 4;
         QTest::newRow("non-ASCII counts one each") << QString::fromUtf8("é€\t") << 4 << 5;
+        QTest::newRow("an emoji is one column") << QString::fromUtf8("😀a") << 5 << 3;
     }
     void statusColumnFollowsTabStops()
     {
@@ -77,6 +78,16 @@ private Q_SLOTS:
         QVERIFY(doc.isModified());
         doc.undo();
         QCOMPARE(doc.text(), original);
+    }
+
+    void outdentWithNothingToTakeLeavesTheDocumentUnmodified()
+    {
+        MemoryEditor doc;
+        SelectionMarkup::set(doc, "|a\n b^");
+        doc.setModified(false);
+        QVERIFY(EditingAids::blockIndent(doc, true));
+        QCOMPARE(SelectionMarkup::get(doc), QString("|a\n b^"));
+        QVERIFY(!doc.isModified());
     }
 
     void blockIndentWithoutSelectionDoesNothing()

@@ -244,6 +244,17 @@ private Q_SLOTS:
         QVERIFY(m_settings->hasKey("Paths", "browser"));
     }
 
+    void browserByFileAssociationNeedsNoExistingPath()
+    {
+        PreferencesStore s = store();
+        PreferenceValues v = s.load();
+        v.texts["browsertext"] = "/nowhere/browser";
+        v.choices["browsermode1"] = 1; // use file association
+        QVERIFY(s.save(v).ok());
+        QCOMPARE(m_settings->readString("Paths", "browser"), QString("/nowhere/browser"));
+        QCOMPARE(m_settings->readString("Varnel", "dde"), QString("no"));
+    }
+
     void hooksRunRightAfterTheirKeys()
     {
         PreferencesStore s = store();
