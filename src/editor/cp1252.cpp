@@ -1,5 +1,8 @@
 #include "editor/cp1252.h"
 
+#include <cstdint>
+#include <cstring>
+
 #include <array>
 
 namespace {
@@ -55,6 +58,16 @@ bool isValidUtf8(QByteArrayView bytes)
     const auto *p = reinterpret_cast<const unsigned char *>(bytes.data());
     const auto *end = p + bytes.size();
     while (p < end) {
+        // Runs of ASCII, the bulk of a page, go eight bytes at a time.
+        while (end - p >= 8) {
+            std::uint64_t word;
+            std::memcpy(&word, p, sizeof word);
+            if (word & 0x8080808080808080ULL)
+                break;
+            p += 8;
+        }
+        if (p == end)
+            break;
         const unsigned char lead = *p++;
         if (lead < 0x80)
             continue;

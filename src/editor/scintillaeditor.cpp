@@ -90,8 +90,15 @@ void ScintillaEditor::loadBytes(const QByteArray &bytes, Encoding encoding)
     // clear-all above has told every listener that the text starts afresh.
     const long eventMask = send(QsciScintillaBase::SCI_GETMODEVENTMASK);
     send(QsciScintillaBase::SCI_SETMODEVENTMASK, 0);
+    // The UTF-16 line index (kept only for UTF-8) is built once over the whole text: cheaper
+    // than keeping it up to date line by line while the text goes in.
+    const bool rebuildIndex = effective == Encoding::Utf8;
+    if (rebuildIndex)
+        send(QsciScintillaBase::SCI_RELEASELINECHARACTERINDEX, kUtf16Index);
     m_widget->SendScintilla(QsciScintillaBase::SCI_APPENDTEXT, uintptr_t(bytes.size()),
                             bytes.constData());
+    if (rebuildIndex)
+        send(QsciScintillaBase::SCI_ALLOCATELINECHARACTERINDEX, kUtf16Index);
     send(QsciScintillaBase::SCI_SETMODEVENTMASK, eventMask);
     if (!bytes.isEmpty())
         m_changePending = true;

@@ -75,6 +75,13 @@ private Q_SLOTS:
         QTest::newRow("truncated at the end") << QByteArray("a\xE2\x82") << false;
         QTest::newRow("bad third byte") << QByteArray("\xE2\x82x") << false;
         QTest::newRow("lead byte F5") << QByteArray("\xF5\x80\x80\x80") << false;
+        // ASCII is skipped eight bytes at a time: faults after and across such runs.
+        QTest::newRow("fault after a long ASCII run")
+            << QByteArray("0123456789abcdef\xE9") << false;
+        QTest::newRow("character across an eight-byte boundary")
+            << (QByteArray("0123456") + QStringLiteral("€x").toUtf8()) << true;
+        QTest::newRow("truncated across an eight-byte boundary")
+            << QByteArray("0123456\xE2\x82") << false;
     }
     void utf8Validity()
     {

@@ -712,6 +712,25 @@ private Q_SLOTS:
         QCOMPARE(e.caret(), 3);
     }
 
+    void utf16IndexSurvivesEveryOrderOfLoads()
+    {
+        QsciScintilla widget;
+        ScintillaEditor e(&widget);
+        const QByteArray utf8 = QStringLiteral("é\n😀").toUtf8();
+        e.loadBytes(utf8, ScintillaEditor::Encoding::Utf8);
+        e.loadBytes(utf8 + "x", ScintillaEditor::Encoding::Utf8);
+        QCOMPARE(e.length(), 5);
+        QCOMPARE(e.lineStart(1), 2);
+        e.loadBytes("\xE9\n", ScintillaEditor::Encoding::Cp1252);
+        QCOMPARE(e.length(), 2);
+        e.loadBytes(utf8, ScintillaEditor::Encoding::Utf8);
+        QCOMPARE(e.length(), 4);
+        e.setCaret(2);
+        e.replaceSelection(QStringLiteral("日"));
+        QCOMPARE(e.length(), 5);
+        QCOMPARE(e.lineStart(1), 2);
+    }
+
     void utf8OffsetsAfterAWindows1252Document()
     {
         QsciScintilla widget;
