@@ -5,12 +5,49 @@
 #include <Qsci/qsciscintilla.h>
 
 #include <algorithm>
+#include <cstring>
 
 namespace {
 
 // Styles are handed to Scintilla in pieces of about this size, so that colouring a huge
 // document needs no style buffer as large as the document.
 constexpr qint64 chunkBytes = qint64(1) << 20;
+
+// Finds where each line of a piece of text ends as Scintilla counts lines (CR LF, LF or CR),
+// without asking the editor once per line. The next CR and LF are remembered, so text with
+// only one kind of line break is still searched once.
+class LineEnds
+{
+public:
+    LineEnds(const char *text, qint64 size) : m_text(text), m_size(size) {}
+
+    // The start of the line after the one that holds `from`; the size at the last line.
+    qint64 nextLineStart(qint64 from)
+    {
+        m_lf = following(m_lf, from, '\n');
+        m_cr = following(m_cr, from, '\r');
+        const qint64 end = std::min(m_lf, m_cr);
+        if (end >= m_size)
+            return m_size;
+        if (end == m_cr && end + 1 < m_size && m_text[end + 1] == '\n')
+            return end + 2;
+        return end + 1;
+    }
+
+private:
+    qint64 following(qint64 known, qint64 from, char c) const
+    {
+        if (known >= from)
+            return known;
+        const void *hit = std::memchr(m_text + from, c, std::size_t(m_size - from));
+        return hit ? static_cast<const char *>(hit) - m_text : m_size;
+    }
+
+    const char *m_text;
+    qint64 m_size;
+    qint64 m_lf = -1;
+    qint64 m_cr = -1;
+};
 
 } // namespace
 
@@ -158,10 +195,9 @@ qint64 HtmlLexer::styleFrom(qint64 start, qint64 end)
     qint64 pos = start;
     bool met = false;
     m_styles.resize(static_cast<std::size_t>(std::min(stop - start, chunkBytes)));
+    LineEnds ends(text, stop - start);
     while (pos < stop && !met) {
-        qint64 next = send(Sci::SCI_POSITIONFROMLINE, line + 1);
-        if (next <= pos || next > stop)
-            next = stop;
+        const qint64 next = start + ends.nextLineStart(pos - start);
         if (next - chunk > static_cast<qint64>(m_styles.size())) {
             flush(chunk, pos);
             chunk = pos;

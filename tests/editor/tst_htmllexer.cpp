@@ -91,6 +91,7 @@ private slots:
     void typingCommentOpenerRestylesTheRest();
     void earlierEditAfterAPartialRestyle();
     void editNearStartStaysLocal();
+    void everyKindOfLineBreakRestylesAsAFreshScan();
     void schemeColoursTheStyles();
     void colouringOffColoursNothing();
 };
@@ -103,6 +104,9 @@ void TestHtmlLexer::stylesAfterLoading_data()
     QTest::newRow("tags across lines")
         << QByteArray("gst") << QByteArray("<p>\n<script>\nx\n</script><td>")
         << QByteArray("ggg.sssssssssssssssssssstttt");
+    QTest::newRow("CR and CR LF line breaks")
+        << QByteArray("gst") << QByteArray("<p>\r<script>\r\nx\r</script><td>")
+        << QByteArray("ggg.sssssssssssssssssssssstttt").remove(4, 1);
     QTest::newRow("UTF-8 text keeps byte positions")
         << QByteArray("g") << QByteArray("\xc3\xa9<b>\xe2\x82\xac&copy;")
         << QByteArray("..ggg...gggggg");
@@ -201,6 +205,23 @@ void TestHtmlLexer::earlierEditAfterAPartialRestyle()
     f.replace(f.lineStart(2), 0, "x");
     f.styleAll();
     QCOMPARE(f.styles(), f.scanned());
+}
+
+void TestHtmlLexer::everyKindOfLineBreakRestylesAsAFreshScan()
+{
+    for (const QByteArray &br : {QByteArray("\n"), QByteArray("\r"), QByteArray("\r\n")}) {
+        Fixture f("gcsluot");
+        QByteArray text = "<p>a</p>\n<!-- one\ntwo -->\n<script>\nif (a<b)\n</script>\n<td>";
+        f.setBytes(text.replace("\n", br));
+        f.styleAll();
+        QCOMPARE(f.styles(), f.scanned());
+        f.replace(f.lineStart(2) + 3, 0, "x" + br + "<!--");
+        f.styleAll();
+        QCOMPARE(f.styles(), f.scanned());
+        f.replace(f.lineStart(1), 4, QByteArray());
+        f.styleAll();
+        QCOMPARE(f.styles(), f.scanned());
+    }
 }
 
 void TestHtmlLexer::editNearStartStaysLocal()
