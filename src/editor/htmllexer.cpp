@@ -57,6 +57,11 @@ HtmlLexer::HtmlLexer(QsciScintilla *editor) : QsciLexerCustom(editor), m_editor(
             [this](int position, int type, const char *text, int length) {
                 noteModified(position, type, text, length);
             });
+    // Nothing listens for style or line-state changes; reporting them would cost a signal for
+    // every line whose end state changes while a large page is coloured.
+    send(QsciScintillaBase::SCI_SETMODEVENTMASK,
+         send(QsciScintillaBase::SCI_GETMODEVENTMASK) &
+             ~(QsciScintillaBase::SC_MOD_CHANGESTYLE | QsciScintillaBase::SC_MOD_CHANGELINESTATE));
     editor->setLexer(this);
     applyColours();
     recolourAll();
