@@ -261,12 +261,12 @@ FindBar::FindBar(FindController &controller, QWidget *parent)
     const int row1 = Margin;
     const int row2 = Margin + RowHeight + Margin;
     handle->setGeometry(Margin, row1, 16, RowHeight);
-    findLabel->setGeometry(24, row1, 80, RowHeight);
-    m_find->setGeometry(104, row1, 220, RowHeight);
+    findLabel->setGeometry(22, row1, 84, RowHeight);
+    m_find->setGeometry(110, row1, 214, RowHeight);
     m_findNext->setGeometry(330, row1, 150, RowHeight);
     cancelButton->setGeometry(486, row1, 136, RowHeight);
-    replaceLabel->setGeometry(24, row2, 80, RowHeight);
-    m_replace->setGeometry(104, row2, 220, RowHeight);
+    replaceLabel->setGeometry(22, row2, 84, RowHeight);
+    m_replace->setGeometry(110, row2, 214, RowHeight);
     m_replaceNext->setGeometry(330, row2, 150, RowHeight);
     allButton->setGeometry(486, row2, 136, RowHeight);
     m_showOptions->setGeometry(628, row2, 24, RowHeight);
