@@ -177,10 +177,7 @@ void Finder::replaceForwards(TextEditor &editor, const Options &options)
     if (!pass)
         return;
     const QString &with = m_state.replacement;
-    const QString &text = pass->text;
-    const QString &hay = pass->hay;
-    const QString &needle = pass->needle;
-    const QString &separators = pass->separators;
+    const auto &[text, hay, needle, separators] = *pass;
     const qsizetype from = editor.caret();
 
     QString out;
@@ -219,10 +216,7 @@ void Finder::replaceUpwards(TextEditor &editor, const Options &options, bool rep
     if (!pass)
         return;
     const QString &with = m_state.replacement;
-    const QString &text = pass->text;
-    const QString &hay = pass->hay;
-    const QString &needle = pass->needle;
-    const QString &separators = pass->separators;
+    const auto &[text, hay, needle, separators] = *pass;
     const qsizetype length = needle.size();
     const qsizetype caret = editor.caret();
 
