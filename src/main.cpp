@@ -1,13 +1,13 @@
-#include "app/commandline.h"
-#include "app/documentfiles.h"
-#include "app/firststart.h"
-#include "app/homefolder.h"
-#include "app/instanceguard.h"
-#include "app/messageboxprompter.h"
-#include "app/settingsfile.h"
-#include "app/splashwindow.h"
-#include "app/startupsteps.h"
-#include "app/tmdimain.h"
+#include "shell/commandline.h"
+#include "files/documentfiles.h"
+#include "shell/firststart.h"
+#include "base/homefolder.h"
+#include "shell/instanceguard.h"
+#include "widgets/messageboxprompter.h"
+#include "base/settingsfile.h"
+#include "shell/splashwindow.h"
+#include "shell/startupsteps.h"
+#include "shell/tmdimain.h"
 
 #include <QApplication>
 #include <QDeadlineTimer>

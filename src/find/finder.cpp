@@ -1,7 +1,7 @@
 #include "find/finder.h"
 
-#include "app/prompter.h"
-#include "editor/tagtext.h"
+#include "base/prompter.h"
+#include "markup/tagtext.h"
 #include "find/findstate.h"
 
 #include <optional>

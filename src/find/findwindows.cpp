@@ -1,8 +1,8 @@
 #include "find/findwindows.h"
 
-#include "app/fieldcontextmenu.h"
-#include "app/settingsfile.h"
-#include "app/settingskeys.h"
+#include "widgets/fieldcontextmenu.h"
+#include "base/settingsfile.h"
+#include "base/settingskeys.h"
 #include "find/findcontroller.h"
 
 #include <QCheckBox>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/dragoutline.h"
+#include "widgets/dragoutline.h"
 
 #include <QDialog>
 

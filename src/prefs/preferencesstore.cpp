@@ -1,7 +1,7 @@
 #include "prefs/preferencesstore.h"
 
-#include "app/filedialogstate.h"
-#include "app/settingsfile.h"
+#include "files/filedialogstate.h"
+#include "base/settingsfile.h"
 
 #include <QFileInfo>
 

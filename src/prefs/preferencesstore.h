@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/settingskeys.h"
-#include "editor/tagcolourrules.h"
+#include "base/settingskeys.h"
+#include "tagcolouring/tagcolourrules.h"
 
 #include <QHash>
 #include <QList>

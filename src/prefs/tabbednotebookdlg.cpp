@@ -1,13 +1,13 @@
 #include "prefs/tabbednotebookdlg.h"
 
-#include "app/colourcode.h"
-#include "app/documentfiles.h"
-#include "app/filenamerules.h"
-#include "app/prompter.h"
-#include "app/settingsfile.h"
-#include "app/systemcolours.h"
-#include "app/tabstrips.h"
-#include "app/tmdimain.h"
+#include "colours/colourcode.h"
+#include "files/documentfiles.h"
+#include "files/filenamerules.h"
+#include "base/prompter.h"
+#include "base/settingsfile.h"
+#include "colours/systemcolours.h"
+#include "shell/tabstrips.h"
+#include "shell/tmdimain.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/homefolder.h"
-#include "app/settingsfile.h"
-#include "app/tmdimain.h"
+#include "base/homefolder.h"
+#include "base/settingsfile.h"
+#include "shell/tmdimain.h"
 #include "scriptedprompter.h"
 
 #include <QObject>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/filedialogs.h"
+#include "base/filedialogs.h"
 
 #include <QList>
 #include <QPrinter>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editor/tagcolourrules.h"
+#include "tagcolouring/tagcolourrules.h"
 
 #include <QByteArray>
 

@@ -1,0 +1,54 @@
+#include "base/homefolder.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+
+QString HomeFolder::choose(const QString &executableDir, const QString &userDataDir)
+{
+    const QFileInfo exe(executableDir);
+    if (exe.isDir() && exe.isWritable())
+        return QDir::cleanPath(exe.absoluteFilePath());
+    return QDir::cleanPath(userDataDir);
+}
+
+HomeFolder::HomeFolder(QString path) : m_path(QDir::cleanPath(path)) {}
+
+QString HomeFolder::file(const QString &name) const
+{
+    return m_path + u'/' + name;
+}
+
+bool HomeFolder::createFolders(QString *error) const
+{
+    for (const QString &dir : {m_path, dataDir(), templateDir(), libraryDir()}) {
+        if (QFileInfo(dir).isDir())
+            continue;
+        if (!QDir().mkpath(dir)) {
+            if (error) {
+                *error = QFileInfo(dir).exists()
+                             ? QStringLiteral("%1 exists but is not a folder.").arg(dir)
+                             : QStringLiteral("The folder %1 could not be created.").arg(dir);
+            }
+            return false;
+        }
+    }
+    return true;
+}
+
+void HomeFolder::copyShippedData(const QString &shippedDir) const
+{
+    const QDir source(shippedDir);
+    if (shippedDir.isEmpty() || !source.exists())
+        return;
+    QDirIterator it(shippedDir, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString from = it.next();
+        const QString to = file(source.relativeFilePath(from));
+        if (QFileInfo::exists(to))
+            continue;
+        QDir().mkpath(QFileInfo(to).absolutePath());
+        QFile::copy(from, to);
+    }
+}

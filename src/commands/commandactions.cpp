@@ -1,0 +1,105 @@
+#include "commands/commandactions.h"
+
+#include "commands/commandicons.h"
+#include "commands/commandtable.h"
+
+#include <QAction>
+#include <QWidget>
+
+namespace {
+
+// Commands whose menu entries carry a check mark.
+const char *const Checkable[] = {"Wordwrap1Click", "ColoredTags1Click", "Gutter1Click",
+                                 "LiveSpellcheck1Click"};
+
+} // namespace
+
+CommandActions::CommandActions(QWidget *window, std::function<bool()> hasDocument)
+    : QObject(window), m_hasDocument(std::move(hasDocument))
+{
+    for (const CommandRow &row : commandRows()) {
+        const QString id = QString::fromLatin1(row.id);
+        auto *action = new QAction(QString::fromUtf8(row.caption), window);
+        action->setObjectName(id);
+        action->setIcon(CommandIcons::forCommand(row));
+        action->setShortcuts(keysFor(row.shortcut));
+        action->setShortcutContext(Qt::WindowShortcut);
+        action->setEnabled(false);
+        for (const char *c : Checkable) {
+            if (qstrcmp(c, row.id) == 0)
+                action->setCheckable(true);
+        }
+        connect(action, &QAction::triggered, this, [this, id] { run(id); });
+        window->addAction(action);
+        m_actions.insert(id, action);
+    }
+}
+
+bool CommandActions::setHandler(const QString &id, Handler handler)
+{
+    QAction *a = action(id);
+    if (!a || !handler)
+        return false;
+    m_handlers.insert(id, std::move(handler));
+    a->setEnabled(true);
+    return true;
+}
+
+bool CommandActions::run(const QString &id)
+{
+    const CommandRow *row = findCommand(id);
+    const auto handler = m_handlers.constFind(id);
+    if (!row || handler == m_handlers.cend())
+        return false;
+    if (row->needsDocument && !(m_hasDocument && m_hasDocument()))
+        return false;
+    // A copy: the handler may replace itself or the table of handlers.
+    const Handler run = *handler;
+    run();
+    return true;
+}
+
+bool CommandActions::runAlternative(const QString &id)
+{
+    const CommandRow *row = findCommand(id);
+    if (!row || !row->alternative)
+        return false;
+    return run(QString::fromLatin1(row->alternative));
+}
+
+void CommandActions::setCommandEnabled(const QString &id, bool enabled)
+{
+    if (QAction *a = action(id))
+        a->setEnabled(enabled && hasHandler(id));
+}
+
+QList<QKeySequence> CommandActions::keysFor(const char *shortcut)
+{
+    if (!shortcut)
+        return {};
+    QString text = QString::fromLatin1(shortcut);
+    QList<QKeySequence> keys;
+    if (text.endsWith(QLatin1String("Enter"))) {
+        text.chop(5);
+        keys.append(QKeySequence(text + QLatin1String("Return")));
+        keys.append(QKeySequence(text + QLatin1String("Enter")));
+        return keys;
+    }
+    // A last key of "," or "." would be read as a separator of several sequences.
+    const QChar last = text.back();
+    if (last == u',' || last == u'.') {
+        text.chop(1);
+        const QKeySequence mods(text + QLatin1String("A"));
+        const Qt::Key key = last == u',' ? Qt::Key_Comma : Qt::Key_Period;
+        keys.append(QKeySequence(QKeyCombination(mods[0].keyboardModifiers(), key)));
+        return keys;
+    }
+    keys.append(QKeySequence(text, QKeySequence::PortableText));
+    return keys;
+}
+
+QString CommandActions::shortcutText(const char *shortcut)
+{
+    const QList<QKeySequence> keys = keysFor(shortcut);
+    return keys.isEmpty() ? QString() : keys.first().toString(QKeySequence::NativeText);
+}

@@ -1,0 +1,127 @@
+#include "documents/documentaids.h"
+
+#include "commands/commandactions.h"
+#include "documents/documentcontextmenu.h"
+#include "base/shelloptions.h"
+#include "documents/editingaids.h"
+#include "editor/scintillaeditor.h"
+#include "documents/tmdisub.h"
+
+#include <Qsci/qsciscintilla.h>
+
+#include <QContextMenuEvent>
+#include <QCoreApplication>
+#include <QKeyEvent>
+
+#include <algorithm>
+
+namespace {
+
+TMDIsub *documentOf(QObject *watched)
+{
+    for (QObject *o = watched; o; o = o->parent())
+        if (auto *doc = qobject_cast<TMDIsub *>(o))
+            return doc;
+    return nullptr;
+}
+
+Qt::KeyboardModifiers heldModifiers(const QKeyEvent *event)
+{
+    return event->modifiers() & ~Qt::KeypadModifier;
+}
+
+} // namespace
+
+DocumentAids::DocumentAids(const ShellOptions &options, CommandActions &commands,
+                           DocumentContextMenu &contextMenu, QObject *parent)
+    : QObject(parent), m_options(options), m_commands(commands), m_contextMenu(contextMenu)
+{
+}
+
+void DocumentAids::watch(TMDIsub *document)
+{
+    document->memo()->installEventFilter(this);
+    document->memo()->viewport()->installEventFilter(this);
+}
+
+bool DocumentAids::eventFilter(QObject *watched, QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::KeyPress:
+        if (m_forwarding)
+            return false;
+        // Keys reach the editor itself; one the text area ignores comes here a second time.
+        if (TMDIsub *doc = documentOf(watched); doc && watched == doc->memo())
+            return memoKeyDown(*doc, static_cast<QKeyEvent *>(event));
+        return false;
+    case QEvent::ContextMenu:
+        if (TMDIsub *doc = documentOf(watched)) {
+            auto *menuEvent = static_cast<QContextMenuEvent *>(event);
+            QWidget *viewport = doc->memo()->viewport();
+            const QPoint global = menuEvent->globalPos();
+            QPoint local = viewport->mapFromGlobal(global);
+            // From the keyboard the menu opens at the caret, which it must not move.
+            const bool fromKeyboard = menuEvent->reason() == QContextMenuEvent::Keyboard;
+            if (fromKeyboard) {
+                doc->editor().ensureCaretVisible();
+                const long pos = doc->memo()->SendScintilla(QsciScintilla::SCI_GETCURRENTPOS);
+                local = QPoint(
+                    int(doc->memo()->SendScintilla(QsciScintilla::SCI_POINTXFROMPOSITION, 0, pos)),
+                    int(doc->memo()->SendScintilla(QsciScintilla::SCI_POINTYFROMPOSITION, 0, pos)));
+                local = QPoint(std::clamp(local.x(), 0, std::max(0, viewport->width() - 1)),
+                               std::clamp(local.y(), 0, std::max(0, viewport->height() - 1)));
+            }
+            m_contextMenu.popup(*doc, local, viewport->mapToGlobal(local), !fromKeyboard);
+            return true;
+        }
+        return false;
+    default:
+        return false;
+    }
+}
+
+bool DocumentAids::memoKeyDown(TMDIsub &doc, QKeyEvent *event)
+{
+    const int key = event->key();
+    const Qt::KeyboardModifiers held = heldModifiers(event);
+    ScintillaEditor &ed = doc.editor();
+
+    if (key == Qt::Key_Escape) {
+        if (m_escape)
+            m_escape();
+        return false;
+    }
+    if ((key == Qt::Key_Tab || key == Qt::Key_Backtab) && ed.selLength() != 0 &&
+        !(held & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))) {
+        EditingAids::blockIndent(ed, key == Qt::Key_Backtab || held.testFlag(Qt::ShiftModifier));
+        return true;
+    }
+    if (key == Qt::Key_Return || key == Qt::Key_Enter)
+        return enterWithIndent(doc, event);
+    // The start and end tag commands own these keys; the keyboard may report the shifted
+    // character instead, which their shortcuts do not match.
+    if (held == (Qt::ControlModifier | Qt::ShiftModifier)) {
+        if (key == Qt::Key_Less || key == Qt::Key_Comma)
+            return m_commands.run(QStringLiteral("StartTag"));
+        if (key == Qt::Key_Greater || key == Qt::Key_Period)
+            return m_commands.run(QStringLiteral("EndTag"));
+    }
+    return false;
+}
+
+bool DocumentAids::enterWithIndent(TMDIsub &doc, QKeyEvent *event)
+{
+    const Qt::KeyboardModifiers held = heldModifiers(event);
+    if (held & ~Qt::ShiftModifier)
+        return false;
+    if (!EditingAids::indentsOnEnter(m_options.autoIndentOn(), held == Qt::ShiftModifier))
+        return false;
+    // The line break and the indentation it takes are one undo step.
+    ScintillaEditor &ed = doc.editor();
+    UndoGroup group(ed);
+    m_forwarding = true;
+    QCoreApplication::sendEvent(doc.memo(), event);
+    m_forwarding = false;
+    EditingAids::indentAfterEnter(ed);
+    return true;
+}

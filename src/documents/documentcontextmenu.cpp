@@ -1,0 +1,138 @@
+#include "documents/documentcontextmenu.h"
+
+#include "commands/commandactions.h"
+#include "editor/scintillaeditor.h"
+#include "documents/tmdisub.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QMenu>
+#include <QStatusTipEvent>
+
+namespace {
+
+// When an item shows.
+enum class Shown { Always, WithSelection, WithClipboardText };
+
+struct PopupItem
+{
+    const char *name;
+    const char *caption; // "-" is a separator
+    const char *hint;
+    const char *command; // null for a submenu or a separator
+    const char *submenu; // the submenu the item belongs to, null on the menu itself
+    Shown shown = Shown::Always;
+};
+
+// Submenu entries follow their submenu's own row.
+constexpr PopupItem PopupItems[] = {
+    {"Undo2", "Undo", "", "Undo1Click", nullptr},
+    {"Cut2", "Cut", "Move text to the clipboard", "Cut1Click", nullptr, Shown::WithSelection},
+    {"Copy2", "Copy", "Copy text to the clipboard", "Copy1Click", nullptr, Shown::WithSelection},
+    {"Paste2", "Paste", "Paste text from the Clipboard", "Paste1Click", nullptr,
+     Shown::WithClipboardText},
+    {"N3", "-", "", nullptr, nullptr},
+    {"Quick1", "Quick", "Quick sample code", nullptr, nullptr},
+    {"Comment1", "Comment", "", "Comment1Click", "Quick1"},
+    {"QuickFont1", "Font", "", "QuickFont", "Quick1"},
+    {"QuickUrl1", "Href", "", "QuickUrl", "Quick1"},
+    {"Quickanchor1", "Name", "", "Quickanchor", "Quick1"},
+    {"Quickimage1", "Image", "", "Quickimage", "Quick1"},
+    {"quickmail1", "MailTo", "", "quickmail", "Quick1"},
+    {"N4", "-", "", nullptr, "Quick1"},
+    {"Table2", "Table", "", "QuickTable", "Quick1"},
+    {"OrderedList2", "Ordered List", "", "QuickNList", "Quick1"},
+    {"DefineList3", "Unordered List", "", "QuickBList", "Quick1"},
+    {"floatingframe1", "Floating Frame", "", "floatingframe", "Quick1"},
+    {"Paras1", "Layout", "Structure formatting options", nullptr, nullptr},
+    {"Indent2", "Indent", "", "Indent1Click", "Paras1"},
+    {"Centeralign1", "Center", "", "Centeralign", "Paras1"},
+    {"leftalign1", "P Left", "", "leftalign", "Paras1"},
+    {"centerpalign1", "P Center", "", "centerpalign", "Paras1"},
+    {"rightalign1", "P Right", "", "rightalign", "Paras1"},
+    {"justifyalign1", "P Justify", "", "justifyalign", "Paras1"},
+    {"N5", "-", "", nullptr, "Paras1"},
+    {"LineBreak1", "Line Break", "", "LineBreak", "Paras1"},
+    {"HorzRule1", "Horz Rule", "", "HorzRule", "Paras1"},
+    {"Font1", "Character", "Text formatting options", nullptr, nullptr},
+    {"Bold1", "Bold", "", "Bold", "Font1"},
+    {"italics2", "Italic", "", "italics1Click", "Font1"},
+    {"Underline2", "Underline", "", "Underline1Click", "Font1"},
+    {"N1", "-", "", nullptr, nullptr, Shown::WithSelection},
+    {"RemoveTags1", "Remove Tags", "", "killtags", nullptr, Shown::WithSelection},
+    {"addLineBreaks1", "Add Line Breaks", "", "addLineBreaks1Click", nullptr, Shown::WithSelection},
+};
+
+} // namespace
+
+DocumentContextMenu::DocumentContextMenu(CommandActions &commands, QWidget *parentWidget)
+    : QObject(parentWidget), m_commands(commands), m_menu(new QMenu(parentWidget))
+{
+    m_menu->setObjectName(QStringLiteral("PopupMenu1"));
+    for (const PopupItem &item : PopupItems) {
+        QMenu *owner = m_menu;
+        if (item.submenu)
+            owner = m_menu->findChild<QMenu *>(QString::fromLatin1(item.submenu));
+        const QString caption = QString::fromLatin1(item.caption);
+        QAction *action = nullptr;
+        if (caption == u"-") {
+            action = owner->addSeparator();
+        } else if (!item.command) {
+            QMenu *sub = owner->addMenu(caption);
+            sub->setObjectName(QString::fromLatin1(item.name));
+            action = sub->menuAction();
+        } else {
+            action = owner->addAction(caption);
+            const QString id = QString::fromLatin1(item.command);
+            connect(action, &QAction::triggered, this, [this, id] { m_commands.run(id); });
+        }
+        action->setObjectName(QString::fromLatin1(item.name));
+        action->setStatusTip(QString::fromLatin1(item.hint));
+        action->setProperty("shown", int(item.shown));
+    }
+    // A context menu is a window of its own, so its hints do not reach the status bar alone.
+    const auto showHint = [parentWidget](const QString &hint) {
+        QStatusTipEvent tip(hint);
+        QApplication::sendEvent(parentWidget, &tip);
+    };
+    connect(m_menu, &QMenu::hovered, this,
+            [showHint](QAction *action) { showHint(action->statusTip()); });
+    connect(m_menu, &QMenu::aboutToHide, this, [showHint] { showHint(QString()); });
+}
+
+DocumentContextMenu::~DocumentContextMenu() = default;
+
+void DocumentContextMenu::PopupMenu1Popup(TMDIsub &document, const QPoint &viewportPoint,
+                                          bool moveCaret)
+{
+    ScintillaEditor &ed = document.editor();
+    if (moveCaret) {
+        const int clicked = ed.offsetAtPoint(viewportPoint);
+        if (ed.selLength() == 0 || clicked < ed.selectionStart() || clicked > ed.selectionEnd())
+            ed.setCaret(clicked);
+    }
+
+    const bool selection = ed.selLength() != 0;
+    const bool clipboardText = !QApplication::clipboard()->text().isEmpty();
+    for (QAction *action : m_menu->actions()) {
+        switch (Shown(action->property("shown").toInt())) {
+        case Shown::WithSelection:
+            action->setVisible(selection);
+            break;
+        case Shown::WithClipboardText:
+            action->setVisible(clipboardText);
+            break;
+        case Shown::Always:
+            break;
+        }
+        if (action->objectName() == u"Undo2")
+            action->setEnabled(ed.canUndo());
+    }
+}
+
+void DocumentContextMenu::popup(TMDIsub &document, const QPoint &viewportPoint,
+                                const QPoint &globalPoint, bool moveCaret)
+{
+    PopupMenu1Popup(document, viewportPoint, moveCaret);
+    m_menu->popup(globalPoint);
+}

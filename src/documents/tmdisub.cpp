@@ -1,0 +1,233 @@
+#include "documents/tmdisub.h"
+
+#include "base/prompter.h"
+#include "base/settingsfile.h"
+#include "documents/documentcontext.h"
+#include "tagcolouring/htmllexer.h"
+#include "editor/scintillaeditor.h"
+#include "tagcolouring/tagcolourrules.h"
+#include "documents/typingtip.h"
+
+#include <Qsci/qsciscintilla.h>
+
+#include <QCloseEvent>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int GutterWidth = 20;
+constexpr int LineNumberMargin = 0;
+
+// The separators of a document editor: the blank, the double quote, the punctuation that
+// ends a word in markup, and the Tab character.
+const QString DocumentSeparators = QStringLiteral(" \"!(),./:;<=>?[\\]{}\t");
+
+} // namespace
+
+TMDIsub::TMDIsub(DocumentContext &context, QWidget *parent)
+    : QWidget(parent), m_context(context), m_memo(new QsciScintilla(this))
+{
+    setWindowTitle(LoadingCaption);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_memo);
+    setFocusProxy(m_memo);
+
+    m_memo->setFrameShape(QFrame::NoFrame);
+    m_memo->setUtf8(true);
+    m_memo->setEolMode(QsciScintilla::EolWindows);
+    m_memo->setMarginWidth(1, 0);
+    m_memo->setMarginWidth(2, 0);
+    m_memo->setMarginLineNumbers(LineNumberMargin, true);
+    m_memo->setScrollWidthTracking(true);
+    m_memo->setScrollWidth(1);
+    m_editor = std::make_unique<ScintillaEditor>(m_memo);
+    m_editor->setWordSeparators(DocumentSeparators);
+    m_lexer = new HtmlLexer(m_memo);
+    m_tip = new TypingTip(m_memo);
+
+    applyDisplaySettings(false);
+    applyColours();
+    setGutterVisible(m_context.settings.read(Keys::GutterOn));
+    m_memo->setWrapMode(m_context.settings.read(Keys::StartWW).isEmpty() ? QsciScintilla::WrapWord
+                                                                         : QsciScintilla::WrapNone);
+    m_editor->setModified(false);
+    m_editor->addChangeListener([this] { memoChange(); });
+    connect(m_memo, &QsciScintilla::cursorPositionChanged, this,
+            [this] { Q_EMIT caretMoved(this); });
+    memoReapply();
+}
+
+TMDIsub::~TMDIsub() = default;
+
+void TMDIsub::applyDisplaySettings(bool withRightMargin)
+{
+    const SettingsFile &settings = m_context.settings;
+    m_memo->SendScintilla(QsciScintilla::SCI_SETMARGINLEFT, 0, long(settings.read(Keys::Margin)));
+    if (withRightMargin)
+        m_memo->SendScintilla(QsciScintilla::SCI_SETMARGINRIGHT, 0,
+                              long(settings.read(Keys::RightMargin)));
+    m_editor->setTabWidth(std::max(1, settings.read(Keys::TabWidth)));
+    m_memo->SendScintilla(QsciScintilla::SCI_SETCARETWIDTH,
+                          ulong(std::clamp(settings.read(Keys::CaretWidth), 0, 20)));
+}
+
+void TMDIsub::applyColours()
+{
+    m_lexer->setScheme(TagColourScheme::read(m_context.settings));
+    // The scheme resets the plain text to the palette's colour.
+    if (m_textColour.isValid()) {
+        m_lexer->setDefaultColor(m_textColour);
+        m_lexer->setColor(m_textColour, 0);
+    }
+}
+
+void TMDIsub::setLiveSpelling(bool on)
+{
+    m_liveSpelling = on;
+    m_lexer->recolourAll();
+}
+
+bool TMDIsub::wordWrap() const
+{
+    return m_memo->wrapMode() != QsciScintilla::WrapNone;
+}
+
+void TMDIsub::setWordWrap(bool on)
+{
+    m_memo->setWrapMode(on ? QsciScintilla::WrapWord : QsciScintilla::WrapNone);
+}
+
+bool TMDIsub::tagColouring() const
+{
+    return m_lexer->colouring();
+}
+
+void TMDIsub::setTagColouring(bool on)
+{
+    const int top = m_editor->firstVisibleLine();
+    const int caret = m_editor->caret();
+    const int length = m_editor->selLength();
+    m_lexer->setColouring(on);
+    m_editor->setSelection(caret, length);
+    m_editor->ensureCaretVisible();
+    m_editor->setFirstVisibleLine(top);
+}
+
+QFont TMDIsub::editorFont() const
+{
+    return m_lexer->font(0);
+}
+
+QColor TMDIsub::textColour() const
+{
+    return m_lexer->color(0);
+}
+
+void TMDIsub::setEditorFont(const QFont &font, const QColor &colour)
+{
+    m_lexer->setFont(font);
+    m_textColour = colour;
+    m_lexer->setDefaultColor(colour);
+    m_lexer->setColor(colour, 0);
+}
+
+void TMDIsub::showTip(const QString &text)
+{
+    m_editor->ensureCaretVisible();
+    m_tip->showAtCaret(text);
+}
+
+bool TMDIsub::isModified() const
+{
+    return m_editor->isModified();
+}
+
+bool TMDIsub::gutterVisible() const
+{
+    return m_memo->marginWidth(LineNumberMargin) > 0;
+}
+
+void TMDIsub::setGutterVisible(bool visible)
+{
+    // Wide enough for five digits, never narrower than the classic 20 pixels.
+    const int width = std::max(GutterWidth, m_memo->fontMetrics().horizontalAdvance(u'9') * 6);
+    m_memo->setMarginWidth(LineNumberMargin, visible ? width : 0);
+}
+
+void TMDIsub::newtabs()
+{
+    if (!m_editor->isModified())
+        m_quietChangeFlag = true;
+    applyDisplaySettings(true);
+    const int top = m_editor->firstVisibleLine();
+    const int caret = m_editor->caret();
+    applyColours();
+    m_editor->setCaret(caret);
+    m_editor->setFirstVisibleLine(top);
+    setGutterVisible(m_context.settings.read(Keys::GutterOn));
+    memoReapply();
+    // Recolouring changes no text here, so the flag may still be up: a later edit is real.
+    m_quietChangeFlag = false;
+}
+
+void TMDIsub::memoReapply()
+{
+    m_liveSpelling = m_context.settings.read(Keys::SpellCheck);
+    m_lexer->recolourAll();
+}
+
+void TMDIsub::memoChange()
+{
+    if (m_loadingFlag) {
+        m_loadingFlag = false;
+        return;
+    }
+    if (m_context.sharedTextFlag == QLatin1String("nosave")) {
+        m_context.sharedTextFlag.clear();
+        return;
+    }
+    if (m_quietChangeFlag) {
+        m_quietChangeFlag = false;
+        return;
+    }
+    Q_EMIT edited(this);
+}
+
+bool TMDIsub::closeQuery(const SaveHandler &save)
+{
+    while (m_editor->isModified()) {
+        if (auto *sub = qobject_cast<QMdiSubWindow *>(parentWidget())) {
+            if (sub->isMinimized())
+                sub->showNormal();
+            if (sub->mdiArea())
+                sub->mdiArea()->setActiveSubWindow(sub);
+        }
+        const QString question = QStringLiteral("Save Changes to '%1'?").arg(windowTitle());
+        switch (m_context.prompter.yesNoCancel(question)) {
+        case PromptAnswer::Yes:
+            if (!save)
+                return false;
+            save(this);
+            break;
+        case PromptAnswer::No:
+            return true;
+        default:
+            Q_EMIT closeRefused(this);
+            return false;
+        }
+    }
+    return true;
+}
+
+void TMDIsub::closeEvent(QCloseEvent *event)
+{
+    if (!closeQuery(m_save)) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    Q_EMIT closed(this);
+}

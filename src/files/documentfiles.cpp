@@ -1,0 +1,586 @@
+#include "files/documentfiles.h"
+
+#include "view/documentfont.h"
+#include "files/documentprinter.h"
+#include "files/documentwatcher.h"
+#include "base/filebytes.h"
+#include "base/filedialogs.h"
+#include "files/filedrops.h"
+#include "files/filenamerules.h"
+#include "base/homefolder.h"
+#include "widgets/keyboardmodifiers.h"
+#include "base/prompter.h"
+#include "widgets/qtfiledialogs.h"
+#include "files/recentfiles.h"
+#include "base/settingsfile.h"
+#include "base/shelloptions.h"
+#include "shell/tabstrips.h"
+#include "editor/cp1252.h"
+#include "documents/documentcontext.h"
+#include "editor/scintillaeditor.h"
+#include "documents/tmdisub.h"
+
+#include <Qsci/qsciscintilla.h>
+
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QStringDecoder>
+
+namespace {
+
+// Shows the wait cursor for the lifetime of a file operation.
+class WaitCursor
+{
+public:
+    WaitCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QGuiApplication::restoreOverrideCursor(); }
+    WaitCursor(const WaitCursor &) = delete;
+    WaitCursor &operator=(const WaitCursor &) = delete;
+};
+
+QString untitledName(int number)
+{
+    return QStringLiteral("Untitled%1").arg(number);
+}
+
+QString fullPath(const QString &name)
+{
+    return QDir::cleanPath(QFileInfo(name).absoluteFilePath());
+}
+
+QsciScintilla::EolMode eolModeOf(const QByteArray &bytes)
+{
+    switch (FileBytes::detectLineEnding(bytes)) {
+    case FileBytes::LineEnding::Lf:
+        return QsciScintilla::EolUnix;
+    case FileBytes::LineEnding::Cr:
+        return QsciScintilla::EolMac;
+    case FileBytes::LineEnding::CrLf:
+        break;
+    }
+    return QsciScintilla::EolWindows;
+}
+
+void restoreIfMinimised(TMDIsub *doc)
+{
+    if (auto *sub = qobject_cast<QMdiSubWindow *>(doc->parentWidget()); sub && sub->isMinimized())
+        sub->showNormal();
+}
+
+} // namespace
+
+DocumentFiles::DocumentFiles(QMdiArea *area, TabStrips &tabs, DocumentContext &context,
+                             ShellOptions &options, const HomeFolder &home, QObject *parent)
+    : QObject(parent), m_area(area), m_tabs(tabs), m_context(context), m_options(options),
+      m_home(home), m_ownDialogs(std::make_unique<QtFileDialogs>(area->window())),
+      m_ownModifiers(std::make_unique<KeyboardModifiers>()), m_dialogs(m_ownDialogs.get()),
+      m_modifiers(m_ownModifiers.get()), m_printer(std::make_unique<DocumentPrinter>()),
+      m_watcher(new DocumentWatcher(this))
+{
+    m_dialogState.start(m_context.settings, m_home.path());
+    connect(m_watcher, &DocumentWatcher::changedOutside, this, &DocumentFiles::reloadChanged);
+    connect(m_watcher, &DocumentWatcher::deletedOutside, this, &DocumentFiles::keepDeleted);
+}
+
+DocumentFiles::~DocumentFiles() = default;
+
+void DocumentFiles::setDialogs(FileDialogs *dialogs)
+{
+    m_dialogs = dialogs ? dialogs : m_ownDialogs.get();
+}
+
+void DocumentFiles::setModifiers(const ModifierSource *modifiers)
+{
+    m_modifiers = modifiers ? modifiers : m_ownModifiers.get();
+}
+
+QList<TMDIsub *> DocumentFiles::documents() const
+{
+    QList<TMDIsub *> docs;
+    for (QMdiSubWindow *sub : m_area->subWindowList(QMdiArea::CreationOrder))
+        if (auto *doc = qobject_cast<TMDIsub *>(sub->widget()); doc && !m_closed.contains(doc))
+            docs << doc;
+    return docs;
+}
+
+TMDIsub *DocumentFiles::active() const
+{
+    auto open = [this](QMdiSubWindow *sub) -> TMDIsub * {
+        auto *doc = sub ? qobject_cast<TMDIsub *>(sub->widget()) : nullptr;
+        return doc && !m_closed.contains(doc) ? doc : nullptr;
+    };
+    if (TMDIsub *doc = open(m_area->activeSubWindow()))
+        return doc;
+    const auto subs = m_area->subWindowList(QMdiArea::ActivationHistoryOrder);
+    for (auto it = subs.crbegin(); it != subs.crend(); ++it)
+        if (TMDIsub *doc = open(*it))
+            return doc;
+    return nullptr;
+}
+
+TMDIsub *DocumentFiles::findOpen(const QString &identity) const
+{
+    for (TMDIsub *doc : documents())
+        if (doc->identity().compare(identity, Qt::CaseInsensitive) == 0)
+            return doc;
+    return nullptr;
+}
+
+int DocumentFiles::nextUntitledNumber()
+{
+    const int number = m_context.settings.read(Keys::Count) + 1;
+    m_context.settings.write(Keys::Count, number);
+    return number;
+}
+
+QString DocumentFiles::captionFor(const QString &path) const
+{
+    return m_context.settings.read(Keys::FullPath) ? path : QFileInfo(path).fileName();
+}
+
+TMDIsub *DocumentFiles::makeDocument()
+{
+    auto *doc = new TMDIsub(m_context);
+    QMdiSubWindow *sub = m_area->addSubWindow(doc);
+    sub->setAttribute(Qt::WA_DeleteOnClose);
+    connect(doc, &TMDIsub::edited, this, [this](TMDIsub *d) { m_tabs.markModified(d); });
+    // The strip stays up, empty, after the last document closes, until the display changes.
+    connect(doc, &TMDIsub::closed, this, [this](TMDIsub *d) { m_tabs.remove(d); });
+    doc->setSaveHandler([this](TMDIsub *d) { save(d); });
+    const bool maximised = m_context.settings.read(Keys::State) == QLatin1String("max");
+    if (maximised) {
+        sub->showMaximized();
+        m_tabs.setShown(true);
+    } else {
+        sub->show();
+    }
+    m_area->setActiveSubWindow(sub);
+    return doc;
+}
+
+void DocumentFiles::finishDocument(TMDIsub *doc, const QString &caption, const QString &tabText)
+{
+    doc->setWindowTitle(caption);
+    m_tabs.add(doc, tabText);
+    DocumentFont::applyStored(*doc, m_context.settings);
+    doc->editor().setModified(false);
+    connect(doc, &TMDIsub::closeRefused, this, [this] { m_closeAll = false; });
+    connect(doc, &TMDIsub::closed, this, [this](TMDIsub *d) {
+        m_closed.insert(d);
+        m_watcher->forget(d);
+    });
+    connect(doc, &QObject::destroyed, this, [this](QObject *d) { m_closed.remove(d); });
+    // A file dropped on the text opens rather than having its name typed in.
+    new FileDrops(doc->memo()->viewport(), [this](const QStringList &names) { openFiles(names); });
+    Q_EMIT documentMade(doc);
+}
+
+bool DocumentFiles::readFile(const QString &path, QByteArray *bytes)
+{
+    WaitCursor wait;
+    QString reason;
+    if (FileBytes::read(path, bytes, &reason))
+        return true;
+    m_context.prompter.error(
+        QStringLiteral("%1 could not be opened: %2").arg(QDir::toNativeSeparators(path), reason));
+    return false;
+}
+
+void DocumentFiles::loadBytes(TMDIsub *doc, const QByteArray &bytes)
+{
+    ScintillaEditor &ed = doc->editor();
+    // Loading an empty file into an empty editor changes nothing, and a flag left up would
+    // swallow the user's first edit.
+    if (!bytes.isEmpty() || ed.length() > 0)
+        doc->raiseLoadingFlag();
+    // With word wrap on, Scintilla would wrap every line of the new text at once (half a
+    // minute for 50 MB); switched back on afterwards it wraps what is shown, the rest when idle.
+    QsciScintilla *memo = doc->memo();
+    const QsciScintilla::WrapMode wrap = memo->wrapMode();
+    memo->setWrapMode(QsciScintilla::WrapNone);
+    // The editor falls back to Windows-1252 by itself when the bytes are not valid UTF-8.
+    ed.loadBytes(bytes, ScintillaEditor::Encoding::Utf8);
+    // Enter goes on with the line ending the file already uses.
+    memo->setEolMode(eolModeOf(bytes));
+    ed.setCaret(0);
+    memo->setWrapMode(wrap);
+}
+
+TMDIsub *DocumentFiles::newt(const QString &templateName)
+{
+    const QString handedOver = m_context.settings.read(Keys::Hello);
+    const QString tpl =
+        templateName.isEmpty() ? m_context.settings.read(Keys::Template) : templateName;
+    if (m_options.startNew == QLatin1String("no") && handedOver.isEmpty()) {
+        m_options.startNew.clear();
+        return nullptr;
+    }
+    TMDIsub *doc = nullptr;
+    if (!handedOver.isEmpty()) {
+        // Cleared first: a message shown while loading must not find the file waiting again.
+        m_context.settings.write(Keys::Hello, QString());
+        const QString full = fullPath(handedOver);
+        QByteArray bytes;
+        if (!readFile(full, &bytes))
+            return nullptr;
+        doc = makeDocument();
+        doc->setIdentity(full);
+        loadBytes(doc, bytes);
+        const QString name = QFileInfo(full).fileName();
+        finishDocument(doc, captionFor(full), name);
+        UpdateOldies(full);
+        m_watcher->watch(doc, full);
+    } else {
+        const QString untitled = untitledName(nextUntitledNumber());
+        const QString tplPath = m_home.templateDir() + u'/' + tpl;
+        QByteArray bytes;
+        const bool withTemplate =
+            !tpl.isEmpty() && QFileInfo(tplPath).isFile() && readFile(tplPath, &bytes);
+        doc = makeDocument();
+        doc->setIdentity(untitled);
+        if (withTemplate)
+            loadBytes(doc, bytes);
+        finishDocument(doc, untitled, untitled);
+    }
+    return doc;
+}
+
+TMDIsub *DocumentFiles::news()
+{
+    if (m_firstCallHook) {
+        auto hook = std::move(m_firstCallHook);
+        m_firstCallHook = nullptr;
+        hook();
+    }
+    return newt(QString());
+}
+
+TMDIsub *DocumentFiles::newclean()
+{
+    const QString untitled = untitledName(nextUntitledNumber());
+    TMDIsub *doc = makeDocument();
+    doc->setIdentity(untitled);
+    finishDocument(doc, untitled, untitled);
+    return doc;
+}
+
+TMDIsub *DocumentFiles::newFromTemplate()
+{
+    return newt(QString());
+}
+
+TMDIsub *DocumentFiles::newHtmlDocument()
+{
+    return m_options.newT.isEmpty() ? newFromTemplate() : news();
+}
+
+void DocumentFiles::openHandedOver()
+{
+    const QString name = m_context.settings.read(Keys::Hello);
+    if (name.isEmpty())
+        return;
+    if (findOpen(fullPath(name)) || findOpen(name)) {
+        m_context.settings.write(Keys::Hello, QString());
+        m_context.prompter.inform(name + QStringLiteral(" is already open."));
+        return;
+    }
+    news();
+}
+
+void DocumentFiles::prepareDialogs()
+{
+    m_dialogState.prepare(m_context.settings, m_home.path(), m_modifiers->shift());
+}
+
+void DocumentFiles::refuseProject(const QString &name)
+{
+    m_context.prompter.inform(QDir::toNativeSeparators(name) +
+                              QStringLiteral(" is a project file. Projects cannot be opened "
+                                             "in this version of Quillmark."));
+}
+
+void DocumentFiles::Open()
+{
+    prepareDialogs();
+    if (!m_pending.isEmpty()) {
+        if (FileNameRules::isProjectFile(m_pending)) {
+            refuseProject(std::exchange(m_pending, QString()));
+            return;
+        }
+        Opens();
+        return;
+    }
+    const QStringList chosen = m_dialogs->openFiles(QStringLiteral("Open"), m_dialogState.folder(),
+                                                    m_dialogState.openFilter(), true);
+    if (chosen.isEmpty())
+        return;
+    m_dialogState.chosen(chosen.front());
+    for (const QString &name : chosen) {
+        if (FileNameRules::isProjectFile(name)) {
+            if (chosen.size() == 1)
+                refuseProject(name);
+            else
+                m_context.prompter.inform(
+                    QStringLiteral("You can only open projects individually"));
+            continue;
+        }
+        m_pending = name;
+        Opens();
+    }
+}
+
+TMDIsub *DocumentFiles::Opens()
+{
+    QString name = std::exchange(m_pending, QString());
+    if (name.isEmpty()) {
+        prepareDialogs();
+        const QStringList chosen = m_dialogs->openFiles(
+            QStringLiteral("Open"), m_dialogState.folder(), m_dialogState.openFilter(), false);
+        if (chosen.isEmpty())
+            return nullptr;
+        name = chosen.front();
+        m_dialogState.chosen(name);
+    }
+    const QString full = fullPath(name);
+    if (findOpen(full)) {
+        m_context.prompter.inform(QDir::toNativeSeparators(full) +
+                                  QStringLiteral(" is already open."));
+        return nullptr;
+    }
+    QByteArray bytes;
+    if (!readFile(full, &bytes))
+        return nullptr;
+    TMDIsub *doc = makeDocument();
+    doc->setIdentity(full);
+    {
+        WaitCursor wait;
+        loadBytes(doc, bytes);
+    }
+    bytes.clear(); // the editor holds its own copy; do not keep a second one while open
+    finishDocument(doc, captionFor(full), QFileInfo(full).fileName());
+    UpdateOldies(full);
+    m_watcher->watch(doc, full);
+    return doc;
+}
+
+void DocumentFiles::openFiles(const QStringList &names)
+{
+    for (const QString &name : names) {
+        if (FileNameRules::isProjectFile(name)) {
+            refuseProject(name);
+            continue;
+        }
+        m_pending = name;
+        Opens();
+    }
+}
+
+void DocumentFiles::openRecent(int n)
+{
+    const QString name = RecentFiles(m_context.settings).slot(n);
+    if (name.isEmpty())
+        return;
+    m_pending = name;
+    Open();
+}
+
+void DocumentFiles::InsertFile()
+{
+    TMDIsub *doc = active();
+    if (!doc)
+        return;
+    prepareDialogs();
+    const QStringList chosen =
+        m_dialogs->openFiles(QStringLiteral("Varnel Inserts Files"), m_dialogState.folder(),
+                             m_dialogState.openFilter(), true);
+    if (chosen.isEmpty())
+        return;
+    m_dialogState.chosen(chosen.front());
+    QByteArray bytes;
+    if (!readFile(chosen.front(), &bytes))
+        return;
+    ScintillaEditor &ed = doc->editor();
+    // A Windows-1252 document takes the file's bytes as they are; a UTF-8 one takes its text.
+    const bool asUtf8 = ed.encoding() == ScintillaEditor::Encoding::Utf8 && isValidUtf8(bytes);
+    const QString text =
+        asUtf8 ? QStringDecoder(QStringDecoder::Utf8).decode(bytes) : Cp1252::decode(bytes);
+    WaitCursor wait;
+    UndoGroup group(ed);
+    ed.replaceSelection(text);
+}
+
+bool DocumentFiles::writeFile(TMDIsub *doc, const QString &path)
+{
+    WaitCursor wait;
+    QString reason;
+    if (FileBytes::write(path, doc->editor().bytes(), &reason))
+        return true;
+    m_context.prompter.error(
+        QStringLiteral("%1 could not be saved: %2").arg(QDir::toNativeSeparators(path), reason));
+    return false;
+}
+
+void DocumentFiles::markSaved(TMDIsub *doc, const QString &path)
+{
+    doc->editor().setModified(false);
+    m_tabs.clearModified(doc);
+    m_watcher->watch(doc, path);
+    Q_EMIT documentSaved(doc);
+}
+
+bool DocumentFiles::Saves()
+{
+    return save(active());
+}
+
+bool DocumentFiles::SavesAs()
+{
+    return saveAs(active());
+}
+
+bool DocumentFiles::save(TMDIsub *doc)
+{
+    if (!doc || !doc->isModified())
+        return true;
+    restoreIfMinimised(doc);
+    if (doc->windowTitle().startsWith(QLatin1String("Untitled")))
+        return saveAs(doc);
+    if (!writeFile(doc, doc->identity()))
+        return false;
+    markSaved(doc, doc->identity());
+    return true;
+}
+
+bool DocumentFiles::saveAs(TMDIsub *doc)
+{
+    if (!doc)
+        return false;
+    restoreIfMinimised(doc);
+    const QFileInfo identity(doc->identity());
+    const QString offered = doc->identity().contains(u'/') ? identity.fileName() : QString();
+    prepareDialogs();
+    QString name;
+    for (;;) {
+        const QString chosen =
+            m_dialogs->saveFile(m_dialogState.folder(), offered, m_dialogState.saveFilter());
+        if (chosen.isEmpty()) {
+            m_pending.clear();
+            return false;
+        }
+        m_dialogState.chosen(chosen);
+        name = fullPath(FileNameRules::saveAsName(chosen, m_context.settings.read(Keys::DefExt)));
+        if (!QFileInfo::exists(name) ||
+            m_context.prompter.confirm(QStringLiteral("Replace existing ") +
+                                       QDir::toNativeSeparators(name) + QStringLiteral(" ?")))
+            break;
+    }
+    m_pending.clear();
+    if (name == doc->identity()) {
+        // Written here rather than through Save: a file named "Untitled…" would come back.
+        if (!doc->isModified())
+            return true;
+        if (!writeFile(doc, name))
+            return false;
+        markSaved(doc, name);
+        return true;
+    }
+    if (findOpen(name)) {
+        m_context.prompter.error(QDir::toNativeSeparators(name) +
+                                 QStringLiteral(" is currently open.\n"
+                                                "Close the open file and try again."));
+        return false;
+    }
+    if (!writeFile(doc, name))
+        return false;
+    m_watcher->forget(doc);
+    doc->setIdentity(name);
+    doc->setWindowTitle(captionFor(name));
+    m_tabs.setText(doc, QFileInfo(name).fileName());
+    markSaved(doc, name);
+    UpdateOldies(name);
+    return true;
+}
+
+void DocumentFiles::Close()
+{
+    if (TMDIsub *doc = active())
+        doc->parentWidget()->close();
+}
+
+bool DocumentFiles::CloseAll()
+{
+    m_closeAll = true;
+    while (m_closeAll) {
+        TMDIsub *doc = active();
+        if (!doc)
+            break;
+        // A refused close clears the flag through the document's signal; the check on the
+        // result also ends the loop when a window refuses for another reason.
+        if (!doc->parentWidget()->close())
+            break;
+    }
+    m_closeAll = false;
+    return documents().isEmpty();
+}
+
+void DocumentFiles::Prints()
+{
+    TMDIsub *doc = active();
+    if (!doc || !m_dialogs->choosePrinter(m_printer->printer()))
+        return;
+    WaitCursor wait;
+    if (m_printer->print(doc) == 0)
+        m_context.prompter.error(QDir::toNativeSeparators(doc->identity()) +
+                                 QStringLiteral(" could not be printed."));
+}
+
+void DocumentFiles::PrintSetup()
+{
+    if (active())
+        m_dialogs->setUpPage(m_printer->printer());
+}
+
+void DocumentFiles::UpdateOldies(const QString &name)
+{
+    RecentFiles(m_context.settings).add(name);
+}
+
+QStringList DocumentFiles::recentMenuEntries()
+{
+    return RecentFiles(m_context.settings).prunedEntries([](const QString &path) {
+        return QFileInfo::exists(path);
+    });
+}
+
+void DocumentFiles::reloadChanged(TMDIsub *doc)
+{
+    const QString name = QDir::toNativeSeparators(doc->identity());
+    const QString question =
+        doc->isModified()
+            ? name + QStringLiteral(" has been changed by another program.\n"
+                                    "Reload it and lose the changes made here?")
+            : name + QStringLiteral(" has been changed by another program.\nReload it?");
+    if (!m_context.prompter.confirm(question))
+        return;
+    QByteArray bytes;
+    if (!readFile(doc->identity(), &bytes))
+        return;
+    const int line = doc->editor().lineOfOffset(doc->editor().caret());
+    loadBytes(doc, bytes);
+    doc->editor().setCaret(doc->editor().lineStart(std::min(line, doc->editor().lineCount() - 1)));
+    m_tabs.clearModified(doc);
+    m_watcher->watch(doc, doc->identity());
+}
+
+void DocumentFiles::keepDeleted(TMDIsub *doc)
+{
+    m_context.prompter.warn(QDir::toNativeSeparators(doc->identity()) +
+                            QStringLiteral(" has been deleted or moved by another program.\n"
+                                           "Its text stays open here; save it to keep it."));
+    // Closing must now ask before the text is lost.
+    doc->editor().setModified(true);
+    m_tabs.markModified(doc);
+}

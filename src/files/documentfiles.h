@@ -1,0 +1,140 @@
+#pragma once
+
+#include "files/filedialogstate.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QObject>
+#include <QSet>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <memory>
+
+class DocumentPrinter;
+class DocumentWatcher;
+class FileDialogs;
+class HomeFolder;
+class ModifierSource;
+class QMdiArea;
+class RecentFiles;
+class TabStrips;
+class TMDIsub;
+struct DocumentContext;
+struct ShellOptions;
+
+// The file commands: makes, names, fills, saves, prints and closes document windows, keeps
+// the recent-files list and opens the file waiting in the hand-over key. Every command is a
+// public method that a menu entry or toolbar item simply calls. Owned by the main frame.
+class DocumentFiles : public QObject
+{
+    Q_OBJECT
+
+public:
+    DocumentFiles(QMdiArea *area, TabStrips &tabs, DocumentContext &context, ShellOptions &options,
+                  const HomeFolder &home, QObject *parent = nullptr);
+    ~DocumentFiles() override;
+
+    // Run once, by the first new-document call, before its document is made.
+    void setFirstCallHook(std::function<void()> hook) { m_firstCallHook = std::move(hook); }
+    // The dialogs and the keyboard state; null restores Qt's dialogs and the keyboard.
+    void setDialogs(FileDialogs *dialogs);
+    void setModifiers(const ModifierSource *modifiers);
+
+    QList<TMDIsub *> documents() const;
+    TMDIsub *active() const;
+    TMDIsub *findOpen(const QString &identity) const; // letter case ignored
+
+    // A new document: the file waiting in the hand-over key, else an Untitled one from the
+    // given template (or the default one). Nothing when "startnew" says so at start.
+    TMDIsub *newt(const QString &templateName);
+    // The plain New: the first call restores the main window's place first.
+    TMDIsub *news();
+    // An empty Untitled document, no template.
+    TMDIsub *newclean();
+    // New: stands in for the template dialog confirmed with the default template.
+    TMDIsub *newFromTemplate();
+    // New HTML Document: the plain New when the "newt" option is on, else New.
+    TMDIsub *newHtmlDocument();
+
+    // Opens the file waiting in the hand-over key, or says that it is already open.
+    void openHandedOver();
+
+    // The file a caller wants opened by the next Open or Opens; cleared when they finish.
+    void setPendingFile(const QString &name) { m_pending = name; }
+    const QString &pendingFile() const { return m_pending; }
+
+    // Open: the pending file, else the files chosen in the Open dialog.
+    void Open();
+    // Opens the pending file, or one file chosen in the Open dialog.
+    TMDIsub *Opens();
+    // Opens each file in turn (dropped files, further files of the command line).
+    void openFiles(const QStringList &names);
+    // Opens recent-files entry n (from 1).
+    void openRecent(int n);
+    // Inserts a chosen file's text at the caret of the active document, as one undo step.
+    void InsertFile();
+
+    // Saves the active document; an Untitled one (and a modified one only) asks for a name.
+    bool Saves();
+    bool SavesAs();
+    bool save(TMDIsub *document);
+    bool saveAs(TMDIsub *document);
+
+    // Close closes the active document through its close question; Close All stops at the
+    // first question answered with Cancel and says whether every document closed.
+    void Close();
+    bool CloseAll();
+    bool closeAllRunning() const { return m_closeAll; }
+
+    // Prints the active document after the print dialog; Print Setup shows the page set-up.
+    void Prints();
+    void PrintSetup();
+    DocumentPrinter &printer() const { return *m_printer; }
+
+    // Puts a name at the top of the recent files.
+    void UpdateOldies(const QString &name);
+    // The recent files the File menu shows, after dropping the ones whose file has gone.
+    QStringList recentMenuEntries();
+
+    FileDialogState &dialogState() { return m_dialogState; }
+
+Q_SIGNALS:
+    void documentMade(TMDIsub *document);
+    void documentSaved(TMDIsub *document);
+
+private:
+    TMDIsub *makeDocument();
+    void finishDocument(TMDIsub *document, const QString &caption, const QString &tabText);
+    void loadBytes(TMDIsub *document, const QByteArray &bytes);
+    bool readFile(const QString &path, QByteArray *bytes);
+    bool writeFile(TMDIsub *document, const QString &path);
+    void markSaved(TMDIsub *document, const QString &path);
+    int nextUntitledNumber();
+    QString captionFor(const QString &path) const;
+    void prepareDialogs();
+    void refuseProject(const QString &name);
+    void reloadChanged(TMDIsub *document);
+    void keepDeleted(TMDIsub *document);
+
+    QMdiArea *m_area;
+    TabStrips &m_tabs;
+    DocumentContext &m_context;
+    ShellOptions &m_options;
+    const HomeFolder &m_home;
+    std::function<void()> m_firstCallHook;
+
+    std::unique_ptr<FileDialogs> m_ownDialogs;
+    std::unique_ptr<ModifierSource> m_ownModifiers;
+    FileDialogs *m_dialogs = nullptr;
+    const ModifierSource *m_modifiers = nullptr;
+    FileDialogState m_dialogState;
+    std::unique_ptr<DocumentPrinter> m_printer;
+    DocumentWatcher *m_watcher = nullptr;
+
+    QString m_pending;
+    bool m_closeAll = false;
+    // Windows whose close was accepted; they linger until deleted.
+    QSet<const QObject *> m_closed;
+};

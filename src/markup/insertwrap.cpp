@@ -1,0 +1,125 @@
+#include "markup/insertwrap.h"
+
+#include "base/settingsfile.h"
+#include "base/shelloptions.h"
+#include "markup/tagtext.h"
+#include "editor/texteditor.h"
+
+#include <algorithm>
+
+InsertWrap::InsertWrap(const SettingsFile &settings, const ShellOptions &options,
+                       TextEditor &scratch, TipSink tipSink)
+    : m_settings(settings), m_options(options), m_scratch(scratch), m_tipSink(std::move(tipSink))
+{
+}
+
+void InsertWrap::setParts(const QString &start, const QString &end)
+{
+    m_start = start;
+    m_end = end;
+}
+
+void InsertWrap::addtags(TextEditor &doc, QString &start, QString &end)
+{
+    // Neither conversion changes a length, so the callers' caret offsets into the start
+    // part stay valid.
+    if (m_settings.read(Keys::Apostrophe)) {
+        start = TagText::apostrophes(start);
+        end = TagText::apostrophes(end);
+    }
+    if (m_settings.read(Keys::UCase)) {
+        start = TagText::asciiUpper(start);
+        end = TagText::asciiUpper(end);
+    }
+    const int startLength = int(start.size());
+    const int selected = doc.selectionEnd() - doc.selectionStart();
+    m_scratch.setText(start + doc.selectedText() + end);
+    m_mode = InsertMode::Wrap;
+    const Inserted at = insertScratch(doc, startLength, startLength + selected);
+    doc.setSelection(at.start + at.wrapEnd, at.wrapStart - at.wrapEnd);
+    doc.ensureCaretVisible();
+    start.clear();
+    end.clear();
+    reset();
+}
+
+void InsertWrap::boardit(TextEditor &doc)
+{
+    insertScratch(doc, 0, 0);
+    doc.ensureCaretVisible();
+    reset();
+}
+
+void InsertWrap::tipper(TextEditor &doc, const QString &what, int back)
+{
+    QString start = m_start;
+    QString end = m_end;
+    addtags(doc, start, end);
+    doc.setCaret(std::max(0, doc.selectionStart() - back));
+    if (m_options.tipsShown())
+        showTip(doc, what);
+}
+
+void InsertWrap::insertText(TextEditor &doc, const QString &text, bool caseAndQuote)
+{
+    if (text.isEmpty())
+        return;
+    m_scratch.setText(text);
+    m_caseAndQuote = caseAndQuote;
+    boardit(doc);
+}
+
+void InsertWrap::showTip(TextEditor &doc, const QString &what)
+{
+    if (m_tipSink)
+        m_tipSink(doc, QStringLiteral("Type ") + what + QStringLiteral(" here"));
+}
+
+InsertWrap::Inserted InsertWrap::insertScratch(TextEditor &doc, int wrapStart, int wrapEnd)
+{
+    const int selStart = doc.selectionStart();
+    const QString selected = doc.selectedText();
+
+    // Auto-indent follows the line the insertion starts in.
+    QString prefix;
+    if (m_options.autoIndentOn())
+        prefix = TagText::indentPrefix(doc.line(doc.lineOfOffset(selStart)), selected);
+    const TagText::IndentedText indented(m_scratch.text(), prefix);
+    QString text = indented.text();
+
+    if (m_caseAndQuote) {
+        // A conversion upper-cases only the tags it builds, never the user's text.
+        if (m_mode != InsertMode::ConvSelection && m_settings.read(Keys::UCase))
+            text = TagText::asciiUpper(text);
+        if (m_settings.read(Keys::Apostrophe))
+            text = TagText::apostrophes(text);
+    }
+
+    {
+        UndoGroup group(doc);
+        if (m_mode != InsertMode::Direct) {
+            doc.replaceSelection(text);
+        } else if (!text.isEmpty() && selected.isEmpty()) {
+            doc.replaceSelection(text);
+        } else if (!text.isEmpty()) {
+            // Replacing the selection by text + itself leaves the selected text untouched
+            // and lets undo bring the selection back as it was.
+            doc.replaceSelection(text + selected);
+            doc.setSelection(selStart + int(text.size()) + int(selected.size()),
+                             -int(selected.size()));
+        }
+    }
+    // With nothing wrapped the caret belongs after the indent of its line; a wrapped text
+    // that ends a line keeps the next line's indent out of its selection.
+    return {selStart, indented.map(wrapStart, true), indented.map(wrapEnd, wrapEnd == wrapStart)};
+}
+
+void InsertWrap::reset()
+{
+    m_start.clear();
+    m_end.clear();
+    m_caseAndQuote = false;
+    m_mode = InsertMode::Direct;
+    if (m_scratch.length() > 0)
+        m_scratch.clear();
+}

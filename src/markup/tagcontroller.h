@@ -1,0 +1,54 @@
+#pragma once
+
+#include "widgets/keyboardmodifiers.h"
+#include "markup/conversionseam.h"
+#include "markup/insertwrap.h"
+#include "markup/tagcommandrunner.h"
+#include "markup/textconversions.h"
+
+#include <QObject>
+
+#include <functional>
+
+class DocumentFiles;
+class SettingsFile;
+class TMDIsub;
+
+// The tag commands and the insert and wrap entry points that helper panels, custom tags and
+// the menus use. Each acts on the active document and does nothing when none is open. Owned
+// by the main frame.
+class TagController : public QObject
+{
+    Q_OBJECT
+
+public:
+    TagController(DocumentFiles &files, const SettingsFile &settings, const ShellOptions &options,
+                  Prompter &prompter, TextEditor &storememo, QObject *parent = nullptr);
+
+    // Runs a tag command of the command table by its id; false for an unknown id.
+    bool run(QStringView id);
+
+    // Entry points.
+    void wraptag(const QString &start, const QString &end);
+    void boardit();
+    void listcode2(const QString &text);
+    void tipper(const QString &what, int back);
+    void listcode();
+    void killspace();
+    void moveline(int n);
+    void changeline(int line);
+
+    InsertWrap &insertWrap() { return m_insertWrap; }
+    TagCommandRunner &runner() { return m_runner; }
+    TextConverter &conversions() { return m_conversions; }
+
+private:
+    TextEditor *activeEditor() const;
+    void showTip(TextEditor &doc, const QString &text);
+
+    DocumentFiles &m_files;
+    KeyboardModifiers m_keyboard;
+    InsertWrap m_insertWrap;
+    TextConverter m_conversions;
+    TagCommandRunner m_runner;
+};

@@ -1,0 +1,106 @@
+#include "markup/tagremoval.h"
+
+#include "editor/cp1252.h"
+
+#include <QFile>
+#include <QHash>
+
+namespace TagRemoval {
+
+namespace {
+
+constexpr qsizetype LongestEntity = 8;
+
+QString withoutTags(const QString &text)
+{
+    QString out;
+    out.reserve(text.size());
+    qsizetype copied = 0;
+    while (true) {
+        const qsizetype open = text.indexOf(u'<', copied);
+        const qsizetype close = open < 0 ? -1 : text.indexOf(u'>', open + 1);
+        if (close < 0)
+            break;
+        out += QStringView(text).mid(copied, open - copied);
+        copied = close + 1;
+    }
+    out += QStringView(text).mid(copied);
+    return out;
+}
+
+// The character a table line gives for an entity, or a null character.
+QChar lookUp(QStringView entity, const QStringList &charTable)
+{
+    for (const QString &line : charTable) {
+        if (!line.contains(entity))
+            continue;
+        // The broken bar's line shows a blank in front of its character.
+        const qsizetype at = entity.contains(u"rvbar") ? 1 : 0;
+        return at < line.size() ? line.at(at) : QChar();
+    }
+    return QChar();
+}
+
+QString withCharacters(const QString &text, const QStringList &charTable)
+{
+    QString out;
+    out.reserve(text.size());
+    QHash<QStringView, QChar> known; // the table is searched once per entity text
+    qsizetype copied = 0;
+    qsizetype from = 0;
+    qsizetype semi = -1;
+    while (true) {
+        const qsizetype amp = text.indexOf(u'&', from);
+        if (amp < 0)
+            break;
+        if (semi <= amp)
+            semi = text.indexOf(u';', amp + 1);
+        if (semi < 0)
+            break;
+        const QStringView entity = QStringView(text).mid(amp, semi - amp + 1);
+        QChar c;
+        if (entity.size() <= LongestEntity) {
+            const auto it = known.constFind(entity);
+            c = it != known.constEnd() ? *it : *known.insert(entity, lookUp(entity, charTable));
+        }
+        if (c.isNull()) {
+            // An "&" that starts no known entity may still be followed by one.
+            from = amp + 1;
+            continue;
+        }
+        out += QStringView(text).mid(copied, amp - copied);
+        out += c;
+        copied = from = semi + 1;
+    }
+    out += QStringView(text).mid(copied);
+    return out;
+}
+
+} // namespace
+
+QStringList readCharTable(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    // A table written by hand in the old code page reads as well as the shipped UTF-8 one.
+    const QByteArray bytes = file.readAll();
+    QString text = isValidUtf8(bytes) ? QString::fromUtf8(bytes) : Cp1252::decode(bytes);
+    if (text.startsWith(QChar(0xFEFF)))
+        text.remove(0, 1);
+    QStringList lines = text.split(u'\n');
+    for (QString &line : lines)
+        if (line.endsWith(u'\r'))
+            line.chop(1);
+    if (!lines.isEmpty() && lines.back().isEmpty())
+        lines.removeLast();
+    return lines;
+}
+
+QString removeTags(const QString &text, const QStringList &charTable)
+{
+    const QString plain = withoutTags(text);
+    return charTable.isEmpty() ? plain : withCharacters(plain, charTable);
+}
+
+} // namespace TagRemoval

@@ -1,0 +1,178 @@
+#include "markup/textconversions.h"
+
+#include "base/settingsfile.h"
+#include "markup/insertwrap.h"
+#include "markup/tagremoval.h"
+#include "markup/tagtext.h"
+#include "editor/texteditor.h"
+
+namespace {
+
+const QString CrLf = QStringLiteral("\r\n");
+
+// Blanks, tabs and other control characters go from both ends.
+QString trimmed(const QString &line)
+{
+    qsizetype begin = 0;
+    qsizetype end = line.size();
+    while (begin < end && line.at(begin).unicode() <= 0x20)
+        ++begin;
+    while (end > begin && line.at(end - 1).unicode() <= 0x20)
+        --end;
+    return line.mid(begin, end - begin);
+}
+
+} // namespace
+
+TextConverter::TextConverter(const SettingsFile &settings, InsertWrap &insertWrap,
+                             QString charsPath)
+    : m_settings(settings), m_insertWrap(insertWrap), m_charsPath(std::move(charsPath))
+{
+}
+
+QStringList TextConverter::lines(const QString &text)
+{
+    QStringList out;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c != u'\r' && c != u'\n')
+            continue;
+        out << text.mid(start, i - start);
+        if (c == u'\r' && i + 1 < text.size() && text.at(i + 1) == u'\n')
+            ++i;
+        start = i + 1;
+    }
+    out << text.mid(start);
+    return out;
+}
+
+QString TextConverter::upper(const QString &tags) const
+{
+    return m_settings.read(Keys::UCase) ? TagText::asciiUpper(tags) : tags;
+}
+
+QString TextConverter::tableStart() const
+{
+    return QuickCode::tableTag(m_settings, true) + QuickCode::captionLine(m_settings);
+}
+
+QString TextConverter::rowsTable(const QStringList &lines) const
+{
+    const QString row = upper(QuickCode::rowTag(m_settings, true)) + CrLf +
+                        upper(u'\t' + QuickCode::cellTag(m_settings, "TD", true));
+    const QString cellEnd = QuickCode::cellEnd(m_settings, "TD");
+    const QString rowEnd = QuickCode::rowEnd(m_settings);
+    const QString rowClose = rowEnd.isEmpty() ? QString() : CrLf + rowEnd;
+
+    QString out = upper(tableStart());
+    for (const QString &line : lines)
+        out += CrLf + row + trimmed(line) + cellEnd + rowClose;
+    return out + QStringLiteral("</TABLE>");
+}
+
+QString TextConverter::cellsTable(const QStringList &lines) const
+{
+    const QString cell = upper(u'\t' + QuickCode::cellTag(m_settings, "TD", true));
+    const QString cellEnd = QuickCode::cellEnd(m_settings, "TD");
+    const QString rowEnd = QuickCode::rowEnd(m_settings);
+
+    QString out = upper(tableStart() + CrLf + QuickCode::rowTag(m_settings, true));
+    for (const QString &line : lines)
+        out += CrLf + cell + trimmed(line) + cellEnd;
+    if (!rowEnd.isEmpty())
+        out += rowEnd + CrLf;
+    return out + QStringLiteral("</TABLE>");
+}
+
+QString TextConverter::oneCellTable(const QStringList &lines) const
+{
+    // This layout closes its cell and row whatever the close options say.
+    QString out = upper(tableStart() + CrLf + QuickCode::rowTag(m_settings, true) + CrLf + u'\t' +
+                        QuickCode::cellTag(m_settings, "TD", true));
+    out += trimmed(lines.front());
+    for (qsizetype i = 1; i < lines.size(); ++i)
+        out += CrLf + u'\t' + trimmed(lines.at(i));
+    return out + QStringLiteral("</TD>\r\n</TR>\r\n</TABLE>");
+}
+
+void TextConverter::makeTable(TextEditor &doc, Table layout)
+{
+    const QStringList selected = lines(doc.selectedText());
+    switch (layout) {
+    case Table::AsRows:
+        insert(doc, rowsTable(selected));
+        break;
+    case Table::AsCells:
+        insert(doc, cellsTable(selected));
+        break;
+    case Table::AsOneCell:
+        insert(doc, oneCellTable(selected));
+        break;
+    }
+}
+
+void TextConverter::makeList(TextEditor &doc, QuickCode::ListKind kind, bool itemPerLine)
+{
+    const QStringList selected = lines(doc.selectedText());
+    const QString itemEnd = QuickCode::itemEnd(m_settings);
+    const QString start = QuickCode::listStart(m_settings, kind);
+    QString out;
+    if (itemPerLine) {
+        out = upper(start);
+        for (const QString &line : selected)
+            out += CrLf + QStringLiteral("\t<LI>") + trimmed(line) + itemEnd;
+    } else {
+        out = upper(start + CrLf + QStringLiteral("\t<LI>")) + trimmed(selected.front());
+        for (qsizetype i = 1; i < selected.size(); ++i)
+            out += CrLf + u'\t' + trimmed(selected.at(i));
+        out += itemEnd + CrLf;
+    }
+    insert(doc, out + QuickCode::listEnd(kind));
+}
+
+void TextConverter::addLineBreaks(TextEditor &doc)
+{
+    const QString text = doc.selectedText();
+    const QString tag = QStringLiteral("<BR>");
+    QString out;
+    out.reserve(text.size() + text.size() / 8 + tag.size());
+    const QStringView view(text);
+    qsizetype copied = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c != u'\r' && c != u'\n')
+            continue;
+        const qsizetype breakLength =
+            c == u'\r' && i + 1 < text.size() && text.at(i + 1) == u'\n' ? 2 : 1;
+        out += view.mid(copied, i - copied);
+        out += tag;
+        out += view.mid(i, breakLength);
+        i += breakLength - 1;
+        copied = i + 1;
+    }
+    out += view.mid(copied);
+    out += tag;
+    insert(doc, out);
+}
+
+void TextConverter::removeTags(TextEditor &doc)
+{
+    const QString result =
+        TagRemoval::removeTags(doc.selectedText(), TagRemoval::readCharTable(m_charsPath));
+    const int start = doc.selectionStart();
+    {
+        UndoGroup group(doc);
+        doc.replaceSelection(result);
+    }
+    doc.setCaret(start);
+    doc.ensureCaretVisible();
+}
+
+void TextConverter::insert(TextEditor &doc, const QString &text)
+{
+    m_insertWrap.scratch().setText(text);
+    m_insertWrap.setCaseAndQuote(true);
+    m_insertWrap.setInsertMode(InsertMode::ConvSelection);
+    m_insertWrap.boardit(doc);
+}

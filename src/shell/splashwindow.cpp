@@ -1,0 +1,95 @@
+#include "shell/splashwindow.h"
+
+#include <QCoreApplication>
+#include <QLinearGradient>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+#include <QTimer>
+
+SplashWindow::SplashWindow(Mode mode, const QRect &mainBounds, QWidget *parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("about Quillmark"));
+    setFixedSize(PictureWidth, PictureHeight);
+    // Placed a third down and half across the main window as it stands at creation.
+    move(mainBounds.left() + mainBounds.width() / 2, mainBounds.top() + mainBounds.height() / 3);
+    if (mode == Mode::Splash)
+        QTimer::singleShot(SplashMilliseconds, this, &QWidget::close);
+}
+
+void SplashWindow::drawQuill(QPainter &p, const QRectF &box)
+{
+    // A curved feather with its shaft, drawn in a 88 by 156 design box.
+    p.save();
+    p.translate(box.topLeft());
+    p.scale(box.width() / 88.0, box.height() / 156.0);
+    QPainterPath feather;
+    feather.moveTo(26, 124);
+    feather.cubicTo(40, 70, 68, 28, 82, 4);
+    feather.cubicTo(60, 22, 26, 56, 16, 114);
+    feather.closeSubpath();
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0xf4, 0xe9, 0xcd));
+    p.drawPath(feather);
+    p.setPen(QPen(QColor(0xc8, 0x9b, 0x3c), 2));
+    p.drawLine(QPointF(80, 7), QPointF(12, 150));
+    p.restore();
+}
+
+QIcon SplashWindow::programIcon()
+{
+    QIcon icon;
+    for (const int size : {16, 24, 32, 48, 64, 128, 256}) {
+        QPixmap pixmap(size, size);
+        pixmap.fill(Qt::transparent);
+        QPainter p(&pixmap);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(0x1f, 0x3a, 0x5f));
+        p.drawRoundedRect(QRectF(0, 0, size, size), size / 6.0, size / 6.0);
+        drawQuill(p, QRectF(size * 0.22, size * 0.06, size * 0.5, size * 0.88));
+        icon.addPixmap(pixmap);
+    }
+    return icon;
+}
+
+void SplashWindow::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QRectF area = rect();
+
+    QLinearGradient sky(area.topLeft(), area.bottomLeft());
+    sky.setColorAt(0, QColor(0x1f, 0x3a, 0x5f));
+    sky.setColorAt(1, QColor(0x0d, 0x1b, 0x2a));
+    p.fillRect(area, sky);
+
+    drawQuill(p, QRectF(210, 26, 88, 156));
+
+    p.setPen(QColor(0xf4, 0xe9, 0xcd));
+    QFont title = font();
+    title.setPointSize(26);
+    title.setBold(true);
+    p.setFont(title);
+    p.drawText(QRectF(22, 56, 220, 50), Qt::AlignLeft | Qt::AlignVCenter,
+               QStringLiteral("Quillmark"));
+
+    QFont small = font();
+    small.setPointSize(9);
+    p.setFont(small);
+    p.setPen(QColor(0xc9, 0xd6, 0xe3));
+    p.drawText(QRectF(24, 104, 220, 20), Qt::AlignLeft, QStringLiteral("HTML written by hand"));
+    p.drawText(QRectF(24, 180, 220, 20), Qt::AlignLeft,
+               QStringLiteral("Version ") + QCoreApplication::applicationVersion());
+    p.setPen(QColor(0xc8, 0x9b, 0x3c));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(area.adjusted(0.5, 0.5, -0.5, -0.5));
+}
+
+void SplashWindow::mousePressEvent(QMouseEvent *event)
+{
+    event->accept();
+    close();
+}

@@ -1,0 +1,175 @@
+#include "shell/tabstrips.h"
+
+#include "documents/tmdisub.h"
+
+#include <QGuiApplication>
+#include <QMenu>
+#include <QTabBar>
+
+namespace {
+
+constexpr int UpperPanelHeight = 22;
+
+// Arial 12 px. The current tab is white (the window colour) with a highlight edge towards the
+// documents, the others in the button colour with an edge of the same width, so that all the
+// texts stand on one line.
+const QString UpperStyle = QStringLiteral(
+    "QTabBar { font-family: Arial; font-size: 12px; }"
+    "QTabBar::tab { background: palette(button); color: palette(button-text);"
+    " border: 1px solid palette(mid); border-bottom: 2px solid palette(button); padding: 0 10px;"
+    " height: 18px; }"
+    "QTabBar::tab:selected { background: palette(base); color: palette(text);"
+    " border-bottom: 2px solid palette(highlight); }");
+const QString LowerStyle = QStringLiteral(
+    "QTabBar { font-family: Arial; font-size: 12px; }"
+    "QTabBar::tab { background: palette(button); color: palette(button-text);"
+    " border: 1px solid palette(dark); border-top: 2px solid palette(button); padding: 0 10px;"
+    " height: 16px; }"
+    "QTabBar::tab:selected { background: palette(base); color: palette(text);"
+    " border-top: 2px solid palette(highlight); }");
+
+} // namespace
+
+TabStrips::TabStrips(QTabBar *lower, QTabBar *upper, QWidget *upperPanel, QObject *parent)
+    : QObject(parent), m_lower(lower), m_upperBar(upper), m_upperPanel(upperPanel)
+{
+    m_upperPanel->setFixedHeight(UpperPanelHeight);
+    m_upperBar->setStyleSheet(UpperStyle);
+    m_lower->setStyleSheet(LowerStyle);
+    for (QTabBar *bar : {m_lower, m_upperBar}) {
+        bar->setDocumentMode(true);
+        bar->setExpanding(false);
+        bar->setUsesScrollButtons(true);
+        bar->setDrawBase(false);
+        bar->setFocusPolicy(Qt::NoFocus);
+        // A left press on a tab (even the current one) and a change of the current tab by any
+        // other means both bring its document forward; changes made here are blocked. A right
+        // press only opens the pop-up menu, whose commands work on the active document.
+        connect(bar, &QTabBar::tabBarClicked, this, [this, bar](int index) {
+            if (QGuiApplication::mouseButtons() & Qt::LeftButton)
+                choose(bar, index);
+        });
+        connect(bar, &QTabBar::currentChanged, this,
+                [this, bar](int index) { choose(bar, index); });
+    }
+    applyVisibility();
+}
+
+void TabStrips::choose(const QTabBar *bar, int index)
+{
+    if (auto *doc = qobject_cast<TMDIsub *>(bar->tabData(index).value<QObject *>()))
+        Q_EMIT documentChosen(doc);
+}
+
+TMDIsub *TabStrips::documentAt(int index) const
+{
+    return qobject_cast<TMDIsub *>(m_upperBar->tabData(index).value<QObject *>());
+}
+
+int TabStrips::currentIndex() const
+{
+    return m_upperBar->currentIndex();
+}
+
+void TabStrips::setPopupMenu(QMenu *menu)
+{
+    // The lower strip's holder is the status bar's blank part, which offers the menu too.
+    for (QWidget *w : {static_cast<QWidget *>(m_lower), m_lower->parentWidget(),
+                       static_cast<QWidget *>(m_upperBar), m_upperPanel}) {
+        if (!w)
+            continue;
+        w->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(w, &QWidget::customContextMenuRequested, menu,
+                [w, menu](const QPoint &pos) { menu->popup(w->mapToGlobal(pos)); });
+    }
+}
+
+int TabStrips::indexOf(const QTabBar *bar, const TMDIsub *document) const
+{
+    for (int i = 0; i < bar->count(); ++i)
+        if (bar->tabData(i).value<QObject *>() == document)
+            return i;
+    return -1;
+}
+
+void TabStrips::add(TMDIsub *document, const QString &text)
+{
+    for (QTabBar *bar : {m_lower, m_upperBar}) {
+        const QSignalBlocker block(bar);
+        const int index = bar->addTab(text);
+        bar->setTabData(index, QVariant::fromValue<QObject *>(document));
+        bar->setCurrentIndex(index);
+    }
+}
+
+void TabStrips::remove(TMDIsub *document)
+{
+    for (QTabBar *bar : {m_lower, m_upperBar}) {
+        const QSignalBlocker block(bar);
+        if (const int index = indexOf(bar, document); index >= 0)
+            bar->removeTab(index);
+    }
+}
+
+void TabStrips::setCurrent(TMDIsub *document)
+{
+    for (QTabBar *bar : {m_lower, m_upperBar}) {
+        const QSignalBlocker block(bar);
+        if (const int index = indexOf(bar, document); index >= 0)
+            bar->setCurrentIndex(index);
+    }
+}
+
+void TabStrips::setText(TMDIsub *document, const QString &text)
+{
+    for (QTabBar *bar : {m_lower, m_upperBar})
+        if (const int index = indexOf(bar, document); index >= 0)
+            bar->setTabText(index, text);
+}
+
+QString TabStrips::text(TMDIsub *document) const
+{
+    const int index = indexOf(m_lower, document);
+    return index >= 0 ? m_lower->tabText(index) : QString();
+}
+
+int TabStrips::count() const
+{
+    return (m_upper ? m_upperBar : m_lower)->count();
+}
+
+void TabStrips::markModified(TMDIsub *document)
+{
+    for (QTabBar *bar : {m_lower, m_upperBar}) {
+        const int index = indexOf(bar, document);
+        if (index >= 0 && !bar->tabText(index).startsWith(ModifiedMarker))
+            bar->setTabText(index, ModifiedMarker + bar->tabText(index));
+    }
+}
+
+void TabStrips::clearModified(TMDIsub *document)
+{
+    for (QTabBar *bar : {m_lower, m_upperBar}) {
+        const int index = indexOf(bar, document);
+        if (index >= 0 && bar->tabText(index).startsWith(ModifiedMarker))
+            bar->setTabText(index, bar->tabText(index).mid(ModifiedMarker.size()));
+    }
+}
+
+void TabStrips::setUpper(bool upper)
+{
+    m_upper = upper;
+    applyVisibility();
+}
+
+void TabStrips::setShown(bool shown)
+{
+    m_shown = shown;
+    applyVisibility();
+}
+
+void TabStrips::applyVisibility()
+{
+    m_lower->setVisible(m_shown && !m_upper);
+    m_upperPanel->setVisible(m_shown && m_upper);
+}

@@ -1,0 +1,402 @@
+#include "shell/tmdimain.h"
+
+#include "commands/commandactions.h"
+#include "shell/commandhandlers.h"
+#include "documents/documentaids.h"
+#include "documents/documentcontextmenu.h"
+#include "files/documentfiles.h"
+#include "files/filedrops.h"
+#include "files/filemenu.h"
+#include "documents/gotoline.h"
+#include "base/homefolder.h"
+#include "commands/menubuilder.h"
+#include "base/prompter.h"
+#include "base/settingsfile.h"
+#include "toolbar/speedbar.h"
+#include "shell/splashwindow.h"
+#include "shell/startupsteps.h"
+#include "shell/tabstrips.h"
+#include "markup/tagcontroller.h"
+#include "view/viewtoggles.h"
+#include "shell/windowarranger.h"
+#include "shell/windowmenu.h"
+#include "documents/editingaids.h"
+#include "editor/scintillaeditor.h"
+#include "documents/tmdisub.h"
+#include "find/findcontroller.h"
+
+#include <Qsci/qsciscintilla.h>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QDate>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLocale>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QTabBar>
+#include <QVBoxLayout>
+
+namespace {
+
+// A label that reports clicks and double clicks.
+class ClickLabel : public QLabel
+{
+public:
+    std::function<void()> onClick;
+    std::function<void()> onDoubleClick;
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override
+    {
+        QLabel::mousePressEvent(event);
+        if (onClick)
+            onClick();
+    }
+    void mouseDoubleClickEvent(QMouseEvent *event) override
+    {
+        QLabel::mouseDoubleClickEvent(event);
+        if (onDoubleClick)
+            onDoubleClick();
+    }
+};
+
+constexpr int StatusHeight = 22;
+constexpr int StatusPanelWidth = 240;
+
+} // namespace
+
+TMDImain::TMDImain(const HomeFolder &home, SettingsFile &settings, Prompter &prompter,
+                   QWidget *parent)
+    : QMainWindow(parent), m_home(home), m_settings(settings),
+      m_prompter(prompter), m_context{settings, prompter, home.file(QStringLiteral("addict.cfg")),
+                                      QString()}
+{
+    FormCreate();
+}
+
+TMDImain::~TMDImain()
+{
+    // The document area outlives this object's own members while QWidget takes it down.
+    disconnect(m_client, nullptr, this, nullptr);
+}
+
+void TMDImain::FormCreate()
+{
+    setWindowTitle(QStringLiteral("Quillmark"));
+    resize(900, 640);
+
+    auto *central = new QWidget(this);
+    auto *layout = new QVBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    m_upperPanel = new QWidget(central);
+    auto *upperLayout = new QVBoxLayout(m_upperPanel);
+    upperLayout->setContentsMargins(0, 0, 0, 0);
+    m_upperTabs = new QTabBar(m_upperPanel);
+    upperLayout->addWidget(m_upperTabs);
+    m_client = new QMdiArea(central);
+    m_client->setFrameShape(QFrame::NoFrame);
+    m_commands = new CommandActions(this, [this] { return activeDocument() != nullptr; });
+    m_bar = new SpeedBar(m_settings, *m_commands, m_home.path(), central);
+    m_bar->setObjectName(QStringLiteral("thepanel"));
+    m_bar->registerHandlers();
+    m_bar->setFlat(!m_settings.read(Keys::Flat).isEmpty());
+    layout->addWidget(m_bar);
+    layout->addWidget(m_upperPanel);
+    layout->addWidget(m_client, 1);
+    setCentralWidget(central);
+
+    buildStatusBar();
+    m_tabs = new TabStrips(m_lowerTabs, m_upperTabs, m_upperPanel, this);
+    m_files = new DocumentFiles(m_client, *m_tabs, m_context, m_options, m_home, this);
+    m_files->setFirstCallHook([this] { restoreMainGeometry(); });
+    // Files dropped on the frame or on a document open as documents.
+    new FileDrops(this, [this](const QStringList &names) { m_files->openFiles(names); });
+    m_tags = new TagController(*m_files, m_settings, m_options, m_prompter, m_storememo, this);
+    m_arranger = new WindowArranger(m_client, *m_tabs, m_settings, this);
+    m_find = new FindController(
+        m_settings, m_storememo, m_prompter,
+        [this]() -> TextEditor * {
+            TMDIsub *doc = activeDocument();
+            return doc ? &doc->editor() : nullptr;
+        },
+        this);
+    m_contextMenu = new DocumentContextMenu(*m_commands, this);
+    m_aids = new DocumentAids(m_options, *m_commands, *m_contextMenu, this);
+    m_aids->setEscapeHandler([this] { m_find->dropAll(); });
+    m_goToLine = new GoToLineCommand(
+        [this](int line) {
+            if (!activeDocument())
+                return false;
+            m_tags->changeline(line);
+            return true;
+        },
+        [this] { return activeDocument() != nullptr; }, m_prompter, this, statusBar(),
+        m_caretStatus->parentWidget());
+    connect(m_arranger, &WindowArranger::lastClosing, m_caretStatus, &QLabel::clear);
+    connect(m_arranger, &WindowArranger::lastClosing, this, [this] {
+        if (Tgotoline *box = m_goToLine->window())
+            box->close();
+    });
+    connect(m_client, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow *sub) {
+        if (auto *doc = sub ? qobject_cast<TMDIsub *>(sub->widget()) : nullptr)
+            updateCaretStatus(doc);
+        updateSavePicture();
+        m_view->updateChecks();
+    });
+    connect(m_files, &DocumentFiles::documentMade, this, [this](TMDIsub *doc) {
+        m_arranger->watch(doc);
+        m_aids->watch(doc);
+        connect(doc, &TMDIsub::caretMoved, this, &TMDImain::updateCaretStatus);
+        connect(doc, &TMDIsub::edited, this, &TMDImain::updateSavePicture);
+        updateCaretStatus(doc);
+        updateSavePicture();
+    });
+    connect(m_files, &DocumentFiles::documentSaved, this, &TMDImain::updateSavePicture);
+
+    buildMenus();
+
+    m_tabs->setUpper(!m_settings.read(Keys::TabLoc).isEmpty());
+    m_options.read(m_settings, true);
+    StartupSteps::prepareSettings(m_settings);
+    m_dates->setText(dateLabelText());
+    m_storememo.setUndoEnabled(false);
+    m_storememo.clear();
+    m_storememo.setTabWidth(m_settings.read(Keys::TabWidth));
+    StartupSteps::fixUpSpellingConfig(m_home.file(QStringLiteral("addict.cfg")), m_home.path());
+}
+
+void TMDImain::buildStatusBar()
+{
+    QStatusBar *bar = statusBar();
+    bar->setSizeGripEnabled(false);
+    bar->setFixedHeight(StatusHeight);
+
+    // The lower tab strip sits over a blank label that fills the rest of the bar; a double
+    // click on the label brings back the tabbed display.
+    auto *left = new ClickLabel;
+    left->onDoubleClick = [this] { m_arranger->Tabbed(); };
+    auto *leftLayout = new QHBoxLayout(left);
+    leftLayout->setContentsMargins(0, 0, 0, 0);
+    m_lowerTabs = new QTabBar(left);
+    m_lowerTabs->setShape(QTabBar::RoundedSouth);
+    leftLayout->addWidget(m_lowerTabs);
+    leftLayout->addStretch(1);
+    bar->addWidget(left, 1);
+
+    auto *panel = new QFrame(bar);
+    panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    panel->setMinimumWidth(StatusPanelWidth);
+    auto *panelLayout = new QHBoxLayout(panel);
+    panelLayout->setContentsMargins(2, 0, 2, 0);
+    auto *caret = new ClickLabel;
+    caret->setText(QStringLiteral(" line: 1  col: 1"));
+    caret->onDoubleClick = [this] { m_commands->run(QStringLiteral("GoToLine1Click")); };
+    m_caretStatus = caret;
+    auto *dates = new ClickLabel;
+    dates->onClick = [this] { DatesClick(); };
+    dates->setCursor(Qt::PointingHandCursor);
+    dates->setToolTip(QStringLiteral("Click to insert the date"));
+    m_dates = dates;
+    panelLayout->addWidget(caret, 1);
+    panelLayout->addWidget(dates);
+    bar->addPermanentWidget(panel);
+}
+
+void TMDImain::buildMenus()
+{
+    m_menus = MenuBuilder::build(menuBar(), *m_commands);
+    if (QMenu *help = m_menus.value(QStringLiteral("Help1")))
+        if (auto *version = help->findChild<QAction *>(QStringLiteral("Version")))
+            version->setText(QStringLiteral("Version ") + QCoreApplication::applicationVersion());
+    CommandHandlers::registerAll(*m_commands, *this);
+    m_view = new ViewToggles(
+        m_settings, [this] { return m_files->active(); }, this, this);
+    m_view->registerHandlers(*m_commands);
+    connect(m_view, &ViewToggles::liveSpellingChanged, m_bar, &SpeedBar::setLiveSpelling);
+    if (QAction *wrap = m_commands->action(QStringLiteral("Wordwrap1Click")))
+        wrap->setChecked(m_settings.read(Keys::Wraps) != QLatin1String("no"));
+    FileMenu::watch(m_menus.value(QStringLiteral("File1")),
+                    m_menus.value(QStringLiteral("RecentFiles")), *m_commands, *m_files);
+    WindowMenu::listDocuments(m_menus.value(QStringLiteral("Window1")), *m_arranger, *m_files);
+    m_tabs->setPopupMenu(WindowMenu::buildStripMenu(this, *m_arranger, *m_files));
+    MenuState::watchEdit(m_menus.value(QStringLiteral("Edit1")), *m_commands, [this] {
+        EditMenuState state;
+        TMDIsub *doc = activeDocument();
+        if (!doc)
+            return state;
+        state.hasDocument = true;
+        state.wordWrap = doc->wordWrap();
+        state.liveSpelling = doc->liveSpelling();
+        state.colouredTags = doc->tagColouring();
+        state.canUndo = doc->editor().canUndo();
+        state.canRedo = doc->memo()->isRedoAvailable();
+        state.hasSelection = doc->editor().selLength() != 0;
+        state.clipboardHasText = !QApplication::clipboard()->text().isEmpty();
+        return state;
+    });
+    MenuState::watchCharacter(m_menus.value(QStringLiteral("Character1")), *m_commands, m_options);
+}
+
+void TMDImain::updateSavePicture()
+{
+    TMDIsub *doc = activeDocument();
+    m_bar->setSaveModified(doc && doc->isModified());
+}
+
+QString TMDImain::dateLabelText() const
+{
+    return StartupSteps::dateLabelText(QDate::currentDate(), QLocale::system());
+}
+
+QString TMDImain::caretStatusText() const
+{
+    return m_caretStatus->text();
+}
+
+TMDIsub *TMDImain::activeDocument() const
+{
+    return m_files->active();
+}
+
+void TMDImain::updateCaretStatus(TMDIsub *doc)
+{
+    if (!doc || doc != activeDocument())
+        return;
+    m_caretStatus->setText(EditingAids::caretStatus(doc->editor()));
+}
+
+void TMDImain::restoreMainGeometry()
+{
+    if (m_settings.read(Keys::RestoreMain).isEmpty() ||
+        m_settings.read(Keys::Up) == QLatin1String("ok")) {
+        setWindowState(windowState() | Qt::WindowMaximized);
+        return;
+    }
+    resize(m_settings.read(Keys::MainWidth), m_settings.read(Keys::MainHeight));
+    move(m_settings.read(Keys::MainLeft), m_settings.read(Keys::MainTop));
+}
+
+void TMDImain::showAtStart(bool withSplash)
+{
+    // The first new document restores the frame's place; do it before the frame appears so
+    // that it does not jump once shown.
+    m_files->setFirstCallHook(nullptr);
+    restoreMainGeometry();
+    show();
+    if (withSplash)
+        (new SplashWindow(SplashWindow::Mode::Splash, frameGeometry(), this))->show();
+}
+
+void TMDImain::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (!m_shown) {
+        m_shown = true;
+        FormShow();
+    }
+}
+
+void TMDImain::FormShow()
+{
+    QString error;
+    m_home.createFolders(&error);
+    m_bar->restoreLayout();
+    m_bar->doButtons();
+    if (m_settings.read(Keys::Hello).isEmpty())
+        m_files->news();
+    else
+        AppAct();
+}
+
+void TMDImain::changeEvent(QEvent *event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        AppAct();
+}
+
+void TMDImain::AppAct()
+{
+    // A message shown while opening activates the frame again when it closes.
+    if (m_inHandOver || !m_shown)
+        return;
+    m_inHandOver = true;
+    m_files->openHandedOver();
+    m_inHandOver = false;
+}
+
+void TMDImain::newtabs()
+{
+    m_options.read(m_settings, false);
+    const auto docs = m_files->documents();
+    if (!docs.isEmpty())
+        m_storememo.setTabWidth(m_settings.read(Keys::TabWidth));
+    for (TMDIsub *doc : docs)
+        doc->newtabs();
+}
+
+void TMDImain::DatesClick()
+{
+    TMDIsub *doc = activeDocument();
+    if (!doc)
+        return;
+    QString text = m_dates->text();
+    text.chop(2);
+    ScintillaEditor &ed = doc->editor();
+    const int start = ed.selectionStart();
+    {
+        UndoGroup group(ed);
+        ed.replaceSelection(text);
+    }
+    ed.setSelection(start, int(text.size()));
+}
+
+void TMDImain::showAbout()
+{
+    auto *about = new SplashWindow(SplashWindow::Mode::About, frameGeometry(), this);
+    about->show();
+}
+
+bool TMDImain::FormCloseQuery()
+{
+    for (TMDIsub *doc : m_files->documents())
+        if (!doc->closeQuery([this](TMDIsub *d) { m_files->save(d); }))
+            return false;
+    m_bar->saveLayout();
+    return true;
+}
+
+void TMDImain::FormClose()
+{
+    SettingsFile::Batch batch(m_settings);
+    const bool maximised = isMaximized();
+    m_settings.write(Keys::Up, maximised ? QStringLiteral("ok") : QString());
+    if (!isMinimized()) {
+        const QRect g = geometry();
+        m_settings.write(Keys::MainTop, g.top());
+        m_settings.write(Keys::MainLeft, g.left());
+        m_settings.write(Keys::MainWidth, g.width());
+        m_settings.write(Keys::MainHeight, g.height());
+    }
+    StartupSteps::deleteTemporaryFiles(m_settings);
+}
+
+void TMDImain::closeEvent(QCloseEvent *event)
+{
+    if (!FormCloseQuery()) {
+        event->ignore();
+        return;
+    }
+    Q_EMIT closing();
+    // Every document has agreed; none asks again when the frame takes them down.
+    for (TMDIsub *doc : m_files->documents())
+        doc->editor().setModified(false);
+    FormClose();
+    event->accept();
+}

@@ -1,0 +1,125 @@
+#pragma once
+
+#include "base/shelloptions.h"
+#include "documents/documentcontext.h"
+#include "editor/memoryeditor.h"
+
+#include <QHash>
+#include <QMainWindow>
+
+#include <memory>
+
+class CommandActions;
+class DocumentAids;
+class DocumentContextMenu;
+class DocumentFiles;
+class FindController;
+class GoToLineCommand;
+class HomeFolder;
+class QLabel;
+class QMdiArea;
+class QMenu;
+class SpeedBar;
+class QTabBar;
+class TabStrips;
+class TagController;
+class TMDIsub;
+class ViewToggles;
+class WindowArranger;
+
+// The main frame: menus, the document area, the tab strips and the status bar. It builds
+// the pieces, routes commands to them and runs the start and end of a session; the logic of
+// the commands lives in the pieces.
+class TMDImain : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    TMDImain(const HomeFolder &home, SettingsFile &settings, Prompter &prompter,
+             QWidget *parent = nullptr);
+    ~TMDImain() override;
+
+    // Shows the frame where it stood when it was last closed, and the splash picture.
+    void showAtStart(bool withSplash = true);
+
+    // Opens the file waiting in the hand-over key; runs on every activation.
+    void AppAct();
+    // Re-applies the settings to every open document.
+    void newtabs();
+    // Inserts the date label's text at the caret and selects it.
+    void DatesClick();
+    void showAbout();
+
+    DocumentFiles &files() const { return *m_files; }
+    TabStrips &tabs() const { return *m_tabs; }
+    WindowArranger &arranger() const { return *m_arranger; }
+    // The tag commands and the insert and wrap entry points (wraptag, listcode2, tipper...).
+    TagController &tags() const { return *m_tags; }
+    CommandActions &commands() const { return *m_commands; }
+    SpeedBar &speedBar() const { return *m_bar; }
+    FindController &finding() const { return *m_find; }
+    GoToLineCommand &goToLine() const { return *m_goToLine; }
+    DocumentContextMenu &contextMenu() const { return *m_contextMenu; }
+    QMenu *menu(const QString &name) const { return m_menus.value(name); }
+    MemoryEditor &storememo() { return m_storememo; }
+    ShellOptions &options() { return m_options; }
+    SettingsFile &settings() const { return m_settings; }
+    Prompter &prompter() const { return m_prompter; }
+    // Shared with every document window; the preferences set its edit lock while they apply.
+    DocumentContext &context() { return m_context; }
+    // Rebuilds the helper-programs menu from the stored helper paths; there is no such menu
+    // yet, so this does nothing for now.
+    void helpermenu() {}
+    QString dateLabelText() const;
+    QString caretStatusText() const;
+    TMDIsub *activeDocument() const;
+
+Q_SIGNALS:
+    // The frame is about to close for good: a later copy of the program must start alone.
+    void closing();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    void changeEvent(QEvent *event) override;
+
+private:
+    void FormCreate();
+    void FormShow();
+    bool FormCloseQuery();
+    void FormClose();
+    void buildMenus();
+    void buildStatusBar();
+    void restoreMainGeometry();
+    void updateCaretStatus(TMDIsub *document);
+    void updateSavePicture();
+
+    const HomeFolder &m_home;
+    SettingsFile &m_settings;
+    Prompter &m_prompter;
+    DocumentContext m_context;
+    ShellOptions m_options;
+    MemoryEditor m_storememo;
+
+    QMdiArea *m_client = nullptr;
+    QWidget *m_upperPanel = nullptr;
+    QTabBar *m_upperTabs = nullptr;
+    QTabBar *m_lowerTabs = nullptr;
+    QLabel *m_caretStatus = nullptr;
+    QLabel *m_dates = nullptr;
+    TabStrips *m_tabs = nullptr;
+    WindowArranger *m_arranger = nullptr;
+    DocumentFiles *m_files = nullptr;
+    TagController *m_tags = nullptr;
+    CommandActions *m_commands = nullptr;
+    SpeedBar *m_bar = nullptr;
+    ViewToggles *m_view = nullptr;
+    FindController *m_find = nullptr;
+    DocumentContextMenu *m_contextMenu = nullptr;
+    DocumentAids *m_aids = nullptr;
+    GoToLineCommand *m_goToLine = nullptr;
+    QHash<QString, QMenu *> m_menus;
+
+    bool m_shown = false;
+    bool m_inHandOver = false;
+};

@@ -1,0 +1,125 @@
+#include "shell/windowarranger.h"
+
+#include "base/settingsfile.h"
+#include "shell/tabstrips.h"
+#include "documents/tmdisub.h"
+
+#include <QMdiArea>
+#include <QMdiSubWindow>
+
+WindowArranger::WindowArranger(QMdiArea *area, TabStrips &tabs, SettingsFile &settings,
+                               QObject *parent)
+    : QObject(parent), m_area(area), m_tabs(tabs), m_settings(settings),
+      m_workspace(area->background())
+{
+    m_follow.setSingleShot(true);
+    m_follow.setInterval(0);
+    connect(&m_follow, &QTimer::timeout, this, &WindowArranger::followCurrent);
+    connect(&m_tabs, &TabStrips::documentChosen, this, &WindowArranger::activate);
+    connect(m_area, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow *sub) {
+        if (auto *doc = sub ? qobject_cast<TMDIsub *>(sub->widget()) : nullptr)
+            m_tabs.setCurrent(doc);
+    });
+}
+
+QList<QMdiSubWindow *> WindowArranger::openWindows() const
+{
+    // A closed window lingers hidden until it is deleted.
+    QList<QMdiSubWindow *> open;
+    for (QMdiSubWindow *sub : m_area->subWindowList(QMdiArea::ActivationHistoryOrder))
+        if (!sub->isHidden() && qobject_cast<TMDIsub *>(sub->widget()))
+            open << sub;
+    return open;
+}
+
+QMdiSubWindow *WindowArranger::current() const
+{
+    const QList<QMdiSubWindow *> open = openWindows();
+    if (QMdiSubWindow *active = m_area->activeSubWindow(); open.contains(active))
+        return active;
+    return open.isEmpty() ? nullptr : open.back();
+}
+
+void WindowArranger::show(Display display)
+{
+    const bool tabbed = display == Display::Tabbed;
+    m_display = display;
+    m_tabs.setShown(tabbed);
+    // White behind a maximised document, so switching documents does not flash grey.
+    m_area->setBackground(tabbed ? m_area->palette().base() : m_workspace);
+    m_settings.write(Keys::State, tabbed ? QStringLiteral("max") : QStringLiteral("norm"));
+}
+
+void WindowArranger::Tabbed()
+{
+    QMdiSubWindow *sub = current();
+    if (!sub)
+        return;
+    sub->showMaximized();
+    m_area->setActiveSubWindow(sub);
+    show(Display::Tabbed);
+}
+
+void WindowArranger::Tiled()
+{
+    if (openWindows().isEmpty())
+        return;
+    m_tabs.setShown(false);
+    m_area->tileSubWindows();
+    show(Display::Normal);
+}
+
+void WindowArranger::Cascaded()
+{
+    if (openWindows().isEmpty())
+        return;
+    m_tabs.setShown(false);
+    m_area->cascadeSubWindows();
+    show(Display::Normal);
+}
+
+void WindowArranger::switch1Click()
+{
+    const int count = m_tabs.count();
+    if (count == 0)
+        return;
+    const int next = m_tabs.currentIndex() + 1 < count ? m_tabs.currentIndex() + 1 : 0;
+    if (TMDIsub *doc = m_tabs.documentAt(next))
+        activate(doc);
+}
+
+void WindowArranger::activate(TMDIsub *document)
+{
+    if (auto *sub = qobject_cast<QMdiSubWindow *>(document->parentWidget()))
+        m_area->setActiveSubWindow(sub);
+    m_tabs.setCurrent(document);
+}
+
+void WindowArranger::watch(TMDIsub *document)
+{
+    if (auto *sub = qobject_cast<QMdiSubWindow *>(document->parentWidget()))
+        connect(sub, &QMdiSubWindow::windowStateChanged, &m_follow, qOverload<>(&QTimer::start));
+    connect(document, &TMDIsub::closed, this, &WindowArranger::documentClosing);
+    m_follow.start();
+}
+
+void WindowArranger::followCurrent()
+{
+    QMdiSubWindow *sub = current();
+    if (!sub) {
+        // The strip stays as it was, empty, until the display changes.
+        m_area->setBackground(m_workspace);
+        return;
+    }
+    show(sub->isMaximized() ? Display::Tabbed : Display::Normal);
+}
+
+void WindowArranger::documentClosing(TMDIsub *document)
+{
+    // Runs while the closing window still counts as open.
+    const QList<QMdiSubWindow *> open = openWindows();
+    if (open.size() > 1 || (open.size() == 1 && open.front()->widget() != document))
+        return;
+    m_area->setBackground(m_workspace);
+    Q_EMIT lastClosing();
+}

@@ -1,0 +1,62 @@
+#include "shell/windowmenu.h"
+
+#include "files/documentfiles.h"
+#include "shell/windowarranger.h"
+#include "documents/tmdisub.h"
+
+#include <QActionGroup>
+#include <QMenu>
+
+#include <functional>
+
+namespace WindowMenu {
+
+void listDocuments(QMenu *window, WindowArranger &arranger, DocumentFiles &files)
+{
+    WindowArranger *a = &arranger;
+    // The open documents, listed afresh each time the menu opens.
+    QAction *separator = window->addSeparator();
+    auto *list = new QActionGroup(window);
+    DocumentFiles *f = &files;
+    QObject::connect(window, &QMenu::aboutToShow, window, [window, separator, list, a, f] {
+        qDeleteAll(list->actions());
+        const QList<TMDIsub *> docs = f->documents();
+        separator->setVisible(!docs.isEmpty());
+        for (int i = 0; i < docs.size(); ++i) {
+            TMDIsub *doc = docs[i];
+            QAction *item =
+                list->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(doc->windowTitle()));
+            item->setCheckable(true);
+            item->setChecked(doc == f->active());
+            window->addAction(item);
+            QObject::connect(item, &QAction::triggered, a, [a, doc] { a->activate(doc); });
+        }
+    });
+}
+
+QMenu *buildStripMenu(QWidget *parent, WindowArranger &arranger, DocumentFiles &files)
+{
+    WindowArranger *a = &arranger;
+    DocumentFiles *f = &files;
+    struct Row
+    {
+        const char *caption; // null: a separator
+        std::function<void()> run;
+    };
+    const Row rows[] = {
+        {"New", [f] { f->newHtmlDocument(); }}, {"Open", [f] { f->Open(); }},
+        {"Save", [f] { f->Saves(); }},          {"Save As", [f] { f->SavesAs(); }},
+        {"Close", [f] { f->Close(); }},         {nullptr, {}},
+        {"Tile", [a] { a->Tiled(); }},          {"Cascade", [a] { a->Cascaded(); }},
+    };
+    auto *menu = new QMenu(parent);
+    for (const Row &row : rows) {
+        if (!row.caption)
+            menu->addSeparator();
+        else
+            menu->addAction(QString::fromLatin1(row.caption), menu, row.run);
+    }
+    return menu;
+}
+
+} // namespace WindowMenu

@@ -1,0 +1,247 @@
+#include "tagcolouring/htmllexer.h"
+
+#include "colours/systemcolours.h"
+
+#include <Qsci/qsciscintilla.h>
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+// Styles are handed to Scintilla in pieces of about this size, so that colouring a huge
+// document needs no style buffer as large as the document.
+constexpr qint64 chunkBytes = qint64(1) << 20;
+
+// Finds where each line of a piece of text ends as Scintilla counts lines (CR LF, LF or CR),
+// without asking the editor once per line. The next CR and LF are remembered, so text with
+// only one kind of line break is still searched once.
+class LineEnds
+{
+public:
+    LineEnds(const char *text, qint64 size) : m_text(text), m_size(size) {}
+
+    // The start of the line after the one that holds `from`; the size at the last line.
+    qint64 nextLineStart(qint64 from)
+    {
+        m_lf = following(m_lf, from, '\n');
+        m_cr = following(m_cr, from, '\r');
+        const qint64 end = std::min(m_lf, m_cr);
+        if (end >= m_size)
+            return m_size;
+        if (end == m_cr && end + 1 < m_size && m_text[end + 1] == '\n')
+            return end + 2;
+        return end + 1;
+    }
+
+private:
+    qint64 following(qint64 known, qint64 from, char c) const
+    {
+        if (known >= from)
+            return known;
+        const void *hit = std::memchr(m_text + from, c, std::size_t(m_size - from));
+        return hit ? static_cast<const char *>(hit) - m_text : m_size;
+    }
+
+    const char *m_text;
+    qint64 m_size;
+    qint64 m_lf = -1;
+    qint64 m_cr = -1;
+};
+
+} // namespace
+
+HtmlLexer::HtmlLexer(QsciScintilla *editor) : QsciLexerCustom(editor), m_editor(editor)
+{
+    connect(editor, &QsciScintillaBase::SCN_MODIFIED, this,
+            [this](int position, int type, const char *text, int length) {
+                noteModified(position, type, text, length);
+            });
+    // Nothing listens for style or line-state changes; reporting them would cost a signal for
+    // every line whose end state changes while a large page is coloured.
+    send(QsciScintillaBase::SCI_SETMODEVENTMASK,
+         send(QsciScintillaBase::SCI_GETMODEVENTMASK) &
+             ~(QsciScintillaBase::SC_MOD_CHANGESTYLE | QsciScintillaBase::SC_MOD_CHANGELINESTATE));
+    editor->setLexer(this);
+    applyColours();
+    recolourAll();
+}
+
+qint64 HtmlLexer::send(unsigned int message, unsigned long wParam, long lParam) const
+{
+    return m_editor->SendScintilla(message, wParam, lParam);
+}
+
+QString HtmlLexer::description(int style) const
+{
+    static const char *const names[] = {"Text",    "General tags", "Comments", "Images",
+                                        "Scripts", "Frames",       "Links",    "Lists",
+                                        "Styles",  "Forms",        "Tables"};
+    if (style < 0 || style >= static_cast<int>(std::size(names)))
+        return {};
+    return QString::fromLatin1(names[style]);
+}
+
+void HtmlLexer::setScheme(const TagColourScheme &scheme)
+{
+    m_scheme = scheme;
+    applyColours();
+    rebuildColourer();
+    recolourAll();
+}
+
+void HtmlLexer::setColouring(bool on)
+{
+    m_colouring = on;
+    rebuildColourer();
+    recolourAll();
+}
+
+void HtmlLexer::setFont(const QFont &font, int style)
+{
+    if (style < 0)
+        setDefaultFont(font);
+    QsciLexerCustom::setFont(font, style);
+}
+
+void HtmlLexer::rebuildColourer()
+{
+    m_colourer = m_colouring ? TagColourer(m_scheme) : TagColourer();
+}
+
+void HtmlLexer::applyColours()
+{
+    const QPalette palette = m_editor->palette();
+    const QColor text = palette.color(QPalette::Text);
+    const QColor base = palette.color(QPalette::Base);
+    setDefaultColor(text);
+    setDefaultPaper(base);
+    setColor(text, 0);
+    setPaper(base, 0);
+    for (const TagCategoryInfo &info : tagCategories()) {
+        const int style = static_cast<int>(info.category);
+        QColor fore = storedColour(m_scheme.foregroundOf(info.category), palette);
+        QColor back = storedColour(m_scheme.backgroundOf(info.category), palette);
+        if (!m_scheme.enabled(info.category) || !fore.isValid())
+            fore = text;
+        if (!back.isValid())
+            back = base;
+        setColor(fore, style);
+        setPaper(back, style);
+    }
+}
+
+void HtmlLexer::recolourAll()
+{
+    m_validEnd = 0;
+    m_editEnd = -1;
+    m_endStyled = 0;
+    send(QsciScintillaBase::SCI_STARTSTYLING, 0);
+    m_editor->viewport()->update();
+}
+
+void HtmlLexer::noteModified(int position, int type, const char *, int length)
+{
+    if (!(type & (QsciScintillaBase::SC_MOD_INSERTTEXT | QsciScintillaBase::SC_MOD_DELETETEXT)))
+        return;
+    const qint64 pos = position;
+    const qint64 n = length;
+    m_endStyled = std::min(m_endStyled, pos);
+    if (type & QsciScintillaBase::SC_MOD_INSERTTEXT) {
+        if (m_validEnd > pos)
+            m_validEnd += n;
+        const qint64 shifted = m_editEnd > pos ? m_editEnd + n : m_editEnd;
+        m_editEnd = std::max(shifted, pos + n);
+    } else {
+        auto map = [pos, n](qint64 x) { return x <= pos ? x : std::max(pos, x - n); };
+        m_validEnd = map(m_validEnd);
+        m_editEnd = std::max(m_editEnd < 0 ? m_editEnd : map(m_editEnd), pos);
+    }
+}
+
+void HtmlLexer::styleText(int start, int end)
+{
+    const qint64 actual = send(QsciScintillaBase::SCI_GETENDSTYLED);
+    if (actual < m_endStyled)
+        m_validEnd = std::min(m_validEnd, actual);
+    const qint64 to = std::min<qint64>(end, send(QsciScintillaBase::SCI_GETLENGTH));
+    qint64 pos = send(QsciScintillaBase::SCI_POSITIONFROMLINE,
+                      send(QsciScintillaBase::SCI_LINEFROMPOSITION, start));
+    while (pos < to)
+        pos = styleFrom(pos, to);
+    m_endStyled = send(QsciScintillaBase::SCI_GETENDSTYLED);
+}
+
+void HtmlLexer::flush(qint64 start, qint64 end)
+{
+    if (end <= start)
+        return;
+    send(QsciScintillaBase::SCI_STARTSTYLING, start);
+    m_editor->SendScintilla(QsciScintillaBase::SCI_SETSTYLINGEX, end - start,
+                            reinterpret_cast<const char *>(m_styles.data()));
+    m_styledBytes += end - start;
+}
+
+qint64 HtmlLexer::styleFrom(qint64 start, qint64 end)
+{
+    using Sci = QsciScintillaBase;
+    const qint64 length = send(Sci::SCI_GETLENGTH);
+    qint64 line = send(Sci::SCI_LINEFROMPOSITION, start);
+    const qint64 lastLine = send(Sci::SCI_LINEFROMPOSITION, end - 1);
+    qint64 stop = send(Sci::SCI_POSITIONFROMLINE, lastLine + 1);
+    if (stop < 0 || stop > length)
+        stop = length;
+    const auto *text =
+        reinterpret_cast<const char *>(send(Sci::SCI_GETRANGEPOINTER, start, stop - start));
+    const qint64 firstTrusted = m_editEnd < 0 ? 0 : send(Sci::SCI_LINEFROMPOSITION, m_editEnd) + 1;
+
+    int state = line > 0 ? static_cast<int>(send(Sci::SCI_GETLINESTATE, line - 1)) : 0;
+    qint64 chunk = start;
+    qint64 pos = start;
+    bool met = false;
+    m_styles.resize(static_cast<std::size_t>(std::min(stop - start, chunkBytes)));
+    LineEnds ends(text, stop - start);
+    while (pos < stop && !met) {
+        const qint64 next = start + ends.nextLineStart(pos - start);
+        if (next - chunk > static_cast<qint64>(m_styles.size())) {
+            flush(chunk, pos);
+            chunk = pos;
+            m_styles.resize(static_cast<std::size_t>(std::max(next - pos, chunkBytes)));
+        }
+        const int endState =
+            m_colourer.colour(text + (pos - start), static_cast<std::size_t>(next - pos),
+                              m_styles.data() + (pos - chunk), state);
+        // A line that was styled before the edit and ends in the same state as then: the
+        // text after it is styled as it would be now.
+        const bool trusted = line >= firstTrusted && next <= m_validEnd;
+        met = trusted && send(Sci::SCI_GETLINESTATE, line) == endState;
+        send(Sci::SCI_SETLINESTATE, line, endState);
+        state = endState;
+        pos = next;
+        ++line;
+    }
+    flush(chunk, pos);
+    if (m_styles.size() > static_cast<std::size_t>(chunkBytes))
+        m_styles = {};
+
+    if (met) {
+        m_editEnd = -1;
+        qint64 resume = m_validEnd;
+        if (resume < length)
+            resume = send(Sci::SCI_POSITIONFROMLINE, send(Sci::SCI_LINEFROMPOSITION, resume));
+        if (resume > pos) {
+            send(Sci::SCI_STARTSTYLING, resume);
+            pos = resume;
+        }
+        return pos;
+    }
+    if (pos >= m_validEnd) {
+        m_validEnd = pos;
+        m_editEnd = -1;
+    } else {
+        // The lines from here on still hold the states from before the edit, which do not
+        // follow on from the lines just styled.
+        m_editEnd = std::max(m_editEnd, pos);
+    }
+    return pos;
+}

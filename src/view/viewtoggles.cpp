@@ -1,0 +1,152 @@
+#include "view/viewtoggles.h"
+
+#include "commands/commandactions.h"
+#include "view/documentfont.h"
+#include "view/fontdialog.h"
+#include "base/settingsfile.h"
+#include "documents/tmdisub.h"
+
+#include <QAction>
+
+ViewToggles::ViewToggles(SettingsFile &settings, ActiveDocument active, QWidget *dialogParent,
+                         QObject *parent)
+    : QObject(parent), m_settings(settings), m_active(std::move(active)),
+      m_dialogParent(dialogParent)
+{
+    setFontDialog(nullptr);
+}
+
+ViewToggles::~ViewToggles() = default;
+
+void ViewToggles::setFontDialog(FontDialog *dialog)
+{
+    if (!dialog && !m_ownDialog)
+        m_ownDialog = makeQtFontDialog();
+    m_dialog = dialog ? dialog : m_ownDialog.get();
+}
+
+void ViewToggles::registerHandlers(CommandActions &commands)
+{
+    m_commands = &commands;
+    const std::pair<const char *, void (ViewToggles::*)()> handlers[] = {
+        {"fontup", &ViewToggles::fontUp},
+        {"fontdown", &ViewToggles::fontDown},
+        {"Font1Click", &ViewToggles::changeFont},
+        {"ReadFont", &ViewToggles::readFont},
+        {"nofont", &ViewToggles::noFont},
+        {"WriteFont", &ViewToggles::writeFont},
+        {"Wordwrap1Click", &ViewToggles::toggleWordWrap},
+        {"ColoredTags1Click", &ViewToggles::toggleColouredTags},
+        {"Gutter1Click", &ViewToggles::toggleGutter},
+        {"LiveSpellcheck1Click", &ViewToggles::toggleLiveSpelling},
+    };
+    for (const auto &[id, method] : handlers)
+        commands.setHandler(QLatin1String(id), [this, method = method] { (this->*method)(); });
+}
+
+void ViewToggles::setCheck(const char *id, bool on)
+{
+    if (!m_commands)
+        return;
+    if (QAction *a = m_commands->action(QLatin1String(id)))
+        a->setChecked(on);
+}
+
+void ViewToggles::updateChecks()
+{
+    TMDIsub *doc = m_active();
+    if (!doc)
+        return;
+    setCheck("Wordwrap1Click", doc->wordWrap());
+    setCheck("ColoredTags1Click", doc->tagColouring());
+    setCheck("Gutter1Click", doc->gutterVisible());
+    setCheck("LiveSpellcheck1Click", doc->liveSpelling());
+}
+
+void ViewToggles::fontUp()
+{
+    if (TMDIsub *doc = m_active()) {
+        EditorFontSpec font = DocumentFont::current(*doc);
+        font.points = EditorFont::larger(font.points);
+        DocumentFont::apply(*doc, font);
+    }
+}
+
+void ViewToggles::fontDown()
+{
+    if (TMDIsub *doc = m_active()) {
+        EditorFontSpec font = DocumentFont::current(*doc);
+        const int points = EditorFont::smaller(font.points);
+        if (points == font.points)
+            return;
+        font.points = points;
+        DocumentFont::apply(*doc, font);
+    }
+}
+
+void ViewToggles::changeFont()
+{
+    TMDIsub *doc = m_active();
+    if (!doc)
+        return;
+    // The dialog chooses no colour: the text keeps its own.
+    if (const std::optional<QFont> font = m_dialog->chooseFont(doc->editorFont(), m_dialogParent))
+        doc->setEditorFont(*font, doc->textColour());
+}
+
+void ViewToggles::readFont()
+{
+    if (TMDIsub *doc = m_active())
+        DocumentFont::applyStored(*doc, m_settings);
+}
+
+void ViewToggles::noFont()
+{
+    if (TMDIsub *doc = m_active())
+        DocumentFont::apply(*doc, EditorFont::builtInDefault());
+}
+
+void ViewToggles::writeFont()
+{
+    if (TMDIsub *doc = m_active())
+        EditorFont::writeStored(m_settings, DocumentFont::current(*doc));
+}
+
+void ViewToggles::toggleWordWrap()
+{
+    TMDIsub *doc = m_active();
+    if (!doc)
+        return;
+    const bool on = !doc->wordWrap();
+    doc->setWordWrap(on);
+    m_settings.write(Keys::Wraps, on ? QString() : QStringLiteral("no"));
+    setCheck("Wordwrap1Click", on);
+}
+
+void ViewToggles::toggleColouredTags()
+{
+    TMDIsub *doc = m_active();
+    if (!doc)
+        return;
+    doc->setTagColouring(!doc->tagColouring());
+    setCheck("ColoredTags1Click", doc->tagColouring());
+}
+
+void ViewToggles::toggleGutter()
+{
+    TMDIsub *doc = m_active();
+    if (!doc)
+        return;
+    doc->setGutterVisible(!doc->gutterVisible());
+    setCheck("Gutter1Click", doc->gutterVisible());
+}
+
+void ViewToggles::toggleLiveSpelling()
+{
+    TMDIsub *doc = m_active();
+    if (!doc)
+        return;
+    doc->setLiveSpelling(!doc->liveSpelling());
+    setCheck("LiveSpellcheck1Click", doc->liveSpelling());
+    Q_EMIT liveSpellingChanged(doc->liveSpelling());
+}

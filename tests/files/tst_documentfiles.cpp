@@ -1,0 +1,480 @@
+#include "files/documentfiles.h"
+#include "files/documentprinter.h"
+#include "base/homefolder.h"
+#include "base/modifiersource.h"
+#include "base/settingsfile.h"
+#include "shell/tabstrips.h"
+#include "shell/tmdimain.h"
+#include "editor/scintillaeditor.h"
+#include "documents/tmdisub.h"
+#include "scripteddialogs.h"
+#include "frametestbase.h"
+
+#include <Qsci/qsciscintilla.h>
+
+#include <QClipboard>
+#include <QFile>
+#include <QMimeData>
+#include <QTabBar>
+#include <QTemporaryDir>
+#include <QtTest>
+
+// The file commands driven through the main frame, with scripted dialogs and answers.
+class TestDocumentFiles : public FrameTestBase
+{
+    Q_OBJECT
+
+private:
+    ScriptedDialogs m_dialogs;
+    FixedModifiers m_keys;
+
+    // A frame with no document made at start.
+    std::unique_ptr<TMDImain> start()
+    {
+        m_settings->write(Keys::StartNew, "no");
+        auto frame = std::make_unique<TMDImain>(*m_home, *m_settings, m_prompter);
+        frame->files().setDialogs(&m_dialogs);
+        frame->files().setModifiers(&m_keys);
+        frame->showAtStart(false);
+        return frame;
+    }
+    QString path(const QString &name) const { return m_dir->filePath(name); }
+    QString writeFile(const QString &name, const QByteArray &bytes)
+    {
+        QFile f(path(name));
+        if (!f.open(QIODevice::WriteOnly))
+            return QString();
+        f.write(bytes);
+        return path(name);
+    }
+    static QByteArray readFile(const QString &name)
+    {
+        QFile f(name);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
+    }
+    TMDIsub *open(TMDImain &frame, const QString &file)
+    {
+        frame.files().setPendingFile(file);
+        return frame.files().Opens();
+    }
+    static void type(TMDIsub *doc, const QString &text)
+    {
+        doc->memo()->setFocus();
+        QTest::keyClicks(doc->memo(), text);
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        resetHome("home");
+        m_dialogs = ScriptedDialogs();
+        m_keys.set({});
+    }
+
+    void oneUntitledCounterForEveryKindOfNew()
+    {
+        QDir(m_home->templateDir()).mkpath(".");
+        QFile tpl(m_home->templateDir() + "/default.htm");
+        QVERIFY(tpl.open(QIODevice::WriteOnly));
+        tpl.write("<html>\r\n</html>\r\n");
+        tpl.close();
+        m_settings->write(Keys::Template, "default.htm");
+        auto frame = start();
+        DocumentFiles &files = frame->files();
+        QCOMPARE(files.newclean()->identity(), QString("Untitled1"));
+        QCOMPARE(files.newclean()->identity(), QString("Untitled2"));
+        TMDIsub *fromTemplate = files.newHtmlDocument();
+        QCOMPARE(fromTemplate->identity(), QString("Untitled3"));
+        QCOMPARE(fromTemplate->editor().bytes(), QByteArray("<html>\r\n</html>\r\n"));
+        QVERIFY(!fromTemplate->isModified());
+        QCOMPARE(files.news()->identity(), QString("Untitled4"));
+        QCOMPARE(files.newFromTemplate()->windowTitle(), QString("Untitled5"));
+        QCOMPARE(frame->tabs().lower()->count(), 5);
+    }
+
+    void saveAsksForANameOnlyWhenItMust()
+    {
+        auto frame = start();
+        DocumentFiles &files = frame->files();
+        files.newclean();
+        TMDIsub *doc = files.newclean();
+        QVERIFY(files.Saves()); // not modified: nothing happens
+        QVERIFY(m_dialogs.shown.isEmpty());
+
+        type(doc, "hi");
+        QCOMPARE(frame->tabs().text(doc), TabStrips::ModifiedMarker + "Untitled2");
+        m_dialogs.saveAnswers << path("page");
+        QVERIFY(files.Saves());
+        QCOMPARE(m_dialogs.shown.size(), 1);
+        QCOMPARE(m_dialogs.shown[0].suggested, QString()); // an Untitled name is not offered
+        QCOMPARE(readFile(path("page.htm")), QByteArray("hi"));
+        QCOMPARE(doc->identity(), path("page.htm"));
+        QCOMPARE(doc->windowTitle(), QString("page.htm"));
+        QCOMPARE(frame->tabs().text(doc), QString("page.htm"));
+        QCOMPARE(frame->tabs().upper()->tabText(1), QString("page.htm"));
+        QVERIFY(!doc->isModified());
+        QCOMPARE(m_settings->readString("Oldies", "1"), path("page.htm"));
+
+        // A saved document saves in place, and the dialogs start in its folder.
+        type(doc, "!");
+        QVERIFY(files.Saves());
+        QCOMPARE(m_dialogs.shown.size(), 1);
+        QCOMPARE(readFile(path("page.htm")), QByteArray("hi!"));
+
+        // With "defext" html, and a final dot for no extension at all.
+        m_settings->write(Keys::DefExt, "html");
+        m_dialogs.saveAnswers << path("other") << path("bare.");
+        QVERIFY(files.SavesAs());
+        QVERIFY(QFile::exists(path("other.html")));
+        QCOMPARE(m_dialogs.shown.last().suggested, QString("page.htm"));
+        QCOMPARE(m_dialogs.shown.last().folder, m_dir->path());
+        QVERIFY(files.SavesAs());
+        QCOMPARE(readFile(path("bare")), QByteArray("hi!"));
+    }
+
+    void fileNamedUntitledGoesThroughSaveAs()
+    {
+        const QString notes = writeFile("Untitled-notes.htm", "n");
+        auto frame = start();
+        TMDIsub *doc = open(*frame, notes);
+        type(doc, "x");
+        // The dialog comes; choosing the same name writes it without asking again.
+        m_dialogs.saveAnswers << notes;
+        m_prompter.answers << PromptAnswer::Yes; // Replace existing … ?
+        QVERIFY(frame->files().Saves());
+        QCOMPARE(m_dialogs.shown.size(), 1);
+        QCOMPARE(m_prompter.shown, QStringList{"Replace existing " + notes + " ?"});
+        QCOMPARE(readFile(notes), QByteArray("xn"));
+        QVERIFY(!doc->isModified());
+    }
+
+    void replacingAskedAndRefusedAsksForAnotherName()
+    {
+        const QString taken = writeFile("taken.htm", "keep");
+        auto frame = start();
+        TMDIsub *doc = frame->files().newclean();
+        type(doc, "new");
+        m_dialogs.saveAnswers << path("taken") << path("free");
+        m_prompter.answers << PromptAnswer::No;
+        QVERIFY(frame->files().Saves());
+        QCOMPARE(readFile(taken), QByteArray("keep"));
+        QCOMPARE(readFile(path("free.htm")), QByteArray("new"));
+        QCOMPARE(m_dialogs.shown.size(), 2);
+    }
+
+    void namesDifferingInLetterCaseCountAsOpen()
+    {
+        const QString page = writeFile("Page.htm", "p");
+        const QString other = writeFile("other.htm", "o");
+        auto frame = start();
+        DocumentFiles &files = frame->files();
+        TMDIsub *doc = open(*frame, page);
+        QVERIFY(doc);
+        QVERIFY(!open(*frame, path("PAGE.HTM")));
+        QCOMPARE(m_prompter.shown.last(), path("PAGE.HTM") + " is already open.");
+        QCOMPARE(files.documents().size(), 1);
+        QVERIFY(files.pendingFile().isEmpty());
+
+        // Save As to its own name in other letters, or to another open file: nothing written.
+        TMDIsub *second = open(*frame, other);
+        type(second, "changed ");
+        m_dialogs.saveAnswers << path("PAGE.htm") << path("OTHER.HTM");
+        QVERIFY(!files.SavesAs());
+        QCOMPARE(m_prompter.shown.last(), path("PAGE.htm") +
+                                              " is currently open.\nClose the open file and "
+                                              "try again.");
+        QVERIFY(!files.SavesAs());
+        QCOMPARE(m_prompter.shown.last(), path("OTHER.HTM") +
+                                              " is currently open.\nClose the open file and "
+                                              "try again.");
+        QCOMPARE(readFile(page), QByteArray("p"));
+        QCOMPARE(readFile(other), QByteArray("o"));
+        QVERIFY(!QFile::exists(path("PAGE.htm")));
+        QVERIFY(second->isModified());
+        QCOMPARE(second->identity(), other);
+    }
+
+    void openChoosesSeveralFilesButOneProjectOnly()
+    {
+        const QString a = writeFile("a.htm", "a");
+        const QString b = writeFile("b.htm", "b");
+        const QString project = writeFile("site.qpj", "");
+        auto frame = start();
+        DocumentFiles &files = frame->files();
+        m_dialogs.openAnswers << QStringList{a, project, b};
+        files.Open();
+        QCOMPARE(files.documents().size(), 2);
+        QCOMPARE(m_prompter.shown, QStringList{"You can only open projects individually"});
+        QCOMPARE(m_dialogs.shown[0].title, QString("Open"));
+        QVERIFY(m_dialogs.shown[0].filter.startsWith("Quillmark files (*.htm* *.qpj)"));
+        QCOMPARE(m_settings->readString("Oldies", "1"), b);
+        QCOMPARE(m_settings->readString("Oldies", "2"), a);
+
+        m_dialogs.openAnswers << QStringList{project};
+        files.Open();
+        QCOMPARE(files.documents().size(), 2);
+        QVERIFY(m_prompter.shown.last().startsWith(project + " is a project file."));
+
+        // A recent entry opens through Open; a missing file says why and opens nothing.
+        files.Close();
+        files.openRecent(1);
+        QCOMPARE(files.active()->identity(), b);
+        QFile::remove(b);
+        files.Close();
+        files.openRecent(1);
+        QVERIFY(m_prompter.shown.last().startsWith(b + " could not be opened: "));
+        QCOMPARE(files.documents().size(), 1);
+        QCOMPARE(files.recentMenuEntries(), QStringList{a});
+    }
+
+    void shiftStartsTheDialogsInTheDocumentsFolder()
+    {
+        const QString docs = m_dir->filePath("docs");
+        QDir().mkpath(docs);
+        m_settings->write(Keys::DataFolder, docs);
+        m_settings->write(Keys::YourFiles, "Pages|*.php");
+        const QString a = writeFile("a.htm", "a");
+        auto frame = start();
+        m_dialogs.openAnswers << QStringList{a} << QStringList{} << QStringList{};
+        frame->files().Open();
+        QCOMPARE(m_dialogs.shown[0].folder, docs);
+        QCOMPARE(m_dialogs.shown[0].filter, QString("Pages (*.php)"));
+        frame->files().InsertFile();
+        QCOMPARE(m_dialogs.shown[1].folder, m_dir->path());
+        QCOMPARE(m_dialogs.shown[1].title, QString("Varnel Inserts Files"));
+        m_keys.set(Qt::ShiftModifier);
+        frame->files().InsertFile();
+        QCOMPARE(m_dialogs.shown[2].folder, docs);
+    }
+
+    void closeAllStopsAtCancel()
+    {
+        auto frame = start();
+        DocumentFiles &files = frame->files();
+        for (int i = 0; i < 3; ++i)
+            type(files.newclean(), "x");
+        m_prompter.answers << PromptAnswer::No << PromptAnswer::Cancel;
+        QVERIFY(!files.CloseAll());
+        QCOMPARE(m_prompter.shown.size(), 2);
+        QCOMPARE(files.documents().size(), 2);
+        QVERIFY(!files.closeAllRunning());
+        QTRY_COMPARE(frame->tabs().count(), 2);
+
+        m_prompter.answers << PromptAnswer::No << PromptAnswer::No;
+        QVERIFY(files.CloseAll());
+        QVERIFY(files.documents().isEmpty());
+        QVERIFY(!files.active());
+        files.Saves(); // no document: nothing, no crash
+        files.Prints();
+        files.InsertFile();
+        QVERIFY(m_dialogs.shown.isEmpty());
+    }
+
+    void bytesSurviveOpenEditUndoAndSave_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("crlf") << QByteArray("<p>one</p>\r\n<p>two</p>\r\n");
+        QTest::newRow("lf") << QByteArray("<p>one</p>\n<p>two</p>\n");
+        QTest::newRow("cr") << QByteArray("<p>one</p>\r<p>two</p>\r");
+        QTest::newRow("mixed") << QByteArray("a\r\nb\nc\rd\n\r");
+        QTest::newRow("utf-8 with bom") << QByteArray("\xEF\xBB\xBF<p>caf\xC3\xA9</p>\r\n");
+        QByteArray cp1252("<p>");
+        for (int b = 0x80; b <= 0x9F; ++b)
+            cp1252 += char(b);
+        QTest::newRow("windows-1252 0x80 to 0x9F") << cp1252 + "\xE9</p>\r\n";
+        QTest::newRow("nul bytes") << QByteArray("a\0b\r\n\0", 6);
+        QTest::newRow("no final break") << QByteArray("<p>last</p>");
+        QTest::newRow("empty") << QByteArray();
+    }
+    void bytesSurviveOpenEditUndoAndSave()
+    {
+        QFETCH(QByteArray, bytes);
+        const QString original = writeFile("in.htm", bytes);
+        auto frame = start();
+        TMDIsub *doc = open(*frame, original);
+        QVERIFY(doc);
+        QCOMPARE(doc->editor().bytes(), bytes);
+        doc->editor().setCaret(doc->editor().length());
+        type(doc, "xy");
+        QTest::keyClick(doc->memo(), Qt::Key_Return);
+        QVERIFY(doc->isModified());
+        QVERIFY(frame->tabs().text(doc).startsWith(TabStrips::ModifiedMarker));
+        while (doc->editor().canUndo())
+            doc->editor().undo();
+        QCOMPARE(doc->editor().bytes(), bytes);
+        m_dialogs.saveAnswers << path("out.htm");
+        QVERIFY(frame->files().SavesAs());
+        QCOMPARE(readFile(path("out.htm")), bytes);
+    }
+
+    void enterUsesTheDocumentsOwnLineEnding_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QByteArray>("ending");
+        QTest::newRow("lf file") << QByteArray("a\nb") << QByteArray("\n");
+        QTest::newRow("cr file") << QByteArray("a\rb") << QByteArray("\r");
+        QTest::newRow("crlf file") << QByteArray("a\r\nb") << QByteArray("\r\n");
+        QTest::newRow("new document") << QByteArray() << QByteArray("\r\n");
+    }
+    void enterUsesTheDocumentsOwnLineEnding()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QByteArray, ending);
+        auto frame = start();
+        TMDIsub *doc =
+            bytes.isEmpty() ? frame->files().newclean() : open(*frame, writeFile("e.htm", bytes));
+        doc->editor().setCaret(doc->editor().length());
+        doc->memo()->setFocus();
+        QTest::keyClick(doc->memo(), Qt::Key_Return);
+        QCOMPARE(doc->editor().bytes(), bytes + ending);
+    }
+
+    void failedSaveKeepsTheDocumentAndTheFile()
+    {
+        const QString page = writeFile("page.htm", "old");
+        auto frame = start();
+        DocumentFiles &files = frame->files();
+        TMDIsub *doc = open(*frame, page);
+        type(doc, "new ");
+
+        // The file has been replaced by a folder: Save fails, says which file and why.
+        QFile::remove(page);
+        QVERIFY(QDir().mkdir(page));
+        m_prompter.shown.clear();
+        QVERIFY(!files.Saves());
+        QVERIFY(!m_prompter.shown.isEmpty());
+        QVERIFY(m_prompter.shown.last().startsWith(page + " could not be saved: "));
+        QVERIFY(m_prompter.shown.last().size() > (page + " could not be saved: ").size());
+        QVERIFY(doc->isModified());
+        QCOMPARE(doc->editor().text(), QString("new old"));
+        QVERIFY(frame->tabs().text(doc).startsWith(TabStrips::ModifiedMarker));
+
+        // Save As under a file: nothing changes, the document keeps its name.
+        const QString kept = writeFile("kept.htm", "kept");
+        m_dialogs.saveAnswers << kept + "/sub.htm";
+        QVERIFY(!files.SavesAs());
+        QVERIFY(m_prompter.shown.last().startsWith(kept + "/sub.htm could not be saved: "));
+        QCOMPARE(readFile(kept), QByteArray("kept"));
+        QCOMPARE(doc->identity(), page);
+        QVERIFY(doc->isModified());
+
+        // The close question's Yes with a failing save asks again instead of losing the text.
+        m_prompter.answers << PromptAnswer::Yes << PromptAnswer::Cancel;
+        QVERIFY(!doc->parentWidget()->close());
+        QCOMPARE(files.documents().size(), 1);
+    }
+
+    void insertFileIsOneUndoStepAndLeavesTheClipboard()
+    {
+        const QString part = writeFile("part.htm", "<b>inserted</b>\r\n");
+        auto frame = start();
+        TMDIsub *doc = frame->files().newclean();
+        doc->editor().setText("before after");
+        doc->editor().setModified(false);
+        doc->editor().setSelection(7, 5); // "after"
+        QGuiApplication::clipboard()->setText("clip");
+        m_dialogs.openAnswers << QStringList{part, path("ignored.htm")};
+        frame->files().InsertFile();
+        QCOMPARE(doc->editor().text(), QString("before <b>inserted</b>\r\n"));
+        QCOMPARE(doc->editor().caret(), doc->editor().length());
+        QVERIFY(doc->isModified());
+        QCOMPARE(QGuiApplication::clipboard()->text(), QString("clip"));
+        doc->editor().undo();
+        QCOMPARE(doc->editor().text(), QString("before after"));
+
+        // A Windows-1252 document takes the inserted file's bytes as they are.
+        const QString high = writeFile("high.htm", "\x80\xE9");
+        TMDIsub *old = open(*frame, writeFile("old.htm", "\x93q\x94"));
+        old->editor().setCaret(1);
+        m_dialogs.openAnswers << QStringList{high};
+        frame->files().InsertFile();
+        QCOMPARE(old->editor().bytes(), QByteArray("\x93\x80\xE9q\x94"));
+    }
+
+    void printsEveryPageWithItsHeader()
+    {
+        const QByteArray line = "<p>A line of the page that is printed.</p>\r\n";
+        const QString page = writeFile("print.htm", line.repeated(300));
+        auto frame = start();
+        DocumentFiles &files = frame->files();
+        files.PrintSetup(); // no document: nothing
+        QVERIFY(m_dialogs.shown.isEmpty());
+        TMDIsub *doc = open(*frame, page);
+        files.Prints(); // the print dialog cancelled
+        QVERIFY(!QFile::exists(path("out.pdf")));
+
+        m_dialogs.pdfPath = path("out.pdf");
+        files.Prints();
+        const QByteArray pdf = readFile(path("out.pdf"));
+        QVERIFY(pdf.startsWith("%PDF"));
+        const auto pages = pdf.count("/Type /Page\n") + pdf.count("/Type /Page ") +
+                           pdf.count("/Type /Page/") + pdf.count("/Type /Page>");
+        QVERIFY2(pages > 1, "300 lines fill more than one page");
+        const QStringList headers = files.printer().headersDrawn();
+        QCOMPARE(headers.size(), pages);
+        QCOMPARE(headers.first(), doc->identity());
+        QCOMPARE(headers.count(doc->identity()), headers.size());
+        QVERIFY(m_prompter.shown.isEmpty());
+    }
+
+    void filesChangedElsewhereAskBeforeReloading()
+    {
+        const QString page = writeFile("watched.htm", "one");
+        auto frame = start();
+        TMDIsub *doc = open(*frame, page);
+        // Our own save raises no question.
+        type(doc, "0");
+        QVERIFY(frame->files().Saves());
+
+        m_prompter.answers << PromptAnswer::Yes;
+        writeFile("watched.htm", "two, longer");
+        QTRY_COMPARE(m_prompter.shown.size(), 1);
+        QCOMPARE(m_prompter.shown[0], page + " has been changed by another program.\nReload it?");
+        QCOMPARE(doc->editor().text(), QString("two, longer"));
+        QVERIFY(!doc->isModified());
+
+        // A modified document is asked about in other words, and No keeps its text.
+        type(doc, "mine ");
+        m_prompter.answers << PromptAnswer::No;
+        writeFile("watched.htm", "three");
+        QTRY_COMPARE(m_prompter.shown.size(), 2);
+        QVERIFY(m_prompter.shown[1].contains("lose the changes"));
+        QCOMPARE(doc->editor().text(), QString("mine two, longer"));
+
+        // Deleted: the text stays and closing will ask to save it.
+        QFile::remove(page);
+        QTRY_COMPARE(m_prompter.shown.size(), 3);
+        QVERIFY(m_prompter.shown[2].startsWith(page + " has been deleted"));
+        QVERIFY(doc->isModified());
+    }
+
+    void droppedFilesOpen()
+    {
+        const QString a = writeFile("a.htm", "a");
+        const QString b = writeFile("b.htm", "b");
+        auto frame = start();
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(a), QUrl::fromLocalFile(b)});
+        const auto dropOn = [&](QWidget *target) {
+            QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton,
+                                  Qt::NoModifier);
+            QCoreApplication::sendEvent(target, &enter);
+            QVERIFY(enter.isAccepted());
+            QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(target, &drop);
+        };
+        dropOn(frame.get());
+        QTRY_COMPARE(frame->files().documents().size(), 2);
+        // And on a document's text: the file opens, its name is not typed in.
+        TMDIsub *doc = frame->files().documents().first();
+        data.setUrls({QUrl::fromLocalFile(a), QUrl::fromLocalFile(path("c.htm"))});
+        dropOn(doc->memo()->viewport());
+        QTRY_COMPARE(m_prompter.shown.size(), 2);
+        QCOMPARE(m_prompter.shown[0], a + " is already open.");
+        QVERIFY(m_prompter.shown[1].startsWith(path("c.htm") + " could not be opened"));
+        QCOMPARE(doc->editor().text(), QString("a"));
+    }
+};
+
+QTEST_MAIN(TestDocumentFiles)
+#include "tst_documentfiles.moc"

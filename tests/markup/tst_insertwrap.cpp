@@ -1,0 +1,157 @@
+#include "base/settingsfile.h"
+#include "base/shelloptions.h"
+#include "markup/insertwrap.h"
+#include "editor/memoryeditor.h"
+#include "selectionmarkup.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+
+class TestInsertWrap : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_dir;
+    std::unique_ptr<SettingsFile> m_settings;
+    ShellOptions m_options;
+    MemoryEditor m_scratch;
+    MemoryEditor m_doc;
+    QStringList m_tips;
+    std::unique_ptr<InsertWrap> m_iw;
+
+    void setCaseAndQuotes(bool ucase, bool apostrophe)
+    {
+        QVERIFY(m_settings->write(Keys::UCase, ucase));
+        QVERIFY(m_settings->write(Keys::Apostrophe, apostrophe));
+    }
+
+private slots:
+    void init()
+    {
+        QVERIFY(m_dir.isValid());
+        const QString path = m_dir.filePath(QStringLiteral("quillm.ini"));
+        QFile::remove(path);
+        m_settings = std::make_unique<SettingsFile>(path);
+        m_options = ShellOptions();
+        m_tips.clear();
+        m_iw =
+            std::make_unique<InsertWrap>(*m_settings, m_options, m_scratch,
+                                         [this](TextEditor &, const QString &t) { m_tips << t; });
+    }
+
+    void autoIndent_data();
+    void autoIndent();
+    void conversionKeepsTheTextsCase();
+    void stateIsClearedAfterEachInsert();
+    void emptyInsertLeavesTheDocumentAlone();
+    void tipperKeepsTheCaretInTheText();
+};
+
+// Wrapping in "<X>\r\n" and "\r\n</X>" (or inserting "a\r\nb" in front of the selection)
+// with auto-indent on.
+void TestInsertWrap::autoIndent_data()
+{
+    QTest::addColumn<bool>("wrap");
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<QString>("after");
+
+    QTest::newRow("tabs, caret lands after them") << true << "\t\tx|"
+                                                  << "\t\tx<X>\r\n\t\t|\r\n\t\t</X>";
+    QTest::newRow("blanks") << true << "   |"
+                            << "   <X>\r\n   |\r\n   </X>";
+    QTest::newRow("only the leading run counts") << true << " \tx|"
+                                                 << " \tx<X>\r\n |\r\n </X>";
+    QTest::newRow("unindented line") << true << "x\t|"
+                                     << "x\t<X>\r\n|\r\n</X>";
+    QTest::newRow("empty line") << true << "a\r\n|\r\nb"
+                                << "a\r\n<X>\r\n|\r\n</X>\r\nb";
+    QTest::newRow("selection carries the whole indent") << true << "^\t\tfoo|"
+                                                        << "<X>\r\n^\t\tfoo|\r\n</X>";
+    // The selected text already starts with the prefix, so it gets none: the restored
+    // selection must not move by the indent it did not get.
+    QTest::newRow("selection already starts with the prefix") << true << "\t\t^\t\tfoo|"
+                                                              << "\t\t<X>\r\n^\t\tfoo|\r\n\t\t</X>";
+    // Lines of the selection get the prefix too and stay inside the restored selection.
+    QTest::newRow("multi-line selection") << true << "\t^a\r\nb|"
+                                          << "\t<X>\r\n\t^a\r\n\tb|\r\n\t</X>";
+    QTest::newRow("selection ending with a line break") << true << "\t^a\r\n|"
+                                                        << "\t<X>\r\n\t^a\r\n|\t\r\n\t</X>";
+    QTest::newRow("line feeds only") << true << "\t^a\nb|"
+                                     << "\t<X>\r\n\t^a\n\tb|\r\n\t</X>";
+    QTest::newRow("insert before a selection") << false << "\t^x|"
+                                               << "\ta\r\n\tb^x|";
+    QTest::newRow("insert, line already indented") << false << "\t\t|"
+                                                   << "\t\ta\r\n\t\tb|";
+}
+
+void TestInsertWrap::autoIndent()
+{
+    QFETCH(bool, wrap);
+    QFETCH(QString, before);
+    QFETCH(QString, after);
+    m_options.autoIndent = QStringLiteral("yes");
+    SelectionMarkup::set(m_doc, before);
+    if (wrap) {
+        QString start = QStringLiteral("<X>\r\n");
+        QString end = QStringLiteral("\r\n</X>");
+        m_iw->addtags(m_doc, start, end);
+        QVERIFY(start.isEmpty() && end.isEmpty());
+    } else {
+        m_iw->insertText(m_doc, QStringLiteral("a\r\nb"), false);
+    }
+    QCOMPARE(SelectionMarkup::get(m_doc), after);
+    m_doc.undo();
+    QCOMPARE(SelectionMarkup::get(m_doc), before);
+}
+
+void TestInsertWrap::conversionKeepsTheTextsCase()
+{
+    setCaseAndQuotes(true, true);
+    SelectionMarkup::set(m_doc, QStringLiteral("x ^Ab \"q\"| y"));
+    m_iw->setInsertMode(InsertMode::ConvSelection);
+    m_iw->insertText(m_doc, QStringLiteral("<UL>\r\n\t<LI>Ab \"q\"</UL>"), true);
+    QCOMPARE(SelectionMarkup::get(m_doc), QStringLiteral("x <UL>\r\n\t<LI>Ab 'q'</UL>| y"));
+    QCOMPARE(m_iw->insertMode(), InsertMode::Direct);
+}
+
+void TestInsertWrap::stateIsClearedAfterEachInsert()
+{
+    setCaseAndQuotes(true, false);
+    SelectionMarkup::set(m_doc, QStringLiteral("|"));
+    m_iw->setParts(QStringLiteral("<a>"), QStringLiteral("</a>"));
+    m_iw->insertText(m_doc, QStringLiteral("<br>"), true);
+    QCOMPARE(m_iw->startPart(), QString());
+    QCOMPARE(m_iw->endPart(), QString());
+    QVERIFY(!m_iw->caseAndQuote());
+    QCOMPARE(m_scratch.text(), QString());
+    // The flag was used up: the next insert keeps its case.
+    m_iw->insertText(m_doc, QStringLiteral("<br>"), false);
+    QCOMPARE(SelectionMarkup::get(m_doc), QStringLiteral("<BR><br>|"));
+}
+
+void TestInsertWrap::emptyInsertLeavesTheDocumentAlone()
+{
+    SelectionMarkup::set(m_doc, QStringLiteral("a^bc|"));
+    m_doc.setModified(false);
+    m_iw->insertText(m_doc, QString(), true);
+    m_iw->boardit(m_doc); // empty scratch editor
+    QCOMPARE(SelectionMarkup::get(m_doc), QStringLiteral("a^bc|"));
+    QVERIFY(!m_doc.isModified());
+}
+
+void TestInsertWrap::tipperKeepsTheCaretInTheText()
+{
+    SelectionMarkup::set(m_doc, QStringLiteral("|"));
+    m_iw->setParts(QStringLiteral("<A>"), QStringLiteral("</A>"));
+    m_iw->tipper(m_doc, QStringLiteral("it"), 50);
+    QCOMPARE(SelectionMarkup::get(m_doc), QStringLiteral("|<A></A>"));
+    QCOMPARE(m_tips, QStringList{QStringLiteral("Type it here")});
+    m_iw->setTipSink({});
+    m_iw->setParts(QStringLiteral("<B>"), QString());
+    m_iw->tipper(m_doc, QStringLiteral("it"), 1); // no sink: nothing to show
+    QCOMPARE(SelectionMarkup::get(m_doc), QStringLiteral("<B|><A></A>"));
+}
+
+QTEST_GUILESS_MAIN(TestInsertWrap)
+#include "tst_insertwrap.moc"

@@ -1,0 +1,201 @@
+#include "files/documentfiles.h"
+#include "base/homefolder.h"
+#include "base/settingsfile.h"
+#include "shell/tabstrips.h"
+#include "shell/tmdimain.h"
+#include "editor/scintillaeditor.h"
+#include "documents/tmdisub.h"
+#include "frametestbase.h"
+
+#include <Qsci/qsciscintilla.h>
+
+#include <QFile>
+#include <QMdiSubWindow>
+#include <QTabBar>
+#include <QTemporaryDir>
+#include <QtTest>
+
+// Drives the main frame as a user would, from a fresh home folder for every test.
+class TestMainFrame : public FrameTestBase
+{
+    Q_OBJECT
+
+private:
+
+    std::unique_ptr<TMDImain> start() { return startFrame(); }
+    QString writeFile(const QString &name, const QByteArray &bytes)
+    {
+        const QString path = m_dir->filePath(name);
+        QFile f(path);
+        f.open(QIODevice::WriteOnly);
+        f.write(bytes);
+        return path;
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        resetHome();
+    }
+
+    void firstStartShowsUntitled1Maximised()
+    {
+        auto frame = start();
+        QVERIFY(frame->windowTitle().startsWith("Quillmark"));
+        const auto docs = frame->files().documents();
+        QCOMPARE(docs.size(), 1);
+        QCOMPARE(docs[0]->identity(), QString("Untitled1"));
+        QCOMPARE(docs[0]->windowTitle(), QString("Untitled1"));
+        QVERIFY(docs[0]->parentWidget()->isMaximized());
+        QCOMPARE(m_settings->read(Keys::State), QString("max"));
+        QCOMPARE(m_settings->readInt("Varnel", "count", -1), 1);
+        QVERIFY(frame->tabs().isShown());
+        QVERIFY(frame->tabs().lower()->isVisible());
+        QCOMPARE(frame->tabs().lower()->tabText(0), QString("Untitled1"));
+        QCOMPARE(frame->caretStatusText(), QString(" line: 1  col: 1"));
+    }
+
+    void startNewNoMakesNoDocument()
+    {
+        m_settings->write(Keys::StartNew, "no");
+        auto frame = start();
+        QVERIFY(frame->files().documents().isEmpty());
+        // Only the first call is skipped.
+        frame->files().news();
+        QCOMPARE(frame->files().documents().size(), 1);
+    }
+
+    void handedOverFileOpensAndSecondTimeIsAlreadyOpen()
+    {
+        const QString page = writeFile("Page.htm", "<b>bold</b>\r\n");
+        m_settings->write(Keys::Hello, page);
+        auto frame = start();
+        auto docs = frame->files().documents();
+        QCOMPARE(docs.size(), 1);
+        QCOMPARE(docs[0]->identity(), page);
+        QCOMPARE(docs[0]->windowTitle(), QString("Page.htm"));
+        QCOMPARE(docs[0]->editor().text(), QString("<b>bold</b>\r\n"));
+        QVERIFY(!docs[0]->isModified());
+        QCOMPARE(m_settings->read(Keys::Hello), QString());
+
+        // The same file handed over again, named in other letters.
+        m_settings->write(Keys::Hello, m_dir->filePath("PAGE.HTM"));
+        frame->AppAct();
+        QCOMPARE(frame->files().documents().size(), 1);
+        QCOMPARE(m_prompter.shown.last(), m_dir->filePath("PAGE.HTM") + " is already open.");
+        QCOMPARE(m_settings->read(Keys::Hello), QString());
+
+        // A second file opens beside the first and becomes the current tab.
+        const QString other = writeFile("other.htm", "x");
+        m_settings->write(Keys::Hello, other);
+        frame->AppAct();
+        QCOMPARE(frame->files().documents().size(), 2);
+        QCOMPARE(frame->activeDocument()->identity(), other);
+        QCOMPARE(frame->tabs().lower()->currentIndex(), 1);
+        QCOMPARE(frame->tabs().upper()->currentIndex(), 1);
+
+        // Nothing waiting: activation does nothing.
+        const int shown = int(m_prompter.shown.size());
+        frame->AppAct();
+        QCOMPARE(m_prompter.shown.size(), shown);
+    }
+
+    void userEditMarksTheTabOnceLoadingAndReapplyingDoNot()
+    {
+        auto frame = start();
+        TMDIsub *doc = frame->activeDocument();
+        QVERIFY(doc);
+        doc->newtabs();
+        QCOMPARE(frame->tabs().text(doc), QString("Untitled1"));
+        QVERIFY(!doc->isModified());
+
+        doc->memo()->setFocus();
+        QTest::keyClicks(doc->memo(), "ab");
+        QCOMPARE(frame->tabs().text(doc), TabStrips::ModifiedMarker + "Untitled1");
+        QCOMPARE(frame->tabs().upper()->tabText(0), TabStrips::ModifiedMarker + "Untitled1");
+        QVERIFY(doc->isModified());
+
+        // Reapplying settings to a modified document keeps it modified and marked once.
+        doc->newtabs();
+        QVERIFY(doc->isModified());
+        QCOMPARE(frame->tabs().text(doc), TabStrips::ModifiedMarker + "Untitled1");
+    }
+
+    void dateLabelInsertsTheDateSelected()
+    {
+        m_settings->write(Keys::StartNew, "no");
+        auto frame = start();
+        frame->DatesClick(); // no document: nothing, no crash
+        TMDIsub *doc = frame->files().newclean();
+        doc->editor().setText("x");
+        doc->editor().setCaret(1);
+        frame->DatesClick();
+        QString expected = frame->dateLabelText();
+        expected.chop(2);
+        QCOMPARE(doc->editor().text(), "x" + expected);
+        QCOMPARE(doc->editor().selectedText(), expected);
+    }
+
+    void untitledCounterRunsAcrossNewVariants()
+    {
+        auto frame = start();
+        frame->files().newclean();
+        frame->files().news();
+        QStringList names;
+        for (TMDIsub *doc : frame->files().documents())
+            names << doc->identity();
+        QCOMPARE(names, (QStringList{"Untitled1", "Untitled2", "Untitled3"}));
+    }
+
+    void closeQueryAnswers()
+    {
+        auto frame = start();
+        TMDIsub *doc = frame->activeDocument();
+        doc->editor().replaceSelection("text");
+        QVERIFY(doc->isModified());
+
+        m_prompter.answers = {PromptAnswer::Cancel};
+        QVERIFY(!frame->close());
+        QCOMPARE(m_prompter.shown.last(), QString("Save Changes to 'Untitled1'?"));
+        QCOMPARE(frame->files().documents().size(), 1);
+        QCOMPARE(doc->editor().text(), QString("text"));
+
+        m_prompter.answers = {PromptAnswer::No};
+        QVERIFY(frame->close());
+    }
+
+    void closingWritesGeometryUnlessMinimised()
+    {
+        m_settings->write(Keys::RestoreMain, "1");
+        m_settings->write(Keys::MainWidth, 700);
+        m_settings->write(Keys::MainHeight, 500);
+        {
+            auto frame = start();
+            QCOMPARE(frame->size(), QSize(700, 500));
+            frame->resize(640, 480);
+            QVERIFY(frame->close());
+        }
+        QCOMPARE(m_settings->read(Keys::MainWidth), 640);
+        QCOMPARE(m_settings->read(Keys::Up), QString());
+
+        auto frame = start();
+        frame->showMinimized();
+        QTRY_VERIFY(frame->isMinimized());
+        QVERIFY(frame->close());
+        QCOMPARE(m_settings->read(Keys::MainWidth), 640);
+        QCOMPARE(m_settings->read(Keys::Up), QString());
+    }
+
+    void temporaryFilesGoAtClose()
+    {
+        const QString tmp = writeFile("preview.tmp", "x");
+        auto frame = start();
+        m_settings->writeInt("CleanUp", "count", 1);
+        m_settings->writeString("CleanUp", "1", tmp);
+        QVERIFY(frame->close());
+        QVERIFY(!QFile::exists(tmp));
+    }
+};
+
+QTEST_MAIN(TestMainFrame)
+#include "tst_tmdimain.moc"

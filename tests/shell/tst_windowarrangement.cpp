@@ -1,0 +1,288 @@
+#include "files/documentfiles.h"
+#include "base/homefolder.h"
+#include "base/settingsfile.h"
+#include "shell/tabstrips.h"
+#include "shell/tmdimain.h"
+#include "shell/windowarranger.h"
+#include "documents/tmdisub.h"
+#include "frametestbase.h"
+
+#include <Qsci/qsciscintilla.h>
+
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTabBar>
+#include <QTemporaryDir>
+#include <QtTest>
+
+// Tabbed and normal display, the two tab strips and the Window menu, driven through the main
+// frame from a fresh home folder for every test.
+class TestWindowArrangement : public FrameTestBase
+{
+    Q_OBJECT
+
+private:
+
+    std::unique_ptr<TMDImain> start() { return startFrame(); }
+    // Three Untitled documents, the third one active.
+    std::unique_ptr<TMDImain> startWithThree()
+    {
+        auto frame = start();
+        frame->files().news();
+        frame->files().news();
+        return frame;
+    }
+    static QStringList tabTexts(const QTabBar *bar)
+    {
+        QStringList texts;
+        for (int i = 0; i < bar->count(); ++i)
+            texts << bar->tabText(i);
+        return texts;
+    }
+    static QMdiSubWindow *windowOf(TMDIsub *doc)
+    {
+        return qobject_cast<QMdiSubWindow *>(doc->parentWidget());
+    }
+    static QColor background(const TMDImain &frame)
+    {
+        return frame.findChild<QMdiArea *>()->background().color();
+    }
+    static QMenu *menuNamed(const TMDImain &frame, const QString &title)
+    {
+        for (QAction *a : frame.menuBar()->actions())
+            if (a->text() == title)
+                return a->menu();
+        return nullptr;
+    }
+    static QStringList captions(const QMenu *menu)
+    {
+        QStringList texts;
+        for (const QAction *a : menu->actions())
+            if (a->isVisible() && !a->isSeparator())
+                texts << a->text();
+        return texts;
+    }
+    // The strips' current tab belongs to the active document.
+    static void verifyStripsFollow(const TMDImain &frame)
+    {
+        TMDIsub *active = frame.activeDocument();
+        QVERIFY(active);
+        const int index = frame.files().documents().indexOf(active);
+        QCOMPARE(frame.tabs().lower()->currentIndex(), index);
+        QCOMPARE(frame.tabs().upper()->currentIndex(), index);
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        resetHome();
+    }
+
+    void commandsDoNothingWithoutDocuments()
+    {
+        m_settings->write(Keys::StartNew, "no");
+        auto frame = start();
+        const QString state = m_settings->read(Keys::State);
+        WindowArranger &arranger = frame->arranger();
+        arranger.Tabbed();
+        arranger.Tiled();
+        arranger.Cascaded();
+        arranger.switch1Click();
+        QCOMPARE(m_settings->read(Keys::State), state);
+        QVERIFY(frame->files().documents().isEmpty());
+    }
+
+    void switchGoesToTheNextTabAndFromTheLastToTheFirst()
+    {
+        auto frame = startWithThree();
+        const auto docs = frame->files().documents();
+        QCOMPARE(frame->activeDocument(), docs[2]);
+
+        frame->arranger().switch1Click();
+        QCOMPARE(frame->activeDocument(), docs[0]);
+        verifyStripsFollow(*frame);
+        QVERIFY(windowOf(docs[0])->isMaximized());
+
+        frame->arranger().switch1Click();
+        QCOMPARE(frame->activeDocument(), docs[1]);
+        verifyStripsFollow(*frame);
+        // Switching stays in tabbed display once the windows settle.
+        QTRY_VERIFY(windowOf(docs[1])->isMaximized());
+        QCOMPARE(m_settings->read(Keys::State), QString("max"));
+        QVERIFY(frame->tabs().isShown());
+    }
+
+    void tileRestoresHidesTheStripAndIsRememberedForTheNextStart()
+    {
+        {
+            auto frame = start();
+            TMDIsub *doc = frame->activeDocument();
+            QVERIFY(windowOf(doc)->isMaximized());
+            frame->arranger().Tiled();
+            QVERIFY(!windowOf(doc)->isMaximized());
+            QVERIFY(!frame->tabs().isShown());
+            QVERIFY(!frame->tabs().lower()->isVisible());
+            QCOMPARE(m_settings->read(Keys::State), QString("norm"));
+            QCOMPARE(background(*frame), frame->arranger().workspace().color());
+            QTRY_COMPARE(frame->arranger().display(), WindowArranger::Display::Normal);
+            QVERIFY(frame->close());
+        }
+        auto frame = start();
+        QVERIFY(!windowOf(frame->activeDocument())->isMaximized());
+        QVERIFY(!frame->tabs().isShown());
+
+        frame->arranger().Cascaded();
+        QCOMPARE(m_settings->read(Keys::State), QString("norm"));
+    }
+
+    void tabMaximisesAndShowsTheStripOfTheLocation_data()
+    {
+        QTest::addColumn<QString>("tabloc");
+        QTest::addColumn<bool>("byStatusBar");
+        QTest::newRow("lower, Window menu") << QString() << false;
+        QTest::newRow("upper, Window menu") << QString("top") << false;
+        QTest::newRow("lower, double click on the status bar") << QString() << true;
+    }
+    void tabMaximisesAndShowsTheStripOfTheLocation()
+    {
+        QFETCH(QString, tabloc);
+        QFETCH(bool, byStatusBar);
+        m_settings->write(Keys::TabLoc, tabloc);
+        m_settings->write(Keys::State, "norm");
+        auto frame = start();
+        frame->files().news();
+        TMDIsub *doc = frame->activeDocument();
+        QVERIFY(!windowOf(doc)->isMaximized());
+        QVERIFY(!frame->tabs().lower()->isVisible());
+        QVERIFY(!frame->tabs().upper()->isVisible());
+
+        if (byStatusBar) {
+            QWidget *blank = frame->tabs().lower()->parentWidget();
+            QTest::mouseDClick(blank, Qt::LeftButton, {}, QPoint(blank->width() - 5, 5));
+        } else {
+            menuNamed(*frame, "&Window")->actions().at(0)->trigger();
+        }
+        QVERIFY(windowOf(doc)->isMaximized());
+        QCOMPARE(m_settings->read(Keys::State), QString("max"));
+        QCOMPARE(frame->tabs().lower()->isVisible(), tabloc.isEmpty());
+        QCOMPARE(frame->tabs().upper()->isVisible(), !tabloc.isEmpty());
+        QCOMPARE(background(*frame), QColor(Qt::white));
+        verifyStripsFollow(*frame);
+    }
+
+    void closingADocumentTakesItsOwnTabFromBothStrips()
+    {
+        auto frame = startWithThree();
+        auto docs = frame->files().documents();
+        QVERIFY(windowOf(docs[2])->close());
+        QTRY_COMPARE(frame->files().documents().size(), 2);
+        QCOMPARE(tabTexts(frame->tabs().lower()), (QStringList{"Untitled1", "Untitled2"}));
+        QCOMPARE(tabTexts(frame->tabs().upper()), (QStringList{"Untitled1", "Untitled2"}));
+        verifyStripsFollow(*frame);
+        QTRY_VERIFY(windowOf(frame->activeDocument())->isMaximized());
+        QCOMPARE(m_settings->read(Keys::State), QString("max"));
+
+        // A window that is not the active one (closed by its own button in normal display)
+        // takes its own tab, not the current one.
+        frame->arranger().Tiled();
+        docs = frame->files().documents();
+        frame->arranger().activate(docs[1]);
+        QVERIFY(windowOf(docs[0])->close());
+        QTRY_COMPARE(frame->files().documents().size(), 1);
+        QCOMPARE(tabTexts(frame->tabs().upper()), QStringList{"Untitled2"});
+        QCOMPARE(frame->tabs().lower()->currentIndex(), 0);
+    }
+
+    void closingTheLastLeavesAnEmptyStripAndNewIsMaximisedAgain()
+    {
+        auto frame = start();
+        QVERIFY(windowOf(frame->activeDocument())->close());
+        QTRY_VERIFY(frame->files().documents().isEmpty());
+        QCOMPARE(frame->tabs().lower()->count(), 0);
+        QCOMPARE(frame->tabs().upper()->count(), 0);
+        QVERIFY(frame->tabs().lower()->isVisible());
+        QTRY_COMPARE(background(*frame), frame->arranger().workspace().color());
+        QCOMPARE(frame->caretStatusText(), QString());
+
+        TMDIsub *doc = frame->files().news();
+        QVERIFY(windowOf(doc)->isMaximized());
+        QVERIFY(frame->tabs().lower()->isVisible());
+        QCOMPARE(tabTexts(frame->tabs().lower()), QStringList{"Untitled2"});
+        QTRY_COMPARE(background(*frame), QColor(Qt::white));
+    }
+
+    void documentsOwnMinimiseRestoreAndMaximiseSetTheDisplay()
+    {
+        auto frame = start();
+        frame->files().news();
+        QMdiSubWindow *sub = windowOf(frame->activeDocument());
+
+        sub->showMinimized();
+        QTRY_COMPARE(m_settings->read(Keys::State), QString("norm"));
+        QVERIFY(!frame->tabs().lower()->isVisible());
+        QCOMPARE(background(*frame), frame->arranger().workspace().color());
+
+        sub->showMaximized();
+        QTRY_COMPARE(m_settings->read(Keys::State), QString("max"));
+        QVERIFY(frame->tabs().lower()->isVisible());
+        QCOMPARE(background(*frame), QColor(Qt::white));
+
+        sub->showNormal();
+        QTRY_COMPARE(m_settings->read(Keys::State), QString("norm"));
+        QVERIFY(!frame->tabs().isShown());
+        // The next document opens as a free window.
+        QVERIFY(!windowOf(frame->files().news())->isMaximized());
+    }
+
+    void tabClicksWindowMenuAndMarkerFollowTheDocuments()
+    {
+        auto frame = startWithThree();
+        const auto docs = frame->files().documents();
+        QTabBar *lower = frame->tabs().lower();
+        QTest::mouseClick(lower, Qt::LeftButton, {}, lower->tabRect(0).center());
+        QCOMPARE(frame->activeDocument(), docs[0]);
+        verifyStripsFollow(*frame);
+        // A right click only opens the pop-up menu, which works on the active document.
+        QTest::mouseClick(lower, Qt::RightButton, {}, lower->tabRect(1).center());
+        QCOMPARE(frame->activeDocument(), docs[0]);
+        verifyStripsFollow(*frame);
+        for (QMenu *menu : frame->findChildren<QMenu *>())
+            menu->hide();
+
+        QMenu *window = menuNamed(*frame, "&Window");
+        Q_EMIT window->aboutToShow();
+        QCOMPARE(captions(window), (QStringList{"Ta&b", "&Tile", "&Cascade", "&1 Untitled1",
+                                                "&2 Untitled2", "&3 Untitled3"}));
+        window->actions().constLast()->trigger();
+        QCOMPARE(frame->activeDocument(), docs[2]);
+        verifyStripsFollow(*frame);
+        // Listed afresh each time.
+        Q_EMIT window->aboutToShow();
+        QCOMPARE(captions(window).size(), 6);
+
+        docs[2]->memo()->setFocus();
+        QTest::keyClicks(docs[2]->memo(), "x");
+        QCOMPARE(tabTexts(lower),
+                 (QStringList{"Untitled1", "Untitled2", TabStrips::ModifiedMarker + "Untitled3"}));
+        QCOMPARE(tabTexts(frame->tabs().upper()), tabTexts(lower));
+    }
+
+    void stripMenuRunsTheArrangementCommands()
+    {
+        auto frame = start();
+        QMenu *popup = nullptr;
+        for (QMenu *menu : frame->findChildren<QMenu *>())
+            if (!menu->actions().isEmpty() && menu->actions().at(0)->text() == "New")
+                popup = menu;
+        QVERIFY(popup);
+        popup->actions().at(6)->trigger(); // Tile
+        QCOMPARE(m_settings->read(Keys::State), QString("norm"));
+        popup->actions().at(0)->trigger(); // New
+        QCOMPARE(frame->files().documents().size(), 2);
+    }
+};
+
+QTEST_MAIN(TestWindowArrangement)
+#include "tst_windowarrangement.moc"

@@ -1,0 +1,259 @@
+#include "colours/colourcode.h"
+#include "base/settingsfile.h"
+#include "tagcolouring/tagcolourer.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "stylerendering.h"
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+// Styles are shown as one letter per byte so that a row reads like the text it colours.
+namespace {
+
+using namespace StyleRendering;
+
+struct Result
+{
+    QByteArray styles;
+    int state;
+};
+
+Result colourAll(const TagColourer &colourer, const QByteArray &text, int state = 0)
+{
+    std::vector<std::uint8_t> styles(static_cast<std::size_t>(text.size()), 0xFF);
+    const int end = colourer.colour(text.constData(), styles.size(), styles.data(), state);
+    return {render(styles), end};
+}
+
+// Colours line by line, each line including its line break, as the document editor does.
+Result colourByLines(const TagColourer &colourer, const QByteArray &text)
+{
+    Result r{{}, 0};
+    qsizetype from = 0;
+    while (from < text.size()) {
+        qsizetype nl = text.indexOf('\n', from);
+        const qsizetype end = nl < 0 ? text.size() : nl + 1;
+        const Result line = colourAll(colourer, text.mid(from, end - from), r.state);
+        r.styles += line.styles;
+        r.state = line.state;
+        from = end;
+    }
+    return r;
+}
+
+} // namespace
+
+class TestTagColourer : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void colours_data();
+    void colours();
+    void linesEqualWholeText_data();
+    void linesEqualWholeText();
+    void runStatesAcrossLines();
+    void ctagsAloneColoursEveryTagAndEntity();
+    void schemeReadsAndWritesSettings();
+    void ruleOrder();
+    void firstStartColoursAreDistinctAndReadable();
+    void colourCodes();
+};
+
+void TestTagColourer::colours_data()
+{
+    QTest::addColumn<QByteArray>("enabled");
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<QByteArray>("expected");
+
+    QTest::newRow("fresh scheme colours nothing")
+        << QByteArray() << QByteArray("<p>&amp;<!-- x --><script>") << QByteArray(26, '.');
+    QTest::newRow("generic tag to its end")
+        << QByteArray("g") << QByteArray("a <b>c</b> d") << QByteArray("..ggg.gggg..");
+    QTest::newRow("ADDRESS end tag is general, A end tag is a link")
+        << QByteArray("gu") << QByteArray("</ADDRESS></A>") << QByteArray("gggggggggguuuu");
+    QTest::newRow("ADDRESS end tag is a link without the general category")
+        << QByteArray("u") << QByteArray("</address>") << QByteArray("uuuuuuuuuu");
+    QTest::newRow("link start keys need href or name")
+        << QByteArray("gu") << QByteArray("<a href=x><a name=y><abbr>")
+        << QByteArray("uuuuuuuuuuuuuuuuuuuugggggg");
+    QTest::newRow("list item is a whole word, LINK is not a list tag")
+        << QByteArray("l") << QByteArray("<li><LI class=a></li><link><lid>")
+        << QByteArray("lllllllllllllllllllll...........");
+    QTest::newRow("list item at the end of a line")
+        << QByteArray("l") << QByteArray("<li\n>") << QByteArray("lllll");
+    QTest::newRow("LINK is a style tag")
+        << QByteArray("gly") << QByteArray("<LI><LINK rel=x>") << QByteArray("llllyyyyyyyyyyyy");
+    QTest::newRow("style block up to its end tag")
+        << QByteArray("gy") << QByteArray("<style>p>a{}</STYLE><p>")
+        << QByteArray("yyyyyyyyyyyyyyyyyyyyggg");
+    QTest::newRow("image keys with and without blank")
+        << QByteArray("gi") << QByteArray("<img src=a><IMG>") << QByteArray("iiiiiiiiiiiiiiii");
+    QTest::newRow("script block holds tags and stops at its end tag")
+        << QByteArray("gs") << QByteArray("<script>if(a<b)x='<p>';</Script>!")
+        << QByteArray(32, 's') + ".";
+    QTest::newRow("server script")
+        << QByteArray("gs") << QByteArray("<% x > 1 %><b>") << QByteArray("sssssssssssggg");
+    QTest::newRow("server script does not end inside its start key")
+        << QByteArray("s") << QByteArray("<%>x%>.") << QByteArray("ssssss.");
+    QTest::newRow("comment holds tags and entities")
+        << QByteArray("gc") << QByteArray("<!-- <b>&amp; -->x") << QByteArray(17, 'c') + ".";
+    QTest::newRow("frame keys")
+        << QByteArray("gf")
+        << QByteArray("<FRAMESET><frame src=a></frameset><FRAMEx><iframe a></IFRAME>")
+        << QByteArray(34, 'f') + QByteArray(8, 'g') + QByteArray(19, 'f');
+    QTest::newRow("form keys") << QByteArray("o")
+                               << QByteArray("<form><input a><Select></select></FORM><fo>")
+                               << QByteArray(39, 'o') + "....";
+    QTest::newRow("table keys") << QByteArray("t")
+                                << QByteArray("<table><tr><TD></td><th></th><caption></tbody>")
+                                << QByteArray(38, 't') + "........";
+    QTest::newRow("list keys") << QByteArray("l") << QByteArray("<ul><ol><dl><dir><dd><dt></DT>")
+                               << QByteArray("lllllllllllllllllllllllll.....");
+    QTest::newRow("lower case like upper case")
+        << QByteArray("t") << QByteArray("<TaBlE><TABLE><table>") << QByteArray(21, 't');
+    QTest::newRow("entities anywhere, in capitals too")
+        << QByteArray("g") << QByteArray("a&amp;b&NBSP;&Eacute;x&amp")
+        << QByteArray(".ggggg.gggggggggggggg.....");
+    QTest::newRow("entity inside a tag takes the tag's colour")
+        << QByteArray("gu") << QByteArray("<a href=\"?a&amp;b\">") << QByteArray(19, 'u');
+    QTest::newRow("unknown entity is not coloured")
+        << QByteArray("g") << QByteArray("&bogus;&") << QByteArray("........");
+    QTest::newRow("non-ASCII bytes are scanned like letters")
+        << QByteArray("g") << QByteArray("\xc3\xa9<b>\xe2\x82\xac") << QByteArray("..ggg...");
+    QTest::newRow("lone lead at the end")
+        << QByteArray("g") << QByteArray("x<") << QByteArray(".g");
+}
+
+void TestTagColourer::colours()
+{
+    QFETCH(QByteArray, enabled);
+    QFETCH(QByteArray, text);
+    QFETCH(QByteArray, expected);
+    const TagColourer colourer(schemeOf(enabled));
+    QCOMPARE(colourAll(colourer, text).styles, expected);
+}
+
+void TestTagColourer::linesEqualWholeText_data()
+{
+    QTest::addColumn<QByteArray>("text");
+    QTest::newRow("page") << QByteArray(
+        "<html>\n<head><style>\np { }\n</style>\n<script>\nx = '<b>';\n</script></head>\n"
+        "<body>\n<!-- a\n comment --><ul>\n<li>one &amp; two\n<li\n>three</ul>\n"
+        "<% a\n %><table\nborder=1><tr><td>&copy;</td></tr></table>\n<a href=x>y</a>\n"
+        "<img\nsrc=a></body>\n");
+    QTest::newRow("CR LF line ends and an open run at the end")
+        << QByteArray("<p>\r\n<li\r\n<!-- open\r\n&amp;\r\n");
+    QTest::newRow("no final line break") << QByteArray("<b>x</b>\n<i");
+}
+
+void TestTagColourer::linesEqualWholeText()
+{
+    QFETCH(QByteArray, text);
+    const TagColourer colourer(schemeOf("gcisfulyot"));
+    const Result whole = colourAll(colourer, text);
+    const Result lines = colourByLines(colourer, text);
+    QCOMPARE(lines.styles, whole.styles);
+    QCOMPARE(lines.state, whole.state);
+}
+
+void TestTagColourer::runStatesAcrossLines()
+{
+    const TagColourer colourer(schemeOf("gcs"));
+    const Result open = colourAll(colourer, "x <SCRIPT>\n");
+    QCOMPARE(open.styles, QByteArray("..sssssssss"));
+    QVERIFY(open.state > 0);
+    const Result middle = colourAll(colourer, "a < b\n", open.state);
+    QCOMPARE(middle.styles, QByteArray("ssssss"));
+    QCOMPARE(middle.state, open.state);
+    const Result closed = colourAll(colourer, "</script> <b>\n", middle.state);
+    QCOMPARE(closed.styles, QByteArray("sssssssss.ggg."));
+    QCOMPARE(closed.state, 0);
+
+    const Result comment = colourAll(colourer, "<!-- a\n");
+    QVERIFY(comment.state > 0);
+    QVERIFY(comment.state != open.state);
+    QCOMPARE(colourAll(colourer, "--> x\n", comment.state).styles, QByteArray("ccc..."));
+
+    // A state written by another colouring is taken as "outside any run".
+    QCOMPARE(colourAll(colourer, "x<b>", 999).styles, QByteArray(".ggg"));
+    QCOMPARE(colourAll(colourer, "x<b>", -3).styles, QByteArray(".ggg"));
+}
+
+void TestTagColourer::ctagsAloneColoursEveryTagAndEntity()
+{
+    const TagColourer colourer(schemeOf("g"));
+    QByteArray text = "<table><li><!-- x --><script><a href=y><form><style><img>";
+    for (const char *entity : entityKeywords())
+        text += entity;
+    const Result r = colourAll(colourer, text);
+    QCOMPARE(r.styles, QByteArray(text.size(), 'g'));
+}
+
+void TestTagColourer::schemeReadsAndWritesSettings()
+{
+    QTemporaryDir dir;
+    SettingsFile settings(dir.filePath("quillm.ini"));
+    // Nothing stored yet: every category is off, every background the system window colour.
+    const TagColourScheme fresh = TagColourScheme::read(settings);
+    QCOMPARE(fresh, TagColourScheme());
+    QVERIFY(fresh.rules().empty());
+    QCOMPARE(fresh.backgroundOf(TagCategory::Tables), SystemWindowColour);
+
+    const TagColourScheme first = TagColourScheme::firstStartColours();
+    QVERIFY(first.write(settings));
+    QCOMPARE(TagColourScheme::read(settings), first);
+    QCOMPARE(settings.read(Keys::UTags), first.foregroundOf(TagCategory::Links));
+    QCOMPARE(settings.read(Keys::StylTagsBack), SystemWindowColour);
+}
+
+void TestTagColourer::ruleOrder()
+{
+    // The order decides which key wins where several match; read it back as start keys.
+    auto starts = [](const TagColourScheme &s) {
+        QStringList list;
+        for (const TagRule &r : s.rules())
+            list << QString::fromLatin1(r.key.start);
+        return list;
+    };
+    const QStringList all = starts(schemeOf("gcisfulyot"));
+    QCOMPARE(all.size(), 2 + 1 + 2 + 2 + 7 + 3 + 12 + 2 + 8 + 10);
+    QCOMPARE(all.first(), "</AD");
+    QCOMPARE(all.last(), "<");
+    QCOMPARE(all.mid(1, 5), QStringList({"<!--", "<IMG", "<SCRIPT", "<%", "<IMG "}));
+    QCOMPARE(all.mid(all.indexOf("<LI"), 4), QStringList({"<LI", "</LI", "<STYLE", "<LINK"}));
+    QCOMPARE(starts(schemeOf("it")).mid(0, 3), QStringList({"<IMG", "<IMG ", "<TABLE"}));
+}
+
+void TestTagColourer::firstStartColoursAreDistinctAndReadable()
+{
+    const TagColourScheme s = TagColourScheme::firstStartColours();
+    QSet<int> seen;
+    for (int fore : s.foreground) {
+        QVERIFY(fore != 0);
+        QVERIFY(!ColourCode::isSystem(fore));
+        seen.insert(fore);
+        // Dark enough to read on white: relative luminance well below white's.
+        const ColourCode::Rgb c = ColourCode::rgb(fore);
+        QVERIFY(0.2126 * c.red + 0.7152 * c.green + 0.0722 * c.blue < 110);
+    }
+    QCOMPARE(seen.size(), TagCategoryCount);
+}
+
+void TestTagColourer::colourCodes()
+{
+    using namespace ColourCode;
+    QCOMPARE(encodeRgb(0x12, 0x34, 0x56), 0x00563412);
+    QCOMPARE(rgb(0x00563412), (Rgb{0x12, 0x34, 0x56}));
+    QVERIFY(isSystem(SystemWindowColour));
+    QCOMPARE(systemIndex(SystemWindowColour), 5);
+    QCOMPARE(encodeSystem(24), int(0x80000018));
+    QVERIFY(!isSystem(encodeRgb(0xFF, 0xFF, 0xFF)));
+}
+
+QTEST_GUILESS_MAIN(TestTagColourer)
+#include "tst_tagcolourer.moc"
