@@ -2,8 +2,8 @@
 // document, and the restyle that follows a keystroke near the start of a small and of a huge
 // page. Prints figures; never fails on time.
 
-#include "editor/htmllexer.h"
-#include "editor/tagcolourer.h"
+#include "tagcolouring/htmllexer.h"
+#include "tagcolouring/tagcolourer.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

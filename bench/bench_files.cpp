@@ -2,13 +2,13 @@
 // first screen is coloured, and save. Also the memory the open document takes. Prints
 // figures; never fails on time.
 
-#include "app/documentfiles.h"
-#include "app/homefolder.h"
-#include "app/prompter.h"
-#include "app/settingsfile.h"
-#include "app/tmdimain.h"
+#include "files/documentfiles.h"
+#include "base/homefolder.h"
+#include "base/prompter.h"
+#include "base/settingsfile.h"
+#include "shell/tmdimain.h"
 #include "editor/scintillaeditor.h"
-#include "editor/tmdisub.h"
+#include "documents/tmdisub.h"
 
 #include <Qsci/qsciscintilla.h>
 

@@ -2,13 +2,13 @@
 // of Remove Tags on a 5 MB page, in the document editor and in the scratch editor, with the
 // growth from 2 MB to 20 MB. Prints figures; never fails on time.
 
-#include "app/prompter.h"
-#include "app/settingsfile.h"
-#include "app/shelloptions.h"
-#include "editor/insertwrap.h"
+#include "base/prompter.h"
+#include "base/settingsfile.h"
+#include "base/shelloptions.h"
+#include "markup/insertwrap.h"
 #include "editor/memoryeditor.h"
 #include "editor/scintillaeditor.h"
-#include "editor/textconversions.h"
+#include "markup/textconversions.h"
 #include "find/finder.h"
 #include "find/findstate.h"
 

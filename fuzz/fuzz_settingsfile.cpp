@@ -1,6 +1,6 @@
 // libFuzzer target: any bytes as the settings file must read as defaults or values, and a
 // write must either succeed and read back or leave the file as it was.
-#include "app/settingsfile.h"
+#include "base/settingsfile.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -1,6 +1,5 @@
 #include "files/documentfiles.h"
 
-#include "view/documentfont.h"
 #include "files/documentprinter.h"
 #include "files/documentwatcher.h"
 #include "base/filebytes.h"
@@ -14,7 +13,6 @@
 #include "files/recentfiles.h"
 #include "base/settingsfile.h"
 #include "base/shelloptions.h"
-#include "shell/tabstrips.h"
 #include "editor/cp1252.h"
 #include "documents/documentcontext.h"
 #include "editor/scintillaeditor.h"
@@ -72,9 +70,9 @@ void restoreIfMinimised(TMDIsub *doc)
 
 } // namespace
 
-DocumentFiles::DocumentFiles(QMdiArea *area, TabStrips &tabs, DocumentContext &context,
-                             ShellOptions &options, const HomeFolder &home, QObject *parent)
-    : QObject(parent), m_area(area), m_tabs(tabs), m_context(context), m_options(options),
+DocumentFiles::DocumentFiles(QMdiArea *area, DocumentContext &context, ShellOptions &options,
+                             const HomeFolder &home, QObject *parent)
+    : QObject(parent), m_area(area), m_context(context), m_options(options),
       m_home(home), m_ownDialogs(std::make_unique<QtFileDialogs>(area->window())),
       m_ownModifiers(std::make_unique<KeyboardModifiers>()), m_dialogs(m_ownDialogs.get()),
       m_modifiers(m_ownModifiers.get()), m_printer(std::make_unique<DocumentPrinter>()),
@@ -146,14 +144,13 @@ TMDIsub *DocumentFiles::makeDocument()
     auto *doc = new TMDIsub(m_context);
     QMdiSubWindow *sub = m_area->addSubWindow(doc);
     sub->setAttribute(Qt::WA_DeleteOnClose);
-    connect(doc, &TMDIsub::edited, this, [this](TMDIsub *d) { m_tabs.markModified(d); });
-    // The strip stays up, empty, after the last document closes, until the display changes.
-    connect(doc, &TMDIsub::closed, this, [this](TMDIsub *d) { m_tabs.remove(d); });
+    connect(doc, &TMDIsub::edited, this, [this](TMDIsub *d) { Q_EMIT modifiedChanged(d, true); });
+    connect(doc, &TMDIsub::closed, this, &DocumentFiles::documentClosed);
     doc->setSaveHandler([this](TMDIsub *d) { save(d); });
     const bool maximised = m_context.settings.read(Keys::State) == QLatin1String("max");
     if (maximised) {
         sub->showMaximized();
-        m_tabs.setShown(true);
+        Q_EMIT documentMaximised(doc);
     } else {
         sub->show();
     }
@@ -164,8 +161,7 @@ TMDIsub *DocumentFiles::makeDocument()
 void DocumentFiles::finishDocument(TMDIsub *doc, const QString &caption, const QString &tabText)
 {
     doc->setWindowTitle(caption);
-    m_tabs.add(doc, tabText);
-    DocumentFont::applyStored(*doc, m_context.settings);
+    Q_EMIT documentAdded(doc, tabText);
     doc->editor().setModified(false);
     connect(doc, &TMDIsub::closeRefused, this, [this] { m_closeAll = false; });
     connect(doc, &TMDIsub::closed, this, [this](TMDIsub *d) {
@@ -222,17 +218,9 @@ TMDIsub *DocumentFiles::newt(const QString &templateName)
     if (!handedOver.isEmpty()) {
         // Cleared first: a message shown while loading must not find the file waiting again.
         m_context.settings.write(Keys::Hello, QString());
-        const QString full = fullPath(handedOver);
-        QByteArray bytes;
-        if (!readFile(full, &bytes))
+        doc = openPath(fullPath(handedOver));
+        if (!doc)
             return nullptr;
-        doc = makeDocument();
-        doc->setIdentity(full);
-        loadBytes(doc, bytes);
-        const QString name = QFileInfo(full).fileName();
-        finishDocument(doc, captionFor(full), name);
-        UpdateOldies(full);
-        m_watcher->watch(doc, full);
     } else {
         const QString untitled = untitledName(nextUntitledNumber());
         const QString tplPath = m_home.templateDir() + u'/' + tpl;
@@ -302,47 +290,11 @@ void DocumentFiles::refuseProject(const QString &name)
                                              "in this version of Quillmark."));
 }
 
-void DocumentFiles::Open()
+TMDIsub *DocumentFiles::openFile(const QString &name)
 {
-    prepareDialogs();
-    if (!m_pending.isEmpty()) {
-        if (FileNameRules::isProjectFile(m_pending)) {
-            refuseProject(std::exchange(m_pending, QString()));
-            return;
-        }
-        Opens();
-        return;
-    }
-    const QStringList chosen = m_dialogs->openFiles(QStringLiteral("Open"), m_dialogState.folder(),
-                                                    m_dialogState.openFilter(), true);
-    if (chosen.isEmpty())
-        return;
-    m_dialogState.chosen(chosen.front());
-    for (const QString &name : chosen) {
-        if (FileNameRules::isProjectFile(name)) {
-            if (chosen.size() == 1)
-                refuseProject(name);
-            else
-                m_context.prompter.inform(
-                    QStringLiteral("You can only open projects individually"));
-            continue;
-        }
-        m_pending = name;
-        Opens();
-    }
-}
-
-TMDIsub *DocumentFiles::Opens()
-{
-    QString name = std::exchange(m_pending, QString());
-    if (name.isEmpty()) {
-        prepareDialogs();
-        const QStringList chosen = m_dialogs->openFiles(
-            QStringLiteral("Open"), m_dialogState.folder(), m_dialogState.openFilter(), false);
-        if (chosen.isEmpty())
-            return nullptr;
-        name = chosen.front();
-        m_dialogState.chosen(name);
+    if (FileNameRules::isProjectFile(name)) {
+        refuseProject(name);
+        return nullptr;
     }
     const QString full = fullPath(name);
     if (findOpen(full)) {
@@ -350,6 +302,11 @@ TMDIsub *DocumentFiles::Opens()
                                   QStringLiteral(" is already open."));
         return nullptr;
     }
+    return openPath(full);
+}
+
+TMDIsub *DocumentFiles::openPath(const QString &full)
+{
     QByteArray bytes;
     if (!readFile(full, &bytes))
         return nullptr;
@@ -366,16 +323,38 @@ TMDIsub *DocumentFiles::Opens()
     return doc;
 }
 
-void DocumentFiles::openFiles(const QStringList &names)
+void DocumentFiles::Open()
 {
-    for (const QString &name : names) {
-        if (FileNameRules::isProjectFile(name)) {
-            refuseProject(name);
+    prepareDialogs();
+    const QStringList chosen = m_dialogs->openFiles(QStringLiteral("Open"), m_dialogState.folder(),
+                                                    m_dialogState.openFilter(), true);
+    if (chosen.isEmpty())
+        return;
+    m_dialogState.chosen(chosen.front());
+    for (const QString &name : chosen) {
+        if (FileNameRules::isProjectFile(name) && chosen.size() > 1) {
+            m_context.prompter.inform(QStringLiteral("You can only open projects individually"));
             continue;
         }
-        m_pending = name;
-        Opens();
+        openFile(name);
     }
+}
+
+TMDIsub *DocumentFiles::Opens()
+{
+    prepareDialogs();
+    const QStringList chosen = m_dialogs->openFiles(QStringLiteral("Open"), m_dialogState.folder(),
+                                                    m_dialogState.openFilter(), false);
+    if (chosen.isEmpty())
+        return nullptr;
+    m_dialogState.chosen(chosen.front());
+    return openFile(chosen.front());
+}
+
+void DocumentFiles::openFiles(const QStringList &names)
+{
+    for (const QString &name : names)
+        openFile(name);
 }
 
 void DocumentFiles::openRecent(int n)
@@ -383,8 +362,8 @@ void DocumentFiles::openRecent(int n)
     const QString name = RecentFiles(m_context.settings).slot(n);
     if (name.isEmpty())
         return;
-    m_pending = name;
-    Open();
+    prepareDialogs();
+    openFile(name);
 }
 
 void DocumentFiles::InsertFile()
@@ -426,7 +405,7 @@ bool DocumentFiles::writeFile(TMDIsub *doc, const QString &path)
 void DocumentFiles::markSaved(TMDIsub *doc, const QString &path)
 {
     doc->editor().setModified(false);
-    m_tabs.clearModified(doc);
+    Q_EMIT modifiedChanged(doc, false);
     m_watcher->watch(doc, path);
     Q_EMIT documentSaved(doc);
 }
@@ -466,10 +445,8 @@ bool DocumentFiles::saveAs(TMDIsub *doc)
     for (;;) {
         const QString chosen =
             m_dialogs->saveFile(m_dialogState.folder(), offered, m_dialogState.saveFilter());
-        if (chosen.isEmpty()) {
-            m_pending.clear();
+        if (chosen.isEmpty())
             return false;
-        }
         m_dialogState.chosen(chosen);
         name = fullPath(FileNameRules::saveAsName(chosen, m_context.settings.read(Keys::DefExt)));
         if (!QFileInfo::exists(name) ||
@@ -477,7 +454,6 @@ bool DocumentFiles::saveAs(TMDIsub *doc)
                                        QDir::toNativeSeparators(name) + QStringLiteral(" ?")))
             break;
     }
-    m_pending.clear();
     if (name == doc->identity()) {
         // Written here rather than through Save: a file named "Untitled…" would come back.
         if (!doc->isModified())
@@ -498,7 +474,7 @@ bool DocumentFiles::saveAs(TMDIsub *doc)
     m_watcher->forget(doc);
     doc->setIdentity(name);
     doc->setWindowTitle(captionFor(name));
-    m_tabs.setText(doc, QFileInfo(name).fileName());
+    Q_EMIT documentRenamed(doc, QFileInfo(name).fileName());
     markSaved(doc, name);
     UpdateOldies(name);
     return true;
@@ -571,7 +547,7 @@ void DocumentFiles::reloadChanged(TMDIsub *doc)
     const int line = doc->editor().lineOfOffset(doc->editor().caret());
     loadBytes(doc, bytes);
     doc->editor().setCaret(doc->editor().lineStart(std::min(line, doc->editor().lineCount() - 1)));
-    m_tabs.clearModified(doc);
+    Q_EMIT modifiedChanged(doc, false);
     m_watcher->watch(doc, doc->identity());
 }
 
@@ -582,5 +558,5 @@ void DocumentFiles::keepDeleted(TMDIsub *doc)
                                            "Its text stays open here; save it to keep it."));
     // Closing must now ask before the text is lost.
     doc->editor().setModified(true);
-    m_tabs.markModified(doc);
+    Q_EMIT modifiedChanged(doc, true);
 }

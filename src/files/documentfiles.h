@@ -19,20 +19,21 @@ class HomeFolder;
 class ModifierSource;
 class QMdiArea;
 class RecentFiles;
-class TabStrips;
 class TMDIsub;
 struct DocumentContext;
 struct ShellOptions;
 
 // The file commands: makes, names, fills, saves, prints and closes document windows, keeps
 // the recent-files list and opens the file waiting in the hand-over key. Every command is a
-// public method that a menu entry or toolbar item simply calls. Owned by the main frame.
+// public method that a menu entry or toolbar item simply calls. What becomes of a document
+// (made, renamed, modified, closed) is told through signals, for the tab strips and the
+// frame. Owned by the main frame.
 class DocumentFiles : public QObject
 {
     Q_OBJECT
 
 public:
-    DocumentFiles(QMdiArea *area, TabStrips &tabs, DocumentContext &context, ShellOptions &options,
+    DocumentFiles(QMdiArea *area, DocumentContext &context, ShellOptions &options,
                   const HomeFolder &home, QObject *parent = nullptr);
     ~DocumentFiles() override;
 
@@ -61,13 +62,12 @@ public:
     // Opens the file waiting in the hand-over key, or says that it is already open.
     void openHandedOver();
 
-    // The file a caller wants opened by the next Open or Opens; cleared when they finish.
-    void setPendingFile(const QString &name) { m_pending = name; }
-    const QString &pendingFile() const { return m_pending; }
-
-    // Open: the pending file, else the files chosen in the Open dialog.
+    // Opens a named file (a project file is refused, an open one is named as such); the new
+    // document, or null when nothing was opened.
+    TMDIsub *openFile(const QString &name);
+    // Open: the files chosen in the Open dialog.
     void Open();
-    // Opens the pending file, or one file chosen in the Open dialog.
+    // Opens one file chosen in the Open dialog.
     TMDIsub *Opens();
     // Opens each file in turn (dropped files, further files of the command line).
     void openFiles(const QStringList &names);
@@ -101,13 +101,24 @@ public:
     FileDialogState &dialogState() { return m_dialogState; }
 
 Q_SIGNALS:
+    // A new window has its identity and text; tabText names its tab.
+    void documentAdded(TMDIsub *document, const QString &tabText);
+    // The window is ready: its font is set and its text counts as unmodified.
     void documentMade(TMDIsub *document);
+    // A new window was shown maximised.
+    void documentMaximised(TMDIsub *document);
+    void documentRenamed(TMDIsub *document, const QString &tabText);
     void documentSaved(TMDIsub *document);
+    // The document's text became modified, or unmodified again, by a file command or an edit.
+    void modifiedChanged(TMDIsub *document, bool modified);
+    void documentClosed(TMDIsub *document);
 
 private:
     TMDIsub *makeDocument();
     void finishDocument(TMDIsub *document, const QString &caption, const QString &tabText);
     void loadBytes(TMDIsub *document, const QByteArray &bytes);
+    // The one open sequence: reads the file at its full path into a new window.
+    TMDIsub *openPath(const QString &full);
     bool readFile(const QString &path, QByteArray *bytes);
     bool writeFile(TMDIsub *document, const QString &path);
     void markSaved(TMDIsub *document, const QString &path);
@@ -119,7 +130,6 @@ private:
     void keepDeleted(TMDIsub *document);
 
     QMdiArea *m_area;
-    TabStrips &m_tabs;
     DocumentContext &m_context;
     ShellOptions &m_options;
     const HomeFolder &m_home;
@@ -133,7 +143,6 @@ private:
     std::unique_ptr<DocumentPrinter> m_printer;
     DocumentWatcher *m_watcher = nullptr;
 
-    QString m_pending;
     bool m_closeAll = false;
     // Windows whose close was accepted; they linger until deleted.
     QSet<const QObject *> m_closed;

@@ -1,38 +1,26 @@
 #include "markup/tagcontroller.h"
 
-#include "files/documentfiles.h"
 #include "base/settingsfile.h"
 #include "editor/caretmoves.h"
-#include "editor/scintillaeditor.h"
 #include "markup/tagcommands.h"
-#include "documents/tmdisub.h"
 
 #include <QDir>
 #include <QFileInfo>
 
-TagController::TagController(DocumentFiles &files, const SettingsFile &settings,
+TagController::TagController(ActiveEditor activeEditor, TipShower showTip,
+                             const ModifierSource &keyboard, const SettingsFile &settings,
                              const ShellOptions &options, Prompter &prompter, TextEditor &storememo,
                              QObject *parent)
-    : QObject(parent), m_files(files),
+    : QObject(parent), m_activeEditor(std::move(activeEditor)), m_showTip(std::move(showTip)),
       m_insertWrap(settings, options, storememo,
-                   [this](TextEditor &doc, const QString &text) { showTip(doc, text); }),
+                   [this](TextEditor &doc, const QString &text) {
+                       if (m_showTip)
+                           m_showTip(doc, text);
+                   }),
       m_conversions(settings, m_insertWrap,
                     QFileInfo(settings.path()).dir().filePath(QStringLiteral("library/chars"))),
-      m_runner(m_insertWrap, settings, options, prompter, m_keyboard, m_conversions)
+      m_runner(m_insertWrap, settings, options, prompter, keyboard, m_conversions)
 {
-}
-
-TextEditor *TagController::activeEditor() const
-{
-    TMDIsub *doc = m_files.active();
-    return doc ? &doc->editor() : nullptr;
-}
-
-void TagController::showTip(TextEditor &editor, const QString &text)
-{
-    for (TMDIsub *doc : m_files.documents())
-        if (&doc->editor() == &editor)
-            doc->showTip(text);
 }
 
 bool TagController::run(QStringView id)

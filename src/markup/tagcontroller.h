@@ -1,6 +1,5 @@
 #pragma once
 
-#include "widgets/keyboardmodifiers.h"
 #include "markup/conversionseam.h"
 #include "markup/insertwrap.h"
 #include "markup/tagcommandrunner.h"
@@ -10,20 +9,24 @@
 
 #include <functional>
 
-class DocumentFiles;
+class ModifierSource;
 class SettingsFile;
-class TMDIsub;
 
 // The tag commands and the insert and wrap entry points that helper panels, custom tags and
-// the menus use. Each acts on the active document and does nothing when none is open. Owned
-// by the main frame.
+// the menus use. Each acts on the active document and does nothing when none is open. The
+// frame hands in how to reach the active document's editor and how to show a typing tip in
+// the window of an editor. Owned by the main frame.
 class TagController : public QObject
 {
     Q_OBJECT
 
 public:
-    TagController(DocumentFiles &files, const SettingsFile &settings, const ShellOptions &options,
-                  Prompter &prompter, TextEditor &storememo, QObject *parent = nullptr);
+    using ActiveEditor = std::function<TextEditor *()>;
+    using TipShower = std::function<void(TextEditor &editor, const QString &tip)>;
+
+    TagController(ActiveEditor activeEditor, TipShower showTip, const ModifierSource &keyboard,
+                  const SettingsFile &settings, const ShellOptions &options, Prompter &prompter,
+                  TextEditor &storememo, QObject *parent = nullptr);
 
     // Runs a tag command of the command table by its id; false for an unknown id.
     bool run(QStringView id);
@@ -43,11 +46,10 @@ public:
     TextConverter &conversions() { return m_conversions; }
 
 private:
-    TextEditor *activeEditor() const;
-    void showTip(TextEditor &doc, const QString &text);
+    TextEditor *activeEditor() const { return m_activeEditor(); }
 
-    DocumentFiles &m_files;
-    KeyboardModifiers m_keyboard;
+    ActiveEditor m_activeEditor;
+    TipShower m_showTip;
     InsertWrap m_insertWrap;
     TextConverter m_conversions;
     TagCommandRunner m_runner;

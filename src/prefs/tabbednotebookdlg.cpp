@@ -1,13 +1,10 @@
 #include "prefs/tabbednotebookdlg.h"
 
 #include "colours/colourcode.h"
-#include "files/documentfiles.h"
 #include "files/filenamerules.h"
 #include "base/prompter.h"
 #include "base/settingsfile.h"
 #include "colours/systemcolours.h"
-#include "shell/tabstrips.h"
-#include "shell/tmdimain.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -588,21 +585,9 @@ void TTabbedNotebookDlg::CancelBtnClick()
     reject();
 }
 
-TTabbedNotebookDlg *TTabbedNotebookDlg::showFor(TMDImain &frame)
+TTabbedNotebookDlg *TTabbedNotebookDlg::showFor(PreferencesHost host, QWidget *parent)
 {
-    PreferencesHost host{frame.settings(), frame.prompter()};
-    host.editLock = &frame.context().sharedTextFlag;
-    host.tabLocation = [&frame](bool upper) {
-        frame.options().upperTabs = upper;
-        frame.tabs().setUpper(upper);
-    };
-    host.shellOptions = [&frame] { frame.options().read(frame.settings(), false); };
-    host.dataFolder = [&frame](const QString &folder) {
-        frame.files().dialogState().setFolder(folder);
-    };
-    host.helperMenu = [&frame] { frame.helpermenu(); };
-    host.newtabs = [&frame] { frame.newtabs(); };
-    auto *dialog = new TTabbedNotebookDlg(std::move(host), &frame);
+    auto *dialog = new TTabbedNotebookDlg(std::move(host), parent);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->show();
     const QRect screen = dialog->screen()->availableGeometry();

@@ -19,7 +19,6 @@ class QSpinBox;
 class QTabWidget;
 class QTableWidget;
 class SettingsFile;
-class TMDImain;
 
 // What the preferences dialog needs from the program around it. The main frame fills it in;
 // tests give their own answers for the pickers.
@@ -70,7 +69,7 @@ public:
     explicit TTabbedNotebookDlg(PreferencesHost host, QWidget *parent = nullptr);
 
     // Opens a new dialog over the main frame, centred on the screen, not blocking the frame.
-    static TTabbedNotebookDlg *showFor(TMDImain &frame);
+    static TTabbedNotebookDlg *showFor(PreferencesHost host, QWidget *parent);
 
     QTabWidget *notebook() const { return m_notebook; }
     // What the dialog calls outside itself; tests replace the pickers here.

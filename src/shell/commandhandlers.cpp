@@ -12,7 +12,6 @@
 #include "documents/tmdisub.h"
 #include "documents/typingtip.h"
 #include "find/findcontroller.h"
-#include "prefs/tabbednotebookdlg.h"
 
 #include <Qsci/qsciscintilla.h>
 
@@ -112,7 +111,7 @@ void registerAll(CommandActions &commands, TMDImain &frame)
     registerTags(commands, frame.tags());
     registerFind(commands, frame.finding(), frame.arranger());
     commands.setHandler("About1Click", [&frame] { frame.showAbout(); });
-    commands.setHandler("Preferences1Click", [&frame] { TTabbedNotebookDlg::showFor(frame); });
+    commands.setHandler("Preferences1Click", [&frame] { frame.showPreferences(); });
     commands.setHandler("GoToLine1Click", [&frame] { frame.goToLine().run(); });
 }
 

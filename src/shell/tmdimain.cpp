@@ -5,6 +5,7 @@
 #include "documents/documentaids.h"
 #include "documents/documentcontextmenu.h"
 #include "files/documentfiles.h"
+#include "view/documentfont.h"
 #include "files/filedrops.h"
 #include "files/filemenu.h"
 #include "documents/gotoline.h"
@@ -24,6 +25,7 @@
 #include "editor/scintillaeditor.h"
 #include "documents/tmdisub.h"
 #include "find/findcontroller.h"
+#include "prefs/tabbednotebookdlg.h"
 
 #include <Qsci/qsciscintilla.h>
 
@@ -113,19 +115,38 @@ void TMDImain::FormCreate()
 
     buildStatusBar();
     m_tabs = new TabStrips(m_lowerTabs, m_upperTabs, m_upperPanel, this);
-    m_files = new DocumentFiles(m_client, *m_tabs, m_context, m_options, m_home, this);
+    m_files = new DocumentFiles(m_client, m_context, m_options, m_home, this);
+    connect(m_files, &DocumentFiles::documentAdded, this, [this](TMDIsub *doc, const QString &tab) {
+        m_tabs->add(doc, tab);
+        DocumentFont::applyStored(*doc, m_settings);
+    });
+    connect(m_files, &DocumentFiles::documentMaximised, m_tabs, [this] { m_tabs->setShown(true); });
+    connect(m_files, &DocumentFiles::documentRenamed, m_tabs, &TabStrips::setText);
+    connect(m_files, &DocumentFiles::modifiedChanged, m_tabs, [this](TMDIsub *doc, bool modified) {
+        if (modified)
+            m_tabs->markModified(doc);
+        else
+            m_tabs->clearModified(doc);
+    });
+    // The strip stays up, empty, after the last document closes, until the display changes.
+    connect(m_files, &DocumentFiles::documentClosed, m_tabs, &TabStrips::remove);
     m_files->setFirstCallHook([this] { restoreMainGeometry(); });
     // Files dropped on the frame or on a document open as documents.
     new FileDrops(this, [this](const QStringList &names) { m_files->openFiles(names); });
-    m_tags = new TagController(*m_files, m_settings, m_options, m_prompter, m_storememo, this);
-    m_arranger = new WindowArranger(m_client, *m_tabs, m_settings, this);
-    m_find = new FindController(
-        m_settings, m_storememo, m_prompter,
-        [this]() -> TextEditor * {
-            TMDIsub *doc = activeDocument();
-            return doc ? &doc->editor() : nullptr;
+    const auto activeEditor = [this]() -> TextEditor * {
+        TMDIsub *doc = activeDocument();
+        return doc ? &doc->editor() : nullptr;
+    };
+    m_tags = new TagController(
+        activeEditor,
+        [this](TextEditor &editor, const QString &tip) {
+            for (TMDIsub *doc : m_files->documents())
+                if (&doc->editor() == &editor)
+                    doc->showTip(tip);
         },
-        this);
+        m_keyboard, m_settings, m_options, m_prompter, m_storememo, this);
+    m_arranger = new WindowArranger(m_client, *m_tabs, m_settings, this);
+    m_find = new FindController(m_settings, m_storememo, m_prompter, activeEditor, this);
     m_contextMenu = new DocumentContextMenu(*m_commands, this);
     m_aids = new DocumentAids(m_options, *m_commands, *m_contextMenu, this);
     m_aids->setEscapeHandler([this] { m_find->dropAll(); });
@@ -399,4 +420,19 @@ void TMDImain::closeEvent(QCloseEvent *event)
         doc->editor().setModified(false);
     FormClose();
     event->accept();
+}
+
+void TMDImain::showPreferences()
+{
+    PreferencesHost host{m_settings, m_prompter};
+    host.editLock = &m_context.sharedTextFlag;
+    host.tabLocation = [this](bool upper) {
+        m_options.upperTabs = upper;
+        m_tabs->setUpper(upper);
+    };
+    host.shellOptions = [this] { m_options.read(m_settings, false); };
+    host.dataFolder = [this](const QString &folder) { m_files->dialogState().setFolder(folder); };
+    host.helperMenu = [this] { helpermenu(); };
+    host.newtabs = [this] { newtabs(); };
+    TTabbedNotebookDlg::showFor(std::move(host), this);
 }

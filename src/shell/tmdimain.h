@@ -3,6 +3,7 @@
 #include "base/shelloptions.h"
 #include "documents/documentcontext.h"
 #include "editor/memoryeditor.h"
+#include "widgets/keyboardmodifiers.h"
 
 #include <QHash>
 #include <QMainWindow>
@@ -49,6 +50,8 @@ public:
     // Inserts the date label's text at the caret and selects it.
     void DatesClick();
     void showAbout();
+    // Opens a fresh preferences dialog wired to this frame.
+    void showPreferences();
 
     DocumentFiles &files() const { return *m_files; }
     TabStrips &tabs() const { return *m_tabs; }
@@ -100,6 +103,7 @@ private:
     DocumentContext m_context;
     ShellOptions m_options;
     MemoryEditor m_storememo;
+    KeyboardModifiers m_keyboard;
 
     QMdiArea *m_client = nullptr;
     QWidget *m_upperPanel = nullptr;
