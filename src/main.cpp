@@ -109,6 +109,6 @@ int main(int argc, char *argv[])
     });
     QObject::connect(&frame, &TMDImain::closing, &guard, &InstanceGuard::stopListening);
     frame.showAtStart();
-    frame.files().openFiles(files.mid(1));
+    frame.openFiles(files.mid(1));
     return app.exec();
 }

@@ -1,5 +1,6 @@
 #include "commands/commandactions.h"
 
+#include "commands/commandids.h"
 #include "commands/commandicons.h"
 #include "commands/commandtable.h"
 
@@ -9,8 +10,8 @@
 namespace {
 
 // Commands whose menu entries carry a check mark.
-const char *const Checkable[] = {"Wordwrap1Click", "ColoredTags1Click", "Gutter1Click",
-                                 "LiveSpellcheck1Click"};
+const char *const Checkable[] = {Cmd::Wordwrap1Click, Cmd::ColoredTags1Click, Cmd::Gutter1Click,
+                                 Cmd::LiveSpellcheck1Click};
 
 } // namespace
 
@@ -38,7 +39,11 @@ CommandActions::CommandActions(QWidget *window, std::function<bool()> hasDocumen
 bool CommandActions::setHandler(const QString &id, Handler handler)
 {
     QAction *a = action(id);
-    if (!a || !handler)
+    if (!a) {
+        m_unknownIds.append(id);
+        return false;
+    }
+    if (!handler)
         return false;
     m_handlers.insert(id, std::move(handler));
     a->setEnabled(true);

@@ -5,6 +5,7 @@
 #include <QList>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
@@ -26,8 +27,10 @@ public:
 
     CommandActions(QWidget *window, std::function<bool()> hasDocument);
 
-    // Gives a command its handler and enables it; false for an id not in the table.
+    // Gives a command its handler and enables it; false for an id not in the table, which is
+    // also remembered, so that a test of the wiring can name it.
     bool setHandler(const QString &id, Handler handler);
+    const QStringList &unknownHandlerIds() const { return m_unknownIds; }
     bool hasHandler(const QString &id) const { return m_handlers.contains(id); }
 
     // Runs the command as a menu entry, shortcut or toolbar click would; false when it did
@@ -47,5 +50,6 @@ public:
 private:
     QHash<QString, QAction *> m_actions;
     QHash<QString, Handler> m_handlers;
+    QStringList m_unknownIds;
     std::function<bool()> m_hasDocument;
 };

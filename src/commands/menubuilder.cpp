@@ -1,5 +1,6 @@
 #include "commands/menubuilder.h"
 
+#include "commands/commandids.h"
 #include "commands/commandactions.h"
 #include "commands/commandtable.h"
 #include "commands/mainmenu.h"
@@ -108,9 +109,9 @@ QHash<QString, QMenu *> MenuBuilder::build(QMenuBar *bar, CommandActions &comman
 namespace MenuState {
 
 namespace {
-const char *const SelectionCommands[] = {"Cut1Click", "Copy1Click", "Delete1Click", "killtags",
-                                         "addLineBreaks1Click"};
-const char *const StateCommands[] = {"Undo1Click", "Redo1Click", "Paste1Click"};
+const char *const SelectionCommands[] = {Cmd::Cut1Click, Cmd::Copy1Click, Cmd::Delete1Click, Cmd::killtags,
+                                         Cmd::addLineBreaks1Click};
+const char *const StateCommands[] = {Cmd::Undo1Click, Cmd::Redo1Click, Cmd::Paste1Click};
 } // namespace
 
 void applyEdit(CommandActions &commands, const EditMenuState &s)
@@ -121,27 +122,27 @@ void applyEdit(CommandActions &commands, const EditMenuState &s)
         if (QAction *a = commands.action(QLatin1String(id)))
             a->setChecked(on);
     };
-    check("Wordwrap1Click", s.wordWrap);
-    check("LiveSpellcheck1Click", s.liveSpelling);
-    check("ColoredTags1Click", s.colouredTags);
+    check(Cmd::Wordwrap1Click, s.wordWrap);
+    check(Cmd::LiveSpellcheck1Click, s.liveSpelling);
+    check(Cmd::ColoredTags1Click, s.colouredTags);
     const auto enable = [&](const char *id, bool on) {
         commands.setCommandEnabled(QLatin1String(id), on);
     };
-    enable("Undo1Click", s.canUndo);
-    enable("Redo1Click", s.canRedo);
+    enable(Cmd::Undo1Click, s.canUndo);
+    enable(Cmd::Redo1Click, s.canRedo);
     for (const char *id : SelectionCommands)
         enable(id, s.hasSelection);
-    enable("Paste1Click", s.clipboardHasText);
-    if (QAction *a = commands.action(QStringLiteral("spellcheck")))
+    enable(Cmd::Paste1Click, s.clipboardHasText);
+    if (QAction *a = commands.action(Cmd::spellcheck))
         a->setText(s.hasSelection ? QStringLiteral("Selected Text")
                                   : QStringLiteral("From Cursor"));
 }
 
 void applyCharacter(CommandActions &commands, const ShellOptions &options)
 {
-    if (QAction *a = commands.action(QStringLiteral("Bold")))
+    if (QAction *a = commands.action(Cmd::Bold))
         a->setText(options.boldIsStrong() ? QStringLiteral("Stron&g") : QStringLiteral("&Bold"));
-    if (QAction *a = commands.action(QStringLiteral("italics1Click")))
+    if (QAction *a = commands.action(Cmd::italics1Click))
         a->setText(options.italicIsEm() ? QStringLiteral("&Em") : QStringLiteral("&Italics"));
 }
 

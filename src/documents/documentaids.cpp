@@ -1,5 +1,6 @@
 #include "documents/documentaids.h"
 
+#include "commands/commandids.h"
 #include "commands/commandactions.h"
 #include "documents/documentcontextmenu.h"
 #include "base/shelloptions.h"
@@ -102,9 +103,9 @@ bool DocumentAids::memoKeyDown(TMDIsub &doc, QKeyEvent *event)
     // character instead, which their shortcuts do not match.
     if (held == (Qt::ControlModifier | Qt::ShiftModifier)) {
         if (key == Qt::Key_Less || key == Qt::Key_Comma)
-            return m_commands.run(QStringLiteral("StartTag"));
+            return m_commands.run(Cmd::StartTag);
         if (key == Qt::Key_Greater || key == Qt::Key_Period)
-            return m_commands.run(QStringLiteral("EndTag"));
+            return m_commands.run(Cmd::EndTag);
     }
     return false;
 }

@@ -1,5 +1,6 @@
 #include "files/filemenu.h"
 
+#include "commands/commandids.h"
 #include "commands/commandactions.h"
 #include "files/documentfiles.h"
 #include "files/recentfiles.h"
@@ -15,7 +16,7 @@ void watch(QMenu *file, QMenu *recent, CommandActions &commands, DocumentFiles &
     CommandActions *c = &commands;
     QObject::connect(file, &QMenu::aboutToShow, f, [f, c, recent] {
         if (TMDIsub *doc = f->active())
-            c->setCommandEnabled(QStringLiteral("Saves"), doc->isModified());
+            c->setCommandEnabled(Cmd::Saves, doc->isModified());
         if (!recent)
             return;
         recent->clear();
@@ -27,7 +28,7 @@ void watch(QMenu *file, QMenu *recent, CommandActions &commands, DocumentFiles &
     });
     // Its shortcut must work while the menu is closed, whatever the menu showed last.
     QObject::connect(file, &QMenu::aboutToHide, f,
-                     [c] { c->setCommandEnabled(QStringLiteral("Saves"), true); });
+                     [c] { c->setCommandEnabled(Cmd::Saves, true); });
 }
 
 } // namespace FileMenu

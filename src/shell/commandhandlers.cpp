@@ -1,94 +1,83 @@
 #include "shell/commandhandlers.h"
 
+#include "commands/commandids.h"
 #include "commands/commandactions.h"
+#include "commands/commandtable.h"
 #include "files/documentfiles.h"
 #include "documents/gotoline.h"
 #include "markup/tagcontroller.h"
-#include "shell/tmdimain.h"
 #include "shell/windowarranger.h"
-#include "editor/scintillaeditor.h"
 #include "markup/tagcommands.h"
-#include "markup/textconversions.h"
-#include "documents/tmdisub.h"
-#include "documents/typingtip.h"
 #include "find/findcontroller.h"
-
-#include <Qsci/qsciscintilla.h>
-
-#include <QApplication>
-#include <QClipboard>
 
 namespace CommandHandlers {
 
 namespace {
 
-void registerFiles(CommandActions &c, DocumentFiles &f, TMDImain &frame)
-{
-    c.setHandler("New1Click", [&f] { f.newFromTemplate(); });
-    c.setHandler("news", [&f] { f.news(); });
-    c.setHandler("othernew", [&f] { f.newFromTemplate(); });
-    c.setHandler("newclean1Click", [&f] { f.newclean(); });
-    c.setHandler("Open1Click", [&f] { f.Open(); });
-    c.setHandler("InsertFile", [&f] { f.InsertFile(); });
-    c.setHandler("Saves", [&f] { f.Saves(); });
-    c.setHandler("SavesAs", [&f] { f.SavesAs(); });
-    c.setHandler("Close1Click", [&f] { f.Close(); });
-    c.setHandler("CloseAll1Click", [&f] { f.CloseAll(); });
-    c.setHandler("Prints", [&f] { f.Prints(); });
-    c.setHandler("PrintSetup1Click", [&f] { f.PrintSetup(); });
-    c.setHandler("Exit1Click", [&frame] { frame.close(); });
-}
+const char *const NotYetBuilt[] = {
+    // Projects and templates.
+    Cmd::Projects1Click, Cmd::intoaProject1Click, Cmd::SaveasTemplate1Click,
+    // Download time.
+    Cmd::DownloadTime1Click,
+    // Spelling and thesaurus.
+    Cmd::spellcheck, Cmd::spellcheckentire, Cmd::thesaurus,
+    // Replace in several files.
+    Cmd::MultiDocFR1Click,
+    // Previews and helper programs.
+    Cmd::InternalBrowser1Click, Cmd::openbrowser, Cmd::Browser2Preview1Click,
+    Cmd::browser1rightclick, Cmd::browser2rightclick, Cmd::nonef2Click, Cmd::nonef3Click,
+    Cmd::nonef4Click, Cmd::nonef5Click, Cmd::nonef6Click, Cmd::nonef7Click, Cmd::nonef8Click,
+    Cmd::Helpersrightclick,
+    // Pickers by example.
+    Cmd::QuickTableExample, Cmd::QuickDListExample, Cmd::QuickNListExample, Cmd::QuickBListExample,
+    Cmd::SpeedItem164Click, Cmd::SpeedItem165Click,
+    // Helper panels.
+    Cmd::DocHelper, Cmd::ColorHelper, Cmd::TableHelper, Cmd::ListHelper, Cmd::FrameHelper,
+    Cmd::FormHelper, Cmd::FontHelper, Cmd::LinkHelper, Cmd::ImageHelper, Cmd::UserTags,
+    Cmd::SpecialChars, Cmd::DocHelperClose, Cmd::ColorHelperClose, Cmd::TableHelperClose,
+    Cmd::ListHelperClose, Cmd::FrameHelperClose, Cmd::FormHelperClose, Cmd::FontHelperClose,
+    Cmd::LinkHelperClose, Cmd::ImageHelperClose, Cmd::UserTagsClose, Cmd::SpecialCharsClose,
+    // Custom tags.
+    Cmd::Custom11Click, Cmd::Custom21Click, Cmd::Custom31Click, Cmd::Custom41Click,
+    Cmd::Custom51Click, Cmd::Custom61Click, Cmd::Custom71Click, Cmd::Custom81Click,
+    Cmd::Custom91Click, Cmd::Custom101Click, Cmd::Custom111Click, Cmd::Custom121Click,
+    Cmd::Custom131Click, Cmd::Custom141Click, Cmd::Custom151Click, Cmd::Custom161Click,
+    Cmd::Custom171Click, Cmd::Custom181Click, Cmd::Custom191Click, Cmd::Custom201Click,
+    // Help.
+    Cmd::ToolbarHelp1Click, Cmd::Contents1Click,
+};
 
-void registerEditing(CommandActions &c, TMDImain &frame)
+void registerFiles(CommandActions &c, DocumentFiles &f, const std::function<void()> &exit)
 {
-    const auto onDocument = [&frame](void (*edit)(TMDIsub &, TMDImain &)) {
-        return [&frame, edit] {
-            if (TMDIsub *doc = frame.activeDocument())
-                edit(*doc, frame);
-        };
-    };
-    c.setHandler("Undo1Click", onDocument([](TMDIsub &d, TMDImain &) {
-                     d.tip().hide();
-                     d.editor().undo();
-                 }));
-    c.setHandler("Redo1Click", onDocument([](TMDIsub &d, TMDImain &) {
-                     if (d.memo()->isRedoAvailable())
-                         d.memo()->redo();
-                 }));
-    c.setHandler("Cut1Click", onDocument([](TMDIsub &d, TMDImain &) { d.memo()->cut(); }));
-    c.setHandler("Copy1Click", onDocument([](TMDIsub &d, TMDImain &) { d.memo()->copy(); }));
-    // Pasted text goes through the scratch editor like any inserted text, so that it is
-    // indented to the line it lands in.
-    c.setHandler("Paste1Click", onDocument([](TMDIsub &d, TMDImain &f) {
-                     const QString text = QApplication::clipboard()->text();
-                     if (!text.isEmpty())
-                         f.tags().insertWrap().insertText(d.editor(), text, false);
-                 }));
-    c.setHandler("Delete1Click", onDocument([](TMDIsub &d, TMDImain &) {
-                     UndoGroup group(d.editor());
-                     d.editor().clearSelection();
-                 }));
-    c.setHandler("SelectAll1Click",
-                 onDocument([](TMDIsub &d, TMDImain &) { d.editor().selectAll(); }));
-    c.setHandler("killtags", onDocument([](TMDIsub &d, TMDImain &f) {
-                     f.tags().conversions().removeTags(d.editor());
-                 }));
-    c.setHandler("addLineBreaks1Click", onDocument([](TMDIsub &d, TMDImain &f) {
-                     f.tags().conversions().addLineBreaks(d.editor());
-                 }));
+    c.setHandler(Cmd::New1Click, [&f] { f.newFromTemplate(); });
+    c.setHandler(Cmd::news, [&f] { f.news(); });
+    c.setHandler(Cmd::othernew, [&f] { f.newFromTemplate(); });
+    c.setHandler(Cmd::newclean1Click, [&f] { f.newclean(); });
+    c.setHandler(Cmd::Open1Click, [&f] { f.Open(); });
+    c.setHandler(Cmd::InsertFile, [&f] { f.InsertFile(); });
+    c.setHandler(Cmd::Saves, [&f] { f.Saves(); });
+    c.setHandler(Cmd::SavesAs, [&f] { f.SavesAs(); });
+    c.setHandler(Cmd::Close1Click, [&f] { f.Close(); });
+    c.setHandler(Cmd::CloseAll1Click, [&f] { f.CloseAll(); });
+    c.setHandler(Cmd::Prints, [&f] { f.Prints(); });
+    c.setHandler(Cmd::PrintSetup1Click, [&f] { f.PrintSetup(); });
+    c.setHandler(Cmd::Exit1Click, exit);
 }
 
 void registerWindows(CommandActions &c, WindowArranger &a)
 {
-    c.setHandler("Tabbed", [&a] { a.Tabbed(); });
-    c.setHandler("Tiled", [&a] { a.Tiled(); });
-    c.setHandler("Cascaded", [&a] { a.Cascaded(); });
-    c.setHandler("switch1Click", [&a] { a.switch1Click(); });
+    c.setHandler(Cmd::Tabbed, [&a] { a.Tabbed(); });
+    c.setHandler(Cmd::Tiled, [&a] { a.Tiled(); });
+    c.setHandler(Cmd::Cascaded, [&a] { a.Cascaded(); });
+    c.setHandler(Cmd::switch1Click, [&a] { a.switch1Click(); });
 }
 
 void registerTags(CommandActions &c, TagController &tags)
 {
     for (const TagCommand &command : tagCommands()) {
+        // Some tag commands serve only the document's context menu and have no row.
+        if (!findCommand(command.id))
+            continue;
         const QString id = QString::fromLatin1(command.id);
         c.setHandler(id, [&tags, id] { tags.run(id); });
     }
@@ -96,23 +85,27 @@ void registerTags(CommandActions &c, TagController &tags)
 
 void registerFind(CommandActions &c, FindController &find, WindowArranger &a)
 {
-    c.setHandler("FindbutClick", [&find] { find.FindbutClick(); });
-    c.setHandler("FagainbutClick", [&find] { find.FagainbutClick(); });
+    c.setHandler(Cmd::FindbutClick, [&find] { find.FindbutClick(); });
+    c.setHandler(Cmd::FagainbutClick, [&find] { find.FagainbutClick(); });
     QObject::connect(&a, &WindowArranger::lastClosing, &find, &FindController::closeAll);
 }
 
 } // namespace
 
-void registerAll(CommandActions &commands, TMDImain &frame)
+void registerAll(CommandActions &commands, const Targets &t)
 {
-    registerFiles(commands, frame.files(), frame);
-    registerEditing(commands, frame);
-    registerWindows(commands, frame.arranger());
-    registerTags(commands, frame.tags());
-    registerFind(commands, frame.finding(), frame.arranger());
-    commands.setHandler("About1Click", [&frame] { frame.showAbout(); });
-    commands.setHandler("Preferences1Click", [&frame] { frame.showPreferences(); });
-    commands.setHandler("GoToLine1Click", [&frame] { frame.goToLine().run(); });
+    registerFiles(commands, t.files, t.exit);
+    registerWindows(commands, t.arranger);
+    registerTags(commands, t.tags);
+    registerFind(commands, t.find, t.arranger);
+    commands.setHandler(Cmd::About1Click, t.about);
+    commands.setHandler(Cmd::Preferences1Click, t.preferences);
+    commands.setHandler(Cmd::GoToLine1Click, [&go = t.goToLine] { go.run(); });
+}
+
+std::span<const char *const> commandsNotYetBuilt()
+{
+    return NotYetBuilt;
 }
 
 } // namespace CommandHandlers

@@ -1,11 +1,40 @@
 #pragma once
 
+#include <QStringList>
+
+#include <functional>
+#include <span>
+
 class CommandActions;
-class TMDImain;
+class DocumentFiles;
+class FindController;
+class GoToLineCommand;
+class TagController;
+class WindowArranger;
 
 // Connects the commands of the command table to the pieces that carry them out: document
-// files, window arrangement, tag commands, editing, the About box. Commands whose pieces do
-// not exist yet get no handler and stay disabled.
+// files, window arrangement, tag commands, finding, go to line and the frame's own dialogs.
+// The pieces register their other commands themselves (edit commands, view toggles, the
+// toolbar's own). Commands whose pieces do not exist yet get no handler and stay disabled;
+// they are listed by commandsNotYetBuilt(), so that a test can tell a forgotten handler from
+// a deliberate gap.
 namespace CommandHandlers {
-void registerAll(CommandActions &commands, TMDImain &frame);
-}
+
+struct Targets
+{
+    DocumentFiles &files;
+    WindowArranger &arranger;
+    TagController &tags;
+    FindController &find;
+    GoToLineCommand &goToLine;
+    std::function<void()> exit;
+    std::function<void()> about;
+    std::function<void()> preferences;
+};
+
+void registerAll(CommandActions &commands, const Targets &targets);
+
+// The commands that deliberately have no handler yet.
+std::span<const char *const> commandsNotYetBuilt();
+
+} // namespace CommandHandlers

@@ -1,6 +1,7 @@
 #include "shell/tmdimain.h"
 
 #include "commands/commandactions.h"
+#include "commands/commandids.h"
 #include "shell/commandhandlers.h"
 #include "documents/documentaids.h"
 #include "documents/documentcontextmenu.h"
@@ -21,6 +22,7 @@
 #include "view/viewtoggles.h"
 #include "shell/windowarranger.h"
 #include "shell/windowmenu.h"
+#include "documents/editcommands.h"
 #include "documents/editingaids.h"
 #include "editor/scintillaeditor.h"
 #include "documents/tmdisub.h"
@@ -217,7 +219,7 @@ void TMDImain::buildStatusBar()
     panelLayout->setContentsMargins(2, 0, 2, 0);
     auto *caret = new ClickLabel;
     caret->setText(QStringLiteral(" line: 1  col: 1"));
-    caret->onDoubleClick = [this] { m_commands->run(QStringLiteral("GoToLine1Click")); };
+    caret->onDoubleClick = [this] { m_commands->run(Cmd::GoToLine1Click); };
     m_caretStatus = caret;
     auto *dates = new ClickLabel;
     dates->onClick = [this] { DatesClick(); };
@@ -235,12 +237,18 @@ void TMDImain::buildMenus()
     if (QMenu *help = m_menus.value(QStringLiteral("Help1")))
         if (auto *version = help->findChild<QAction *>(QStringLiteral("Version")))
             version->setText(QStringLiteral("Version ") + QCoreApplication::applicationVersion());
-    CommandHandlers::registerAll(*m_commands, *this);
+    CommandHandlers::registerAll(*m_commands,
+                                 {*m_files, *m_arranger, *m_tags, *m_find, *m_goToLine,
+                                  [this] { close(); }, [this] { showAbout(); },
+                                  [this] { showPreferences(); }});
+    EditCommands::registerAll(
+        *m_commands, [this] { return activeDocument(); }, m_tags->insertWrap(),
+        m_tags->conversions());
     m_view = new ViewToggles(
         m_settings, [this] { return m_files->active(); }, this, this);
     m_view->registerHandlers(*m_commands);
     connect(m_view, &ViewToggles::liveSpellingChanged, m_bar, &SpeedBar::setLiveSpelling);
-    if (QAction *wrap = m_commands->action(QStringLiteral("Wordwrap1Click")))
+    if (QAction *wrap = m_commands->action(Cmd::Wordwrap1Click))
         wrap->setChecked(m_settings.read(Keys::Wraps) != QLatin1String("no"));
     FileMenu::watch(m_menus.value(QStringLiteral("File1")),
                     m_menus.value(QStringLiteral("RecentFiles")), *m_commands, *m_files);
@@ -435,4 +443,9 @@ void TMDImain::showPreferences()
     host.helperMenu = [this] { helpermenu(); };
     host.newtabs = [this] { newtabs(); };
     TTabbedNotebookDlg::showFor(std::move(host), this);
+}
+
+void TMDImain::openFiles(const QStringList &names)
+{
+    m_files->openFiles(names);
 }

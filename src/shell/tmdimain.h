@@ -45,6 +45,8 @@ public:
 
     // Opens the file waiting in the hand-over key; runs on every activation.
     void AppAct();
+    // Opens further files named on the command line or handed over, in order.
+    void openFiles(const QStringList &names);
     // Re-applies the settings to every open document.
     void newtabs();
     // Inserts the date label's text at the caret and selects it.

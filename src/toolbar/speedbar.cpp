@@ -1,5 +1,6 @@
 #include "toolbar/speedbar.h"
 
+#include "commands/commandids.h"
 #include "commands/commandactions.h"
 #include "commands/commandicons.h"
 #include "commands/commandtable.h"
@@ -29,8 +30,8 @@ constexpr int IconSide = 21;
 const char *const SaveItem = "SpeedItem26";
 const char *const LiveSpellItem = "SpeedItem151";
 
-const char *const RowCommands[] = {"ShowOneRow1Click", "ShowTwoRows1Click", "ShowThreeRows1Click",
-                                   "ShowFourRows1Click", "ShowFiveRows1Click"};
+const char *const RowCommands[] = {Cmd::ShowOneRow1Click, Cmd::ShowTwoRows1Click, Cmd::ShowThreeRows1Click,
+                                   Cmd::ShowFourRows1Click, Cmd::ShowFiveRows1Click};
 
 QPoint cellAt(const QPoint &p)
 {
@@ -137,18 +138,18 @@ void SpeedBar::buildPopup()
     // The customise command's own caption is the menu's "Too&lbar...".
     QAction *customize = m_popup->addAction(QStringLiteral("Customize Toolbar"));
     customize->setObjectName(QStringLiteral("Customize1Click_entry"));
-    connect(customize, &QAction::triggered, m_commands.action(QStringLiteral("Customize1Click")),
+    connect(customize, &QAction::triggered, m_commands.action(Cmd::Customize1Click),
             &QAction::trigger);
-    m_popup->addAction(m_commands.action(QStringLiteral("ToolbarHelp1Click")));
+    m_popup->addAction(m_commands.action(Cmd::ToolbarHelp1Click));
 }
 
 void SpeedBar::registerHandlers()
 {
     for (int n = 0; n < SpeedLayout::MaxRows; ++n)
         m_commands.setHandler(QLatin1String(RowCommands[n]), [this, n] { setRows(n + 1); });
-    m_commands.setHandler(QStringLiteral("popuptoolbar"),
+    m_commands.setHandler(Cmd::popuptoolbar,
                           [this] { m_popup->popup(QCursor::pos()); });
-    m_commands.setHandler(QStringLiteral("Customize1Click"), [this] { customize(); });
+    m_commands.setHandler(Cmd::Customize1Click, [this] { customize(); });
 }
 
 int SpeedBar::pixelsPerInch() const
@@ -298,7 +299,7 @@ void SpeedBar::customize()
     m_dialog = new CustomizeDialog(*this, window());
     connect(m_dialog, &CustomizeDialog::resetRequested, this, &SpeedBar::defaultbuttons);
     connect(m_dialog, &CustomizeDialog::helpRequested, this,
-            [this] { m_commands.run(QStringLiteral("ToolbarHelp1Click")); });
+            [this] { m_commands.run(Cmd::ToolbarHelp1Click); });
     connect(m_dialog, &QDialog::finished, this, &SpeedBar::finishCustomizing);
     m_dialog->show();
 }
@@ -405,7 +406,7 @@ void SpeedBar::mousePressEvent(QMouseEvent *event)
 void SpeedBar::mouseDoubleClickEvent(QMouseEvent *event)
 {
     if (event->button() == Qt::LeftButton)
-        m_commands.run(QStringLiteral("Customize1Click"));
+        m_commands.run(Cmd::Customize1Click);
     QWidget::mouseDoubleClickEvent(event);
 }
 

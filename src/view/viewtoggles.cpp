@@ -1,5 +1,6 @@
 #include "view/viewtoggles.h"
 
+#include "commands/commandids.h"
 #include "commands/commandactions.h"
 #include "view/documentfont.h"
 #include "view/fontdialog.h"
@@ -29,16 +30,16 @@ void ViewToggles::registerHandlers(CommandActions &commands)
 {
     m_commands = &commands;
     const std::pair<const char *, void (ViewToggles::*)()> handlers[] = {
-        {"fontup", &ViewToggles::fontUp},
-        {"fontdown", &ViewToggles::fontDown},
-        {"Font1Click", &ViewToggles::changeFont},
-        {"ReadFont", &ViewToggles::readFont},
-        {"nofont", &ViewToggles::noFont},
-        {"WriteFont", &ViewToggles::writeFont},
-        {"Wordwrap1Click", &ViewToggles::toggleWordWrap},
-        {"ColoredTags1Click", &ViewToggles::toggleColouredTags},
-        {"Gutter1Click", &ViewToggles::toggleGutter},
-        {"LiveSpellcheck1Click", &ViewToggles::toggleLiveSpelling},
+        {Cmd::fontup, &ViewToggles::fontUp},
+        {Cmd::fontdown, &ViewToggles::fontDown},
+        {Cmd::Font1Click, &ViewToggles::changeFont},
+        {Cmd::ReadFont, &ViewToggles::readFont},
+        {Cmd::nofont, &ViewToggles::noFont},
+        {Cmd::WriteFont, &ViewToggles::writeFont},
+        {Cmd::Wordwrap1Click, &ViewToggles::toggleWordWrap},
+        {Cmd::ColoredTags1Click, &ViewToggles::toggleColouredTags},
+        {Cmd::Gutter1Click, &ViewToggles::toggleGutter},
+        {Cmd::LiveSpellcheck1Click, &ViewToggles::toggleLiveSpelling},
     };
     for (const auto &[id, method] : handlers)
         commands.setHandler(QLatin1String(id), [this, method = method] { (this->*method)(); });
@@ -57,10 +58,10 @@ void ViewToggles::updateChecks()
     TMDIsub *doc = m_active();
     if (!doc)
         return;
-    setCheck("Wordwrap1Click", doc->wordWrap());
-    setCheck("ColoredTags1Click", doc->tagColouring());
-    setCheck("Gutter1Click", doc->gutterVisible());
-    setCheck("LiveSpellcheck1Click", doc->liveSpelling());
+    setCheck(Cmd::Wordwrap1Click, doc->wordWrap());
+    setCheck(Cmd::ColoredTags1Click, doc->tagColouring());
+    setCheck(Cmd::Gutter1Click, doc->gutterVisible());
+    setCheck(Cmd::LiveSpellcheck1Click, doc->liveSpelling());
 }
 
 void ViewToggles::fontUp()
@@ -120,7 +121,7 @@ void ViewToggles::toggleWordWrap()
     const bool on = !doc->wordWrap();
     doc->setWordWrap(on);
     m_settings.write(Keys::Wraps, on ? QString() : QStringLiteral("no"));
-    setCheck("Wordwrap1Click", on);
+    setCheck(Cmd::Wordwrap1Click, on);
 }
 
 void ViewToggles::toggleColouredTags()
@@ -129,7 +130,7 @@ void ViewToggles::toggleColouredTags()
     if (!doc)
         return;
     doc->setTagColouring(!doc->tagColouring());
-    setCheck("ColoredTags1Click", doc->tagColouring());
+    setCheck(Cmd::ColoredTags1Click, doc->tagColouring());
 }
 
 void ViewToggles::toggleGutter()
@@ -138,7 +139,7 @@ void ViewToggles::toggleGutter()
     if (!doc)
         return;
     doc->setGutterVisible(!doc->gutterVisible());
-    setCheck("Gutter1Click", doc->gutterVisible());
+    setCheck(Cmd::Gutter1Click, doc->gutterVisible());
 }
 
 void ViewToggles::toggleLiveSpelling()
@@ -147,6 +148,6 @@ void ViewToggles::toggleLiveSpelling()
     if (!doc)
         return;
     doc->setLiveSpelling(!doc->liveSpelling());
-    setCheck("LiveSpellcheck1Click", doc->liveSpelling());
+    setCheck(Cmd::LiveSpellcheck1Click, doc->liveSpelling());
     Q_EMIT liveSpellingChanged(doc->liveSpelling());
 }

@@ -1,0 +1,56 @@
+#include "documents/editcommands.h"
+
+#include "commands/commandactions.h"
+#include "commands/commandids.h"
+#include "documents/tmdisub.h"
+#include "documents/typingtip.h"
+#include "editor/scintillaeditor.h"
+#include "markup/insertwrap.h"
+#include "markup/textconversions.h"
+
+#include <Qsci/qsciscintilla.h>
+
+#include <QApplication>
+#include <QClipboard>
+
+namespace EditCommands {
+
+void registerAll(CommandActions &c, std::function<TMDIsub *()> activeDocument,
+                 InsertWrap &insertWrap, TextConverter &conversions)
+{
+    const auto onDocument = [active = std::move(activeDocument)](std::function<void(TMDIsub &)> edit) {
+        return [active, edit = std::move(edit)] {
+            if (TMDIsub *doc = active())
+                edit(*doc);
+        };
+    };
+    c.setHandler(Cmd::Undo1Click, onDocument([](TMDIsub &d) {
+                     d.tip().hide();
+                     d.editor().undo();
+                 }));
+    c.setHandler(Cmd::Redo1Click, onDocument([](TMDIsub &d) {
+                     if (d.memo()->isRedoAvailable())
+                         d.memo()->redo();
+                 }));
+    c.setHandler(Cmd::Cut1Click, onDocument([](TMDIsub &d) { d.memo()->cut(); }));
+    c.setHandler(Cmd::Copy1Click, onDocument([](TMDIsub &d) { d.memo()->copy(); }));
+    // Pasted text goes through the scratch editor like any inserted text, so that it is
+    // indented to the line it lands in.
+    c.setHandler(Cmd::Paste1Click, onDocument([&insertWrap](TMDIsub &d) {
+                     const QString text = QApplication::clipboard()->text();
+                     if (!text.isEmpty())
+                         insertWrap.insertText(d.editor(), text, false);
+                 }));
+    c.setHandler(Cmd::Delete1Click, onDocument([](TMDIsub &d) {
+                     UndoGroup group(d.editor());
+                     d.editor().clearSelection();
+                 }));
+    c.setHandler(Cmd::SelectAll1Click, onDocument([](TMDIsub &d) { d.editor().selectAll(); }));
+    c.setHandler(Cmd::killtags,
+                 onDocument([&conversions](TMDIsub &d) { conversions.removeTags(d.editor()); }));
+    c.setHandler(Cmd::addLineBreaks1Click, onDocument([&conversions](TMDIsub &d) {
+                     conversions.addLineBreaks(d.editor());
+                 }));
+}
+
+} // namespace EditCommands
