@@ -2,13 +2,13 @@
 // first screen is coloured, and save. Also the memory the open document takes. Prints
 // figures; never fails on time.
 
-#include "files/documentfiles.h"
 #include "base/homefolder.h"
 #include "base/prompter.h"
 #include "base/settingsfile.h"
-#include "shell/tmdimain.h"
-#include "editor/scintillaeditor.h"
 #include "documents/tmdisub.h"
+#include "editor/scintillaeditor.h"
+#include "files/documentfiles.h"
+#include "shell/tmdimain.h"
 
 #include <Qsci/qsciscintilla.h>
 

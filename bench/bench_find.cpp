@@ -5,12 +5,12 @@
 #include "base/prompter.h"
 #include "base/settingsfile.h"
 #include "base/shelloptions.h"
-#include "markup/insertwrap.h"
 #include "editor/memoryeditor.h"
 #include "editor/scintillaeditor.h"
-#include "markup/textconversions.h"
 #include "find/finder.h"
 #include "find/findstate.h"
+#include "markup/insertwrap.h"
+#include "markup/textconversions.h"
 
 #include <Qsci/qsciscintilla.h>
 

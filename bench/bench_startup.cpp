@@ -1,12 +1,12 @@
 // Time from the start of main() until the main frame is on screen with its first document,
 // on the offscreen platform, in a fresh home folder (a first start) and again in the same
 // folder (an ordinary start). Process loading comes on top: `quillmark --version` shows it.
-#include "shell/firststart.h"
 #include "base/homefolder.h"
-#include "widgets/messageboxprompter.h"
 #include "base/settingsfile.h"
+#include "shell/firststart.h"
 #include "shell/startupsteps.h"
 #include "shell/tmdimain.h"
+#include "widgets/messageboxprompter.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

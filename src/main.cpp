@@ -1,13 +1,13 @@
-#include "shell/commandline.h"
-#include "files/documentfiles.h"
-#include "shell/firststart.h"
 #include "base/homefolder.h"
-#include "shell/instanceguard.h"
-#include "widgets/messageboxprompter.h"
 #include "base/settingsfile.h"
+#include "files/documentfiles.h"
+#include "shell/commandline.h"
+#include "shell/firststart.h"
+#include "shell/instanceguard.h"
 #include "shell/splashwindow.h"
 #include "shell/startupsteps.h"
 #include "shell/tmdimain.h"
+#include "widgets/messageboxprompter.h"
 
 #include <QApplication>
 #include <QDeadlineTimer>

@@ -1,7 +1,7 @@
 #include "commands/commandactions.h"
 
-#include "commands/commandids.h"
 #include "commands/commandicons.h"
+#include "commands/commandids.h"
 #include "commands/commandtable.h"
 
 #include <QAction>

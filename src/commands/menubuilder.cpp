@@ -1,10 +1,10 @@
 #include "commands/menubuilder.h"
 
-#include "commands/commandids.h"
+#include "base/shelloptions.h"
 #include "commands/commandactions.h"
+#include "commands/commandids.h"
 #include "commands/commandtable.h"
 #include "commands/mainmenu.h"
-#include "base/shelloptions.h"
 
 #include <QAction>
 #include <QMenu>
@@ -109,8 +109,8 @@ QHash<QString, QMenu *> MenuBuilder::build(QMenuBar *bar, CommandActions &comman
 namespace MenuState {
 
 namespace {
-const char *const SelectionCommands[] = {Cmd::Cut1Click, Cmd::Copy1Click, Cmd::Delete1Click, Cmd::killtags,
-                                         Cmd::addLineBreaks1Click};
+const char *const SelectionCommands[] = {Cmd::Cut1Click, Cmd::Copy1Click, Cmd::Delete1Click,
+                                         Cmd::killtags, Cmd::addLineBreaks1Click};
 const char *const StateCommands[] = {Cmd::Undo1Click, Cmd::Redo1Click, Cmd::Paste1Click};
 } // namespace
 

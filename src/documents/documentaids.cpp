@@ -1,12 +1,12 @@
 #include "documents/documentaids.h"
 
-#include "commands/commandids.h"
-#include "commands/commandactions.h"
-#include "documents/documentcontextmenu.h"
 #include "base/shelloptions.h"
+#include "commands/commandactions.h"
+#include "commands/commandids.h"
+#include "documents/documentcontextmenu.h"
 #include "documents/editingaids.h"
-#include "editor/scintillaeditor.h"
 #include "documents/tmdisub.h"
+#include "editor/scintillaeditor.h"
 
 #include <Qsci/qsciscintilla.h>
 

@@ -1,9 +1,9 @@
 #include "documents/documentcontextmenu.h"
 
-#include "commands/commandids.h"
 #include "commands/commandactions.h"
-#include "editor/scintillaeditor.h"
+#include "commands/commandids.h"
 #include "documents/tmdisub.h"
+#include "editor/scintillaeditor.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -61,7 +61,8 @@ constexpr PopupItem PopupItems[] = {
     {"Underline2", "Underline", "", Cmd::Underline1Click, "Font1"},
     {"N1", "-", "", nullptr, nullptr, Shown::WithSelection},
     {"RemoveTags1", "Remove Tags", "", Cmd::killtags, nullptr, Shown::WithSelection},
-    {"addLineBreaks1", "Add Line Breaks", "", Cmd::addLineBreaks1Click, nullptr, Shown::WithSelection},
+    {"addLineBreaks1", "Add Line Breaks", "", Cmd::addLineBreaks1Click, nullptr,
+     Shown::WithSelection},
 };
 
 } // namespace

@@ -18,7 +18,8 @@ namespace EditCommands {
 void registerAll(CommandActions &c, std::function<TMDIsub *()> activeDocument,
                  InsertWrap &insertWrap, TextConverter &conversions)
 {
-    const auto onDocument = [active = std::move(activeDocument)](std::function<void(TMDIsub &)> edit) {
+    const auto onDocument = [active =
+                                 std::move(activeDocument)](std::function<void(TMDIsub &)> edit) {
         return [active, edit = std::move(edit)] {
             if (TMDIsub *doc = active())
                 edit(*doc);
@@ -48,9 +49,8 @@ void registerAll(CommandActions &c, std::function<TMDIsub *()> activeDocument,
     c.setHandler(Cmd::SelectAll1Click, onDocument([](TMDIsub &d) { d.editor().selectAll(); }));
     c.setHandler(Cmd::killtags,
                  onDocument([&conversions](TMDIsub &d) { conversions.removeTags(d.editor()); }));
-    c.setHandler(Cmd::addLineBreaks1Click, onDocument([&conversions](TMDIsub &d) {
-                     conversions.addLineBreaks(d.editor());
-                 }));
+    c.setHandler(Cmd::addLineBreaks1Click,
+                 onDocument([&conversions](TMDIsub &d) { conversions.addLineBreaks(d.editor()); }));
 }
 
 } // namespace EditCommands

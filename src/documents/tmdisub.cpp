@@ -3,10 +3,10 @@
 #include "base/prompter.h"
 #include "base/settingsfile.h"
 #include "documents/documentcontext.h"
-#include "tagcolouring/htmllexer.h"
-#include "editor/scintillaeditor.h"
-#include "tagcolouring/tagcolourrules.h"
 #include "documents/typingtip.h"
+#include "editor/scintillaeditor.h"
+#include "tagcolouring/htmllexer.h"
+#include "tagcolouring/tagcolourrules.h"
 
 #include <Qsci/qsciscintilla.h>
 

@@ -40,7 +40,8 @@ void TextEditor::setCaretLineColumn(int line, int column)
     setCaret(start + std::clamp(column, 0, lineEnd(line) - start));
 }
 
-bool TextEditor::find(const QString &what, SearchDirection direction, bool matchCase, bool wholeWord)
+bool TextEditor::find(const QString &what, SearchDirection direction, bool matchCase,
+                      bool wholeWord)
 {
     if (what.isEmpty())
         return false;

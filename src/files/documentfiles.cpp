@@ -1,22 +1,22 @@
 #include "files/documentfiles.h"
 
-#include "files/documentprinter.h"
-#include "files/documentwatcher.h"
 #include "base/filebytes.h"
 #include "base/filedialogs.h"
-#include "files/filedrops.h"
-#include "files/filenamerules.h"
 #include "base/homefolder.h"
-#include "widgets/keyboardmodifiers.h"
 #include "base/prompter.h"
-#include "widgets/qtfiledialogs.h"
-#include "files/recentfiles.h"
 #include "base/settingsfile.h"
 #include "base/shelloptions.h"
-#include "editor/cp1252.h"
 #include "documents/documentcontext.h"
-#include "editor/scintillaeditor.h"
 #include "documents/tmdisub.h"
+#include "editor/cp1252.h"
+#include "editor/scintillaeditor.h"
+#include "files/documentprinter.h"
+#include "files/documentwatcher.h"
+#include "files/filedrops.h"
+#include "files/filenamerules.h"
+#include "files/recentfiles.h"
+#include "widgets/keyboardmodifiers.h"
+#include "widgets/qtfiledialogs.h"
 
 #include <Qsci/qsciscintilla.h>
 
@@ -72,8 +72,8 @@ void restoreIfMinimised(TMDIsub *doc)
 
 DocumentFiles::DocumentFiles(QMdiArea *area, DocumentContext &context, ShellOptions &options,
                              const HomeFolder &home, QObject *parent)
-    : QObject(parent), m_area(area), m_context(context), m_options(options),
-      m_home(home), m_ownDialogs(std::make_unique<QtFileDialogs>(area->window())),
+    : QObject(parent), m_area(area), m_context(context), m_options(options), m_home(home),
+      m_ownDialogs(std::make_unique<QtFileDialogs>(area->window())),
       m_ownModifiers(std::make_unique<KeyboardModifiers>()), m_dialogs(m_ownDialogs.get()),
       m_modifiers(m_ownModifiers.get()), m_printer(std::make_unique<DocumentPrinter>()),
       m_watcher(new DocumentWatcher(this))

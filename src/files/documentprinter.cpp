@@ -1,7 +1,7 @@
 #include "files/documentprinter.h"
 
-#include "files/printlayout.h"
 #include "documents/tmdisub.h"
+#include "files/printlayout.h"
 
 #include <Qsci/qscilexer.h>
 #include <Qsci/qsciprinter.h>

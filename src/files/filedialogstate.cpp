@@ -1,7 +1,7 @@
 #include "files/filedialogstate.h"
 
-#include "files/filenamerules.h"
 #include "base/settingsfile.h"
+#include "files/filenamerules.h"
 
 #include <QFileInfo>
 

@@ -1,10 +1,10 @@
 #include "files/filemenu.h"
 
-#include "commands/commandids.h"
 #include "commands/commandactions.h"
+#include "commands/commandids.h"
+#include "documents/tmdisub.h"
 #include "files/documentfiles.h"
 #include "files/recentfiles.h"
-#include "documents/tmdisub.h"
 
 #include <QMenu>
 
@@ -27,8 +27,7 @@ void watch(QMenu *file, QMenu *recent, CommandActions &commands, DocumentFiles &
         recent->setEnabled(!entries.isEmpty());
     });
     // Its shortcut must work while the menu is closed, whatever the menu showed last.
-    QObject::connect(file, &QMenu::aboutToHide, f,
-                     [c] { c->setCommandEnabled(Cmd::Saves, true); });
+    QObject::connect(file, &QMenu::aboutToHide, f, [c] { c->setCommandEnabled(Cmd::Saves, true); });
 }
 
 } // namespace FileMenu

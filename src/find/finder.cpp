@@ -1,8 +1,8 @@
 #include "find/finder.h"
 
 #include "base/prompter.h"
-#include "markup/tagtext.h"
 #include "find/findstate.h"
+#include "markup/tagtext.h"
 
 #include <optional>
 #include <vector>

@@ -1,9 +1,9 @@
 #include "find/findwindows.h"
 
-#include "widgets/fieldcontextmenu.h"
 #include "base/settingsfile.h"
 #include "base/settingskeys.h"
 #include "find/findcontroller.h"
+#include "widgets/fieldcontextmenu.h"
 
 #include <QCheckBox>
 #include <QGridLayout>

@@ -2,8 +2,8 @@
 
 #include "base/settingsfile.h"
 #include "base/shelloptions.h"
-#include "markup/tagtext.h"
 #include "editor/texteditor.h"
+#include "markup/tagtext.h"
 
 #include <algorithm>
 

@@ -2,11 +2,11 @@
 
 #include "base/modifiersource.h"
 #include "base/prompter.h"
+#include "editor/texteditor.h"
 #include "markup/conversionseam.h"
 #include "markup/insertwrap.h"
 #include "markup/tagcommands.h"
 #include "markup/tagtext.h"
-#include "editor/texteditor.h"
 
 using QuickCode::ListKind;
 

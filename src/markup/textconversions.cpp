@@ -1,10 +1,10 @@
 #include "markup/textconversions.h"
 
 #include "base/settingsfile.h"
+#include "editor/texteditor.h"
 #include "markup/insertwrap.h"
 #include "markup/tagremoval.h"
 #include "markup/tagtext.h"
-#include "editor/texteditor.h"
 
 namespace {
 

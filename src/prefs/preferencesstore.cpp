@@ -1,7 +1,7 @@
 #include "prefs/preferencesstore.h"
 
-#include "files/filedialogstate.h"
 #include "base/settingsfile.h"
+#include "files/filedialogstate.h"
 
 #include <QFileInfo>
 

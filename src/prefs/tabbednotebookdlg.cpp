@@ -1,10 +1,10 @@
 #include "prefs/tabbednotebookdlg.h"
 
-#include "colours/colourcode.h"
-#include "files/filenamerules.h"
 #include "base/prompter.h"
 #include "base/settingsfile.h"
+#include "colours/colourcode.h"
 #include "colours/systemcolours.h"
+#include "files/filenamerules.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

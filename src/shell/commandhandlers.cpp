@@ -1,14 +1,14 @@
 #include "shell/commandhandlers.h"
 
-#include "commands/commandids.h"
 #include "commands/commandactions.h"
+#include "commands/commandids.h"
 #include "commands/commandtable.h"
-#include "files/documentfiles.h"
 #include "documents/gotoline.h"
+#include "files/documentfiles.h"
+#include "find/findcontroller.h"
+#include "markup/tagcommands.h"
 #include "markup/tagcontroller.h"
 #include "shell/windowarranger.h"
-#include "markup/tagcommands.h"
-#include "find/findcontroller.h"
 
 namespace CommandHandlers {
 
@@ -16,35 +16,85 @@ namespace {
 
 const char *const NotYetBuilt[] = {
     // Projects and templates.
-    Cmd::Projects1Click, Cmd::intoaProject1Click, Cmd::SaveasTemplate1Click,
+    Cmd::Projects1Click,
+    Cmd::intoaProject1Click,
+    Cmd::SaveasTemplate1Click,
     // Download time.
     Cmd::DownloadTime1Click,
     // Spelling and thesaurus.
-    Cmd::spellcheck, Cmd::spellcheckentire, Cmd::thesaurus,
+    Cmd::spellcheck,
+    Cmd::spellcheckentire,
+    Cmd::thesaurus,
     // Replace in several files.
     Cmd::MultiDocFR1Click,
     // Previews and helper programs.
-    Cmd::InternalBrowser1Click, Cmd::openbrowser, Cmd::Browser2Preview1Click,
-    Cmd::browser1rightclick, Cmd::browser2rightclick, Cmd::nonef2Click, Cmd::nonef3Click,
-    Cmd::nonef4Click, Cmd::nonef5Click, Cmd::nonef6Click, Cmd::nonef7Click, Cmd::nonef8Click,
+    Cmd::InternalBrowser1Click,
+    Cmd::openbrowser,
+    Cmd::Browser2Preview1Click,
+    Cmd::browser1rightclick,
+    Cmd::browser2rightclick,
+    Cmd::nonef2Click,
+    Cmd::nonef3Click,
+    Cmd::nonef4Click,
+    Cmd::nonef5Click,
+    Cmd::nonef6Click,
+    Cmd::nonef7Click,
+    Cmd::nonef8Click,
     Cmd::Helpersrightclick,
     // Pickers by example.
-    Cmd::QuickTableExample, Cmd::QuickDListExample, Cmd::QuickNListExample, Cmd::QuickBListExample,
-    Cmd::SpeedItem164Click, Cmd::SpeedItem165Click,
+    Cmd::QuickTableExample,
+    Cmd::QuickDListExample,
+    Cmd::QuickNListExample,
+    Cmd::QuickBListExample,
+    Cmd::SpeedItem164Click,
+    Cmd::SpeedItem165Click,
     // Helper panels.
-    Cmd::DocHelper, Cmd::ColorHelper, Cmd::TableHelper, Cmd::ListHelper, Cmd::FrameHelper,
-    Cmd::FormHelper, Cmd::FontHelper, Cmd::LinkHelper, Cmd::ImageHelper, Cmd::UserTags,
-    Cmd::SpecialChars, Cmd::DocHelperClose, Cmd::ColorHelperClose, Cmd::TableHelperClose,
-    Cmd::ListHelperClose, Cmd::FrameHelperClose, Cmd::FormHelperClose, Cmd::FontHelperClose,
-    Cmd::LinkHelperClose, Cmd::ImageHelperClose, Cmd::UserTagsClose, Cmd::SpecialCharsClose,
+    Cmd::DocHelper,
+    Cmd::ColorHelper,
+    Cmd::TableHelper,
+    Cmd::ListHelper,
+    Cmd::FrameHelper,
+    Cmd::FormHelper,
+    Cmd::FontHelper,
+    Cmd::LinkHelper,
+    Cmd::ImageHelper,
+    Cmd::UserTags,
+    Cmd::SpecialChars,
+    Cmd::DocHelperClose,
+    Cmd::ColorHelperClose,
+    Cmd::TableHelperClose,
+    Cmd::ListHelperClose,
+    Cmd::FrameHelperClose,
+    Cmd::FormHelperClose,
+    Cmd::FontHelperClose,
+    Cmd::LinkHelperClose,
+    Cmd::ImageHelperClose,
+    Cmd::UserTagsClose,
+    Cmd::SpecialCharsClose,
     // Custom tags.
-    Cmd::Custom11Click, Cmd::Custom21Click, Cmd::Custom31Click, Cmd::Custom41Click,
-    Cmd::Custom51Click, Cmd::Custom61Click, Cmd::Custom71Click, Cmd::Custom81Click,
-    Cmd::Custom91Click, Cmd::Custom101Click, Cmd::Custom111Click, Cmd::Custom121Click,
-    Cmd::Custom131Click, Cmd::Custom141Click, Cmd::Custom151Click, Cmd::Custom161Click,
-    Cmd::Custom171Click, Cmd::Custom181Click, Cmd::Custom191Click, Cmd::Custom201Click,
+    Cmd::Custom11Click,
+    Cmd::Custom21Click,
+    Cmd::Custom31Click,
+    Cmd::Custom41Click,
+    Cmd::Custom51Click,
+    Cmd::Custom61Click,
+    Cmd::Custom71Click,
+    Cmd::Custom81Click,
+    Cmd::Custom91Click,
+    Cmd::Custom101Click,
+    Cmd::Custom111Click,
+    Cmd::Custom121Click,
+    Cmd::Custom131Click,
+    Cmd::Custom141Click,
+    Cmd::Custom151Click,
+    Cmd::Custom161Click,
+    Cmd::Custom171Click,
+    Cmd::Custom181Click,
+    Cmd::Custom191Click,
+    Cmd::Custom201Click,
     // Help.
-    Cmd::ToolbarHelp1Click, Cmd::Contents1Click,
+    Cmd::ToolbarHelp1Click,
+    Cmd::Contents1Click,
 };
 
 void registerFiles(CommandActions &c, DocumentFiles &f, const std::function<void()> &exit)

@@ -1,33 +1,33 @@
 #include "shell/tmdimain.h"
 
-#include "commands/commandactions.h"
-#include "commands/commandids.h"
-#include "shell/commandhandlers.h"
-#include "documents/documentaids.h"
-#include "documents/documentcontextmenu.h"
-#include "files/documentfiles.h"
-#include "view/documentfont.h"
-#include "files/filedrops.h"
-#include "files/filemenu.h"
-#include "documents/gotoline.h"
 #include "base/homefolder.h"
-#include "commands/menubuilder.h"
 #include "base/prompter.h"
 #include "base/settingsfile.h"
-#include "toolbar/speedbar.h"
+#include "commands/commandactions.h"
+#include "commands/commandids.h"
+#include "commands/menubuilder.h"
+#include "documents/documentaids.h"
+#include "documents/documentcontextmenu.h"
+#include "documents/editcommands.h"
+#include "documents/editingaids.h"
+#include "documents/gotoline.h"
+#include "documents/tmdisub.h"
+#include "editor/scintillaeditor.h"
+#include "files/documentfiles.h"
+#include "files/filedrops.h"
+#include "files/filemenu.h"
+#include "find/findcontroller.h"
+#include "markup/tagcontroller.h"
+#include "prefs/tabbednotebookdlg.h"
+#include "shell/commandhandlers.h"
 #include "shell/splashwindow.h"
 #include "shell/startupsteps.h"
 #include "shell/tabstrips.h"
-#include "markup/tagcontroller.h"
-#include "view/viewtoggles.h"
 #include "shell/windowarranger.h"
 #include "shell/windowmenu.h"
-#include "documents/editcommands.h"
-#include "documents/editingaids.h"
-#include "editor/scintillaeditor.h"
-#include "documents/tmdisub.h"
-#include "find/findcontroller.h"
-#include "prefs/tabbednotebookdlg.h"
+#include "toolbar/speedbar.h"
+#include "view/documentfont.h"
+#include "view/viewtoggles.h"
 
 #include <Qsci/qsciscintilla.h>
 
@@ -237,10 +237,9 @@ void TMDImain::buildMenus()
     if (QMenu *help = m_menus.value(QStringLiteral("Help1")))
         if (auto *version = help->findChild<QAction *>(QStringLiteral("Version")))
             version->setText(QStringLiteral("Version ") + QCoreApplication::applicationVersion());
-    CommandHandlers::registerAll(*m_commands,
-                                 {*m_files, *m_arranger, *m_tags, *m_find, *m_goToLine,
-                                  [this] { close(); }, [this] { showAbout(); },
-                                  [this] { showPreferences(); }});
+    CommandHandlers::registerAll(*m_commands, {*m_files, *m_arranger, *m_tags, *m_find, *m_goToLine,
+                                               [this] { close(); }, [this] { showAbout(); },
+                                               [this] { showPreferences(); }});
     EditCommands::registerAll(
         *m_commands, [this] { return activeDocument(); }, m_tags->insertWrap(),
         m_tags->conversions());

@@ -1,8 +1,8 @@
 #include "shell/windowarranger.h"
 
 #include "base/settingsfile.h"
-#include "shell/tabstrips.h"
 #include "documents/tmdisub.h"
+#include "shell/tabstrips.h"
 
 #include <QMdiArea>
 #include <QMdiSubWindow>

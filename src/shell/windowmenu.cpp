@@ -1,8 +1,8 @@
 #include "shell/windowmenu.h"
 
+#include "documents/tmdisub.h"
 #include "files/documentfiles.h"
 #include "shell/windowarranger.h"
-#include "documents/tmdisub.h"
 
 #include <QActionGroup>
 #include <QMenu>

@@ -1,7 +1,7 @@
 #include "tagcolouring/tagcolourrules.h"
 
-#include "colours/colourcode.h"
 #include "base/settingsfile.h"
+#include "colours/colourcode.h"
 
 #include <algorithm>
 

@@ -1,11 +1,11 @@
 #include "toolbar/speedbar.h"
 
-#include "commands/commandids.h"
+#include "base/settingsfile.h"
 #include "commands/commandactions.h"
 #include "commands/commandicons.h"
+#include "commands/commandids.h"
 #include "commands/commandtable.h"
 #include "toolbar/customizedialog.h"
-#include "base/settingsfile.h"
 #include "toolbar/speeditems.h"
 
 #include <QAction>
@@ -30,8 +30,9 @@ constexpr int IconSide = 21;
 const char *const SaveItem = "SpeedItem26";
 const char *const LiveSpellItem = "SpeedItem151";
 
-const char *const RowCommands[] = {Cmd::ShowOneRow1Click, Cmd::ShowTwoRows1Click, Cmd::ShowThreeRows1Click,
-                                   Cmd::ShowFourRows1Click, Cmd::ShowFiveRows1Click};
+const char *const RowCommands[] = {Cmd::ShowOneRow1Click, Cmd::ShowTwoRows1Click,
+                                   Cmd::ShowThreeRows1Click, Cmd::ShowFourRows1Click,
+                                   Cmd::ShowFiveRows1Click};
 
 QPoint cellAt(const QPoint &p)
 {
@@ -147,8 +148,7 @@ void SpeedBar::registerHandlers()
 {
     for (int n = 0; n < SpeedLayout::MaxRows; ++n)
         m_commands.setHandler(QLatin1String(RowCommands[n]), [this, n] { setRows(n + 1); });
-    m_commands.setHandler(Cmd::popuptoolbar,
-                          [this] { m_popup->popup(QCursor::pos()); });
+    m_commands.setHandler(Cmd::popuptoolbar, [this] { m_popup->popup(QCursor::pos()); });
     m_commands.setHandler(Cmd::Customize1Click, [this] { customize(); });
 }
 

@@ -1,11 +1,11 @@
 #include "view/viewtoggles.h"
 
-#include "commands/commandids.h"
+#include "base/settingsfile.h"
 #include "commands/commandactions.h"
+#include "commands/commandids.h"
+#include "documents/tmdisub.h"
 #include "view/documentfont.h"
 #include "view/fontdialog.h"
-#include "base/settingsfile.h"
-#include "documents/tmdisub.h"
 
 #include <QAction>
 

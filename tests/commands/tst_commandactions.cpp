@@ -1,10 +1,10 @@
+#include "base/settingsfile.h"
+#include "base/shelloptions.h"
 #include "commands/commandactions.h"
 #include "commands/commandicons.h"
 #include "commands/commandtable.h"
-#include "toolbar/customizedialog.h"
 #include "commands/menubuilder.h"
-#include "base/settingsfile.h"
-#include "base/shelloptions.h"
+#include "toolbar/customizedialog.h"
 #include "toolbar/speedbar.h"
 #include "toolbar/speeditems.h"
 

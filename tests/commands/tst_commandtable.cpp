@@ -1,7 +1,7 @@
 #include "commands/commandtable.h"
 #include "commands/mainmenu.h"
-#include "toolbar/speeditems.h"
 #include "markup/tagcommands.h"
+#include "toolbar/speeditems.h"
 
 #include <QSet>
 #include <QtTest>

@@ -1,7 +1,7 @@
 #include "base/settingsfile.h"
 #include "documents/documentcontext.h"
-#include "editor/scintillaeditor.h"
 #include "documents/tmdisub.h"
+#include "editor/scintillaeditor.h"
 #include "scriptedprompter.h"
 
 #include <Qsci/qsciscintilla.h>

@@ -1,14 +1,14 @@
-#include "files/documentfiles.h"
-#include "files/documentprinter.h"
 #include "base/homefolder.h"
 #include "base/modifiersource.h"
 #include "base/settingsfile.h"
+#include "documents/tmdisub.h"
+#include "editor/scintillaeditor.h"
+#include "files/documentfiles.h"
+#include "files/documentprinter.h"
+#include "frametestbase.h"
+#include "scripteddialogs.h"
 #include "shell/tabstrips.h"
 #include "shell/tmdimain.h"
-#include "editor/scintillaeditor.h"
-#include "documents/tmdisub.h"
-#include "scripteddialogs.h"
-#include "frametestbase.h"
 
 #include <Qsci/qsciscintilla.h>
 
@@ -52,10 +52,7 @@ private:
         QFile f(name);
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
     }
-    TMDIsub *open(TMDImain &frame, const QString &file)
-    {
-        return frame.files().openFile(file);
-    }
+    TMDIsub *open(TMDImain &frame, const QString &file) { return frame.files().openFile(file); }
     static void type(TMDIsub *doc, const QString &text)
     {
         doc->memo()->setFocus();

@@ -1,10 +1,10 @@
-#include "shell/commandline.h"
 #include "base/filebytes.h"
+#include "base/settingsfile.h"
 #include "files/filedialogstate.h"
 #include "files/filenamerules.h"
 #include "files/printlayout.h"
 #include "files/recentfiles.h"
-#include "base/settingsfile.h"
+#include "shell/commandline.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,13 +1,13 @@
-#include "commands/commandactions.h"
-#include "widgets/fieldcontextmenu.h"
 #include "base/settingsfile.h"
 #include "base/settingskeys.h"
-#include "shell/tmdimain.h"
-#include "editor/scintillaeditor.h"
+#include "commands/commandactions.h"
 #include "documents/tmdisub.h"
+#include "editor/scintillaeditor.h"
 #include "find/findcontroller.h"
 #include "find/findwindows.h"
 #include "frametestbase.h"
+#include "shell/tmdimain.h"
+#include "widgets/fieldcontextmenu.h"
 
 #include <QAction>
 #include <QApplication>

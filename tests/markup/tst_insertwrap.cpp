@@ -1,7 +1,7 @@
 #include "base/settingsfile.h"
 #include "base/shelloptions.h"
-#include "markup/insertwrap.h"
 #include "editor/memoryeditor.h"
+#include "markup/insertwrap.h"
 #include "selectionmarkup.h"
 
 #include <QTemporaryDir>

@@ -1,13 +1,13 @@
-#include "commands/commandactions.h"
-#include "files/documentfiles.h"
 #include "base/homefolder.h"
 #include "base/settingsfile.h"
-#include "markup/tagcontroller.h"
-#include "shell/tmdimain.h"
-#include "editor/scintillaeditor.h"
+#include "commands/commandactions.h"
 #include "documents/tmdisub.h"
 #include "documents/typingtip.h"
+#include "editor/scintillaeditor.h"
+#include "files/documentfiles.h"
 #include "frametestbase.h"
+#include "markup/tagcontroller.h"
+#include "shell/tmdimain.h"
 
 #include <Qsci/qsciscintilla.h>
 

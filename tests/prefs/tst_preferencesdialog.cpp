@@ -1,11 +1,11 @@
 #include "commands/commandactions.h"
-#include "files/documentfiles.h"
-#include "shell/tabstrips.h"
-#include "tagcolouring/htmllexer.h"
-#include "editor/scintillaeditor.h"
 #include "documents/tmdisub.h"
+#include "editor/scintillaeditor.h"
+#include "files/documentfiles.h"
 #include "frametestbase.h"
 #include "prefs/tabbednotebookdlg.h"
+#include "shell/tabstrips.h"
+#include "tagcolouring/htmllexer.h"
 
 #include <Qsci/qsciscintilla.h>
 

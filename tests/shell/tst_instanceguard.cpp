@@ -1,5 +1,5 @@
-#include "shell/instanceguard.h"
 #include "base/settingsfile.h"
+#include "shell/instanceguard.h"
 
 #include <QFile>
 #include <QLocalServer>

@@ -1,10 +1,10 @@
-#include "shell/commandline.h"
-#include "shell/firststart.h"
 #include "base/homefolder.h"
 #include "base/settingsfile.h"
+#include "scriptedprompter.h"
+#include "shell/commandline.h"
+#include "shell/firststart.h"
 #include "shell/startupsteps.h"
 #include "tagcolouring/tagcolourrules.h"
-#include "scriptedprompter.h"
 
 #include <QDate>
 #include <QFile>

@@ -1,11 +1,11 @@
-#include "files/documentfiles.h"
 #include "base/homefolder.h"
 #include "base/settingsfile.h"
+#include "documents/tmdisub.h"
+#include "editor/scintillaeditor.h"
+#include "files/documentfiles.h"
+#include "frametestbase.h"
 #include "shell/tabstrips.h"
 #include "shell/tmdimain.h"
-#include "editor/scintillaeditor.h"
-#include "documents/tmdisub.h"
-#include "frametestbase.h"
 
 #include <Qsci/qsciscintilla.h>
 
@@ -21,7 +21,6 @@ class TestMainFrame : public FrameTestBase
     Q_OBJECT
 
 private:
-
     std::unique_ptr<TMDImain> start() { return startFrame(); }
     QString writeFile(const QString &name, const QByteArray &bytes)
     {
@@ -33,10 +32,7 @@ private:
     }
 
 private Q_SLOTS:
-    void init()
-    {
-        resetHome();
-    }
+    void init() { resetHome(); }
 
     void firstStartShowsUntitled1Maximised()
     {

@@ -1,11 +1,11 @@
-#include "files/documentfiles.h"
 #include "base/homefolder.h"
 #include "base/settingsfile.h"
+#include "documents/tmdisub.h"
+#include "files/documentfiles.h"
+#include "frametestbase.h"
 #include "shell/tabstrips.h"
 #include "shell/tmdimain.h"
 #include "shell/windowarranger.h"
-#include "documents/tmdisub.h"
-#include "frametestbase.h"
 
 #include <Qsci/qsciscintilla.h>
 
@@ -24,7 +24,6 @@ class TestWindowArrangement : public FrameTestBase
     Q_OBJECT
 
 private:
-
     std::unique_ptr<TMDImain> start() { return startFrame(); }
     // Three Untitled documents, the third one active.
     std::unique_ptr<TMDImain> startWithThree()
@@ -75,10 +74,7 @@ private:
     }
 
 private Q_SLOTS:
-    void init()
-    {
-        resetHome();
-    }
+    void init() { resetHome(); }
 
     void commandsDoNothingWithoutDocuments()
     {

@@ -9,8 +9,8 @@
 #include "files/documentfiles.h"
 #include "find/findcontroller.h"
 #include "find/findwindows.h"
-#include "shell/commandhandlers.h"
 #include "frametestbase.h"
+#include "shell/commandhandlers.h"
 
 #include <Qsci/qsciscintilla.h>
 

@@ -2,8 +2,8 @@
 
 #include "base/homefolder.h"
 #include "base/settingsfile.h"
-#include "shell/tmdimain.h"
 #include "scriptedprompter.h"
+#include "shell/tmdimain.h"
 
 #include <QObject>
 #include <QTemporaryDir>

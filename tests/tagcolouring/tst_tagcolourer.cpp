@@ -1,5 +1,5 @@
-#include "colours/colourcode.h"
 #include "base/settingsfile.h"
+#include "colours/colourcode.h"
 #include "tagcolouring/tagcolourer.h"
 
 #include <QTemporaryDir>

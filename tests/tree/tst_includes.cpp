@@ -11,22 +11,10 @@ namespace {
 // From the top layer down; folders on one line stand side by side. "helpers/*" is every
 // helper panel folder except the shared frame.
 const QStringList Layers[] = {
-    {"shell"},
-    {"helpers/*"},
-    {"helpers/frame"},
-    {"project", "preview", "tools"},
-    {"find"},
-    {"prefs"},
-    {"view"},
-    {"toolbar"},
-    {"files"},
-    {"documents"},
-    {"commands"},
-    {"markup"},
-    {"tagcolouring"},
-    {"editor"},
-    {"colours"},
-    {"widgets"},
+    {"shell"},        {"helpers/*"}, {"helpers/frame"}, {"project", "preview", "tools"},
+    {"find"},         {"prefs"},     {"view"},          {"toolbar"},
+    {"files"},        {"documents"}, {"commands"},      {"markup"},
+    {"tagcolouring"}, {"editor"},    {"colours"},       {"widgets"},
     {"base"},
 };
 
@@ -49,8 +37,9 @@ int layerOf(const QString &folder)
         for (const QString &entry : Layers[i]) {
             if (entry == folder)
                 return i;
-            if (entry == QLatin1String("helpers/*") && folder.startsWith(QLatin1String("helpers/"))
-                && folder != QLatin1String("helpers/frame"))
+            if (entry == QLatin1String("helpers/*") &&
+                folder.startsWith(QLatin1String("helpers/")) &&
+                folder != QLatin1String("helpers/frame"))
                 return i;
         }
     }
@@ -108,7 +97,8 @@ QStringList layeringProblems(const QString &root)
             continue;
         const int fromLayer = layerOf(from), toLayer = layerOf(to);
         if (fromLayer < 0 || toLayer < 0)
-            problems << where + QStringLiteral("folder %1 has no layer").arg(fromLayer < 0 ? from : to);
+            problems << where +
+                            QStringLiteral("folder %1 has no layer").arg(fromLayer < 0 ? from : to);
         else if (toLayer == fromLayer)
             problems << where + QStringLiteral("%1 includes %2 beside it").arg(from, to);
         else if (toLayer < fromLayer)
@@ -155,13 +145,14 @@ private Q_SLOTS:
 
         QStringList problems = layeringProblems(dir.path());
         problems.sort();
-        QCOMPARE(problems, QStringList({
-                               "base/up.cpp:1: base includes files above it",
-                               "base/z.cpp:1: \"missing.h\" is not a path under src/",
-                               "helpers/image/i.cpp:2: helpers/image includes helpers/link beside it",
-                               "odd/y.cpp:1: folder odd has no layer",
-                               "project/x.cpp:1: project includes preview beside it",
-                           }));
+        QCOMPARE(problems,
+                 QStringList({
+                     "base/up.cpp:1: base includes files above it",
+                     "base/z.cpp:1: \"missing.h\" is not a path under src/",
+                     "helpers/image/i.cpp:2: helpers/image includes helpers/link beside it",
+                     "odd/y.cpp:1: folder odd has no layer",
+                     "project/x.cpp:1: project includes preview beside it",
+                 }));
     }
 };
 

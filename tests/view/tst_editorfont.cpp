@@ -1,5 +1,5 @@
-#include "view/editorfont.h"
 #include "base/settingsfile.h"
+#include "view/editorfont.h"
 
 #include <QTemporaryDir>
 #include <QtTest>

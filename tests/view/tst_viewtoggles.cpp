@@ -1,13 +1,13 @@
-#include "commands/commandactions.h"
-#include "files/documentfiles.h"
-#include "view/fontdialog.h"
 #include "base/settingsfile.h"
+#include "commands/commandactions.h"
+#include "documents/tmdisub.h"
+#include "editor/scintillaeditor.h"
+#include "files/documentfiles.h"
+#include "frametestbase.h"
 #include "shell/tabstrips.h"
 #include "shell/tmdimain.h"
+#include "view/fontdialog.h"
 #include "view/viewtoggles.h"
-#include "editor/scintillaeditor.h"
-#include "documents/tmdisub.h"
-#include "frametestbase.h"
 
 #include <Qsci/qsciscintilla.h>
 
