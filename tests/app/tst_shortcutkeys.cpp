@@ -41,13 +41,11 @@ private:
     static QString shown(TMDIsub *doc) { return SelectionMarkup::get(doc->editor()); }
     // Where an action's key counts: in the document window it belongs to, in the frame, or
     // (nullptr) in a window of its own.
-    QWidget *scopeOf(const QObject *o) const
+    const QObject *scopeOf(const QObject *o) const
     {
         for (; o; o = o->parent()) {
-            if (auto *window = qobject_cast<const QMdiSubWindow *>(o))
-                return const_cast<QMdiSubWindow *>(window);
-            if (o == m_frame.get())
-                return m_frame.get();
+            if (qobject_cast<const QMdiSubWindow *>(o) || o == m_frame.get())
+                return o;
             const auto *w = qobject_cast<const QWidget *>(o);
             if (w && w->isWindow() && !qobject_cast<const QMenu *>(w))
                 return nullptr;
@@ -143,13 +141,8 @@ private Q_SLOTS:
         QTest::newRow("Ctrl+Shift+L inserts the linked style sheet tag")
             << QKeySequence(QStringLiteral("Ctrl+Shift+L")) << "a|"
             << "a<LINK href=\"|\" rel=\"stylesheet\" type=\"text/css\">";
-        QTest::newRow("Ctrl+U underlines") << QKeySequence(QStringLiteral("Ctrl+U")) << "^Ab|"
-                                           << "<U>^Ab|</U>";
         QTest::newRow("Ctrl+W indents") << QKeySequence(QStringLiteral("Ctrl+W")) << "a|b"
                                         << "a&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;|b";
-        QTest::newRow("Ctrl+D deletes the selection")
-            << QKeySequence(QStringLiteral("Ctrl+D")) << "a^bc|d"
-            << "a|d";
         QTest::newRow("Ctrl+V pastes in front of the selection")
             << QKeySequence(QStringLiteral("Ctrl+V")) << "a ^b| c"
             << "a X^b| c";
@@ -162,9 +155,6 @@ private Q_SLOTS:
         QTest::newRow("Alt+Backspace undoes as Ctrl+Z does")
             << QKeySequence(QStringLiteral("Ctrl+B, Alt+Backspace")) << "a ^b| c"
             << "a ^b| c";
-        QTest::newRow("Ctrl+Y redoes")
-            << QKeySequence(QStringLiteral("Ctrl+B, Ctrl+Z, Ctrl+Y")) << "a ^b| c"
-            << "a <B>b</B> c";
         QTest::newRow("Ctrl+Shift+T inserts a table, the clipboard stays")
             << QKeySequence(QStringLiteral("Ctrl+Shift+T")) << "|"
             << "<TABLE";
@@ -212,7 +202,7 @@ private Q_SLOTS:
     {
         m_frame->files().news();
         QCOMPARE(m_frame->files().documents().size(), 2);
-        QHash<QWidget *, QMultiHash<QKeySequence, QString>> scopes;
+        QHash<const QObject *, QMultiHash<QKeySequence, QString>> scopes;
         for (const QAction *a : m_frame->findChildren<QAction *>()) {
             const QString name = a->objectName().isEmpty() ? a->text() : a->objectName();
             for (const QKeySequence &keys : a->shortcuts())
@@ -223,7 +213,6 @@ private Q_SLOTS:
                 scopes[scopeOf(s)].insert(keys, s->objectName());
         }
         scopes.remove(nullptr);
-        QCOMPARE(scopes.size(), 3);
         const auto frameKeys = scopes.value(m_frame.get());
         QStringList clashes;
         for (auto scope = scopes.cbegin(); scope != scopes.cend(); ++scope) {
