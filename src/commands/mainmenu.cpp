@@ -99,13 +99,13 @@ const MenuEntry PreviewEntries[] = {
     cmd("Browser &2 Preview", "Browser2Preview1Click", "Ctrl+Shift+F9"),
 };
 const MenuEntry HelperProgramEntries[] = {
-    cmd("(none)", "nonef2Click", "Ctrl+Alt+F2"),
-    cmd("(none)", "nonef3Click", "Ctrl+Alt+F3"),
-    cmd("(none)", "nonef4Click", "Ctrl+Alt+F4"),
-    cmd("(none)", "nonef5Click", "Ctrl+Alt+F5"),
-    cmd("(none)", "nonef6Click", "Ctrl+Alt+F6"),
-    cmd("(none)", "nonef7Click", "Ctrl+Alt+F7"),
-    cmd("(none)", "nonef8Click", "Ctrl+Alt+F8"),
+    cmd("(none)", "nonef2Click", "Ctrl+Shift+F2"),
+    cmd("(none)", "nonef3Click", "Ctrl+Shift+F3"),
+    cmd("(none)", "nonef4Click", "Ctrl+Shift+F4"),
+    cmd("(none)", "nonef5Click", "Ctrl+Shift+F5"),
+    cmd("(none)", "nonef6Click", "Ctrl+Shift+F6"),
+    cmd("(none)", "nonef7Click", "Ctrl+Shift+F7"),
+    cmd("(none)", "nonef8Click", "Ctrl+Shift+F8"),
 };
 const MenuEntry QuickEntries[] = {
     sub("&Preview", PreviewEntries),

@@ -13,6 +13,7 @@
 #include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QKeyEvent>
+#include <QMdiSubWindow>
 
 #include <algorithm>
 
@@ -35,12 +36,16 @@ Qt::KeyboardModifiers heldModifiers(const QKeyEvent *event)
 
 DocumentAids::DocumentAids(const ShellOptions &options, CommandActions &commands,
                            DocumentContextMenu &contextMenu, QObject *parent)
-    : QObject(parent), m_options(options), m_commands(commands), m_contextMenu(contextMenu)
+    : QObject(parent), m_options(options), m_commands(commands), m_contextMenu(contextMenu),
+      m_keys(commands)
 {
 }
 
 void DocumentAids::watch(TMDIsub *document)
 {
+    m_keys.claim(*document->memo());
+    if (auto *window = qobject_cast<QMdiSubWindow *>(document->parentWidget()))
+        m_keys.claim(*window);
     document->memo()->installEventFilter(this);
     document->memo()->viewport()->installEventFilter(this);
 }
@@ -87,6 +92,13 @@ bool DocumentAids::memoKeyDown(TMDIsub &doc, QKeyEvent *event)
     const Qt::KeyboardModifiers held = heldModifiers(event);
     ScintillaEditor &ed = doc.editor();
 
+    if (const QString command = m_keys.takenOver(*event); !command.isEmpty()) {
+        m_commands.run(command);
+        return true;
+    }
+    // A command's key that its shortcut did not take: the command cannot run now.
+    if (m_keys.holds(*event))
+        return true;
     if (key == Qt::Key_Escape) {
         if (m_escape)
             m_escape();

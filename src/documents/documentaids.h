@@ -1,5 +1,7 @@
 #pragma once
 
+#include "documents/commandkeys.h"
+
 #include <QObject>
 
 #include <functional>
@@ -12,8 +14,9 @@ struct ShellOptions;
 
 // The keyboard and mouse aids of every document editor: block indent with Tab and
 // Shift+Tab, auto-indent on Enter, the empty tag bracket keys, Escape closing the find
-// windows, and the context menu. (The typing tip hides itself on the next key or click.) It watches
-// each document the main frame makes; owned by the main frame.
+// windows, and the context menu. (The typing tip hides itself on the next key or click.) It
+// also keeps the commands' keys for the commands (CommandKeys). It watches each document the
+// main frame makes; owned by the main frame.
 class DocumentAids : public QObject
 {
     Q_OBJECT
@@ -36,6 +39,7 @@ private:
     const ShellOptions &m_options;
     CommandActions &m_commands;
     DocumentContextMenu &m_contextMenu;
+    CommandKeys m_keys;
     std::function<void()> m_escape;
     bool m_forwarding = false;
 };

@@ -43,6 +43,8 @@ TMDIsub::TMDIsub(DocumentContext &context, QWidget *parent)
     m_memo->setMarginLineNumbers(LineNumberMargin, true);
     m_memo->setScrollWidthTracking(true);
     m_memo->setScrollWidth(1);
+    // Tab types a tab wherever the caret stands; block indent is the document aids' work.
+    m_memo->setTabIndents(false);
     m_editor = std::make_unique<ScintillaEditor>(m_memo);
     m_editor->setWordSeparators(DocumentSeparators);
     m_lexer = new HtmlLexer(m_memo);

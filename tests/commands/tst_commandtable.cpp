@@ -3,6 +3,7 @@
 #include "markup/tagcommands.h"
 #include "toolbar/speeditems.h"
 
+#include <QRegularExpression>
 #include <QSet>
 #include <QtTest>
 
@@ -47,6 +48,18 @@ private Q_SLOTS:
                 QVERIFY2(!keys.contains(key), row.shortcut);
                 keys.insert(key);
             }
+        }
+    }
+
+    // On Linux the display server keeps Ctrl+Alt with a function key (it switches consoles)
+    // and Ctrl+Alt+Backspace; a program never sees them.
+    void noKeyIsOneTheDisplayServerKeeps()
+    {
+        const QRegularExpression kept(QStringLiteral("^Ctrl\\+Alt\\+(F\\d+|Backspace)$"),
+                                      QRegularExpression::CaseInsensitiveOption);
+        for (const CommandRow &row : commandRows()) {
+            if (row.shortcut)
+                QVERIFY2(!kept.match(QLatin1String(row.shortcut)).hasMatch(), row.shortcut);
         }
     }
 

@@ -100,10 +100,14 @@ private Q_SLOTS:
         QCOMPARE(doc->editor().text(), QString("a\r\nb\r\n\tc\r\nd"));
         QVERIFY(!doc->editor().canUndo());
 
-        // Without a selection Tab is typed.
+        // Without a selection Tab is typed, in a line's leading blanks as well.
         doc = document("x|y");
         QTest::keyClick(doc->memo(), Qt::Key_Tab);
         QCOMPARE(shown(doc), QString("x\t|y"));
+        doc = document(" |foo");
+        QTest::keyClick(doc->memo(), Qt::Key_Tab);
+        QTest::keyClicks(doc->memo(), "Z");
+        QCOMPARE(shown(doc), QString(" \tZ|foo"));
     }
 
     void enterRepeatsTheIndentAsTheShiftRulesSay_data()

@@ -1,0 +1,107 @@
+#include "documents/commandkeys.h"
+
+#include "commands/commandactions.h"
+#include "commands/commandids.h"
+#include "commands/commandtable.h"
+
+#include <Qsci/qscicommand.h>
+#include <Qsci/qscicommandset.h>
+#include <Qsci/qsciscintilla.h>
+
+#include <QAction>
+#include <QKeyEvent>
+#include <QMdiSubWindow>
+#include <QMenu>
+
+namespace {
+
+// The editor's own commands whose keys run the program's command of the same job instead.
+struct TakenOver
+{
+    QsciCommand::Command editorCommand;
+    const char *command;
+};
+const TakenOver TakenOverCommands[] = {
+    {QsciCommand::Undo, Cmd::Undo1Click},        {QsciCommand::Redo, Cmd::Redo1Click},
+    {QsciCommand::SelectionCut, Cmd::Cut1Click}, {QsciCommand::SelectionCopy, Cmd::Copy1Click},
+    {QsciCommand::Paste, Cmd::Paste1Click},      {QsciCommand::SelectAll, Cmd::SelectAll1Click},
+};
+
+const char *takingOver(QsciCommand::Command editorCommand)
+{
+    for (const TakenOver &t : TakenOverCommands) {
+        if (t.editorCommand == editorCommand)
+            return t.command;
+    }
+    return nullptr;
+}
+
+// A keypad key matches the command key of the same name, as Qt's shortcuts do.
+int combinedKey(const QKeyEvent &event)
+{
+    return QKeyCombination(event.modifiers() & ~Qt::KeypadModifier, Qt::Key(event.key()))
+        .toCombined();
+}
+
+} // namespace
+
+CommandKeys::CommandKeys(const CommandActions &commands)
+{
+    for (const CommandRow &row : commandRows()) {
+        if (const QAction *action = commands.action(QString::fromLatin1(row.id))) {
+            for (const QKeySequence &keys : action->shortcuts()) {
+                if (keys.count() == 1)
+                    m_held.insert(keys[0].toCombined());
+            }
+        }
+    }
+}
+
+void CommandKeys::claim(QsciScintilla &editor)
+{
+    for (QsciCommand *c : editor.standardCommands()->commands()) {
+        const char *command = takingOver(c->command());
+        const auto release = [&](int key) {
+            if (!key || (!command && !m_held.contains(key)))
+                return false;
+            if (command && !m_held.contains(key))
+                m_takenOver.insert(key, QString::fromLatin1(command));
+            return true;
+        };
+        if (release(c->alternateKey()))
+            c->setAlternateKey(0);
+        if (release(c->key()))
+            c->setKey(0);
+    }
+}
+
+void CommandKeys::claim(QMdiSubWindow &window) const
+{
+    QList<QAction *> actions = window.actions();
+    if (QMenu *menu = window.systemMenu())
+        actions += menu->actions();
+    for (QAction *action : actions) {
+        QList<QKeySequence> kept;
+        for (const QKeySequence &keys : action->shortcuts()) {
+            if (!holds(keys))
+                kept.append(keys);
+        }
+        if (kept.size() != action->shortcuts().size())
+            action->setShortcuts(kept);
+    }
+}
+
+bool CommandKeys::holds(const QKeySequence &keys) const
+{
+    return keys.count() == 1 && m_held.contains(keys[0].toCombined());
+}
+
+bool CommandKeys::holds(const QKeyEvent &event) const
+{
+    return m_held.contains(combinedKey(event));
+}
+
+QString CommandKeys::takenOver(const QKeyEvent &event) const
+{
+    return m_takenOver.value(combinedKey(event));
+}
