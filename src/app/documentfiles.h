@@ -44,7 +44,8 @@ public:
 
     QList<TMDIsub *> documents() const;
     TMDIsub *active() const;
-    TMDIsub *findOpen(const QString &identity) const; // letter case ignored
+    // The open document of that file: the same path, or a path to the same file.
+    TMDIsub *findOpen(const QString &identity) const;
 
     // A new document: the file waiting in the hand-over key, else an Untitled one from the
     // given template (or the default one). Nothing when "startnew" says so at start.
@@ -109,13 +110,14 @@ private:
     void finishDocument(TMDIsub *document, const QString &caption, const QString &tabText);
     void loadBytes(TMDIsub *document, const QByteArray &bytes);
     bool readFile(const QString &path, QByteArray *bytes);
-    bool writeFile(TMDIsub *document, const QString &path);
-    void markSaved(TMDIsub *document, const QString &path);
+    bool writeFile(const QString &path, const QByteArray &bytes);
+    void markSaved(TMDIsub *document, const QString &path, const QByteArray &bytes);
+    bool mayOverwrite(TMDIsub *document);
     int nextUntitledNumber();
     QString captionFor(const QString &path) const;
     void prepareDialogs();
     void refuseProject(const QString &name);
-    void reloadChanged(TMDIsub *document);
+    void reloadChanged(TMDIsub *document, const QByteArray &bytes);
     void keepDeleted(TMDIsub *document);
 
     QMdiArea *m_area;

@@ -7,8 +7,8 @@
 #include "app/tmdimain.h"
 #include "editor/scintillaeditor.h"
 #include "editor/tmdisub.h"
-#include "scripteddialogs.h"
 #include "frametestbase.h"
+#include "scripteddialogs.h"
 
 #include <Qsci/qsciscintilla.h>
 
@@ -162,36 +162,45 @@ private Q_SLOTS:
         QCOMPARE(m_dialogs.shown.size(), 2);
     }
 
-    void namesDifferingInLetterCaseCountAsOpen()
+    void namesDifferingInLetterCaseAreTwoFiles()
     {
-        const QString page = writeFile("Page.htm", "p");
-        const QString other = writeFile("other.htm", "o");
+        const QString second = writeFile("second.htm", "lower");
+        const QString upper = writeFile("SECOND.htm", "upper");
+        const QString f2 = writeFile("f2.htm", "f2");
         auto frame = start();
         DocumentFiles &files = frame->files();
-        TMDIsub *doc = open(*frame, page);
-        QVERIFY(doc);
-        QVERIFY(!open(*frame, path("PAGE.HTM")));
-        QCOMPARE(m_prompter.shown.last(), path("PAGE.HTM") + " is already open.");
-        QCOMPARE(files.documents().size(), 1);
+        QVERIFY(open(*frame, second));
+        TMDIsub *other = open(*frame, upper);
+        QVERIFY(other);
+        QCOMPARE(other->editor().text(), QString("upper"));
+        QCOMPARE(files.documents().size(), 2);
+        QVERIFY(m_prompter.shown.isEmpty());
+
+        // The same file by another way, a symbolic link, is already open.
+        QVERIFY(QFile::link(second, path("link.htm")));
+        QVERIFY(!open(*frame, path("link.htm")));
+        QCOMPARE(m_prompter.shown.last(), path("link.htm") + " is already open.");
         QVERIFY(files.pendingFile().isEmpty());
 
-        // Save As to its own name in other letters, or to another open file: nothing written.
-        TMDIsub *second = open(*frame, other);
-        type(second, "changed ");
-        m_dialogs.saveAnswers << path("PAGE.htm") << path("OTHER.HTM");
+        // Save As beside an open file whose name differs in letter case only writes a new one.
+        TMDIsub *third = open(*frame, f2);
+        type(third, "x");
+        m_dialogs.saveAnswers << path("F2.htm");
+        QVERIFY(files.SavesAs());
+        QCOMPARE(readFile(path("F2.htm")), QByteArray("xf2"));
+        QCOMPARE(readFile(f2), QByteArray("f2"));
+        QCOMPARE(third->identity(), path("F2.htm"));
+
+        // Save As onto another open document, even through a link, writes nothing.
+        type(third, "y");
+        m_dialogs.saveAnswers << path("link.htm");
+        m_prompter.answers << PromptAnswer::Yes; // Replace existing … ?
         QVERIFY(!files.SavesAs());
-        QCOMPARE(m_prompter.shown.last(), path("PAGE.htm") +
+        QCOMPARE(m_prompter.shown.last(), path("link.htm") +
                                               " is currently open.\nClose the open file and "
                                               "try again.");
-        QVERIFY(!files.SavesAs());
-        QCOMPARE(m_prompter.shown.last(), path("OTHER.HTM") +
-                                              " is currently open.\nClose the open file and "
-                                              "try again.");
-        QCOMPARE(readFile(page), QByteArray("p"));
-        QCOMPARE(readFile(other), QByteArray("o"));
-        QVERIFY(!QFile::exists(path("PAGE.htm")));
-        QVERIFY(second->isModified());
-        QCOMPARE(second->identity(), other);
+        QCOMPARE(readFile(second), QByteArray("lower"));
+        QVERIFY(third->isModified());
     }
 
     void openChoosesSeveralFilesButOneProjectOnly()
