@@ -4,9 +4,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include <csignal>
+#include "filesizelimit.h"
 
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -285,16 +284,8 @@ private Q_SLOTS:
         QStringList errors;
         SettingsFile s(m_path, [&](const QString &m) { errors << m; });
         {
-            // The disk takes 20 bytes more, then no more.
-            const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-            rlimit old{};
-            ::getrlimit(RLIMIT_FSIZE, &old);
-            rlimit full = old;
-            full.rlim_cur = 20;
-            ::setrlimit(RLIMIT_FSIZE, &full);
+            FileSizeLimit full(20); // the disk takes 20 bytes more, then no more
             const bool wrote = s.write(Keys::State, "norm");
-            ::setrlimit(RLIMIT_FSIZE, &old);
-            std::signal(SIGXFSZ, oldHandler);
             QVERIFY(!wrote);
         }
         QCOMPARE(readRaw(), before);
