@@ -50,16 +50,26 @@ private:
         return QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden);
     }
 
-    // Runs the write helper as the user nobody; empty when that cannot be done here.
-    QString runAsNobody(const QString &target, const QByteArray &bytes, int *exitCode)
+    // Runs the write helper as the user nobody, with files limited to maxSize bytes when
+    // given; empty when that cannot be done here.
+    QString runAsNobody(const QString &target, const QByteArray &bytes, int *exitCode,
+                        int maxSize = 0)
     {
         const QString setpriv = QStandardPaths::findExecutable("setpriv");
-        if (::geteuid() != 0 || setpriv.isEmpty())
+        const QString prlimit = QStandardPaths::findExecutable("prlimit");
+        if (::geteuid() != 0 || setpriv.isEmpty() || (maxSize > 0 && prlimit.isEmpty()))
             return QString();
+        QStringList command{setpriv,
+                            "--reuid=nobody",
+                            "--regid=nogroup",
+                            "--clear-groups",
+                            QStringLiteral(QM_FILEWRITE_HELPER),
+                            target,
+                            QString::fromUtf8(bytes)};
+        if (maxSize > 0)
+            command = QStringList{prlimit, QStringLiteral("--fsize=%1").arg(maxSize)} + command;
         QProcess helper;
-        helper.start(setpriv,
-                     {"--reuid=nobody", "--regid=nogroup", "--clear-groups",
-                      QStringLiteral(QM_FILEWRITE_HELPER), target, QString::fromUtf8(bytes)});
+        helper.start(command.takeFirst(), command);
         if (!helper.waitForFinished(20000))
             return QString();
         *exitCode = helper.exitCode();
@@ -232,6 +242,15 @@ private Q_SLOTS:
         QCOMPARE(statOf(own).st_uid, uid_t(65534));
         QCOMPARE(QDir(root.path()).entryList(QDir::Files | QDir::Hidden),
                  (QStringList{"foreign.htm", "own.htm"}));
+        QVERIFY(QDir::temp().entryList({"quillmark-safety-*own.htm"}, QDir::Files).isEmpty());
+
+        // A full disk stops the in-place write before it changes a byte.
+        const QString full = runAsNobody(own, QByteArray(200, 'n'), &exitCode, 50);
+        QCOMPARE(exitCode, 1);
+        QCOMPARE(full, QString("ranthe file would be larger than the file system or a limit "
+                               "allows; the file keeps its old content"));
+        QCOMPARE(readAll(own), QByteArray("new"));
+        QCOMPARE(statOf(own).st_ino, inode);
         QVERIFY(QDir::temp().entryList({"quillmark-safety-*own.htm"}, QDir::Files).isEmpty());
 
         // Even that fails for a file nobody may not write: the reason, and nothing lost.
