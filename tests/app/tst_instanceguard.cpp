@@ -124,6 +124,13 @@ private Q_SLOTS:
         QVERIFY(!handOverFromThread(home.path(), {"a.htm"}, 300));
     }
 
+    void twoCopiesStartedTogetherBothOpenTheirFiles_data()
+    {
+        // A race: a few rounds make a lost file show.
+        QTest::addColumn<int>("round");
+        for (int round = 1; round <= 3; ++round)
+            QTest::addRow("round %d", round) << round;
+    }
     void twoCopiesStartedTogetherBothOpenTheirFiles()
     {
         QTemporaryDir home;
@@ -153,7 +160,7 @@ private Q_SLOTS:
         };
         QTRY_VERIFY_WITH_TIMEOUT(recent().contains(home.filePath("one.htm")) &&
                                      recent().contains(home.filePath("two.htm")),
-                                 30000);
+                                 20000);
         QCOMPARE(running->state(), QProcess::Running);
         running->kill();
         running->waitForFinished();
