@@ -52,6 +52,10 @@ void measure(const char *what, int sections, int keysPerSection)
         sum += settings.read(Keys::TabWidth);
     const double readUs = double(clock.nsecsElapsed()) / 1e3 / Reads;
 
+    clock.restart();
+    settings.write(Keys::Count, 7);
+    const double writeMs = double(clock.nsecsElapsed()) / 1e6;
+
     MessageBoxPrompter prompter;
     clock.restart();
     {
@@ -62,9 +66,10 @@ void measure(const char *what, int sections, int keysPerSection)
         QCoreApplication::processEvents();
     }
     const double startMs = double(clock.nsecsElapsed()) / 1e6;
-    std::printf("%s (%.1f MB): first read %.1f ms, each later read %.2f us, frame shown in "
-                "%.0f ms%s\n",
-                what, mb, firstMs, readUs, startMs, sum == 4 * Reads ? "" : " (wrong value)");
+    std::printf("%s (%.1f MB): first read %.1f ms, each later read %.2f us, one write %.0f ms, "
+                "frame shown in %.0f ms%s\n",
+                what, mb, firstMs, readUs, writeMs, startMs,
+                sum == 4 * Reads ? "" : " (wrong value)");
 }
 
 } // namespace
