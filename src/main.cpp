@@ -10,11 +10,9 @@
 #include "widgets/messageboxprompter.h"
 
 #include <QApplication>
-#include <QDeadlineTimer>
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
-#include <QThread>
 
 #include <cstdio>
 
@@ -27,21 +25,6 @@ QString shippedDataDir()
     if (QFileInfo(installed).isDir())
         return QDir::cleanPath(installed);
     return QStringLiteral(QM_SOURCE_DATA_DIR);
-}
-
-// The hand-over key holds one name: each further file waits until the running copy has
-// taken the one before.
-void handOverFurtherFiles(SettingsFile &settings, Prompter &prompter, InstanceGuard &guard,
-                          const QStringList &files)
-{
-    for (const QString &file : files) {
-        QDeadlineTimer deadline(2000);
-        while (!settings.read(Keys::Hello).isEmpty() && !deadline.hasExpired())
-            QThread::msleep(20);
-        StartupSteps::handOver(settings, prompter, file, QDir::currentPath());
-        if (!guard.handOverToRunningCopy())
-            return;
-    }
 }
 
 } // namespace
@@ -78,37 +61,24 @@ int main(int argc, char *argv[])
     }
     home.copyShippedData(shippedDataDir());
 
-    bool writeErrorShown = false;
-    SettingsFile settings(home.settingsPath(), [&](const QString &message) {
-        // One message a run is enough: every later write would fail the same way.
-        if (!writeErrorShown) {
-            writeErrorShown = true;
-            prompter.error(message);
-        }
-    });
+    SettingsFile settings(home.settingsPath(), StartupSteps::reportSettingsErrorsOnce(prompter));
     FirstStart::prepare(settings);
-    // Several existing files on the command line open each; the first goes the usual way.
-    const QStringList files = line.fileNames(QDir::currentPath());
-    StartupSteps::handOver(settings, prompter, files.value(0), QDir::currentPath());
+    // Several existing files on the command line open each; they travel in memory, never
+    // through the settings file, which may be read-only.
+    const QStringList files = StartupSteps::filesToOpen(
+        prompter, line.fileNames(QDir::currentPath()), QDir::currentPath());
 
     InstanceGuard guard(home.path());
-    if (guard.handOverToRunningCopy()) {
-        handOverFurtherFiles(settings, prompter, guard, files.mid(1));
+    if (guard.start(files) == InstanceGuard::Role::HandedOver)
         return 0;
-    }
-    guard.listen();
 
     TMDImain frame(home, settings, prompter);
     prompter.setParent(&frame);
-    QObject::connect(&guard, &InstanceGuard::activationRequested, &frame, [&frame] {
-        if (frame.isMinimized())
-            frame.showNormal();
-        frame.raise();
-        frame.activateWindow();
-        frame.AppAct();
-    });
+    QObject::connect(&guard, &InstanceGuard::activationRequested, &frame,
+                     [&frame, &guard] { frame.comeForward(guard.takeHandedOver()); });
     QObject::connect(&frame, &TMDImain::closing, &guard, &InstanceGuard::stopListening);
+    // Handed over while the frame was being built, or given on this command line.
+    frame.queueFiles(files + guard.takeHandedOver());
     frame.showAtStart();
-    frame.openFiles(files.mid(1));
     return app.exec();
 }

@@ -3,7 +3,8 @@
 #include <QString>
 
 enum class PromptIcon { Information, Warning, Error, Question };
-enum class PromptButtons { Ok, YesNo, YesNoCancel };
+// YesNoDefaultNo: a question whose Yes loses something, so that Enter keeps it.
+enum class PromptButtons { Ok, YesNo, YesNoCancel, YesNoDefaultNo };
 enum class PromptAnswer { Ok, Yes, No, Cancel };
 
 // Every message box and question goes through this, so that tests can answer them.
@@ -20,6 +21,11 @@ public:
     bool confirm(const QString &text)
     {
         return ask(PromptIcon::Question, text, PromptButtons::YesNo) == PromptAnswer::Yes;
+    }
+    // Yes only when chosen on purpose: Enter, Space and Escape answer No.
+    bool confirmDefaultNo(const QString &text)
+    {
+        return ask(PromptIcon::Question, text, PromptButtons::YesNoDefaultNo) == PromptAnswer::Yes;
     }
     PromptAnswer yesNoCancel(const QString &text)
     {

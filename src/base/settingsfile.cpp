@@ -1,9 +1,10 @@
 #include "base/settingsfile.h"
 
+#include "base/filebytes.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #define SI_NO_CONVERSION
 #define SI_IMPLEMENTATION
@@ -11,6 +12,8 @@
 
 #include <memory>
 #include <optional>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -20,25 +23,49 @@ using Ini = CSimpleIniA;
 enum class LoadResult { Loaded, Missing, Unreadable, Binary };
 
 // Reads the file into a fresh parser. A line without "=" names no setting; it reads as
-// nothing and is not written back.
-LoadResult load(const QString &path, Ini &ini)
+// nothing and is not written back. Only a regular file is read: a pipe or a device by that
+// name reads as unreadable at once instead of blocking or reading without end.
+LoadResult load(const QString &path, Ini &ini, QString *reason)
 {
     ini.SetUnicode(false);
     ini.SetMultiKey(false);
     ini.SetSpaces(false);
-    QFile file(path);
-    if (!file.exists())
+    if (!QFileInfo::exists(path) && !QFileInfo(path).isSymLink())
         return LoadResult::Missing;
-    if (!file.open(QIODevice::ReadOnly))
-        return LoadResult::Unreadable;
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return LoadResult::Unreadable;
-    if (bytes.contains('\0'))
+    QByteArray bytes;
+    if (!FileBytes::read(path, &bytes, reason))
+        return QFileInfo::exists(path) ? LoadResult::Unreadable : LoadResult::Missing;
+    if (bytes.contains('\0') || ini.LoadData(bytes.constData(), size_t(bytes.size())) < 0) {
+        ini.Reset();
         return LoadResult::Binary;
-    if (ini.LoadData(bytes.constData(), size_t(bytes.size())) < 0)
-        return LoadResult::Binary;
+    }
     return LoadResult::Loaded;
+}
+
+// What identifies one version of the file on the disk. A replacement by rename gives a new
+// inode; a change in place a new change time.
+struct Stamp
+{
+    bool exists = false;
+    dev_t device = 0;
+    ino_t inode = 0;
+    off_t size = 0;
+    qint64 modified = 0;
+    qint64 changed = 0;
+    bool operator==(const Stamp &) const = default;
+};
+
+Stamp stampOf(const QString &path)
+{
+    struct stat st;
+    if (::stat(QFile::encodeName(path).constData(), &st) != 0)
+        return {};
+    return {true,
+            st.st_dev,
+            st.st_ino,
+            st.st_size,
+            qint64(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec,
+            qint64(st.st_ctim.tv_sec) * 1000000000 + st.st_ctim.tv_nsec};
 }
 
 std::optional<QString> rawValue(const Ini &ini, const QString &section, const QString &key)
@@ -80,32 +107,54 @@ std::optional<int> parseInt(const QString &text)
 
 } // namespace
 
-struct SettingsFile::Pending
+// The parsed file, kept while the file on the disk stays as it was read or written.
+struct SettingsFile::Cache
 {
     Ini ini;
+    LoadResult result = LoadResult::Missing;
+    QString reason;
+    Stamp stamp;
+    bool valid = false;
+};
+
+struct SettingsFile::Pending
+{
     bool changed = false;
     // A write of the batch failed, or the file could not be replaced: the gathered values
     // are not all on the disk.
     bool failed = false;
-    // Set when the file could not be read at the start: nothing may replace it.
-    std::optional<QString> loadError;
 };
 
 SettingsFile::SettingsFile(QString path, ErrorSink onError)
-    : m_path(std::move(path)), m_onError(std::move(onError))
+    : m_path(std::move(path)), m_onError(std::move(onError)), m_cache(std::make_unique<Cache>())
 {
 }
 
 SettingsFile::~SettingsFile() = default;
 
+SettingsFile::Cache &SettingsFile::current() const
+{
+    // While a batch gathers writes, its values are the truth.
+    if (m_pending)
+        return *m_cache;
+    const Stamp now = stampOf(m_path);
+    if (m_cache->valid && m_cache->stamp == now)
+        return *m_cache;
+    m_cache->ini.Reset();
+    m_cache->reason.clear();
+    m_cache->result = load(m_path, m_cache->ini, &m_cache->reason);
+    // Taken before the read: a change during the read shows as a new stamp next time.
+    m_cache->stamp = now;
+    m_cache->valid = true;
+    return *m_cache;
+}
+
 std::optional<QString> SettingsFile::value(const QString &section, const QString &key) const
 {
-    if (m_pending)
-        return m_pending->loadError ? std::nullopt : rawValue(m_pending->ini, section, key);
-    Ini ini;
-    if (load(m_path, ini) != LoadResult::Loaded)
+    const Cache &cache = current();
+    if (cache.result != LoadResult::Loaded)
         return std::nullopt;
-    return rawValue(ini, section, key);
+    return rawValue(cache.ini, section, key);
 }
 
 QString SettingsFile::readString(const QString &section, const QString &key,
@@ -143,56 +192,38 @@ bool SettingsFile::fail(const QString &reason)
     return false;
 }
 
-namespace {
-
-// Loads the file for a change; fails (and the file stays as it is) when its content could not
-// be read, so that a write never replaces settings it could not see.
-std::optional<QString> loadForChange(const QString &path, Ini &ini)
+std::optional<QString> SettingsFile::loadError() const
 {
-    switch (load(path, ini)) {
+    // A write never replaces settings it could not see.
+    switch (m_cache->result) {
     case LoadResult::Loaded:
     case LoadResult::Missing:
         return std::nullopt;
     case LoadResult::Unreadable:
-        return QStringLiteral("it cannot be read, so it was left as it is");
+        return QStringLiteral("it cannot be read (%1), so it was left as it is")
+            .arg(m_cache->reason);
     case LoadResult::Binary:
         return QStringLiteral("it holds binary data, so it was left as it is");
     }
     return std::nullopt;
 }
 
-std::optional<QString> save(const QString &path, const Ini &ini)
-{
-    std::string out;
-    if (ini.Save(out) < 0)
-        return QStringLiteral("the settings could not be composed");
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
-    if (file.write(out.data(), qint64(out.size())) != qint64(out.size()))
-        return file.errorString();
-    if (!file.commit())
-        return file.errorString();
-    return std::nullopt;
-}
-
-} // namespace
-
 bool SettingsFile::writeString(const QString &section, const QString &key, const QString &value)
 {
     Batch batch(*this);
-    Pending &p = *m_pending;
-    if (p.loadError)
-        return fail(*p.loadError);
+    if (auto error = loadError())
+        return fail(*error);
+    Ini &ini = m_cache->ini;
     const QByteArray s = section.toUtf8(), k = key.toUtf8(), v = encodeValue(value);
-    const char *old = p.ini.GetValue(s.constData(), k.constData(), nullptr);
+    const char *old = ini.GetValue(s.constData(), k.constData(), nullptr);
     if (old && v == old) {
         m_lastError.clear();
         return true;
     }
-    if (p.ini.SetValue(s.constData(), k.constData(), v.constData()) < 0)
+    if (ini.SetValue(s.constData(), k.constData(), v.constData()) < 0)
         return fail(QStringLiteral("out of memory"));
-    p.changed = true;
+    m_cache->result = LoadResult::Loaded;
+    m_pending->changed = true;
     return batch.commit();
 }
 
@@ -209,16 +240,15 @@ bool SettingsFile::writeBool(const QString &section, const QString &key, bool va
 bool SettingsFile::eraseSection(const QString &section)
 {
     Batch batch(*this);
-    Pending &p = *m_pending;
-    if (p.loadError)
-        return fail(*p.loadError);
+    if (auto error = loadError())
+        return fail(*error);
     const QByteArray s = section.toUtf8();
-    if (!p.ini.GetSection(s.constData())) {
+    if (!m_cache->ini.GetSection(s.constData())) {
         m_lastError.clear();
         return true;
     }
-    p.ini.Delete(s.constData(), nullptr);
-    p.changed = true;
+    m_cache->ini.Delete(s.constData(), nullptr);
+    m_pending->changed = true;
     return batch.commit();
 }
 
@@ -233,8 +263,13 @@ bool SettingsFile::flushPending()
     }
     // Reported once; a later write in the same batch tries again with everything gathered.
     p.changed = false;
-    if (auto error = save(m_path, p.ini))
-        return fail(*error);
+    std::string out;
+    if (m_cache->ini.Save(out) < 0)
+        return fail(QStringLiteral("the settings could not be composed"));
+    QString reason;
+    if (!FileBytes::write(m_path, QByteArrayView(out.data(), qsizetype(out.size())), &reason))
+        return fail(reason);
+    m_cache->stamp = stampOf(m_path);
     p.failed = false;
     m_lastError.clear();
     return true;
@@ -243,9 +278,9 @@ bool SettingsFile::flushPending()
 SettingsFile::Batch::Batch(SettingsFile &settings) : m_settings(settings)
 {
     if (m_settings.m_batchDepth++ == 0) {
+        // The file as it is now, so that writes of other copies are not undone.
+        m_settings.current();
         m_settings.m_pending = std::make_unique<Pending>();
-        m_settings.m_pending->loadError =
-            loadForChange(m_settings.m_path, m_settings.m_pending->ini);
     }
 }
 
@@ -254,6 +289,9 @@ SettingsFile::Batch::~Batch()
     if (--m_settings.m_batchDepth == 0) {
         if (m_settings.m_pending->changed)
             m_settings.flushPending();
+        // Values that did not reach the disk are not kept: reads go back to the file.
+        if (m_settings.m_pending->failed)
+            m_settings.m_cache->valid = false;
         m_settings.m_pending.reset();
     }
 }

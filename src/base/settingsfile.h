@@ -7,8 +7,10 @@
 #include <memory>
 #include <optional>
 
-// The INI settings file quillm.ini. There is no cached copy: every read parses the file
-// afresh and every write replaces it atomically, so two running copies and a crash in the
+// The INI settings file quillm.ini. A parsed copy is kept while the file on the disk stays
+// the same (a stat per read tells), so a read costs microseconds whatever the file's size and
+// a change by another copy or by hand is seen at the next read. Every write replaces the file
+// atomically, complete and flushed, so two running copies and a crash or a full disk in the
 // middle of a write never leave it half written. Section and key names ignore letter case;
 // unknown sections, keys and comments survive every write. Owned by the application and
 // handed by reference to whoever reads or writes settings.
@@ -70,7 +72,10 @@ public:
     };
 
 private:
+    struct Cache;
     struct Pending;
+    Cache &current() const;
+    std::optional<QString> loadError() const;
     bool fail(const QString &reason);
     std::optional<QString> value(const QString &section, const QString &key) const;
     bool flushPending();
@@ -78,7 +83,8 @@ private:
     QString m_path;
     ErrorSink m_onError;
     QString m_lastError;
-    // The file's content while a batch runs.
+    std::unique_ptr<Cache> m_cache;
+    // Set while a batch runs.
     std::unique_ptr<Pending> m_pending;
     int m_batchDepth = 0;
 };

@@ -110,6 +110,19 @@ void ScintillaEditor::loadBytes(const QByteArray &bytes, Encoding encoding)
     setModified(false);
 }
 
+bool ScintillaEditor::reloadBytes(const QByteArray &bytes)
+{
+    const bool utf8 = isValidUtf8(bytes);
+    const bool ascii = std::all_of(bytes.cbegin(), bytes.cend(),
+                                   [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    if (m_encoding == Encoding::Utf8 ? !utf8 : utf8 && !ascii)
+        return false;
+    Batch batch(*this);
+    UndoGroup group(*this);
+    replaceBytes(0, send(QsciScintillaBase::SCI_GETLENGTH), bytes);
+    return true;
+}
+
 QByteArray ScintillaEditor::bytes() const
 {
     const long n = send(QsciScintillaBase::SCI_GETLENGTH);

@@ -34,6 +34,9 @@ public:
     void loadBytes(const QByteArray &bytes, Encoding encoding);
     QByteArray bytes() const;
     Encoding encoding() const { return m_encoding; }
+    // Replaces the whole text with the file's new bytes as one step that undo reverses.
+    // False, and nothing done, when the bytes need the other encoding: the caller loads them.
+    bool reloadBytes(const QByteArray &bytes);
 
     QString text() const override;
     void setText(const QString &text) override;

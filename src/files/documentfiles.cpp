@@ -122,7 +122,7 @@ TMDIsub *DocumentFiles::active() const
 TMDIsub *DocumentFiles::findOpen(const QString &identity) const
 {
     for (TMDIsub *doc : documents())
-        if (doc->identity().compare(identity, Qt::CaseInsensitive) == 0)
+        if (FileNameRules::sameFile(doc->identity(), identity))
             return doc;
     return nullptr;
 }
@@ -316,10 +316,10 @@ TMDIsub *DocumentFiles::openPath(const QString &full)
         WaitCursor wait;
         loadBytes(doc, bytes);
     }
+    m_watcher->watch(doc, full, bytes);
     bytes.clear(); // the editor holds its own copy; do not keep a second one while open
     finishDocument(doc, captionFor(full), QFileInfo(full).fileName());
     UpdateOldies(full);
-    m_watcher->watch(doc, full);
     return doc;
 }
 
@@ -391,23 +391,34 @@ void DocumentFiles::InsertFile()
     ed.replaceSelection(text);
 }
 
-bool DocumentFiles::writeFile(TMDIsub *doc, const QString &path)
+bool DocumentFiles::writeFile(const QString &path, const QByteArray &bytes)
 {
     WaitCursor wait;
     QString reason;
-    if (FileBytes::write(path, doc->editor().bytes(), &reason))
+    if (FileBytes::write(path, bytes, &reason))
         return true;
     m_context.prompter.error(
         QStringLiteral("%1 could not be saved: %2").arg(QDir::toNativeSeparators(path), reason));
     return false;
 }
 
-void DocumentFiles::markSaved(TMDIsub *doc, const QString &path)
+void DocumentFiles::markSaved(TMDIsub *doc, const QString &path, const QByteArray &bytes)
 {
     doc->editor().setModified(false);
     Q_EMIT modifiedChanged(doc, false);
-    m_watcher->watch(doc, path);
+    m_watcher->watch(doc, path, bytes);
     Q_EMIT documentSaved(doc);
+}
+
+bool DocumentFiles::mayOverwrite(TMDIsub *doc)
+{
+    // What another program wrote since we read the file would be lost without a word.
+    if (m_watcher->diskState(doc) != DocumentWatcher::DiskState::Changed)
+        return true;
+    return m_context.prompter.confirmDefaultNo(
+        QDir::toNativeSeparators(doc->identity()) +
+        QStringLiteral(" has been changed by another program since it was opened or saved "
+                       "here.\nSave over it and lose those changes?"));
 }
 
 bool DocumentFiles::Saves()
@@ -427,9 +438,12 @@ bool DocumentFiles::save(TMDIsub *doc)
     restoreIfMinimised(doc);
     if (doc->windowTitle().startsWith(QLatin1String("Untitled")))
         return saveAs(doc);
-    if (!writeFile(doc, doc->identity()))
+    if (!mayOverwrite(doc))
         return false;
-    markSaved(doc, doc->identity());
+    const QByteArray bytes = doc->editor().bytes();
+    if (!writeFile(doc->identity(), bytes))
+        return false;
+    markSaved(doc, doc->identity(), bytes);
     return true;
 }
 
@@ -454,13 +468,14 @@ bool DocumentFiles::saveAs(TMDIsub *doc)
                                        QDir::toNativeSeparators(name) + QStringLiteral(" ?")))
             break;
     }
-    if (name == doc->identity()) {
+    if (FileNameRules::sameFile(name, doc->identity())) {
         // Written here rather than through Save: a file named "Untitled…" would come back.
         if (!doc->isModified())
             return true;
-        if (!writeFile(doc, name))
+        const QByteArray bytes = doc->editor().bytes();
+        if (!writeFile(doc->identity(), bytes))
             return false;
-        markSaved(doc, name);
+        markSaved(doc, doc->identity(), bytes);
         return true;
     }
     if (findOpen(name)) {
@@ -469,13 +484,14 @@ bool DocumentFiles::saveAs(TMDIsub *doc)
                                                 "Close the open file and try again."));
         return false;
     }
-    if (!writeFile(doc, name))
+    const QByteArray bytes = doc->editor().bytes();
+    if (!writeFile(name, bytes))
         return false;
     m_watcher->forget(doc);
     doc->setIdentity(name);
     doc->setWindowTitle(captionFor(name));
     Q_EMIT documentRenamed(doc, QFileInfo(name).fileName());
-    markSaved(doc, name);
+    markSaved(doc, name, bytes);
     UpdateOldies(name);
     return true;
 }
@@ -531,24 +547,31 @@ QStringList DocumentFiles::recentMenuEntries()
     });
 }
 
-void DocumentFiles::reloadChanged(TMDIsub *doc)
+void DocumentFiles::reloadChanged(TMDIsub *doc, const QByteArray &bytes)
 {
     const QString name = QDir::toNativeSeparators(doc->identity());
-    const QString question =
+    // The default answer keeps the user's own edits; a reload can be undone in any case.
+    const bool reload =
         doc->isModified()
-            ? name + QStringLiteral(" has been changed by another program.\n"
-                                    "Reload it and lose the changes made here?")
-            : name + QStringLiteral(" has been changed by another program.\nReload it?");
-    if (!m_context.prompter.confirm(question))
+            ? m_context.prompter.confirmDefaultNo(
+                  name + QStringLiteral(" has been changed by another program.\n"
+                                        "Reload it and lose the changes made here?"))
+            : m_context.prompter.confirm(
+                  name + QStringLiteral(" has been changed by another program.\nReload it?"));
+    if (!reload)
         return;
-    QByteArray bytes;
-    if (!readFile(doc->identity(), &bytes))
-        return;
-    const int line = doc->editor().lineOfOffset(doc->editor().caret());
-    loadBytes(doc, bytes);
-    doc->editor().setCaret(doc->editor().lineStart(std::min(line, doc->editor().lineCount() - 1)));
+    ScintillaEditor &ed = doc->editor();
+    const int line = ed.lineOfOffset(ed.caret());
+    {
+        WaitCursor wait;
+        if (!ed.reloadBytes(bytes))
+            loadBytes(doc, bytes);
+    }
+    ed.setCaret(ed.lineStart(std::min(line, ed.lineCount() - 1)));
+    ed.setModified(false);
     Q_EMIT modifiedChanged(doc, false);
-    m_watcher->watch(doc, doc->identity());
+    m_watcher->watch(doc, doc->identity(), bytes);
+    Q_EMIT documentSaved(doc);
 }
 
 void DocumentFiles::keepDeleted(TMDIsub *doc)

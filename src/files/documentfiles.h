@@ -45,7 +45,8 @@ public:
 
     QList<TMDIsub *> documents() const;
     TMDIsub *active() const;
-    TMDIsub *findOpen(const QString &identity) const; // letter case ignored
+    // The open document of that file: the same path, or a path to the same file.
+    TMDIsub *findOpen(const QString &identity) const;
 
     // A new document: the file waiting in the hand-over key, else an Untitled one from the
     // given template (or the default one). Nothing when "startnew" says so at start.
@@ -120,13 +121,14 @@ private:
     // The one open sequence: reads the file at its full path into a new window.
     TMDIsub *openPath(const QString &full);
     bool readFile(const QString &path, QByteArray *bytes);
-    bool writeFile(TMDIsub *document, const QString &path);
-    void markSaved(TMDIsub *document, const QString &path);
+    bool writeFile(const QString &path, const QByteArray &bytes);
+    void markSaved(TMDIsub *document, const QString &path, const QByteArray &bytes);
+    bool mayOverwrite(TMDIsub *document);
     int nextUntitledNumber();
     QString captionFor(const QString &path) const;
     void prepareDialogs();
     void refuseProject(const QString &name);
-    void reloadChanged(TMDIsub *document);
+    void reloadChanged(TMDIsub *document, const QByteArray &bytes);
     void keepDeleted(TMDIsub *document);
 
     QMdiArea *m_area;

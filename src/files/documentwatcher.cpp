@@ -1,24 +1,26 @@
 #include "files/documentwatcher.h"
 
+#include "base/filebytes.h"
+
+#include <QCryptographicHash>
 #include <QFileInfo>
 
 DocumentWatcher::DocumentWatcher(QObject *parent) : QObject(parent)
 {
     connect(&m_watcher, &QFileSystemWatcher::fileChanged, this, &DocumentWatcher::fileChanged);
+    connect(&m_watcher, &QFileSystemWatcher::directoryChanged, this,
+            &DocumentWatcher::folderChanged);
 }
 
-DocumentWatcher::Stamp DocumentWatcher::stampOf(const QString &path)
+QByteArray DocumentWatcher::hashOf(const QByteArray &bytes)
 {
-    const QFileInfo info(path);
-    if (!info.exists())
-        return {};
-    return {true, info.size(), info.lastModified()};
+    return QCryptographicHash::hash(bytes, QCryptographicHash::Sha1);
 }
 
-void DocumentWatcher::watch(TMDIsub *document, const QString &path)
+void DocumentWatcher::watch(TMDIsub *document, const QString &path, const QByteArray &bytes)
 {
     forget(document);
-    m_entries.insert(document, {path, stampOf(path)});
+    m_entries.insert(document, {path, hashOf(bytes), {}, false});
     // A file replaced by a rename (as our own saves do) drops out of the watcher: add again.
     if (!m_watcher.files().contains(path))
         m_watcher.addPath(path);
@@ -30,11 +32,32 @@ void DocumentWatcher::forget(TMDIsub *document)
     if (it == m_entries.cend())
         return;
     const QString path = it->path;
+    const QString folder = QFileInfo(path).absolutePath();
     m_entries.erase(it);
-    for (const Entry &entry : std::as_const(m_entries))
-        if (entry.path == path)
-            return;
-    m_watcher.removePath(path);
+    bool pathUsed = false;
+    bool folderUsed = false;
+    for (const Entry &entry : std::as_const(m_entries)) {
+        pathUsed = pathUsed || entry.path == path;
+        folderUsed = folderUsed || (entry.gone && QFileInfo(entry.path).absolutePath() == folder);
+    }
+    if (!pathUsed)
+        m_watcher.removePath(path);
+    if (!folderUsed && m_watcher.directories().contains(folder))
+        m_watcher.removePath(folder);
+}
+
+DocumentWatcher::DiskState DocumentWatcher::diskState(TMDIsub *document) const
+{
+    const auto it = m_entries.constFind(document);
+    if (it == m_entries.cend())
+        return DiskState::AsKnown;
+    if (!QFileInfo::exists(it->path))
+        return DiskState::Missing;
+    QByteArray bytes;
+    QString reason;
+    if (!FileBytes::read(it->path, &bytes, &reason))
+        return DiskState::Unreadable;
+    return hashOf(bytes) == it->hash ? DiskState::AsKnown : DiskState::Changed;
 }
 
 void DocumentWatcher::release()
@@ -46,31 +69,77 @@ void DocumentWatcher::release()
         fileChanged(path);
 }
 
+void DocumentWatcher::watchFolderOf(const QString &path)
+{
+    const QString folder = QFileInfo(path).absolutePath();
+    if (!m_watcher.directories().contains(folder))
+        m_watcher.addPath(folder);
+}
+
+void DocumentWatcher::folderChanged(const QString &folder)
+{
+    // A file that was gone may be back.
+    QSet<QString> back;
+    for (const Entry &entry : std::as_const(m_entries))
+        if (entry.gone && QFileInfo(entry.path).absolutePath() == folder &&
+            QFileInfo::exists(entry.path))
+            back.insert(entry.path);
+    for (const QString &path : std::as_const(back))
+        fileChanged(path);
+    for (const Entry &entry : std::as_const(m_entries))
+        if (entry.gone && QFileInfo(entry.path).absolutePath() == folder)
+            return;
+    m_watcher.removePath(folder);
+}
+
 void DocumentWatcher::fileChanged(const QString &path)
 {
     if (m_held > 0) {
         m_pending.insert(path);
         return;
     }
-    const Stamp now = stampOf(path);
+    const bool exists = QFileInfo::exists(path);
+    // Read once for every document of this file. The content decides, not the time stamp:
+    // a copy that keeps size and time is a change, a touch is none.
+    bool read = false;
+    QByteArray bytes;
+    QByteArray hash;
     QList<TMDIsub *> changed;
+    QList<TMDIsub *> deleted;
     for (auto it = m_entries.begin(); it != m_entries.end(); ++it) {
-        if (it->path != path || it->stamp == now)
+        if (it->path != path)
             continue;
-        // Reported once: the next report needs another change.
-        it->stamp = now;
+        if (!exists) {
+            if (!it->gone)
+                deleted << it.key();
+            it->gone = true;
+            it->seen.clear();
+            continue;
+        }
+        it->gone = false;
+        if (!read) {
+            read = true;
+            QString reason;
+            if (FileBytes::read(path, &bytes, &reason))
+                hash = hashOf(bytes);
+        }
+        // Unreadable for now (half written, say): the next change tells. A change already
+        // reported is not reported again.
+        if (hash.isEmpty() || hash == it->hash || hash == it->seen)
+            continue;
+        it->seen = hash;
         changed << it.key();
     }
-    if (now.exists && !m_watcher.files().contains(path))
+    if (exists && !m_watcher.files().contains(path))
         m_watcher.addPath(path);
+    if (!exists)
+        watchFolderOf(path);
     hold();
-    for (TMDIsub *document : changed) {
-        if (!m_entries.contains(document))
-            continue; // closed while an earlier one was asked about
-        if (now.exists)
-            Q_EMIT changedOutside(document);
-        else
+    for (TMDIsub *document : std::as_const(deleted))
+        if (m_entries.contains(document)) // closed while an earlier one was asked about
             Q_EMIT deletedOutside(document);
-    }
+    for (TMDIsub *document : std::as_const(changed))
+        if (m_entries.contains(document))
+            Q_EMIT changedOutside(document, bytes);
     release();
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QDateTime>
+#include <QByteArray>
 #include <QFileSystemWatcher>
 #include <QHash>
 #include <QObject>
@@ -9,9 +9,12 @@
 
 class TMDIsub;
 
-// Notices when another program changes or deletes the file of an open document. What the
-// file looked like after our own last read or write is remembered, so that our own saves
-// raise nothing. Owned by the document files controller, which asks the user.
+// Notices when another program changes or deletes the file of an open document. A hash of
+// the content last read or written here is kept per document: a change that leaves the
+// content as it was (a touch, our own save) raises nothing, and one that keeps size and time
+// stamp (a copy with times kept, a restore from backup) is still found before a save. A file
+// deleted and made again is watched again. Owned by the document files controller, which
+// asks the user.
 class DocumentWatcher : public QObject
 {
     Q_OBJECT
@@ -19,33 +22,37 @@ class DocumentWatcher : public QObject
 public:
     explicit DocumentWatcher(QObject *parent = nullptr);
 
-    // Starts or renews watching the document's file as it is now.
-    void watch(TMDIsub *document, const QString &path);
+    static QByteArray hashOf(const QByteArray &bytes);
+
+    // Starts or renews watching the document's file, whose content is now these bytes.
+    void watch(TMDIsub *document, const QString &path, const QByteArray &bytes);
     void forget(TMDIsub *document);
+
+    enum class DiskState { AsKnown, Changed, Missing, Unreadable };
+    // Reads the document's file and compares it with the content last read or written here.
+    DiskState diskState(TMDIsub *document) const;
 
     // While held, changes are collected and reported when released.
     void hold() { ++m_held; }
     void release();
 
 Q_SIGNALS:
-    void changedOutside(TMDIsub *document);
+    // The file holds other content than was read or written here: these bytes.
+    void changedOutside(TMDIsub *document, const QByteArray &bytes);
     void deletedOutside(TMDIsub *document);
 
 private:
-    struct Stamp
-    {
-        bool exists = false;
-        qint64 size = 0;
-        QDateTime modified;
-        bool operator==(const Stamp &) const = default;
-    };
     struct Entry
     {
         QString path;
-        Stamp stamp;
+        // The content last read or written here, and the other content last reported.
+        QByteArray hash;
+        QByteArray seen;
+        bool gone = false;
     };
-    static Stamp stampOf(const QString &path);
     void fileChanged(const QString &path);
+    void folderChanged(const QString &folder);
+    void watchFolderOf(const QString &path);
 
     QFileSystemWatcher m_watcher;
     QHash<TMDIsub *, Entry> m_entries;

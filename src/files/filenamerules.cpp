@@ -1,7 +1,10 @@
 #include "files/filenamerules.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QStringList>
+
+#include <sys/stat.h>
 
 namespace FileNameRules {
 
@@ -13,6 +16,20 @@ QString saveAsName(const QString &chosen, const QString &defExt)
         return chosen;
     return chosen +
            (defExt == QLatin1String("html") ? QStringLiteral(".html") : QStringLiteral(".htm"));
+}
+
+bool sameFile(const QString &a, const QString &b)
+{
+    if (a == b)
+        return true;
+    // An Untitled name is no path.
+    if (!QFileInfo(a).isAbsolute() || !QFileInfo(b).isAbsolute())
+        return false;
+    struct stat sa, sb;
+    if (::stat(QFile::encodeName(a).constData(), &sa) != 0 ||
+        ::stat(QFile::encodeName(b).constData(), &sb) != 0)
+        return false;
+    return sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
 }
 
 bool isProjectFile(const QString &name)

@@ -10,6 +10,11 @@ namespace FileNameRules {
 // extension is kept.
 QString saveAsName(const QString &chosen, const QString &defExt);
 
+// Whether two names stand for one file: the same path, or two paths that lead to the same
+// file (through a symbolic link, say). Letter case counts, as it does on Linux: "a.htm" and
+// "A.htm" are two files, except on a file system that itself takes them as one.
+bool sameFile(const QString &a, const QString &b);
+
 // A project file (".qpj", any letter case).
 bool isProjectFile(const QString &name);
 

@@ -1,8 +1,8 @@
 #include "markup/tagremoval.h"
 
+#include "base/filebytes.h"
 #include "editor/cp1252.h"
 
-#include <QFile>
 #include <QHash>
 
 namespace TagRemoval {
@@ -10,6 +10,8 @@ namespace TagRemoval {
 namespace {
 
 constexpr qsizetype LongestEntity = 8;
+// The shipped table is a few kilobytes.
+constexpr qint64 MaxCharTableSize = qint64(16) << 20;
 
 QString withoutTags(const QString &text)
 {
@@ -80,11 +82,12 @@ QString withCharacters(const QString &text, const QStringList &charTable)
 
 QStringList readCharTable(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    // A regular file of a sensible size only: a pipe or a device by that name would never end.
+    QByteArray bytes;
+    QString reason;
+    if (!FileBytes::read(path, &bytes, &reason, MaxCharTableSize))
         return {};
     // A table written by hand in the old code page reads as well as the shipped UTF-8 one.
-    const QByteArray bytes = file.readAll();
     QString text = isValidUtf8(bytes) ? QString::fromUtf8(bytes) : Cp1252::decode(bytes);
     if (text.startsWith(QChar(0xFEFF)))
         text.remove(0, 1);

@@ -4,11 +4,18 @@
 #include <QDir>
 #include <QLocalServer>
 #include <QLocalSocket>
+#include <QLockFile>
 #include <QTimer>
 
+#include <memory>
+
 namespace {
+// A request is any number of "open <name in base64>" lines and one "activate" line; the
+// running copy answers "ok" once it holds every name.
+constexpr QByteArrayView OpenLine = "open ";
 constexpr QByteArrayView Request = "activate\n";
 constexpr QByteArrayView Reply = "ok\n";
+constexpr qsizetype MaxLine = 64 * 1024;
 } // namespace
 
 InstanceGuard::InstanceGuard(const QString &homeFolder, QObject *parent)
@@ -25,15 +32,34 @@ QString InstanceGuard::serverName(const QString &homeFolder)
     return QStringLiteral("quillmark-") + QString::fromLatin1(hash.toHex().left(16));
 }
 
-bool InstanceGuard::handOverToRunningCopy(int timeoutMs)
+InstanceGuard::Role InstanceGuard::start(const QStringList &files, int timeoutMs)
+{
+    // Held while this copy looks for a running one and, finding none, starts listening: a
+    // copy started at the same moment waits and then finds this one. In the temporary
+    // folder, since the home folder may be read-only.
+    QLockFile lock(QDir::temp().filePath(m_name + QStringLiteral(".lock")));
+    // A lock that cannot be had in time is not worth hanging for.
+    lock.tryLock(timeoutMs);
+    if (handOverToRunningCopy(files, timeoutMs))
+        return Role::HandedOver;
+    listen();
+    return Role::Running;
+}
+
+bool InstanceGuard::handOverToRunningCopy(const QStringList &files, int timeoutMs)
 {
     QLocalSocket socket;
     socket.connectToServer(m_name);
-    if (!socket.waitForConnected(timeoutMs))
+    if (!socket.waitForConnected(std::min(timeoutMs, 2000)))
         return false;
-    socket.write(Request.data(), Request.size());
-    if (!socket.waitForBytesWritten(timeoutMs))
-        return false;
+    QByteArray request;
+    for (const QString &file : files)
+        request += OpenLine.toByteArray() + file.toUtf8().toBase64() + '\n';
+    request += Request.toByteArray();
+    socket.write(request);
+    while (socket.bytesToWrite() > 0)
+        if (!socket.waitForBytesWritten(timeoutMs))
+            return false;
     QByteArray answer;
     while (answer.size() < Reply.size() && socket.waitForReadyRead(timeoutMs))
         answer += socket.readAll();
@@ -43,7 +69,7 @@ bool InstanceGuard::handOverToRunningCopy(int timeoutMs)
 bool InstanceGuard::listen()
 {
     if (m_server)
-        return true;
+        return m_server->isListening();
     m_server = new QLocalServer(this);
     m_server->setSocketOptions(QLocalServer::UserAccessOption);
     connect(m_server, &QLocalServer::newConnection, this, &InstanceGuard::acceptConnection);
@@ -64,15 +90,27 @@ void InstanceGuard::acceptConnection()
 {
     while (QLocalSocket *socket = m_server->nextPendingConnection()) {
         connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-        connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
-            if (!socket->canReadLine())
-                return;
-            if (socket->readLine() != QByteArray(Request.data(), Request.size()))
-                return socket->disconnectFromServer();
-            socket->write(Reply.data(), Reply.size());
-            socket->flush();
-            // Answer first: the other copy is waiting for it and ends as soon as it arrives.
-            QTimer::singleShot(0, this, &InstanceGuard::activationRequested);
+        auto names = std::make_shared<QStringList>();
+        connect(socket, &QLocalSocket::readyRead, this, [this, socket, names] {
+            while (socket->canReadLine()) {
+                const QByteArray line = socket->readLine(MaxLine);
+                if (line.startsWith(OpenLine.toByteArray()) && line.endsWith('\n')) {
+                    *names << QString::fromUtf8(
+                        QByteArray::fromBase64(line.mid(OpenLine.size()).chopped(1)));
+                    continue;
+                }
+                if (line != Request.toByteArray()) {
+                    socket->disconnectFromServer();
+                    return;
+                }
+                // Kept before answering: the other copy ends as soon as the answer arrives.
+                m_handedOver += std::exchange(*names, {});
+                socket->write(Reply.data(), Reply.size());
+                socket->flush();
+                QTimer::singleShot(0, this, &InstanceGuard::activationRequested);
+            }
+            if (socket->bytesAvailable() > MaxLine)
+                socket->disconnectFromServer();
         });
     }
 }

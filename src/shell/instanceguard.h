@@ -2,12 +2,14 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
 class QLocalServer;
 
-// Keeps one running copy per home folder. A second copy hands over to the first through a
-// local socket named after the home folder: it asks the first to come forward (the file to
-// open already waits in the hand-over key) and ends without showing a window.
+// Keeps one running copy per home folder. A later copy hands its files to the running one
+// through a local socket named after the home folder, asks it to come forward and ends
+// without showing a window. Copies started at the same moment take turns under a lock file,
+// so exactly one of them becomes the running copy.
 class InstanceGuard : public QObject
 {
     Q_OBJECT
@@ -18,16 +20,25 @@ public:
 
     static QString serverName(const QString &homeFolder);
 
-    // True when a running copy answered and will take over: this copy must end. A copy that
-    // does not answer in time (it may be closing) is treated as absent.
-    bool handOverToRunningCopy(int timeoutMs = 2000);
+    enum class Role { Running, HandedOver };
+    // Hands the files to the running copy, or, when there is none, becomes the running copy
+    // and listens for later ones.
+    Role start(const QStringList &files, int timeoutMs = 10000);
+
+    // True when a running copy took the files and will come forward: this copy must end. A
+    // copy that does not answer in time (it may be closing) is treated as absent.
+    bool handOverToRunningCopy(const QStringList &files, int timeoutMs = 10000);
 
     // Lets later copies find this one. False when the name could not be taken.
     bool listen();
     // Called once this copy starts closing, so that a later copy starts on its own.
     void stopListening();
 
+    // The files handed over since the last call, in the order they arrived.
+    QStringList takeHandedOver() { return std::exchange(m_handedOver, {}); }
+
 Q_SIGNALS:
+    // Another copy asked this one to come forward; its files wait in takeHandedOver().
     void activationRequested();
 
 private:
@@ -35,4 +46,5 @@ private:
 
     QString m_name;
     QLocalServer *m_server = nullptr;
+    QStringList m_handedOver;
 };

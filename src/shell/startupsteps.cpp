@@ -1,5 +1,6 @@
 #include "shell/startupsteps.h"
 
+#include "base/filebytes.h"
 #include "base/prompter.h"
 #include "base/settingsfile.h"
 
@@ -8,23 +9,31 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
-#include <QSaveFile>
 
 namespace StartupSteps {
 
-void handOver(SettingsFile &settings, Prompter &prompter, const QString &name,
-              const QString &workingDir)
+QStringList filesToOpen(Prompter &prompter, const QStringList &names, const QString &workingDir)
 {
-    if (name.isEmpty())
-        return;
-    // The running copy may have another working folder: hand over a full path.
-    const QFileInfo info(QDir(workingDir), name);
-    if (info.isFile() && info.isReadable()) {
-        settings.write(Keys::Hello, QDir::cleanPath(info.absoluteFilePath()));
-        return;
+    QStringList files;
+    for (const QString &name : names) {
+        if (name.isEmpty())
+            continue;
+        // The running copy may have another working folder: hand over a full path.
+        const QFileInfo info(QDir(workingDir), name);
+        if (info.isFile() && info.isReadable())
+            files << QDir::cleanPath(info.absoluteFilePath());
+        else
+            prompter.inform(name + QStringLiteral(" could not be opened"));
     }
-    settings.write(Keys::Hello, QString());
-    prompter.inform(name + QStringLiteral(" could not be opened"));
+    return files;
+}
+
+std::function<void(const QString &)> reportSettingsErrorsOnce(Prompter &prompter)
+{
+    return [&prompter, shown = false](const QString &message) mutable {
+        if (!std::exchange(shown, true))
+            prompter.error(message);
+    };
 }
 
 void prepareSettings(SettingsFile &settings)
@@ -40,11 +49,11 @@ void prepareSettings(SettingsFile &settings)
 
 void fixUpSpellingConfig(const QString &configPath, const QString &homeFolder)
 {
-    QFile in(configPath);
-    if (!in.open(QIODevice::ReadOnly))
+    // Only a regular file is read: a pipe of that name must not hold up the start.
+    QByteArray original;
+    QString reason;
+    if (!QFileInfo(configPath).isFile() || !FileBytes::read(configPath, &original, &reason))
         return;
-    const QByteArray original = in.readAll();
-    in.close();
 
     static const QByteArray word = QByteArrayLiteral("REMOVE");
     const QByteArray folder = (homeFolder.endsWith(u'/') ? homeFolder : homeFolder + u'/').toUtf8();
@@ -69,20 +78,7 @@ void fixUpSpellingConfig(const QString &configPath, const QString &homeFolder)
     }
     if (result == original)
         return;
-    QSaveFile out(configPath);
-    if (out.open(QIODevice::WriteOnly) && out.write(result) == result.size())
-        out.commit();
-}
-
-void deleteTemporaryFiles(const SettingsFile &settings)
-{
-    const QString section = QString::fromLatin1(Sections::CleanUp);
-    const int count = settings.read(Keys::CleanUpCount);
-    for (int i = 1; i <= count; ++i) {
-        const QString path = settings.readString(section, QString::number(i));
-        if (!path.isEmpty() && QFileInfo(path).isFile())
-            QFile::remove(path);
-    }
+    FileBytes::write(configPath, result, &reason);
 }
 
 QString dateLabelText(const QDate &date, const QLocale &locale)

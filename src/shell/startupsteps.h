@@ -1,22 +1,28 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
+
+#include <functional>
 
 class QDate;
 class QLocale;
 class Prompter;
 class SettingsFile;
 
-// The steps of starting and ending that need no window: handing the command-line file to
-// the hand-over key, preparing the settings file, the spelling configuration fix-up, the
-// date label text and deleting the temporary files of the run.
+// The steps of starting that need no window: checking the command-line files, preparing the
+// settings file, the spelling configuration fix-up and the date label text.
 namespace StartupSteps {
 
-// Writes the named file, made absolute against workingDir, to the hand-over key, or empties
-// the key and says name + " could not be opened" when it is not a readable file. An empty
-// name leaves the key alone.
-void handOver(SettingsFile &settings, Prompter &prompter, const QString &name,
-              const QString &workingDir);
+// The named files that can be opened, made absolute against workingDir, in their order; for
+// each other name (missing, not a regular file, unreadable) says name + " could not be
+// opened". The list travels in memory, so a settings file that cannot be written does not
+// keep a file from opening.
+QStringList filesToOpen(Prompter &prompter, const QStringList &names, const QString &workingDir);
+
+// Reports the first failed write of the settings file and keeps quiet about the rest of the
+// run: every later write would fail the same way.
+std::function<void(const QString &)> reportSettingsErrorsOnce(Prompter &prompter);
 
 // "state" becomes "max" when empty, "count" 0, and the clean-up list and the sections of
 // earlier releases are erased.
@@ -26,9 +32,6 @@ void prepareSettings(SettingsFile &settings);
 // home folder (with a trailing "/"), keeping at most 300 characters behind it. A file without
 // the word is not touched.
 void fixUpSpellingConfig(const QString &configPath, const QString &homeFolder);
-
-// Deletes the files listed in the clean-up section; missing files are skipped.
-void deleteTemporaryFiles(const SettingsFile &settings);
 
 // "Tuesday, 12/8/26" style: the long weekday name, ", ", the short date, two blanks.
 QString dateLabelText(const QDate &date, const QLocale &locale);

@@ -16,6 +16,7 @@
 #include "files/documentfiles.h"
 #include "files/filedrops.h"
 #include "files/filemenu.h"
+#include "files/temporaryfiles.h"
 #include "find/findcontroller.h"
 #include "markup/tagcontroller.h"
 #include "prefs/tabbednotebookdlg.h"
@@ -43,6 +44,7 @@
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QTabBar>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
@@ -78,7 +80,8 @@ TMDImain::TMDImain(const HomeFolder &home, SettingsFile &settings, Prompter &pro
                    QWidget *parent)
     : QMainWindow(parent), m_home(home), m_settings(settings),
       m_prompter(prompter), m_context{settings, prompter, home.file(QStringLiteral("addict.cfg")),
-                                      QString()}
+                                      QString()},
+      m_temporaryFiles(std::make_unique<TemporaryFiles>(settings))
 {
     FormCreate();
 }
@@ -336,10 +339,50 @@ void TMDImain::FormShow()
     m_home.createFolders(&error);
     m_bar->restoreLayout();
     m_bar->doButtons();
-    if (m_settings.read(Keys::Hello).isEmpty())
+    if (!m_queuedFiles.isEmpty())
+        openQueuedFiles();
+    else if (m_settings.read(Keys::Hello).isEmpty())
         m_files->news();
     else
         AppAct();
+}
+
+void TMDImain::queueFiles(const QStringList &files)
+{
+    m_queuedFiles += files;
+    openQueuedFiles();
+}
+
+void TMDImain::comeForward(const QStringList &files)
+{
+    if (isMinimized())
+        showNormal();
+    raise();
+    activateWindow();
+    queueFiles(files);
+    AppAct();
+}
+
+void TMDImain::openQueuedFiles()
+{
+    // A dialog that is up may be in the middle of a command over the open documents (Close
+    // All, a save question): new documents wait until it has closed. A message shown while
+    // the queue is opened lets the loop below take files that arrive meanwhile.
+    if (!m_shown || m_openingQueue || QApplication::activeModalWidget())
+        return;
+    m_openingQueue = true;
+    while (!m_queuedFiles.isEmpty() && !QApplication::activeModalWidget())
+        m_files->openFiles({m_queuedFiles.takeFirst()});
+    m_openingQueue = false;
+}
+
+bool TMDImain::event(QEvent *event)
+{
+    const bool result = QMainWindow::event(event);
+    // Sent when the last dialog over the frame has closed.
+    if (event->type() == QEvent::WindowUnblocked && !m_queuedFiles.isEmpty())
+        QTimer::singleShot(0, this, &TMDImain::openQueuedFiles);
+    return result;
 }
 
 void TMDImain::changeEvent(QEvent *event)
@@ -412,7 +455,7 @@ void TMDImain::FormClose()
         m_settings.write(Keys::MainWidth, g.width());
         m_settings.write(Keys::MainHeight, g.height());
     }
-    StartupSteps::deleteTemporaryFiles(m_settings);
+    m_temporaryFiles->deleteAll();
 }
 
 void TMDImain::closeEvent(QCloseEvent *event)
@@ -442,9 +485,4 @@ void TMDImain::showPreferences()
     host.helperMenu = [this] { helpermenu(); };
     host.newtabs = [this] { newtabs(); };
     TTabbedNotebookDlg::showFor(std::move(host), this);
-}
-
-void TMDImain::openFiles(const QStringList &names)
-{
-    m_files->openFiles(names);
 }

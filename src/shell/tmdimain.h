@@ -7,6 +7,7 @@
 
 #include <QHash>
 #include <QMainWindow>
+#include <QStringList>
 
 #include <memory>
 
@@ -24,6 +25,7 @@ class SpeedBar;
 class QTabBar;
 class TabStrips;
 class TagController;
+class TemporaryFiles;
 class TMDIsub;
 class ViewToggles;
 class WindowArranger;
@@ -45,8 +47,13 @@ public:
 
     // Opens the file waiting in the hand-over key; runs on every activation.
     void AppAct();
-    // Opens further files named on the command line or handed over, in order.
-    void openFiles(const QStringList &names);
+    // Files of the command line or handed over by a later copy. They open in the order given,
+    // at once, or, while a dialog or message is up, as soon as it closes.
+    void queueFiles(const QStringList &files);
+    // A later copy asked this one to come forward with its files.
+    void comeForward(const QStringList &files);
+    // The preview files of this run, deleted at the end.
+    TemporaryFiles &temporaryFiles() { return *m_temporaryFiles; }
     // Re-applies the settings to every open document.
     void newtabs();
     // Inserts the date label's text at the caret and selects it.
@@ -87,6 +94,7 @@ protected:
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void changeEvent(QEvent *event) override;
+    bool event(QEvent *event) override;
 
 private:
     void FormCreate();
@@ -98,6 +106,7 @@ private:
     void restoreMainGeometry();
     void updateCaretStatus(TMDIsub *document);
     void updateSavePicture();
+    void openQueuedFiles();
 
     const HomeFolder &m_home;
     SettingsFile &m_settings;
@@ -126,6 +135,10 @@ private:
     GoToLineCommand *m_goToLine = nullptr;
     QHash<QString, QMenu *> m_menus;
 
+    std::unique_ptr<TemporaryFiles> m_temporaryFiles;
+    QStringList m_queuedFiles;
+
     bool m_shown = false;
     bool m_inHandOver = false;
+    bool m_openingQueue = false;
 };

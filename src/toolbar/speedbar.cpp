@@ -15,6 +15,7 @@
 #include <QDrag>
 #include <QDragEnterEvent>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QMenu>
 #include <QMimeData>
@@ -259,7 +260,8 @@ QIcon SpeedBar::picture(const QString &item) const
         return {};
     if (row->number <= CustomButtonCount) {
         const QString path = customPicturePath(row->number);
-        return QFile::exists(path) ? QIcon(QPixmap(path)) : QIcon();
+        // A regular file only: a pipe of that name would hold up the start.
+        return QFileInfo(path).isFile() ? QIcon(QPixmap(path)) : QIcon();
     }
     const QAction *a = m_commands.action(QString::fromLatin1(row->command));
     const QIcon icon = a ? a->icon() : QIcon();

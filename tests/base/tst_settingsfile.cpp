@@ -4,6 +4,9 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "filesizelimit.h"
+
+#include <sys/stat.h>
 #include <unistd.h>
 
 class TestSettingsFile : public QObject
@@ -253,6 +256,62 @@ private Q_SLOTS:
         QVERIFY(errors[0].contains(QLatin1String("gone")));
         QVERIFY(!s.write(Keys::State, "other"));
         QCOMPARE(errors.size(), 2);
+        QCOMPARE(s.read(Keys::State), QString());
+    }
+
+    void aPipeOrDeviceByTheNameIsNeitherReadNorReplaced()
+    {
+        // Neither waits for a writer that never comes nor reads without end.
+        QVERIFY(::mkfifo(QFile::encodeName(m_path).constData(), 0600) == 0);
+        QStringList errors;
+        SettingsFile s(m_path, [&](const QString &m) { errors << m; });
+        QCOMPARE(s.read(Keys::TabWidth), 5);
+        QVERIFY(!s.write(Keys::TabWidth, 3));
+        QCOMPARE(errors.size(), 1);
+        QVERIFY(errors[0].contains("it is a pipe"));
+        QVERIFY(!QFileInfo(m_path).isFile());
+        QFile::remove(m_path);
+
+        SettingsFile device("/dev/zero");
+        QCOMPARE(device.read(Keys::TabWidth), 5);
+        QVERIFY(!device.write(Keys::TabWidth, 3));
+    }
+
+    void aFullDiskLeavesTheFileWhole()
+    {
+        const QByteArray before = QByteArray(480, ';') + "\n[Varnel]\nstate=max\n";
+        writeRaw(before);
+        QStringList errors;
+        SettingsFile s(m_path, [&](const QString &m) { errors << m; });
+        {
+            FileSizeLimit full(20); // the disk takes 20 bytes more, then no more
+            const bool wrote = s.write(Keys::State, "norm");
+            QVERIFY(!wrote);
+        }
+        QCOMPARE(readRaw(), before);
+        QCOMPARE(errors.size(), 1);
+        QCOMPARE(s.read(Keys::State), QString("max")); // what the disk holds
+        QCOMPARE(QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden),
+                 QStringList{"quillm.ini"});
+    }
+
+    void theParsedCopyFollowsTheFileOnTheDisk()
+    {
+        writeRaw("[Varnel]\nstate=max\n");
+        SettingsFile s(m_path);
+        QCOMPARE(s.read(Keys::State), QString("max"));
+        // Changed in place, same size, by hand or another program.
+        writeRaw("[Varnel]\nstate=nrm\n");
+        QCOMPARE(s.read(Keys::State), QString("nrm"));
+        // Replaced by another copy's write.
+        SettingsFile other(m_path);
+        QVERIFY(other.write(Keys::TabWidth, 4));
+        QCOMPARE(s.read(Keys::TabWidth), 4);
+        QVERIFY(s.write(Keys::State, "max"));
+        QCOMPARE(other.read(Keys::State), QString("max"));
+        QCOMPARE(other.read(Keys::TabWidth), 4);
+        // Gone: defaults again.
+        QFile::remove(m_path);
         QCOMPARE(s.read(Keys::State), QString());
     }
 

@@ -5,6 +5,7 @@
 #include "editor/scintillaeditor.h"
 #include "files/documentfiles.h"
 #include "files/documentprinter.h"
+#include "filesizelimit.h"
 #include "frametestbase.h"
 #include "scripteddialogs.h"
 #include "shell/tabstrips.h"
@@ -18,6 +19,9 @@
 #include <QTabBar>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <fcntl.h>
+#include <sys/stat.h>
 
 // The file commands driven through the main frame, with scripted dialogs and answers.
 class TestDocumentFiles : public FrameTestBase
@@ -53,6 +57,21 @@ private:
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
     }
     TMDIsub *open(TMDImain &frame, const QString &file) { return frame.files().openFile(file); }
+    static struct stat statOf(const QString &name)
+    {
+        struct stat st
+        {
+        };
+        ::stat(QFile::encodeName(name).constData(), &st);
+        return st;
+    }
+    // Ctrl+S typed into the document's editor, as a user saves.
+    static void pressSave(TMDIsub *doc)
+    {
+        QVERIFY(QTest::qWaitForWindowActive(doc->window()));
+        doc->memo()->setFocus();
+        QTest::keyClick(doc->memo(), Qt::Key_S, Qt::ControlModifier);
+    }
     static void type(TMDIsub *doc, const QString &text)
     {
         doc->memo()->setFocus();
@@ -158,35 +177,44 @@ private Q_SLOTS:
         QCOMPARE(m_dialogs.shown.size(), 2);
     }
 
-    void namesDifferingInLetterCaseCountAsOpen()
+    void namesDifferingInLetterCaseAreTwoFiles()
     {
-        const QString page = writeFile("Page.htm", "p");
-        const QString other = writeFile("other.htm", "o");
+        const QString second = writeFile("second.htm", "lower");
+        const QString upper = writeFile("SECOND.htm", "upper");
+        const QString f2 = writeFile("f2.htm", "f2");
         auto frame = start();
         DocumentFiles &files = frame->files();
-        TMDIsub *doc = open(*frame, page);
-        QVERIFY(doc);
-        QVERIFY(!open(*frame, path("PAGE.HTM")));
-        QCOMPARE(m_prompter.shown.last(), path("PAGE.HTM") + " is already open.");
-        QCOMPARE(files.documents().size(), 1);
+        QVERIFY(open(*frame, second));
+        TMDIsub *other = open(*frame, upper);
+        QVERIFY(other);
+        QCOMPARE(other->editor().text(), QString("upper"));
+        QCOMPARE(files.documents().size(), 2);
+        QVERIFY(m_prompter.shown.isEmpty());
 
-        // Save As to its own name in other letters, or to another open file: nothing written.
-        TMDIsub *second = open(*frame, other);
-        type(second, "changed ");
-        m_dialogs.saveAnswers << path("PAGE.htm") << path("OTHER.HTM");
+        // The same file by another way, a symbolic link, is already open.
+        QVERIFY(QFile::link(second, path("link.htm")));
+        QVERIFY(!open(*frame, path("link.htm")));
+        QCOMPARE(m_prompter.shown.last(), path("link.htm") + " is already open.");
+
+        // Save As beside an open file whose name differs in letter case only writes a new one.
+        TMDIsub *third = open(*frame, f2);
+        type(third, "x");
+        m_dialogs.saveAnswers << path("F2.htm");
+        QVERIFY(files.SavesAs());
+        QCOMPARE(readFile(path("F2.htm")), QByteArray("xf2"));
+        QCOMPARE(readFile(f2), QByteArray("f2"));
+        QCOMPARE(third->identity(), path("F2.htm"));
+
+        // Save As onto another open document, even through a link, writes nothing.
+        type(third, "y");
+        m_dialogs.saveAnswers << path("link.htm");
+        m_prompter.answers << PromptAnswer::Yes; // Replace existing … ?
         QVERIFY(!files.SavesAs());
-        QCOMPARE(m_prompter.shown.last(), path("PAGE.htm") +
+        QCOMPARE(m_prompter.shown.last(), path("link.htm") +
                                               " is currently open.\nClose the open file and "
                                               "try again.");
-        QVERIFY(!files.SavesAs());
-        QCOMPARE(m_prompter.shown.last(), path("OTHER.HTM") +
-                                              " is currently open.\nClose the open file and "
-                                              "try again.");
-        QCOMPARE(readFile(page), QByteArray("p"));
-        QCOMPARE(readFile(other), QByteArray("o"));
-        QVERIFY(!QFile::exists(path("PAGE.htm")));
-        QVERIFY(second->isModified());
-        QCOMPARE(second->identity(), other);
+        QCOMPARE(readFile(second), QByteArray("lower"));
+        QVERIFY(third->isModified());
     }
 
     void openChoosesSeveralFilesButOneProjectOnly()
@@ -417,9 +445,11 @@ private Q_SLOTS:
         const QString page = writeFile("watched.htm", "one");
         auto frame = start();
         TMDIsub *doc = open(*frame, page);
-        // Our own save raises no question.
+        // Our own save, and a rewrite with the same content, raise no question.
         type(doc, "0");
-        QVERIFY(frame->files().Saves());
+        pressSave(doc);
+        QVERIFY(!doc->isModified());
+        writeFile("watched.htm", "0one");
 
         m_prompter.answers << PromptAnswer::Yes;
         writeFile("watched.htm", "two, longer");
@@ -427,19 +457,121 @@ private Q_SLOTS:
         QCOMPARE(m_prompter.shown[0], page + " has been changed by another program.\nReload it?");
         QCOMPARE(doc->editor().text(), QString("two, longer"));
         QVERIFY(!doc->isModified());
+        QCOMPARE(frame->tabs().text(doc), QString("watched.htm"));
+        // The reload is one step that undo takes back.
+        QTest::keyClick(doc->memo(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(doc->editor().text(), QString("0one"));
+        QVERIFY(doc->isModified());
+        doc->editor().setText("two, longer");
 
-        // A modified document is asked about in other words, and No keeps its text.
+        // A modified document is asked about in other words; Enter (the default) keeps its text.
         type(doc, "mine ");
         m_prompter.answers << PromptAnswer::No;
         writeFile("watched.htm", "three");
         QTRY_COMPARE(m_prompter.shown.size(), 2);
         QVERIFY(m_prompter.shown[1].contains("lose the changes"));
+        QCOMPARE(m_prompter.buttons[1], PromptButtons::YesNoDefaultNo);
         QCOMPARE(doc->editor().text(), QString("mine two, longer"));
 
         // Deleted: the text stays and closing will ask to save it.
         QFile::remove(page);
         QTRY_COMPARE(m_prompter.shown.size(), 3);
         QVERIFY(m_prompter.shown[2].startsWith(page + " has been deleted"));
+        QVERIFY(doc->isModified());
+
+        // Made again: watched again.
+        m_prompter.answers << PromptAnswer::Yes;
+        writeFile("watched.htm", "four");
+        QTRY_COMPARE(m_prompter.shown.size(), 4);
+        QVERIFY(m_prompter.shown[3].startsWith(page + " has been changed by another program."));
+        QCOMPARE(doc->editor().text(), QString("four"));
+    }
+
+    void saveOverAFileChangedBehindOurBackAsksFirst()
+    {
+        const QString page = writeFile("page.htm", "aaaa");
+        auto frame = start();
+        TMDIsub *doc = open(*frame, page);
+        type(doc, "x");
+
+        // Another program writes the same size and puts the old time stamp back, as a copy
+        // that keeps times or a restore from a backup does.
+        const struct stat before = statOf(page);
+        writeFile("page.htm", "bbbb");
+        const timespec times[2] = {before.st_atim, before.st_mtim};
+        QVERIFY(::utimensat(AT_FDCWD, QFile::encodeName(page).constData(), times, 0) == 0);
+        // The reload question may come first; keep the edits.
+        m_prompter.answers << PromptAnswer::No;
+        QTRY_COMPARE(m_prompter.shown.size(), 1);
+        QCOMPARE(m_prompter.buttons[0], PromptButtons::YesNoDefaultNo);
+
+        m_prompter.answers << PromptAnswer::No;
+        pressSave(doc);
+        QCOMPARE(m_prompter.shown.size(), 2);
+        QCOMPARE(m_prompter.shown[1],
+                 page + " has been changed by another program since it was opened or saved "
+                        "here.\nSave over it and lose those changes?");
+        QCOMPARE(m_prompter.buttons[1], PromptButtons::YesNoDefaultNo);
+        QCOMPARE(readFile(page), QByteArray("bbbb"));
+        QVERIFY(doc->isModified());
+
+        m_prompter.answers << PromptAnswer::Yes;
+        pressSave(doc);
+        QCOMPARE(readFile(page), QByteArray("xaaaa"));
+        QVERIFY(!doc->isModified());
+        // Saved over on purpose: the next save does not ask again.
+        type(doc, "y");
+        pressSave(doc);
+        QCOMPARE(m_prompter.shown.size(), 3);
+        QCOMPARE(readFile(page), QByteArray("xyaaaa"));
+    }
+
+    void aFullDiskKeepsTheFileAndTheEdits()
+    {
+        const QByteArray old(16384, 'o');
+        const QString page = writeFile("page.htm", old);
+        auto frame = start();
+        TMDIsub *doc = open(*frame, page);
+        type(doc, "new ");
+        {
+            FileSizeLimit full(8192);
+            pressSave(doc);
+        }
+        QCOMPARE(m_prompter.shown.size(), 1);
+        QCOMPARE(m_prompter.shown[0],
+                 page + " could not be saved: the file would be larger than the file system or "
+                        "a limit allows");
+        QCOMPARE(readFile(page), old);
+        QVERIFY(doc->isModified());
+        QVERIFY(frame->tabs().text(doc).startsWith(TabStrips::ModifiedMarker));
+        // Exit asks, so that nothing is lost without a word.
+        m_prompter.answers << PromptAnswer::Cancel;
+        QVERIFY(!frame->close());
+        QCOMPARE(m_prompter.shown.size(), 2);
+    }
+
+    void devicesAndPipesAreRefusedWithoutWaiting()
+    {
+        QVERIFY(::mkfifo(QFile::encodeName(path("pipe.htm")).constData(), 0600) == 0);
+        auto frame = start();
+        DocumentFiles &files = frame->files();
+        m_dialogs.openAnswers << QStringList{"/dev/zero", path("pipe.htm")};
+        files.Open();
+        QCOMPARE(m_prompter.shown,
+                 (QStringList{"/dev/zero could not be opened: it is a device, not a regular file",
+                              path("pipe.htm") +
+                                  " could not be opened: it is a pipe, not a regular file"}));
+        QVERIFY(files.documents().isEmpty());
+
+        // Nor is one replaced by a save.
+        TMDIsub *doc = files.newclean();
+        type(doc, "text");
+        m_dialogs.saveAnswers << path("pipe.htm");
+        m_prompter.answers << PromptAnswer::Yes; // Replace existing … ?
+        QVERIFY(!files.SavesAs());
+        QCOMPARE(m_prompter.shown.last(),
+                 path("pipe.htm") + " could not be saved: it is a pipe, not a regular file");
+        QVERIFY(!QFileInfo(path("pipe.htm")).isFile());
         QVERIFY(doc->isModified());
     }
 

@@ -9,6 +9,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 namespace {
 
 enum class Conversion {
@@ -76,6 +78,7 @@ private slots:
     void removeTagsWithoutTheCharFile();
     void charFileEncodings_data();
     void charFileEncodings();
+    void charTableThatIsNoRegularFileReadsEmpty();
     void shippedTableGivesBackEveryEntity();
     void shippedTableShape();
 };
@@ -357,6 +360,18 @@ void TestTextConversions::charFileEncodings()
     SelectionMarkup::set(m_doc, "^caf&eacute;|");
     converter(file.fileName())->removeTags(m_doc);
     QCOMPARE(SelectionMarkup::get(m_doc), "|caf\u00e9");
+}
+
+// A pipe or a device by the table's name would never end: Remove Tags goes on without one.
+void TestTextConversions::charTableThatIsNoRegularFileReadsEmpty()
+{
+    const QString pipe = m_dir.filePath("pipe-chars");
+    QVERIFY(::mkfifo(QFile::encodeName(pipe).constData(), 0600) == 0);
+    QVERIFY(TagRemoval::readCharTable(pipe).isEmpty());
+    QVERIFY(TagRemoval::readCharTable(QStringLiteral("/dev/zero")).isEmpty());
+    SelectionMarkup::set(m_doc, "^<b>caf&eacute;</b>|");
+    converter(pipe)->removeTags(m_doc);
+    QCOMPARE(SelectionMarkup::get(m_doc), "|caf&eacute;");
 }
 
 // 36 special characters, then 64 extended ones: shown text, "..", code.

@@ -1,5 +1,6 @@
 #include "base/homefolder.h"
 #include "base/settingsfile.h"
+#include "files/temporaryfiles.h"
 #include "scriptedprompter.h"
 #include "shell/commandline.h"
 #include "shell/firststart.h"
@@ -12,6 +13,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -100,27 +102,25 @@ private Q_SLOTS:
         QVERIFY(error.contains(dir.filePath("home")));
     }
 
-    void handOverOfTheCommandLineFile()
+    void commandLineFilesAreCheckedInTheirOrder()
     {
         QTemporaryDir dir;
-        SettingsFile settings(dir.filePath("quillm.ini"));
         ScriptedPrompter prompter;
         writeAll(dir.filePath("my page.htm"), "<p>");
+        writeAll(dir.filePath("b.htm"), "<p>");
+        QVERIFY(::mkfifo(QFile::encodeName(dir.filePath("pipe.htm")).constData(), 0600) == 0);
 
-        StartupSteps::handOver(settings, prompter, "my page.htm", dir.path());
-        QCOMPARE(settings.read(Keys::Hello), dir.filePath("my page.htm"));
-        QVERIFY(prompter.shown.isEmpty());
-
-        for (const QString &bad : {QString("missing.htm"), dir.path()}) {
-            settings.write(Keys::Hello, "stale");
-            StartupSteps::handOver(settings, prompter, bad, dir.path());
-            QCOMPARE(settings.read(Keys::Hello), QString());
-            QCOMPARE(prompter.shown.takeLast(), bad + " could not be opened");
-        }
-
-        settings.write(Keys::Hello, "kept");
-        StartupSteps::handOver(settings, prompter, QString(), dir.path());
-        QCOMPARE(settings.read(Keys::Hello), QString("kept"));
+        const QStringList files =
+            StartupSteps::filesToOpen(prompter,
+                                      {"my page.htm", "missing.htm", dir.path(), "pipe.htm",
+                                       "/dev/zero", dir.filePath("b.htm")},
+                                      dir.path());
+        QCOMPARE(files, (QStringList{dir.filePath("my page.htm"), dir.filePath("b.htm")}));
+        QCOMPARE(
+            prompter.shown,
+            (QStringList{"missing.htm could not be opened", dir.path() + " could not be opened",
+                         "pipe.htm could not be opened", "/dev/zero could not be opened"}));
+        QVERIFY(StartupSteps::filesToOpen(prompter, {}, dir.path()).isEmpty());
     }
 
     void settingsPreparedAtStart()
@@ -175,23 +175,35 @@ private Q_SLOTS:
         // No file, or nothing to replace: nothing is written.
         StartupSteps::fixUpSpellingConfig(dir.filePath("none.cfg"), "/home/q");
         QVERIFY(!QFile::exists(dir.filePath("none.cfg")));
+
+        // A pipe of that name is left alone instead of holding up the start.
+        const QString pipe = dir.filePath("pipe.cfg");
+        QVERIFY(::mkfifo(QFile::encodeName(pipe).constData(), 0600) == 0);
+        StartupSteps::fixUpSpellingConfig(pipe, "/home/q");
+        QVERIFY(QFileInfo(pipe).exists() && !QFileInfo(pipe).isFile());
     }
 
-    void temporaryFilesDeletedAtTheEnd()
+    void onlyTheTemporaryFilesOfThisRunAreDeleted()
     {
         QTemporaryDir dir;
-        writeAll(dir.filePath("a.tmp"), "a");
-        writeAll(dir.filePath("keep.htm"), "k");
-        SettingsFile settings(dir.filePath("quillm.ini"));
-        settings.writeInt("CleanUp", "count", 3);
-        settings.writeString("CleanUp", "1", dir.filePath("a.tmp"));
-        settings.writeString("CleanUp", "2", dir.filePath("gone.tmp"));
-        settings.writeString("CleanUp", "3", dir.path()); // a folder is never deleted
-        StartupSteps::deleteTemporaryFiles(settings);
-        QVERIFY(!QFile::exists(dir.filePath("a.tmp")));
-        QVERIFY(QFile::exists(dir.filePath("keep.htm")));
+        writeAll(dir.filePath("preview.tmp"), "a");
+        writeAll(dir.filePath("page.htm"), "the user's page");
+        const QString ini = dir.filePath("quillm.ini");
+        // A stale or hand-edited list in the file names a page of the user's.
+        writeAll(ini, "[CleanUp]\ncount=2\n1=" + dir.filePath("page.htm").toUtf8() +
+                          "\n2=" + dir.filePath("preview.tmp").toUtf8() + "\n");
+        SettingsFile settings(ini);
+        TemporaryFiles temporary(settings);
+        temporary.add(dir.filePath("preview.tmp"));
+        temporary.add(dir.filePath("gone.tmp"));
+        temporary.add(dir.path()); // a folder is never deleted
+        QCOMPARE(temporary.files().size(), 3);
+        QCOMPARE(settings.readString("CleanUp", "1"), dir.filePath("preview.tmp"));
+        temporary.deleteAll();
+        QVERIFY(!QFile::exists(dir.filePath("preview.tmp")));
+        QCOMPARE(readAll(dir.filePath("page.htm")), QByteArray("the user's page"));
         QVERIFY(QFileInfo(dir.path()).isDir());
-        QVERIFY(settings.hasKey("CleanUp", "1")); // the list stays until the next start
+        QVERIFY(temporary.files().isEmpty());
     }
 
     void dateLabel()

@@ -3,7 +3,10 @@
 #include "documents/tmdisub.h"
 #include "editor/scintillaeditor.h"
 #include "files/documentfiles.h"
+#include "files/temporaryfiles.h"
 #include "frametestbase.h"
+#include "readonlyfolder.h"
+#include "shell/startupsteps.h"
 #include "shell/tabstrips.h"
 #include "shell/tmdimain.h"
 
@@ -74,11 +77,12 @@ private Q_SLOTS:
         QVERIFY(!docs[0]->isModified());
         QCOMPARE(m_settings->read(Keys::Hello), QString());
 
-        // The same file handed over again, named in other letters.
-        m_settings->write(Keys::Hello, m_dir->filePath("PAGE.HTM"));
+        // The same file handed over again, through a symbolic link.
+        QVERIFY(QFile::link(page, m_dir->filePath("link.htm")));
+        m_settings->write(Keys::Hello, m_dir->filePath("link.htm"));
         frame->AppAct();
         QCOMPARE(frame->files().documents().size(), 1);
-        QCOMPARE(m_prompter.shown.last(), m_dir->filePath("PAGE.HTM") + " is already open.");
+        QCOMPARE(m_prompter.shown.last(), m_dir->filePath("link.htm") + " is already open.");
         QCOMPARE(m_settings->read(Keys::Hello), QString());
 
         // A second file opens beside the first and becomes the current tab.
@@ -186,10 +190,73 @@ private Q_SLOTS:
     {
         const QString tmp = writeFile("preview.tmp", "x");
         auto frame = start();
-        m_settings->writeInt("CleanUp", "count", 1);
-        m_settings->writeString("CleanUp", "1", tmp);
+        frame->temporaryFiles().add(tmp);
         QVERIFY(frame->close());
         QVERIFY(!QFile::exists(tmp));
+    }
+
+    void cleanUpListOfAnUnwritableSettingsFileDeletesNothing()
+    {
+        // The start cannot erase the list, and the list names a page of the user's.
+        const QString page = writeFile("page.htm", "the user's page");
+        ReadOnlyFolder home(m_dir->filePath("ro"));
+        if (!home.error().isEmpty())
+            QSKIP(qPrintable(home.error()));
+        m_home = std::make_unique<HomeFolder>(home.path());
+        QString error;
+        QVERIFY(m_home->createFolders(&error));
+        m_settings = std::make_unique<SettingsFile>(
+            m_home->settingsPath(), StartupSteps::reportSettingsErrorsOnce(m_prompter));
+        QVERIFY(m_settings->writeInt("CleanUp", "count", 1));
+        QVERIFY(m_settings->writeString("CleanUp", "1", page));
+        QVERIFY(home.lock());
+
+        auto frame = start();
+        QCOMPARE(m_settings->readString("CleanUp", "1"), page);
+        QVERIFY(frame->close());
+        QCOMPARE(QFile(page).size(), qint64(15));
+    }
+
+    void commandLineFileOpensWhateverTheSettingsFile_data()
+    {
+        QTest::addColumn<QString>("problem");
+        QTest::newRow("read-only home") << "read-only";
+        QTest::newRow("binary settings file") << "binary";
+        QTest::newRow("a folder in its place") << "folder";
+    }
+    void commandLineFileOpensWhateverTheSettingsFile()
+    {
+        QFETCH(QString, problem);
+        const QString page = writeFile("page.htm", "<p>mine</p>");
+        ReadOnlyFolder home(m_dir->filePath("home"));
+        m_home = std::make_unique<HomeFolder>(home.path());
+        QString error;
+        QVERIFY(m_home->createFolders(&error));
+        if (problem == "read-only") {
+            if (!home.error().isEmpty())
+                QSKIP(qPrintable(home.error()));
+            QVERIFY(home.lock());
+        } else if (problem == "binary") {
+            QFile f(m_home->settingsPath());
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(QByteArray("[Varnel]\0\x01\x02", 11));
+        } else {
+            QVERIFY(QDir().mkdir(m_home->settingsPath()));
+        }
+        m_settings = std::make_unique<SettingsFile>(
+            m_home->settingsPath(), StartupSteps::reportSettingsErrorsOnce(m_prompter));
+
+        TMDImain frame(*m_home, *m_settings, m_prompter);
+        frame.queueFiles({page});
+        frame.showAtStart(false);
+        QCOMPARE(frame.files().documents().size(), 1);
+        QCOMPARE(frame.activeDocument()->identity(), page);
+        QCOMPARE(frame.activeDocument()->editor().text(), QString("<p>mine</p>"));
+        // The settings problem is told once, however many writes fail.
+        frame.files().newclean();
+        QCOMPARE(m_prompter.shown.size(), 1);
+        QVERIFY(m_prompter.shown[0].startsWith("The settings file " + m_home->settingsPath() +
+                                               " could not be written: "));
     }
 };
 

@@ -9,14 +9,16 @@
 class ScriptedPrompter : public Prompter
 {
 public:
-    PromptAnswer ask(PromptIcon, const QString &text, PromptButtons buttons) override
+    PromptAnswer ask(PromptIcon, const QString &text, PromptButtons kind) override
     {
         shown << text;
-        if (buttons == PromptButtons::Ok)
+        buttons << kind;
+        if (kind == PromptButtons::Ok)
             return PromptAnswer::Ok;
         return answers.isEmpty() ? PromptAnswer::Cancel : answers.takeFirst();
     }
 
     QStringList shown;
+    QList<PromptButtons> buttons; // of each text shown
     QList<PromptAnswer> answers;
 };
