@@ -86,7 +86,7 @@ int main(int argc, char *argv[])
             prompter.error(message);
         }
     });
-    FirstStart::prepare(settings);
+    FirstStart::prepare(settings, FirstStart::systemLook());
     // Several existing files on the command line open each; the first goes the usual way.
     const QStringList files = line.fileNames(QDir::currentPath());
     StartupSteps::handOver(settings, prompter, files.value(0), QDir::currentPath());
