@@ -85,6 +85,8 @@ void GoToLineCommand::run()
     // The document may close while the box is open: then going anywhere just closes it.
     m_window = new Tgotoline([this](int line) { return m_hasDocument() && m_goTo(line); },
                              m_prompter, m_frame);
+    // Typing goes on in the document: the frame takes the keyboard back from the box.
+    connect(m_window, &QObject::destroyed, m_frame, [frame = m_frame] { frame->activateWindow(); });
     m_window->adjustSize();
     const QPoint barTop = m_statusBar->mapToGlobal(QPoint(0, 0));
     const QPoint anchor = m_anchor->mapToGlobal(QPoint(0, 0));

@@ -154,9 +154,11 @@ void TMDImain::FormCreate()
     m_aids->setEscapeHandler([this] { m_find->dropAll(); });
     m_goToLine = new GoToLineCommand(
         [this](int line) {
-            if (!activeDocument())
+            TMDIsub *doc = activeDocument();
+            if (!doc)
                 return false;
             m_tags->changeline(line);
+            doc->showCaretInContext();
             return true;
         },
         [this] { return activeDocument() != nullptr; }, m_prompter, this, statusBar(),
