@@ -129,7 +129,11 @@ void TMDImain::FormCreate()
             m_tabs->markModified(doc);
         else
             m_tabs->clearModified(doc);
+        m_arranger->showModified(doc, modified);
     });
+    // Renaming gives the window the document's plain caption again.
+    connect(m_files, &DocumentFiles::documentRenamed, this,
+            [this](TMDIsub *doc) { m_arranger->showModified(doc, doc->isModified()); });
     // The strip stays up, empty, after the last document closes, until the display changes.
     connect(m_files, &DocumentFiles::documentClosed, m_tabs, &TabStrips::remove);
     m_files->setFirstCallHook([this] { restoreMainGeometry(); });
