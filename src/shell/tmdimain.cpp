@@ -368,6 +368,7 @@ void TMDImain::AppAct()
 void TMDImain::newtabs()
 {
     m_options.read(m_settings, false);
+    m_bar->setFlat(!m_settings.read(Keys::Flat).isEmpty());
     const auto docs = m_files->documents();
     if (!docs.isEmpty())
         m_storememo.setTabWidth(m_settings.read(Keys::TabWidth));
@@ -395,6 +396,10 @@ void TMDImain::showAbout()
 {
     auto *about = new SplashWindow(SplashWindow::Mode::About, frameGeometry(), this);
     about->show();
+    // Escape and Enter close it: it needs the keyboard, and gives it back when it closes.
+    about->activateWindow();
+    about->setFocus();
+    connect(about, &QObject::destroyed, this, [this] { activateWindow(); });
 }
 
 bool TMDImain::FormCloseQuery()
