@@ -2,6 +2,7 @@
 
 #include "base/prompter.h"
 
+#include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -46,6 +47,14 @@ void Tgotoline::InsertCodeClick()
     close();
 }
 
+void Tgotoline::closeEvent(QCloseEvent *event)
+{
+    // Typing goes on in the document: the frame takes the keyboard back from the box.
+    if (QWidget *frame = parentWidget())
+        frame->activateWindow();
+    QFrame::closeEvent(event);
+}
+
 bool Tgotoline::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == m_label && event->type() == QEvent::MouseButtonPress) {
@@ -85,8 +94,6 @@ void GoToLineCommand::run()
     // The document may close while the box is open: then going anywhere just closes it.
     m_window = new Tgotoline([this](int line) { return m_hasDocument() && m_goTo(line); },
                              m_prompter, m_frame);
-    // Typing goes on in the document: the frame takes the keyboard back from the box.
-    connect(m_window, &QObject::destroyed, m_frame, [frame = m_frame] { frame->activateWindow(); });
     m_window->adjustSize();
     const QPoint barTop = m_statusBar->mapToGlobal(QPoint(0, 0));
     const QPoint anchor = m_anchor->mapToGlobal(QPoint(0, 0));

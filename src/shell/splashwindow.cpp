@@ -2,6 +2,7 @@
 
 #include <Qsci/qsciglobal.h>
 
+#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QKeyEvent>
@@ -114,6 +115,14 @@ void SplashWindow::mousePressEvent(QMouseEvent *event)
 {
     event->accept();
     close();
+}
+
+void SplashWindow::closeEvent(QCloseEvent *event)
+{
+    // The About box took the keyboard from the main frame; the splash never had it.
+    if (m_mode == Mode::About && parentWidget())
+        parentWidget()->activateWindow();
+    QWidget::closeEvent(event);
 }
 
 void SplashWindow::keyPressEvent(QKeyEvent *event)

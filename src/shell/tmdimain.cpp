@@ -396,10 +396,9 @@ void TMDImain::showAbout()
 {
     auto *about = new SplashWindow(SplashWindow::Mode::About, frameGeometry(), this);
     about->show();
-    // Escape and Enter close it: it needs the keyboard, and gives it back when it closes.
+    // Escape and Enter close it: it needs the keyboard (and gives it back when it closes).
     about->activateWindow();
     about->setFocus();
-    connect(about, &QObject::destroyed, this, [this] { activateWindow(); });
 }
 
 bool TMDImain::FormCloseQuery()
