@@ -62,7 +62,7 @@ int main(int argc, char *argv[])
     home.copyShippedData(shippedDataDir());
 
     SettingsFile settings(home.settingsPath(), StartupSteps::reportSettingsErrorsOnce(prompter));
-    FirstStart::prepare(settings);
+    FirstStart::prepare(settings, FirstStart::systemLook());
     // Several existing files on the command line open each; they travel in memory, never
     // through the settings file, which may be read-only.
     const QStringList files = StartupSteps::filesToOpen(

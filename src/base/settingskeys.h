@@ -65,6 +65,8 @@ inline constexpr TextKey Pop{Sections::Main, "pop", ""};
 inline constexpr TextKey NewT{Sections::Main, "newt", ""};
 inline constexpr TextKey StartNew{Sections::Main, "startnew", ""};
 inline constexpr BoolKey GutterOn{Sections::Main, "gutteron", false};
+// The caret's line drawn on a background of its own.
+inline constexpr BoolKey CurLine{Sections::Main, "curline", false};
 inline constexpr TextKey StartWW{Sections::Main, "startww", ""};
 inline constexpr BoolKey SpellCheck{Sections::Main, "spellcheck", false};
 inline constexpr BoolKey FullPath{Sections::Main, "fullpath", false};

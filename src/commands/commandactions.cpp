@@ -27,8 +27,12 @@ CommandActions::CommandActions(QWidget *window, std::function<bool()> hasDocumen
         action->setShortcutContext(Qt::WindowShortcut);
         action->setEnabled(false);
         for (const char *c : Checkable) {
-            if (qstrcmp(c, row.id) == 0)
-                action->setCheckable(true);
+            if (qstrcmp(c, row.id) != 0)
+                continue;
+            action->setCheckable(true);
+            // A menu entry with an icon shows its check only as a frame around the icon;
+            // the toolbar keeps the picture.
+            action->setIconVisibleInMenu(false);
         }
         connect(action, &QAction::triggered, this, [this, id] { run(id); });
         window->addAction(action);

@@ -35,12 +35,16 @@ void registerAll(CommandActions &c, std::function<TMDIsub *()> activeDocument,
                  }));
     c.setHandler(Cmd::Cut1Click, onDocument([](TMDIsub &d) { d.memo()->cut(); }));
     c.setHandler(Cmd::Copy1Click, onDocument([](TMDIsub &d) { d.memo()->copy(); }));
-    // Pasted text goes through the scratch editor like any inserted text, so that it is
-    // indented to the line it lands in.
+    // Every way of pasting (key, menu, toolbar, context menu) comes here. The clipboard text
+    // replaces the selection, as everywhere else on the desktop, and goes through the scratch
+    // editor like any inserted text, so that it is indented to the line it lands in and
+    // written in the document's own encoding.
     c.setHandler(Cmd::Paste1Click, onDocument([&insertWrap](TMDIsub &d) {
                      const QString text = QApplication::clipboard()->text();
-                     if (!text.isEmpty())
-                         insertWrap.insertText(d.editor(), text, false);
+                     if (text.isEmpty())
+                         return;
+                     insertWrap.setInsertMode(InsertMode::Replace);
+                     insertWrap.insertText(d.editor(), text, false);
                  }));
     c.setHandler(Cmd::Delete1Click, onDocument([](TMDIsub &d) {
                      UndoGroup group(d.editor());

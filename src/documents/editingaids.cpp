@@ -104,4 +104,14 @@ void indentAfterEnter(TextEditor &doc)
         doc.replaceSelection(indent);
 }
 
+int topLineWithContext(int line, int top, int linesOnScreen, int context)
+{
+    const int lines = std::max(linesOnScreen, 1);
+    // A view too small for the context on both sides can only centre the line.
+    const int margin = std::min(context, (lines - 1) / 2);
+    if (line >= top + margin && line <= top + lines - 1 - margin)
+        return top;
+    return std::max(0, line - (lines - 1) / 2);
+}
+
 } // namespace EditingAids

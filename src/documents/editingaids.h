@@ -30,4 +30,10 @@ QString leadingIndent(QStringView lineAbove);
 // Puts the indentation of the line above the caret's line at the caret.
 void indentAfterEnter(TextEditor &doc);
 
+// The first line a view of `linesOnScreen` lines, now starting at `top`, shows so that `line`
+// stands at least `context` lines inside its top and bottom edges: `top` when it already does,
+// else the one that puts the line in the middle (never before the first line). All counts are
+// lines as the view shows them.
+int topLineWithContext(int line, int top, int linesOnScreen, int context);
+
 } // namespace EditingAids

@@ -2,6 +2,7 @@
 
 #include "base/prompter.h"
 
+#include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -44,6 +45,14 @@ void Tgotoline::InsertCodeClick()
     // Line 0 and anything below it mean the first line.
     m_goTo(std::max(n, 1) - 1);
     close();
+}
+
+void Tgotoline::closeEvent(QCloseEvent *event)
+{
+    // Typing goes on in the document: the frame takes the keyboard back from the box.
+    if (QWidget *frame = parentWidget())
+        frame->activateWindow();
+    QFrame::closeEvent(event);
 }
 
 bool Tgotoline::eventFilter(QObject *watched, QEvent *event)

@@ -28,6 +28,7 @@ public:
     void InsertCodeClick();
 
 protected:
+    void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:

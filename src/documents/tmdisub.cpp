@@ -3,6 +3,7 @@
 #include "base/prompter.h"
 #include "base/settingsfile.h"
 #include "documents/documentcontext.h"
+#include "documents/editingaids.h"
 #include "documents/typingtip.h"
 #include "editor/scintillaeditor.h"
 #include "tagcolouring/htmllexer.h"
@@ -19,6 +20,8 @@ namespace {
 
 constexpr int GutterWidth = 20;
 constexpr int LineNumberMargin = 0;
+// Lines kept visible above and below a line the view jumps to.
+constexpr int JumpContext = 3;
 
 // The separators of a document editor: the blank, the double quote, the punctuation that
 // ends a word in markup, and the Tab character.
@@ -74,6 +77,21 @@ void TMDIsub::applyDisplaySettings(bool withRightMargin)
     m_editor->setTabWidth(std::max(1, settings.read(Keys::TabWidth)));
     m_memo->SendScintilla(QsciScintilla::SCI_SETCARETWIDTH,
                           ulong(std::clamp(settings.read(Keys::CaretWidth), 0, 20)));
+    // A tint of the selection colour, readable on a light and a dark base alike.
+    const QPalette &palette = m_memo->palette();
+    const QColor base = palette.color(QPalette::Base);
+    const QColor mark = palette.color(QPalette::Highlight);
+    constexpr double Tint = 0.12;
+    const auto mix = [&](int b, int m) { return int(b + (m - b) * Tint + 0.5); };
+    m_memo->setCaretLineBackgroundColor(QColor(mix(base.red(), mark.red()),
+                                               mix(base.green(), mark.green()),
+                                               mix(base.blue(), mark.blue())));
+    m_memo->setCaretLineVisible(settings.read(Keys::CurLine));
+}
+
+bool TMDIsub::currentLineShown() const
+{
+    return m_memo->SendScintilla(QsciScintilla::SCI_GETCARETLINEVISIBLE) != 0;
 }
 
 void TMDIsub::applyColours()
@@ -97,9 +115,50 @@ bool TMDIsub::wordWrap() const
     return m_memo->wrapMode() != QsciScintilla::WrapNone;
 }
 
+int TMDIsub::caretRow() const
+{
+    const long pos = m_memo->SendScintilla(QsciScintilla::SCI_GETCURRENTPOS);
+    const long line = m_memo->SendScintilla(QsciScintilla::SCI_LINEFROMPOSITION, pos);
+    const long lineStart = m_memo->SendScintilla(QsciScintilla::SCI_POSITIONFROMLINE, line);
+    const long height = std::max(1L, m_memo->SendScintilla(QsciScintilla::SCI_TEXTHEIGHT, line));
+    // A wrapped line's later pieces lie below its first display line.
+    const long piece =
+        (m_memo->SendScintilla(QsciScintilla::SCI_POINTYFROMPOSITION, 0, pos) -
+         m_memo->SendScintilla(QsciScintilla::SCI_POINTYFROMPOSITION, 0, lineStart)) /
+        height;
+    return int(m_memo->SendScintilla(QsciScintilla::SCI_VISIBLEFROMDOCLINE, line) + piece -
+               m_memo->SendScintilla(QsciScintilla::SCI_GETFIRSTVISIBLELINE));
+}
+
 void TMDIsub::setWordWrap(bool on)
 {
+    if (on == wordWrap())
+        return;
+    const int row = caretRow();
+    const int onScreen = int(m_memo->SendScintilla(QsciScintilla::SCI_LINESONSCREEN));
+    const bool caretShown = row >= 0 && row < onScreen;
+    const int top = m_editor->firstVisibleLine();
     m_memo->setWrapMode(on ? QsciScintilla::WrapWord : QsciScintilla::WrapNone);
+    // The editor lays lines out afresh only when it paints, and keeps the number of the first
+    // display line meanwhile, which names another text line once lines wrap differently.
+    // Asking for a line to be visible lays out the whole text now.
+    m_memo->SendScintilla(QsciScintilla::SCI_ENSUREVISIBLE, 0);
+    if (!caretShown) {
+        m_editor->setFirstVisibleLine(top);
+        return;
+    }
+    const long first = m_memo->SendScintilla(QsciScintilla::SCI_GETFIRSTVISIBLELINE);
+    m_memo->SendScintilla(QsciScintilla::SCI_SETFIRSTVISIBLELINE,
+                          std::max(0L, first + caretRow() - row));
+}
+
+void TMDIsub::showCaretInContext()
+{
+    const long first = m_memo->SendScintilla(QsciScintilla::SCI_GETFIRSTVISIBLELINE);
+    const int top = EditingAids::topLineWithContext(
+        int(first) + caretRow(), int(first),
+        int(m_memo->SendScintilla(QsciScintilla::SCI_LINESONSCREEN)), JumpContext);
+    m_memo->SendScintilla(QsciScintilla::SCI_SETFIRSTVISIBLELINE, long(top));
 }
 
 bool TMDIsub::tagColouring() const

@@ -50,7 +50,12 @@ public:
     // Live spelling for this document until the settings are reapplied; recolours.
     void setLiveSpelling(bool on);
     bool wordWrap() const;
+    // Switches word wrap; the caret's line stays where it was on screen (when the caret was
+    // off screen, the first visible line stays first).
     void setWordWrap(bool on);
+    // Scrolls, where needed, so that the caret's line stands a few lines inside the view.
+    void showCaretInContext();
+    bool currentLineShown() const;
     // Tag colouring on or off; a restyle only, so the modified state, caret, selection and
     // top line stay as they are.
     bool tagColouring() const;
@@ -86,6 +91,8 @@ protected:
 private:
     void memoChange();
     void applyDisplaySettings(bool withRightMargin);
+    // The caret's screen row counted in display lines from the first visible one.
+    int caretRow() const;
     void applyColours();
 
     DocumentContext &m_context;

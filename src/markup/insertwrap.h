@@ -13,6 +13,7 @@ enum class InsertMode {
     Direct,        // the text goes in front of the selection, which stays selected
     Wrap,          // the text replaces the selection (wrap selection composed it around it)
     ConvSelection, // a text conversion's result replaces the selection; no upper-casing
+    Replace,       // the text replaces the selection (paste)
 };
 
 // The two ways every tag reaches a document: insert text (`boardit`) and wrap selection

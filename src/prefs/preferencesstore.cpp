@@ -145,6 +145,7 @@ constexpr PrefField table[] = {
     boolean("chkFullPath", P::General, Switches, "Full path in caption bar", Keys::FullPath),
     boolean("chkspellcheckon", P::Editor, Switches, "Default Live Spellcheck on", Keys::SpellCheck),
     boolean("chkgutteron", P::Editor, Switches, "Default gutter on", Keys::GutterOn),
+    boolean("chkcurline", P::Editor, Switches, "Current line background", Keys::CurLine),
     text("previewexts", P::Hidden, "", "", Keys::PreviewExts),
     boolean("chkucasetags", P::Editor, Switches, "all uppercase tags", Keys::UCase),
     boolean("chkapostrophe", P::Editor, Switches,

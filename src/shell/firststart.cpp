@@ -7,11 +7,24 @@
 
 namespace FirstStart {
 
-void prepare(SettingsFile &settings)
+bool isFirstStart(const SettingsFile &settings)
 {
-    if (QFileInfo::exists(settings.path()))
+    const QFileInfo file(settings.path());
+    return !file.exists() || file.size() == 0;
+}
+
+void prepare(SettingsFile &settings, const FirstStartLook &look)
+{
+    if (!isFirstStart(settings))
         return;
-    TagColourScheme::firstStartColours().write(settings);
+    SettingsFile::Batch batch(settings);
+    TagColourScheme::firstStartColours(look.darkBase).write(settings);
+    settings.write(Keys::GutterOn, true);
+    settings.write(Keys::CurLine, true);
+    if (!look.fixedFace.isEmpty()) {
+        settings.write(Keys::FontName, look.fixedFace);
+        settings.write(Keys::FontPoints, look.fixedPoints);
+    }
 }
 
 } // namespace FirstStart

@@ -1,6 +1,11 @@
 #include "shell/splashwindow.h"
 
+#include <Qsci/qsciglobal.h>
+
+#include <QCloseEvent>
 #include <QCoreApplication>
+#include <QFontMetricsF>
+#include <QKeyEvent>
 #include <QLinearGradient>
 #include <QMouseEvent>
 #include <QPainter>
@@ -8,7 +13,7 @@
 #include <QTimer>
 
 SplashWindow::SplashWindow(Mode mode, const QRect &mainBounds, QWidget *parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint), m_mode(mode)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("about Quillmark"));
@@ -17,6 +22,19 @@ SplashWindow::SplashWindow(Mode mode, const QRect &mainBounds, QWidget *parent)
     move(mainBounds.left() + mainBounds.width() / 2, mainBounds.top() + mainBounds.height() / 3);
     if (mode == Mode::Splash)
         QTimer::singleShot(SplashMilliseconds, this, &QWidget::close);
+    else
+        setFocusPolicy(Qt::StrongFocus);
+}
+
+QStringList SplashWindow::textLines() const
+{
+    QStringList lines{QStringLiteral("Version ") + QCoreApplication::applicationVersion()};
+    if (m_mode == Mode::About) {
+        lines << QStringLiteral("Qt %1, QScintilla %2")
+                     .arg(QString::fromLatin1(qVersion()), QStringLiteral(QSCINTILLA_VERSION_STR))
+              << QStringLiteral("Licence: GNU GPL, version 3");
+    }
+    return lines;
 }
 
 void SplashWindow::drawQuill(QPainter &p, const QRectF &box)
@@ -81,8 +99,13 @@ void SplashWindow::paintEvent(QPaintEvent *)
     p.setFont(small);
     p.setPen(QColor(0xc9, 0xd6, 0xe3));
     p.drawText(QRectF(24, 104, 220, 20), Qt::AlignLeft, QStringLiteral("HTML written by hand"));
-    p.drawText(QRectF(24, 180, 220, 20), Qt::AlignLeft,
-               QStringLiteral("Version ") + QCoreApplication::applicationVersion());
+    const QStringList lines = textLines();
+    const qreal step = QFontMetricsF(small).lineSpacing();
+    qreal y = area.bottom() - 16 - step * lines.size();
+    for (const QString &line : lines) {
+        p.drawText(QRectF(24, y, 200, step), Qt::AlignLeft, line);
+        y += step;
+    }
     p.setPen(QColor(0xc8, 0x9b, 0x3c));
     p.setBrush(Qt::NoBrush);
     p.drawRect(area.adjusted(0.5, 0.5, -0.5, -0.5));
@@ -92,4 +115,26 @@ void SplashWindow::mousePressEvent(QMouseEvent *event)
 {
     event->accept();
     close();
+}
+
+void SplashWindow::closeEvent(QCloseEvent *event)
+{
+    // The About box took the keyboard from the main frame; the splash never had it.
+    if (m_mode == Mode::About && parentWidget())
+        parentWidget()->activateWindow();
+    QWidget::closeEvent(event);
+}
+
+void SplashWindow::keyPressEvent(QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Escape:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        event->accept();
+        close();
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+    }
 }

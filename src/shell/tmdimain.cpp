@@ -132,7 +132,11 @@ void TMDImain::FormCreate()
             m_tabs->markModified(doc);
         else
             m_tabs->clearModified(doc);
+        m_arranger->showModified(doc, modified);
     });
+    // Renaming gives the window the document's plain caption again.
+    connect(m_files, &DocumentFiles::documentRenamed, this,
+            [this](TMDIsub *doc) { m_arranger->showModified(doc, doc->isModified()); });
     // The strip stays up, empty, after the last document closes, until the display changes.
     connect(m_files, &DocumentFiles::documentClosed, m_tabs, &TabStrips::remove);
     m_files->setFirstCallHook([this] { restoreMainGeometry(); });
@@ -157,9 +161,11 @@ void TMDImain::FormCreate()
     m_aids->setEscapeHandler([this] { m_find->dropAll(); });
     m_goToLine = new GoToLineCommand(
         [this](int line) {
-            if (!activeDocument())
+            TMDIsub *doc = activeDocument();
+            if (!doc)
                 return false;
             m_tags->changeline(line);
+            doc->showCaretInContext();
             return true;
         },
         [this] { return activeDocument() != nullptr; }, m_prompter, this, statusBar(),
@@ -405,6 +411,7 @@ void TMDImain::AppAct()
 void TMDImain::newtabs()
 {
     m_options.read(m_settings, false);
+    m_bar->setFlat(!m_settings.read(Keys::Flat).isEmpty());
     const auto docs = m_files->documents();
     if (!docs.isEmpty())
         m_storememo.setTabWidth(m_settings.read(Keys::TabWidth));
@@ -432,6 +439,9 @@ void TMDImain::showAbout()
 {
     auto *about = new SplashWindow(SplashWindow::Mode::About, frameGeometry(), this);
     about->show();
+    // Escape and Enter close it: it needs the keyboard (and gives it back when it closes).
+    about->activateWindow();
+    about->setFocus();
 }
 
 bool TMDImain::FormCloseQuery()

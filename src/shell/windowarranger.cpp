@@ -2,10 +2,12 @@
 
 #include "base/settingsfile.h"
 #include "documents/tmdisub.h"
+#include "shell/cascadelayout.h"
 #include "shell/tabstrips.h"
 
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QStyle>
 
 WindowArranger::WindowArranger(QMdiArea *area, TabStrips &tabs, SettingsFile &settings,
                                QObject *parent)
@@ -71,11 +73,43 @@ void WindowArranger::Tiled()
 
 void WindowArranger::Cascaded()
 {
-    if (openWindows().isEmpty())
+    QMdiSubWindow *active = current();
+    if (!active)
         return;
     m_tabs.setShown(false);
-    m_area->cascadeSubWindows();
+    // The area's own cascade keeps each window's size hint, a few hundred pixels in a corner.
+    // Minimised windows stay where they are, as with the area's own arrangements.
+    QList<QMdiSubWindow *> windows;
+    for (QMdiSubWindow *sub : m_area->subWindowList(QMdiArea::CreationOrder)) {
+        if (!sub->isHidden() && !sub->isMinimized() && qobject_cast<TMDIsub *>(sub->widget()) &&
+            sub != active)
+            windows << sub;
+    }
+    if (!active->isMinimized())
+        windows << active; // in front, last in the cascade
+    QSize minimum(0, 0);
+    for (QMdiSubWindow *sub : std::as_const(windows)) {
+        if (sub->isMaximized())
+            sub->showNormal();
+        minimum = minimum.expandedTo(sub->minimumSizeHint());
+    }
+    const int step = active->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, active);
+    const QList<QRect> places =
+        CascadeLayout::place(m_area->viewport()->size(), int(windows.size()), step, minimum);
+    for (int i = 0; i < windows.size(); ++i) {
+        windows[i]->setGeometry(places[i]);
+        windows[i]->raise();
+    }
+    m_area->setActiveSubWindow(active);
     show(Display::Normal);
+}
+
+void WindowArranger::showModified(TMDIsub *document, bool modified)
+{
+    // The window's caption follows the document's own; only the marker is added here.
+    if (auto *sub = qobject_cast<QMdiSubWindow *>(document->parentWidget()))
+        sub->setWindowTitle(modified ? TabStrips::ModifiedMarker + document->windowTitle()
+                                     : document->windowTitle());
 }
 
 void WindowArranger::switch1Click()

@@ -34,6 +34,9 @@ public:
 
     // Follows a new document window's state changes and closing.
     void watch(TMDIsub *document);
+    // Puts the modified marker in front of the caption of a document's window, or takes it
+    // away; call again after the document was renamed.
+    void showModified(TMDIsub *document, bool modified);
     void activate(TMDIsub *document);
 
     Display display() const { return m_display; }

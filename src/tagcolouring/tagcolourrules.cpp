@@ -11,10 +11,12 @@ constexpr TagKey generalKeys[] = {{"</AD", ">"}, {"<", ">"}};
 constexpr TagKey commentKeys[] = {{"<!--", "-->"}};
 constexpr TagKey imageKeys[] = {{"<IMG", ">"}, {"<IMG ", ">"}};
 constexpr TagKey scriptKeys[] = {{"<SCRIPT", "</SCRIPT>"}, {"<%", "%>"}};
-constexpr TagKey frameKeys[] = {{"<FRAMESET", ">"},  {"</FRAMESET", ">"}, {"<NOFRAMES", ">"},
-                                {"</NOFRAMES", ">"}, {"<FRAME ", ">"},    {"<IFRAME ", ">"},
+// A start tag is known by its name, whatever follows it: "<A class=x href=y>" is a link and
+// "<FRAME\n src=x>" a frame, while "<ABBR>" and "</ASIDE>" are no links.
+constexpr TagKey frameKeys[] = {{"<FRAMESET", ">"},  {"</FRAMESET", ">"},   {"<NOFRAMES", ">"},
+                                {"</NOFRAMES", ">"}, {"<FRAME", ">", true}, {"<IFRAME", ">", true},
                                 {"</IFRAME", ">"}};
-constexpr TagKey linkKeys[] = {{"<A href", ">"}, {"<A name", ">"}, {"</A", ">"}};
+constexpr TagKey linkKeys[] = {{"<A", ">", true}, {"</A", ">", true}};
 constexpr TagKey listKeys[] = {{"<UL", ">"},  {"<OL", ">"},       {"</UL", ">"},
                                {"</OL", ">"}, {"<DL", ">"},       {"</DL", ">"},
                                {"<DIR", ">"}, {"</DIR", ">"},     {"<DD", ">"},
@@ -141,19 +143,33 @@ bool TagColourScheme::write(SettingsFile &settings) const
     return ok;
 }
 
-TagColourScheme TagColourScheme::firstStartColours()
+TagColourScheme TagColourScheme::firstStartColours(bool darkBase)
 {
-    using ColourCode::encodeRgb;
+    // Chosen for a contrast of at least 4.5 to 1 with the base colour (white, or the greys of
+    // dark palettes) and clearly apart from each other and from the plain text.
+    struct Pair
+    {
+        TagCategory category;
+        unsigned light;
+        unsigned dark;
+    };
+    constexpr Pair colours[] = {
+        {TagCategory::General, 0x2020D0, 0x6C9EF8},  // blue
+        {TagCategory::Comments, 0x6B6B6B, 0x969696}, // grey
+        {TagCategory::Images, 0x5A0A90, 0xC792EA},   // purple
+        {TagCategory::Scripts, 0x753515, 0xE0915A},  // brown
+        {TagCategory::Frames, 0x007B5A, 0x3ED6B5},   // sea green
+        {TagCategory::Links, 0xD01A28, 0xFF6B6B},    // red
+        {TagCategory::Lists, 0x078307, 0x8BC34A},    // green
+        {TagCategory::Styles, 0xD6007D, 0xFF79C6},   // pink
+        {TagCategory::Forms, 0x6E6E0C, 0xF0D060},    // olive, gold
+        {TagCategory::Tables, 0x2B6BAB, 0x45C8FF},   // azure
+    };
     TagColourScheme scheme;
-    scheme.setColours(TagCategory::General, encodeRgb(0x00, 0x00, 0x80));  // navy
-    scheme.setColours(TagCategory::Comments, encodeRgb(0x00, 0x80, 0x00)); // green
-    scheme.setColours(TagCategory::Images, encodeRgb(0x80, 0x00, 0x80));   // purple
-    scheme.setColours(TagCategory::Scripts, encodeRgb(0x8B, 0x45, 0x13));  // brown
-    scheme.setColours(TagCategory::Frames, encodeRgb(0x00, 0x80, 0x80));   // teal
-    scheme.setColours(TagCategory::Links, encodeRgb(0xC0, 0x00, 0x00));    // red
-    scheme.setColours(TagCategory::Lists, encodeRgb(0x6B, 0x6B, 0x00));    // olive
-    scheme.setColours(TagCategory::Styles, encodeRgb(0xB0, 0x48, 0x00));   // dark orange
-    scheme.setColours(TagCategory::Forms, encodeRgb(0xC0, 0x00, 0x7A));    // deep pink
-    scheme.setColours(TagCategory::Tables, encodeRgb(0x00, 0x70, 0xC0));   // azure
+    for (const Pair &p : colours) {
+        const unsigned rgb = darkBase ? p.dark : p.light;
+        const auto byte = [rgb](int shift) { return std::uint8_t((rgb >> shift) & 0xFF); };
+        scheme.setColours(p.category, ColourCode::encodeRgb(byte(16), byte(8), byte(0)));
+    }
     return scheme;
 }

@@ -81,8 +81,9 @@ struct TagColourScheme
 
     static TagColourScheme read(const SettingsFile &settings);
     bool write(SettingsFile &settings) const;
-    // Written to a new settings file: ten distinct colours that read well on white.
-    static TagColourScheme firstStartColours();
+    // Written to a new settings file: ten clearly distinct colours, dark ones that read well
+    // on a light base colour or light ones for a dark base.
+    static TagColourScheme firstStartColours(bool darkBase = false);
 
     friend bool operator==(const TagColourScheme &, const TagColourScheme &) = default;
 

@@ -81,6 +81,8 @@ CustomizeDialog::CustomizeDialog(SpeedBar &bar, QWidget *parent)
     auto *close = new QPushButton(QStringLiteral("&Close"));
     close->setDefault(true);
     auto *help = new QPushButton(QStringLiteral("Help"));
+    help->setObjectName(QStringLiteral("help"));
+    m_help = help;
     auto *reset = new QPushButton(QStringLiteral("Reset"));
     reset->setObjectName(QStringLiteral("reset"));
     connect(close, &QPushButton::clicked, this, &QDialog::accept);

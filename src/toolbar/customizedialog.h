@@ -3,6 +3,7 @@
 #include <QDialog>
 
 class QListWidget;
+class QPushButton;
 class SpeedBar;
 
 // The toolbar's customisation dialog: sections on the left, their items with pictures on
@@ -17,6 +18,8 @@ public:
 
     QListWidget *categories() const { return m_categories; }
     QListWidget *available() const { return m_available; }
+    // Enabled while the help it opens is there to open.
+    QPushButton *helpButton() const { return m_help; }
 
 Q_SIGNALS:
     void resetRequested();
@@ -28,4 +31,5 @@ private:
     SpeedBar &m_bar;
     QListWidget *m_categories = nullptr;
     QListWidget *m_available = nullptr;
+    QPushButton *m_help = nullptr;
 };

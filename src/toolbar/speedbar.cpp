@@ -20,6 +20,7 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QPainter>
+#include <QPushButton>
 #include <QScreen>
 #include <QStyleOption>
 
@@ -302,6 +303,17 @@ void SpeedBar::customize()
     connect(m_dialog, &CustomizeDialog::resetRequested, this, &SpeedBar::defaultbuttons);
     connect(m_dialog, &CustomizeDialog::helpRequested, this,
             [this] { m_commands.run(Cmd::ToolbarHelp1Click); });
+    // The Help button is there only while the help command can run, like the pop-up's entry.
+    if (QAction *help = m_commands.action(Cmd::ToolbarHelp1Click)) {
+        CustomizeDialog *dialog = m_dialog;
+        const auto followHelp = [dialog, help] {
+            dialog->helpButton()->setEnabled(help->isEnabled());
+        };
+        followHelp();
+        connect(help, &QAction::changed, dialog, followHelp);
+    } else {
+        m_dialog->helpButton()->setEnabled(false);
+    }
     connect(m_dialog, &QDialog::finished, this, &SpeedBar::finishCustomizing);
     m_dialog->show();
 }

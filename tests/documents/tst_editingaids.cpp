@@ -146,6 +146,35 @@ private Q_SLOTS:
         EditingAids::indentAfterEnter(doc);
         QCOMPARE(SelectionMarkup::get(doc), after);
     }
+
+    // Views of 20 lines starting at line 100 unless a row says otherwise.
+    void topLineWithContext_data()
+    {
+        QTest::addColumn<int>("line");
+        QTest::addColumn<int>("top");
+        QTest::addColumn<int>("lines");
+        QTest::addColumn<int>("expected");
+        QTest::newRow("far below: to the middle") << 1499 << 100 << 20 << 1490;
+        QTest::newRow("far above: to the middle") << 10 << 100 << 20 << 1;
+        QTest::newRow("on the last row") << 119 << 100 << 20 << 110;
+        QTest::newRow("on the fourth row from the bottom stays") << 116 << 100 << 20 << 100;
+        QTest::newRow("on the third row from the bottom") << 117 << 100 << 20 << 108;
+        QTest::newRow("on the fourth row stays") << 103 << 100 << 20 << 100;
+        QTest::newRow("on the third row") << 102 << 100 << 20 << 93;
+        QTest::newRow("near the start the view starts at the top") << 2 << 100 << 20 << 0;
+        QTest::newRow("the first line in a view at the top stays") << 0 << 0 << 20 << 0;
+        QTest::newRow("a view of five lines centres") << 50 << 0 << 5 << 48;
+        QTest::newRow("a view of one line shows the line") << 50 << 0 << 1 << 50;
+        QTest::newRow("a view of no lines shows the line") << 50 << 0 << 0 << 50;
+    }
+    void topLineWithContext()
+    {
+        QFETCH(int, line);
+        QFETCH(int, top);
+        QFETCH(int, lines);
+        QFETCH(int, expected);
+        QCOMPARE(EditingAids::topLineWithContext(line, top, lines, 3), expected);
+    }
 };
 
 QTEST_APPLESS_MAIN(TestEditingAids)

@@ -131,6 +131,7 @@ private Q_SLOTS:
         row("chkucasetags", "Varnel", "ucase", false, "1", "0");
         row("wordwrapcheck", "Varnel", "startww", true, "", "no");
         row("chkgutteron", "Varnel", "gutteron", false, "1", "0");
+        row("chkcurline", "Varnel", "curline", false, "1", "0");
         row("chkspellcheckon", "Varnel", "spellcheck", false, "1", "0");
         // Quick 1
         row("qcaption", "Quick", "qcaption", false, "sure", "");

@@ -140,22 +140,40 @@ private Q_SLOTS:
         QCOMPARE(settings.read(Keys::State), QString("norm"));
     }
 
-    void firstStartColoursOnlyANewFile()
+    void firstStartPreparesOnlyANewOrEmptyFile()
     {
         QTemporaryDir dir;
         const QString path = dir.filePath("quillm.ini");
         SettingsFile fresh(path);
-        FirstStart::prepare(fresh);
-        const TagColourScheme scheme = TagColourScheme::read(fresh);
-        for (int c = 1; c <= TagCategoryCount; ++c)
-            QVERIFY(scheme.enabled(TagCategory(c)));
+        QVERIFY(FirstStart::isFirstStart(fresh));
+        FirstStart::prepare(fresh, {QStringLiteral("Fixed Face"), 11, true});
+        QVERIFY(!FirstStart::isFirstStart(fresh));
+        QCOMPARE(TagColourScheme::read(fresh), TagColourScheme::firstStartColours(true));
+        QVERIFY(fresh.read(Keys::GutterOn));
+        QVERIFY(fresh.read(Keys::CurLine));
+        QCOMPARE(fresh.read(Keys::FontName), QString("Fixed Face"));
+        QCOMPARE(fresh.read(Keys::FontPoints), 11);
+        // The text keeps the palette's colour.
+        QVERIFY(!fresh.hasKey("Qorvin*Plat", "Tcolor"));
 
-        // An existing file whose colours are absent keeps colouring nothing.
+        // An empty file, such as one made to keep the settings beside the program, counts as
+        // new; without a font of the desktop the built-in one stays.
+        const QString empty = dir.filePath("empty.ini");
+        writeAll(empty, "");
+        SettingsFile emptyFile(empty);
+        FirstStart::prepare(emptyFile);
+        QCOMPARE(TagColourScheme::read(emptyFile), TagColourScheme::firstStartColours(false));
+        QVERIFY(!emptyFile.hasKey("Qorvin*Plat", "Tname"));
+
+        // An existing file keeps its own choices, absent keys included.
         const QString existing = dir.filePath("old.ini");
         writeAll(existing, "[Varnel]\nstate=max\n");
         SettingsFile old(existing);
-        FirstStart::prepare(old);
+        FirstStart::prepare(old, {QStringLiteral("Fixed Face"), 11, false});
         QVERIFY(!TagColourScheme::read(old).enabled(TagCategory::General));
+        QVERIFY(!old.read(Keys::GutterOn));
+        QVERIFY(!old.read(Keys::CurLine));
+        QVERIFY(!old.hasKey("Qorvin*Plat", "Tname"));
     }
 
     void spellingConfigFixUp()

@@ -3,6 +3,7 @@
 #include "documents/tmdisub.h"
 #include "files/documentfiles.h"
 #include "frametestbase.h"
+#include "shell/cascadelayout.h"
 #include "shell/tabstrips.h"
 #include "shell/tmdimain.h"
 #include "shell/windowarranger.h"
@@ -131,6 +132,27 @@ private Q_SLOTS:
 
         frame->arranger().Cascaded();
         QCOMPARE(m_settings->read(Keys::State), QString("norm"));
+    }
+
+    void cascadePlacesTwoThirdsAStepApart()
+    {
+        const QSize area(900, 600);
+        const QList<QRect> three = CascadeLayout::place(area, 3, 25);
+        QCOMPARE(three, (QList<QRect>{QRect(0, 0, 600, 400), QRect(25, 25, 600, 400),
+                                      QRect(50, 50, 600, 400)}));
+        // Room for nine steps down: the tenth window starts again at the top left.
+        const QList<QRect> many = CascadeLayout::place(area, 11, 25);
+        QCOMPARE(many[8].topLeft(), QPoint(200, 200));
+        QCOMPARE(many[9].topLeft(), QPoint(0, 0));
+        for (const QRect &r : many)
+            QVERIFY(QRect(QPoint(), area).contains(r));
+        // A minimum size wins over two thirds, the area over the minimum.
+        QCOMPARE(CascadeLayout::place(area, 1, 25, QSize(700, 100)).front().size(),
+                 QSize(700, 400));
+        QCOMPARE(CascadeLayout::place(QSize(90, 60), 2, 25, QSize(200, 200)),
+                 (QList<QRect>{QRect(0, 0, 90, 60), QRect(0, 0, 90, 60)}));
+        QVERIFY(CascadeLayout::place(area, 0, 25).isEmpty());
+        QVERIFY(CascadeLayout::place(QSize(0, 0), 2, 25).isEmpty());
     }
 
     void tabMaximisesAndShowsTheStripOfTheLocation_data()

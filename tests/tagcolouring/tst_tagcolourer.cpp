@@ -7,6 +7,8 @@
 
 #include "stylerendering.h"
 
+#include <array>
+#include <cmath>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -60,6 +62,7 @@ private slots:
     void ctagsAloneColoursEveryTagAndEntity();
     void schemeReadsAndWritesSettings();
     void ruleOrder();
+    void firstStartColoursAreDistinctAndReadable_data();
     void firstStartColoursAreDistinctAndReadable();
     void colourCodes();
 };
@@ -76,11 +79,12 @@ void TestTagColourer::colours_data()
         << QByteArray("g") << QByteArray("a <b>c</b> d") << QByteArray("..ggg.gggg..");
     QTest::newRow("ADDRESS end tag is general, A end tag is a link")
         << QByteArray("gu") << QByteArray("</ADDRESS></A>") << QByteArray("gggggggggguuuu");
-    QTest::newRow("ADDRESS end tag is a link without the general category")
-        << QByteArray("u") << QByteArray("</address>") << QByteArray("uuuuuuuuuu");
-    QTest::newRow("link start keys need href or name")
-        << QByteArray("gu") << QByteArray("<a href=x><a name=y><abbr>")
-        << QByteArray("uuuuuuuuuuuuuuuuuuuugggggg");
+    QTest::newRow("end tags of other names starting with A are no links")
+        << QByteArray("u") << QByteArray("</address></abbr></A\n>")
+        << QByteArray(17, '.') + QByteArray(5, 'u');
+    QTest::newRow("an A start tag is a link whatever attribute comes first")
+        << QByteArray("gu") << QByteArray("<a href=x><A class=b href=c><a\nname=y><A><abbr>")
+        << QByteArray(10 + 18 + 10 + 3, 'u') + QByteArray(6, 'g');
     QTest::newRow("list item is a whole word, LINK is not a list tag")
         << QByteArray("l") << QByteArray("<li><LI class=a></li><link><lid>")
         << QByteArray("lllllllllllllllllllll...........");
@@ -104,8 +108,8 @@ void TestTagColourer::colours_data()
         << QByteArray("gc") << QByteArray("<!-- <b>&amp; -->x") << QByteArray(17, 'c') + ".";
     QTest::newRow("frame keys")
         << QByteArray("gf")
-        << QByteArray("<FRAMESET><frame src=a></frameset><FRAMEx><iframe a></IFRAME>")
-        << QByteArray(34, 'f') + QByteArray(8, 'g') + QByteArray(19, 'f');
+        << QByteArray("<FRAMESET><frame src=a></frameset><FRAMEx><iframe a></IFRAME><frame	b>")
+        << QByteArray(34, 'f') + QByteArray(8, 'g') + QByteArray(19 + 9, 'f');
     QTest::newRow("form keys") << QByteArray("o")
                                << QByteArray("<form><input a><Select></select></FORM><fo>")
                                << QByteArray(39, 'o') + "....";
@@ -221,7 +225,7 @@ void TestTagColourer::ruleOrder()
         return list;
     };
     const QStringList all = starts(schemeOf("gcisfulyot"));
-    QCOMPARE(all.size(), 2 + 1 + 2 + 2 + 7 + 3 + 12 + 2 + 8 + 10);
+    QCOMPARE(all.size(), 2 + 1 + 2 + 2 + 7 + 2 + 12 + 2 + 8 + 10);
     QCOMPARE(all.first(), "</AD");
     QCOMPARE(all.last(), "<");
     QCOMPARE(all.mid(1, 5), QStringList({"<!--", "<IMG", "<SCRIPT", "<%", "<IMG "}));
@@ -229,19 +233,79 @@ void TestTagColourer::ruleOrder()
     QCOMPARE(starts(schemeOf("it")).mid(0, 3), QStringList({"<IMG", "<IMG ", "<TABLE"}));
 }
 
+namespace {
+
+// A colour channel on the linear scale that light adds up on.
+double linear(int v)
+{
+    const double x = v / 255.0;
+    return x <= 0.04045 ? x / 12.92 : std::pow((x + 0.055) / 1.055, 2.4);
+}
+
+ColourCode::Rgb rgbOf(int hex)
+{
+    return {std::uint8_t(hex >> 16), std::uint8_t(hex >> 8), std::uint8_t(hex)};
+}
+
+// WCAG's contrast ratio of two colours, from 1 (none) to 21 (black on white).
+double contrast(const ColourCode::Rgb &a, const ColourCode::Rgb &b)
+{
+    const auto luminance = [](const ColourCode::Rgb &c) {
+        return 0.2126 * linear(c.red) + 0.7152 * linear(c.green) + 0.0722 * linear(c.blue);
+    };
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// How far apart two colours look: their distance in CIE L*a*b* (1976).
+double distance(const ColourCode::Rgb &a, const ColourCode::Rgb &b)
+{
+    const auto lab = [](const ColourCode::Rgb &c) {
+        const double r = linear(c.red), g = linear(c.green), b = linear(c.blue);
+        const double x = (0.4124 * r + 0.3576 * g + 0.1805 * b) / 0.95047;
+        const double y = 0.2126 * r + 0.7152 * g + 0.0722 * b;
+        const double z = (0.0193 * r + 0.1192 * g + 0.9505 * b) / 1.08883;
+        const auto f = [](double t) {
+            return t > 0.008856 ? std::cbrt(t) : 7.787 * t + 16.0 / 116;
+        };
+        return std::array<double, 3>{116 * f(y) - 16, 500 * (f(x) - f(y)), 200 * (f(y) - f(z))};
+    };
+    const auto p = lab(a), q = lab(b);
+    return std::hypot(p[0] - q[0], p[1] - q[1], p[2] - q[2]);
+}
+
+} // namespace
+
+void TestTagColourer::firstStartColoursAreDistinctAndReadable_data()
+{
+    QTest::addColumn<bool>("dark");
+    QTest::addColumn<QList<int>>("bases"); // the base colours the text stands on
+    QTest::addColumn<int>("text");         // the colour of the plain text
+    QTest::newRow("light") << false << QList<int>{0xFFFFFF, 0xF5F5F5} << 0x000000;
+    QTest::newRow("dark") << true << QList<int>{0x2D2D2D, 0x1E1E1E, 0x000000} << 0xDCDCDC;
+}
+
 void TestTagColourer::firstStartColoursAreDistinctAndReadable()
 {
-    const TagColourScheme s = TagColourScheme::firstStartColours();
-    QSet<int> seen;
+    QFETCH(bool, dark);
+    QFETCH(QList<int>, bases);
+    QFETCH(int, text);
+    const TagColourScheme s = TagColourScheme::firstStartColours(dark);
+    QList<ColourCode::Rgb> colours{rgbOf(text)};
     for (int fore : s.foreground) {
         QVERIFY(fore != 0);
         QVERIFY(!ColourCode::isSystem(fore));
-        seen.insert(fore);
-        // Dark enough to read on white: relative luminance well below white's.
         const ColourCode::Rgb c = ColourCode::rgb(fore);
-        QVERIFY(0.2126 * c.red + 0.7152 * c.green + 0.0722 * c.blue < 110);
+        for (int base : bases)
+            QVERIFY2(contrast(c, rgbOf(base)) >= 4.5, qPrintable(QString::number(fore, 16)));
+        colours << c;
     }
-    QCOMPARE(seen.size(), TagCategoryCount);
+    // Two colours this far apart are told apart at a glance; the old brown of scripts and
+    // orange of styles were 20 apart.
+    for (int i = 0; i < colours.size(); ++i)
+        for (int j = i + 1; j < colours.size(); ++j)
+            QVERIFY2(distance(colours[i], colours[j]) >= 25,
+                     qPrintable(QStringLiteral("%1 and %2").arg(i).arg(j)));
 }
 
 void TestTagColourer::colourCodes()
