@@ -9,6 +9,7 @@
 #define SI_IMPLEMENTATION
 #include <SimpleIni.h>
 
+#include <algorithm>
 #include <memory>
 #include <optional>
 
@@ -130,6 +131,20 @@ bool SettingsFile::readBool(const QString &section, const QString &key, bool def
 bool SettingsFile::hasKey(const QString &section, const QString &key) const
 {
     return value(section, key).has_value();
+}
+
+int SettingsFile::keyCount(const QString &section) const
+{
+    Ini own;
+    const Ini *ini = &own;
+    if (m_pending) {
+        if (m_pending->loadError)
+            return 0;
+        ini = &m_pending->ini;
+    } else if (load(m_path, own) != LoadResult::Loaded) {
+        return 0;
+    }
+    return std::max(0, ini->GetSectionSize(section.toUtf8().constData()));
 }
 
 bool SettingsFile::fail(const QString &reason)

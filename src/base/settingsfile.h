@@ -32,6 +32,8 @@ public:
     // Stored as "1"/"0"; any integer other than 0 reads as true.
     bool readBool(const QString &section, const QString &key, bool def) const;
     bool hasKey(const QString &section, const QString &key) const;
+    // How many keys the section holds: the most entries a stored count can name.
+    int keyCount(const QString &section) const;
 
     // Each write reaches the disk before it returns; false (and the error sink) on failure.
     // Writing a value equal to the stored one does not touch the file.

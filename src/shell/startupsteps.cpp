@@ -10,6 +10,8 @@
 #include <QLocale>
 #include <QSaveFile>
 
+#include <algorithm>
+
 namespace StartupSteps {
 
 void handOver(SettingsFile &settings, Prompter &prompter, const QString &name,
@@ -77,7 +79,8 @@ void fixUpSpellingConfig(const QString &configPath, const QString &homeFolder)
 void deleteTemporaryFiles(const SettingsFile &settings)
 {
     const QString section = QString::fromLatin1(Sections::CleanUp);
-    const int count = settings.read(Keys::CleanUpCount);
+    // Bounded by the entries there are: a hand-edited count would keep the end waiting.
+    const int count = std::min(settings.read(Keys::CleanUpCount), settings.keyCount(section));
     for (int i = 1; i <= count; ++i) {
         const QString path = settings.readString(section, QString::number(i));
         if (!path.isEmpty() && QFileInfo(path).isFile())
