@@ -72,11 +72,14 @@ private Q_SLOTS:
 
     void realSecondProcessExitsWithoutWindow()
     {
-        // A copy of the program in its own folder, so that folder becomes its home.
+        // A portable copy of the program in its own folder, so that folder becomes its home.
         QTemporaryDir home;
         const QString exe = home.filePath("quillmark");
         QVERIFY(QFile::copy(QStringLiteral(QM_EXECUTABLE), exe));
         QFile::setPermissions(exe, QFile::permissions(exe) | QFileDevice::ExeOwner);
+        QFile settingsFile(home.filePath("quillm.ini"));
+        QVERIFY(settingsFile.open(QIODevice::WriteOnly));
+        settingsFile.close();
         const QString page = home.filePath("page one.htm");
         QFile f(page);
         QVERIFY(f.open(QIODevice::WriteOnly));
@@ -91,6 +94,7 @@ private Q_SLOTS:
         second.setWorkingDirectory(home.path());
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("QT_QPA_PLATFORM", "offscreen");
+        env.insert("XDG_DATA_HOME", home.filePath("xdg"));
         second.setProcessEnvironment(env);
         second.start(exe, {"page", "one.htm"});
         QVERIFY(second.waitForStarted());
