@@ -19,7 +19,7 @@
 // widget and must destroy this adapter first. Scintilla holds the text as UTF-8 with a UTF-16
 // line index for offsets. A Windows-1252 page is turned into UTF-8 on loading (every byte is
 // one character, so the display shows the real characters) and back into the same bytes on
-// saving; a character the code page cannot hold never gets in. A UTF-8 byte-order mark is
+// saving; a character the code page cannot hold never stays in. A UTF-8 byte-order mark is
 // kept apart from the text, so no caret or insert can go in front of it.
 class ScintillaEditor : public TextEditor
 {
