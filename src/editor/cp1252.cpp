@@ -58,38 +58,46 @@ QStringList unstorable(QStringView text)
     return out;
 }
 
+// Both directions write through a pointer into a buffer sized once: a 50 MB page goes
+// through them on every open and save.
 QByteArray toUtf8(QByteArrayView bytes)
 {
-    QByteArray out;
-    out.reserve(bytes.size() + bytes.size() / 8);
+    qsizetype size = bytes.size();
+    for (const char b : bytes) {
+        const auto u = static_cast<unsigned char>(b);
+        if (u >= 0x80)
+            size += u < 0xA0 && kHighControls[u - 0x80] >= 0x800 ? 2 : 1;
+    }
+    QByteArray out(size, Qt::Uninitialized);
+    char *d = out.data();
     for (const char b : bytes) {
         const auto u = static_cast<unsigned char>(b);
         if (u < 0x80) {
-            out.append(b);
+            *d++ = b;
             continue;
         }
         const char16_t c = u < 0xA0 ? kHighControls[u - 0x80] : char16_t(u);
         if (c < 0x800) {
-            out.append(char(0xC0 | (c >> 6)));
+            *d++ = char(0xC0 | (c >> 6));
         } else {
-            out.append(char(0xE0 | (c >> 12)));
-            out.append(char(0x80 | ((c >> 6) & 0x3F)));
+            *d++ = char(0xE0 | (c >> 12));
+            *d++ = char(0x80 | ((c >> 6) & 0x3F));
         }
-        out.append(char(0x80 | (c & 0x3F)));
+        *d++ = char(0x80 | (c & 0x3F));
     }
     return out;
 }
 
 QByteArray fromUtf8(QByteArrayView utf8)
 {
-    QByteArray out;
-    out.reserve(utf8.size());
+    QByteArray out(utf8.size(), Qt::Uninitialized);
+    char *d = out.data();
     const auto *p = reinterpret_cast<const unsigned char *>(utf8.data());
     const auto *end = p + utf8.size();
     while (p < end) {
         const unsigned char lead = *p++;
         if (lead < 0x80) {
-            out.append(char(lead));
+            *d++ = char(lead);
             continue;
         }
         int more = lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC0 ? 1 : 0;
@@ -97,8 +105,9 @@ QByteArray fromUtf8(QByteArrayView utf8)
         for (; more > 0 && p < end && (*p & 0xC0) == 0x80; --more)
             c = (c << 6) | (*p++ & 0x3F);
         const std::optional<char> byte = more == 0 && lead >= 0xC0 ? byteOf(c) : std::nullopt;
-        out.append(byte.value_or('?'));
+        *d++ = byte.value_or('?');
     }
+    out.truncate(d - out.constData());
     return out;
 }
 
