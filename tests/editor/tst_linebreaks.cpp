@@ -1,5 +1,4 @@
 #include "editor/linebreaks.h"
-#include "editor/memoryeditor.h"
 
 #include <QtTest>
 
@@ -39,30 +38,6 @@ private Q_SLOTS:
         QFETCH(QString, converted);
         QCOMPARE(LineBreaks::convert(text, lineBreak), converted);
         QCOMPARE(LineBreaks::convert(text.toLatin1(), lineBreak.toLatin1()), converted.toLatin1());
-    }
-
-    // Converting a page is one undo step that keeps the caret's line and column; a page that
-    // already has the line break alone is left alone.
-    void convertDocument()
-    {
-        MemoryEditor doc;
-        doc.setText(QStringLiteral("ab\ncd\r\nef\rgh"));
-        doc.setCaretLineColumn(2, 1);
-        QVERIFY(LineBreaks::convertDocument(doc, QStringLiteral("\r\n")));
-        QCOMPARE(doc.text(), QStringLiteral("ab\r\ncd\r\nef\r\ngh"));
-        QCOMPARE(doc.lineBreak(), QStringLiteral("\r\n"));
-        QCOMPARE(doc.caretLine(), 2);
-        QCOMPARE(doc.caretColumn(), 1);
-        QVERIFY(!LineBreaks::convertDocument(doc, QStringLiteral("\r\n")));
-        doc.undo();
-        QCOMPARE(doc.text(), QStringLiteral("ab\ncd\r\nef\rgh"));
-
-        // A page without line breaks only changes the break it will use.
-        MemoryEditor single;
-        single.setText(QStringLiteral("x"));
-        QVERIFY(LineBreaks::convertDocument(single, QStringLiteral("\r")));
-        QCOMPARE(single.lineBreak(), QStringLiteral("\r"));
-        QCOMPARE(single.text(), QStringLiteral("x"));
     }
 };
 

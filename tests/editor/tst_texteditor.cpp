@@ -616,40 +616,8 @@ private Q_SLOTS:
         QCOMPARE(e.tabWidth(), 3);
         e.setWordSeparators(QStringLiteral(" ."));
         QCOMPARE(e.wordSeparators(), QStringLiteral(" ."));
-        const QString text = e.text();
-        for (const QString &lineBreak :
-             {QStringLiteral("\r\n"), QStringLiteral("\r"), QStringLiteral("\n")}) {
-            e.setLineBreak(lineBreak);
-            QCOMPARE(e.lineBreak(), lineBreak);
-        }
-        QCOMPARE(e.text(), text);
     }
     // --- The document editor alone: bytes, encodings and Scintilla's own settings ---
-
-    // A loaded file's first line break is the one Enter goes on with; LF without one.
-    void loadingTakesTheFilesLineBreak_data()
-    {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<QString>("lineBreak");
-        QTest::newRow("CR LF first") << QByteArray("a\r\nb\nc") << "\r\n";
-        QTest::newRow("LF first") << QByteArray("a\nb\r\n") << "\n";
-        QTest::newRow("CR alone") << QByteArray("a\rb") << "\r";
-        QTest::newRow("none") << QByteArray("abc") << "\n";
-        QTest::newRow("windows-1252 CR LF") << QByteArray("\xE9\r\n") << "\r\n";
-    }
-    void loadingTakesTheFilesLineBreak()
-    {
-        QFETCH(QByteArray, bytes);
-        QFETCH(QString, lineBreak);
-        QsciScintilla widget;
-        ScintillaEditor e(&widget);
-        e.loadBytes("x\r\ny", ScintillaEditor::Encoding::Utf8);
-        e.loadBytes(bytes, ScintillaEditor::Encoding::Utf8);
-        QCOMPARE(e.lineBreak(), lineBreak);
-        e.setCaret(1);
-        QTest::keyClick(&widget, Qt::Key_Return);
-        QCOMPARE(e.textRange(1, 1 + int(lineBreak.size())), lineBreak);
-    }
 
     void bytesRoundTrip_data()
     {

@@ -178,18 +178,6 @@ private Q_SLOTS:
         QCOMPARE(saved(doc), QStringLiteral("café 日").toUtf8());
     }
 
-    // A drop the page cannot hold goes in where it was dropped once the page may be UTF-8.
-    void droppedTextOutsideTheCodePageGoesInOnYes()
-    {
-        TMDIsub *doc = openFocused(writeFile("old.htm", "caf\xE9"));
-        QVERIFY(doc);
-        m_prompter.answers = {PromptAnswer::Yes};
-        drop(doc, QStringLiteral("日本"));
-        QCOMPARE(doc->editor().text(), QStringLiteral("日本café"));
-        QCOMPARE(m_prompter.shown.size(), 1);
-        QCOMPARE(saved(doc), QStringLiteral("日本café").toUtf8());
-    }
-
     // The byte-order mark stays the file's first bytes: nothing typed goes before it.
     void byteOrderMarkStaysInFront()
     {
@@ -246,28 +234,6 @@ private Q_SLOTS:
         QString others = text;
         others.replace(lineBreak, QStringLiteral("#"));
         QVERIFY2(!others.contains(u'\r') && !others.contains(u'\n'), qPrintable(text));
-    }
-
-    // A new document's lines end in LF, and so do those of a template it is made from.
-    void newDocumentsUseLf()
-    {
-        QFile tpl(m_home->templateDir() + QStringLiteral("/default.htm"));
-        QVERIFY(tpl.open(QIODevice::WriteOnly));
-        tpl.write("<html>\r\n</html>\r\n");
-        tpl.close();
-        m_settings->write(Keys::Template, QStringLiteral("default.htm"));
-        TMDIsub *fromTemplate = m_frame->files().news();
-        QCOMPARE(fromTemplate->editor().bytes(), QByteArray("<html>\n</html>\n"));
-        QVERIFY(!fromTemplate->isModified());
-
-        TMDIsub *doc = m_frame->files().newclean();
-        QCOMPARE(m_frame->formatStatusText(), QStringLiteral("UTF-8  LF"));
-        doc->memo()->setFocus();
-        QTest::keyClicks(doc->memo(), QStringLiteral("a"));
-        QTest::keyClick(doc->memo(), Qt::Key_Return);
-        QTest::keyClick(doc->memo(), Qt::Key_T, Qt::ControlModifier | Qt::ShiftModifier);
-        QVERIFY(doc->editor().text().startsWith(QStringLiteral("a\n<TABLE")));
-        QVERIFY(!doc->editor().text().contains(u'\r'));
     }
 
     // The status bar follows the active document.
