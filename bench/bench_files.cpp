@@ -87,8 +87,7 @@ int main(int argc, char *argv[])
 
     QElapsedTimer timer;
     timer.start();
-    frame.files().setPendingFile(path);
-    TMDIsub *doc = frame.files().Opens();
+    TMDIsub *doc = frame.files().openFile(path);
     if (!doc)
         return 1;
     const double loaded = timer.nsecsElapsed() / 1e9;

@@ -1,10 +1,10 @@
 #include "base/homefolder.h"
 #include "base/settingsfile.h"
 #include "files/documentfiles.h"
+#include "shell/applicationsetup.h"
 #include "shell/commandline.h"
 #include "shell/firststart.h"
 #include "shell/instanceguard.h"
-#include "shell/splashwindow.h"
 #include "shell/startupsteps.h"
 #include "shell/tmdimain.h"
 #include "widgets/messageboxprompter.h"
@@ -27,28 +27,38 @@ QString shippedDataDir()
     return QStringLiteral(QM_SOURCE_DATA_DIR);
 }
 
+// --help and --version are answered on the terminal; true when the line asked for one.
+bool answered(const CommandLine &line)
+{
+    if (line.action == CommandLine::Action::Help) {
+        std::fputs(CommandLine::helpText().toLocal8Bit().constData(), stdout);
+        return true;
+    }
+    if (line.action == CommandLine::Action::Version) {
+        std::printf("Quillmark %s\n", QM_VERSION);
+        return true;
+    }
+    return false;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
+    // Answered before any window system is needed.
     QStringList words;
     for (int i = 1; i < argc; ++i)
         words << QString::fromLocal8Bit(argv[i]);
-    const CommandLine line = CommandLine::parse(words);
-    if (line.action == CommandLine::Action::Help) {
-        std::fputs(CommandLine::helpText().toLocal8Bit().constData(), stdout);
+    if (answered(CommandLine::parse(words)))
         return 0;
-    }
-    if (line.action == CommandLine::Action::Version) {
-        std::printf("Quillmark %s\n", QM_VERSION);
-        return 0;
-    }
 
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("quillmark"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Quillmark"));
-    QApplication::setApplicationVersion(QStringLiteral(QM_VERSION));
-    QApplication::setWindowIcon(SplashWindow::programIcon());
+    // Qt has taken its own options (-style, -stylesheet, -reverse...) out of the arguments,
+    // so that they never join the file name.
+    const CommandLine line = CommandLine::parse(QCoreApplication::arguments().mid(1));
+    if (answered(line))
+        return 0;
+    ApplicationSetup::nameProgram(QStringLiteral(QM_VERSION));
 
     MessageBoxPrompter prompter;
     const HomeFolder home(

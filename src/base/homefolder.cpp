@@ -4,16 +4,32 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QStandardPaths>
 
 QString HomeFolder::choose(const QString &executableDir, const QString &userDataDir)
 {
-    const QFileInfo exe(executableDir);
-    if (exe.isDir() && exe.isWritable())
-        return QDir::cleanPath(exe.absoluteFilePath());
+    const QFileInfo settings(QDir(executableDir), QStringLiteral("quillm.ini"));
+    if (!executableDir.isEmpty() && settings.isFile())
+        return QDir::cleanPath(settings.absolutePath());
     return QDir::cleanPath(userDataDir);
 }
 
-HomeFolder::HomeFolder(QString path) : m_path(QDir::cleanPath(path)) {}
+namespace {
+
+// The platform's documents folder, or the home directory where there is none.
+QString userDocuments()
+{
+    const QString docs = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return !docs.isEmpty() && QFileInfo(docs).isDir() ? docs : QDir::homePath();
+}
+
+} // namespace
+
+HomeFolder::HomeFolder(QString path, QString documentsDir)
+    : m_path(QDir::cleanPath(path)),
+      m_documents(QDir::cleanPath(documentsDir.isEmpty() ? userDocuments() : documentsDir))
+{
+}
 
 QString HomeFolder::file(const QString &name) const
 {

@@ -2,18 +2,22 @@
 
 #include <QString>
 
-// The folder that holds the settings file and the folders data, template and library.
-// main() decides it once; everything else is handed the HomeFolder.
+// The folder that holds the settings file and the folders data, template and library, and
+// the user's documents folder, where the file dialogs start until a data folder is set.
+// main() decides them once; everything else is handed the HomeFolder.
 class HomeFolder
 {
 public:
-    // The executable's own folder when it is writable (a portable copy, the build tree),
-    // else the per-user data folder.
+    // The executable's own folder when it already holds a settings file (a portable copy;
+    // an empty file counts), else the per-user data folder. So a build tree, whose contents a
+    // clean deletes, never keeps the user's pages and settings by chance.
     static QString choose(const QString &executableDir, const QString &userDataDir);
 
-    explicit HomeFolder(QString path);
+    // Without a documents folder, the user's documents folder of the platform.
+    explicit HomeFolder(QString path, QString documentsDir = QString());
 
     const QString &path() const { return m_path; }
+    const QString &documentsDir() const { return m_documents; }
     QString file(const QString &name) const; // path + "/" + name
     QString settingsPath() const { return file(QStringLiteral("quillm.ini")); }
     QString dataDir() const { return file(QStringLiteral("data")); }
@@ -30,4 +34,5 @@ public:
 
 private:
     QString m_path;
+    QString m_documents;
 };

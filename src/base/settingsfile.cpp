@@ -10,6 +10,7 @@
 #define SI_IMPLEMENTATION
 #include <SimpleIni.h>
 
+#include <algorithm>
 #include <memory>
 #include <optional>
 

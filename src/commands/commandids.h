@@ -31,6 +31,7 @@ inline constexpr char Paste1Click[] = "Paste1Click";
 inline constexpr char Delete1Click[] = "Delete1Click";
 inline constexpr char killtags[] = "killtags";
 inline constexpr char addLineBreaks1Click[] = "addLineBreaks1Click";
+inline constexpr char LineEndings1Click[] = "LineEndings1Click";
 inline constexpr char Wordwrap1Click[] = "Wordwrap1Click";
 inline constexpr char ColoredTags1Click[] = "ColoredTags1Click";
 inline constexpr char Gutter1Click[] = "Gutter1Click";

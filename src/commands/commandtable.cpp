@@ -44,6 +44,7 @@ const CommandRow Commands[] = {
     {Cmd::Delete1Click,             "&Delete",                       "Ctrl+D",           Doc, nullptr,               "edit-delete",                nullptr},
     {Cmd::killtags,                 "&Remove Tags",                  nullptr,            Doc, nullptr,               "edit-clear",                 nullptr},
     {Cmd::addLineBreaks1Click,      "Add Line Breaks",               "Shift+F9",         Doc, nullptr,               nullptr,                      "+BR",   Orange},
+    {Cmd::LineEndings1Click,        "Line E&ndings...",              nullptr,            Doc, nullptr,               nullptr,                      "EOL",   Grey},
     {Cmd::Wordwrap1Click,           "&Wordwrap",                     nullptr,            Doc, nullptr,               nullptr,                      "WW",    Grey},
     {Cmd::ColoredTags1Click,        "Colored Ta&gs",                 nullptr,            Doc, nullptr,               nullptr,                      "<a>",   Orange},
     {Cmd::Gutter1Click,             "&Gutter",                       nullptr,            Doc, nullptr,               nullptr,                      "12|",   Grey},

@@ -78,6 +78,7 @@ const MenuEntry EditEntries[] = {
     cmd("&Delete", "Delete1Click", "Ctrl+D"),
     cmd("&Remove Tags", "killtags"),
     cmd("Add Line Breaks", "addLineBreaks1Click", "Shift+F9"),
+    cmd("Line E&ndings...", "LineEndings1Click"),
     cmd("&Wordwrap", "Wordwrap1Click"),
     cmd("Colored Ta&gs", "ColoredTags1Click"),
     cmd("&Gutter", "Gutter1Click"),

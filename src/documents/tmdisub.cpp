@@ -5,6 +5,7 @@
 #include "documents/documentcontext.h"
 #include "documents/editingaids.h"
 #include "documents/typingtip.h"
+#include "editor/linebreaks.h"
 #include "editor/scintillaeditor.h"
 #include "tagcolouring/htmllexer.h"
 #include "tagcolouring/tagcolourrules.h"
@@ -12,6 +13,7 @@
 #include <Qsci/qsciscintilla.h>
 
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QVBoxLayout>
@@ -40,7 +42,8 @@ TMDIsub::TMDIsub(DocumentContext &context, QWidget *parent)
 
     m_memo->setFrameShape(QFrame::NoFrame);
     m_memo->setUtf8(true);
-    m_memo->setEolMode(QsciScintilla::EolWindows);
+    // A new document's lines end as Linux lines do; a loaded file keeps its own.
+    m_memo->setEolMode(QsciScintilla::EolUnix);
     m_memo->setMarginWidth(1, 0);
     m_memo->setMarginWidth(2, 0);
     m_memo->setMarginLineNumbers(LineNumberMargin, true);
@@ -60,6 +63,9 @@ TMDIsub::TMDIsub(DocumentContext &context, QWidget *parent)
                                                                          : QsciScintilla::WrapNone);
     m_editor->setModified(false);
     m_editor->addChangeListener([this] { memoChange(); });
+    m_editor->setUnstorableHandler(
+        [this](const QStringList &characters) { return askToSaveAsUtf8(characters); });
+    m_editor->setFormatListener([this] { Q_EMIT formatChanged(this); });
     connect(m_memo, &QsciScintilla::cursorPositionChanged, this,
             [this] { Q_EMIT caretMoved(this); });
     memoReapply();
@@ -204,6 +210,34 @@ void TMDIsub::showTip(const QString &text)
 bool TMDIsub::isModified() const
 {
     return m_editor->isModified();
+}
+
+QString TMDIsub::formatText() const
+{
+    QString encoding = QStringLiteral("Windows-1252");
+    if (m_editor->encoding() == ScintillaEditor::Encoding::Utf8)
+        encoding =
+            m_editor->hasByteOrderMark() ? QStringLiteral("UTF-8 BOM") : QStringLiteral("UTF-8");
+    return encoding + QStringLiteral("  ") + LineBreaks::name(m_editor->lineBreak());
+}
+
+bool TMDIsub::askToSaveAsUtf8(const QStringList &characters)
+{
+    constexpr qsizetype Named = 5;
+    QStringList named;
+    for (const QString &c : characters.mid(0, Named))
+        named
+            << QStringLiteral("%1 (U+%2)")
+                   .arg(c)
+                   .arg(QString::number(c.toUcs4().value(0), 16).toUpper().rightJustified(4, u'0'));
+    if (characters.size() > Named)
+        named << QStringLiteral("…");
+    const QString name = QFileInfo(m_iam).fileName();
+    return m_context.prompter.confirm(
+        QStringLiteral("%1 is written in the Windows-1252 code page, which has no place for "
+                       "%2.\n\nYes: write the page as UTF-8 from now on and put the text in.\n"
+                       "No: leave the page as it is; the text is not put in.")
+            .arg(name, named.join(QStringLiteral(", "))));
 }
 
 bool TMDIsub::gutterVisible() const

@@ -44,6 +44,9 @@ public:
     void raiseQuietChangeFlag() { m_quietChangeFlag = true; }
 
     bool isModified() const;
+    // The file's encoding and line break as the status bar shows them ("UTF-8  LF",
+    // "UTF-8 BOM  CR LF", "Windows-1252  CR LF").
+    QString formatText() const;
     bool gutterVisible() const;
     void setGutterVisible(bool visible);
     bool liveSpelling() const { return m_liveSpelling; }
@@ -84,12 +87,15 @@ Q_SIGNALS:
     // The user cancelled the close question.
     void closeRefused(TMDIsub *document);
     void closed(TMDIsub *document);
+    // The encoding, the byte-order mark or the own line break changed.
+    void formatChanged(TMDIsub *document);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
     void memoChange();
+    bool askToSaveAsUtf8(const QStringList &characters);
     void applyDisplaySettings(bool withRightMargin);
     // The caret's screen row counted in display lines from the first visible one.
     int caretRow() const;

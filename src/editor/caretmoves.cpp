@@ -4,19 +4,15 @@
 
 namespace CaretMoves {
 
-namespace {
-const QString LineBreak = QStringLiteral("\r\n");
-}
-
 void listcode(TextEditor &doc)
 {
     UndoGroup group(doc);
     if (doc.selLength() != 0) {
         doc.setCaret(doc.selectionEnd());
-        doc.replaceSelection(LineBreak);
+        doc.replaceSelection(doc.lineBreak());
     }
     if (doc.caret() != doc.lineStart(doc.caretLine()))
-        doc.replaceSelection(LineBreak);
+        doc.replaceSelection(doc.lineBreak());
 }
 
 void killspace(TextEditor &doc)
@@ -24,7 +20,7 @@ void killspace(TextEditor &doc)
     const int caret = doc.caret();
     if (caret <= 0)
         return;
-    const bool pair = caret >= 2 && doc.textRange(caret - 2, caret) == LineBreak;
+    const bool pair = caret >= 2 && doc.textRange(caret - 2, caret) == QLatin1String("\r\n");
     UndoGroup group(doc);
     doc.setSelection(caret, pair ? -2 : -1);
     doc.replaceSelection(QString());

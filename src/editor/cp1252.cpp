@@ -13,16 +13,6 @@ constexpr std::array<char16_t, 32> kHighControls = {
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
-char encodeUnit(char16_t c)
-{
-    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
-        return char(c);
-    for (size_t i = 0; i < kHighControls.size(); ++i)
-        if (kHighControls[i] == c)
-            return char(0x80 + i);
-    return '?';
-}
-
 } // namespace
 
 namespace Cp1252 {
@@ -38,16 +28,86 @@ QString decode(QByteArrayView bytes)
     return out;
 }
 
-QByteArray encode(QStringView text)
+std::optional<char> byteOf(char32_t c)
 {
-    QByteArray out;
-    out.reserve(text.size());
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
+        return char(c);
+    for (size_t i = 0; i < kHighControls.size(); ++i)
+        if (kHighControls[i] == c)
+            return char(0x80 + i);
+    return std::nullopt;
+}
+
+QStringList unstorable(QStringView text)
+{
+    QStringList out;
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar c = text[i];
-        if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+        if (c.unicode() < 0x80)
+            continue;
+        const bool pair =
+            c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate();
+        const QString character = text.mid(i, pair ? 2 : 1).toString();
+        if (pair)
             ++i;
-        out.append(encodeUnit(c.unicode()));
+        // A lone surrogate has no character to store either.
+        const bool held = !pair && !c.isSurrogate() && byteOf(c.unicode());
+        if (!held && !out.contains(character))
+            out << character;
     }
+    return out;
+}
+
+// Both directions write through a pointer into a buffer sized once: a 50 MB page goes
+// through them on every open and save.
+QByteArray toUtf8(QByteArrayView bytes)
+{
+    qsizetype size = bytes.size();
+    for (const char b : bytes) {
+        const auto u = static_cast<unsigned char>(b);
+        if (u >= 0x80)
+            size += u < 0xA0 && kHighControls[u - 0x80] >= 0x800 ? 2 : 1;
+    }
+    QByteArray out(size, Qt::Uninitialized);
+    char *d = out.data();
+    for (const char b : bytes) {
+        const auto u = static_cast<unsigned char>(b);
+        if (u < 0x80) {
+            *d++ = b;
+            continue;
+        }
+        const char16_t c = u < 0xA0 ? kHighControls[u - 0x80] : char16_t(u);
+        if (c < 0x800) {
+            *d++ = char(0xC0 | (c >> 6));
+        } else {
+            *d++ = char(0xE0 | (c >> 12));
+            *d++ = char(0x80 | ((c >> 6) & 0x3F));
+        }
+        *d++ = char(0x80 | (c & 0x3F));
+    }
+    return out;
+}
+
+QByteArray fromUtf8(QByteArrayView utf8)
+{
+    QByteArray out(utf8.size(), Qt::Uninitialized);
+    char *d = out.data();
+    const auto *p = reinterpret_cast<const unsigned char *>(utf8.data());
+    const auto *end = p + utf8.size();
+    while (p < end) {
+        const unsigned char lead = *p++;
+        if (lead < 0x80) {
+            *d++ = char(lead);
+            continue;
+        }
+        int more = lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC0 ? 1 : 0;
+        char32_t c = lead & (0x3F >> more);
+        for (; more > 0 && p < end && (*p & 0xC0) == 0x80; --more)
+            c = (c << 6) | (*p++ & 0x3F);
+        const std::optional<char> byte = more == 0 && lead >= 0xC0 ? byteOf(c) : std::nullopt;
+        *d++ = byte.value_or('?');
+    }
+    out.truncate(d - out.constData());
     return out;
 }
 

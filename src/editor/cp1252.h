@@ -3,7 +3,10 @@
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
+#include <QStringList>
 #include <QStringView>
+
+#include <optional>
 
 // Windows code page 1252, the encoding of every document that is not valid UTF-8. The five
 // bytes the code page leaves undefined decode to the C1 controls of the same value, so any
@@ -11,8 +14,17 @@
 namespace Cp1252 {
 
 QString decode(QByteArrayView bytes);
-// A character outside the code page (a surrogate pair counts as one) becomes '?'.
-QByteArray encode(QStringView text);
+// The code page's byte for a character; none for a character it cannot hold.
+std::optional<char> byteOf(char32_t c);
+// The characters of a text that the code page cannot hold, each once, in the order they
+// first appear; a surrogate pair is one character.
+QStringList unstorable(QStringView text);
+
+// The document editor keeps a Windows-1252 page as UTF-8: every byte becomes its character,
+// and back. Characters outside the code page never reach a page (the editor refuses them);
+// should one be there, it becomes '?'.
+QByteArray toUtf8(QByteArrayView bytes);
+QByteArray fromUtf8(QByteArrayView utf8);
 
 } // namespace Cp1252
 

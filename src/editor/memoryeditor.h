@@ -21,6 +21,9 @@ public:
     int lineStart(int line) const override;
     int lineEnd(int line) const override;
     int lineOfOffset(int offset) const override;
+    // LF unless set, as in a new document.
+    QString lineBreak() const override { return m_lineBreak; }
+    void setLineBreak(const QString &lineBreak) override { m_lineBreak = lineBreak; }
 
     int caret() const override { return m_caret; }
     int selLength() const override { return m_anchor - m_caret; }
@@ -68,6 +71,7 @@ private:
     int m_firstVisibleLine = 0;
     int m_tabWidth = 8;
     QString m_separators;
+    QString m_lineBreak = QStringLiteral("\n");
     bool m_modified = false;
 
     std::vector<UndoStep> m_undo;

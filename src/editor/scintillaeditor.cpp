@@ -1,7 +1,13 @@
 #include "editor/scintillaeditor.h"
 
+#include "base/filebytes.h"
 #include "editor/cp1252.h"
+#include "editor/linebreaks.h"
 
+#include <QDropEvent>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QMimeData>
 #include <QStringDecoder>
 #include <Qsci/qsciscintilla.h>
 
@@ -21,6 +27,16 @@ int sequenceLength(unsigned char lead)
     if (lead >= 0xC0)
         return 2;
     return 1;
+}
+
+const QByteArray ByteOrderMark = QByteArrayLiteral("\xEF\xBB\xBF");
+
+bool isAscii(QByteArrayView bytes)
+{
+    for (const char b : bytes)
+        if (static_cast<unsigned char>(b) >= 0x80)
+            return false;
+    return true;
 }
 
 } // namespace
@@ -45,8 +61,42 @@ private:
     ScintillaEditor &m_editor;
 };
 
+// Typed and dropped text reaches a Windows-1252 page only when the page can hold it; asking
+// before Scintilla sees the event keeps a selection the text would replace.
+class ScintillaEditor::InputGuard : public QObject
+{
+public:
+    explicit InputGuard(ScintillaEditor &editor) : m_editor(editor) {}
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        QString text;
+        if (event->type() == QEvent::KeyPress)
+            text = static_cast<QKeyEvent *>(event)->text();
+        else if (event->type() == QEvent::InputMethod)
+            text = static_cast<QInputMethodEvent *>(event)->commitString();
+        else if (event->type() == QEvent::Drop)
+            text = droppedText(static_cast<QDropEvent *>(event));
+        if (text.isEmpty() || m_editor.mayInsert(text))
+            return false;
+        event->ignore();
+        return true;
+    }
+
+private:
+    static QString droppedText(const QDropEvent *event)
+    {
+        const QMimeData *data = event->mimeData();
+        return data && data->hasText() ? data->text() : QString();
+    }
+
+    ScintillaEditor &m_editor;
+};
+
 ScintillaEditor::ScintillaEditor(QsciScintilla *widget)
-    : m_widget(widget), m_separators(QStringLiteral(" \"!(),./:;<=>?[\\]{}\t"))
+    : m_widget(widget), m_inputGuard(std::make_unique<InputGuard>(*this)),
+      m_separators(QStringLiteral(" \"!(),./:;<=>?[\\]{}\t"))
 {
     Q_ASSERT(widget);
     send(QsciScintillaBase::SCI_SETCODEPAGE, QsciScintillaBase::SC_CP_UTF8);
@@ -54,17 +104,23 @@ ScintillaEditor::ScintillaEditor(QsciScintilla *widget)
     send(QsciScintillaBase::SCI_SETMODEVENTMASK,
          send(QsciScintillaBase::SCI_GETMODEVENTMASK) | QsciScintillaBase::SC_MOD_INSERTTEXT |
              QsciScintillaBase::SC_MOD_DELETETEXT | QsciScintillaBase::SC_MOD_CONTAINER);
-    m_connection = QObject::connect(widget, &QsciScintillaBase::SCN_MODIFIED, widget,
-                                    [this](int, int type, const char *, int, int, int, int, int,
-                                           int token, int) { onModified(type, token); });
+    m_connection = QObject::connect(
+        widget, &QsciScintillaBase::SCN_MODIFIED, widget,
+        [this](int position, int type, const char *text, int length, int, int, int, int, int token,
+               int) { onModified(type, token, position, text, length); });
+    widget->installEventFilter(m_inputGuard.get());
+    widget->viewport()->installEventFilter(m_inputGuard.get());
     applyWordCharacters();
 }
 
 ScintillaEditor::~ScintillaEditor()
 {
     QObject::disconnect(m_connection);
-    if (m_widget)
+    if (m_widget) {
+        m_widget->removeEventFilter(m_inputGuard.get());
+        m_widget->viewport()->removeEventFilter(m_inputGuard.get());
         send(QsciScintillaBase::SCI_RELEASELINECHARACTERINDEX, kUtf16Index);
+    }
 }
 
 long ScintillaEditor::send(unsigned int message, unsigned long wParam, long lParam) const
@@ -76,31 +132,33 @@ long ScintillaEditor::send(unsigned int message, unsigned long wParam, long lPar
 
 void ScintillaEditor::loadBytes(const QByteArray &bytes, Encoding encoding)
 {
-    const Encoding effective =
-        encoding == Encoding::Utf8 && !isValidUtf8(bytes) ? Encoding::Cp1252 : encoding;
+    const bool utf8 = encoding == Encoding::Utf8 && isValidUtf8(bytes);
+    QByteArray converted;
+    QByteArrayView text(bytes);
+    if (!utf8) {
+        converted = Cp1252::toUtf8(bytes);
+        text = converted;
+    } else if (bytes.startsWith(ByteOrderMark)) {
+        text = text.sliced(ByteOrderMark.size());
+    }
     Batch batch(*this);
     send(QsciScintillaBase::SCI_SETUNDOCOLLECTION, 0);
     send(QsciScintillaBase::SCI_CLEARALL);
-    // Switched while the document is empty, so the UTF-16 line index stays valid.
-    m_encoding = effective;
-    send(QsciScintillaBase::SCI_SETCODEPAGE,
-         effective == Encoding::Utf8 ? QsciScintillaBase::SC_CP_UTF8 : 0);
+    m_encoding = utf8 ? Encoding::Utf8 : Encoding::Cp1252;
+    m_byteOrderMark = utf8 && bytes.startsWith(ByteOrderMark);
+    m_strays.clear();
     // No modification notices for the new text: the widget would turn all of it into a
     // QString for its listeners, which costs more than the load itself in a large file. The
     // clear-all above has told every listener that the text starts afresh.
     const long eventMask = send(QsciScintillaBase::SCI_GETMODEVENTMASK);
     send(QsciScintillaBase::SCI_SETMODEVENTMASK, 0);
-    // The UTF-16 line index (kept only for UTF-8) is built once over the whole text: cheaper
-    // than keeping it up to date line by line while the text goes in.
-    const bool rebuildIndex = effective == Encoding::Utf8;
-    if (rebuildIndex)
-        send(QsciScintillaBase::SCI_RELEASELINECHARACTERINDEX, kUtf16Index);
-    m_widget->SendScintilla(QsciScintillaBase::SCI_APPENDTEXT, uintptr_t(bytes.size()),
-                            bytes.constData());
-    if (rebuildIndex)
-        send(QsciScintillaBase::SCI_ALLOCATELINECHARACTERINDEX, kUtf16Index);
+    // The UTF-16 line index is built once over the whole text: cheaper than keeping it up to
+    // date line by line while the text goes in.
+    send(QsciScintillaBase::SCI_RELEASELINECHARACTERINDEX, kUtf16Index);
+    m_widget->SendScintilla(QsciScintillaBase::SCI_APPENDTEXT, uintptr_t(text.size()), text.data());
+    send(QsciScintillaBase::SCI_ALLOCATELINECHARACTERINDEX, kUtf16Index);
     send(QsciScintillaBase::SCI_SETMODEVENTMASK, eventMask);
-    if (!bytes.isEmpty())
+    if (!text.isEmpty())
         m_changePending = true;
     send(QsciScintillaBase::SCI_SETUNDOCOLLECTION, 1);
     send(QsciScintillaBase::SCI_EMPTYUNDOBUFFER);
@@ -108,6 +166,18 @@ void ScintillaEditor::loadBytes(const QByteArray &bytes, Encoding encoding)
     send(QsciScintillaBase::SCI_SETSEL, 0, 0);
     applyWordCharacters();
     setModified(false);
+    switch (FileBytes::detectLineEnding(bytes, FileBytes::LineEnding::Lf)) {
+    case FileBytes::LineEnding::CrLf:
+        send(QsciScintillaBase::SCI_SETEOLMODE, QsciScintillaBase::SC_EOL_CRLF);
+        break;
+    case FileBytes::LineEnding::Cr:
+        send(QsciScintillaBase::SCI_SETEOLMODE, QsciScintillaBase::SC_EOL_CR);
+        break;
+    case FileBytes::LineEnding::Lf:
+        send(QsciScintillaBase::SCI_SETEOLMODE, QsciScintillaBase::SC_EOL_LF);
+        break;
+    }
+    notifyFormat();
 }
 
 bool ScintillaEditor::reloadBytes(const QByteArray &bytes)
@@ -126,9 +196,96 @@ bool ScintillaEditor::reloadBytes(const QByteArray &bytes)
 QByteArray ScintillaEditor::bytes() const
 {
     const long n = send(QsciScintillaBase::SCI_GETLENGTH);
-    const auto *data =
-        reinterpret_cast<const char *>(send(QsciScintillaBase::SCI_GETCHARACTERPOINTER));
-    return QByteArray(data, n);
+    const QByteArrayView text(
+        reinterpret_cast<const char *>(send(QsciScintillaBase::SCI_GETCHARACTERPOINTER)), n);
+    if (m_encoding == Encoding::Cp1252)
+        return Cp1252::fromUtf8(text);
+    if (!m_byteOrderMark)
+        return text.toByteArray();
+    QByteArray out;
+    out.reserve(ByteOrderMark.size() + n);
+    out.append(ByteOrderMark);
+    out.append(text);
+    return out;
+}
+
+void ScintillaEditor::switchToUtf8()
+{
+    if (m_encoding == Encoding::Utf8)
+        return;
+    m_encoding = Encoding::Utf8;
+    m_modified = true;
+    notifyFormat();
+    // What the file will hold has changed, though the text has not.
+    if (m_batchDepth > 0)
+        m_changePending = true;
+    else
+        notifyChanged();
+}
+
+void ScintillaEditor::notifyFormat()
+{
+    if (m_formatListener)
+        m_formatListener();
+}
+
+bool ScintillaEditor::mayInsert(const QString &text)
+{
+    if (m_encoding == Encoding::Utf8)
+        return true;
+    const QStringList refused = Cp1252::unstorable(text);
+    if (refused.isEmpty())
+        return true;
+    if (!m_unstorable || !m_unstorable(refused))
+        return false;
+    switchToUtf8();
+    return true;
+}
+
+// Text Scintilla has put in of its own accord (a pasted X11 selection, a case change): a
+// Windows-1252 page that cannot hold it asks once the event is over, and takes it out again
+// on No.
+void ScintillaEditor::noteInsertion(long position, const char *text, long length)
+{
+    if (m_encoding == Encoding::Utf8 || !text || length <= 0 ||
+        isAscii(QByteArrayView(text, length)))
+        return;
+    if (Cp1252::unstorable(QString::fromUtf8(text, length)).isEmpty())
+        return;
+    m_strays.push_back({position, QByteArray(text, length)});
+    if (m_strays.size() == 1)
+        QMetaObject::invokeMethod(
+            m_inputGuard.get(), [this] { askAboutStrays(); }, Qt::QueuedConnection);
+}
+
+void ScintillaEditor::askAboutStrays()
+{
+    const std::vector<Stray> strays = std::exchange(m_strays, {});
+    if (m_encoding == Encoding::Utf8)
+        return;
+    QString all;
+    for (const Stray &s : strays)
+        all += QString::fromUtf8(s.bytes);
+    const QStringList characters = Cp1252::unstorable(all);
+    if (characters.isEmpty())
+        return;
+    if (m_unstorable && m_unstorable(characters)) {
+        switchToUtf8();
+        return;
+    }
+    // Last first, so that the positions of the earlier ones hold; each only where it still
+    // stands as it went in.
+    Batch batch(*this);
+    UndoGroup group(*this);
+    for (auto it = strays.rbegin(); it != strays.rend(); ++it) {
+        const long size = long(it->bytes.size());
+        if (it->position + size > send(QsciScintillaBase::SCI_GETLENGTH))
+            continue;
+        const auto *at = reinterpret_cast<const char *>(
+            send(QsciScintillaBase::SCI_GETRANGEPOINTER, it->position, size));
+        if (QByteArrayView(at, size) == QByteArrayView(it->bytes))
+            replaceBytes(it->position, it->position + size, {});
+    }
 }
 
 QString ScintillaEditor::decode(long position, long byteLength) const
@@ -137,17 +294,9 @@ QString ScintillaEditor::decode(long position, long byteLength) const
         return QString();
     const auto *data = reinterpret_cast<const char *>(
         send(QsciScintillaBase::SCI_GETRANGEPOINTER, position, byteLength));
-    const QByteArrayView view(data, byteLength);
-    if (m_encoding == Encoding::Cp1252)
-        return Cp1252::decode(view);
-    // A byte-order mark is a character to Scintilla: keep it, or offsets would shift by one.
+    // A U+FEFF inside the text is a character like any other: keep it, or offsets would shift.
     QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
-    return decoder.decode(view);
-}
-
-QByteArray ScintillaEditor::encode(const QString &text) const
-{
-    return m_encoding == Encoding::Utf8 ? text.toUtf8() : Cp1252::encode(text);
+    return decoder.decode(QByteArrayView(data, byteLength));
 }
 
 // --- Offsets -------------------------------------------------------------------------------
@@ -155,8 +304,6 @@ QByteArray ScintillaEditor::encode(const QString &text) const
 long ScintillaEditor::positionOfOffset(int offset) const
 {
     offset = std::clamp(offset, 0, length());
-    if (m_encoding == Encoding::Cp1252)
-        return offset;
     const long line = send(QsciScintillaBase::SCI_LINEFROMINDEXPOSITION, offset, kUtf16Index);
     const long start = send(QsciScintillaBase::SCI_POSITIONFROMLINE, line);
     long remaining = offset - send(QsciScintillaBase::SCI_INDEXPOSITIONFROMLINE, line, kUtf16Index);
@@ -183,8 +330,6 @@ long ScintillaEditor::positionOfOffset(int offset) const
 
 int ScintillaEditor::offsetOfPosition(long position) const
 {
-    if (m_encoding == Encoding::Cp1252)
-        return int(position);
     const long line = send(QsciScintillaBase::SCI_LINEFROMPOSITION, position);
     const long start = send(QsciScintillaBase::SCI_POSITIONFROMLINE, line);
     return int(send(QsciScintillaBase::SCI_INDEXPOSITIONFROMLINE, line, kUtf16Index) +
@@ -200,7 +345,9 @@ QString ScintillaEditor::text() const
 
 void ScintillaEditor::setText(const QString &text)
 {
-    const QByteArray bytes = encode(text);
+    if (!mayInsert(text))
+        return;
+    const QByteArray bytes = text.toUtf8();
     Batch batch(*this);
     UndoGroup group(*this);
     // The caret goes to the start first, so undo gives back a caret at the start as well.
@@ -211,8 +358,6 @@ void ScintillaEditor::setText(const QString &text)
 
 int ScintillaEditor::length() const
 {
-    if (m_encoding == Encoding::Cp1252)
-        return int(send(QsciScintillaBase::SCI_GETLENGTH));
     // The index holds one entry past the last line: the length of the whole text.
     return int(send(QsciScintillaBase::SCI_INDEXPOSITIONFROMLINE,
                     send(QsciScintillaBase::SCI_GETLINECOUNT), kUtf16Index));
@@ -237,8 +382,6 @@ int ScintillaEditor::lineStart(int line) const
         return 0;
     if (line >= lineCount())
         return length();
-    if (m_encoding == Encoding::Cp1252)
-        return int(send(QsciScintillaBase::SCI_POSITIONFROMLINE, line));
     return int(send(QsciScintillaBase::SCI_INDEXPOSITIONFROMLINE, line, kUtf16Index));
 }
 
@@ -249,8 +392,6 @@ int ScintillaEditor::lineEnd(int line) const
     if (line >= lineCount() - 1)
         return length();
     const long end = send(QsciScintillaBase::SCI_GETLINEENDPOSITION, line);
-    if (m_encoding == Encoding::Cp1252)
-        return int(end);
     const long start = send(QsciScintillaBase::SCI_POSITIONFROMLINE, line);
     return lineStart(line) + int(send(QsciScintillaBase::SCI_COUNTCODEUNITS, start, end));
 }
@@ -261,9 +402,30 @@ int ScintillaEditor::lineOfOffset(int offset) const
         return 0;
     if (offset >= length())
         return lineCount() - 1;
-    if (m_encoding == Encoding::Cp1252)
-        return int(send(QsciScintillaBase::SCI_LINEFROMPOSITION, offset));
     return int(send(QsciScintillaBase::SCI_LINEFROMINDEXPOSITION, offset, kUtf16Index));
+}
+
+QString ScintillaEditor::lineBreak() const
+{
+    switch (send(QsciScintillaBase::SCI_GETEOLMODE)) {
+    case QsciScintillaBase::SC_EOL_CRLF:
+        return LineBreaks::CrLf;
+    case QsciScintillaBase::SC_EOL_CR:
+        return LineBreaks::Cr;
+    default:
+        return LineBreaks::Lf;
+    }
+}
+
+void ScintillaEditor::setLineBreak(const QString &lineBreak)
+{
+    const long mode = lineBreak == LineBreaks::CrLf ? QsciScintillaBase::SC_EOL_CRLF
+                      : lineBreak == LineBreaks::Cr ? QsciScintillaBase::SC_EOL_CR
+                                                    : QsciScintillaBase::SC_EOL_LF;
+    if (send(QsciScintillaBase::SCI_GETEOLMODE) == mode)
+        return;
+    send(QsciScintillaBase::SCI_SETEOLMODE, mode);
+    notifyFormat();
 }
 
 QString ScintillaEditor::textRange(int start, int end) const
@@ -297,10 +459,12 @@ void ScintillaEditor::setSelection(int caret, int selLength)
 
 void ScintillaEditor::replaceSelection(const QString &text)
 {
+    if (!mayInsert(text))
+        return;
     const long anchor = send(QsciScintillaBase::SCI_GETANCHOR);
     const long caret = send(QsciScintillaBase::SCI_GETCURRENTPOS);
     const long start = std::min(anchor, caret);
-    const QByteArray bytes = encode(text);
+    const QByteArray bytes = text.toUtf8();
     Batch batch(*this);
     UndoGroup group(*this);
     replaceBytes(start, std::max(anchor, caret), bytes);
@@ -356,19 +520,14 @@ void ScintillaEditor::setWordSeparators(const QString &separators)
 }
 
 // Scintilla's word characters (used by double-click selection) are what the separators are not.
-// Control characters stay blanks. In UTF-8 mode only ASCII can be set; Scintilla classifies the
-// rest by Unicode category.
+// Control characters stay blanks. Only ASCII can be set; Scintilla classifies the rest by
+// Unicode category.
 void ScintillaEditor::applyWordCharacters()
 {
-    const int last = m_encoding == Encoding::Utf8 ? 0x7E : 0xFF;
     QByteArray words;
-    for (int b = 0x21; b <= last; ++b) {
-        const char byte = char(b);
-        const QString decoded =
-            m_encoding == Encoding::Utf8 ? QString(QChar(b)) : Cp1252::decode({&byte, 1});
-        if (b != 0x7F && !m_separators.contains(decoded.at(0)))
-            words.append(byte);
-    }
+    for (int b = 0x21; b < 0x7F; ++b)
+        if (!m_separators.contains(QChar(b)))
+            words.append(char(b));
     m_widget->SendScintilla(QsciScintillaBase::SCI_SETWORDCHARS, words.constData());
 }
 
@@ -427,7 +586,7 @@ void ScintillaEditor::undo()
     m_restoreToken = -1;
 }
 
-void ScintillaEditor::onModified(int type, int token)
+void ScintillaEditor::onModified(int type, int token, long position, const char *text, long length)
 {
     if (type & QsciScintillaBase::SC_MOD_CONTAINER) {
         if (type & QsciScintillaBase::SC_PERFORMED_UNDO)
@@ -436,6 +595,8 @@ void ScintillaEditor::onModified(int type, int token)
     }
     if (!(type & (QsciScintillaBase::SC_MOD_INSERTTEXT | QsciScintillaBase::SC_MOD_DELETETEXT)))
         return;
+    if (type & QsciScintillaBase::SC_MOD_INSERTTEXT)
+        noteInsertion(position, text, length);
     m_modified = true;
     if (m_batchDepth > 0)
         m_changePending = true;

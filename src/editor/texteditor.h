@@ -34,6 +34,10 @@ public:
     virtual int lineEnd(int line) const = 0;   // before the line break
     virtual int lineOfOffset(int offset) const = 0;
     void replaceLine(int line, const QString &text);
+    // The document's own line break ("\r\n", "\n" or "\r"): what Enter types and what
+    // generated text is written with. Setting it changes no text.
+    virtual QString lineBreak() const = 0;
+    virtual void setLineBreak(const QString &lineBreak) = 0;
 
     // Caret and selection.
     virtual int caret() const = 0;

@@ -9,6 +9,7 @@
 #include "documents/documentcontext.h"
 #include "documents/tmdisub.h"
 #include "editor/cp1252.h"
+#include "editor/linebreaks.h"
 #include "editor/scintillaeditor.h"
 #include "files/documentprinter.h"
 #include "files/documentwatcher.h"
@@ -49,19 +50,6 @@ QString fullPath(const QString &name)
     return QDir::cleanPath(QFileInfo(name).absoluteFilePath());
 }
 
-QsciScintilla::EolMode eolModeOf(const QByteArray &bytes)
-{
-    switch (FileBytes::detectLineEnding(bytes)) {
-    case FileBytes::LineEnding::Lf:
-        return QsciScintilla::EolUnix;
-    case FileBytes::LineEnding::Cr:
-        return QsciScintilla::EolMac;
-    case FileBytes::LineEnding::CrLf:
-        break;
-    }
-    return QsciScintilla::EolWindows;
-}
-
 void restoreIfMinimised(TMDIsub *doc)
 {
     if (auto *sub = qobject_cast<QMdiSubWindow *>(doc->parentWidget()); sub && sub->isMinimized())
@@ -78,7 +66,7 @@ DocumentFiles::DocumentFiles(QMdiArea *area, DocumentContext &context, ShellOpti
       m_modifiers(m_ownModifiers.get()), m_printer(std::make_unique<DocumentPrinter>()),
       m_watcher(new DocumentWatcher(this))
 {
-    m_dialogState.start(m_context.settings, m_home.path());
+    m_dialogState.start(m_context.settings, m_home.documentsDir());
     connect(m_watcher, &DocumentWatcher::changedOutside, this, &DocumentFiles::reloadChanged);
     connect(m_watcher, &DocumentWatcher::deletedOutside, this, &DocumentFiles::keepDeleted);
 }
@@ -197,10 +185,9 @@ void DocumentFiles::loadBytes(TMDIsub *doc, const QByteArray &bytes)
     QsciScintilla *memo = doc->memo();
     const QsciScintilla::WrapMode wrap = memo->wrapMode();
     memo->setWrapMode(QsciScintilla::WrapNone);
-    // The editor falls back to Windows-1252 by itself when the bytes are not valid UTF-8.
-    ed.loadBytes(bytes, ScintillaEditor::Encoding::Utf8);
+    // The editor falls back to Windows-1252 by itself when the bytes are not valid UTF-8, and
     // Enter goes on with the line ending the file already uses.
-    memo->setEolMode(eolModeOf(bytes));
+    ed.loadBytes(bytes, ScintillaEditor::Encoding::Utf8);
     ed.setCaret(0);
     memo->setWrapMode(wrap);
 }
@@ -229,8 +216,9 @@ TMDIsub *DocumentFiles::newt(const QString &templateName)
             !tpl.isEmpty() && QFileInfo(tplPath).isFile() && readFile(tplPath, &bytes);
         doc = makeDocument();
         doc->setIdentity(untitled);
+        // A new document's lines end in LF, whatever the template's did.
         if (withTemplate)
-            loadBytes(doc, bytes);
+            loadBytes(doc, LineBreaks::convert(bytes, "\n"));
         finishDocument(doc, untitled, untitled);
     }
     return doc;
@@ -280,7 +268,7 @@ void DocumentFiles::openHandedOver()
 
 void DocumentFiles::prepareDialogs()
 {
-    m_dialogState.prepare(m_context.settings, m_home.path(), m_modifiers->shift());
+    m_dialogState.prepare(m_context.settings, m_home.documentsDir(), m_modifiers->shift());
 }
 
 void DocumentFiles::refuseProject(const QString &name)

@@ -5,10 +5,10 @@
 
 #include <QFileInfo>
 
-QString FileDialogState::documentsFolder(const SettingsFile &settings, const QString &homeFolder)
+QString FileDialogState::documentsFolder(const SettingsFile &settings, const QString &userDocuments)
 {
     const QString data = settings.read(Keys::DataFolder);
-    return !data.isEmpty() && QFileInfo(data).isDir() ? data : homeFolder;
+    return !data.isEmpty() && QFileInfo(data).isDir() ? data : userDocuments;
 }
 
 void FileDialogState::applyUserFilter(const SettingsFile &settings)
@@ -20,18 +20,18 @@ void FileDialogState::applyUserFilter(const SettingsFile &settings)
     m_save = usable ? own : SaveFilter;
 }
 
-void FileDialogState::start(const SettingsFile &settings, const QString &homeFolder)
+void FileDialogState::start(const SettingsFile &settings, const QString &userDocuments)
 {
-    m_folder = documentsFolder(settings, homeFolder);
+    m_folder = documentsFolder(settings, userDocuments);
     applyUserFilter(settings);
 }
 
-void FileDialogState::prepare(const SettingsFile &settings, const QString &homeFolder,
+void FileDialogState::prepare(const SettingsFile &settings, const QString &userDocuments,
                               bool shiftHeld)
 {
     applyUserFilter(settings);
     if (shiftHeld)
-        m_folder = documentsFolder(settings, homeFolder);
+        m_folder = documentsFolder(settings, userDocuments);
 }
 
 void FileDialogState::chosen(const QString &file)

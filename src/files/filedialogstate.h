@@ -13,12 +13,12 @@ public:
         "Quillmark files|*.htm*;*.qpj|HTML files|*.htm*|Project files|*.qpj|All files|*.*");
     static inline const QString SaveFilter = QStringLiteral("HTML Files|*.htm*|Any File|*.*");
 
-    // Sets the folder from "Locations"/"data" when it is a folder, else the home folder,
-    // and the user's filter list when there is one.
-    void start(const SettingsFile &settings, const QString &homeFolder);
+    // Sets the folder from "Locations"/"data" when it is a folder, else the user's documents
+    // folder, and the user's filter list when there is one.
+    void start(const SettingsFile &settings, const QString &userDocuments);
     // Before each Open, Insert File and Save As: the user's filter list replaces both
-    // filters, and Shift held starts both dialogs in the documents folder.
-    void prepare(const SettingsFile &settings, const QString &homeFolder, bool shiftHeld);
+    // filters, and Shift held starts both dialogs in the data folder (or the documents one).
+    void prepare(const SettingsFile &settings, const QString &userDocuments, bool shiftHeld);
     // Both dialogs start in this file's folder next time.
     void chosen(const QString &file);
     // Both dialogs start in this folder next time.
@@ -30,7 +30,7 @@ public:
 
 private:
     void applyUserFilter(const SettingsFile &settings);
-    static QString documentsFolder(const SettingsFile &settings, const QString &homeFolder);
+    static QString documentsFolder(const SettingsFile &settings, const QString &userDocuments);
 
     QString m_folder;
     QString m_open = OpenFilter;

@@ -2,6 +2,7 @@
 
 #include "base/settingsfile.h"
 #include "base/shelloptions.h"
+#include "editor/linebreaks.h"
 #include "editor/texteditor.h"
 #include "markup/tagtext.h"
 
@@ -21,6 +22,9 @@ void InsertWrap::setParts(const QString &start, const QString &end)
 
 void InsertWrap::addtags(TextEditor &doc, QString &start, QString &end)
 {
+    // The parts' lines end as the document's own do; the wrapped text keeps its line breaks.
+    start = LineBreaks::convert(start, doc.lineBreak());
+    end = LineBreaks::convert(end, doc.lineBreak());
     // Neither conversion changes a length, so the callers' caret offsets into the start
     // part stay valid.
     if (m_settings.read(Keys::Apostrophe)) {
@@ -54,6 +58,9 @@ void InsertWrap::tipper(TextEditor &doc, const QString &what, int back)
 {
     QString start = m_start;
     QString end = m_end;
+    // `back` counts characters of the start part as given, before its line breaks become
+    // the document's.
+    back = int(LineBreaks::convert(QStringView(m_start).right(back), doc.lineBreak()).size());
     addtags(doc, start, end);
     doc.setCaret(std::max(0, doc.selectionStart() - back));
     if (m_options.tipsShown())
@@ -84,7 +91,13 @@ InsertWrap::Inserted InsertWrap::insertScratch(TextEditor &doc, int wrapStart, i
     QString prefix;
     if (m_options.autoIndentOn())
         prefix = TagText::indentPrefix(doc.line(doc.lineOfOffset(selStart)), selected);
-    const TagText::IndentedText indented(m_scratch.text(), prefix);
+    // Text built for the document takes the document's line break. A wrap has composed its
+    // parts so and leaves the wrapped selection as it is; a conversion writes the lines it
+    // builds so and keeps the user's own.
+    const TagText::IndentedText indented(
+        m_mode == InsertMode::Direct ? LineBreaks::convert(m_scratch.text(), doc.lineBreak())
+                                     : m_scratch.text(),
+        prefix);
     QString text = indented.text();
 
     if (m_caseAndQuote) {

@@ -1,6 +1,7 @@
 #include "markup/textconversions.h"
 
 #include "base/settingsfile.h"
+#include "editor/linebreaks.h"
 #include "editor/texteditor.h"
 #include "markup/insertwrap.h"
 #include "markup/tagremoval.h"
@@ -99,15 +100,19 @@ QString TextConverter::oneCellTable(const QStringList &lines) const
 void TextConverter::makeTable(TextEditor &doc, Table layout)
 {
     const QStringList selected = lines(doc.selectedText());
+    // Every line break of a table is one the table builds: all take the document's.
+    const auto insertBuilt = [&](const QString &table) {
+        insert(doc, LineBreaks::convert(table, doc.lineBreak()));
+    };
     switch (layout) {
     case Table::AsRows:
-        insert(doc, rowsTable(selected));
+        insertBuilt(rowsTable(selected));
         break;
     case Table::AsCells:
-        insert(doc, cellsTable(selected));
+        insertBuilt(cellsTable(selected));
         break;
     case Table::AsOneCell:
-        insert(doc, oneCellTable(selected));
+        insertBuilt(oneCellTable(selected));
         break;
     }
 }
@@ -128,7 +133,7 @@ void TextConverter::makeList(TextEditor &doc, QuickCode::ListKind kind, bool ite
             out += CrLf + u'\t' + trimmed(selected.at(i));
         out += itemEnd + CrLf;
     }
-    insert(doc, out + QuickCode::listEnd(kind));
+    insert(doc, LineBreaks::convert(out + QuickCode::listEnd(kind), doc.lineBreak()));
 }
 
 void TextConverter::addLineBreaks(TextEditor &doc)

@@ -10,6 +10,8 @@
 #include <QFileInfo>
 #include <QLocale>
 
+#include <algorithm>
+
 namespace StartupSteps {
 
 QStringList filesToOpen(Prompter &prompter, const QStringList &names, const QString &workingDir)

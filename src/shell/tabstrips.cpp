@@ -28,6 +28,12 @@ const QString LowerStyle = QStringLiteral(
     "QTabBar::tab:selected { background: palette(base); color: palette(text);"
     " border-top: 2px solid palette(highlight); }");
 
+// A tab bar takes "&" for a mnemonic: a file name's own "&" is doubled to be shown.
+QString shown(QString text)
+{
+    return text.replace(u'&', QStringLiteral("&&"));
+}
+
 } // namespace
 
 TabStrips::TabStrips(QTabBar *lower, QTabBar *upper, QWidget *upperPanel, QObject *parent)
@@ -96,7 +102,7 @@ void TabStrips::add(TMDIsub *document, const QString &text)
 {
     for (QTabBar *bar : {m_lower, m_upperBar}) {
         const QSignalBlocker block(bar);
-        const int index = bar->addTab(text);
+        const int index = bar->addTab(shown(text));
         bar->setTabData(index, QVariant::fromValue<QObject *>(document));
         bar->setCurrentIndex(index);
     }
@@ -124,13 +130,14 @@ void TabStrips::setText(TMDIsub *document, const QString &text)
 {
     for (QTabBar *bar : {m_lower, m_upperBar})
         if (const int index = indexOf(bar, document); index >= 0)
-            bar->setTabText(index, text);
+            bar->setTabText(index, shown(text));
 }
 
 QString TabStrips::text(TMDIsub *document) const
 {
     const int index = indexOf(m_lower, document);
-    return index >= 0 ? m_lower->tabText(index) : QString();
+    return index >= 0 ? m_lower->tabText(index).replace(QStringLiteral("&&"), QStringLiteral("&"))
+                      : QString();
 }
 
 int TabStrips::count() const

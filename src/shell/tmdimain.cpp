@@ -11,6 +11,7 @@
 #include "documents/editcommands.h"
 #include "documents/editingaids.h"
 #include "documents/gotoline.h"
+#include "documents/lineendings.h"
 #include "documents/tmdisub.h"
 #include "editor/scintillaeditor.h"
 #include "files/documentfiles.h"
@@ -170,14 +171,19 @@ void TMDImain::FormCreate()
         },
         [this] { return activeDocument() != nullptr; }, m_prompter, this, statusBar(),
         m_caretStatus->parentWidget());
+    m_lineEndings = new LineEndingsCommand([this] { return activeDocument(); },
+                                           m_formatStatus->parentWidget(), this);
     connect(m_arranger, &WindowArranger::lastClosing, m_caretStatus, &QLabel::clear);
+    connect(m_arranger, &WindowArranger::lastClosing, m_formatStatus, &QLabel::clear);
     connect(m_arranger, &WindowArranger::lastClosing, this, [this] {
         if (Tgotoline *box = m_goToLine->window())
             box->close();
     });
     connect(m_client, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow *sub) {
-        if (auto *doc = sub ? qobject_cast<TMDIsub *>(sub->widget()) : nullptr)
+        if (auto *doc = sub ? qobject_cast<TMDIsub *>(sub->widget()) : nullptr) {
             updateCaretStatus(doc);
+            updateFormatStatus(doc);
+        }
         updateSavePicture();
         m_view->updateChecks();
     });
@@ -186,10 +192,14 @@ void TMDImain::FormCreate()
         m_aids->watch(doc);
         connect(doc, &TMDIsub::caretMoved, this, &TMDImain::updateCaretStatus);
         connect(doc, &TMDIsub::edited, this, &TMDImain::updateSavePicture);
+        connect(doc, &TMDIsub::formatChanged, this, &TMDImain::updateFormatStatus);
         updateCaretStatus(doc);
+        updateFormatStatus(doc);
         updateSavePicture();
     });
     connect(m_files, &DocumentFiles::documentSaved, this, &TMDImain::updateSavePicture);
+    // A reload or a deleted file changes the modified state without an edit.
+    connect(m_files, &DocumentFiles::modifiedChanged, this, &TMDImain::updateSavePicture);
 
     buildMenus();
 
@@ -220,6 +230,19 @@ void TMDImain::buildStatusBar()
     leftLayout->addWidget(m_lowerTabs);
     leftLayout->addStretch(1);
     bar->addWidget(left, 1);
+
+    // The active document's encoding and line break; a click offers to convert the line breaks.
+    auto *formatPanel = new QFrame(bar);
+    formatPanel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    auto *formatLayout = new QHBoxLayout(formatPanel);
+    formatLayout->setContentsMargins(4, 0, 4, 0);
+    auto *format = new ClickLabel;
+    format->onClick = [this] { m_lineEndings->run(); };
+    format->setToolTip(
+        QStringLiteral("Encoding and line breaks; click to convert the line breaks"));
+    m_formatStatus = format;
+    formatLayout->addWidget(format);
+    bar->addPermanentWidget(formatPanel);
 
     auto *panel = new QFrame(bar);
     panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -255,6 +278,7 @@ void TMDImain::buildMenus()
     m_view = new ViewToggles(
         m_settings, [this] { return m_files->active(); }, this, this);
     m_view->registerHandlers(*m_commands);
+    m_lineEndings->registerHandler(*m_commands);
     connect(m_view, &ViewToggles::liveSpellingChanged, m_bar, &SpeedBar::setLiveSpelling);
     if (QAction *wrap = m_commands->action(Cmd::Wordwrap1Click))
         wrap->setChecked(m_settings.read(Keys::Wraps) != QLatin1String("no"));
@@ -296,6 +320,11 @@ QString TMDImain::caretStatusText() const
     return m_caretStatus->text();
 }
 
+QString TMDImain::formatStatusText() const
+{
+    return m_formatStatus->text();
+}
+
 TMDIsub *TMDImain::activeDocument() const
 {
     return m_files->active();
@@ -306,6 +335,13 @@ void TMDImain::updateCaretStatus(TMDIsub *doc)
     if (!doc || doc != activeDocument())
         return;
     m_caretStatus->setText(EditingAids::caretStatus(doc->editor()));
+}
+
+void TMDImain::updateFormatStatus(TMDIsub *doc)
+{
+    if (!doc || doc != activeDocument())
+        return;
+    m_formatStatus->setText(doc->formatText());
 }
 
 void TMDImain::restoreMainGeometry()

@@ -17,6 +17,7 @@ class DocumentContextMenu;
 class DocumentFiles;
 class FindController;
 class GoToLineCommand;
+class LineEndingsCommand;
 class HomeFolder;
 class QLabel;
 class QMdiArea;
@@ -84,6 +85,8 @@ public:
     void helpermenu() {}
     QString dateLabelText() const;
     QString caretStatusText() const;
+    // The active document's encoding and line break, as the status bar shows them.
+    QString formatStatusText() const;
     TMDIsub *activeDocument() const;
 
 Q_SIGNALS:
@@ -105,6 +108,7 @@ private:
     void buildStatusBar();
     void restoreMainGeometry();
     void updateCaretStatus(TMDIsub *document);
+    void updateFormatStatus(TMDIsub *document);
     void updateSavePicture();
     void openQueuedFiles();
 
@@ -121,6 +125,7 @@ private:
     QTabBar *m_upperTabs = nullptr;
     QTabBar *m_lowerTabs = nullptr;
     QLabel *m_caretStatus = nullptr;
+    QLabel *m_formatStatus = nullptr;
     QLabel *m_dates = nullptr;
     TabStrips *m_tabs = nullptr;
     WindowArranger *m_arranger = nullptr;
@@ -133,6 +138,7 @@ private:
     DocumentContextMenu *m_contextMenu = nullptr;
     DocumentAids *m_aids = nullptr;
     GoToLineCommand *m_goToLine = nullptr;
+    LineEndingsCommand *m_lineEndings = nullptr;
     QHash<QString, QMenu *> m_menus;
 
     std::unique_ptr<TemporaryFiles> m_temporaryFiles;

@@ -24,8 +24,9 @@ void listDocuments(QMenu *window, WindowArranger &arranger, DocumentFiles &files
         separator->setVisible(!docs.isEmpty());
         for (int i = 0; i < docs.size(); ++i) {
             TMDIsub *doc = docs[i];
-            QAction *item =
-                list->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(doc->windowTitle()));
+            // A "&" of the file name is shown, not taken for an accelerator.
+            const QString title = doc->windowTitle().replace(u'&', QStringLiteral("&&"));
+            QAction *item = list->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(title));
             item->setCheckable(true);
             item->setChecked(doc == f->active());
             window->addAction(item);

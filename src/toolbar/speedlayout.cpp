@@ -1,6 +1,7 @@
 #include "toolbar/speedlayout.h"
 
 #include "base/settingsfile.h"
+#include "toolbar/speeditems.h"
 
 #include <algorithm>
 #include <cmath>
@@ -40,6 +41,12 @@ constexpr int DefaultButtons[][3] = {
 };
 constexpr int DefaultPixelsPerInch = 96;
 
+// A hand-edited count may be anything; a bar holds each item at most once.
+int storedCount(const SettingsFile &settings)
+{
+    return std::min(settings.read(Keys::BarCount), SpeedItemCount);
+}
+
 } // namespace
 
 int SpeedLayout::rowsForHeight(int height)
@@ -73,7 +80,7 @@ SpeedLayout::Stored SpeedLayout::read(const SettingsFile &settings, int pixelsPe
         return stored;
     if (settings.hasKey(Keys::BarWidth.section, Keys::BarWidth.name))
         stored.height = heightForRows(rowsForHeight(settings.read(Keys::BarWidth)));
-    const int count = settings.read(Keys::BarCount);
+    const int count = storedCount(settings);
     if (count <= 0)
         return stored;
     QList<SpeedPlacement> buttons;
@@ -119,7 +126,7 @@ void SpeedLayout::writeDefaults(SettingsFile &settings)
 QStringList SpeedLayout::storedItems(const SettingsFile &settings)
 {
     QStringList items;
-    const int count = settings.read(Keys::BarCount);
+    const int count = storedCount(settings);
     for (int n = 1; n <= count; ++n) {
         const QString entry = settings.readString(QLatin1String(Sections::Toolbar), buttonKey(n));
         items.append(entry.section(u',', 0, 0).trimmed());

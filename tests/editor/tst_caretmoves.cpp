@@ -75,6 +75,7 @@ private Q_SLOTS:
         QFETCH(QString, before);
         QFETCH(QString, after);
         MemoryEditor ed;
+        ed.setLineBreak(QStringLiteral("\r\n")); // a page whose lines end in CR LF
         load(ed, before);
         const QString text = ed.text();
         if (command == "listcode")
@@ -89,6 +90,17 @@ private Q_SLOTS:
         if (ed.text() != text) {
             ed.undo(); // one undo step
             QCOMPARE(ed.text(), text);
+        }
+    }
+
+    void listcodeBreaksWithThePagesOwnLineBreak()
+    {
+        for (const QString &lineBreak : {QStringLiteral("\n"), QStringLiteral("\r")}) {
+            MemoryEditor ed;
+            ed.setLineBreak(lineBreak);
+            load(ed, QStringLiteral("a|bc^d"));
+            CaretMoves::listcode(ed);
+            QCOMPARE(show(ed), QStringLiteral("abc") + lineBreak + QStringLiteral("|d"));
         }
     }
 };

@@ -31,30 +31,41 @@ private Q_SLOTS:
         QCOMPARE(int(text.at(0).unicode()), unicode);
     }
 
-    void everyByteRoundTrips()
+    // A page is kept as UTF-8 while it is edited; every byte comes back as it was.
+    void everyByteRoundTripsThroughUtf8()
     {
         QByteArray all;
         for (int b = 0; b < 256; ++b)
             all.append(char(b));
-        const QString text = Cp1252::decode(all);
-        QCOMPARE(text.size(), 256);
-        QCOMPARE(Cp1252::encode(text), all);
+        const QByteArray utf8 = Cp1252::toUtf8(all);
+        QVERIFY(isValidUtf8(utf8));
+        QCOMPARE(QString::fromUtf8(utf8), Cp1252::decode(all));
+        QCOMPARE(Cp1252::fromUtf8(utf8), all);
     }
 
-    void charactersOutsideTheCodePageBecomeQuestionMarks_data()
+    void charactersTheCodePageCannotHold_data()
     {
         QTest::addColumn<QString>("text");
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::newRow("cjk") << QStringLiteral("a日本b") << QByteArray("a??b");
-        QTest::newRow("emoji is one character") << QStringLiteral("a😀b") << QByteArray("a?b");
-        QTest::newRow("lone surrogate") << QString(QChar(0xD800)) << QByteArray("?");
-        QTest::newRow("euro and quotes") << QStringLiteral("€“”") << QByteArray("\x80\x93\x94");
+        QTest::addColumn<QStringList>("refused");
+        QTest::newRow("euro, quotes, dash and latin-1 are held")
+            << QStringLiteral("€“”—éÿ\x01") << QStringList();
+        QTest::newRow("cjk, each character once")
+            << QStringLiteral("a日本日b")
+            << QStringList{QStringLiteral("日"), QStringLiteral("本")};
+        QTest::newRow("entities' characters outside the page")
+            << QStringLiteral("′ and №") << QStringList{QStringLiteral("′"), QStringLiteral("№")};
+        QTest::newRow("emoji is one character")
+            << QStringLiteral("a😀b") << QStringList{QStringLiteral("😀")};
+        QTest::newRow("lone surrogate")
+            << QString(QChar(0xD800)) << QStringList{QString(QChar(0xD800))};
+        QTest::newRow("C1 control without a byte")
+            << QString(QChar(0x80)) << QStringList{QString(QChar(0x80))};
     }
-    void charactersOutsideTheCodePageBecomeQuestionMarks()
+    void charactersTheCodePageCannotHold()
     {
         QFETCH(QString, text);
-        QFETCH(QByteArray, bytes);
-        QCOMPARE(Cp1252::encode(text), bytes);
+        QFETCH(QStringList, refused);
+        QCOMPARE(Cp1252::unstorable(text), refused);
     }
 
     void utf8Validity_data()

@@ -55,6 +55,13 @@ QString withNul(const char *utf8, int size)
     return QString::fromUtf8(utf8, size);
 }
 
+// Types as a keyboard does, a character at a time; QTest::keyClicks knows Latin-1 only.
+void typeText(QWidget *widget, const QString &text)
+{
+    for (const QChar c : text)
+        QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
+}
+
 QByteArray allBytes()
 {
     QByteArray all;
@@ -621,9 +628,10 @@ private Q_SLOTS:
         QTest::addColumn<QString>("text");
         QTest::newRow("every windows-1252 byte")
             << allBytes() << Encoding::Cp1252 << Encoding::Cp1252 << Cp1252::decode(allBytes());
+        // The byte-order mark is kept apart from the text: no offset stands before it.
         QTest::newRow("utf-8 with a byte-order mark")
             << QByteArray("\xEF\xBB\xBFh\xC3\xA9\r\n\xF0\x9F\x98\x80") << Encoding::Utf8
-            << Encoding::Utf8 << QStringLiteral("\uFEFFhé\r\n😀");
+            << Encoding::Utf8 << QStringLiteral("hé\r\n😀");
         QTest::newRow("nul bytes in utf-8") << QByteArray("a\0b\n\0", 5) << Encoding::Utf8
                                             << Encoding::Utf8 << withNul("a\0b\n\0", 5);
         QTest::newRow("invalid utf-8 is shown as windows-1252")
@@ -665,6 +673,8 @@ private Q_SLOTS:
         QVERIFY(e.bytes() != bytes);
         e.undo();
         QCOMPARE(e.bytes(), bytes);
+        e.setText(QString());
+        QVERIFY(bytes.startsWith("\xEF\xBB\xBF") == e.bytes().startsWith("\xEF\xBB\xBF"));
     }
 
     void typingNotifiesAndSetsModified()
@@ -701,15 +711,91 @@ private Q_SLOTS:
         QCOMPARE(e.text(), QStringLiteral("new"));
     }
 
-    void windows1252EditsEncodeToTheCodePage()
+    // A Windows-1252 page takes what the code page holds as its bytes, from the program and
+    // from keys alike. Anything else is asked about first and stays out on No; Yes writes
+    // the page as UTF-8 from then on.
+    void windows1252PageTakesOnlyWhatItCanHold()
     {
         QsciScintilla widget;
         ScintillaEditor e(&widget);
+        QList<QStringList> asked;
+        bool answer = false;
+        e.setUnstorableHandler([&](const QStringList &characters) {
+            asked << characters;
+            return answer;
+        });
+        int formatChanges = 0;
+        e.setFormatListener([&] { ++formatChanges; });
         e.loadBytes("ab", ScintillaEditor::Encoding::Cp1252);
         e.setCaret(1);
-        e.replaceSelection(QStringLiteral("€日"));
-        QCOMPARE(e.bytes(), QByteArray("a\x80?b"));
-        QCOMPARE(e.caret(), 3);
+        e.replaceSelection(QStringLiteral("€—"));
+        typeText(&widget, QStringLiteral("“”"));
+        QCOMPARE(e.bytes(), QByteArray("a\x80\x97\x93\x94"
+                                       "b"));
+        QCOMPARE(e.caret(), 5);
+        QVERIFY(asked.isEmpty());
+
+        e.setSelection(1, 2);
+        e.replaceSelection(QStringLiteral("日本日"));
+        typeText(&widget, QStringLiteral("ā"));
+        QCOMPARE(asked, (QList<QStringList>{{QStringLiteral("日"), QStringLiteral("本")},
+                                            {QStringLiteral("ā")}}));
+        QCOMPARE(e.bytes(), QByteArray("a\x80\x97\x93\x94"
+                                       "b"));
+        QCOMPARE(e.selectedText(), QStringLiteral("€—")); // the selection is still there
+        QCOMPARE(e.encoding(), ScintillaEditor::Encoding::Cp1252);
+
+        answer = true;
+        const int before = formatChanges;
+        e.replaceSelection(QStringLiteral("日"));
+        QCOMPARE(e.encoding(), ScintillaEditor::Encoding::Utf8);
+        QCOMPARE(formatChanges, before + 1);
+        QVERIFY(e.isModified());
+        QCOMPARE(e.bytes(), QStringLiteral("a日“”b").toUtf8());
+        e.undo();
+        QCOMPARE(e.text(), QStringLiteral("a€—“”b"));
+    }
+
+    // What Scintilla inserts of its own accord (a pasted X11 selection, a case change) is
+    // asked about once the event is over: No takes it out again, Yes keeps it as UTF-8.
+    void windows1252PageAsksAboutScintillasOwnInsertions()
+    {
+        QsciScintilla widget;
+        ScintillaEditor e(&widget);
+        QList<QStringList> asked;
+        bool answer = false;
+        e.setUnstorableHandler([&](const QStringList &characters) {
+            asked << characters;
+            return answer;
+        });
+        e.loadBytes("ab", ScintillaEditor::Encoding::Cp1252);
+        widget.SendScintilla(QsciScintillaBase::SCI_INSERTTEXT, 1UL, "\xE6\x97\xA5");
+        widget.SendScintilla(QsciScintillaBase::SCI_INSERTTEXT, 0UL, "\xC2\x80\xC3\xA9");
+        QTRY_COMPARE(asked.size(), 1);
+        QCOMPARE(asked[0], (QStringList{QStringLiteral("日"), QString(QChar(0x80))}));
+        QCOMPARE(e.bytes(), QByteArray("ab"));
+
+        answer = true;
+        widget.SendScintilla(QsciScintillaBase::SCI_INSERTTEXT, 1UL, "\xE6\x97\xA5");
+        QTRY_COMPARE(asked.size(), 2);
+        QCOMPARE(e.encoding(), ScintillaEditor::Encoding::Utf8);
+        QCOMPARE(e.bytes(), QStringLiteral("a日b").toUtf8());
+    }
+
+    // Bytes 0x80 to 0x9F are drawn as the characters they stand for, exactly as the same
+    // characters in a UTF-8 page.
+    void windows1252HighBytesAreDrawnAsTheirCharacters()
+    {
+        const auto draw = [](const QByteArray &bytes, ScintillaEditor::Encoding encoding) {
+            QsciScintilla widget;
+            widget.resize(300, 60);
+            ScintillaEditor e(&widget);
+            e.loadBytes(bytes, encoding);
+            return widget.grab().toImage();
+        };
+        const QImage old = draw("\x80 \x93\x8A\x94 \x85\x99", ScintillaEditor::Encoding::Cp1252);
+        QCOMPARE(old, draw(QStringLiteral("€ “Š” …™").toUtf8(), ScintillaEditor::Encoding::Utf8));
+        QVERIFY(old != draw("? ???? ??", ScintillaEditor::Encoding::Utf8));
     }
 
     void utf16IndexSurvivesEveryOrderOfLoads()
@@ -759,9 +845,9 @@ private Q_SLOTS:
         e.setWordSeparators(QStringLiteral(" -"));
         QCOMPARE(wordEnd(0), 1L);
         QCOMPARE(wordEnd(2), 5L);
+        // Beyond ASCII, letters are word characters and punctuation is not, in every page.
         e.loadBytes("\xE9t\xE9\x85x", ScintillaEditor::Encoding::Cp1252);
-        e.setWordSeparators(QStringLiteral(" …"));
-        QCOMPARE(wordEnd(0), 3L); // high bytes are word characters unless they are separators
+        QCOMPARE(wordEnd(0), 5L); // "été" in UTF-8
     }
 
     void caretIsScrolledIntoView()

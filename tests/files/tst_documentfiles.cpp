@@ -100,7 +100,7 @@ private Q_SLOTS:
         QCOMPARE(files.newclean()->identity(), QString("Untitled2"));
         TMDIsub *fromTemplate = files.newHtmlDocument();
         QCOMPARE(fromTemplate->identity(), QString("Untitled3"));
-        QCOMPARE(fromTemplate->editor().bytes(), QByteArray("<html>\r\n</html>\r\n"));
+        QCOMPARE(fromTemplate->editor().bytes(), QByteArray("<html>\n</html>\n")); // new: LF
         QVERIFY(!fromTemplate->isModified());
         QCOMPARE(files.news()->identity(), QString("Untitled4"));
         QCOMPARE(files.newFromTemplate()->windowTitle(), QString("Untitled5"));
@@ -337,7 +337,7 @@ private Q_SLOTS:
         QTest::newRow("lf file") << QByteArray("a\nb") << QByteArray("\n");
         QTest::newRow("cr file") << QByteArray("a\rb") << QByteArray("\r");
         QTest::newRow("crlf file") << QByteArray("a\r\nb") << QByteArray("\r\n");
-        QTest::newRow("new document") << QByteArray() << QByteArray("\r\n");
+        QTest::newRow("new document") << QByteArray() << QByteArray("\n");
     }
     void enterUsesTheDocumentsOwnLineEnding()
     {

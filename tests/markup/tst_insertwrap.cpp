@@ -35,6 +35,7 @@ private slots:
         m_settings = std::make_unique<SettingsFile>(path);
         m_options = ShellOptions();
         m_tips.clear();
+        m_doc.setLineBreak(QStringLiteral("\r\n")); // the texts below are CR LF pages
         m_iw =
             std::make_unique<InsertWrap>(*m_settings, m_options, m_scratch,
                                          [this](TextEditor &, const QString &t) { m_tips << t; });
@@ -46,6 +47,8 @@ private slots:
     void stateIsClearedAfterEachInsert();
     void emptyInsertLeavesTheDocumentAlone();
     void tipperKeepsTheCaretInTheText();
+    void generatedLinesTakeThePagesLineBreak_data();
+    void generatedLinesTakeThePagesLineBreak();
 };
 
 // Wrapping in "<X>\r\n" and "\r\n</X>" (or inserting "a\r\nb" in front of the selection)
@@ -151,6 +154,45 @@ void TestInsertWrap::tipperKeepsTheCaretInTheText()
     m_iw->setParts(QStringLiteral("<B>"), QString());
     m_iw->tipper(m_doc, QStringLiteral("it"), 1); // no sink: nothing to show
     QCOMPARE(SelectionMarkup::get(m_doc), QStringLiteral("<B|><A></A>"));
+}
+
+// Whatever line breaks the parts and texts are built with, they reach the page with its own;
+// the wrapped selection keeps its line breaks as they are.
+void TestInsertWrap::generatedLinesTakeThePagesLineBreak_data()
+{
+    QTest::addColumn<QString>("lineBreak");
+    QTest::addColumn<QString>("wrapped");
+    QTest::addColumn<QString>("inserted");
+    QTest::newRow("LF page") << "\n"
+                             << "<X>\n^a\r\nb|\n</X>"
+                             << "1\n2\n3\n|";
+    QTest::newRow("CR page") << "\r"
+                             << "<X>\r^a\r\nb|\r</X>"
+                             << "1\r2\r3\r|";
+}
+
+void TestInsertWrap::generatedLinesTakeThePagesLineBreak()
+{
+    QFETCH(QString, lineBreak);
+    QFETCH(QString, wrapped);
+    QFETCH(QString, inserted);
+    m_doc.setLineBreak(lineBreak);
+    SelectionMarkup::set(m_doc, QStringLiteral("^a\r\nb|"));
+    QString start = QStringLiteral("<X>\r\n");
+    QString end = QStringLiteral("\r\n</X>");
+    m_iw->addtags(m_doc, start, end);
+    QCOMPARE(SelectionMarkup::get(m_doc), wrapped);
+
+    SelectionMarkup::set(m_doc, QStringLiteral("|"));
+    m_iw->insertText(m_doc, QStringLiteral("1\r\n2\n3\r"), false);
+    QCOMPARE(SelectionMarkup::get(m_doc), inserted);
+
+    // The tip's caret counts back from the end of the start part as it was given.
+    SelectionMarkup::set(m_doc, QStringLiteral("|"));
+    m_iw->setParts(QStringLiteral("<A x=\"\">\r\n<B>"), QStringLiteral("</A>"));
+    m_iw->tipper(m_doc, QStringLiteral("it"), 7);
+    QCOMPARE(SelectionMarkup::get(m_doc),
+             QStringLiteral("<A x=\"|\">") + lineBreak + QStringLiteral("<B></A>"));
 }
 
 QTEST_GUILESS_MAIN(TestInsertWrap)

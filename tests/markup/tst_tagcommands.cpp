@@ -225,6 +225,7 @@ private:
         explicit Fixture(const QString &settingsPath) : settings(settingsPath)
         {
             insertWrap.setTipSink([this](TextEditor &, const QString &text) { tips << text; });
+            doc.setLineBreak(QStringLiteral("\r\n")); // the texts below are CR LF pages
         }
 
         SettingsFile settings;

@@ -66,6 +66,7 @@ private slots:
         QFile::remove(path);
         m_settings = std::make_unique<SettingsFile>(path);
         m_options = ShellOptions();
+        m_doc.setLineBreak(QStringLiteral("\r\n")); // the texts below are CR LF pages
         m_iw = std::make_unique<InsertWrap>(*m_settings, m_options, m_scratch);
     }
 
@@ -73,6 +74,7 @@ private slots:
     void convert();
     void attributesAndAutoIndent();
     void oneUndoStep();
+    void builtLinesTakeThePagesLineBreak();
     void removeTags_data();
     void removeTags();
     void removeTagsWithoutTheCharFile();
@@ -229,6 +231,23 @@ void TestTextConversions::attributesAndAutoIndent()
     converter(QString())->makeTable(m_doc, TextConversions::Table::AsRows);
     QCOMPARE(SelectionMarkup::get(m_doc),
              "\t<TABLE WIDTH=\"\">\r\n\t<TR ALIGN=\"\">\r\n\t<TD NOWRAP>a</TABLE>|");
+}
+
+// A table or list writes the lines it builds with the page's own line break; Add Line Breaks
+// keeps the selection's own.
+void TestTextConversions::builtLinesTakeThePagesLineBreak()
+{
+    m_doc.setLineBreak("\n");
+    SelectionMarkup::set(m_doc, "^a\r\nb|");
+    converter(QString())->makeTable(m_doc, TextConversions::Table::AsRows);
+    QVERIFY2(!m_doc.text().contains(u'\r'), qPrintable(m_doc.text()));
+    QCOMPARE(m_doc.text().count(u'\n'), 4);
+    SelectionMarkup::set(m_doc, "^a\rb\r\nc|");
+    converter(QString())->makeList(m_doc, QuickCode::ListKind::Ordered, true);
+    QCOMPARE(m_doc.text(), "<OL>\n\t<LI>a\n\t<LI>b\n\t<LI>c</OL>");
+    SelectionMarkup::set(m_doc, "^a\rb\r\nc|");
+    converter(QString())->addLineBreaks(m_doc);
+    QCOMPARE(m_doc.text(), "a<BR>\rb<BR>\r\nc<BR>");
 }
 
 void TestTextConversions::oneUndoStep()

@@ -47,6 +47,8 @@ std::unique_ptr<QProcess> startCopy(const QString &exe, const QString &folder,
     process->setWorkingDirectory(folder);
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("QT_QPA_PLATFORM", "offscreen");
+    // The portable copy keeps its settings beside it; nothing goes to the user's own folder.
+    env.insert("XDG_DATA_HOME", folder + "/xdg");
     process->setProcessEnvironment(env);
     process->start(exe, args);
     return process;

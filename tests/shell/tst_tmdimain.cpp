@@ -6,14 +6,19 @@
 #include "files/temporaryfiles.h"
 #include "frametestbase.h"
 #include "readonlyfolder.h"
+#include "scripteddialogs.h"
 #include "shell/startupsteps.h"
 #include "shell/tabstrips.h"
 #include "shell/tmdimain.h"
+#include "toolbar/speedbar.h"
 
 #include <Qsci/qsciscintilla.h>
 
+#include <QAccessible>
 #include <QFile>
 #include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
 #include <QTabBar>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -257,6 +262,81 @@ private Q_SLOTS:
         QCOMPARE(m_prompter.shown.size(), 1);
         QVERIFY(m_prompter.shown[0].startsWith("The settings file " + m_home->settingsPath() +
                                                " could not be written: "));
+    }
+
+    // A "&" of a file name is shown in the tabs and the Window menu, not taken for an
+    // accelerator.
+    void ampersandInAFileNameIsShown()
+    {
+        const QString page = writeFile("a&b.htm", "x");
+        auto frame = start();
+        TMDIsub *doc = frame->files().openFile(page);
+        QVERIFY(doc);
+        QCOMPARE(frame->tabs().text(doc), QString("a&b.htm"));
+        for (QTabBar *bar : {frame->tabs().lower(), frame->tabs().upper()}) {
+            QAccessibleInterface *strip = QAccessible::queryAccessibleInterface(bar);
+            QVERIFY(strip && strip->child(1));
+            QCOMPARE(strip->child(1)->text(QAccessible::Name), QString("a&b.htm"));
+        }
+        QMenu *window = frame->menu("Window1");
+        QVERIFY(window);
+        QMenuBar *bar = frame->menuBar();
+        QTest::mouseClick(bar, Qt::LeftButton, {},
+                          bar->actionGeometry(window->menuAction()).center());
+        QTRY_VERIFY(window->isVisible());
+        QStringList shown;
+        for (QAction *a : window->actions())
+            shown << a->iconText();
+        QVERIFY2(shown.contains("2 a&b.htm"), qPrintable(shown.join(u'|')));
+        window->hide();
+    }
+
+    // A reload gives the Save button back its saved picture.
+    void savePictureFollowsAReload()
+    {
+        const QString page = writeFile("page.htm", "one");
+        auto frame = start();
+        TMDIsub *doc = frame->files().openFile(page);
+        QVERIFY(doc);
+        const auto picture = [&] {
+            return frame->speedBar().button("SpeedItem26")->icon().cacheKey();
+        };
+        const qint64 saved = picture();
+        doc->memo()->setFocus();
+        QTest::keyClicks(doc->memo(), "x");
+        QVERIFY(picture() != saved);
+        m_prompter.answers << PromptAnswer::Yes;
+        writeFile("page.htm", "two, longer");
+        QTRY_COMPARE(doc->editor().text(), QString("two, longer"));
+        QCOMPARE(picture(), saved);
+    }
+
+    // Until a data folder is set, the Open and Save dialogs start in the user's documents
+    // folder, not in the home folder the settings live in.
+    void dialogsStartInTheUsersDocuments()
+    {
+        const QString docs = m_dir->filePath("Documents");
+        QVERIFY(QDir().mkpath(docs));
+        m_home = std::make_unique<HomeFolder>(m_dir->filePath("home"), docs);
+        QString error;
+        QVERIFY(m_home->createFolders(&error));
+        m_settings = std::make_unique<SettingsFile>(m_home->settingsPath());
+        auto frame = start();
+        frame->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(frame.get()));
+        ScriptedDialogs dialogs;
+        frame->files().setDialogs(&dialogs);
+        TMDIsub *doc = frame->activeDocument();
+        QVERIFY(doc);
+        doc->memo()->setFocus();
+        QTest::keyClick(doc->memo(), Qt::Key_O, Qt::ControlModifier);
+        QTest::keyClicks(doc->memo(), "x");
+        QTest::keyClick(doc->memo(), Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(dialogs.shown.size(), 2);
+        QCOMPARE(dialogs.shown[0].folder, docs);
+        QCOMPARE(dialogs.shown[1].folder, docs);
+        frame->files().setDialogs(nullptr);
+        doc->editor().setModified(false);
     }
 };
 

@@ -119,6 +119,27 @@ private Q_SLOTS:
         QCOMPARE(SpeedLayout::storedItems(*m_settings).first(), QStringLiteral("SpeedItem21"));
     }
 
+    // A hand-edited count names at most every item there is; beyond that nothing is read.
+    void countIsBoundedByTheItemsThereAre_data()
+    {
+        QTest::addColumn<QString>("count");
+        QTest::newRow("a few too many") << "500";
+        QTest::newRow("two thousand million") << "2000000000";
+    }
+    void countIsBoundedByTheItemsThereAre()
+    {
+        QFETCH(QString, count);
+        put("Version", "0");
+        put("Count", count);
+        put("Button1", "SpeedItem21,3,3");
+        put("Button2", "SpeedItem23,28,3");
+        const auto stored = SpeedLayout::read(*m_settings, 96);
+        QVERIFY(stored.buttons);
+        QCOMPARE(stored.buttons->size(), 166);
+        QCOMPARE(stored.buttons->at(1).item, QStringLiteral("SpeedItem23"));
+        QCOMPARE(SpeedLayout::storedItems(*m_settings).size(), 166);
+    }
+
     void noLayoutMeansNothingToRestore()
     {
         const auto stored = SpeedLayout::read(*m_settings, 96);

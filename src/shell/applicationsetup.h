@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QString>
+
+// Tells Qt about the running program: its name (which also names the per-user data folder),
+// version and icon. It sets no display name, since Qt would append one to the title of every
+// window and dialog ("Open — Quillmark", "Quillmark - [page.htm] — Quillmark").
+namespace ApplicationSetup {
+
+void nameProgram(const QString &version);
+
+} // namespace ApplicationSetup
