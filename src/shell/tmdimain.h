@@ -16,6 +16,7 @@ class DocumentContextMenu;
 class DocumentFiles;
 class FindController;
 class GoToLineCommand;
+class PanelManager;
 class HomeFolder;
 class QLabel;
 class QMdiArea;
@@ -64,6 +65,7 @@ public:
     SpeedBar &speedBar() const { return *m_bar; }
     FindController &finding() const { return *m_find; }
     GoToLineCommand &goToLine() const { return *m_goToLine; }
+    PanelManager &panels() const { return *m_panels; }
     DocumentContextMenu &contextMenu() const { return *m_contextMenu; }
     QMenu *menu(const QString &name) const { return m_menus.value(name); }
     MemoryEditor &storememo() { return m_storememo; }
@@ -98,6 +100,9 @@ private:
     void restoreMainGeometry();
     void updateCaretStatus(TMDIsub *document);
     void updateSavePicture();
+    void makePanels();
+    // The keyboard back to the active document, after a control of a helper panel.
+    void returnFocus();
 
     const HomeFolder &m_home;
     SettingsFile &m_settings;
@@ -124,6 +129,7 @@ private:
     DocumentContextMenu *m_contextMenu = nullptr;
     DocumentAids *m_aids = nullptr;
     GoToLineCommand *m_goToLine = nullptr;
+    PanelManager *m_panels = nullptr;
     QHash<QString, QMenu *> m_menus;
 
     bool m_shown = false;

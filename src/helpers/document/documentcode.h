@@ -1,0 +1,28 @@
+#pragma once
+
+#include "helpers/frame/tagreading.h"
+
+#include <QString>
+
+#include <cstdint>
+#include <optional>
+
+// What the document helper's fields say, as plain data.
+struct BodyFields
+{
+    QString background; // the picture's reference (the path rule's form), or empty
+    // Each colour when its box is on, as 0xRRGGBB.
+    std::optional<std::uint32_t> back, text, link, alink, vlink;
+    bool useNames = false;      // colours by name where they have one
+    QList<TagAttribute> others; // attributes the panel does not know, kept
+};
+
+namespace DocumentCode {
+
+// `<BODY background bgcolor text link alink vlink …>`.
+QString build(const BodyFields &fields);
+// The fields of a BODY tag; nothing for another tag. "use names" comes back on when a
+// colour was written by its name.
+std::optional<BodyFields> read(const FoundTag &tag);
+
+} // namespace DocumentCode
