@@ -9,10 +9,11 @@ namespace PathRule {
 namespace {
 
 // Percent-encodes what a URL path may not hold (blanks, "#", "?", "%", non-ASCII letters as
-// UTF-8), keeping "/" and the letter case.
+// UTF-8), keeping "/" and the letter case. "&" and "'" are encoded too: in an attribute value
+// they could start an entity or end a value quoted with apostrophes.
 QString encodedPath(const QString &path)
 {
-    QString encoded = QString::fromLatin1(QUrl::toPercentEncoding(path, "/!$&'()*+,;=:@~"));
+    QString encoded = QString::fromLatin1(QUrl::toPercentEncoding(path, "/!$()*+,;=:@~"));
     // A first segment with a colon would read as a scheme ("c:x.gif").
     const qsizetype slash = encoded.indexOf(u'/');
     if (encoded.left(slash < 0 ? encoded.size() : slash).contains(u':'))
@@ -22,7 +23,9 @@ QString encodedPath(const QString &path)
 
 PathReference absolute(const QString &file)
 {
-    return {QUrl::fromLocalFile(file).toString(QUrl::FullyEncoded), QDir::cleanPath(file)};
+    QString url = QUrl::fromLocalFile(QDir::cleanPath(file)).toString(QUrl::FullyEncoded);
+    url.replace(u'&', QLatin1String("%26")).replace(u'\'', QLatin1String("%27"));
+    return {url, QDir::cleanPath(file)};
 }
 
 } // namespace
