@@ -333,6 +333,9 @@ QString Tdocuroll::sampleText() const
 
 void Tdocuroll::build()
 {
+    // The colour rows set their colours while the panel is still being made.
+    if (!m_sample)
+        return;
     m_sample->setText(DocumentCode::build(fields(true)));
     m_output = DocumentCode::build(fields(false));
     m_preview->setBackColour(m_rows[Back].check->isChecked() ? QColor::fromRgb(m_rows[Back].rgb)

@@ -103,14 +103,14 @@ private:
     PathMode pathMode() const;
     QString reference(bool displayed) const;
 
-    FileBrowser *m_browser;
-    QComboBox *m_pathlist;
-    QCheckBox *m_useImage;
-    QCheckBox *m_useNames;
+    FileBrowser *m_browser = nullptr;
+    QComboBox *m_pathlist = nullptr;
+    QCheckBox *m_useImage = nullptr;
+    QCheckBox *m_useNames = nullptr;
     std::array<ColourRow, ColourCount> m_rows;
-    ColourPicker *m_picker;
-    BodyPreview *m_preview;
-    QLabel *m_sample;
+    ColourPicker *m_picker = nullptr;
+    BodyPreview *m_preview = nullptr;
+    QLabel *m_sample = nullptr;
     QWidget *m_left = nullptr;
     QWidget *m_colours = nullptr;
     QString m_output;

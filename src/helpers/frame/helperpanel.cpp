@@ -11,6 +11,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QScreen>
 #include <QSizeGrip>
 #include <QVBoxLayout>
@@ -129,6 +130,7 @@ void HelperPanel::placeAtStart()
 
 void HelperPanel::roll()
 {
+    const QScopedValueRollback<bool> rolling(m_inRoll, true);
     const int captionHeight = m_caption->sizeHint().height() + 2;
     if (!m_rolled) {
         m_rolled = true;
@@ -141,9 +143,11 @@ void HelperPanel::roll()
         m_caption->setRollKind(CaptionBar::RollKind::RollUp);
         m_body->show();
         if (isResizable()) {
-            setMinimumSize(m_minimum);
+            // Full height first: a minimum set before would pass through a height of its
+            // own, which would count as a user's.
             setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
             resize(width(), m_fullHeight);
+            setMinimumSize(m_minimum);
         } else {
             setFixedHeight(m_fullHeight);
         }
@@ -158,7 +162,7 @@ void HelperPanel::resizeEvent(QResizeEvent *event)
         m_grip->move(width() - m_grip->width() - 1, height() - m_grip->height() - 1);
     // Resizes of the roll itself may arrive late; only a height the unrolled panel can have
     // is a user's.
-    if (m_rolled || height() < m_minimum.height())
+    if (m_rolled || m_inRoll || height() < m_minimum.height())
         return;
     m_fullHeight = height();
     relayout();

@@ -129,6 +129,7 @@ private:
     QSize m_minimum;
     int m_fullHeight = 0;
     bool m_rolled = false;
+    bool m_inRoll = false;
     bool m_closing = false;
     std::optional<EditedTag> m_editedTag;
 };

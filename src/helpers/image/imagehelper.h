@@ -57,15 +57,15 @@ private:
     void togglePreviewSize();
     QWidget *optionsArea();
 
-    FileBrowser *m_browser;
-    QComboBox *m_pathlist;
-    QCheckBox *m_backcheck;
-    QComboBox *m_aligns;
-    QCheckBox *m_hz, *m_hsc, *m_vsc, *m_alts;
-    QSpinBox *m_border;
-    QCheckBox *m_previewCheck;
-    PicturePreview *m_preview;
-    QLabel *m_sample;
+    FileBrowser *m_browser = nullptr;
+    QComboBox *m_pathlist = nullptr;
+    QCheckBox *m_backcheck = nullptr;
+    QComboBox *m_aligns = nullptr;
+    QCheckBox *m_hz = nullptr, *m_hsc = nullptr, *m_vsc = nullptr, *m_alts = nullptr;
+    QSpinBox *m_border = nullptr;
+    QCheckBox *m_previewCheck = nullptr;
+    PicturePreview *m_preview = nullptr;
+    QLabel *m_sample = nullptr;
     QWidget *m_left = nullptr;
     QWidget *m_options = nullptr;
     QString m_output;
