@@ -115,6 +115,9 @@ Tdocuroll::Tdocuroll(const PanelRow &row, PanelHost &host, QWidget *mainFrame)
     m_browser = new FileBrowser(body());
     m_browser->setNameFilters(pictureMasks());
     m_pathlist = new QComboBox(body());
+    // Long entries must not widen the panel past its minimum.
+    m_pathlist->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    m_pathlist->setMinimumContentsLength(5);
     m_pathlist->setObjectName(QStringLiteral("pathlist"));
     m_pathlist->addItems(
         {QStringLiteral("relative"), QStringLiteral("absolute"), QStringLiteral("none")});
@@ -128,10 +131,8 @@ Tdocuroll::Tdocuroll(const PanelRow &row, PanelHost &host, QWidget *mainFrame)
     left->setContentsMargins(0, 0, 0, 0);
     left->setSpacing(3);
     left->addWidget(m_browser, 1);
-    auto *path = new QHBoxLayout;
-    path->addWidget(pathLabel);
-    path->addWidget(m_pathlist, 1);
-    left->addLayout(path);
+    left->addWidget(pathLabel);
+    left->addWidget(m_pathlist);
 
     m_preview = new BodyPreview(body());
     m_useNames = new QCheckBox(QStringLiteral("use names"), body());
@@ -146,7 +147,7 @@ Tdocuroll::Tdocuroll(const PanelRow &row, PanelHost &host, QWidget *mainFrame)
     right->addWidget(m_colours);
 
     auto *top = new QHBoxLayout;
-    top->setSpacing(6);
+    top->setSpacing(4);
     top->addWidget(m_left, 4);
     top->addLayout(right, 5);
 
@@ -161,7 +162,7 @@ Tdocuroll::Tdocuroll(const PanelRow &row, PanelHost &host, QWidget *mainFrame)
     m_sample->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
 
     auto *layout = new QVBoxLayout(body());
-    layout->setContentsMargins(4, 4, 4, 4);
+    layout->setContentsMargins(2, 2, 2, 2);
     layout->setSpacing(4);
     layout->addLayout(top, 1);
     layout->addWidget(m_sample);
@@ -214,7 +215,7 @@ QWidget *Tdocuroll::colourArea()
     auto *area = new QWidget(body());
     auto *grid = new QGridLayout(area);
     grid->setContentsMargins(0, 0, 0, 0);
-    grid->setHorizontalSpacing(4);
+    grid->setHorizontalSpacing(3);
     grid->setVerticalSpacing(2);
     for (int c = 0; c < ColourCount; ++c) {
         ColourRow &r = m_rows[std::size_t(c)];
@@ -222,7 +223,7 @@ QWidget *Tdocuroll::colourArea()
         r.check->setObjectName(QLatin1String(RowNames[c]) + QStringLiteral("check"));
         r.button = new QToolButton(area);
         r.button->setObjectName(QLatin1String(RowNames[c]) + QStringLiteral("but"));
-        r.button->setFixedSize(22, 22);
+        r.button->setFixedSize(20, 20);
         r.grid = new BasicColourGrid(area);
         r.grid->setObjectName(QLatin1String(RowNames[c]) + QStringLiteral("grid"));
         r.palette = new QToolButton(area);
@@ -230,6 +231,7 @@ QWidget *Tdocuroll::colourArea()
         r.palette->setIcon(paletteIcon());
         r.palette->setToolTip(QStringLiteral("More colours"));
         r.palette->setAutoRaise(true);
+        r.palette->setFixedSize(20, 20);
         grid->addWidget(r.check, c, 0);
         grid->addWidget(r.button, c, 1);
         grid->addWidget(r.grid, c, 2);

@@ -13,6 +13,9 @@
 FileBrowser::FileBrowser(QWidget *parent) : QWidget(parent)
 {
     m_drives = new QComboBox(this);
+    // Long entries must not widen the panel past its minimum.
+    m_drives->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    m_drives->setMinimumContentsLength(6);
     m_drives->setObjectName(QStringLiteral("drives"));
     m_folderModel = new QFileSystemModel(this);
     m_folderModel->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives);

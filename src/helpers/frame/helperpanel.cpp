@@ -134,19 +134,24 @@ void HelperPanel::roll()
     const int captionHeight = m_caption->sizeHint().height() + 2;
     if (!m_rolled) {
         m_rolled = true;
+        m_rolledWidth = width();
         m_caption->setRollKind(CaptionBar::RollKind::RollDown);
         m_body->hide();
+        if (m_grip)
+            m_grip->hide();
         setMinimumSize(0, 0);
         setFixedHeight(captionHeight);
     } else {
         m_rolled = false;
         m_caption->setRollKind(CaptionBar::RollKind::RollUp);
         m_body->show();
+        if (m_grip)
+            m_grip->show();
         if (isResizable()) {
             // Full height first: a minimum set before would pass through a height of its
             // own, which would count as a user's.
             setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-            resize(width(), m_fullHeight);
+            resize(m_rolledWidth, m_fullHeight);
             setMinimumSize(m_minimum);
         } else {
             setFixedHeight(m_fullHeight);

@@ -128,6 +128,7 @@ private:
     QSizeGrip *m_grip = nullptr;
     QSize m_minimum;
     int m_fullHeight = 0;
+    int m_rolledWidth = 0;
     bool m_rolled = false;
     bool m_inRoll = false;
     bool m_closing = false;

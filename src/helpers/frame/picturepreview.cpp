@@ -60,7 +60,9 @@ void PicturePreview::clear()
         m_movie = nullptr;
     }
     m_picture->clear();
-    m_picture->setStyleSheet(QString());
+    m_picture->setPalette(QPalette());
+    m_picture->setAutoFillBackground(false);
+    m_picture->setMargin(0);
     m_picture->adjustSize();
     m_file.clear();
 }
@@ -87,13 +89,18 @@ bool PicturePreview::load(const QString &path)
     if (image.isNull()) {
         m_picture->setText(QStringLiteral("%1\ncannot be read:\n%2")
                                .arg(QFileInfo(path).fileName(), reader.errorString()));
-        m_picture->setStyleSheet(QStringLiteral("QLabel { color: #800000; background: #FFFFE0; "
-                                                "padding: 4px; }"));
+        QPalette note = m_picture->palette();
+        note.setColor(QPalette::Window, QColor(0xFF, 0xFF, 0xE0));
+        note.setColor(QPalette::WindowText, QColor(0x80, 0x00, 0x00));
+        m_picture->setPalette(note);
+        // The area's dark background would otherwise give the label light text on gray.
+        m_picture->setBackgroundRole(QPalette::Window);
+        m_picture->setForegroundRole(QPalette::WindowText);
+        m_picture->setAutoFillBackground(true);
         m_picture->setWordWrap(true);
-        m_picture->setFixedWidth(std::max(80, viewport()->width() - 8));
-        m_picture->adjustSize();
-        m_picture->setMinimumWidth(0);
-        m_picture->setMaximumWidth(QWIDGETSIZE_MAX);
+        m_picture->setMargin(4);
+        const int width = std::max(80, viewport()->width() - 8);
+        m_picture->resize(width, m_picture->heightForWidth(width));
         return false;
     }
     m_picture->setWordWrap(false);

@@ -26,6 +26,9 @@ Timageroll::Timageroll(const PanelRow &row, PanelHost &host, QWidget *mainFrame)
     m_browser = new FileBrowser(body());
     m_browser->setNameFilters(pictureMasks());
     m_pathlist = new QComboBox(body());
+    // Long entries must not widen the panel past its minimum.
+    m_pathlist->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    m_pathlist->setMinimumContentsLength(6);
     m_pathlist->setObjectName(QStringLiteral("pathlist"));
     m_pathlist->addItems({QStringLiteral("relative path"), QStringLiteral("absolute path"),
                           QStringLiteral("no path")});
@@ -55,7 +58,7 @@ Timageroll::Timageroll(const PanelRow &row, PanelHost &host, QWidget *mainFrame)
     right->addWidget(m_options);
 
     auto *top = new QHBoxLayout;
-    top->setSpacing(6);
+    top->setSpacing(4);
     top->addWidget(m_left, 5);
     top->addLayout(right, 6);
 
@@ -70,7 +73,7 @@ Timageroll::Timageroll(const PanelRow &row, PanelHost &host, QWidget *mainFrame)
     m_sample->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
 
     auto *layout = new QVBoxLayout(body());
-    layout->setContentsMargins(4, 4, 4, 4);
+    layout->setContentsMargins(2, 2, 2, 2);
     layout->setSpacing(4);
     layout->addLayout(top, 1);
     layout->addWidget(m_sample);
@@ -129,6 +132,9 @@ QWidget *Timageroll::optionsArea()
 {
     auto *area = new QWidget(body());
     m_aligns = new QComboBox(area);
+    // Long entries must not widen the panel past its minimum.
+    m_aligns->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    m_aligns->setMinimumContentsLength(5);
     m_aligns->setObjectName(QStringLiteral("aligns"));
     for (const char *a : Alignments)
         m_aligns->addItem(QLatin1String(a));
@@ -144,7 +150,7 @@ QWidget *Timageroll::optionsArea()
     m_alts->setObjectName(QStringLiteral("alts"));
     m_border = new QSpinBox(area);
     m_border->setObjectName(QStringLiteral("borderedit"));
-    m_border->setRange(0, 999);
+    m_border->setRange(0, 99);
     m_border->setValue(0);
     auto *borderLabel = new QLabel(QStringLiteral("Border"), area);
     borderLabel->setBuddy(m_border);
@@ -152,6 +158,7 @@ QWidget *Timageroll::optionsArea()
     auto *grid = new QGridLayout(area);
     grid->setContentsMargins(0, 0, 0, 0);
     grid->setVerticalSpacing(2);
+    grid->setHorizontalSpacing(3);
     grid->addWidget(m_previewCheck, 0, 0);
     grid->addWidget(m_aligns, 0, 1);
     grid->addWidget(m_hz, 1, 0, 1, 2);
@@ -159,6 +166,7 @@ QWidget *Timageroll::optionsArea()
     grid->addWidget(m_vsc, 2, 1);
     grid->addWidget(m_alts, 3, 0);
     auto *border = new QHBoxLayout;
+    border->setSpacing(3);
     border->addWidget(borderLabel);
     border->addWidget(m_border, 1);
     grid->addLayout(border, 3, 1);

@@ -133,6 +133,18 @@ private Q_SLOTS:
         QVERIFY(p->useImage()->isChecked());
     }
 
+    void fitsItsMinimumSize()
+    {
+        openPage("");
+        Tdocuroll *p = openFromMenu();
+        QVERIFY(p);
+        QCOMPARE(p->minimumSize(), QSize(332, 392));
+        QVERIFY2(p->minimumSizeHint().width() <= 332 && p->minimumSizeHint().height() <= 392,
+                 qPrintable(QStringLiteral("%1 x %2")
+                                .arg(p->minimumSizeHint().width())
+                                .arg(p->minimumSizeHint().height())));
+    }
+
     void readTagTakesOverTheBodyTag()
     {
         TMDIsub *doc = openPage("<html>\n<body onload=\"go()\" bgcolor=\"white\" "

@@ -192,6 +192,19 @@ private Q_SLOTS:
         QCOMPARE(m_settings->read(Keys::ImagePreview), QStringLiteral("sure"));
     }
 
+    // The panel can be made as small as its minimum: every control still has its room.
+    void fitsItsMinimumSize()
+    {
+        openPage("");
+        Timageroll *p = open();
+        QVERIFY(p);
+        QCOMPARE(p->minimumSize(), QSize(288, 345));
+        QVERIFY2(p->minimumSizeHint().width() <= 288 && p->minimumSizeHint().height() <= 345,
+                 qPrintable(QStringLiteral("%1 x %2")
+                                .arg(p->minimumSizeHint().width())
+                                .arg(p->minimumSizeHint().height())));
+    }
+
     void borderSpinStopsAtZero()
     {
         openPage("");
