@@ -24,10 +24,16 @@ QString build(const BodyFields &f)
     QString code = QStringLiteral("<BODY");
     if (!f.background.isEmpty())
         code += TagAttribute::build(QStringLiteral("background"), f.background);
-    for (const ColourAttribute &c : Colours)
-        if (const std::optional<std::uint32_t> &rgb = f.*c.field)
-            code += TagAttribute::build(QLatin1String(c.name),
-                                        NamedColours::colourText(*rgb, f.useNames));
+    for (std::size_t i = 0; i < std::size(Colours); ++i) {
+        const ColourAttribute &c = Colours[i];
+        const std::optional<std::uint32_t> &rgb = f.*c.field;
+        if (!rgb)
+            continue;
+        const QString &written = f.written[i];
+        const bool keep = !written.isEmpty() && NamedColours::parseColourText(written) == rgb;
+        code += TagAttribute::build(QLatin1String(c.name),
+                                    keep ? written : NamedColours::colourText(*rgb, f.useNames));
+    }
     return code + TagReading::othersText(f.others) + u'>';
 }
 
@@ -39,7 +45,8 @@ std::optional<BodyFields> read(const FoundTag &tag)
     if (const TagAttribute *a = tag.attribute(u"background"))
         f.background = a->value;
     QList<const char *> unread;
-    for (const ColourAttribute &c : Colours) {
+    for (std::size_t i = 0; i < std::size(Colours); ++i) {
+        const ColourAttribute &c = Colours[i];
         const TagAttribute *a = tag.attribute(QLatin1String(c.name));
         if (!a)
             continue;
@@ -50,6 +57,7 @@ std::optional<BodyFields> read(const FoundTag &tag)
             continue;
         }
         f.*c.field = rgb;
+        f.written[i] = a->value;
         f.useNames = f.useNames || NamedColours::valueOf(a->value.trimmed()).has_value();
     }
     for (const TagAttribute &a :

@@ -4,6 +4,7 @@
 
 #include <QString>
 
+#include <array>
 #include <cstdint>
 #include <optional>
 
@@ -13,7 +14,10 @@ struct BodyFields
     QString background; // the picture's reference (the path rule's form), or empty
     // Each colour when its box is on, as 0xRRGGBB.
     std::optional<std::uint32_t> back, text, link, alink, vlink;
-    bool useNames = false;      // colours by name where they have one
+    bool useNames = false; // colours by name where they have one
+    // A colour as it was written in a tag that was read, in the order above; it is written
+    // the same way again while it still means that colour.
+    std::array<QString, 5> written;
     QList<TagAttribute> others; // attributes the panel does not know, kept
 };
 

@@ -192,6 +192,8 @@ Tdocuroll::Tdocuroll(const PanelRow &row, PanelHost &host, QWidget *mainFrame)
         afterControl();
     });
     connect(m_useNames, &QCheckBox::toggled, this, [this] {
+        // Switching names on or off rewrites every colour.
+        m_written.fill(QString());
         build();
         afterControl();
     });
@@ -247,13 +249,18 @@ QWidget *Tdocuroll::colourArea()
             afterControl();
         });
         connect(r.grid, &BasicColourGrid::chosen, this, [this, colour](std::uint32_t rgb) {
+            m_written[colour].clear();
             setColour(colour, rgb);
             afterControl();
         });
         connect(r.palette, &QToolButton::pressed, this, [this, colour] {
             m_rows[colour].palette->setDown(false);
             m_picker->popup(
-                QCursor::pos(), [this, colour](std::uint32_t rgb) { setColour(colour, rgb); },
+                QCursor::pos(),
+                [this, colour](std::uint32_t rgb) {
+                    m_written[colour].clear();
+                    setColour(colour, rgb);
+                },
                 QColor::fromRgb(m_rows[colour].rgb));
         });
         setColour(colour, 0xFFFFFF);
@@ -325,6 +332,8 @@ BodyFields Tdocuroll::fields(bool displayed) const
             *parts[c] = m_rows[std::size_t(c)].rgb;
     f.useNames = m_useNames->isChecked();
     f.others = m_others;
+    for (int c = 0; c < ColourCount; ++c)
+        f.written[std::size_t(c)] = m_written[std::size_t(c)];
     return f;
 }
 
@@ -424,6 +433,8 @@ bool Tdocuroll::readTag(const FoundTag &tag)
         const QSignalBlocker block(m_useNames);
         m_useNames->setChecked(f->useNames);
     }
+    for (int c = 0; c < ColourCount; ++c)
+        m_written[std::size_t(c)] = f->written[std::size_t(c)];
     if (!f->background.isEmpty()) {
         PathMode mode = PathMode::Relative;
         const QString file = PathRule::resolve(f->background, host().documentPath(), &mode);
@@ -454,6 +465,7 @@ bool Tdocuroll::readTag(const FoundTag &tag)
 
 void Tdocuroll::forgetTag()
 {
+    m_written.fill(QString());
     m_tagReference.reset();
     m_others.clear();
 }

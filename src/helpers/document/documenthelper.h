@@ -118,4 +118,5 @@ private:
     bool m_shownOnce = false;
     std::optional<QString> m_tagReference;
     QList<TagAttribute> m_others;
+    std::array<QString, ColourCount> m_written; // colours as a read tag wrote them
 };

@@ -7,6 +7,7 @@
 #include <QListView>
 #include <QSplitter>
 #include <QStorageInfo>
+#include <QTimer>
 #include <QTreeView>
 #include <QVBoxLayout>
 
@@ -50,13 +51,7 @@ FileBrowser::FileBrowser(QWidget *parent) : QWidget(parent)
 
     fillDrives();
     // The folder model reads folders in the background: the current one is shown once read.
-    connect(m_folderModel, &QFileSystemModel::directoryLoaded, this, [this] {
-        const QModelIndex current = m_folders->currentIndex();
-        if (current.isValid()) {
-            m_folders->expand(current);
-            m_folders->scrollTo(current, QAbstractItemView::PositionAtCenter);
-        }
-    });
+    connect(m_folderModel, &QFileSystemModel::directoryLoaded, this, &FileBrowser::revealFolder);
     connect(m_drives, &QComboBox::activated, this, &FileBrowser::driveChosen);
     connect(m_folders->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex &current) {
@@ -68,6 +63,21 @@ FileBrowser::FileBrowser(QWidget *parent) : QWidget(parent)
     connect(m_files->selectionModel(), &QItemSelectionModel::currentChanged, this,
             &FileBrowser::fileTouched);
     setFolder(QDir::homePath());
+}
+
+void FileBrowser::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    QTimer::singleShot(0, this, &FileBrowser::revealFolder);
+}
+
+void FileBrowser::revealFolder()
+{
+    const QModelIndex current = m_folders->currentIndex();
+    if (current.isValid()) {
+        m_folders->expand(current);
+        m_folders->scrollTo(current, QAbstractItemView::PositionAtCenter);
+    }
 }
 
 void FileBrowser::fillDrives()

@@ -41,7 +41,12 @@ Q_SIGNALS:
     // A click, double click or a change of the selected file.
     void fileTouched();
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
 private:
+    // Scrolls the folder list to the current folder, once it is read and laid out.
+    void revealFolder();
     void fillDrives();
     void driveChosen(int index);
     void showFolder(const QString &path, bool fromFolderList);

@@ -59,8 +59,8 @@ Timageroll::Timageroll(const PanelRow &row, PanelHost &host, QWidget *mainFrame)
 
     auto *top = new QHBoxLayout;
     top->setSpacing(4);
-    top->addWidget(m_left, 5);
-    top->addLayout(right, 6);
+    top->addWidget(m_left, 6);
+    top->addLayout(right, 5);
 
     m_sample = new QLabel(body());
     m_sample->setObjectName(QStringLiteral("sample"));

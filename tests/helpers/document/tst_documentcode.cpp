@@ -76,8 +76,14 @@ private Q_SLOTS:
         QCOMPARE(f->text, std::optional<std::uint32_t>(0x000080));
         QVERIFY(!f->link);
         QVERIFY(f->useNames); // "navy" was written by name
+        // Each colour keeps the form it was written in while it still means that colour.
         QCOMPARE(DocumentCode::build(*f),
-                 QStringLiteral("<BODY bgcolor=\"#FFCC00\" text=\"Navy\" onload=\"init()\" class=x "
+                 QStringLiteral("<BODY bgcolor=\"#ffcc00\" text=\"navy\" onload=\"init()\" class=x "
+                                "link=rebeccapurple>"));
+        BodyFields changed = *f;
+        changed.back = 0xFFFFFF;
+        QCOMPARE(DocumentCode::build(changed),
+                 QStringLiteral("<BODY bgcolor=\"White\" text=\"navy\" onload=\"init()\" class=x "
                                 "link=rebeccapurple>"));
     }
 

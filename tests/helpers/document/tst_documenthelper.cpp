@@ -158,12 +158,13 @@ private Q_SLOTS:
         QVERIFY(p->useNames()->isChecked());
         QVERIFY(p->useImage()->isChecked());
         QCOMPARE(p->browser()->selectedFile(), m_site + QStringLiteral("/img/tile.gif"));
-        QCOMPARE(p->output(), QStringLiteral("<BODY background=\"img/tile.gif\" bgcolor=\"White\" "
+        // The colour keeps the form it was written in.
+        QCOMPARE(p->output(), QStringLiteral("<BODY background=\"img/tile.gif\" bgcolor=\"white\" "
                                              "onload=\"go()\">"));
         click(p->colourCheck(Tdocuroll::VLink));
         click(p->insertButton());
         QCOMPARE(doc->editor().text(),
-                 QStringLiteral("<html>\n<BODY background=\"img/tile.gif\" bgcolor=\"White\" "
+                 QStringLiteral("<html>\n<BODY background=\"img/tile.gif\" bgcolor=\"white\" "
                                 "vlink=\"White\" onload=\"go()\">\n</html>\n"));
     }
 };
