@@ -2,9 +2,11 @@
 
 #include <QComboBox>
 #include <QDir>
+#include <QEvent>
 #include <QFileSystemModel>
 #include <QHeaderView>
 #include <QListView>
+#include <QScrollBar>
 #include <QSplitter>
 #include <QStorageInfo>
 #include <QTimer>
@@ -36,6 +38,7 @@ FileBrowser::FileBrowser(QWidget *parent) : QWidget(parent)
         m_folders->hideColumn(c);
     m_folders->header()->hide();
     m_folders->setMinimumHeight(33);
+    m_folders->viewport()->installEventFilter(this);
     m_files = new QListView(m_splitter);
     m_files->setObjectName(QStringLiteral("Files"));
     m_files->setModel(m_fileModel);
@@ -71,10 +74,18 @@ void FileBrowser::showEvent(QShowEvent *event)
     QTimer::singleShot(0, this, &FileBrowser::revealFolder);
 }
 
+bool FileBrowser::eventFilter(QObject *watched, QEvent *event)
+{
+    // The list gets its final size only once the window manager has shown the panel.
+    if (watched == m_folders->viewport() && event->type() == QEvent::Resize)
+        QTimer::singleShot(0, this, &FileBrowser::revealFolder);
+    return QWidget::eventFilter(watched, event);
+}
+
 void FileBrowser::revealFolder()
 {
     const QModelIndex current = m_folders->currentIndex();
-    if (current.isValid()) {
+    if (m_revealPending && current.isValid() && m_folders->isVisible()) {
         m_folders->expand(current);
         m_folders->scrollTo(current, QAbstractItemView::PositionAtCenter);
     }
@@ -131,6 +142,7 @@ void FileBrowser::showFolder(const QString &path, bool fromFolderList)
     if (best >= 0)
         m_drives->setCurrentIndex(best);
     if (!fromFolderList) {
+        m_revealPending = true;
         const QModelIndex index = m_folderModel->index(path);
         m_folders->setCurrentIndex(index);
         m_folders->expand(index);

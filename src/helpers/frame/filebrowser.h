@@ -43,6 +43,7 @@ Q_SIGNALS:
 
 protected:
     void showEvent(QShowEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     // Scrolls the folder list to the current folder, once it is read and laid out.
@@ -58,4 +59,7 @@ private:
     QFileSystemModel *m_folderModel;
     QFileSystemModel *m_fileModel;
     QString m_folder;
+    // The folder list keeps its folder in view while the folders above it are still being
+    // read and sorted in, until the user works the list.
+    bool m_revealPending = false;
 };

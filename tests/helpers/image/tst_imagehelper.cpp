@@ -77,6 +77,9 @@ private Q_SLOTS:
         QVERIFY(p);
         // The browser starts in the page's folder and lists pictures only, in any case.
         QCOMPARE(p->browser()->folder(), m_site);
+        QTreeView *folders = p->browser()->folders();
+        const QModelIndex site = static_cast<QFileSystemModel *>(folders->model())->index(m_site);
+        QTRY_VERIFY(folders->viewport()->rect().contains(folders->visualRect(site).center()));
         QCOMPARE(p->sampleText(), QStringLiteral("<IMG src=\"\" border=\"0\">"));
         clickFile(*p->browser(), QStringLiteral("Cat Photo.png"));
         // Pictures only, whatever the letter case of their names.
