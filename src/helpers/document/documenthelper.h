@@ -83,6 +83,7 @@ protected:
     bool readTag(const FoundTag &tag) override;
     QString buildCode() override;
     void forgetTag() override;
+    bool keepsSelection() const override { return false; }
     void saveOwnSettings() override;
     void showEvent(QShowEvent *event) override;
 

@@ -282,5 +282,7 @@ void HelperPanel::insertCode(const QString &code)
         forgetTag();
         showEditing();
     }
+    if (!keepsSelection())
+        doc->setCaret(doc->selectionStart());
     m_host.tags.listcode2(code);
 }

@@ -96,6 +96,9 @@ protected:
     virtual QString buildCode() { return {}; }
     // The tag read last is no longer edited: what the panel kept of it goes.
     virtual void forgetTag() {}
+    // Whether text selected in the document stays selected after the code goes in front of
+    // it; a panel that builds a whole-page tag leaves the caret after its code instead.
+    virtual bool keepsSelection() const { return true; }
     // The panel's own settings, written by the close steps.
     virtual void saveOwnSettings() {}
     // Laid out again after a user resize.

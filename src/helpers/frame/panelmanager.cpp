@@ -19,10 +19,11 @@ PanelManager::PanelManager(PanelHost host, QWidget *frame, std::function<bool()>
 
 PanelManager::~PanelManager()
 {
-    // The frame takes the panels down with it; none may reach back into this manager.
-    for (const QPointer<HelperPanel> &p : std::as_const(m_panels))
-        if (p)
-            disconnect(p, nullptr, this, nullptr);
+    // The panels go with the frame, without their close steps; they hold this manager's
+    // host, so they go first.
+    const auto panels = m_panels;
+    for (const QPointer<HelperPanel> &p : panels)
+        delete p.data();
 }
 
 void PanelManager::addFactory(const char *className, Factory factory)

@@ -133,6 +133,19 @@ private Q_SLOTS:
         QVERIFY(p->useImage()->isChecked());
     }
 
+    void insertGoesInFrontOfTheSelectionAndLeavesItUnselected()
+    {
+        TMDIsub *doc = openPage("<p>word</p>");
+        QVERIFY(doc);
+        doc->editor().setSelection(3, 4);
+        Tdocuroll *p = openFromMenu();
+        QVERIFY(p);
+        click(p->insertButton());
+        QCOMPARE(doc->editor().text(), QStringLiteral("<p><BODY>word</p>"));
+        QCOMPARE(doc->editor().selLength(), 0);
+        QCOMPARE(doc->editor().caret(), 9);
+    }
+
     void fitsItsMinimumSize()
     {
         openPage("");
