@@ -276,3 +276,41 @@ inline constexpr TextKey HelperNames[HelperCount] = {
     {Sections::Paths, "helpname5", ""}, {Sections::Paths, "helpname6", ""},
     {Sections::Paths, "helpname7", ""}};
 } // namespace Keys
+
+namespace Keys {
+// Helper panels: where each stood when it was last closed (0 counts as never), and the
+// panels' own choices. Only the resizable panels keep a width and height.
+inline constexpr IntKey ImgTop{Sections::Windows, "imgt", 0};
+inline constexpr IntKey ImgLeft{Sections::Windows, "imgl", 0};
+inline constexpr IntKey ImgWidth{Sections::Windows, "imgw", 0};
+inline constexpr IntKey ImgHeight{Sections::Windows, "imgh", 0};
+inline constexpr IntKey DocuTop{Sections::Windows, "docut", 0};
+inline constexpr IntKey DocuLeft{Sections::Windows, "docul", 0};
+inline constexpr IntKey DocuWidth{Sections::Windows, "docuw", 0};
+inline constexpr IntKey DocuHeight{Sections::Windows, "docuh", 0};
+inline constexpr IntKey LinkTop{Sections::Windows, "linkt", 0};
+inline constexpr IntKey LinkLeft{Sections::Windows, "linkl", 0};
+inline constexpr IntKey ColorTop{Sections::Windows, "colort", 0};
+inline constexpr IntKey ColorLeft{Sections::Windows, "colorl", 0};
+inline constexpr IntKey ListTop{Sections::Windows, "listt", 0};
+inline constexpr IntKey ListLeft{Sections::Windows, "listl", 0};
+inline constexpr IntKey TabTop{Sections::Windows, "tabt", 0};
+inline constexpr IntKey TabLeft{Sections::Windows, "tabl", 0};
+inline constexpr IntKey FrameTop{Sections::Windows, "framet", 0};
+inline constexpr IntKey FrameLeft{Sections::Windows, "framel", 0};
+inline constexpr IntKey FormTop{Sections::Windows, "formt", 0};
+inline constexpr IntKey FormLeft{Sections::Windows, "forml", 0};
+inline constexpr IntKey FontTop{Sections::Windows, "fontt", 0};
+inline constexpr IntKey FontLeft{Sections::Windows, "fontl", 0};
+inline constexpr IntKey UserTop{Sections::Windows, "usert", 0};
+inline constexpr IntKey UserLeft{Sections::Windows, "userl", 0};
+inline constexpr IntKey UserWidth{Sections::Windows, "userw", 0};
+inline constexpr IntKey UserHeight{Sections::Windows, "userh", 0};
+inline constexpr IntKey CharsTop{Sections::Windows, "charst", 0};
+inline constexpr IntKey CharsLeft{Sections::Windows, "charsl", 0};
+// "use names": colours written by name where they have one.
+inline constexpr BoolKey ClNames{Sections::Main, "clnames", false};
+// "sure" when the image preview, or the document helper's "use image", was on at the last close.
+inline constexpr TextKey ImagePreview{Sections::Main, "prev", ""};
+inline constexpr TextKey DocuPreview{Sections::Main, "docprev", ""};
+} // namespace Keys

@@ -32,8 +32,8 @@ void InsertWrap::addtags(TextEditor &doc, QString &start, QString &end)
         end = TagText::apostrophes(end);
     }
     if (m_settings.read(Keys::UCase)) {
-        start = TagText::asciiUpper(start);
-        end = TagText::asciiUpper(end);
+        start = TagText::tagUpper(start);
+        end = TagText::tagUpper(end);
     }
     const int startLength = int(start.size());
     const int selected = doc.selectionEnd() - doc.selectionStart();
@@ -103,7 +103,7 @@ InsertWrap::Inserted InsertWrap::insertScratch(TextEditor &doc, int wrapStart, i
     if (m_caseAndQuote) {
         // A conversion upper-cases only the tags it builds, never the user's text.
         if (m_mode != InsertMode::ConvSelection && m_settings.read(Keys::UCase))
-            text = TagText::asciiUpper(text);
+            text = TagText::tagUpper(text);
         if (m_settings.read(Keys::Apostrophe))
             text = TagText::apostrophes(text);
     }

@@ -2,6 +2,7 @@
 
 #include "base/settingsfile.h"
 #include "editor/caretmoves.h"
+#include "editor/texteditor.h"
 #include "markup/tagcommands.h"
 
 #include <QDir>
@@ -46,6 +47,17 @@ void TagController::listcode2(const QString &text)
 {
     if (TextEditor *doc = activeEditor())
         m_insertWrap.insertText(*doc, text, true);
+}
+
+int TagController::replaceRange(int start, int end, const QString &text)
+{
+    TextEditor *doc = activeEditor();
+    if (!doc || text.isEmpty())
+        return -1;
+    doc->setSelection(start, end - start);
+    m_insertWrap.setInsertMode(InsertMode::Wrap);
+    m_insertWrap.insertText(*doc, text, true);
+    return doc->caret();
 }
 
 void TagController::tipper(const QString &what, int back)

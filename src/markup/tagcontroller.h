@@ -36,6 +36,10 @@ public:
     void boardit();
     void listcode2(const QString &text);
     void tipper(const QString &what, int back);
+    // Replaces a range of the active document with built code, through insert text with the
+    // case and quote settings; returns where the new code ends (the caret), or -1 when no
+    // document is open.
+    int replaceRange(int start, int end, const QString &text);
     void listcode();
     void killspace();
     void moveline(int n);

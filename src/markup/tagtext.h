@@ -12,6 +12,10 @@ namespace TagText {
 
 // Upper-cases a to z only, so that every offset into the text stays valid.
 QString asciiUpper(QString text);
+// The "ucase" rule: upper-cases a to z like asciiUpper, except where the letter case is part
+// of what is written: the values of src, href, background, action, data and data-*
+// attributes (file names and addresses) and character entities ("&eacute;", "&#xe9;").
+QString tagUpper(QString text);
 // Every double-quote character becomes an apostrophe.
 QString apostrophes(QString text);
 

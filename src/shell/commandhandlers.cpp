@@ -6,6 +6,7 @@
 #include "documents/gotoline.h"
 #include "files/documentfiles.h"
 #include "find/findcontroller.h"
+#include "helpers/frame/panelmanager.h"
 #include "markup/tagcommands.h"
 #include "markup/tagcontroller.h"
 #include "shell/windowarranger.h"
@@ -49,7 +50,6 @@ const char *const NotYetBuilt[] = {
     Cmd::SpeedItem164Click,
     Cmd::SpeedItem165Click,
     // Helper panels.
-    Cmd::DocHelper,
     Cmd::ColorHelper,
     Cmd::TableHelper,
     Cmd::ListHelper,
@@ -57,10 +57,8 @@ const char *const NotYetBuilt[] = {
     Cmd::FormHelper,
     Cmd::FontHelper,
     Cmd::LinkHelper,
-    Cmd::ImageHelper,
     Cmd::UserTags,
     Cmd::SpecialChars,
-    Cmd::DocHelperClose,
     Cmd::ColorHelperClose,
     Cmd::TableHelperClose,
     Cmd::ListHelperClose,
@@ -68,7 +66,6 @@ const char *const NotYetBuilt[] = {
     Cmd::FormHelperClose,
     Cmd::FontHelperClose,
     Cmd::LinkHelperClose,
-    Cmd::ImageHelperClose,
     Cmd::UserTagsClose,
     Cmd::SpecialCharsClose,
     // Custom tags.
@@ -151,6 +148,8 @@ void registerAll(CommandActions &commands, const Targets &t)
     commands.setHandler(Cmd::About1Click, t.about);
     commands.setHandler(Cmd::Preferences1Click, t.preferences);
     commands.setHandler(Cmd::GoToLine1Click, [&go = t.goToLine] { go.run(); });
+    // The helper panels that exist: Cmd::ImageHelper, Cmd::DocHelper and their close commands.
+    t.panels.registerCommands(commands);
 }
 
 std::span<const char *const> commandsNotYetBuilt()

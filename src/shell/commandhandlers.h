@@ -9,6 +9,7 @@ class CommandActions;
 class DocumentFiles;
 class FindController;
 class GoToLineCommand;
+class PanelManager;
 class TagController;
 class WindowArranger;
 
@@ -27,6 +28,7 @@ struct Targets
     TagController &tags;
     FindController &find;
     GoToLineCommand &goToLine;
+    PanelManager &panels;
     std::function<void()> exit;
     std::function<void()> about;
     std::function<void()> preferences;

@@ -19,6 +19,9 @@
 #include "files/filemenu.h"
 #include "files/temporaryfiles.h"
 #include "find/findcontroller.h"
+#include "helpers/document/documenthelper.h"
+#include "helpers/frame/panelmanager.h"
+#include "helpers/image/imagehelper.h"
 #include "markup/tagcontroller.h"
 #include "prefs/tabbednotebookdlg.h"
 #include "shell/commandhandlers.h"
@@ -37,6 +40,7 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QDate>
+#include <QDir>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLocale>
@@ -200,6 +204,7 @@ void TMDImain::FormCreate()
     connect(m_files, &DocumentFiles::documentSaved, this, &TMDImain::updateSavePicture);
     // A reload or a deleted file changes the modified state without an edit.
     connect(m_files, &DocumentFiles::modifiedChanged, this, &TMDImain::updateSavePicture);
+    makePanels();
 
     buildMenus();
 
@@ -269,9 +274,9 @@ void TMDImain::buildMenus()
     if (QMenu *help = m_menus.value(QStringLiteral("Help1")))
         if (auto *version = help->findChild<QAction *>(QStringLiteral("Version")))
             version->setText(QStringLiteral("Version ") + QCoreApplication::applicationVersion());
-    CommandHandlers::registerAll(*m_commands, {*m_files, *m_arranger, *m_tags, *m_find, *m_goToLine,
-                                               [this] { close(); }, [this] { showAbout(); },
-                                               [this] { showPreferences(); }});
+    CommandHandlers::registerAll(
+        *m_commands, {*m_files, *m_arranger, *m_tags, *m_find, *m_goToLine, *m_panels,
+                      [this] { close(); }, [this] { showAbout(); }, [this] { showPreferences(); }});
     EditCommands::registerAll(
         *m_commands, [this] { return activeDocument(); }, m_tags->insertWrap(),
         m_tags->conversions());
@@ -302,6 +307,40 @@ void TMDImain::buildMenus()
         return state;
     });
     MenuState::watchCharacter(m_menus.value(QStringLiteral("Character1")), *m_commands, m_options);
+}
+
+void TMDImain::makePanels()
+{
+    PanelHost host{m_settings,
+                   *m_tags,
+                   [this]() -> TextEditor * {
+                       TMDIsub *doc = activeDocument();
+                       return doc ? &doc->editor() : nullptr;
+                   },
+                   [this] {
+                       TMDIsub *doc = activeDocument();
+                       // An Untitled document has no file yet.
+                       return doc && QDir::isAbsolutePath(doc->identity()) ? doc->identity()
+                                                                           : QString();
+                   },
+                   [this] { returnFocus(); },
+                   {}};
+    m_panels = new PanelManager(
+        std::move(host), this, [this] { return activeDocument() != nullptr; },
+        m_home.file(QStringLiteral("help")));
+    m_panels->addFactory("Timageroll", [](const PanelRow &row, PanelHost &h, QWidget *frame) {
+        return new Timageroll(row, h, frame);
+    });
+    m_panels->addFactory("Tdocuroll", [](const PanelRow &row, PanelHost &h, QWidget *frame) {
+        return new Tdocuroll(row, h, frame);
+    });
+}
+
+void TMDImain::returnFocus()
+{
+    activateWindow();
+    if (TMDIsub *doc = activeDocument())
+        doc->memo()->setFocus();
 }
 
 void TMDImain::updateSavePicture()

@@ -18,6 +18,7 @@ class DocumentFiles;
 class FindController;
 class GoToLineCommand;
 class LineEndingsCommand;
+class PanelManager;
 class HomeFolder;
 class QLabel;
 class QMdiArea;
@@ -72,6 +73,7 @@ public:
     SpeedBar &speedBar() const { return *m_bar; }
     FindController &finding() const { return *m_find; }
     GoToLineCommand &goToLine() const { return *m_goToLine; }
+    PanelManager &panels() const { return *m_panels; }
     DocumentContextMenu &contextMenu() const { return *m_contextMenu; }
     QMenu *menu(const QString &name) const { return m_menus.value(name); }
     MemoryEditor &storememo() { return m_storememo; }
@@ -111,6 +113,9 @@ private:
     void updateFormatStatus(TMDIsub *document);
     void updateSavePicture();
     void openQueuedFiles();
+    void makePanels();
+    // The keyboard back to the active document, after a control of a helper panel.
+    void returnFocus();
 
     const HomeFolder &m_home;
     SettingsFile &m_settings;
@@ -139,6 +144,7 @@ private:
     DocumentAids *m_aids = nullptr;
     GoToLineCommand *m_goToLine = nullptr;
     LineEndingsCommand *m_lineEndings = nullptr;
+    PanelManager *m_panels = nullptr;
     QHash<QString, QMenu *> m_menus;
 
     std::unique_ptr<TemporaryFiles> m_temporaryFiles;

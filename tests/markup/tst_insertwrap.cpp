@@ -49,6 +49,9 @@ private slots:
     void tipperKeepsTheCaretInTheText();
     void generatedLinesTakeThePagesLineBreak_data();
     void generatedLinesTakeThePagesLineBreak();
+    void upperCaseKeepsAddressesAndEntities_data();
+    void upperCaseKeepsAddressesAndEntities();
+    void wrapUpperCaseKeepsTheAddressBeingTyped();
 };
 
 // Wrapping in "<X>\r\n" and "\r\n</X>" (or inserting "a\r\nb" in front of the selection)
@@ -193,6 +196,54 @@ void TestInsertWrap::generatedLinesTakeThePagesLineBreak()
     m_iw->tipper(m_doc, QStringLiteral("it"), 7);
     QCOMPARE(SelectionMarkup::get(m_doc),
              QStringLiteral("<A x=\"|\">") + lineBreak + QStringLiteral("<B></A>"));
+}
+
+// "ucase" upper-cases tags and attribute names, but a file name, an address or a character
+// entity in another letter case is another one.
+void TestInsertWrap::upperCaseKeepsAddressesAndEntities_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("image") << "<img src=\"Pics/Cat.gif\" align=\"left\" alt=\"a\">"
+                           << "<IMG SRC=\"Pics/Cat.gif\" ALIGN=\"LEFT\" ALT=\"A\">";
+    QTest::newRow("every address attribute")
+        << "<a href='Ab.htm'><body background=Tile.GIF><form action=\"/Go\"><object data=X.swf>"
+        << "<A HREF='Ab.htm'><BODY BACKGROUND=Tile.GIF><FORM ACTION=\"/Go\"><OBJECT DATA=X.swf>";
+    QTest::newRow("data-* attributes") << "<p data-Key=\"MixedCase\">"
+                                       << "<P DATA-KEY=\"MixedCase\">";
+    QTest::newRow("blanks around =") << "<img src = \"a B.gif\" >"
+                                     << "<IMG SRC = \"a B.gif\" >";
+    QTest::newRow("bare attribute") << "background=\"img/Back.JPG\""
+                                    << "BACKGROUND=\"img/Back.JPG\"";
+    QTest::newRow("entities") << "<p>caf&eacute; &#xe9; &amp;c &nbsp x</p>"
+                              << "<P>CAF&eacute; &#xe9; &amp;C &NBSP X</P>";
+    QTest::newRow("similar names are not addresses") << "<img srcset=\"a.gif\" xsrc=\"b\">"
+                                                     << "<IMG SRCSET=\"A.GIF\" XSRC=\"B\">";
+    QTest::newRow("open quote runs to the end") << "<a href=\"Ab"
+                                                << "<A HREF=\"Ab";
+}
+
+void TestInsertWrap::upperCaseKeepsAddressesAndEntities()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, expected);
+    setCaseAndQuotes(true, false);
+    SelectionMarkup::set(m_doc, QStringLiteral("|"));
+    m_iw->insertText(m_doc, text, true);
+    QCOMPARE(m_doc.text(), expected);
+    QCOMPARE(m_doc.text().size(), text.size());
+}
+
+// Wrap selection upper-cases its parts on their own; a start part that ends inside an href
+// value keeps the wrapped address as it is, and the caret offsets stay valid.
+void TestInsertWrap::wrapUpperCaseKeepsTheAddressBeingTyped()
+{
+    setCaseAndQuotes(true, true);
+    SelectionMarkup::set(m_doc, QStringLiteral("^Page.htm|"));
+    QString start = QStringLiteral("<a class=\"x\" href=\"");
+    QString end = QStringLiteral("\">Go</a>");
+    m_iw->addtags(m_doc, start, end);
+    QCOMPARE(SelectionMarkup::get(m_doc), QStringLiteral("<A CLASS='X' HREF='^Page.htm|'>GO</A>"));
 }
 
 QTEST_GUILESS_MAIN(TestInsertWrap)

@@ -1,0 +1,288 @@
+#include "helpers/frame/helperpanel.h"
+
+#include "base/settingsfile.h"
+#include "editor/texteditor.h"
+#include "helpers/frame/captionbar.h"
+#include "helpers/frame/tagreading.h"
+#include "markup/tagcontroller.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QScopedValueRollback>
+#include <QScreen>
+#include <QSizeGrip>
+#include <QVBoxLayout>
+
+HelperPanel::HelperPanel(const PanelRow &row, PanelHost &host, QWidget *mainFrame)
+    : QWidget(mainFrame, Qt::Tool | Qt::FramelessWindowHint), m_row(row), m_host(host)
+{
+    setObjectName(QLatin1String(row.className));
+    setWindowTitle(QLatin1String(row.caption));
+    setAttribute(Qt::WA_DeleteOnClose, false);
+    auto *frameLayout = new QVBoxLayout(this);
+    frameLayout->setContentsMargins(1, 1, 1, 1);
+    frameLayout->setSpacing(0);
+    m_caption = new CaptionBar(QLatin1String(row.caption), this);
+    m_body = new QWidget(this);
+    frameLayout->addWidget(m_caption);
+    frameLayout->addWidget(m_body, 1);
+    connect(m_caption, &CaptionBar::rollClicked, this, &HelperPanel::roll);
+    connect(m_caption, &CaptionBar::closeClicked, this, &HelperPanel::closePanel);
+    connect(m_caption, &CaptionBar::helpClicked, this, [this] {
+        if (m_host.showHelp)
+            m_host.showHelp(QLatin1String(m_row.helpPage), QLatin1String(m_row.caption));
+    });
+
+    m_buttons = new QWidget(m_body);
+    auto *buttons = new QHBoxLayout(m_buttons);
+    buttons->setContentsMargins(0, 0, 0, 0);
+    m_read = new QPushButton(QStringLiteral("Read tag"), m_buttons);
+    m_read->setObjectName(QStringLiteral("readtag"));
+    m_read->setToolTip(QStringLiteral("Fill the fields from the tag the caret stands in"));
+    m_editing = new QLabel(m_buttons);
+    m_editing->setObjectName(QStringLiteral("editinglabel"));
+    m_insert = new QPushButton(QStringLiteral("Insert Code"), m_buttons);
+    m_insert->setObjectName(QStringLiteral("insertcode"));
+    m_insert->setDefault(true);
+    m_closeButton = new QPushButton(QStringLiteral("Close"), m_buttons);
+    m_closeButton->setObjectName(QStringLiteral("closebut"));
+    buttons->addWidget(m_read);
+    buttons->addWidget(m_editing, 1);
+    buttons->addWidget(m_insert);
+    buttons->addWidget(m_closeButton);
+    connect(m_read, &QPushButton::clicked, this, [this] {
+        readTagUnderCaret();
+        afterControl();
+    });
+    connect(m_insert, &QPushButton::clicked, this, &HelperPanel::InsertCodeClick);
+    connect(m_closeButton, &QPushButton::clicked, this, &HelperPanel::closePanel);
+
+    // The palette of a caption-less window: a thin dark line keeps it apart from the page.
+    setAutoFillBackground(true);
+    setStyleSheet(QStringLiteral("HelperPanel, %1 { border: 1px solid #404040; }")
+                      .arg(QLatin1String(row.className)));
+}
+
+HelperPanel::~HelperPanel()
+{
+    if (!m_closing)
+        Q_EMIT closed();
+}
+
+SettingsFile &HelperPanel::settings() const
+{
+    return m_host.settings;
+}
+
+void HelperPanel::setDesignedSize(QSize size, QSize minimum)
+{
+    m_minimum = minimum;
+    if (isResizable()) {
+        setMinimumSize(minimum);
+        resize(size.expandedTo(minimum));
+        if (!m_grip) {
+            m_grip = new QSizeGrip(this);
+            m_grip->setObjectName(QStringLiteral("sizegrip"));
+        }
+    } else {
+        setFixedSize(size);
+    }
+}
+
+void HelperPanel::placeAtStart()
+{
+    m_fullHeight = height();
+    const QWidget *frame = parentWidget();
+    const QRect main = frame ? frame->frameGeometry() : QRect(0, 0, 800, 600);
+    const QString remember = settings().read(Keys::RestoreHelpers);
+    int top = 0, left = 0;
+    if (!remember.isEmpty()) {
+        top = settings().read(m_row.top);
+        left = settings().read(m_row.left);
+        if (isResizable()) {
+            const int w = settings().read(*m_row.width);
+            const int h = settings().read(*m_row.height);
+            if (w > 0)
+                resize(std::max(w, minimumWidth()), height());
+            if (h > 0)
+                resize(width(), std::max(h, minimumHeight()));
+            m_fullHeight = height();
+        }
+    }
+    if (top == 0)
+        top = main.top() + m_row.defaultTop;
+    if (left == 0)
+        left = main.left() + main.width() - width() - 25;
+    // A place kept from a screen that has gone would leave the panel out of reach.
+    const QRect wanted(left, top, width(), m_caption->sizeHint().height());
+    bool onScreen = false;
+    for (const QScreen *s : QGuiApplication::screens())
+        onScreen = onScreen || s->availableGeometry().intersects(wanted);
+    if (!onScreen && !QGuiApplication::screens().isEmpty()) {
+        top = main.top() + m_row.defaultTop;
+        left = main.left() + main.width() - width() - 25;
+    }
+    move(left, top);
+}
+
+void HelperPanel::roll()
+{
+    const QScopedValueRollback<bool> rolling(m_inRoll, true);
+    const int captionHeight = m_caption->sizeHint().height() + 2;
+    if (!m_rolled) {
+        m_rolled = true;
+        m_rolledWidth = width();
+        m_caption->setRollKind(CaptionBar::RollKind::RollDown);
+        m_body->hide();
+        if (m_grip)
+            m_grip->hide();
+        setMinimumSize(0, 0);
+        setFixedHeight(captionHeight);
+    } else {
+        m_rolled = false;
+        m_caption->setRollKind(CaptionBar::RollKind::RollUp);
+        m_body->show();
+        if (m_grip)
+            m_grip->show();
+        if (isResizable()) {
+            // Full height first: a minimum set before would pass through a height of its
+            // own, which would count as a user's.
+            setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+            resize(m_rolledWidth, m_fullHeight);
+            setMinimumSize(m_minimum);
+        } else {
+            setFixedHeight(m_fullHeight);
+        }
+    }
+    afterControl();
+}
+
+void HelperPanel::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    if (m_grip)
+        m_grip->move(width() - m_grip->width() - 1, height() - m_grip->height() - 1);
+    // Resizes of the roll itself may arrive late; only a height the unrolled panel can have
+    // is a user's.
+    if (m_rolled || m_inRoll || height() < m_minimum.height())
+        return;
+    m_fullHeight = height();
+    relayout();
+}
+
+void HelperPanel::closePanel()
+{
+    if (m_closing)
+        return;
+    m_closing = true;
+    {
+        SettingsFile::Batch batch(settings());
+        const QPoint at = pos();
+        settings().write(m_row.top, at.y());
+        settings().write(m_row.left, at.x());
+        if (isResizable()) {
+            settings().write(*m_row.width, width());
+            // A rolled panel keeps the height it opens with again.
+            settings().write(*m_row.height, m_rolled ? m_fullHeight : height());
+        }
+        saveOwnSettings();
+    }
+    hide();
+    Q_EMIT closed();
+    deleteLater();
+}
+
+void HelperPanel::closeEvent(QCloseEvent *event)
+{
+    // The window manager's close runs the close steps too.
+    event->ignore();
+    closePanel();
+}
+
+void HelperPanel::afterControl()
+{
+    if (m_host.returnFocus)
+        m_host.returnFocus();
+}
+
+std::optional<FoundTag> HelperPanel::currentTag() const
+{
+    TextEditor *doc = m_host.activeEditor ? m_host.activeEditor() : nullptr;
+    if (!doc || tagName().isEmpty())
+        return std::nullopt;
+    return TagReading::tagAround(doc->text(), doc->selectionStart(), doc->selectionEnd(),
+                                 tagName());
+}
+
+bool HelperPanel::readTagUnderCaret()
+{
+    const std::optional<FoundTag> tag = currentTag();
+    if (!tag || !readTag(*tag)) {
+        m_editedTag.reset();
+        showEditing();
+        return false;
+    }
+    TextEditor *doc = m_host.activeEditor();
+    m_editedTag = EditedTag{tag->start, doc->textRange(tag->start, tag->end)};
+    showEditing();
+    return true;
+}
+
+void HelperPanel::showEditing()
+{
+    if (!m_editedTag) {
+        m_editing->clear();
+        return;
+    }
+    TextEditor *doc = m_host.activeEditor();
+    const int line = doc ? doc->lineOfOffset(m_editedTag->start) + 1 : 0;
+    m_editing->setText(QStringLiteral("Editing the %1 tag on line %2").arg(tagName()).arg(line));
+}
+
+void HelperPanel::InsertCodeClick()
+{
+    if (m_editedTag && !editedTagInPlace()) {
+        m_editedTag.reset();
+        forgetTag();
+        showEditing();
+    }
+    insertCode(buildCode());
+    afterControl();
+}
+
+bool HelperPanel::editedTagInPlace() const
+{
+    TextEditor *doc = m_host.activeEditor ? m_host.activeEditor() : nullptr;
+    if (!doc || !m_editedTag)
+        return false;
+    const int start = m_editedTag->start;
+    const int end = start + int(m_editedTag->text.size());
+    return doc->textRange(start, end) == m_editedTag->text && doc->selectionStart() > start &&
+           doc->selectionEnd() <= end;
+}
+
+void HelperPanel::insertCode(const QString &code)
+{
+    TextEditor *doc = m_host.activeEditor ? m_host.activeEditor() : nullptr;
+    if (!doc || code.isEmpty())
+        return;
+    if (m_editedTag && editedTagInPlace()) {
+        const int start = m_editedTag->start;
+        const int end =
+            m_host.tags.replaceRange(start, start + int(m_editedTag->text.size()), code);
+        m_editedTag = EditedTag{start, doc->textRange(start, end)};
+        showEditing();
+        return;
+    }
+    if (m_editedTag) {
+        m_editedTag.reset();
+        forgetTag();
+        showEditing();
+    }
+    if (!keepsSelection())
+        doc->setCaret(doc->selectionStart());
+    m_host.tags.listcode2(code);
+}

@@ -1,0 +1,105 @@
+#include "helpers/frame/panelmanager.h"
+
+#include "commands/commandactions.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QTextBrowser>
+#include <QUrl>
+
+PanelManager::PanelManager(PanelHost host, QWidget *frame, std::function<bool()> hasDocument,
+                           QString helpFolder)
+    : QObject(frame), m_host(std::move(host)), m_frame(frame),
+      m_hasDocument(std::move(hasDocument)), m_helpFolder(std::move(helpFolder))
+{
+    m_host.showHelp = [this](const QString &page, const QString &caption) {
+        showHelp(page, caption);
+    };
+}
+
+PanelManager::~PanelManager()
+{
+    // The panels go with the frame, without their close steps; they hold this manager's
+    // host, so they go first.
+    const auto panels = m_panels;
+    for (const QPointer<HelperPanel> &p : panels)
+        delete p.data();
+}
+
+void PanelManager::addFactory(const char *className, Factory factory)
+{
+    m_factories.insert(QLatin1String(className), std::move(factory));
+}
+
+void PanelManager::registerCommands(CommandActions &commands)
+{
+    for (const PanelRow &row : PanelRows::all()) {
+        if (!m_factories.contains(QLatin1String(row.className)))
+            continue;
+        commands.setHandler(QLatin1String(row.command), [this, &row] { open(row); });
+        commands.setHandler(QLatin1String(row.closeCommand), [this, &row] { destroy(row); });
+    }
+}
+
+HelperPanel *PanelManager::panel(const PanelRow &row) const
+{
+    return m_panels.value(QLatin1String(row.className));
+}
+
+HelperPanel *PanelManager::open(const PanelRow &row)
+{
+    if (!m_hasDocument())
+        return nullptr;
+    if (HelperPanel *existing = panel(row)) {
+        if (!row.showAgain)
+            return existing;
+        existing->show();
+        existing->raise();
+        existing->readTagUnderCaret();
+        if (m_host.returnFocus)
+            m_host.returnFocus();
+        return existing;
+    }
+    const auto factory = m_factories.value(QLatin1String(row.className));
+    if (!factory)
+        return nullptr;
+    HelperPanel *p = factory(row, m_host, m_frame);
+    m_panels.insert(QLatin1String(row.className), p);
+    connect(p, &HelperPanel::closed, this,
+            [this, name = QString::fromLatin1(row.className)] { m_panels.remove(name); });
+    p->show();
+    p->readTagUnderCaret();
+    if (m_host.returnFocus)
+        m_host.returnFocus();
+    return p;
+}
+
+void PanelManager::destroy(const PanelRow &row)
+{
+    if (HelperPanel *p = panel(row))
+        delete p;
+}
+
+void PanelManager::showHelp(const QString &page, const QString &caption)
+{
+    if (!m_help) {
+        m_help = new QTextBrowser(m_frame);
+        m_help->setWindowFlags(Qt::Window);
+        m_help->setObjectName(QStringLiteral("helpview"));
+        m_help->setAttribute(Qt::WA_DeleteOnClose);
+        m_help->setOpenExternalLinks(true);
+        m_help->resize(520, 440);
+    }
+    m_help->setWindowTitle(caption + QStringLiteral(" - Help"));
+    const QString file = QDir(m_helpFolder).filePath(page);
+    if (QFileInfo(file).isReadable()) {
+        m_help->setSearchPaths({m_helpFolder});
+        m_help->setSource(QUrl::fromLocalFile(file));
+    } else {
+        m_help->setHtml(QStringLiteral("<p>The help page %1 cannot be read: it is not in the "
+                                       "folder %2.</p>")
+                            .arg(page.toHtmlEscaped(), m_helpFolder.toHtmlEscaped()));
+    }
+    m_help->show();
+    m_help->raise();
+}

@@ -1,0 +1,53 @@
+#pragma once
+
+#include "helpers/frame/helperpanel.h"
+
+#include <QHash>
+#include <QObject>
+#include <QPointer>
+#include <QTextBrowser>
+
+#include <functional>
+
+class CommandActions;
+
+// Opens and closes the helper panels from the panel table: at most one of each, made on the
+// first command while a document is open, shown again by later commands where the table
+// says so, destroyed unsaved by the right-button command of its toolbar items. The main
+// frame gives it one factory per panel that exists; it owns the panels through the frame.
+class PanelManager : public QObject
+{
+    Q_OBJECT
+
+public:
+    using Factory = std::function<HelperPanel *(const PanelRow &, PanelHost &, QWidget *frame)>;
+
+    PanelManager(PanelHost host, QWidget *frame, std::function<bool()> hasDocument,
+                 QString helpFolder);
+    ~PanelManager() override;
+
+    void addFactory(const char *className, Factory factory);
+    // Gives every panel that has a factory its open and close commands.
+    void registerCommands(CommandActions &commands);
+
+    // The command of a panel: nothing without a document; else makes and shows it, or shows
+    // it again and takes over the tag under the caret.
+    HelperPanel *open(const PanelRow &row);
+    // Destroys the panel without its close steps: its place is not saved.
+    void destroy(const PanelRow &row);
+    HelperPanel *panel(const PanelRow &row) const;
+    PanelHost &host() { return m_host; }
+
+    // The panel's help page in a plain help window.
+    void showHelp(const QString &page, const QString &caption);
+    QTextBrowser *helpWindow() const { return m_help; }
+
+private:
+    PanelHost m_host;
+    QWidget *m_frame;
+    std::function<bool()> m_hasDocument;
+    QString m_helpFolder;
+    QHash<QString, Factory> m_factories;
+    QHash<QString, QPointer<HelperPanel>> m_panels;
+    QPointer<QTextBrowser> m_help;
+};

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "base/settingskeys.h"
+
+#include <QString>
+
+#include <span>
+
+// One helper panel as the main frame knows it: which command opens it, which closes it
+// without saving, its caption, where it keeps its place and where it first appears.
+struct PanelRow
+{
+    const char *className; // the panel's class, which the main frame makes
+    const char *caption;   // the caption bar's text
+    IntKey top, left;      // its place in section "Windows"
+    const IntKey *width;   // the resizable panels keep their size too; else null
+    const IntKey *height;
+    int defaultTop;           // pixels below the main frame's top while no place is kept
+    const char *command;      // opens the panel (menu entries and toolbar items)
+    const char *closeCommand; // a right-button press on the items: destroys it unsaved
+    bool showAgain;           // a second command shows it again (else does nothing)
+    const char *helpPage;     // file name in the help folder
+};
+
+namespace PanelRows {
+
+std::span<const PanelRow> all();
+const PanelRow *byClass(QStringView className);
+const PanelRow *byCommand(QStringView command);
+
+} // namespace PanelRows

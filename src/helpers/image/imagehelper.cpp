@@ -1,0 +1,356 @@
+#include "helpers/image/imagehelper.h"
+
+#include "base/settingsfile.h"
+#include "helpers/frame/filebrowser.h"
+#include "helpers/frame/picturepreview.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QLabel>
+#include <QListView>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+namespace {
+
+const char *const Alignments[] = {"default", "left",      "right",    "top",    "texttop",
+                                  "middle",  "absmiddle", "baseline", "bottom", "absbottom"};
+
+} // namespace
+
+Timageroll::Timageroll(const PanelRow &row, PanelHost &host, QWidget *mainFrame)
+    : HelperPanel(row, host, mainFrame)
+{
+    m_browser = new FileBrowser(body());
+    m_browser->setNameFilters(pictureMasks());
+    m_pathlist = new QComboBox(body());
+    // Long entries must not widen the panel past its minimum.
+    m_pathlist->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    m_pathlist->setMinimumContentsLength(6);
+    m_pathlist->setObjectName(QStringLiteral("pathlist"));
+    m_pathlist->addItems({QStringLiteral("relative path"), QStringLiteral("absolute path"),
+                          QStringLiteral("no path")});
+    m_pathlist->setPlaceholderText(QStringLiteral("relative path"));
+    m_pathlist->setCurrentIndex(-1);
+    m_backcheck = new QCheckBox(QStringLiteral("background="), body());
+    m_backcheck->setObjectName(QStringLiteral("backcheck"));
+
+    m_left = new QWidget(body());
+    auto *left = new QVBoxLayout(m_left);
+    left->setContentsMargins(0, 0, 0, 0);
+    left->setSpacing(3);
+    left->addWidget(m_browser, 1);
+    left->addWidget(m_pathlist);
+    left->addWidget(m_backcheck);
+
+    m_preview = new PicturePreview(body());
+    m_preview->setMinimumSize(60, 60);
+    m_previewCheck = new QCheckBox(QStringLiteral("preview"), body());
+    m_previewCheck->setObjectName(QStringLiteral("CheckBox1"));
+    m_options = optionsArea();
+
+    auto *right = new QVBoxLayout;
+    right->setSpacing(3);
+    right->addWidget(m_preview, 1);
+    right->addStretch(0);
+    right->addWidget(m_options);
+
+    auto *top = new QHBoxLayout;
+    top->setSpacing(4);
+    top->addWidget(m_left, 6);
+    top->addLayout(right, 5);
+
+    m_sample = new QLabel(body());
+    m_sample->setObjectName(QStringLiteral("sample"));
+    m_sample->setWordWrap(true);
+    m_sample->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    m_sample->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_sample->setTextFormat(Qt::PlainText);
+    m_sample->setMinimumHeight(m_sample->fontMetrics().lineSpacing() * 3 + 6);
+    m_sample->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_sample->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+
+    auto *layout = new QVBoxLayout(body());
+    layout->setContentsMargins(2, 2, 2, 2);
+    layout->setSpacing(4);
+    layout->addLayout(top, 1);
+    layout->addWidget(m_sample);
+    layout->addWidget(buttonRow());
+
+    m_timer.setSingleShot(true);
+    m_timer.setInterval(100);
+    connect(&m_timer, &QTimer::timeout, this, &Timageroll::loadPreview);
+    connect(m_browser, &FileBrowser::fileTouched, this, &Timageroll::fileTouched);
+    connect(m_browser, &FileBrowser::folderChanged, this, [this] {
+        m_preview->clear();
+        build();
+    });
+    connect(m_browser->drives(), &QComboBox::activated, this, &Timageroll::afterControl);
+    connect(m_pathlist, &QComboBox::activated, this, [this] {
+        build();
+        afterControl();
+    });
+    connect(m_aligns, &QComboBox::activated, this, [this] {
+        build();
+        afterControl();
+    });
+    for (QCheckBox *box : {m_backcheck, m_hz, m_hsc, m_vsc, m_alts})
+        connect(box, &QCheckBox::toggled, this, [this] {
+            build();
+            afterControl();
+        });
+    connect(m_border, &QSpinBox::valueChanged, this, [this] {
+        // A border read from a tag and kept as written gives way to the field.
+        m_others.removeIf([](const TagAttribute &a) {
+            return a.name.compare(QLatin1String("border"), Qt::CaseInsensitive) == 0;
+        });
+        build();
+    });
+    connect(m_border, &QSpinBox::editingFinished, this, &Timageroll::afterControl);
+    connect(m_previewCheck, &QCheckBox::toggled, this, [this](bool on) {
+        setPreviewOn(on);
+        afterControl();
+    });
+    connect(m_preview, &PicturePreview::doubleClicked, this, &Timageroll::togglePreviewSize);
+
+    setDesignedSize(QSize(440, 440), QSize(288, 345));
+    placeAtStart();
+    // The panel's own settings.
+    setPreviewOn(settings().read(Keys::ImagePreview) == QLatin1String("sure"));
+    // The set folder, else the page's own folder, where its pictures usually are.
+    QString start = settings().read(Keys::ImageFolder);
+    if (const QString page = this->host().documentPath(); start.isEmpty() && !page.isEmpty())
+        start = QFileInfo(page).absolutePath();
+    if (!start.isEmpty())
+        m_browser->setFolder(start);
+    build();
+}
+
+QWidget *Timageroll::optionsArea()
+{
+    auto *area = new QWidget(body());
+    m_aligns = new QComboBox(area);
+    // Long entries must not widen the panel past its minimum.
+    m_aligns->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    m_aligns->setMinimumContentsLength(5);
+    m_aligns->setObjectName(QStringLiteral("aligns"));
+    for (const char *a : Alignments)
+        m_aligns->addItem(QLatin1String(a));
+    m_aligns->setPlaceholderText(QStringLiteral(" Alignment"));
+    m_aligns->setCurrentIndex(-1);
+    m_hz = new QCheckBox(QStringLiteral("height and width"), area);
+    m_hz->setObjectName(QStringLiteral("hz"));
+    m_hsc = new QCheckBox(QStringLiteral("hspace"), area);
+    m_hsc->setObjectName(QStringLiteral("hsc"));
+    m_vsc = new QCheckBox(QStringLiteral("vspace"), area);
+    m_vsc->setObjectName(QStringLiteral("vsc"));
+    m_alts = new QCheckBox(QStringLiteral("Alt text"), area);
+    m_alts->setObjectName(QStringLiteral("alts"));
+    m_border = new QSpinBox(area);
+    m_border->setObjectName(QStringLiteral("borderedit"));
+    m_border->setRange(0, 99);
+    m_border->setValue(0);
+    auto *borderLabel = new QLabel(QStringLiteral("Border"), area);
+    borderLabel->setBuddy(m_border);
+
+    auto *grid = new QGridLayout(area);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->setVerticalSpacing(2);
+    grid->setHorizontalSpacing(3);
+    grid->addWidget(m_previewCheck, 0, 0);
+    grid->addWidget(m_aligns, 0, 1);
+    grid->addWidget(m_hz, 1, 0, 1, 2);
+    grid->addWidget(m_hsc, 2, 0);
+    grid->addWidget(m_vsc, 2, 1);
+    grid->addWidget(m_alts, 3, 0);
+    auto *border = new QHBoxLayout;
+    border->setSpacing(3);
+    border->addWidget(borderLabel);
+    border->addWidget(m_border, 1);
+    grid->addLayout(border, 3, 1);
+    return area;
+}
+
+void Timageroll::showEvent(QShowEvent *event)
+{
+    HelperPanel::showEvent(event);
+    if (!m_shownOnce) {
+        m_shownOnce = true;
+        m_browser->shareHeight();
+    }
+}
+
+PathMode Timageroll::pathMode() const
+{
+    switch (m_pathlist->currentIndex()) {
+    case 1:
+        return PathMode::Absolute;
+    case 2:
+        return PathMode::None;
+    default:
+        return PathMode::Relative;
+    }
+}
+
+ImageFields Timageroll::fields(bool displayed) const
+{
+    ImageFields f;
+    const QString file = m_browser->selectedFile();
+    if (!file.isEmpty()) {
+        const PathReference r = PathRule::reference(file, host().documentPath(), pathMode());
+        f.reference = displayed ? r.displayed : r.inserted;
+        // Read from the file every time: it may have changed since it was chosen.
+        if (m_hz->isChecked())
+            f.size = pictureSize(file).value_or(QSize());
+    } else if (m_tagReference) {
+        f.reference = *m_tagReference;
+        f.size = m_tagSize;
+    }
+    f.background = m_backcheck->isChecked();
+    if (m_aligns->currentIndex() >= 0)
+        f.align = m_aligns->currentText();
+    f.sizeAttributes = m_hz->isChecked();
+    if (m_hsc->isChecked())
+        f.hspace = m_hspace;
+    if (m_vsc->isChecked())
+        f.vspace = m_vspace;
+    if (m_alts->isChecked())
+        f.alt = m_alt;
+    f.border = QString::number(m_border->value());
+    f.others = m_others;
+    return f;
+}
+
+QString Timageroll::sampleText() const
+{
+    return m_sample->text();
+}
+
+void Timageroll::build()
+{
+    if (!m_hsc->isChecked())
+        m_hspace.clear();
+    if (!m_vsc->isChecked())
+        m_vspace.clear();
+    if (!m_alts->isChecked())
+        m_alt.clear();
+    m_sample->setText(ImageCode::build(fields(true)));
+    m_output = ImageCode::build(fields(false));
+}
+
+QString Timageroll::buildCode()
+{
+    build();
+    return m_output;
+}
+
+void Timageroll::fileTouched()
+{
+    if (!m_browser->selectedFile().isEmpty()) {
+        m_tagReference.reset();
+        m_tagSize = QSize();
+    }
+    build();
+    // One load for a burst of clicks.
+    if (!m_timer.isActive())
+        m_timer.start();
+}
+
+void Timageroll::loadPreview()
+{
+    m_timer.stop();
+    const QString file = m_browser->selectedFile();
+    if (m_previewCheck->isChecked()) {
+        if (file.isEmpty())
+            m_preview->clear();
+        else
+            m_preview->load(file);
+    }
+    build();
+}
+
+void Timageroll::setPreviewOn(bool on)
+{
+    if (m_previewCheck->isChecked() != on) {
+        m_previewCheck->setChecked(on);
+        return;
+    }
+    m_preview->setVisible(on);
+    if (on)
+        loadPreview();
+    else
+        m_preview->clear();
+}
+
+void Timageroll::togglePreviewSize()
+{
+    const bool filling = m_left->isHidden();
+    m_left->setVisible(filling);
+    m_options->setVisible(filling);
+    loadPreview();
+}
+
+bool Timageroll::readTag(const FoundTag &tag)
+{
+    const std::optional<ImageFields> f = ImageCode::read(tag);
+    if (!f)
+        return false;
+    PathMode mode = PathMode::Relative;
+    const QString file = PathRule::resolve(f->reference, host().documentPath(), &mode);
+    m_tagReference.reset();
+    m_tagSize = QSize();
+    if (!file.isEmpty() && m_browser->selectFile(file)) {
+        m_pathlist->setCurrentIndex(mode == PathMode::Absolute ? 1 : -1);
+    } else {
+        m_browser->files()->clearSelection();
+        m_browser->files()->setCurrentIndex(QModelIndex());
+        m_tagReference = f->reference;
+        m_tagSize = f->size;
+    }
+    // Setting the boxes rebuilds; the values they switch are set first.
+    m_hspace = f->hspace.value_or(QString());
+    m_vspace = f->vspace.value_or(QString());
+    m_alt = f->alt.value_or(QString());
+    const QSignalBlocker b1(m_hsc), b2(m_vsc), b3(m_alts), b4(m_hz), b5(m_backcheck), b6(m_border);
+    m_backcheck->setChecked(false);
+    m_hsc->setChecked(f->hspace.has_value());
+    m_vsc->setChecked(f->vspace.has_value());
+    m_alts->setChecked(f->alt.has_value());
+    m_hz->setChecked(f->sizeAttributes);
+    m_aligns->setCurrentIndex(
+        f->align.isEmpty() ? -1 : m_aligns->findText(f->align, Qt::MatchFixedString));
+    if (!f->align.isEmpty() && m_aligns->currentIndex() < 0) {
+        m_aligns->addItem(f->align);
+        m_aligns->setCurrentIndex(m_aligns->count() - 1);
+    }
+    bool ok = false;
+    const int border = f->border.toInt(&ok);
+    m_others = f->others;
+    if (ok && border >= 0 && border <= m_border->maximum()) {
+        m_border->setValue(border);
+    } else {
+        // A border the field cannot hold stays as written.
+        m_border->setValue(1);
+        if (const TagAttribute *a = tag.attribute(u"border"))
+            m_others.prepend(*a);
+    }
+    build();
+    if (m_previewCheck->isChecked())
+        loadPreview();
+    return true;
+}
+
+void Timageroll::forgetTag()
+{
+    m_tagReference.reset();
+    m_tagSize = QSize();
+    m_others.clear();
+}
+
+void Timageroll::saveOwnSettings()
+{
+    settings().write(Keys::ImagePreview,
+                     m_previewCheck->isChecked() ? QStringLiteral("sure") : QString());
+}

@@ -1,0 +1,214 @@
+// The panel frame on the shown main frame, with the image helper as its panel: opening from
+// the menu and the toolbar, one instance, rolling, closing with and without saving the
+// place, focus back to the document, help.
+#include "base/settingsfile.h"
+#include "commands/commandids.h"
+#include "documents/tmdisub.h"
+#include "files/documentfiles.h"
+#include "frametestbase.h"
+#include "paneltesting.h"
+
+#include <Qsci/qsciscintilla.h>
+
+#include <QSizeGrip>
+#include <QTextBrowser>
+#include <QToolButton>
+
+using namespace PanelTesting;
+
+class TestPanelFrame : public FrameTestBase
+{
+    Q_OBJECT
+
+    std::unique_ptr<TMDImain> m_frame;
+
+    const PanelRow &image() const { return row("Timageroll"); }
+    HelperPanel *panel() const { return m_frame->panels().panel(image()); }
+
+    HelperPanel *openFromToolbar()
+    {
+        SpeedButton *item = toolbarItem(*m_frame, Cmd::ImageHelper);
+        if (!item)
+            return nullptr;
+        QTest::mouseClick(item, Qt::LeftButton);
+        return panel();
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        resetHome();
+        m_frame = startFrame();
+        QVERIFY(QTest::qWaitForWindowExposed(m_frame.get()));
+        QTRY_VERIFY(m_frame->activeDocument());
+    }
+    void cleanup() { m_frame.reset(); }
+
+    void opensFromMenuAndToolbarAsOneInstance()
+    {
+        chooseFromMenu(*m_frame, Cmd::ImageHelper);
+        HelperPanel *first = panel();
+        QVERIFY(first);
+        QTRY_VERIFY(first->isVisible());
+        QCOMPARE(first->windowTitle(), QStringLiteral("Image Helper"));
+        QVERIFY(first->windowFlags() & Qt::Tool);
+        QCOMPARE(first->parentWidget(), m_frame.get());
+
+        // The keyboard is back in the document.
+        QTRY_VERIFY(m_frame->activeDocument()->memo()->hasFocus());
+
+        // Hidden by hand, a second command shows the same instance again.
+        first->hide();
+        QCOMPARE(openFromToolbar(), first);
+        QTRY_VERIFY(first->isVisible());
+        QCOMPARE(m_frame->findChildren<HelperPanel *>().size(), 1);
+    }
+
+    void withoutADocumentNothingOpens()
+    {
+        QVERIFY(m_frame->files().CloseAll());
+        QTRY_VERIFY(!m_frame->activeDocument());
+        QVERIFY(openFromToolbar() == nullptr);
+        QVERIFY(!m_frame->commands().run(QLatin1String(Cmd::ImageHelper)));
+        QVERIFY(!panel());
+    }
+
+    void placedBelowTheFrameTopAndInsideItsRightEdge()
+    {
+        m_settings->write(Keys::ImgTop, 300);
+        m_settings->write(Keys::ImgLeft, 200);
+        HelperPanel *p = openFromToolbar();
+        QVERIFY(p);
+        // Positions are not remembered: the default place, whatever was saved.
+        const QRect main = m_frame->frameGeometry();
+        QCOMPARE(p->pos(), QPoint(main.left() + main.width() - p->width() - 25, main.top() + 116));
+    }
+
+    void closeSavesThePlaceAndRememberedPlacesReturn()
+    {
+        m_settings->write(Keys::RestoreHelpers, QStringLiteral("ok"));
+        HelperPanel *p = openFromToolbar();
+        QVERIFY(p);
+        p->move(140, 120);
+        p->resize(500, 480);
+        QTRY_COMPARE(p->size(), QSize(500, 480));
+        QSignalSpy closed(p, &HelperPanel::closed);
+        QTest::mouseClick(p->closeButton(), Qt::LeftButton);
+        QCOMPARE(closed.size(), 1);
+        QVERIFY(!panel());
+        QCOMPARE(m_settings->read(Keys::ImgLeft), 140);
+        QCOMPARE(m_settings->read(Keys::ImgTop), 120);
+        QCOMPARE(m_settings->read(Keys::ImgWidth), 500);
+        QCOMPARE(m_settings->read(Keys::ImgHeight), 480);
+        QCOMPARE(m_settings->read(Keys::ImagePreview), QString());
+
+        QTRY_VERIFY(m_frame->findChildren<HelperPanel *>().isEmpty());
+        p = openFromToolbar();
+        QVERIFY(p);
+        QCOMPARE(p->pos(), QPoint(140, 120));
+        QCOMPARE(p->size(), QSize(500, 480));
+        QCOMPARE(p->fullHeight(), 480);
+
+        // The caption bar's close button closes the same way.
+        p->move(150, 130);
+        QTest::mouseClick(p->captionBar()->closeButton(), Qt::LeftButton);
+        QVERIFY(!panel());
+        QCOMPARE(m_settings->read(Keys::ImgLeft), 150);
+    }
+
+    void zeroCountsAsNoPlace()
+    {
+        m_settings->write(Keys::RestoreHelpers, QStringLiteral("ok"));
+        m_settings->write(Keys::ImgTop, 0);
+        m_settings->write(Keys::ImgLeft, 0);
+        m_settings->write(Keys::ImgWidth, 0);
+        HelperPanel *p = openFromToolbar();
+        QVERIFY(p);
+        const QRect main = m_frame->frameGeometry();
+        QCOMPARE(p->pos(), QPoint(main.left() + main.width() - p->width() - 25, main.top() + 116));
+        QVERIFY(p->width() >= 288);
+    }
+
+    void rightClickOnTheItemDestroysWithoutSaving()
+    {
+        HelperPanel *p = openFromToolbar();
+        QVERIFY(p);
+        p->move(160, 170);
+        QSignalSpy closed(p, &HelperPanel::closed);
+        QTest::mousePress(toolbarItem(*m_frame, Cmd::ImageHelper), Qt::RightButton);
+        QCOMPARE(closed.size(), 1);
+        QVERIFY(!panel());
+        QVERIFY(m_frame->findChildren<HelperPanel *>().isEmpty());
+        QVERIFY(!m_settings->hasKey(QStringLiteral("Windows"), QStringLiteral("imgt")));
+        // Nothing open: the right click does nothing.
+        QTest::mousePress(toolbarItem(*m_frame, Cmd::ImageHelper), Qt::RightButton);
+        QVERIFY(!panel());
+    }
+
+    void rollsUpToTheCaptionAndDownToTheFullHeight()
+    {
+        HelperPanel *p = openFromToolbar();
+        QVERIFY(p);
+        QTRY_VERIFY(p->isVisible());
+        const int full = p->height();
+        QCOMPARE(p->fullHeight(), full);
+        QToolButton *roll = p->captionBar()->rollButton();
+        QTest::mouseClick(roll, Qt::LeftButton);
+        QVERIFY(p->isRolled());
+        QCOMPARE(p->captionBar()->rollKind(), CaptionBar::RollKind::RollDown);
+        QTRY_COMPARE(p->height(), p->captionBar()->height() + 2);
+        QTest::mouseClick(roll, Qt::LeftButton);
+        QVERIFY(!p->isRolled());
+        QTRY_COMPARE(p->height(), full);
+
+        // The user drags the size grip; the new height is the one rolling down returns to.
+        QSizeGrip *grip = p->findChild<QSizeGrip *>();
+        QVERIFY(grip && grip->isVisible());
+        const QPoint at = grip->rect().center();
+        QTest::mousePress(grip, Qt::LeftButton, {}, at);
+        QTest::mouseMove(grip, at + QPoint(30, 60));
+        QTest::mouseRelease(grip, Qt::LeftButton, {}, at + QPoint(30, 60));
+        QTRY_COMPARE(p->height(), full + 60);
+        QCOMPARE(p->fullHeight(), full + 60);
+
+        // A double click on the caption rolls as well.
+        QTest::mouseDClick(p->captionBar(), Qt::LeftButton, {}, QPoint(20, 5));
+        QVERIFY(p->isRolled());
+        QTRY_VERIFY(p->height() < full);
+        QCOMPARE(p->fullHeight(), full + 60);
+        // Closed while rolled up, the full height is kept for the next time.
+        QTest::mouseClick(roll, Qt::LeftButton);
+        QTRY_COMPARE(p->height(), full + 60);
+        QTest::mouseClick(roll, Qt::LeftButton);
+        p->closePanel();
+        QCOMPARE(m_settings->read(Keys::ImgHeight), full + 60);
+    }
+
+    void helpButtonShowsThePanelsPage()
+    {
+        QDir().mkpath(m_home->file(QStringLiteral("help")));
+        QFile page(m_home->file(QStringLiteral("help/imagehelper.html")));
+        QVERIFY(page.open(QIODevice::WriteOnly));
+        page.write("<html><body><h1>Image Helper</h1><p>Pick a picture.</p></body></html>");
+        page.close();
+        HelperPanel *p = openFromToolbar();
+        QVERIFY(p);
+        QTest::mouseClick(p->captionBar()->helpButton(), Qt::LeftButton);
+        QTextBrowser *help = m_frame->panels().helpWindow();
+        QVERIFY(help);
+        QTRY_VERIFY(help->isVisible());
+        QVERIFY(help->toPlainText().contains(QLatin1String("Pick a picture.")));
+    }
+
+    void everyBuiltPanelHasItsHelpPage()
+    {
+        for (const char *name : {"Timageroll", "Tdocuroll"}) {
+            const QString page =
+                QStringLiteral(QM_SOURCE_DATA_DIR "/help/") + QLatin1String(row(name).helpPage);
+            QVERIFY2(QFileInfo(page).isReadable(), qPrintable(page));
+        }
+    }
+};
+
+QTEST_MAIN(TestPanelFrame)
+#include "tst_panelframe.moc"

@@ -1,0 +1,299 @@
+// The image helper as a user works it on the shown main frame: a picture chosen with clicks
+// in the file list, options clicked, Insert Code pressed; the tag under the caret read back
+// and replaced.
+#include "base/settingsfile.h"
+#include "commands/commandids.h"
+#include "documents/tmdisub.h"
+#include "editor/scintillaeditor.h"
+#include "files/documentfiles.h"
+#include "frametestbase.h"
+#include "helpers/frame/picturepreview.h"
+#include "helpers/image/imagehelper.h"
+#include "paneltesting.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QMovie>
+#include <QSpinBox>
+#include <QTreeView>
+
+using namespace PanelTesting;
+
+class TestImageHelper : public FrameTestBase
+{
+    Q_OBJECT
+
+    std::unique_ptr<TMDImain> m_frame;
+    QString m_site;
+
+    // A saved page in site/ with pictures beside it and in img/.
+    TMDIsub *openPage(const QByteArray &text)
+    {
+        m_site = m_dir->filePath(QStringLiteral("site"));
+        writePicture(m_site + QStringLiteral("/Cat Photo.png"), QSize(40, 30));
+        writePicture(m_site + QStringLiteral("/img/photo.jpg"), QSize(64, 48));
+        writeFile(m_site + QStringLiteral("/img/anim.gif"), animatedGif());
+        writeFile(m_site + QStringLiteral("/img/broken.png"), "not a picture");
+        writeFile(m_site + QStringLiteral("/notes.txt"), "text");
+        writeFile(m_site + QStringLiteral("/LOUD.GIF"), animatedGif());
+        const QString page = m_site + QStringLiteral("/page.htm");
+        writeFile(page, text);
+        return m_frame->files().openFile(page);
+    }
+
+    Timageroll *open()
+    {
+        QTest::mouseClick(toolbarItem(*m_frame, Cmd::ImageHelper), Qt::LeftButton);
+        auto *p = qobject_cast<Timageroll *>(m_frame->panels().panel(row("Timageroll")));
+        if (p && !QTest::qWaitForWindowExposed(p))
+            return nullptr;
+        return p;
+    }
+
+    // On the box or the start of the caption: a check box stretched by its layout reacts
+    // to clicks on its caption only.
+    static void click(QAbstractButton *b)
+    {
+        QTest::mouseClick(b, Qt::LeftButton, {},
+                          QPoint(std::min(8, b->width() / 2), b->height() / 2));
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        resetHome();
+        m_frame = startFrame();
+        QVERIFY(QTest::qWaitForWindowExposed(m_frame.get()));
+    }
+    void cleanup() { m_frame.reset(); }
+
+    void choosingAPictureAndInsertingPutsTheTagAtTheCaret()
+    {
+        TMDIsub *doc = openPage("<p></p>\n");
+        QVERIFY(doc);
+        doc->editor().setCaret(3);
+        Timageroll *p = open();
+        QVERIFY(p);
+        // The browser starts in the page's folder and lists pictures only, in any case.
+        QCOMPARE(p->browser()->folder(), m_site);
+        QTreeView *folders = p->browser()->folders();
+        const QModelIndex site = static_cast<QFileSystemModel *>(folders->model())->index(m_site);
+        QTRY_VERIFY(folders->viewport()->rect().contains(folders->visualRect(site).center()));
+        QCOMPARE(p->sampleText(), QStringLiteral("<IMG src=\"\" border=\"0\">"));
+        clickFile(*p->browser(), QStringLiteral("Cat Photo.png"));
+        // Pictures only, whatever the letter case of their names.
+        QStringList listed;
+        const QModelIndex root = p->browser()->files()->rootIndex();
+        for (int r = 0; r < p->browser()->fileModel()->rowCount(root); ++r)
+            listed << p->browser()->fileModel()->index(r, 0, root).data().toString();
+        listed.sort();
+        QCOMPARE(listed, QStringList({"Cat Photo.png", "LOUD.GIF"}));
+        click(p->hz());
+        click(p->alts());
+        QCOMPARE(p->sampleText(),
+                 QStringLiteral("<IMG src=\"Cat%20Photo.png\" width=\"40\" height=\"30\" "
+                                "border=\"0\" alt=\"\">"));
+        click(p->insertButton());
+        QCOMPARE(doc->editor().text(),
+                 QStringLiteral("<p><IMG src=\"Cat%20Photo.png\" width=\"40\" height=\"30\" "
+                                "border=\"0\" alt=\"\"></p>\n"));
+        QTRY_VERIFY(doc->memo()->hasFocus());
+    }
+
+    void folderClickAndPathModes()
+    {
+        TMDIsub *doc = openPage("");
+        QVERIFY(doc);
+        Timageroll *p = open();
+        QVERIFY(p);
+        // A click on the folder img in the folder list shows its pictures.
+        QTreeView *folders = p->browser()->folders();
+        auto *model = static_cast<QFileSystemModel *>(folders->model());
+        const QString img = m_site + QStringLiteral("/img");
+        QTRY_VERIFY(model->index(img).isValid() &&
+                    !folders->visualRect(model->index(img)).isEmpty());
+        QTest::mouseClick(folders->viewport(), Qt::LeftButton, {},
+                          folders->visualRect(model->index(img)).center());
+        QTRY_COMPARE(p->browser()->folder(), img);
+        clickFile(*p->browser(), QStringLiteral("anim.gif"));
+        QCOMPARE(p->output(), QStringLiteral("<IMG src=\"img/anim.gif\" border=\"0\">"));
+
+        p->pathlist()->setCurrentIndex(1);
+        Q_EMIT p->pathlist()->activated(1);
+        QCOMPARE(p->output(), "<IMG src=\"" + QUrl::fromLocalFile(img + "/anim.gif").toString() +
+                                  "\" border=\"0\">");
+        QCOMPARE(p->sampleText(), "<IMG src=\"" + img + "/anim.gif\" border=\"0\">");
+        p->pathlist()->setCurrentIndex(2);
+        Q_EMIT p->pathlist()->activated(2);
+        QCOMPARE(p->output(), QStringLiteral("<IMG src=\"anim.gif\" border=\"0\">"));
+
+        click(p->backcheck());
+        QCOMPARE(p->output(), QStringLiteral("background=\"anim.gif\""));
+    }
+
+    void unsavedDocumentGetsTheFileUrl()
+    {
+        openPage("");
+        QTRY_VERIFY(m_frame->activeDocument());
+        m_frame->files().newclean();
+        Timageroll *p = open();
+        QVERIFY(p);
+        p->browser()->setFolder(m_site);
+        clickFile(*p->browser(), QStringLiteral("Cat Photo.png"));
+        const QString file = m_site + QStringLiteral("/Cat Photo.png");
+        QCOMPARE(p->output(), "<IMG src=\"" +
+                                  QUrl::fromLocalFile(file).toString(QUrl::FullyEncoded) +
+                                  "\" border=\"0\">");
+        QCOMPARE(p->sampleText(), "<IMG src=\"" + file + "\" border=\"0\">");
+    }
+
+    void sizesAreReadFromTheFileEveryTime()
+    {
+        TMDIsub *doc = openPage("");
+        Timageroll *p = open();
+        QVERIFY(p);
+        QVERIFY(!p->previewCheck()->isChecked());
+        clickFile(*p->browser(), QStringLiteral("Cat Photo.png"));
+        click(p->hz());
+        QVERIFY(p->output().contains(QLatin1String("width=\"40\" height=\"30\"")));
+        // The picture changes on disk after it was chosen.
+        writePicture(m_site + QStringLiteral("/Cat Photo.png"), QSize(20, 10));
+        click(p->insertButton());
+        QVERIFY(doc->editor().text().contains(QLatin1String("width=\"20\" height=\"10\"")));
+    }
+
+    void previewsEachKindOfPicture()
+    {
+        openPage("");
+        Timageroll *p = open();
+        QVERIFY(p);
+        click(p->previewCheck());
+        QVERIFY(p->gifpan()->isVisible());
+        p->browser()->setFolder(m_site + QStringLiteral("/img"));
+        click(p->hz());
+
+        clickFile(*p->browser(), QStringLiteral("anim.gif"));
+        QTRY_COMPARE(p->gifpan()->file(), m_site + QStringLiteral("/img/anim.gif"));
+        QVERIFY(p->gifpan()->isAnimated());
+        QVERIFY(p->output().contains(QLatin1String("width=\"8\" height=\"6\"")));
+
+        clickFile(*p->browser(), QStringLiteral("photo.jpg"));
+        QTRY_COMPARE(p->gifpan()->file(), m_site + QStringLiteral("/img/photo.jpg"));
+        QVERIFY(!p->gifpan()->isAnimated());
+        QCOMPARE(p->gifpan()->pictureLabel()->pixmap().size(), QSize(64, 48));
+        QVERIFY(p->output().contains(QLatin1String("width=\"64\" height=\"48\"")));
+
+        // A picture that cannot be read says so, and gives no size.
+        clickFile(*p->browser(), QStringLiteral("broken.png"));
+        QTRY_COMPARE(p->gifpan()->file(), m_site + QStringLiteral("/img/broken.png"));
+        QVERIFY(p->gifpan()->pictureLabel()->text().contains(QLatin1String("cannot be read")));
+        QCOMPARE(p->output(), QStringLiteral("<IMG src=\"img/broken.png\" border=\"0\">"));
+
+        // The preview's state is kept for the next time.
+        p->closePanel();
+        QCOMPARE(m_settings->read(Keys::ImagePreview), QStringLiteral("sure"));
+    }
+
+    // The panel can be made as small as its minimum: every control still has its room.
+    void fitsItsMinimumSize()
+    {
+        openPage("");
+        Timageroll *p = open();
+        QVERIFY(p);
+        QCOMPARE(p->minimumSize(), QSize(288, 345));
+        QVERIFY2(p->minimumSizeHint().width() <= 288 && p->minimumSizeHint().height() <= 345,
+                 qPrintable(QStringLiteral("%1 x %2")
+                                .arg(p->minimumSizeHint().width())
+                                .arg(p->minimumSizeHint().height())));
+    }
+
+    void borderSpinStopsAtZero()
+    {
+        openPage("");
+        Timageroll *p = open();
+        QVERIFY(p);
+        QSpinBox *border = p->borderedit();
+        QCOMPARE(border->value(), 0);
+        border->setFocus();
+        QTest::keyClick(border, Qt::Key_Down);
+        QCOMPARE(border->value(), 0);
+        QTest::keyClick(border, Qt::Key_Up);
+        QCOMPARE(p->output(), QStringLiteral("<IMG src=\"\">"));
+        QTest::keyClick(border, Qt::Key_Up);
+        QCOMPARE(p->output(), QStringLiteral("<IMG src=\"\" border=\"2\">"));
+    }
+
+    void readTagFillsTheFieldsAndInsertReplacesIt()
+    {
+        TMDIsub *doc = openPage(
+            "<p><img class=\"pic\" src=\"img/anim.gif\" alt=\"Hi\" width=8 height=6></p>\n");
+        QVERIFY(doc);
+        Timageroll *p = open();
+        QVERIFY(p);
+        QVERIFY(!p->isEditingTag());
+        doc->editor().setCaret(10); // inside the IMG tag
+        click(p->readButton());
+        QVERIFY(p->isEditingTag());
+        QCOMPARE(p->browser()->selectedFile(), m_site + QStringLiteral("/img/anim.gif"));
+        QVERIFY(p->alts()->isChecked());
+        QVERIFY(p->hz()->isChecked());
+        QVERIFY(!p->hsc()->isChecked());
+        QCOMPARE(p->output(), QStringLiteral("<IMG src=\"img/anim.gif\" width=\"8\" height=\"6\" "
+                                             "alt=\"Hi\" class=\"pic\">"));
+        click(p->hsc());
+        click(p->insertButton());
+        const QString replaced = QStringLiteral("<p><IMG src=\"img/anim.gif\" width=\"8\" "
+                                                "height=\"6\" hspace=\"\" alt=\"Hi\" "
+                                                "class=\"pic\"></p>\n");
+        QCOMPARE(doc->editor().text(), replaced);
+        // The caret stays with the tag: a second change replaces it again.
+        click(p->vsc());
+        click(p->insertButton());
+        QCOMPARE(doc->editor().text().count(QLatin1String("<IMG")), 1);
+        QVERIFY(doc->editor().text().contains(QLatin1String("vspace=\"\"")));
+        // One undo step brings back the tag before the last change.
+        doc->editor().undo();
+        QCOMPARE(doc->editor().text(), replaced);
+
+        // Moved elsewhere, Insert Code inserts a new tag at the caret.
+        doc->editor().setCaret(doc->editor().length());
+        click(p->insertButton());
+        QCOMPARE(doc->editor().text().count(QLatin1String("<IMG")), 2);
+        QVERIFY(!p->isEditingTag());
+        QVERIFY(!doc->editor().text().endsWith(QLatin1String("class=\"pic\">")));
+    }
+
+    void openingWithTheCaretInATagReadsIt()
+    {
+        TMDIsub *doc = openPage("<IMG src=\"http://example.org/a.gif\" align=\"right\">");
+        QVERIFY(doc);
+        doc->editor().setCaret(5);
+        Timageroll *p = open();
+        QVERIFY(p);
+        QVERIFY(p->isEditingTag());
+        // An address that names no file here stays as written.
+        QCOMPARE(p->aligns()->currentText(), QStringLiteral("right"));
+        QCOMPARE(p->output(), QStringLiteral("<IMG src=\"http://example.org/a.gif\" "
+                                             "align=\"right\">"));
+        click(p->insertButton());
+        QCOMPARE(doc->editor().text(),
+                 QStringLiteral("<IMG src=\"http://example.org/a.gif\" align=\"right\">"));
+    }
+
+    void upperCaseKeepsTheFileName()
+    {
+        m_settings->write(Keys::UCase, true);
+        TMDIsub *doc = openPage("");
+        Timageroll *p = open();
+        QVERIFY(p);
+        clickFile(*p->browser(), QStringLiteral("Cat Photo.png"));
+        click(p->alts());
+        click(p->insertButton());
+        QCOMPARE(doc->editor().text(),
+                 QStringLiteral("<IMG SRC=\"Cat%20Photo.png\" BORDER=\"0\" ALT=\"\">"));
+    }
+};
+
+QTEST_MAIN(TestImageHelper)
+#include "tst_imagehelper.moc"

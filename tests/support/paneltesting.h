@@ -1,0 +1,130 @@
+#pragma once
+
+#include "commands/commandactions.h"
+#include "helpers/frame/captionbar.h"
+#include "helpers/frame/filebrowser.h"
+#include "helpers/frame/helperpanel.h"
+#include "helpers/frame/panelmanager.h"
+#include "shell/tmdimain.h"
+#include "toolbar/speedbar.h"
+#include "toolbar/speeditems.h"
+
+#include <QFileSystemModel>
+#include <QImage>
+#include <QListView>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QtTest>
+
+// What the helper panel tests share: reaching a command through its menu entry or toolbar
+// item with the mouse, clicking in a panel's file list, and pictures to choose.
+namespace PanelTesting {
+
+// The menus from the menu bar down to the command's entry, or empty.
+inline QList<QMenu *> menuPath(QMenu *menu, QAction *target)
+{
+    if (menu->actions().contains(target))
+        return {menu};
+    for (QAction *a : menu->actions())
+        if (QMenu *sub = a->menu()) {
+            QList<QMenu *> path = menuPath(sub, target);
+            if (!path.isEmpty()) {
+                path.prepend(menu);
+                return path;
+            }
+        }
+    return {};
+}
+
+// Chooses the first menu entry of a command with mouse clicks, through its submenus.
+inline void chooseFromMenu(TMDImain &frame, const char *command)
+{
+    QAction *action = frame.commands().action(QLatin1String(command));
+    QVERIFY2(action, command);
+    for (QAction *top : frame.menuBar()->actions()) {
+        if (!top->menu())
+            continue;
+        const QList<QMenu *> path = menuPath(top->menu(), action);
+        if (path.isEmpty())
+            continue;
+        QTest::mouseClick(frame.menuBar(), Qt::LeftButton, {},
+                          frame.menuBar()->actionGeometry(top).center());
+        for (int i = 0; i < path.size(); ++i) {
+            QMenu *menu = path[i];
+            QTRY_VERIFY(menu->isVisible());
+            QAction *next = i + 1 < path.size() ? path[i + 1]->menuAction() : action;
+            QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(next).center());
+        }
+        QTRY_VERIFY(!path.front()->isVisible());
+        return;
+    }
+    QFAIL(qPrintable(QStringLiteral("%1 is on no menu").arg(command)));
+}
+
+// A toolbar item of the command on the bar, put there when the layout lacks one.
+inline SpeedButton *toolbarItem(TMDImain &frame, const char *command)
+{
+    SpeedBar &bar = frame.speedBar();
+    for (const QString &item : bar.shownItems())
+        if (SpeedButton *b = bar.button(item); b && qstrcmp(b->row().command, command) == 0)
+            return b;
+    for (const SpeedItemRow &row : speedItems())
+        if (qstrcmp(row.command, command) == 0) {
+            const QString name = speedItemName(row.number);
+            bar.placeItem(name, QPoint(bar.width() - 30, 5));
+            return bar.button(name);
+        }
+    return nullptr;
+}
+
+inline const PanelRow &row(const char *className)
+{
+    return *PanelRows::byClass(QString::fromLatin1(className));
+}
+
+// Clicks a file in a panel's file list once the list shows it.
+inline void clickFile(FileBrowser &browser, const QString &name)
+{
+    QFileSystemModel *model = browser.fileModel();
+    QListView *list = browser.files();
+    const QString path = QDir(browser.folder()).filePath(name);
+    QTRY_VERIFY(model->index(path).isValid() && model->rowCount(list->rootIndex()) > 0 &&
+                !list->visualRect(model->index(path)).isEmpty());
+    const QModelIndex index = model->index(path);
+    list->scrollTo(index);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(index).center());
+    QTRY_COMPARE(browser.selectedFile(), path);
+}
+
+// An animated GIF of two 8 by 6 frames; Qt reads GIF but does not write it.
+inline QByteArray animatedGif()
+{
+    static const unsigned char bytes[] = {
+        0x47, 0x49, 0x46, 0x38, 0x39, 0x61, 0x08, 0x00, 0x06, 0x00, 0xf0, 0x00, 0x00, 0xff, 0x00,
+        0x00, 0x00, 0x00, 0x00, 0x21, 0xf9, 0x04, 0x00, 0x14, 0x00, 0x00, 0x00, 0x21, 0xff, 0x0b,
+        0x4e, 0x45, 0x54, 0x53, 0x43, 0x41, 0x50, 0x45, 0x32, 0x2e, 0x30, 0x03, 0x01, 0x00, 0x00,
+        0x00, 0x2c, 0x00, 0x00, 0x00, 0x00, 0x08, 0x00, 0x06, 0x00, 0x00, 0x02, 0x06, 0x84, 0x8f,
+        0xa9, 0xcb, 0x7d, 0x05, 0x00, 0x21, 0xf9, 0x04, 0x00, 0x14, 0x00, 0x00, 0x00, 0x2c, 0x00,
+        0x00, 0x00, 0x00, 0x08, 0x00, 0x06, 0x00, 0x80, 0x00, 0x00, 0xff, 0x00, 0x00, 0x00, 0x02,
+        0x06, 0x84, 0x8f, 0xa9, 0xcb, 0x7d, 0x05, 0x00, 0x3b};
+    return QByteArray(reinterpret_cast<const char *>(bytes), sizeof bytes);
+}
+
+inline void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+// A picture of the given size in the format its name says (PNG, JPG).
+inline void writePicture(const QString &path, QSize size)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(QColor(40, 120, 200));
+    QVERIFY(image.save(path));
+}
+
+} // namespace PanelTesting
