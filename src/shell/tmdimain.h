@@ -21,6 +21,7 @@ class QLabel;
 class QMdiArea;
 class QMenu;
 class SpeedBar;
+class SpellingController;
 class QTabBar;
 class TabStrips;
 class TagController;
@@ -64,6 +65,7 @@ public:
     SpeedBar &speedBar() const { return *m_bar; }
     FindController &finding() const { return *m_find; }
     GoToLineCommand &goToLine() const { return *m_goToLine; }
+    SpellingController &spelling() const { return *m_spelling; }
     DocumentContextMenu &contextMenu() const { return *m_contextMenu; }
     QMenu *menu(const QString &name) const { return m_menus.value(name); }
     MemoryEditor &storememo() { return m_storememo; }
@@ -124,6 +126,7 @@ private:
     DocumentContextMenu *m_contextMenu = nullptr;
     DocumentAids *m_aids = nullptr;
     GoToLineCommand *m_goToLine = nullptr;
+    SpellingController *m_spelling = nullptr;
     QHash<QString, QMenu *> m_menus;
 
     bool m_shown = false;
