@@ -199,6 +199,8 @@ void SpellCheckDialog::chooseLanguage(int index)
     QString error;
     if (!m_service.setLanguage(code, &error))
         m_prompter.error(error);
+    // A dictionary that would not load leaves the one before in use.
+    m_language->setCurrentIndex(m_language->findData(m_service.language()));
     Q_EMIT wordsChanged();
     m_session->restartAtWord(m_service.scope());
     advance();
@@ -206,8 +208,11 @@ void SpellCheckDialog::chooseLanguage(int index)
 
 void SpellCheckDialog::changeScope()
 {
-    m_service.setScope({m_skipHtml->isChecked(), m_skipInternet->isChecked()});
+    const SpellingScope scope{m_skipHtml->isChecked(), m_skipInternet->isChecked()};
+    QString error;
+    if (!m_service.setScope(scope, &error))
+        m_prompter.error(error);
     Q_EMIT scopeChanged();
-    m_session->restartAtWord(m_service.scope());
+    m_session->restartAtWord(scope);
     advance();
 }

@@ -8,6 +8,16 @@
 #include <QFileInfo>
 #include <QLocale>
 
+namespace {
+
+QString noDictionary()
+{
+    return QStringLiteral("No spelling dictionary is installed. Install one for your language, "
+                          "such as the package hunspell-en-us.");
+}
+
+} // namespace
+
 SpellingService::SpellingService(QString configPath, QStringList dictionaryFolders)
     : m_configPath(std::move(configPath)), m_folders(std::move(dictionaryFolders)),
       m_dictionaries(Dictionaries::spelling(m_folders))
@@ -42,8 +52,7 @@ bool SpellingService::load(QString *error)
         m_dictionaries, SettingsFile(m_configPath).read(Keys::SpellingLanguage),
         QLocale::system().name());
     if (!d) {
-        *error = QStringLiteral("No spelling dictionary is installed. Install one for your "
-                                "language, such as the package hunspell-en-us.");
+        *error = noDictionary();
         return false;
     }
     m_checker = HunspellChecker::load(*d, personalListPath(), error);
@@ -52,12 +61,23 @@ bool SpellingService::load(QString *error)
 
 bool SpellingService::setLanguage(const QString &code, QString *error)
 {
-    SettingsFile(m_configPath).write(Keys::SpellingLanguage, code);
-    if (m_checker && m_checker->language() == code)
-        return true;
-    m_checker.reset();
-    m_thesaurus.reset();
-    return load(error);
+    SettingsFile config(m_configPath);
+    const bool stored = config.write(Keys::SpellingLanguage, code);
+    if (!m_checker || m_checker->language() != code) {
+        const DictionaryFiles *d = Dictionaries::choose(m_dictionaries, code, {});
+        if (!d) {
+            *error = noDictionary();
+            return false;
+        }
+        auto checker = HunspellChecker::load(*d, personalListPath(), error);
+        if (!checker)
+            return false;
+        m_checker = std::move(checker);
+        m_thesaurus.reset();
+    }
+    if (!stored)
+        *error = config.lastError();
+    return stored;
 }
 
 SpellingScope SpellingService::scope() const
@@ -66,12 +86,16 @@ SpellingScope SpellingService::scope() const
     return {config.read(Keys::SoHtml) != 0, config.read(Keys::SoInternet) != 0};
 }
 
-void SpellingService::setScope(SpellingScope scope)
+bool SpellingService::setScope(SpellingScope scope, QString *error)
 {
     SettingsFile config(m_configPath);
     SettingsFile::Batch batch(config);
     config.write(Keys::SoHtml, scope.skipHtml ? 1 : 0);
     config.write(Keys::SoInternet, scope.skipInternet ? 1 : 0);
+    if (batch.commit())
+        return true;
+    *error = config.lastError();
+    return false;
 }
 
 Thesaurus *SpellingService::thesaurus(QString *error)

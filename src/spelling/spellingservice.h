@@ -35,11 +35,13 @@ public:
     bool isLoaded() const { return m_checker != nullptr; }
     // The language of the loaded dictionary, or the one that would be loaded.
     QString language() const;
-    // Stores the choice and loads that language's dictionary.
+    // Stores the choice and loads that language's dictionary; a choice that could not be
+    // stored still holds for this run.
     bool setLanguage(const QString &code, QString *error);
 
     SpellingScope scope() const;
-    void setScope(SpellingScope scope);
+    // False, with a message naming the file and the reason, when it could not be stored.
+    bool setScope(SpellingScope scope, QString *error);
 
     // The thesaurus for the dictionary's language (or the nearest one installed); null, with
     // a message, when none is installed or it cannot be read.

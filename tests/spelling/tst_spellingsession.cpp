@@ -228,6 +228,47 @@ private Q_SLOTS:
         QVERIFY(!later->isCorrect(QStringLiteral("Quillmarkk")));
     }
 
+    // The folders are searched in order: a language met twice keeps its first files; the
+    // choice falls back from the wanted code to its language, the system's, then English.
+    void dictionariesAreFoundAndChosenByLanguage()
+    {
+        QTemporaryDir first, second;
+        const auto touch = [](const QTemporaryDir &dir, const char *name) {
+            QFile f(dir.filePath(QLatin1String(name)));
+            QVERIFY(f.open(QIODevice::WriteOnly));
+        };
+        for (const char *name : {"de_DE.aff", "de_DE.dic", "en_GB.aff", "en_GB.dic", "fr.aff",
+                                 "hyph_de_DE.dic", "th_de_DE_v2.idx", "th_de_DE_v2.dat"})
+            touch(first, name);
+        for (const char *name : {"de_DE.aff", "de_DE.dic", "pt_BR.aff", "pt_BR.dic"})
+            touch(second, name);
+        const QList<DictionaryFiles> found = Dictionaries::spelling({first.path(), second.path()});
+        QStringList languages;
+        for (const DictionaryFiles &d : found)
+            languages << d.language;
+        QCOMPARE(languages, (QStringList{"de_DE", "en_GB", "pt_BR"}));
+        QCOMPARE(found[0].first, first.filePath("de_DE.aff"));
+        const QList<DictionaryFiles> thesauri = Dictionaries::thesauri({first.path()});
+        QCOMPARE(thesauri.size(), 1);
+        QCOMPARE(thesauri[0].language, QStringLiteral("de_DE"));
+
+        const auto chosen = [&found](const char *wanted, const char *system) {
+            const DictionaryFiles *d =
+                Dictionaries::choose(found, QLatin1String(wanted), QLatin1String(system));
+            return d ? d->language : QString();
+        };
+        QCOMPARE(chosen("pt_BR", "de_DE"), QStringLiteral("pt_BR"));
+        QCOMPARE(chosen("pt_PT", "de_DE"), QStringLiteral("pt_BR"));
+        QCOMPARE(chosen("", "de_AT"), QStringLiteral("de_DE"));
+        QCOMPARE(chosen("", "C"), QStringLiteral("en_GB"));
+        QCOMPARE(chosen("xx", "yy"), QStringLiteral("en_GB"));
+        QVERIFY(!Dictionaries::choose({}, QStringLiteral("en_US"), {}));
+        QCOMPARE(Dictionaries::languageName(QStringLiteral("en_US")),
+                 QStringLiteral("English (United States)"));
+        QCOMPARE(Dictionaries::languageName(QStringLiteral("de")), QStringLiteral("German"));
+        QCOMPARE(Dictionaries::languageName(QStringLiteral("xx_YY")), QStringLiteral("xx_YY"));
+    }
+
     // A dictionary written in Latin-1 takes and gives words as characters; a word it cannot
     // hold can still be added to the personal list.
     void aDictionaryInAnotherCharacterSet()
