@@ -60,7 +60,7 @@ ThesaurusDialog::ThesaurusDialog(Thesaurus &thesaurus, const QString &word, QWid
     buttons->addWidget(replace);
     buttons->addWidget(cancel);
     grid->addLayout(buttons, 5, 0, 1, 2);
-    resize(520, 360);
+    resize(620, 380);
 
     connect(lookUpButton, &QPushButton::clicked, this, [this] { lookUp(m_word->text()); });
     connect(m_word, &QLineEdit::returnPressed, this, [this] { lookUp(m_word->text()); });
@@ -87,8 +87,10 @@ void ThesaurusDialog::lookUp(const QString &word)
     m_meanings = m_thesaurus.lookUp(word);
     m_meaningList->clear();
     m_synonyms->clear();
-    for (const Meaning &m : std::as_const(m_meanings))
-        m_meaningList->addItem(m.definition);
+    for (const Meaning &m : std::as_const(m_meanings)) {
+        auto *item = new QListWidgetItem(m.definition, m_meaningList);
+        item->setToolTip(m.definition);
+    }
     if (m_meanings.isEmpty()) {
         m_status->setText(
             word.trimmed().isEmpty()
