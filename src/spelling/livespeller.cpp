@@ -173,15 +173,17 @@ int LiveSpeller::stateBefore(int line)
 {
     if (line <= 0)
         return WordScanner::StartState;
-    flush();
-    while (qint64(m_states.size()) < line) {
-        const int state = m_states.empty() ? WordScanner::StartState : m_states.back();
-        m_states.push_back(readLine(qint64(m_states.size()), state));
-    }
+    // The first reading needs to go no further than the line; the rest waits as before.
+    m_timer->stop();
+    process(-1, line);
+    if (isPending())
+        schedule();
+    if (qint64(m_states.size()) < line) // not active: nothing was read
+        return WordScanner::StartState;
     return m_states[std::size_t(line - 1)];
 }
 
-void LiveSpeller::process(qint64 budgetNs)
+void LiveSpeller::process(qint64 budgetNs, qint64 upTo)
 {
     if (!m_active || !m_checker || !m_editor)
         return;
@@ -219,7 +221,8 @@ void LiveSpeller::process(qint64 budgetNs)
     }
 
     // Then the lines never read, in slices.
-    while (qint64(m_states.size()) < lines) {
+    const qint64 target = upTo < 0 ? lines : std::min(lines, upTo);
+    while (qint64(m_states.size()) < target) {
         if (expired()) {
             schedule();
             return;

@@ -54,8 +54,9 @@ public:
 private:
     void noteModified(int position, int type, int linesAdded);
     void schedule();
-    // Works until the dirty lines are done and, with a budget, reads on in the background.
-    void process(qint64 budgetNs);
+    // Reads the changed lines and then the lines never read, up to line `upTo` (all: -1),
+    // until done or the budget (none: -1) is spent; then the rest is scheduled.
+    void process(qint64 budgetNs, qint64 upTo = -1);
     int readLine(qint64 line, int state);
     qint64 send(unsigned int message, unsigned long wParam = 0, long lParam = 0) const;
     void clearMarks();

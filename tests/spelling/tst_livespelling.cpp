@@ -275,8 +275,14 @@ private Q_SLOTS:
         doc->editor().undo();
         QCOMPARE(doc->editor().text(), QStringLiteral("<p>Good speling here</p>"));
 
-        // Elsewhere the menu is the usual one.
+        // Elsewhere the menu is the usual one: on a correct word, and on a misspelt one in a
+        // script that began on a line above.
         menu = rightClick(doc, 5);
+        QCOMPARE(menu->actions().at(0)->text(), QStringLiteral("Undo"));
+        menu->hide();
+        doc->editor().setText(QStringLiteral("<p>Good speling here</p>\n<script>\nvar wrongg;\n"
+                                             "</script>"));
+        menu = rightClick(doc, int(doc->editor().text().indexOf(QLatin1String("wrongg"))) + 2);
         QCOMPARE(menu->actions().at(0)->text(), QStringLiteral("Undo"));
         menu->hide();
 
