@@ -314,3 +314,17 @@ inline constexpr BoolKey ClNames{Sections::Main, "clnames", false};
 inline constexpr TextKey ImagePreview{Sections::Main, "prev", ""};
 inline constexpr TextKey DocuPreview{Sections::Main, "docprev", ""};
 } // namespace Keys
+
+// The spelling configuration file "addict.cfg" beside the settings file, not quillm.ini.
+namespace Sections {
+inline constexpr const char *Addict = "addict";
+} // namespace Sections
+namespace Keys {
+// Scope of spelling: 1 leaves out markup, and Internet addresses; a missing file reads 0.
+inline constexpr IntKey SoHtml{Sections::Addict, "soHTML", 0};
+inline constexpr IntKey SoInternet{Sections::Addict, "soInternet", 0};
+// The dictionary's language code ("en_US"); empty: the system's language.
+inline constexpr TextKey SpellingLanguage{Sections::Addict, "Language", ""};
+// The personal word list; empty: "personal.dic" beside the configuration file.
+inline constexpr TextKey PersonalList{Sections::Addict, "PersonalList", ""};
+} // namespace Keys

@@ -108,11 +108,13 @@ void DocumentContextMenu::PopupMenu1Popup(TMDIsub &document, const QPoint &viewp
                                           bool moveCaret)
 {
     ScintillaEditor &ed = document.editor();
+    int at = ed.caret();
     if (moveCaret) {
-        const int clicked = ed.offsetAtPoint(viewportPoint);
-        if (ed.selLength() == 0 || clicked < ed.selectionStart() || clicked > ed.selectionEnd())
-            ed.setCaret(clicked);
+        at = ed.offsetAtPoint(viewportPoint);
+        if (ed.selLength() == 0 || at < ed.selectionStart() || at > ed.selectionEnd())
+            ed.setCaret(at);
     }
+    placeTopItems(document, at);
 
     const bool selection = ed.selLength() != 0;
     const bool clipboardText = !QApplication::clipboard()->text().isEmpty();
@@ -130,6 +132,23 @@ void DocumentContextMenu::PopupMenu1Popup(TMDIsub &document, const QPoint &viewp
         if (action->objectName() == u"Undo2")
             action->setEnabled(ed.canUndo());
     }
+}
+
+void DocumentContextMenu::placeTopItems(TMDIsub &document, int offset)
+{
+    qDeleteAll(m_top);
+    m_top.clear();
+    if (!m_topItems)
+        return;
+    m_top = m_topItems(document, offset, m_menu);
+    if (m_top.isEmpty())
+        return;
+    QAction *first = m_menu->actions().value(0);
+    m_menu->insertActions(first, m_top);
+    auto *separator = new QAction(m_menu);
+    separator->setSeparator(true);
+    m_menu->insertAction(first, separator);
+    m_top << separator;
 }
 
 void DocumentContextMenu::popup(TMDIsub &document, const QPoint &viewportPoint,

@@ -1,9 +1,13 @@
 #pragma once
 
+#include <QList>
 #include <QObject>
 #include <QPoint>
 
+#include <functional>
+
 class CommandActions;
+class QAction;
 class QMenu;
 class TMDIsub;
 
@@ -20,6 +24,12 @@ public:
 
     QMenu *menu() const { return m_menu; }
 
+    // Items for the text at a character offset that go at the top of the menu, above a
+    // separator (the spelling's suggestions for a misspelt word). Made anew, as children of
+    // the menu, each time the menu opens.
+    using TopItems = std::function<QList<QAction *>(TMDIsub &document, int offset, QMenu *menu)>;
+    void setTopItems(TopItems topItems) { m_topItems = std::move(topItems); }
+
     // Gets the menu ready for a right-click at a point of the editor's text area: a click
     // outside the selection moves the caret there first; items then show or hide by
     // selection, clipboard and undo state.
@@ -30,6 +40,10 @@ public:
                bool moveCaret = true);
 
 private:
+    void placeTopItems(TMDIsub &document, int offset);
+
     CommandActions &m_commands;
     QMenu *m_menu;
+    TopItems m_topItems;
+    QList<QAction *> m_top;
 };

@@ -114,6 +114,7 @@ void TMDIsub::setLiveSpelling(bool on)
 {
     m_liveSpelling = on;
     m_lexer->recolourAll();
+    Q_EMIT liveSpellingChanged(this);
 }
 
 bool TMDIsub::wordWrap() const
@@ -271,7 +272,17 @@ void TMDIsub::newtabs()
 void TMDIsub::memoReapply()
 {
     m_liveSpelling = m_context.settings.read(Keys::SpellCheck);
+    refreshSpelling();
+}
+
+void TMDIsub::refreshSpelling()
+{
+    // A missing configuration file leaves nothing out.
+    const SettingsFile config(m_context.spellingConfigPath);
+    m_spellingSkipsHtml = config.read(Keys::SoHtml) != 0;
+    m_spellingSkipsInternet = config.read(Keys::SoInternet) != 0;
     m_lexer->recolourAll();
+    Q_EMIT liveSpellingChanged(this);
 }
 
 void TMDIsub::memoChange()

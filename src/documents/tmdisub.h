@@ -36,8 +36,12 @@ public:
 
     // Re-reads every editor setting and recolours, keeping an unmodified document unmodified.
     void newtabs();
-    // Refreshes live spelling and recolours the whole text.
+    // Switches live spelling on or off from the settings, refreshes it and recolours the
+    // whole text.
     void memoReapply();
+    // Reads the spelling scope again and refreshes live spelling and the colouring, keeping
+    // live spelling on or off as it is (after a spelling check).
+    void refreshSpelling();
 
     // One-shot flags: the next change event is not a user edit.
     void raiseLoadingFlag() { m_loadingFlag = true; }
@@ -52,6 +56,10 @@ public:
     bool liveSpelling() const { return m_liveSpelling; }
     // Live spelling for this document until the settings are reapplied; recolours.
     void setLiveSpelling(bool on);
+    // What live spelling leaves out, from the spelling configuration file ("soHTML",
+    // "soInternet"), as read by the last reapply.
+    bool spellingSkipsHtml() const { return m_spellingSkipsHtml; }
+    bool spellingSkipsInternet() const { return m_spellingSkipsInternet; }
     bool wordWrap() const;
     // Switches word wrap; the caret's line stays where it was on screen (when the caret was
     // off screen, the first visible line stays first).
@@ -84,6 +92,8 @@ Q_SIGNALS:
     // A change of the text that the user made (not loading or recolouring).
     void edited(TMDIsub *document);
     void caretMoved(TMDIsub *document);
+    // Live spelling was switched, or its scope read again.
+    void liveSpellingChanged(TMDIsub *document);
     // The user cancelled the close question.
     void closeRefused(TMDIsub *document);
     void closed(TMDIsub *document);
@@ -111,6 +121,8 @@ private:
     bool m_loadingFlag = false;
     bool m_quietChangeFlag = false;
     bool m_liveSpelling = false;
+    bool m_spellingSkipsHtml = false;
+    bool m_spellingSkipsInternet = false;
     // Invalid until a font command sets it: the palette's text colour.
     QColor m_textColour;
 };

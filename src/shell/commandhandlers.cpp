@@ -22,10 +22,6 @@ const char *const NotYetBuilt[] = {
     Cmd::SaveasTemplate1Click,
     // Download time.
     Cmd::DownloadTime1Click,
-    // Spelling and thesaurus.
-    Cmd::spellcheck,
-    Cmd::spellcheckentire,
-    Cmd::thesaurus,
     // Replace in several files.
     Cmd::MultiDocFR1Click,
     // Previews and helper programs.

@@ -30,6 +30,7 @@
 #include "shell/tabstrips.h"
 #include "shell/windowarranger.h"
 #include "shell/windowmenu.h"
+#include "spelling/spellingcontroller.h"
 #include "toolbar/speedbar.h"
 #include "view/documentfont.h"
 #include "view/viewtoggles.h"
@@ -164,6 +165,9 @@ void TMDImain::FormCreate()
     m_contextMenu = new DocumentContextMenu(*m_commands, this);
     m_aids = new DocumentAids(m_options, *m_commands, *m_contextMenu, this);
     m_aids->setEscapeHandler([this] { m_find->dropAll(); });
+    m_spelling = new SpellingController(
+        m_context.spellingConfigPath, m_prompter, [this] { return activeDocument(); }, this, this);
+    m_spelling->attachTo(*m_contextMenu);
     m_goToLine = new GoToLineCommand(
         [this](int line) {
             TMDIsub *doc = activeDocument();
@@ -190,11 +194,21 @@ void TMDImain::FormCreate()
         }
         updateSavePicture();
         m_view->updateChecks();
+        if (TMDIsub *doc = activeDocument())
+            m_bar->setLiveSpelling(doc->liveSpelling());
     });
     connect(m_files, &DocumentFiles::documentMade, this, [this](TMDIsub *doc) {
         m_arranger->watch(doc);
         m_aids->watch(doc);
+        m_spelling->watch(doc);
         connect(doc, &TMDIsub::caretMoved, this, &TMDImain::updateCaretStatus);
+        // The live spelling picture and check mark follow the active document.
+        connect(doc, &TMDIsub::liveSpellingChanged, this, [this](TMDIsub *changed) {
+            if (changed != activeDocument())
+                return;
+            m_bar->setLiveSpelling(changed->liveSpelling());
+            m_view->updateChecks();
+        });
         connect(doc, &TMDIsub::edited, this, &TMDImain::updateSavePicture);
         connect(doc, &TMDIsub::formatChanged, this, &TMDImain::updateFormatStatus);
         updateCaretStatus(doc);
@@ -284,6 +298,7 @@ void TMDImain::buildMenus()
         m_settings, [this] { return m_files->active(); }, this, this);
     m_view->registerHandlers(*m_commands);
     m_lineEndings->registerHandler(*m_commands);
+    m_spelling->registerHandlers(*m_commands);
     connect(m_view, &ViewToggles::liveSpellingChanged, m_bar, &SpeedBar::setLiveSpelling);
     if (QAction *wrap = m_commands->action(Cmd::Wordwrap1Click))
         wrap->setChecked(m_settings.read(Keys::Wraps) != QLatin1String("no"));

@@ -24,6 +24,7 @@ class QLabel;
 class QMdiArea;
 class QMenu;
 class SpeedBar;
+class SpellingController;
 class QTabBar;
 class TabStrips;
 class TagController;
@@ -74,6 +75,7 @@ public:
     FindController &finding() const { return *m_find; }
     GoToLineCommand &goToLine() const { return *m_goToLine; }
     PanelManager &panels() const { return *m_panels; }
+    SpellingController &spelling() const { return *m_spelling; }
     DocumentContextMenu &contextMenu() const { return *m_contextMenu; }
     QMenu *menu(const QString &name) const { return m_menus.value(name); }
     MemoryEditor &storememo() { return m_storememo; }
@@ -145,6 +147,7 @@ private:
     GoToLineCommand *m_goToLine = nullptr;
     LineEndingsCommand *m_lineEndings = nullptr;
     PanelManager *m_panels = nullptr;
+    SpellingController *m_spelling = nullptr;
     QHash<QString, QMenu *> m_menus;
 
     std::unique_ptr<TemporaryFiles> m_temporaryFiles;

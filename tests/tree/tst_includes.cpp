@@ -11,7 +11,7 @@ namespace {
 // From the top layer down; folders on one line stand side by side. "helpers/*" is every
 // helper panel folder except the shared frame.
 const QStringList Layers[] = {
-    {"shell"},        {"helpers/*"}, {"helpers/frame"}, {"project", "preview", "tools"},
+    {"shell"},        {"helpers/*"}, {"helpers/frame"}, {"project", "preview", "tools", "spelling"},
     {"find"},         {"prefs"},     {"view"},          {"toolbar"},
     {"files"},        {"documents"}, {"commands"},      {"markup"},
     {"tagcolouring"}, {"editor"},    {"colours"},       {"widgets"},

@@ -1,0 +1,73 @@
+#pragma once
+
+#include "spelling/spellingservice.h"
+
+#include <QHash>
+#include <QObject>
+#include <QPointer>
+
+#include <functional>
+#include <optional>
+
+class CommandActions;
+class DocumentContextMenu;
+class LiveSpeller;
+class Prompter;
+class QAction;
+class QMenu;
+class SpellCheckDialog;
+class TMDIsub;
+class ThesaurusDialog;
+
+// Spelling and the thesaurus for the documents of the main frame: the commands "From
+// Cursor"/"Selected Text", "Entire Document" and "Thesaurus", live spelling in every document
+// it watches, and the suggestions at the top of a document's context menu. It owns the one
+// dictionary (SpellingService). Owned by the main frame.
+class SpellingController : public QObject
+{
+    Q_OBJECT
+
+public:
+    using ActiveDocument = std::function<TMDIsub *()>;
+
+    SpellingController(const QString &configPath, Prompter &prompter, ActiveDocument active,
+                       QWidget *dialogParent, QObject *parent = nullptr,
+                       QStringList dictionaryFolders = {});
+    ~SpellingController() override;
+
+    SpellingService &service() { return m_service; }
+    void registerHandlers(CommandActions &commands);
+    // Gives the document a live speller that follows its live spelling switch and scope.
+    void watch(TMDIsub *document);
+    // Puts the suggestions for a misspelt word at the top of the documents' context menu.
+    void attachTo(DocumentContextMenu &menu);
+
+    LiveSpeller *liveSpeller(TMDIsub *document) const;
+    // The open checking or thesaurus window, if any.
+    SpellCheckDialog *checkDialog() const;
+    ThesaurusDialog *thesaurusDialog() const;
+
+    // The commands.
+    void spellcheck();
+    void spellcheckentire();
+    void thesaurus();
+
+private:
+    void check(bool entire);
+    void applyTo(TMDIsub *document);
+    void recheckAllDocuments();
+    void refreshAllDocuments();
+    bool loadDictionary(bool quiet);
+    std::optional<FoundWord> misspeltWordAt(TMDIsub &document, int offset);
+    QList<QAction *> suggestionItems(TMDIsub &document, int offset, QMenu *menu);
+    void replace(TMDIsub &document, int start, int length, const QString &text);
+
+    SpellingService m_service;
+    Prompter &m_prompter;
+    ActiveDocument m_active;
+    QWidget *m_dialogParent;
+    QList<QPointer<TMDIsub>> m_documents;
+    QPointer<SpellCheckDialog> m_checkDialog;
+    QPointer<ThesaurusDialog> m_thesaurusDialog;
+    bool m_loadTried = false;
+};
