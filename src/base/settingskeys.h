@@ -274,3 +274,15 @@ inline constexpr TextKey HelperNames[HelperCount] = {
     {Sections::Paths, "helpname5", ""}, {Sections::Paths, "helpname6", ""},
     {Sections::Paths, "helpname7", ""}};
 } // namespace Keys
+
+namespace Keys {
+// Where the return button was closed, and the internal preview window's place and size.
+inline constexpr IntKey BackTop{Sections::Windows, "backt", 0};
+inline constexpr IntKey BackLeft{Sections::Windows, "backl", 0};
+inline constexpr IntKey PreviewLeft{Sections::Windows, "brl", 0};
+inline constexpr IntKey PreviewTop{Sections::Windows, "brt", 0};
+inline constexpr IntKey PreviewWidth{Sections::Windows, "brw", 640};
+inline constexpr IntKey PreviewHeight{Sections::Windows, "brh", 480};
+// "no": the internal preview stops following the editor's unsaved text.
+inline constexpr TextKey LivePreview{Sections::Windows, "brlive", ""};
+} // namespace Keys

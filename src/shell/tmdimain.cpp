@@ -19,6 +19,9 @@
 #include "find/findcontroller.h"
 #include "markup/tagcontroller.h"
 #include "prefs/tabbednotebookdlg.h"
+#include "preview/internalpreview.h"
+#include "preview/previewcontroller.h"
+#include "project/helperprograms.h"
 #include "shell/commandhandlers.h"
 #include "shell/splashwindow.h"
 #include "shell/startupsteps.h"
@@ -28,6 +31,8 @@
 #include "toolbar/speedbar.h"
 #include "view/documentfont.h"
 #include "view/viewtoggles.h"
+#include "widgets/desktopprograms.h"
+#include "widgets/returnbutton.h"
 
 #include <Qsci/qsciscintilla.h>
 
@@ -78,7 +83,9 @@ TMDImain::TMDImain(const HomeFolder &home, SettingsFile &settings, Prompter &pro
                    QWidget *parent)
     : QMainWindow(parent), m_home(home), m_settings(settings),
       m_prompter(prompter), m_context{settings, prompter, home.file(QStringLiteral("addict.cfg")),
-                                      QString()}
+                                      QString()},
+      m_temporaries(settings), m_programs(std::make_unique<DesktopPrograms>()),
+      m_returnButtons(std::make_unique<ReturnButtons>(settings, this))
 {
     FormCreate();
 }
@@ -183,6 +190,7 @@ void TMDImain::FormCreate()
     connect(m_files, &DocumentFiles::documentSaved, this, &TMDImain::updateSavePicture);
 
     buildMenus();
+    buildPrograms();
 
     m_tabs->setUpper(!m_settings.read(Keys::TabLoc).isEmpty());
     m_options.read(m_settings, true);
@@ -269,6 +277,30 @@ void TMDImain::buildMenus()
         return state;
     });
     MenuState::watchCharacter(m_menus.value(QStringLiteral("Character1")), *m_commands, m_options);
+}
+
+void TMDImain::buildPrograms()
+{
+    const auto dialogs = [this]() -> FileDialogs & { return m_files->dialogs(); };
+    m_preview =
+        new PreviewController({m_settings, m_prompter, *m_programs, m_temporaries, *m_returnButtons,
+                               m_keyboard, m_home.path(), this, [this] { return activeDocument(); },
+                               dialogs, [this] { return m_files->chooseFile(); }},
+                              this);
+    m_preview->registerHandlers(*m_commands);
+    m_helpers =
+        new HelperPrograms(m_settings, m_prompter, *m_programs, *m_returnButtons, dialogs, this);
+    m_helpers->registerHandlers(*m_commands);
+    // Typing in a document means the user is back: the return button goes.
+    connect(m_files, &DocumentFiles::documentMade, this, [this](TMDIsub *doc) {
+        connect(doc, &TMDIsub::edited, this, [this] { m_returnButtons->drop(); });
+    });
+}
+
+void TMDImain::helpermenu()
+{
+    if (m_helpers)
+        m_helpers->helpermenu();
 }
 
 void TMDImain::updateSavePicture()
@@ -402,6 +434,9 @@ bool TMDImain::FormCloseQuery()
 
 void TMDImain::FormClose()
 {
+    // The internal preview keeps its own place and size when it closes.
+    if (InternalPreview *preview = m_preview->internal())
+        preview->widget()->close();
     SettingsFile::Batch batch(m_settings);
     const bool maximised = isMaximized();
     m_settings.write(Keys::Up, maximised ? QStringLiteral("ok") : QString());
@@ -412,7 +447,7 @@ void TMDImain::FormClose()
         m_settings.write(Keys::MainWidth, g.width());
         m_settings.write(Keys::MainHeight, g.height());
     }
-    StartupSteps::deleteTemporaryFiles(m_settings);
+    m_temporaries.deleteAll();
 }
 
 void TMDImain::closeEvent(QCloseEvent *event)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/shelloptions.h"
+#include "base/temporaryfiles.h"
 #include "documents/documentcontext.h"
 #include "editor/memoryeditor.h"
 #include "widgets/keyboardmodifiers.h"
@@ -16,7 +17,11 @@ class DocumentContextMenu;
 class DocumentFiles;
 class FindController;
 class GoToLineCommand;
+class HelperPrograms;
 class HomeFolder;
+class PreviewController;
+class ProgramStarter;
+class ReturnButtons;
 class QLabel;
 class QMdiArea;
 class QMenu;
@@ -72,9 +77,13 @@ public:
     Prompter &prompter() const { return m_prompter; }
     // Shared with every document window; the preferences set its edit lock while they apply.
     DocumentContext &context() { return m_context; }
-    // Rebuilds the helper-programs menu from the stored helper paths; there is no such menu
-    // yet, so this does nothing for now.
-    void helpermenu() {}
+    // Sets the helper-programs menu's captions from the stored helper names and paths.
+    void helpermenu();
+    PreviewController &previews() const { return *m_preview; }
+    HelperPrograms &helpers() const { return *m_helpers; }
+    ReturnButtons &returnButtons() const { return *m_returnButtons; }
+    // The temporary files of this run, deleted when the frame closes.
+    TemporaryFiles &temporaryFiles() { return m_temporaries; }
     QString dateLabelText() const;
     QString caretStatusText() const;
     TMDIsub *activeDocument() const;
@@ -95,6 +104,7 @@ private:
     void FormClose();
     void buildMenus();
     void buildStatusBar();
+    void buildPrograms();
     void restoreMainGeometry();
     void updateCaretStatus(TMDIsub *document);
     void updateSavePicture();
@@ -106,6 +116,9 @@ private:
     ShellOptions m_options;
     MemoryEditor m_storememo;
     KeyboardModifiers m_keyboard;
+    TemporaryFiles m_temporaries;
+    std::unique_ptr<ProgramStarter> m_programs;
+    std::unique_ptr<ReturnButtons> m_returnButtons;
 
     QMdiArea *m_client = nullptr;
     QWidget *m_upperPanel = nullptr;
@@ -124,6 +137,8 @@ private:
     DocumentContextMenu *m_contextMenu = nullptr;
     DocumentAids *m_aids = nullptr;
     GoToLineCommand *m_goToLine = nullptr;
+    PreviewController *m_preview = nullptr;
+    HelperPrograms *m_helpers = nullptr;
     QHash<QString, QMenu *> m_menus;
 
     bool m_shown = false;
