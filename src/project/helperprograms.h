@@ -37,6 +37,8 @@ public:
     void openhelper(int helper);
     // The pop-up the toolbar item's right button shows.
     QMenu *popup() const { return m_popup; }
+    // The process last started for helper n, 0 when none.
+    qint64 startedProcess(int helper) const { return m_started[std::size_t(helper)]; }
 
 private:
     SettingsFile &m_settings;

@@ -434,9 +434,10 @@ bool TMDImain::FormCloseQuery()
 
 void TMDImain::FormClose()
 {
-    // The internal preview keeps its own place and size when it closes.
+    // The internal preview and the return button keep their places when they close.
     if (InternalPreview *preview = m_preview->internal())
         preview->widget()->close();
+    m_returnButtons->close();
     SettingsFile::Batch batch(m_settings);
     const bool maximised = isMaximized();
     m_settings.write(Keys::Up, maximised ? QStringLiteral("ok") : QString());
