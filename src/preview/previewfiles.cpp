@@ -4,6 +4,7 @@
 #include "base/temporaryfiles.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 namespace {
@@ -24,6 +25,29 @@ QByteArray lineEndingOf(const QByteArray &bytes)
     return QByteArrayLiteral("\n");
 }
 
+QByteArray titleLine(int viewer)
+{
+    return "<Title>Quillmark Preview " + QByteArray::number(viewer) + "</Title>";
+}
+
+// A preview left behind by a run that ended without cleaning up: its first line is the
+// preview's own title line, which no page of the user's starts with.
+bool isLeftOver(const QString &path, int viewer)
+{
+    const QFileInfo info(path);
+    if (!info.isFile() || info.isSymLink())
+        return false;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    QByteArray start = file.read(64);
+    if (start.startsWith("\xEF\xBB\xBF"))
+        start.remove(0, 3);
+    const QByteArray title = titleLine(viewer);
+    return start.startsWith(title) && (start.size() == title.size() ||
+                                       start[title.size()] == '\r' || start[title.size()] == '\n');
+}
+
 } // namespace
 
 QString PreviewFiles::folderFor(const QString &identity) const
@@ -42,7 +66,8 @@ QString PreviewFiles::nameFor(const QString &folder, int viewer) const
         candidate = dir.filePath(n == 1 ? base + QStringLiteral(".htm")
                                         : QStringLiteral("%1-%2.htm").arg(base).arg(n));
         const QFileInfo info(candidate);
-        if (m_registry.contains(candidate) || (!info.exists() && !info.isSymLink()))
+        if (m_registry.contains(candidate) || (!info.exists() && !info.isSymLink()) ||
+            isLeftOver(candidate, viewer))
             return candidate;
     }
     return {};
@@ -56,7 +81,7 @@ QByteArray PreviewFiles::content(int viewer, const QByteArray &documentBytes)
     out.reserve(documentBytes.size() + 48);
     if (hasBom)
         out += bom;
-    out += "<Title>Quillmark Preview " + QByteArray::number(viewer) + "</Title>";
+    out += titleLine(viewer);
     out += lineEndingOf(documentBytes);
     out += hasBom ? documentBytes.mid(bom.size()) : documentBytes;
     return out;

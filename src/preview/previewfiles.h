@@ -12,6 +12,8 @@ class TemporaryFiles;
 // home folder for a document that has no folder yet. Viewer 1 (the first browser and the
 // internal preview) and viewer 2 (the second browser) have a file each. A file of the chosen
 // name that this run did not make is the user's and is never replaced: another name is taken.
+// Only a preview an earlier run left behind (it starts with the preview's title line) is
+// taken over.
 class PreviewFiles
 {
 public:
@@ -23,7 +25,8 @@ public:
     // The folder of a document's identity text (a full path, or an Untitled name).
     QString folderFor(const QString &identity) const;
     // "_temp1.htm" in the folder, or "_temp1-2.htm", "_temp1-3.htm"... when a file of that
-    // name exists and is not one this run registered. Letter case is kept.
+    // name exists and is neither registered by this run nor a preview left behind. Letter
+    // case is kept.
     QString nameFor(const QString &folder, int viewer) const;
     // The title line "<Title>Quillmark Preview 1</Title>" and the document's bytes. The
     // line goes after a byte-order mark and ends with the document's own line ending.

@@ -148,6 +148,25 @@ private Q_SLOTS:
         QCOMPARE(m_settings->read(Keys::CleanUpCount), 0);
     }
 
+    // A preview that a run which ended without cleaning up left behind is taken over, so
+    // that such files do not pile up; a page that merely mentions the title is the user's.
+    void aPreviewLeftBehindIsTakenOver()
+    {
+        writeFile(site() + QStringLiteral("/_temp1.htm"),
+                  "<Title>Quillmark Preview 1</Title>\r\n<p>old</p>");
+        writeFile(site() + QStringLiteral("/_temp2.htm"),
+                  "<Title>Quillmark Preview 1</Title>\n<p>viewer 1's title in viewer 2's name</p>");
+        writeFile(home() + QStringLiteral("/_temp1.htm"), "<Title>Quillmark Preview 10</Title>");
+        TemporaryFiles registry(*m_settings);
+        PreviewFiles files(registry, home());
+        QCOMPARE(files.write(site() + QStringLiteral("/a.htm"), "x", 1).path,
+                 site() + QStringLiteral("/_temp1.htm"));
+        QCOMPARE(files.write(site() + QStringLiteral("/a.htm"), "x", 2).path,
+                 site() + QStringLiteral("/_temp2-2.htm"));
+        QCOMPARE(files.write(QStringLiteral("Untitled1"), "x", 1).path,
+                 home() + QStringLiteral("/_temp1-2.htm"));
+    }
+
     // A dangling link of the fixed name is the user's too.
     void aLinkOfTheNameIsNotReplaced()
     {

@@ -76,19 +76,22 @@ QString jsString(const QString &text)
     return QString::fromUtf8(array.mid(1, array.size() - 2));
 }
 
+// A button with the theme's picture when there is one, else its text.
 QToolButton *button(QWidget *bar, const QString &name, const QString &text, const QString &hint,
-                    QStyle::StandardPixmap icon = QStyle::SP_CustomBase)
+                    QStyle::StandardPixmap icon = QStyle::SP_CustomBase,
+                    const QString &themeIcon = QString())
 {
     auto *b = new QToolButton(bar);
     b->setObjectName(name);
     b->setAutoRaise(true);
     b->setToolTip(hint);
-    if (icon != QStyle::SP_CustomBase) {
+    b->setText(text);
+    const QIcon themed = themeIcon.isEmpty() ? QIcon() : QIcon::fromTheme(themeIcon);
+    if (!themed.isNull())
+        b->setIcon(themed);
+    else if (icon != QStyle::SP_CustomBase)
         b->setIcon(bar->style()->standardIcon(icon));
-        b->setToolButtonStyle(Qt::ToolButtonIconOnly);
-    } else {
-        b->setText(text);
-    }
+    b->setToolButtonStyle(b->icon().isNull() ? Qt::ToolButtonTextOnly : Qt::ToolButtonIconOnly);
     static_cast<QToolBar *>(bar)->addWidget(b);
     return b;
 }
@@ -226,7 +229,8 @@ void Tbrowser::buildButtons(QWidget *bar)
         button(bar, QStringLiteral("Print"), QStringLiteral("Print"), QStringLiteral("Print"));
     m_print->installEventFilter(this);
     m_printPreview = button(bar, QStringLiteral("PrintPreview"), QStringLiteral("Preview"),
-                            QStringLiteral("Print Preview"));
+                            QStringLiteral("Print Preview"), QStyle::SP_CustomBase,
+                            QStringLiteral("document-print-preview"));
     m_find =
         button(bar, QStringLiteral("Find"), QStringLiteral("Find"), QStringLiteral("Find Text"));
     m_live = button(bar, QStringLiteral("Live"), QStringLiteral("Live"),
@@ -234,7 +238,8 @@ void Tbrowser::buildButtons(QWidget *bar)
     m_live->setCheckable(true);
     m_live->setChecked(m_host.liveEnabled ? m_host.liveEnabled() : true);
     auto *closeButton = button(bar, QStringLiteral("CloseButton"), QStringLiteral("Close"),
-                               QStringLiteral("Close Preview Window"));
+                               QStringLiteral("Close Preview Window"),
+                               QStyle::SP_TitleBarCloseButton, QStringLiteral("window-close"));
     auto *returnButton = button(bar, QStringLiteral("Return"), QStringLiteral("Return"),
                                 QStringLiteral("Return to Editor"));
     auto *size640 = button(bar, QStringLiteral("Size640"), QStringLiteral("640 \u00D7 480"),
