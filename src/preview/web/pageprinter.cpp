@@ -37,17 +37,38 @@ PagePrinter::~PagePrinter() = default;
 void PagePrinter::prepare(const QPrinter &printer, std::function<void(bool)> done)
 {
     m_pdf->close();
+    delete m_bytes;
+    m_bytes = nullptr;
+    // The window's grey stands in for a page without a background of its own; paper stays
+    // white.
+    const QColor screenBackground = m_page->backgroundColor();
+    m_page->setBackgroundColor(Qt::white);
     m_page->printToPdf(
-        [this, done = std::move(done)](const QByteArray &bytes) {
+        [this, done = std::move(done), screenBackground](const QByteArray &bytes) {
+            m_page->setBackgroundColor(screenBackground);
             if (bytes.isEmpty()) {
                 done(false);
                 return;
             }
-            auto *buffer = new QBuffer(m_pdf);
-            buffer->setData(bytes);
-            buffer->open(QIODevice::ReadOnly);
-            m_pdf->load(buffer);
-            done(m_pdf->status() == QPdfDocument::Status::Ready && m_pdf->pageCount() > 0);
+            m_bytes = new QBuffer(this);
+            m_bytes->setData(bytes);
+            m_bytes->open(QIODevice::ReadOnly);
+            m_pdf->load(m_bytes);
+            const auto ready = [this] {
+                return m_pdf->status() == QPdfDocument::Status::Ready && m_pdf->pageCount() > 0;
+            };
+            if (m_pdf->status() != QPdfDocument::Status::Loading) {
+                done(ready());
+                return;
+            }
+            // The document may finish loading later; answer once it has.
+            auto once = std::make_shared<QMetaObject::Connection>();
+            *once = connect(m_pdf, &QPdfDocument::statusChanged, this, [this, done, ready, once] {
+                if (m_pdf->status() == QPdfDocument::Status::Loading)
+                    return;
+                disconnect(*once);
+                done(ready());
+            });
         },
         layoutFor(printer));
 }

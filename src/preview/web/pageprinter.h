@@ -6,6 +6,7 @@
 
 #include <functional>
 
+class QBuffer;
 class QPdfDocument;
 class QPrinter;
 class QWebEnginePage;
@@ -38,4 +39,5 @@ public:
 private:
     QWebEnginePage *m_page;
     QPdfDocument *m_pdf = nullptr;
+    QBuffer *m_bytes = nullptr;
 };

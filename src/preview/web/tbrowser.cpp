@@ -308,10 +308,10 @@ void Tbrowser::load(const QString &file)
     QWidget::show();
     raise();
     activateWindow();
-    show(QDir::cleanPath(file), true);
+    showFile(QDir::cleanPath(file), true);
 }
 
-void Tbrowser::show(const QString &file, bool addToHistory)
+void Tbrowser::showFile(const QString &file, bool addToHistory)
 {
     m_sound->stop();
     m_currentFile = file;
@@ -427,7 +427,7 @@ void Tbrowser::followLink(const QUrl &url)
         return;
     }
     m_fragment = url.fragment();
-    show(d.file, true);
+    showFile(d.file, true);
 }
 
 void Tbrowser::showFormResults(const QUrl &url)
@@ -503,7 +503,7 @@ void Tbrowser::updateHistoryMenu()
                 return;
             m_index = i;
             updateHistoryMenu();
-            show(m_entries[i].file, false);
+            showFile(m_entries[i].file, false);
         });
     }
     m_history->setEnabled(!captions.isEmpty());
@@ -517,7 +517,7 @@ void Tbrowser::goBack()
         return;
     --m_index;
     updateHistoryMenu();
-    show(m_entries[m_index].file, false);
+    showFile(m_entries[m_index].file, false);
 }
 
 void Tbrowser::goForward()
@@ -526,7 +526,7 @@ void Tbrowser::goForward()
         return;
     ++m_index;
     updateHistoryMenu();
-    show(m_entries[m_index].file, false);
+    showFile(m_entries[m_index].file, false);
 }
 
 void Tbrowser::reload()
@@ -535,7 +535,7 @@ void Tbrowser::reload()
         return;
     m_reload->setEnabled(false);
     const QPointF scroll = m_page->scrollPosition();
-    show(m_currentFile, false);
+    showFile(m_currentFile, false);
     m_keepScroll = scroll;
     m_view->setFocus();
 }
@@ -601,7 +601,7 @@ void Tbrowser::openFile()
         return;
     const QString file = m_host.chooseFile();
     if (!file.isEmpty())
-        show(QDir::cleanPath(file), true);
+        showFile(QDir::cleanPath(file), true);
 }
 
 void Tbrowser::closeEvent(QCloseEvent *event)
@@ -657,7 +657,7 @@ bool Tbrowser::dropFiles(QEvent *event)
         return false;
     drop->acceptProposedAction();
     if (event->type() == QEvent::Drop)
-        show(QDir::cleanPath(first), true);
+        showFile(QDir::cleanPath(first), true);
     return true;
 }
 

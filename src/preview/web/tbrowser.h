@@ -68,7 +68,7 @@ private:
     };
 
     void buildButtons(QWidget *bar);
-    void show(const QString &file, bool addToHistory);
+    void showFile(const QString &file, bool addToHistory);
     void setPage(const QByteArray &bytes, const QString &file);
     bool decide(const QUrl &url, int type, bool isMainFrame);
     void followLink(const QUrl &url);
