@@ -61,9 +61,6 @@ int main(int argc, char *argv[])
         return 0;
     }
 
-    // The internal preview's web engine, loaded later from its module, shares the
-    // application's graphics contexts; this must be said before the application exists.
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("quillmark"));
     QApplication::setApplicationDisplayName(QStringLiteral("Quillmark"));

@@ -383,11 +383,5 @@ private Q_SLOTS:
     }
 };
 
-int main(int argc, char **argv)
-{
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
-    QApplication app(argc, argv);
-    TestInternalPreview test;
-    return QTest::qExec(&test, argc, argv);
-}
+QTEST_MAIN(TestInternalPreview)
 #include "tst_internalpreview.moc"

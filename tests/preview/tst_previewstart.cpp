@@ -69,11 +69,5 @@ private Q_SLOTS:
     }
 };
 
-int main(int argc, char **argv)
-{
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
-    QApplication app(argc, argv);
-    TestPreviewStart test;
-    return QTest::qExec(&test, argc, argv);
-}
+QTEST_MAIN(TestPreviewStart)
 #include "tst_previewstart.moc"

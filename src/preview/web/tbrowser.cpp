@@ -26,6 +26,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
+#include <QOpenGLContext>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPushButton>
@@ -700,6 +701,28 @@ void Tbrowser::contextMenu(const QPoint &pos)
     }
 }
 
+// Qt's own setter of the context every OpenGL context shares with; exported by Qt GUI but
+// declared only in its private headers.
+Q_GUI_EXPORT void qt_gl_set_global_share_context(QOpenGLContext *context);
+
+namespace {
+
+// The engine draws through a context shared with the application's. The program does not ask
+// for one at start (it would load the OpenGL drivers into every start), so it is made here,
+// the first time the engine is needed.
+void shareGraphicsContext()
+{
+    if (QOpenGLContext::globalShareContext())
+        return;
+    // Where no OpenGL can be had (the offscreen platform), the engine still expects the
+    // context to be there and draws without it, as it does when Qt makes the context itself.
+    auto *context = new QOpenGLContext(QCoreApplication::instance());
+    context->create();
+    qt_gl_set_global_share_context(context);
+}
+
+} // namespace
+
 // The module's entry point. The web engine's sandbox cannot run for the superuser; only then
 // is it switched off.
 extern "C" Q_DECL_EXPORT InternalPreview *
@@ -707,5 +730,6 @@ quillmark_create_internal_preview(const InternalPreviewHost &host, QWidget *pare
 {
     if (::geteuid() == 0 && !qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX"))
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    shareGraphicsContext();
     return new Tbrowser(host, parent);
 }
