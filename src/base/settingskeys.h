@@ -313,6 +313,15 @@ inline constexpr BoolKey ClNames{Sections::Main, "clnames", false};
 // "sure" when the image preview, or the document helper's "use image", was on at the last close.
 inline constexpr TextKey ImagePreview{Sections::Main, "prev", ""};
 inline constexpr TextKey DocuPreview{Sections::Main, "docprev", ""};
+// Where the return button was closed, and the internal preview window's place and size.
+inline constexpr IntKey BackTop{Sections::Windows, "backt", 0};
+inline constexpr IntKey BackLeft{Sections::Windows, "backl", 0};
+inline constexpr IntKey PreviewLeft{Sections::Windows, "brl", 0};
+inline constexpr IntKey PreviewTop{Sections::Windows, "brt", 0};
+inline constexpr IntKey PreviewWidth{Sections::Windows, "brw", 640};
+inline constexpr IntKey PreviewHeight{Sections::Windows, "brh", 480};
+// "no": the internal preview stops following the editor's unsaved text.
+inline constexpr TextKey LivePreview{Sections::Windows, "brlive", ""};
 } // namespace Keys
 
 // The spelling configuration file "addict.cfg" beside the settings file, not quillm.ini.

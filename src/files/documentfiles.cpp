@@ -339,6 +339,17 @@ TMDIsub *DocumentFiles::Opens()
     return openFile(chosen.front());
 }
 
+QString DocumentFiles::chooseFile()
+{
+    prepareDialogs();
+    const QStringList chosen = m_dialogs->openFiles(QStringLiteral("Open"), m_dialogState.folder(),
+                                                    m_dialogState.openFilter(), false);
+    if (chosen.isEmpty())
+        return {};
+    m_dialogState.chosen(chosen.front());
+    return chosen.front();
+}
+
 void DocumentFiles::openFiles(const QStringList &names)
 {
     for (const QString &name : names)

@@ -42,6 +42,7 @@ public:
     // The dialogs and the keyboard state; null restores Qt's dialogs and the keyboard.
     void setDialogs(FileDialogs *dialogs);
     void setModifiers(const ModifierSource *modifiers);
+    FileDialogs &dialogs() const { return *m_dialogs; }
 
     QList<TMDIsub *> documents() const;
     TMDIsub *active() const;
@@ -70,6 +71,9 @@ public:
     void Open();
     // Opens one file chosen in the Open dialog.
     TMDIsub *Opens();
+    // The Open dialog for a file to look at rather than edit (the internal preview's Open
+    // File): the chosen name, or empty. The dialogs start in its folder next time.
+    QString chooseFile();
     // Opens each file in turn (dropped files, further files of the command line).
     void openFiles(const QStringList &names);
     // Opens recent-files entry n (from 1).

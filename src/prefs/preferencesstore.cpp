@@ -1,5 +1,6 @@
 #include "prefs/preferencesstore.h"
 
+#include "base/programcommand.h"
 #include "base/settingsfile.h"
 #include "files/filedialogstate.h"
 
@@ -578,7 +579,9 @@ QString PreferencesStore::saveField(const PrefField &f, const PreferenceValues &
         const QString path = v.texts.value(name);
         if (*f.nameKey && path != m_settings.readString(section, key))
             written = m_settings.writeString(section, QLatin1String(f.nameKey), QString());
-        if (!path.isEmpty() && !unusedPath(f, v) && !m_fileExists(path))
+        // A program may come with arguments; the program itself must exist.
+        if (!path.isEmpty() && !unusedPath(f, v) &&
+            !m_fileExists(ProgramCommand::parse(path, m_fileExists).program))
             return QLatin1String(f.message);
         written = m_settings.writeString(section, key, path) && written;
         break;

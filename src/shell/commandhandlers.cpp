@@ -24,20 +24,6 @@ const char *const NotYetBuilt[] = {
     Cmd::DownloadTime1Click,
     // Replace in several files.
     Cmd::MultiDocFR1Click,
-    // Previews and helper programs.
-    Cmd::InternalBrowser1Click,
-    Cmd::openbrowser,
-    Cmd::Browser2Preview1Click,
-    Cmd::browser1rightclick,
-    Cmd::browser2rightclick,
-    Cmd::nonef2Click,
-    Cmd::nonef3Click,
-    Cmd::nonef4Click,
-    Cmd::nonef5Click,
-    Cmd::nonef6Click,
-    Cmd::nonef7Click,
-    Cmd::nonef8Click,
-    Cmd::Helpersrightclick,
     // Pickers by example.
     Cmd::QuickTableExample,
     Cmd::QuickDListExample,

@@ -3,6 +3,7 @@
 #include "base/homefolder.h"
 #include "base/prompter.h"
 #include "base/settingsfile.h"
+#include "base/temporaryfiles.h"
 #include "commands/commandactions.h"
 #include "commands/commandids.h"
 #include "commands/menubuilder.h"
@@ -17,13 +18,15 @@
 #include "files/documentfiles.h"
 #include "files/filedrops.h"
 #include "files/filemenu.h"
-#include "files/temporaryfiles.h"
 #include "find/findcontroller.h"
 #include "helpers/document/documenthelper.h"
 #include "helpers/frame/panelmanager.h"
 #include "helpers/image/imagehelper.h"
 #include "markup/tagcontroller.h"
 #include "prefs/tabbednotebookdlg.h"
+#include "preview/internalpreview.h"
+#include "preview/previewcontroller.h"
+#include "project/helperprograms.h"
 #include "shell/commandhandlers.h"
 #include "shell/splashwindow.h"
 #include "shell/startupsteps.h"
@@ -34,6 +37,8 @@
 #include "toolbar/speedbar.h"
 #include "view/documentfont.h"
 #include "view/viewtoggles.h"
+#include "widgets/desktopprograms.h"
+#include "widgets/returnbutton.h"
 
 #include <Qsci/qsciscintilla.h>
 
@@ -87,7 +92,8 @@ TMDImain::TMDImain(const HomeFolder &home, SettingsFile &settings, Prompter &pro
     : QMainWindow(parent), m_home(home), m_settings(settings),
       m_prompter(prompter), m_context{settings, prompter, home.file(QStringLiteral("addict.cfg")),
                                       QString()},
-      m_temporaryFiles(std::make_unique<TemporaryFiles>(settings))
+      m_temporaries(settings), m_programs(std::make_unique<DesktopPrograms>()),
+      m_returnButtons(std::make_unique<ReturnButtons>(settings, this))
 {
     FormCreate();
 }
@@ -221,6 +227,7 @@ void TMDImain::FormCreate()
     makePanels();
 
     buildMenus();
+    buildPrograms();
 
     m_tabs->setUpper(!m_settings.read(Keys::TabLoc).isEmpty());
     m_options.read(m_settings, true);
@@ -356,6 +363,30 @@ void TMDImain::returnFocus()
     activateWindow();
     if (TMDIsub *doc = activeDocument())
         doc->memo()->setFocus();
+}
+
+void TMDImain::buildPrograms()
+{
+    const auto dialogs = [this]() -> FileDialogs & { return m_files->dialogs(); };
+    m_preview =
+        new PreviewController({m_settings, m_prompter, *m_programs, m_temporaries, *m_returnButtons,
+                               m_keyboard, m_home.path(), this, [this] { return activeDocument(); },
+                               dialogs, [this] { return m_files->chooseFile(); }},
+                              this);
+    m_preview->registerHandlers(*m_commands);
+    m_helpers =
+        new HelperPrograms(m_settings, m_prompter, *m_programs, *m_returnButtons, dialogs, this);
+    m_helpers->registerHandlers(*m_commands);
+    // Typing in a document means the user is back: the return button goes.
+    connect(m_files, &DocumentFiles::documentMade, this, [this](TMDIsub *doc) {
+        connect(doc, &TMDIsub::edited, this, [this] { m_returnButtons->drop(); });
+    });
+}
+
+void TMDImain::helpermenu()
+{
+    if (m_helpers)
+        m_helpers->helpermenu();
 }
 
 void TMDImain::updateSavePicture()
@@ -545,6 +576,10 @@ bool TMDImain::FormCloseQuery()
 
 void TMDImain::FormClose()
 {
+    // The internal preview and the return button keep their places when they close.
+    if (InternalPreview *preview = m_preview->internal())
+        preview->widget()->close();
+    m_returnButtons->close();
     SettingsFile::Batch batch(m_settings);
     const bool maximised = isMaximized();
     m_settings.write(Keys::Up, maximised ? QStringLiteral("ok") : QString());
@@ -555,7 +590,7 @@ void TMDImain::FormClose()
         m_settings.write(Keys::MainWidth, g.width());
         m_settings.write(Keys::MainHeight, g.height());
     }
-    m_temporaryFiles->deleteAll();
+    m_temporaries.deleteAll();
 }
 
 void TMDImain::closeEvent(QCloseEvent *event)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/shelloptions.h"
+#include "base/temporaryfiles.h"
 #include "documents/documentcontext.h"
 #include "editor/memoryeditor.h"
 #include "widgets/keyboardmodifiers.h"
@@ -19,7 +20,11 @@ class FindController;
 class GoToLineCommand;
 class LineEndingsCommand;
 class PanelManager;
+class HelperPrograms;
 class HomeFolder;
+class PreviewController;
+class ProgramStarter;
+class ReturnButtons;
 class QLabel;
 class QMdiArea;
 class QMenu;
@@ -56,7 +61,6 @@ public:
     // A later copy asked this one to come forward with its files.
     void comeForward(const QStringList &files);
     // The preview files of this run, deleted at the end.
-    TemporaryFiles &temporaryFiles() { return *m_temporaryFiles; }
     // Re-applies the settings to every open document.
     void newtabs();
     // Inserts the date label's text at the caret and selects it.
@@ -84,9 +88,13 @@ public:
     Prompter &prompter() const { return m_prompter; }
     // Shared with every document window; the preferences set its edit lock while they apply.
     DocumentContext &context() { return m_context; }
-    // Rebuilds the helper-programs menu from the stored helper paths; there is no such menu
-    // yet, so this does nothing for now.
-    void helpermenu() {}
+    // Sets the helper-programs menu's captions from the stored helper names and paths.
+    void helpermenu();
+    PreviewController &previews() const { return *m_preview; }
+    HelperPrograms &helpers() const { return *m_helpers; }
+    ReturnButtons &returnButtons() const { return *m_returnButtons; }
+    // The temporary files of this run, deleted when the frame closes.
+    TemporaryFiles &temporaryFiles() { return m_temporaries; }
     QString dateLabelText() const;
     QString caretStatusText() const;
     // The active document's encoding and line break, as the status bar shows them.
@@ -110,6 +118,7 @@ private:
     void FormClose();
     void buildMenus();
     void buildStatusBar();
+    void buildPrograms();
     void restoreMainGeometry();
     void updateCaretStatus(TMDIsub *document);
     void updateFormatStatus(TMDIsub *document);
@@ -126,6 +135,9 @@ private:
     ShellOptions m_options;
     MemoryEditor m_storememo;
     KeyboardModifiers m_keyboard;
+    TemporaryFiles m_temporaries;
+    std::unique_ptr<ProgramStarter> m_programs;
+    std::unique_ptr<ReturnButtons> m_returnButtons;
 
     QMdiArea *m_client = nullptr;
     QWidget *m_upperPanel = nullptr;
@@ -148,9 +160,10 @@ private:
     LineEndingsCommand *m_lineEndings = nullptr;
     PanelManager *m_panels = nullptr;
     SpellingController *m_spelling = nullptr;
+    PreviewController *m_preview = nullptr;
+    HelperPrograms *m_helpers = nullptr;
     QHash<QString, QMenu *> m_menus;
 
-    std::unique_ptr<TemporaryFiles> m_temporaryFiles;
     QStringList m_queuedFiles;
 
     bool m_shown = false;

@@ -244,6 +244,18 @@ private Q_SLOTS:
         QVERIFY(m_settings->hasKey("Paths", "browser"));
     }
 
+    // A program path may carry arguments, written like a command line.
+    void programsMayComeWithArguments()
+    {
+        PreferencesStore s = store();
+        PreferenceValues v = s.load();
+        v.texts["browsertext"] = "/bin/browser --new-window \"a b\"";
+        v.texts["f2text"] = "/nowhere/one --flag";
+        QCOMPARE(s.save(v).message, QString("Your F2 Helper path/filename is invalid"));
+        QCOMPARE(m_settings->readString("Paths", "browser"),
+                 QString("/bin/browser --new-window \"a b\""));
+    }
+
     void browserByFileAssociationNeedsNoExistingPath()
     {
         PreferencesStore s = store();

@@ -1,6 +1,6 @@
 #include "base/homefolder.h"
 #include "base/settingsfile.h"
-#include "files/temporaryfiles.h"
+#include "base/temporaryfiles.h"
 #include "scriptedprompter.h"
 #include "shell/commandline.h"
 #include "shell/firststart.h"
@@ -216,13 +216,15 @@ private Q_SLOTS:
         temporary.add(dir.filePath("preview.tmp"));
         temporary.add(dir.filePath("gone.tmp"));
         temporary.add(dir.path()); // a folder is never deleted
-        QCOMPARE(temporary.files().size(), 3);
-        QCOMPARE(settings.readString("CleanUp", "1"), dir.filePath("preview.tmp"));
+        QCOMPARE(temporary.paths().size(), 3);
+        // Already listed: not listed twice.
+        QCOMPARE(settings.read(Keys::CleanUpCount), 4);
+        QCOMPARE(settings.readString("CleanUp", "3"), dir.filePath("gone.tmp"));
         temporary.deleteAll();
         QVERIFY(!QFile::exists(dir.filePath("preview.tmp")));
         QCOMPARE(readAll(dir.filePath("page.htm")), QByteArray("the user's page"));
         QVERIFY(QFileInfo(dir.path()).isDir());
-        QVERIFY(temporary.files().isEmpty());
+        QVERIFY(temporary.paths().isEmpty());
     }
 
     void dateLabel()

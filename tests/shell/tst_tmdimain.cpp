@@ -1,9 +1,9 @@
 #include "base/homefolder.h"
 #include "base/settingsfile.h"
+#include "base/temporaryfiles.h"
 #include "documents/tmdisub.h"
 #include "editor/scintillaeditor.h"
 #include "files/documentfiles.h"
-#include "files/temporaryfiles.h"
 #include "frametestbase.h"
 #include "readonlyfolder.h"
 #include "scripteddialogs.h"
@@ -191,13 +191,19 @@ private Q_SLOTS:
         QCOMPARE(m_settings->read(Keys::Up), QString());
     }
 
+    // Only the temporary files this run registered go at close; a path the clean-up section
+    // got from elsewhere (another copy of the program, a hand edit) is not this run's.
     void temporaryFilesGoAtClose()
     {
-        const QString tmp = writeFile("preview.tmp", "x");
+        const QString mine = writeFile("preview.tmp", "x");
+        const QString other = writeFile("other.tmp", "y");
         auto frame = start();
-        frame->temporaryFiles().add(tmp);
+        QVERIFY(frame->temporaryFiles().add(mine));
+        m_settings->writeInt("CleanUp", "count", 2);
+        m_settings->writeString("CleanUp", "2", other);
         QVERIFY(frame->close());
-        QVERIFY(!QFile::exists(tmp));
+        QVERIFY(!QFile::exists(mine));
+        QVERIFY(QFile::exists(other));
     }
 
     void cleanUpListOfAnUnwritableSettingsFileDeletesNothing()
