@@ -1,4 +1,5 @@
 #include "base/homefolder.h"
+#include "base/programdata.h"
 #include "base/settingsfile.h"
 #include "files/documentfiles.h"
 #include "shell/applicationsetup.h"
@@ -11,21 +12,11 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QFileInfo>
 #include <QStandardPaths>
 
 #include <cstdio>
 
 namespace {
-
-QString shippedDataDir()
-{
-    const QString installed = QDir(QCoreApplication::applicationDirPath())
-                                  .absoluteFilePath(QStringLiteral("../" QM_INSTALLED_DATA_DIR));
-    if (QFileInfo(installed).isDir())
-        return QDir::cleanPath(installed);
-    return QStringLiteral(QM_SOURCE_DATA_DIR);
-}
 
 // --help and --version are answered on the terminal; true when the line asked for one.
 bool answered(const CommandLine &line)
@@ -69,7 +60,8 @@ int main(int argc, char *argv[])
         prompter.error(error);
         return 1;
     }
-    home.copyShippedData(shippedDataDir());
+    const QString programData = ProgramData::folder(QCoreApplication::applicationDirPath());
+    home.copyShippedData(programData);
 
     SettingsFile settings(home.settingsPath(), StartupSteps::reportSettingsErrorsOnce(prompter));
     FirstStart::prepare(settings, FirstStart::systemLook());

@@ -61,7 +61,10 @@ void HomeFolder::copyShippedData(const QString &shippedDir) const
     QDirIterator it(shippedDir, QDir::Files, QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QString from = it.next();
-        const QString to = file(source.relativeFilePath(from));
+        const QString relative = source.relativeFilePath(from);
+        if (relative.startsWith(QLatin1String("help/")))
+            continue;
+        const QString to = file(relative);
         if (QFileInfo::exists(to))
             continue;
         QDir().mkpath(QFileInfo(to).absolutePath());

@@ -29,7 +29,8 @@ public:
     bool createFolders(QString *error) const;
 
     // Copies every file of the shipped data folder that the home folder lacks; files the
-    // user already has are never overwritten.
+    // user already has are never overwritten. The help pages stay where they were installed:
+    // the program reads them there, so a newer version's pages are the ones shown.
     void copyShippedData(const QString &shippedDir) const;
 
 private:

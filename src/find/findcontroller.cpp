@@ -1,6 +1,7 @@
 #include "find/findcontroller.h"
 
 #include "find/findwindows.h"
+#include "help/helptopics.h"
 
 #include <QWidget>
 
@@ -39,6 +40,12 @@ void FindController::FagainbutClick()
     m_bar = new FindBar(*this, m_frame);
     connect(m_bar, &FindBar::closed, this, [this] { m_bar = nullptr; });
     m_bar->show();
+}
+
+void FindController::showHelp() const
+{
+    if (m_help)
+        m_help(HelpTopic::FindReplace);
 }
 
 void FindController::closeAll()

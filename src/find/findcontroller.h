@@ -5,6 +5,8 @@
 
 #include <QObject>
 
+#include <functional>
+
 class FindBar;
 class FindDialog;
 class Prompter;
@@ -42,6 +44,9 @@ public:
     bool hasDocument() const { return m_active && m_active(); }
     // Gives the keyboard focus back to the main frame.
     void returnFocus() const;
+    // F1 in either window opens the help on finding and replacing.
+    void setHelp(std::function<void(int topic)> help) { m_help = std::move(help); }
+    void showHelp() const;
 
 private:
     SettingsFile &m_settings;
@@ -51,4 +56,5 @@ private:
     QWidget *m_frame;
     FindDialog *m_dialog = nullptr;
     FindBar *m_bar = nullptr;
+    std::function<void(int topic)> m_help;
 };

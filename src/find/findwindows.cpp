@@ -14,6 +14,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QToolButton>
 
 #include <array>
@@ -80,6 +81,17 @@ void excludeFromTopAndUpwards(QCheckBox *fromTop, QCheckBox *upwards)
     });
 }
 
+namespace {
+
+// F1 in a find window opens the help on finding.
+void helpOnF1(QWidget *window, const FindController &controller)
+{
+    auto *key = new QShortcut(QKeySequence(Qt::Key_F1), window);
+    QObject::connect(key, &QShortcut::activated, window, [&controller] { controller.showHelp(); });
+}
+
+} // namespace
+
 // ---- the find-and-replace dialog
 
 FindDialog::FindDialog(FindController &controller, QWidget *parent)
@@ -89,6 +101,7 @@ FindDialog::FindDialog(FindController &controller, QWidget *parent)
     setWindowTitle(QStringLiteral("Find&Replace"));
     setModal(false);
     paintTeal(this);
+    helpOnF1(this, controller);
     const FindState &state = controller.state();
     const SettingsFile &settings = controller.settings();
 
@@ -217,6 +230,7 @@ FindBar::FindBar(FindController &controller, QWidget *parent)
     setObjectName(QStringLiteral("TFRmini"));
     setModal(false);
     paintTeal(this);
+    helpOnF1(this, controller);
     const FindState &state = controller.state();
     const SettingsFile &settings = controller.settings();
 

@@ -5,6 +5,7 @@
 #include "colours/colourcode.h"
 #include "colours/systemcolours.h"
 #include "files/filenamerules.h"
+#include "help/helptopics.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -99,13 +100,13 @@ struct PageInfo
 };
 
 constexpr PageInfo pages[PrefPageCount] = {
-    {PrefPage::General, "General", TTabbedNotebookDlg::GeneralHelp},
-    {PrefPage::Editor, "Editor", TTabbedNotebookDlg::EditorHelp},
-    {PrefPage::Quick1, "Quick 1", TTabbedNotebookDlg::Quick1Help},
-    {PrefPage::Quick2, "Quick 2", TTabbedNotebookDlg::Quick2Help},
-    {PrefPage::Quick3, "Quick 3", TTabbedNotebookDlg::Quick3Help},
-    {PrefPage::Locations, "Locations", TTabbedNotebookDlg::LocationsHelp},
-    {PrefPage::HelperApps, "Helper Apps", TTabbedNotebookDlg::HelperAppsHelp},
+    {PrefPage::General, "General", HelpTopic::PrefsGeneral},
+    {PrefPage::Editor, "Editor", HelpTopic::PrefsEditor},
+    {PrefPage::Quick1, "Quick 1", HelpTopic::PrefsQuick1},
+    {PrefPage::Quick2, "Quick 2", HelpTopic::PrefsQuick2},
+    {PrefPage::Quick3, "Quick 3", HelpTopic::PrefsQuick3},
+    {PrefPage::Locations, "Locations", HelpTopic::PrefsLocations},
+    {PrefPage::HelperApps, "Helper Apps", HelpTopic::PrefsHelperApps},
 };
 
 bool isTick(PrefKind kind)
@@ -168,7 +169,6 @@ void TTabbedNotebookDlg::FormCreate()
         auto *help = new QPushButton(QStringLiteral("&Help"), page);
         help->setObjectName(QStringLiteral("help%1").arg(p.help));
         const int topic = p.help;
-        // Until the program has its help pages there is nothing to show.
         help->setEnabled(static_cast<bool>(m_host.help));
         connect(help, &QPushButton::clicked, this, [this, topic] {
             if (m_host.help)

@@ -55,17 +55,6 @@ class TTabbedNotebookDlg : public QDialog
     Q_OBJECT
 
 public:
-    // Help topics of the pages.
-    enum HelpTopic {
-        GeneralHelp = 28,
-        EditorHelp = 30,
-        Quick2Help = 31,
-        HelperAppsHelp = 32,
-        Quick1Help = 35,
-        LocationsHelp = 36,
-        Quick3Help = 39
-    };
-
     explicit TTabbedNotebookDlg(PreferencesHost host, QWidget *parent = nullptr);
 
     // Opens a new dialog over the main frame, centred on the screen, not blocking the frame.

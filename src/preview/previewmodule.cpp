@@ -9,12 +9,18 @@ namespace {
 
 CreateInternalPreview loaded = nullptr;
 
-// Beside the program (the build tree), then where the module is installed.
+// Beside the program (the build tree), then where the module is installed: first relative
+// to the program, so that a package installed under another prefix finds it.
 QStringList candidates()
 {
     const QString name = QString::fromLatin1(InternalPreviewModuleName);
+    const QDir programDir(QCoreApplication::applicationDirPath());
     QStringList paths;
-    paths << QDir(QCoreApplication::applicationDirPath()).filePath(name);
+    paths << programDir.filePath(name);
+#ifdef QM_PREVIEW_MODULE_FROM_BIN
+    paths << QDir::cleanPath(programDir.filePath(QStringLiteral(QM_PREVIEW_MODULE_FROM_BIN)) +
+                             u'/' + name);
+#endif
 #ifdef QM_PREVIEW_MODULE_DIRS
     for (const QString &dir : QString::fromUtf8(QM_PREVIEW_MODULE_DIRS).split(u'|'))
         if (!dir.isEmpty())

@@ -10,6 +10,8 @@ void nameProgram(const QString &version)
 {
     QApplication::setApplicationName(QStringLiteral("quillmark"));
     QApplication::setApplicationVersion(version);
+    // Desktops find the installed entry, and with it the icon, under this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.quillmark.Quillmark"));
     QApplication::setWindowIcon(SplashWindow::programIcon());
 }
 

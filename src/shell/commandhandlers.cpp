@@ -6,6 +6,7 @@
 #include "documents/gotoline.h"
 #include "files/documentfiles.h"
 #include "find/findcontroller.h"
+#include "help/helptopics.h"
 #include "helpers/frame/panelmanager.h"
 #include "markup/tagcommands.h"
 #include "markup/tagcontroller.h"
@@ -71,9 +72,6 @@ const char *const NotYetBuilt[] = {
     Cmd::Custom181Click,
     Cmd::Custom191Click,
     Cmd::Custom201Click,
-    // Help.
-    Cmd::ToolbarHelp1Click,
-    Cmd::Contents1Click,
 };
 
 void registerFiles(CommandActions &c, DocumentFiles &f, const std::function<void()> &exit)
@@ -130,6 +128,8 @@ void registerAll(CommandActions &commands, const Targets &t)
     commands.setHandler(Cmd::About1Click, t.about);
     commands.setHandler(Cmd::Preferences1Click, t.preferences);
     commands.setHandler(Cmd::GoToLine1Click, [&go = t.goToLine] { go.run(); });
+    commands.setHandler(Cmd::Contents1Click, t.helpContents);
+    commands.setHandler(Cmd::ToolbarHelp1Click, [help = t.help] { help(HelpTopic::Toolbar); });
     // The helper panels that exist: Cmd::ImageHelper, Cmd::DocHelper and their close commands.
     t.panels.registerCommands(commands);
 }

@@ -14,7 +14,8 @@ class TagController;
 class WindowArranger;
 
 // Connects the commands of the command table to the pieces that carry them out: document
-// files, window arrangement, tag commands, finding, go to line and the frame's own dialogs.
+// files, window arrangement, tag commands, finding, go to line, help and the frame's own
+// dialogs.
 // The pieces register their other commands themselves (edit commands, view toggles, the
 // toolbar's own). Commands whose pieces do not exist yet get no handler and stay disabled;
 // they are listed by commandsNotYetBuilt(), so that a test can tell a forgotten handler from
@@ -32,6 +33,8 @@ struct Targets
     std::function<void()> exit;
     std::function<void()> about;
     std::function<void()> preferences;
+    std::function<void(int topic)> help;
+    std::function<void()> helpContents;
 };
 
 void registerAll(CommandActions &commands, const Targets &targets);

@@ -1,6 +1,7 @@
 #include "shell/tmdimain.h"
 
 #include "base/homefolder.h"
+#include "base/programdata.h"
 #include "base/prompter.h"
 #include "base/settingsfile.h"
 #include "base/temporaryfiles.h"
@@ -19,6 +20,7 @@
 #include "files/filedrops.h"
 #include "files/filemenu.h"
 #include "find/findcontroller.h"
+#include "help/helpwindow.h"
 #include "helpers/document/documenthelper.h"
 #include "helpers/frame/panelmanager.h"
 #include "helpers/image/imagehelper.h"
@@ -171,6 +173,7 @@ void TMDImain::FormCreate()
     m_contextMenu = new DocumentContextMenu(*m_commands, this);
     m_aids = new DocumentAids(m_options, *m_commands, *m_contextMenu, this);
     m_aids->setEscapeHandler([this] { m_find->dropAll(); });
+    m_find->setHelp([this](int topic) { showHelp(topic); });
     m_spelling = new SpellingController(
         m_context.spellingConfigPath, m_prompter, [this] { return activeDocument(); }, this, this);
     m_spelling->attachTo(*m_contextMenu);
@@ -297,7 +300,8 @@ void TMDImain::buildMenus()
             version->setText(QStringLiteral("Version ") + QCoreApplication::applicationVersion());
     CommandHandlers::registerAll(
         *m_commands, {*m_files, *m_arranger, *m_tags, *m_find, *m_goToLine, *m_panels,
-                      [this] { close(); }, [this] { showAbout(); }, [this] { showPreferences(); }});
+                      [this] { close(); }, [this] { showAbout(); }, [this] { showPreferences(); },
+                      [this](int topic) { showHelp(topic); }, [this] { showHelpContents(); }});
     EditCommands::registerAll(
         *m_commands, [this] { return activeDocument(); }, m_tags->insertWrap(),
         m_tags->conversions());
@@ -346,10 +350,9 @@ void TMDImain::makePanels()
                                                                            : QString();
                    },
                    [this] { returnFocus(); },
-                   {}};
-    m_panels = new PanelManager(
-        std::move(host), this, [this] { return activeDocument() != nullptr; },
-        m_home.file(QStringLiteral("help")));
+                   [this](int topic) { showHelp(topic); }};
+    m_panels =
+        new PanelManager(std::move(host), this, [this] { return activeDocument() != nullptr; });
     m_panels->addFactory("Timageroll", [](const PanelRow &row, PanelHost &h, QWidget *frame) {
         return new Timageroll(row, h, frame);
     });
@@ -619,5 +622,27 @@ void TMDImain::showPreferences()
     host.dataFolder = [this](const QString &folder) { m_files->dialogState().setFolder(folder); };
     host.helperMenu = [this] { helpermenu(); };
     host.newtabs = [this] { newtabs(); };
+    host.help = [this](int topic) { showHelp(topic); };
     TTabbedNotebookDlg::showFor(std::move(host), this);
+}
+
+void TMDImain::showHelp(int topic)
+{
+    // Made on first use only, so that starting the program costs nothing for it; the pages
+    // are read where the program's data was installed, never from the home folder.
+    if (!m_help)
+        m_help = new HelpWindow(ProgramData::folder(QCoreApplication::applicationDirPath()) +
+                                    QStringLiteral("/help"),
+                                this);
+    m_help->showTopic(topic);
+}
+
+HelpWindow *TMDImain::helpWindow() const
+{
+    return m_help;
+}
+
+void TMDImain::showHelpContents()
+{
+    showHelp(HelpTopic::None);
 }

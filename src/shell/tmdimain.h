@@ -8,6 +8,7 @@
 
 #include <QHash>
 #include <QMainWindow>
+#include <QPointer>
 #include <QStringList>
 
 #include <memory>
@@ -18,6 +19,7 @@ class DocumentContextMenu;
 class DocumentFiles;
 class FindController;
 class GoToLineCommand;
+class HelpWindow;
 class LineEndingsCommand;
 class PanelManager;
 class HelperPrograms;
@@ -68,6 +70,11 @@ public:
     void showAbout();
     // Opens a fresh preferences dialog wired to this frame.
     void showPreferences();
+    // The help window at a dialog's or panel's topic, or at the contents; made on first use.
+    void showHelp(int topic);
+    void showHelpContents();
+    // Null until help was first asked for.
+    HelpWindow *helpWindow() const;
 
     DocumentFiles &files() const { return *m_files; }
     TabStrips &tabs() const { return *m_tabs; }
@@ -162,6 +169,7 @@ private:
     SpellingController *m_spelling = nullptr;
     PreviewController *m_preview = nullptr;
     HelperPrograms *m_helpers = nullptr;
+    QPointer<HelpWindow> m_help;
     QHash<QString, QMenu *> m_menus;
 
     QStringList m_queuedFiles;

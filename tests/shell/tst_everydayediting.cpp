@@ -5,6 +5,7 @@
 #include "editor/scintillaeditor.h"
 #include "files/documentfiles.h"
 #include "frametestbase.h"
+#include "help/helpwindow.h"
 #include "prefs/tabbednotebookdlg.h"
 #include "scripteddialogs.h"
 #include "selectionmarkup.h"
@@ -375,16 +376,18 @@ private Q_SLOTS:
         QTRY_VERIFY(!about);
     }
 
-    // Help has nothing to open yet: the toolbar dialog's Help button is off, like the
-    // toolbar pop-up's Help entry.
-    void toolbarDialogHelpIsOffWhileThereIsNoHelp()
+    // The toolbar dialog's Help button opens the help on the toolbar.
+    void toolbarDialogHelpOpensTheToolbarPage()
     {
         start();
         chooseFromMenu("Edit1", "Customize1Click");
         CustomizeDialog *dialog = m_frame->speedBar().customizeDialog();
         QVERIFY(dialog && dialog->isVisible());
-        QVERIFY(!dialog->helpButton()->isEnabled());
-        QVERIFY(!m_frame->commands().action("ToolbarHelp1Click")->isEnabled());
+        QVERIFY(dialog->helpButton()->isEnabled());
+        QTest::mouseClick(dialog->helpButton(), Qt::LeftButton);
+        QVERIFY(m_frame->helpWindow());
+        QTRY_VERIFY(m_frame->helpWindow()->isVisible());
+        QCOMPARE(m_frame->helpWindow()->currentPage(), QStringLiteral("toolbar.html"));
         dialog->close();
     }
 

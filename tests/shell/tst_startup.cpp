@@ -1,4 +1,5 @@
 #include "base/homefolder.h"
+#include "base/programdata.h"
 #include "base/settingsfile.h"
 #include "base/temporaryfiles.h"
 #include "scriptedprompter.h"
@@ -87,10 +88,30 @@ private Q_SLOTS:
         QDir().mkpath(dir.filePath("shipped/library"));
         writeAll(dir.filePath("shipped/library/chars"), "shipped");
         writeAll(dir.filePath("shipped/readme"), "new");
+        QDir().mkpath(dir.filePath("shipped/help"));
+        writeAll(dir.filePath("shipped/help/index.html"), "<p>");
         writeAll(home.file("readme"), "the user's own");
         home.copyShippedData(dir.filePath("shipped"));
         QCOMPARE(readAll(home.file("library/chars")), QByteArray("shipped"));
         QCOMPARE(readAll(home.file("readme")), QByteArray("the user's own"));
+        // Help is read where it was installed, never from a stale copy.
+        QVERIFY(!QFileInfo::exists(home.file("help")));
+    }
+
+    // An installed program reads its data beside its prefix, wherever the prefix is; one run
+    // from its build tree reads the source tree's.
+    void programDataIsFoundInstalledOrInTheSourceTree()
+    {
+        QTemporaryDir dir;
+        QDir().mkpath(dir.filePath("prefix/bin"));
+        const QString bin = dir.filePath("prefix/bin");
+        QCOMPARE(ProgramData::folder(bin, "../share/quillmark", "/src/data"), QString("/src/data"));
+        QDir().mkpath(dir.filePath("prefix/share/quillmark"));
+        QCOMPARE(ProgramData::folder(bin, "../share/quillmark", "/src/data"),
+                 QDir::cleanPath(dir.filePath("prefix/share/quillmark")));
+        // The program's own rule: the test runs in the build tree.
+        QVERIFY(QFileInfo::exists(ProgramData::folder(QCoreApplication::applicationDirPath()) +
+                                  "/help/index.html"));
     }
 
     void homeFolderReportsAFolderThatCannotBeMade()

@@ -14,8 +14,8 @@ const QStringList Layers[] = {
     {"shell"},        {"helpers/*"}, {"helpers/frame"}, {"project", "preview", "tools", "spelling"},
     {"find"},         {"prefs"},     {"view"},          {"toolbar"},
     {"files"},        {"documents"}, {"commands"},      {"markup"},
-    {"tagcolouring"}, {"editor"},    {"colours"},       {"widgets"},
-    {"base"},
+    {"tagcolouring"}, {"editor"},    {"colours"},       {"help"},
+    {"widgets"},      {"base"},
 };
 
 // The folder a path under src/ belongs to: its first component, or the first two for a

@@ -33,7 +33,7 @@ HelperPanel::HelperPanel(const PanelRow &row, PanelHost &host, QWidget *mainFram
     connect(m_caption, &CaptionBar::closeClicked, this, &HelperPanel::closePanel);
     connect(m_caption, &CaptionBar::helpClicked, this, [this] {
         if (m_host.showHelp)
-            m_host.showHelp(QLatin1String(m_row.helpPage), QLatin1String(m_row.caption));
+            m_host.showHelp(m_row.helpTopic);
     });
 
     m_buttons = new QWidget(m_body);

@@ -19,8 +19,8 @@ class TextEditor;
 struct FoundTag;
 
 // What a panel needs of the program: the settings file, the active document (its editor and
-// its file, empty while unsaved), the insert and wrap entry points, and a way to give the
-// keyboard back to the document. The main frame fills it in.
+// its file, empty while unsaved), the insert and wrap entry points, a way to give the
+// keyboard back to the document and the program's help. The main frame fills it in.
 struct PanelHost
 {
     SettingsFile &settings;
@@ -28,7 +28,7 @@ struct PanelHost
     std::function<TextEditor *()> activeEditor;
     std::function<QString()> documentPath;
     std::function<void()> returnFocus;
-    std::function<void(const QString &page, const QString &caption)> showHelp;
+    std::function<void(int topic)> showHelp;
 };
 
 // The frame every helper panel shares: a floating tool window over the main frame with the

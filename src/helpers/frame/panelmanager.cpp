@@ -2,19 +2,9 @@
 
 #include "commands/commandactions.h"
 
-#include <QDir>
-#include <QFileInfo>
-#include <QTextBrowser>
-#include <QUrl>
-
-PanelManager::PanelManager(PanelHost host, QWidget *frame, std::function<bool()> hasDocument,
-                           QString helpFolder)
-    : QObject(frame), m_host(std::move(host)), m_frame(frame),
-      m_hasDocument(std::move(hasDocument)), m_helpFolder(std::move(helpFolder))
+PanelManager::PanelManager(PanelHost host, QWidget *frame, std::function<bool()> hasDocument)
+    : QObject(frame), m_host(std::move(host)), m_frame(frame), m_hasDocument(std::move(hasDocument))
 {
-    m_host.showHelp = [this](const QString &page, const QString &caption) {
-        showHelp(page, caption);
-    };
 }
 
 PanelManager::~PanelManager()
@@ -78,28 +68,4 @@ void PanelManager::destroy(const PanelRow &row)
 {
     if (HelperPanel *p = panel(row))
         delete p;
-}
-
-void PanelManager::showHelp(const QString &page, const QString &caption)
-{
-    if (!m_help) {
-        m_help = new QTextBrowser(m_frame);
-        m_help->setWindowFlags(Qt::Window);
-        m_help->setObjectName(QStringLiteral("helpview"));
-        m_help->setAttribute(Qt::WA_DeleteOnClose);
-        m_help->setOpenExternalLinks(true);
-        m_help->resize(520, 440);
-    }
-    m_help->setWindowTitle(caption + QStringLiteral(" - Help"));
-    const QString file = QDir(m_helpFolder).filePath(page);
-    if (QFileInfo(file).isReadable()) {
-        m_help->setSearchPaths({m_helpFolder});
-        m_help->setSource(QUrl::fromLocalFile(file));
-    } else {
-        m_help->setHtml(QStringLiteral("<p>The help page %1 cannot be read: it is not in the "
-                                       "folder %2.</p>")
-                            .arg(page.toHtmlEscaped(), m_helpFolder.toHtmlEscaped()));
-    }
-    m_help->show();
-    m_help->raise();
 }

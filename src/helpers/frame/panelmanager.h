@@ -5,7 +5,6 @@
 #include <QHash>
 #include <QObject>
 #include <QPointer>
-#include <QTextBrowser>
 
 #include <functional>
 
@@ -22,8 +21,7 @@ class PanelManager : public QObject
 public:
     using Factory = std::function<HelperPanel *(const PanelRow &, PanelHost &, QWidget *frame)>;
 
-    PanelManager(PanelHost host, QWidget *frame, std::function<bool()> hasDocument,
-                 QString helpFolder);
+    PanelManager(PanelHost host, QWidget *frame, std::function<bool()> hasDocument);
     ~PanelManager() override;
 
     void addFactory(const char *className, Factory factory);
@@ -38,16 +36,10 @@ public:
     HelperPanel *panel(const PanelRow &row) const;
     PanelHost &host() { return m_host; }
 
-    // The panel's help page in a plain help window.
-    void showHelp(const QString &page, const QString &caption);
-    QTextBrowser *helpWindow() const { return m_help; }
-
 private:
     PanelHost m_host;
     QWidget *m_frame;
     std::function<bool()> m_hasDocument;
-    QString m_helpFolder;
     QHash<QString, Factory> m_factories;
     QHash<QString, QPointer<HelperPanel>> m_panels;
-    QPointer<QTextBrowser> m_help;
 };

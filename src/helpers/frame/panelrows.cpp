@@ -1,6 +1,7 @@
 #include "helpers/frame/panelrows.h"
 
 #include "commands/commandids.h"
+#include "help/helptopics.h"
 
 #include <array>
 
@@ -10,17 +11,17 @@ namespace {
 
 // clang-format off
 const std::array<PanelRow, 11> Rows{{
-    {"Timageroll", "Image Helper",     Keys::ImgTop,   Keys::ImgLeft,   &Keys::ImgWidth,  &Keys::ImgHeight,  116, Cmd::ImageHelper,  Cmd::ImageHelperClose,  true,  "imagehelper.html"},
-    {"Tdocuroll",  "Docu helper",      Keys::DocuTop,  Keys::DocuLeft,  &Keys::DocuWidth, &Keys::DocuHeight, 170, Cmd::DocHelper,    Cmd::DocHelperClose,    true,  "documenthelper.html"},
-    {"TlinkRoll",  "Link Helper",      Keys::LinkTop,  Keys::LinkLeft,  nullptr,          nullptr,            98, Cmd::LinkHelper,   Cmd::LinkHelperClose,   true,  "linkhelper.html"},
-    {"TlinkRoll1", "Color Helper",     Keys::ColorTop, Keys::ColorLeft, nullptr,          nullptr,           188, Cmd::ColorHelper,  Cmd::ColorHelperClose,  false, "colorhelper.html"},
-    {"TlistRoll",  "List Helper",      Keys::ListTop,  Keys::ListLeft,  nullptr,          nullptr,           152, Cmd::ListHelper,   Cmd::ListHelperClose,   true,  "listhelper.html"},
-    {"TtabRoll",   "Table Helper",     Keys::TabTop,   Keys::TabLeft,   nullptr,          nullptr,           134, Cmd::TableHelper,  Cmd::TableHelperClose,  true,  "tablehelper.html"},
-    {"Tframeroll", "Frames Helper",    Keys::FrameTop, Keys::FrameLeft, nullptr,          nullptr,           206, Cmd::FrameHelper,  Cmd::FrameHelperClose,  true,  "framehelper.html"},
-    {"TlinkRoll2", "Form Helper",      Keys::FormTop,  Keys::FormLeft,  nullptr,          nullptr,           170, Cmd::FormHelper,   Cmd::FormHelperClose,   false, "formhelper.html"},
-    {"TfontRoll",  "Font Helper",      Keys::FontTop,  Keys::FontLeft,  nullptr,          nullptr,            80, Cmd::FontHelper,   Cmd::FontHelperClose,   false, "fonthelper.html"},
-    {"Tuserroll",  "User Tags Helper", Keys::UserTop,  Keys::UserLeft,  &Keys::UserWidth, &Keys::UserHeight, 206, Cmd::UserTags,     Cmd::UserTagsClose,     false, "usertags.html"},
-    {"Tspecials",  "Special Chars",    Keys::CharsTop, Keys::CharsLeft, nullptr,          nullptr,           224, Cmd::SpecialChars, Cmd::SpecialCharsClose, false, "specialchars.html"},
+    {"Timageroll", "Image Helper",     Keys::ImgTop,   Keys::ImgLeft,   &Keys::ImgWidth,  &Keys::ImgHeight,  116, Cmd::ImageHelper,  Cmd::ImageHelperClose,  true,  HelpTopic::ImageHelper},
+    {"Tdocuroll",  "Docu helper",      Keys::DocuTop,  Keys::DocuLeft,  &Keys::DocuWidth, &Keys::DocuHeight, 170, Cmd::DocHelper,    Cmd::DocHelperClose,    true,  HelpTopic::DocumentHelper},
+    {"TlinkRoll",  "Link Helper",      Keys::LinkTop,  Keys::LinkLeft,  nullptr,          nullptr,            98, Cmd::LinkHelper,   Cmd::LinkHelperClose,   true,  HelpTopic::LinkHelper},
+    {"TlinkRoll1", "Color Helper",     Keys::ColorTop, Keys::ColorLeft, nullptr,          nullptr,           188, Cmd::ColorHelper,  Cmd::ColorHelperClose,  false, HelpTopic::ColourHelper},
+    {"TlistRoll",  "List Helper",      Keys::ListTop,  Keys::ListLeft,  nullptr,          nullptr,           152, Cmd::ListHelper,   Cmd::ListHelperClose,   true,  HelpTopic::ListHelper},
+    {"TtabRoll",   "Table Helper",     Keys::TabTop,   Keys::TabLeft,   nullptr,          nullptr,           134, Cmd::TableHelper,  Cmd::TableHelperClose,  true,  HelpTopic::TableHelper},
+    {"Tframeroll", "Frames Helper",    Keys::FrameTop, Keys::FrameLeft, nullptr,          nullptr,           206, Cmd::FrameHelper,  Cmd::FrameHelperClose,  true,  HelpTopic::FrameHelper},
+    {"TlinkRoll2", "Form Helper",      Keys::FormTop,  Keys::FormLeft,  nullptr,          nullptr,           170, Cmd::FormHelper,   Cmd::FormHelperClose,   false, HelpTopic::FormHelper},
+    {"TfontRoll",  "Font Helper",      Keys::FontTop,  Keys::FontLeft,  nullptr,          nullptr,            80, Cmd::FontHelper,   Cmd::FontHelperClose,   false, HelpTopic::FontHelper},
+    {"Tuserroll",  "User Tags Helper", Keys::UserTop,  Keys::UserLeft,  &Keys::UserWidth, &Keys::UserHeight, 206, Cmd::UserTags,     Cmd::UserTagsClose,     false, HelpTopic::UserTags},
+    {"Tspecials",  "Special Chars",    Keys::CharsTop, Keys::CharsLeft, nullptr,          nullptr,           224, Cmd::SpecialChars, Cmd::SpecialCharsClose, false, HelpTopic::SpecialChars},
 }};
 // clang-format on
 

@@ -19,7 +19,7 @@ struct PanelRow
     const char *command;      // opens the panel (menu entries and toolbar items)
     const char *closeCommand; // a right-button press on the items: destroys it unsaved
     bool showAgain;           // a second command shows it again (else does nothing)
-    const char *helpPage;     // file name in the help folder
+    int helpTopic;            // its page in the help (HelpTopic)
 };
 
 namespace PanelRows {

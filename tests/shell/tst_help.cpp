@@ -1,0 +1,108 @@
+#include "commands/commandids.h"
+#include "documents/tmdisub.h"
+#include "find/findcontroller.h"
+#include "find/findwindows.h"
+#include "frametestbase.h"
+#include "help/helpwindow.h"
+#include "paneltesting.h"
+#include "prefs/tabbednotebookdlg.h"
+
+#include <Qsci/qsciscintilla.h>
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTreeWidget>
+
+using namespace PanelTesting;
+
+// Help reached the way a user reaches it: the Help menu, the Help buttons of the dialogs,
+// F1 in the find windows. The window is made on first use only.
+class TestHelp : public FrameTestBase
+{
+    Q_OBJECT
+
+    std::unique_ptr<TMDImain> m_frame;
+
+private Q_SLOTS:
+    void init()
+    {
+        resetHome();
+        m_frame = startFrame();
+        QVERIFY(QTest::qWaitForWindowExposed(m_frame.get()));
+        QTRY_VERIFY(m_frame->activeDocument());
+    }
+    void cleanup() { m_frame.reset(); }
+
+    void contentsFromTheHelpMenu()
+    {
+        QVERIFY(!m_frame->helpWindow());
+        QVERIFY(m_frame->commands().action(QLatin1String(Cmd::Contents1Click))->isEnabled());
+        chooseFromMenu(*m_frame, Cmd::Contents1Click);
+        HelpWindow *help = m_frame->helpWindow();
+        QVERIFY(help);
+        QTRY_VERIFY(help->isVisible());
+        QCOMPARE(help->currentPage(), QStringLiteral("index.html"));
+        QCOMPARE(help->tabs()->currentWidget(), help->contents());
+        // Asked again, the same window comes forward.
+        help->close();
+        chooseFromMenu(*m_frame, Cmd::Contents1Click);
+        QCOMPARE(m_frame->helpWindow(), help);
+        QTRY_VERIFY(help->isVisible());
+    }
+
+    void preferencesPagesOpenTheirOwnPages_data()
+    {
+        QTest::addColumn<QString>("tab");
+        QTest::addColumn<QString>("page");
+        QTest::newRow("General") << "General"
+                                 << "prefs-general.html";
+        QTest::newRow("Locations") << "Locations"
+                                   << "prefs-locations.html";
+        QTest::newRow("Helper Apps") << "Helper Apps"
+                                     << "prefs-helperapps.html";
+    }
+    void preferencesPagesOpenTheirOwnPages()
+    {
+        QFETCH(QString, tab);
+        QFETCH(QString, page);
+        chooseFromMenu(*m_frame, Cmd::Preferences1Click);
+        TTabbedNotebookDlg *dialog = nullptr;
+        QTRY_VERIFY((dialog = m_frame->findChild<TTabbedNotebookDlg *>()));
+        auto *tabs = dialog->findChild<QTabWidget *>();
+        QWidget *pageWidget = dialog->findChild<QWidget *>(tab);
+        QVERIFY(tabs && pageWidget);
+        tabs->setCurrentWidget(pageWidget);
+        QPushButton *button = nullptr;
+        for (QPushButton *b : pageWidget->findChildren<QPushButton *>())
+            if (b->objectName().startsWith(QLatin1String("help")))
+                button = b;
+        QVERIFY(button && button->isEnabled());
+        QTest::mouseClick(button, Qt::LeftButton);
+        QVERIFY(m_frame->helpWindow());
+        QTRY_VERIFY(m_frame->helpWindow()->isVisible());
+        QCOMPARE(m_frame->helpWindow()->currentPage(), page);
+        dialog->close();
+    }
+
+    // Ctrl+F in the document opens the find dialog; F1 there opens the help on finding.
+    void f1InTheFindDialog()
+    {
+        QWidget *memo = m_frame->activeDocument()->memo();
+        memo->setFocus();
+        QTest::keyClick(memo, Qt::Key_F, Qt::ControlModifier);
+        FindDialog *dialog = m_frame->finding().dialog();
+        QVERIFY(dialog);
+        QVERIFY(QTest::qWaitForWindowExposed(dialog));
+        auto *field = dialog->findChild<QLineEdit *>(QStringLiteral("fedit"));
+        QVERIFY(field);
+        field->setFocus();
+        QTest::keyClick(field, Qt::Key_F1);
+        QVERIFY(m_frame->helpWindow());
+        QCOMPARE(m_frame->helpWindow()->currentPage(), QStringLiteral("findreplace.html"));
+        dialog->close();
+    }
+};
+
+QTEST_MAIN(TestHelp)
+#include "tst_help.moc"
