@@ -129,10 +129,10 @@ HelpWindow::HelpWindow(QString folder, QWidget *parent)
     splitter->addWidget(m_tabs);
     splitter->addWidget(right);
     splitter->setStretchFactor(1, 1);
-    splitter->setSizes({220, 520});
+    splitter->setSizes({260, 560});
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(splitter);
-    resize(780, 520);
+    resize(840, 560);
 }
 
 void HelpWindow::showTopic(int topic)
