@@ -40,6 +40,9 @@ inline constexpr const char *Quick = "Quick";
 inline constexpr const char *Custom = "Custom";
 inline constexpr const char *Toolbar = "TMDImainthepanel";
 inline constexpr const char *CleanUp = "CleanUp";
+// The documents open when the program last closed: "count", "active" and per document n
+// its path "n", caret "n caret" and first visible line "n top".
+inline constexpr const char *Session = "Session";
 // Sections written by earlier releases; erased at every start.
 inline constexpr const char *ObsoleteA = "Recent";
 inline constexpr const char *ObsoleteB = "Toolbar";
@@ -72,6 +75,10 @@ inline constexpr BoolKey SpellCheck{Sections::Main, "spellcheck", false};
 inline constexpr BoolKey FullPath{Sections::Main, "fullpath", false};
 inline constexpr TextKey DefExt{Sections::Main, "defext", ""};
 inline constexpr TextKey Template{Sections::Main, "tpl", ""};
+// Reopen the documents of the last session at start; a new settings file turns it on.
+inline constexpr BoolKey Reopen{Sections::Main, "reopen", false};
+// Keep the text of every modified document in the journal, to bring it back after a crash.
+inline constexpr BoolKey Recovery{Sections::Main, "recovery", true};
 
 // File commands: how many recent files the File menu shows (0 means 9).
 inline constexpr IntKey Qrf{Sections::Quick, "qrf", 0};
@@ -114,6 +121,8 @@ inline constexpr ColourKey TTagsBack{Sections::Editor, "ttagsback", SystemWindow
 
 inline constexpr TextKey DataFolder{Sections::Locations, "data", ""};
 inline constexpr IntKey CleanUpCount{Sections::CleanUp, "count", 0};
+inline constexpr IntKey SessionCount{Sections::Session, "count", 0};
+inline constexpr IntKey SessionActive{Sections::Session, "active", 0};
 } // namespace Keys
 
 namespace Keys {

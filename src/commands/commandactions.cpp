@@ -88,6 +88,12 @@ QList<QKeySequence> CommandActions::keysFor(const char *shortcut)
         return {};
     QString text = QString::fromLatin1(shortcut);
     QList<QKeySequence> keys;
+    // "Alt+F4; Ctrl+Q": several keys for one command, the first shown in the menu.
+    if (const qsizetype split = text.indexOf(QLatin1String("; ")); split > 0) {
+        for (const QString &part : text.split(QLatin1String("; "), Qt::SkipEmptyParts))
+            keys += keysFor(part.toLatin1().constData());
+        return keys;
+    }
     if (text.endsWith(QLatin1String("Enter"))) {
         text.chop(5);
         keys.append(QKeySequence(text + QLatin1String("Return")));

@@ -184,6 +184,7 @@ inline constexpr char Tabbed[] = "Tabbed";
 inline constexpr char Tiled[] = "Tiled";
 inline constexpr char Cascaded[] = "Cascaded";
 inline constexpr char switch1Click[] = "switch1Click";
+inline constexpr char switchBack1Click[] = "switchBack1Click";
 inline constexpr char Contents1Click[] = "Contents1Click";
 inline constexpr char About1Click[] = "About1Click";
 

@@ -33,7 +33,7 @@ const CommandRow Commands[] = {
     {Cmd::DownloadTime1Click,       "Estimate Download Time...",     nullptr,            Any, nullptr,               "emblem-downloads",           nullptr},
     {Cmd::Prints,                   "&Print...",                     nullptr,            Doc, Cmd::PrintSetup1Click, "document-print",             nullptr},
     {Cmd::PrintSetup1Click,         "P&rint Setup...",               nullptr,            Any, nullptr,               "document-page-setup",        nullptr},
-    {Cmd::Exit1Click,               "E&xit",                         "Alt+F4",           Any, nullptr,               "application-exit",           nullptr},
+    {Cmd::Exit1Click,               "E&xit",                         "Alt+F4; Ctrl+Q",       Any, nullptr,               "application-exit",           nullptr},
 
     // Edit.
     {Cmd::Undo1Click,               "&Undo",                         "Ctrl+Z",           Doc, Cmd::Redo1Click,       "edit-undo",                  nullptr},
@@ -214,7 +214,8 @@ const CommandRow Commands[] = {
     {Cmd::Tabbed,                   "Ta&b",                          nullptr,            Doc, nullptr,               "preferences-system-windows", nullptr},
     {Cmd::Tiled,                    "&Tile",                         nullptr,            Doc, Cmd::Tabbed,           "view-restore",               nullptr},
     {Cmd::Cascaded,                 "&Cascade",                      nullptr,            Doc, Cmd::Tabbed,           "window-new",                 nullptr},
-    {Cmd::switch1Click,             "Switch",                        nullptr,            Doc, nullptr,               "go-next",                    nullptr},
+    {Cmd::switch1Click,             "Switch",                        "Ctrl+PgDown",      Doc, nullptr,               "go-next",                    nullptr},
+    {Cmd::switchBack1Click,         "Switch Back",                   "Ctrl+PgUp",        Doc, nullptr,               "go-previous",                nullptr},
     {Cmd::Contents1Click,           "&Contents",                     nullptr,            Any, nullptr,               "help-contents",              nullptr},
     {Cmd::About1Click,              "&About",                        nullptr,            Any, nullptr,               "help-about",                 nullptr},
 };

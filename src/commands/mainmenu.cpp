@@ -53,7 +53,7 @@ const MenuEntry FileEntries[] = {
     cmd("Estimate Download Time...", "DownloadTime1Click"),
     cmd("&Print...", "Prints"),
     cmd("P&rint Setup...", "PrintSetup1Click"),
-    cmd("E&xit", "Exit1Click", "Alt+F4"),
+    cmd("E&xit", "Exit1Click", "Alt+F4; Ctrl+Q"),
 };
 
 const MenuEntry SpellingEntries[] = {
@@ -268,7 +268,8 @@ const MenuEntry WindowEntries[] = {
     cmd("Ta&b", "Tabbed"),
     cmd("&Tile", "Tiled"),
     cmd("&Cascade", "Cascaded"),
-    hidden("Switch", "switch1Click"),
+    hidden("Switch", "switch1Click", "Ctrl+PgDown"),
+    hidden("Switch Back", "switchBack1Click", "Ctrl+PgUp"),
 };
 
 const MenuEntry HelpEntries[] = {

@@ -16,6 +16,7 @@
 #include "files/filedrops.h"
 #include "files/filenamerules.h"
 #include "files/recentfiles.h"
+#include "files/recoveryjournal.h"
 #include "widgets/keyboardmodifiers.h"
 #include "widgets/qtfiledialogs.h"
 
@@ -356,6 +357,66 @@ void DocumentFiles::openFiles(const QStringList &names)
         openFile(name);
 }
 
+void DocumentFiles::placeCaret(TMDIsub *doc, int caret, int firstLine)
+{
+    ScintillaEditor &ed = doc->editor();
+    ed.setCaret(std::clamp(caret, 0, ed.length()));
+    ed.setFirstVisibleLine(std::clamp(firstLine, 0, std::max(0, ed.lineCount() - 1)));
+}
+
+TMDIsub *DocumentFiles::reopen(const QString &path, int caret, int firstLine)
+{
+    const QString full = fullPath(path);
+    if (!QFileInfo(full).isFile() || findOpen(full) || FileNameRules::isProjectFile(full))
+        return nullptr;
+    TMDIsub *doc = openPath(full);
+    if (doc)
+        placeCaret(doc, caret, firstLine);
+    return doc;
+}
+
+TMDIsub *DocumentFiles::restore(const JournalEntry &entry)
+{
+    const bool named = entry.named && QDir::isAbsolutePath(entry.identity) &&
+                       !findOpen(QDir::cleanPath(entry.identity));
+    const QString path = named ? QDir::cleanPath(entry.identity) : QString();
+    const QString untitled = named ? QString() : untitledName(nextUntitledNumber());
+    TMDIsub *doc = makeDocument();
+    doc->setIdentity(named ? path : untitled);
+    ScintillaEditor &ed = doc->editor();
+    {
+        WaitCursor wait;
+        loadBytes(doc, entry.bytes);
+        // The bytes alone do not tell a Windows-1252 page whose text is plain ASCII now.
+        if (entry.encoding == QLatin1String("Windows-1252") &&
+            ed.encoding() != ScintillaEditor::Encoding::Cp1252) {
+            doc->raiseLoadingFlag();
+            ed.loadBytes(entry.bytes, ScintillaEditor::Encoding::Cp1252);
+        }
+        if (!entry.lineBreak.isEmpty())
+            ed.setLineBreak(entry.lineBreak);
+    }
+    // The file as it is now is what a save will replace, without asking about it.
+    QByteArray onDisk;
+    QString reason;
+    if (named && QFileInfo(path).isFile() && FileBytes::read(path, &onDisk, &reason))
+        m_watcher->watch(doc, path, onDisk);
+    finishDocument(doc, named ? captionFor(path) : untitled,
+                   named ? QFileInfo(path).fileName() : untitled);
+    placeCaret(doc, entry.caret, entry.firstLine);
+    ed.setModified(true);
+    Q_EMIT modifiedChanged(doc, true);
+    if (named)
+        UpdateOldies(path);
+    return doc;
+}
+
+void DocumentFiles::activate(TMDIsub *doc)
+{
+    if (auto *sub = doc ? qobject_cast<QMdiSubWindow *>(doc->parentWidget()) : nullptr)
+        m_area->setActiveSubWindow(sub);
+}
+
 void DocumentFiles::openRecent(int n)
 {
     const QString name = RecentFiles(m_context.settings).slot(n);
@@ -515,6 +576,20 @@ bool DocumentFiles::CloseAll()
     }
     m_closeAll = false;
     return documents().isEmpty();
+}
+
+bool DocumentFiles::closeOthers(TMDIsub *keep)
+{
+    m_closeAll = true;
+    for (TMDIsub *doc : documents()) {
+        if (doc == keep)
+            continue;
+        if (!m_closeAll || !doc->parentWidget()->close())
+            break;
+    }
+    m_closeAll = false;
+    activate(keep);
+    return documents() == QList<TMDIsub *>{keep};
 }
 
 void DocumentFiles::Prints()

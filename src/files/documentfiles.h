@@ -21,6 +21,7 @@ class QMdiArea;
 class RecentFiles;
 class TMDIsub;
 struct DocumentContext;
+struct JournalEntry;
 struct ShellOptions;
 
 // The file commands: makes, names, fills, saves, prints and closes document windows, keeps
@@ -76,6 +77,16 @@ public:
     QString chooseFile();
     // Opens each file in turn (dropped files, further files of the command line).
     void openFiles(const QStringList &names);
+    // A file of the last session: opened with the caret and the first visible line as they
+    // were. A file that has gone since is passed over without a word, and one that is open
+    // already is not opened again; null then.
+    TMDIsub *reopen(const QString &path, int caret, int firstLine);
+    // A document brought back from the recovery journal, modified: a named one under its
+    // path (saving writes to it), an Untitled one under a new Untitled name. A named one whose
+    // file is open already comes back Untitled, so that neither text is lost.
+    TMDIsub *restore(const JournalEntry &entry);
+    // Makes the document the active one.
+    void activate(TMDIsub *document);
     // Opens recent-files entry n (from 1).
     void openRecent(int n);
     // Inserts a chosen file's text at the caret of the active document, as one undo step.
@@ -91,6 +102,9 @@ public:
     // first question answered with Cancel and says whether every document closed.
     void Close();
     bool CloseAll();
+    // Closes every document but the given one, each through its close question; stops at the
+    // first question answered with Cancel. True when only that document is left.
+    bool closeOthers(TMDIsub *keep);
     bool closeAllRunning() const { return m_closeAll; }
 
     // Prints the active document after the print dialog; Print Setup shows the page set-up.
@@ -120,6 +134,7 @@ Q_SIGNALS:
 
 private:
     TMDIsub *makeDocument();
+    static void placeCaret(TMDIsub *document, int caret, int firstLine);
     void finishDocument(TMDIsub *document, const QString &caption, const QString &tabText);
     void loadBytes(TMDIsub *document, const QByteArray &bytes);
     // The one open sequence: reads the file at its full path into a new window.

@@ -144,6 +144,10 @@ constexpr const char *Switches = "";
 // that names no file, so everything above the browsers is always written.
 constexpr PrefField table[] = {
     boolean("chkFullPath", P::General, Switches, "Full path in caption bar", Keys::FullPath),
+    boolean("chkreopen", P::General, Switches, "Reopen the documents of the last session",
+            Keys::Reopen),
+    boolean("chkrecovery", P::General, Switches, "Keep unsaved changes safe from a crash",
+            Keys::Recovery),
     boolean("chkspellcheckon", P::Editor, Switches, "Default Live Spellcheck on", Keys::SpellCheck),
     boolean("chkgutteron", P::Editor, Switches, "Default gutter on", Keys::GutterOn),
     boolean("chkcurline", P::Editor, Switches, "Current line background", Keys::CurLine),

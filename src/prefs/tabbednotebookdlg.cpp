@@ -80,10 +80,10 @@ constexpr GroupPlace places[] = {
 // The loose switches of the General and Editor pages in the order a reader expects; the
 // table lists them in save order.
 constexpr const char *switchOrder[] = {
-    "comeback",    "htmlcheck",      "newcheck",     "blankdoccheck", "flatbutcheck",
-    "tabtopcheck", "chkFullPath",    "autoindent",   "popupcheck",    "ctrlbbox",
-    "ctrlibox",    "chkapostrophe",  "chkucasetags", "wordwrapcheck", "chkgutteron",
-    "chkcurline",  "chkspellcheckon"};
+    "comeback",      "htmlcheck",   "newcheck",   "blankdoccheck",  "flatbutcheck",
+    "tabtopcheck",   "chkFullPath", "chkreopen",  "chkrecovery",    "autoindent",
+    "popupcheck",    "ctrlbbox",    "ctrlibox",   "chkapostrophe",  "chkucasetags",
+    "wordwrapcheck", "chkgutteron", "chkcurline", "chkspellcheckon"};
 
 int switchRank(const PrefField &f)
 {

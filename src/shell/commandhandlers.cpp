@@ -97,6 +97,7 @@ void registerWindows(CommandActions &c, WindowArranger &a)
     c.setHandler(Cmd::Tiled, [&a] { a.Tiled(); });
     c.setHandler(Cmd::Cascaded, [&a] { a.Cascaded(); });
     c.setHandler(Cmd::switch1Click, [&a] { a.switch1Click(); });
+    c.setHandler(Cmd::switchBack1Click, [&a] { a.switchBack(); });
 }
 
 void registerTags(CommandActions &c, TagController &tags)

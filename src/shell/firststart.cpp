@@ -21,6 +21,7 @@ void prepare(SettingsFile &settings, const FirstStartLook &look)
     TagColourScheme::firstStartColours(look.darkBase).write(settings);
     settings.write(Keys::GutterOn, true);
     settings.write(Keys::CurLine, true);
+    settings.write(Keys::Reopen, true);
     if (!look.fixedFace.isEmpty()) {
         settings.write(Keys::FontName, look.fixedFace);
         settings.write(Keys::FontPoints, look.fixedPoints);

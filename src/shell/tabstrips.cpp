@@ -4,6 +4,7 @@
 
 #include <QGuiApplication>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QTabBar>
 
 namespace {
@@ -50,15 +51,36 @@ TabStrips::TabStrips(QTabBar *lower, QTabBar *upper, QWidget *upperPanel, QObjec
         bar->setFocusPolicy(Qt::NoFocus);
         // A left press on a tab (even the current one) and a change of the current tab by any
         // other means both bring its document forward; changes made here are blocked. A right
-        // press only opens the pop-up menu, whose commands work on the active document.
+        // click brings its tab's document forward too, before the pop-up menu opens.
         connect(bar, &QTabBar::tabBarClicked, this, [this, bar](int index) {
             if (QGuiApplication::mouseButtons() & Qt::LeftButton)
                 choose(bar, index);
         });
         connect(bar, &QTabBar::currentChanged, this,
                 [this, bar](int index) { choose(bar, index); });
+        bar->setTabsClosable(true);
+        connect(bar, &QTabBar::tabCloseRequested, this, [this, bar](int index) {
+            if (auto *doc = qobject_cast<TMDIsub *>(bar->tabData(index).value<QObject *>()))
+                Q_EMIT closeRequested(doc);
+        });
+        bar->installEventFilter(this);
     }
     applyVisibility();
+}
+
+bool TabStrips::eventFilter(QObject *watched, QEvent *event)
+{
+    auto *bar = qobject_cast<QTabBar *>(watched);
+    if (bar && event->type() == QEvent::MouseButtonRelease) {
+        const auto *mouse = static_cast<QMouseEvent *>(event);
+        const int index = bar->tabAt(mouse->position().toPoint());
+        if (mouse->button() == Qt::MiddleButton && index >= 0) {
+            if (auto *doc = qobject_cast<TMDIsub *>(bar->tabData(index).value<QObject *>()))
+                Q_EMIT closeRequested(doc);
+            return true;
+        }
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 void TabStrips::choose(const QTabBar *bar, int index)
@@ -85,8 +107,12 @@ void TabStrips::setPopupMenu(QMenu *menu)
         if (!w)
             continue;
         w->setContextMenuPolicy(Qt::CustomContextMenu);
-        connect(w, &QWidget::customContextMenuRequested, menu,
-                [w, menu](const QPoint &pos) { menu->popup(w->mapToGlobal(pos)); });
+        // A right click on a tab works on that tab's document: it comes forward first.
+        connect(w, &QWidget::customContextMenuRequested, menu, [this, w, menu](const QPoint &pos) {
+            if (auto *bar = qobject_cast<QTabBar *>(w); bar && bar->tabAt(pos) >= 0)
+                choose(bar, bar->tabAt(pos));
+            menu->popup(w->mapToGlobal(pos));
+        });
     }
 }
 

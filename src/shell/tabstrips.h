@@ -47,6 +47,11 @@ public:
 
 Q_SIGNALS:
     void documentChosen(TMDIsub *document);
+    // A tab's close button or a middle click on the tab.
+    void closeRequested(TMDIsub *document);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     int indexOf(const QTabBar *bar, const TMDIsub *document) const;

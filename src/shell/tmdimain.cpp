@@ -17,8 +17,10 @@
 #include "documents/tmdisub.h"
 #include "editor/scintillaeditor.h"
 #include "files/documentfiles.h"
+#include "files/documentjournal.h"
 #include "files/filedrops.h"
 #include "files/filemenu.h"
+#include "files/sessionrestore.h"
 #include "find/findcontroller.h"
 #include "help/helpwindow.h"
 #include "helpers/document/documenthelper.h"
@@ -153,7 +155,12 @@ void TMDImain::FormCreate()
             [this](TMDIsub *doc) { m_arranger->showModified(doc, doc->isModified()); });
     // The strip stays up, empty, after the last document closes, until the display changes.
     connect(m_files, &DocumentFiles::documentClosed, m_tabs, &TabStrips::remove);
+    // A tab's close button and a middle click close that document, through its question.
+    connect(m_tabs, &TabStrips::closeRequested, this,
+            [](TMDIsub *doc) { doc->parentWidget()->close(); });
     m_files->setFirstCallHook([this] { restoreMainGeometry(); });
+    m_journal = new DocumentJournal(*m_files, m_home.file(QStringLiteral("recovery")), this);
+    m_session = std::make_unique<SessionRestore>(*m_files, *m_journal, m_settings, m_prompter);
     // Files dropped on the frame or on a document open as documents.
     new FileDrops(this, [this](const QStringList &names) { m_files->openFiles(names); });
     const auto activeEditor = [this]() -> TextEditor * {
@@ -469,12 +476,28 @@ void TMDImain::FormShow()
     m_home.createFolders(&error);
     m_bar->restoreLayout();
     m_bar->doButtons();
+    m_journal->setEnabled(m_settings.read(Keys::Recovery));
+    const bool restored = m_session->atStart();
+    // A file of the command line that came back with the session is shown, not named as
+    // open already.
+    TMDIsub *given = nullptr;
+    for (auto it = m_queuedFiles.begin(); it != m_queuedFiles.end();) {
+        TMDIsub *open = m_files->findOpen(QDir::cleanPath(QFileInfo(*it).absoluteFilePath()));
+        if (open)
+            given = open;
+        it = open ? m_queuedFiles.erase(it) : it + 1;
+    }
     if (!m_queuedFiles.isEmpty())
         openQueuedFiles();
-    else if (m_settings.read(Keys::Hello).isEmpty())
-        m_files->news();
-    else
+    else if (given)
+        m_files->activate(given);
+    else if (!m_settings.read(Keys::Hello).isEmpty())
         AppAct();
+    else if (!restored)
+        m_files->news();
+    // The first New of the run would otherwise still make no document.
+    if (m_options.startNew == QLatin1String("no"))
+        m_options.startNew.clear();
 }
 
 void TMDImain::queueFiles(const QStringList &files)
@@ -535,6 +558,7 @@ void TMDImain::AppAct()
 void TMDImain::newtabs()
 {
     m_options.read(m_settings, false);
+    m_journal->setEnabled(m_settings.read(Keys::Recovery));
     m_bar->setFlat(!m_settings.read(Keys::Flat).isEmpty());
     const auto docs = m_files->documents();
     if (!docs.isEmpty())
@@ -603,6 +627,8 @@ void TMDImain::closeEvent(QCloseEvent *event)
         return;
     }
     Q_EMIT closing();
+    m_session->atEnd();
+    m_journal->finish();
     // Every document has agreed; none asks again when the frame takes them down.
     for (TMDIsub *doc : m_files->documents())
         doc->editor().setModified(false);

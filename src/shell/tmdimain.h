@@ -17,6 +17,8 @@ class CommandActions;
 class DocumentAids;
 class DocumentContextMenu;
 class DocumentFiles;
+class DocumentJournal;
+class SessionRestore;
 class FindController;
 class GoToLineCommand;
 class HelpWindow;
@@ -87,6 +89,7 @@ public:
     GoToLineCommand &goToLine() const { return *m_goToLine; }
     PanelManager &panels() const { return *m_panels; }
     SpellingController &spelling() const { return *m_spelling; }
+    DocumentJournal &journal() const { return *m_journal; }
     DocumentContextMenu &contextMenu() const { return *m_contextMenu; }
     QMenu *menu(const QString &name) const { return m_menus.value(name); }
     MemoryEditor &storememo() { return m_storememo; }
@@ -170,6 +173,8 @@ private:
     PreviewController *m_preview = nullptr;
     HelperPrograms *m_helpers = nullptr;
     QPointer<HelpWindow> m_help;
+    DocumentJournal *m_journal = nullptr;
+    std::unique_ptr<SessionRestore> m_session;
     QHash<QString, QMenu *> m_menus;
 
     QStringList m_queuedFiles;

@@ -122,6 +122,16 @@ void WindowArranger::switch1Click()
         activate(doc);
 }
 
+void WindowArranger::switchBack()
+{
+    const int count = m_tabs.count();
+    if (count == 0)
+        return;
+    const int previous = m_tabs.currentIndex() > 0 ? m_tabs.currentIndex() - 1 : count - 1;
+    if (TMDIsub *doc = m_tabs.documentAt(previous))
+        activate(doc);
+}
+
 void WindowArranger::activate(TMDIsub *document)
 {
     if (auto *sub = qobject_cast<QMdiSubWindow *>(document->parentWidget()))

@@ -31,6 +31,8 @@ public:
     void Cascaded();
     // Brings the document of the next tab forward, the first after the last.
     void switch1Click();
+    // The tab before the current one, or the last after the first.
+    void switchBack();
 
     // Follows a new document window's state changes and closing.
     void watch(TMDIsub *document);

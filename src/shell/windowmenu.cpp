@@ -45,10 +45,19 @@ QMenu *buildStripMenu(QWidget *parent, WindowArranger &arranger, DocumentFiles &
         std::function<void()> run;
     };
     const Row rows[] = {
-        {"New", [f] { f->newHtmlDocument(); }}, {"Open", [f] { f->Open(); }},
-        {"Save", [f] { f->Saves(); }},          {"Save As", [f] { f->SavesAs(); }},
-        {"Close", [f] { f->Close(); }},         {nullptr, {}},
-        {"Tile", [a] { a->Tiled(); }},          {"Cascade", [a] { a->Cascaded(); }},
+        {"New", [f] { f->newHtmlDocument(); }},
+        {"Open", [f] { f->Open(); }},
+        {"Save", [f] { f->Saves(); }},
+        {"Save As", [f] { f->SavesAs(); }},
+        {"Close", [f] { f->Close(); }},
+        {"Close Others",
+         [f] {
+             if (TMDIsub *keep = f->active())
+                 f->closeOthers(keep);
+         }},
+        {nullptr, {}},
+        {"Tile", [a] { a->Tiled(); }},
+        {"Cascade", [a] { a->Cascaded(); }},
     };
     auto *menu = new QMenu(parent);
     for (const Row &row : rows) {

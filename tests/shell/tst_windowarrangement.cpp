@@ -295,7 +295,14 @@ private Q_SLOTS:
             if (!menu->actions().isEmpty() && menu->actions().at(0)->text() == "New")
                 popup = menu;
         QVERIFY(popup);
-        popup->actions().at(6)->trigger(); // Tile
+        const auto entry = [popup](const QString &text) {
+            for (QAction *a : popup->actions())
+                if (a->text() == text)
+                    return a;
+            return static_cast<QAction *>(nullptr);
+        };
+        QVERIFY(entry("Close Others"));
+        entry("Tile")->trigger();
         QCOMPARE(m_settings->read(Keys::State), QString("norm"));
         popup->actions().at(0)->trigger(); // New
         QCOMPARE(frame->files().documents().size(), 2);

@@ -1,0 +1,242 @@
+#include "documents/tmdisub.h"
+#include "editor/scintillaeditor.h"
+#include "files/documentfiles.h"
+#include "files/documentjournal.h"
+#include "files/recoveryjournal.h"
+#include "frametestbase.h"
+#include "shell/tabstrips.h"
+
+#include <Qsci/qsciscintilla.h>
+
+#include <QProcess>
+#include <QtTest>
+
+// Unsaved work after a crash, and the documents of the last session, across real restarts.
+class TestCrashRecovery : public FrameTestBase
+{
+    Q_OBJECT
+
+private:
+    QString recovery() const { return m_home->file(QStringLiteral("recovery")); }
+    QStringList sessions() const
+    {
+        return QDir(recovery()).entryList({QStringLiteral("run-*")}, QDir::Dirs);
+    }
+    QString write(const QString &name, const QByteArray &bytes)
+    {
+        QFile f(m_dir->filePath(name));
+        if (!f.open(QIODevice::WriteOnly))
+            return QString();
+        f.write(bytes);
+        return f.fileName();
+    }
+    static QByteArray read(const QString &path)
+    {
+        QFile f(path);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
+    }
+    std::unique_ptr<TMDImain> start(const QStringList &files = {})
+    {
+        auto frame = std::make_unique<TMDImain>(*m_home, *m_settings, m_prompter);
+        frame->queueFiles(files);
+        frame->showAtStart(false);
+        return frame;
+    }
+    // A clean end: every remaining question is answered No.
+    void closeWithoutSaving(std::unique_ptr<TMDImain> &frame)
+    {
+        for (int i = 0; i < 10; ++i)
+            m_prompter.answers << PromptAnswer::No;
+        QVERIFY(frame->close());
+        m_prompter.answers.clear();
+        frame.reset();
+    }
+    TMDIsub *documentNamed(TMDImain &frame, const QString &identity)
+    {
+        for (TMDIsub *doc : frame.files().documents())
+            if (doc->identity() == identity)
+                return doc;
+        return nullptr;
+    }
+    // The journal a run leaves when it ends without closing, made here without a process.
+    void leaveOrphan(const QList<JournalEntry> &entries)
+    {
+        RecoveryJournal run(recovery());
+        QVERIFY(run.open());
+        QVERIFY(run.write(entries));
+    }
+
+private Q_SLOTS:
+    void init() { resetHome(); }
+
+    void aKilledCopysUnsavedDocumentsComeBack()
+    {
+        const QByteArray original("caf\xe9\r\n<p>x</p>\r\n");
+        const QString page = write(QStringLiteral("page.htm"), original);
+        QProcess copy;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        copy.setProcessEnvironment(env);
+        copy.start(QStringLiteral(QM_CRASHING_COPY), {m_home->path(), page});
+        QVERIFY(copy.waitForStarted());
+        const auto stop = qScopeGuard([&] {
+            copy.kill();
+            copy.waitForFinished();
+        });
+        QByteArray said;
+        QTRY_VERIFY_WITH_TIMEOUT((said += copy.readAllStandardOutput()).contains("journaled"),
+                                 30000);
+        QCOMPARE(sessions().size(), 1);
+
+        // A copy that runs beside it does not take its journal, and leaves it at its own end.
+        auto beside = start();
+        QVERIFY2(m_prompter.shown.isEmpty(), qPrintable(m_prompter.shown.join(u'\n')));
+        closeWithoutSaving(beside);
+        QCOMPARE(sessions().size(), 1);
+
+        copy.kill();
+        QVERIFY(copy.waitForFinished());
+        QCOMPARE(copy.exitStatus(), QProcess::CrashExit);
+
+        m_prompter.shown.clear();
+        m_prompter.answers = {PromptAnswer::Yes};
+        auto next = start();
+        QCOMPARE(m_prompter.shown.size(), 1);
+        QVERIFY(m_prompter.shown[0].contains(page));
+        QVERIFY(m_prompter.shown[0].contains(QStringLiteral("Untitled")));
+        QCOMPARE(next->files().documents().size(), 2);
+
+        TMDIsub *named = documentNamed(*next, page);
+        QVERIFY(named);
+        QVERIFY(named->isModified());
+        QCOMPARE(named->editor().bytes(), original + "\x80 typed");
+        QCOMPARE(named->formatText(), QStringLiteral("Windows-1252  CR LF"));
+        QCOMPARE(next->tabs().text(named), TabStrips::ModifiedMarker + "page.htm");
+        TMDIsub *untitled = next->files().documents().value(1);
+        QVERIFY(untitled != named && untitled->identity().startsWith(QStringLiteral("Untitled")));
+        QVERIFY(untitled->isModified());
+        QCOMPARE(untitled->editor().bytes(), QByteArray("<p>new \u65e5\u672c</p>\n"));
+        QCOMPARE(untitled->windowTitle(), untitled->identity());
+
+        // Saving writes the page's own file, byte for byte; the killed run's journal is gone.
+        QVERIFY(next->files().save(named));
+        QCOMPARE(read(page), original + "\x80 typed");
+        QCOMPARE(sessions().size(), 1);
+        closeWithoutSaving(next);
+        QVERIFY(!QFileInfo::exists(recovery()));
+    }
+
+    void changesReachTheJournalSoonAndACleanEndRemovesIt()
+    {
+        auto frame = start();
+        TMDIsub *doc = frame->activeDocument();
+        QVERIFY(doc);
+        frame->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(frame.get()));
+        doc->memo()->setFocus();
+        QTest::keyClicks(doc->memo(), QStringLiteral("<p>kept</p>"));
+        const auto journaled = [&] {
+            const QDir session(recovery() + u'/' + sessions().value(0));
+            const QStringList texts = session.entryList({QStringLiteral("*.text")});
+            return texts.size() == 1 && read(session.filePath(texts[0])) == "<p>kept</p>";
+        };
+        QTRY_VERIFY(journaled());
+        closeWithoutSaving(frame);
+        QVERIFY(!QFileInfo::exists(recovery()));
+        QVERIFY(m_prompter.shown.size() == 1); // the save question only
+    }
+
+    void theRestoreQuestionCanDiscardOrWait_data()
+    {
+        QTest::addColumn<PromptAnswer>("answer");
+        QTest::newRow("No discards the changes") << PromptAnswer::No;
+        QTest::newRow("Cancel keeps them for the next start") << PromptAnswer::Cancel;
+    }
+    void theRestoreQuestionCanDiscardOrWait()
+    {
+        QFETCH(PromptAnswer, answer);
+        m_settings->write(Keys::Reopen, true);
+        const QString page = write(QStringLiteral("page.htm"), "<p>on disk</p>");
+        JournalEntry e;
+        e.id = 1;
+        e.identity = page;
+        e.named = e.modified = e.withText = true;
+        e.encoding = QStringLiteral("UTF-8");
+        e.lineBreak = QStringLiteral("\n");
+        e.bytes = "<p>unsaved</p>";
+        leaveOrphan({e});
+
+        m_prompter.answers = {answer};
+        auto frame = start();
+        QCOMPARE(m_prompter.shown.size(), 1);
+        TMDIsub *doc = documentNamed(*frame, page);
+        if (answer == PromptAnswer::No) {
+            // The file itself still opens, as the session had it.
+            QVERIFY(doc);
+            QVERIFY(!doc->isModified());
+            QCOMPARE(doc->editor().bytes(), QByteArray("<p>on disk</p>"));
+        } else {
+            QVERIFY(!doc);
+        }
+        closeWithoutSaving(frame);
+        m_prompter.shown.clear();
+        m_prompter.answers = {PromptAnswer::Yes};
+        frame = start();
+        QCOMPARE(m_prompter.shown.size(), answer == PromptAnswer::Cancel ? 1 : 0);
+        doc = documentNamed(*frame, page);
+        QVERIFY(doc);
+        QCOMPARE(doc->editor().bytes(), answer == PromptAnswer::Cancel
+                                            ? QByteArray("<p>unsaved</p>")
+                                            : QByteArray("<p>on disk</p>"));
+        closeWithoutSaving(frame);
+    }
+
+    void theLastSessionOpensAgain()
+    {
+        m_settings->write(Keys::Reopen, true);
+        m_settings->write(Keys::StartNew, QStringLiteral("no"));
+        QByteArray lines;
+        for (int i = 0; i < 200; ++i)
+            lines += "<p>line</p>\n";
+        const QString a = write(QStringLiteral("a.htm"), lines);
+        const QString b = write(QStringLiteral("b.htm"), lines);
+        const QString gone = write(QStringLiteral("gone.htm"), "x");
+        const QString given = write(QStringLiteral("given.htm"), "y");
+
+        auto frame = start({a, gone, b});
+        QCOMPARE(frame->files().documents().size(), 3);
+        documentNamed(*frame, a)->editor().setCaret(120);
+        documentNamed(*frame, b)->editor().setCaret(1200);
+        documentNamed(*frame, b)->editor().setFirstVisibleLine(90);
+        frame->files().activate(documentNamed(*frame, a));
+        closeWithoutSaving(frame);
+        QVERIFY(QFile::remove(gone));
+
+        m_prompter.shown.clear();
+        frame = start();
+        QVERIFY2(m_prompter.shown.isEmpty(), qPrintable(m_prompter.shown.join(u'\n')));
+        QCOMPARE(frame->files().documents().size(), 2);
+        QCOMPARE(frame->activeDocument(), documentNamed(*frame, a));
+        QCOMPARE(documentNamed(*frame, a)->editor().caret(), 120);
+        QCOMPARE(documentNamed(*frame, b)->editor().caret(), 1200);
+        QCOMPARE(documentNamed(*frame, b)->editor().firstVisibleLine(), 90);
+        QVERIFY(!documentNamed(*frame, b)->isModified());
+        closeWithoutSaving(frame);
+
+        // Files of the command line open besides; one the session brought back is shown.
+        frame = start({given, b});
+        QVERIFY2(m_prompter.shown.isEmpty(), qPrintable(m_prompter.shown.join(u'\n')));
+        QCOMPARE(frame->files().documents().size(), 3);
+        QCOMPARE(frame->activeDocument(), documentNamed(*frame, given));
+        closeWithoutSaving(frame);
+
+        // Switched off, nothing comes back.
+        m_settings->write(Keys::Reopen, false);
+        frame = start();
+        QVERIFY(frame->files().documents().isEmpty());
+        closeWithoutSaving(frame);
+    }
+};
+
+QTEST_MAIN(TestCrashRecovery)
+#include "tst_crashrecovery.moc"
