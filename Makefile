@@ -27,6 +27,7 @@ test: deps $(TEST_DIR)/CMakeCache.txt
 bench: build
 	cmake --build $(RELEASE_DIR) -j $(JOBS) --target benchmarks
 	@for b in $(RELEASE_DIR)/bench/bench_*; do [ -f "$$b" ] && [ -x "$$b" ] || continue; echo "== $$b"; "$$b"; done
+	./bench/whole_program.sh $(RELEASE_DIR)/src/quillmark
 
 clean:
 	rm -rf $(RELEASE_DIR) $(TEST_DIR)

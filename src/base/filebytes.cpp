@@ -91,7 +91,8 @@ int writeAll(int fd, const char *data, qint64 size, off_t offset)
 bool readAll(int fd, qint64 expected, qint64 maxSize, QByteArray *bytes, QString *reason)
 {
     QByteArray data;
-    data.resize(qsizetype(std::min(expected, maxSize)));
+    // One byte more than expected, so that the read meeting the end needs no larger buffer.
+    data.resize(qsizetype(std::min(expected, maxSize) + 1));
     qint64 have = 0;
     for (;;) {
         if (have == data.size()) {

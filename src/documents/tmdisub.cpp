@@ -24,6 +24,7 @@ constexpr int GutterWidth = 20;
 constexpr int LineNumberMargin = 0;
 // Lines kept visible above and below a line the view jumps to.
 constexpr int JumpContext = 3;
+constexpr long PositionCacheEntries = 16384;
 
 // The separators of a document editor: the blank, the double quote, the punctuation that
 // ends a word in markup, and the Tab character.
@@ -59,8 +60,10 @@ TMDIsub::TMDIsub(DocumentContext &context, QWidget *parent)
     applyDisplaySettings(false);
     applyColours();
     setGutterVisible(m_context.settings.read(Keys::GutterOn));
-    m_memo->setWrapMode(m_context.settings.read(Keys::StartWW).isEmpty() ? QsciScintilla::WrapWord
-                                                                         : QsciScintilla::WrapNone);
+    // The measured widths of more pieces of text are kept than the editor keeps by itself:
+    // markup repeats the same tags and attributes, and wrapping measures every piece.
+    m_memo->SendScintilla(QsciScintilla::SCI_SETPOSITIONCACHE, PositionCacheEntries);
+    applyWrapMode(m_context.settings.read(Keys::StartWW).isEmpty());
     m_editor->setModified(false);
     m_editor->addChangeListener([this] { memoChange(); });
     m_editor->setUnstorableHandler(
@@ -137,15 +140,45 @@ int TMDIsub::caretRow() const
                m_memo->SendScintilla(QsciScintilla::SCI_GETFIRSTVISIBLELINE));
 }
 
+void TMDIsub::applyWrapMode(bool on)
+{
+    m_memo->setWrapMode(on ? QsciScintilla::WrapWord : QsciScintilla::WrapNone);
+    // Setting the mode makes the widget keep the layout of every line of the page while it
+    // wraps: three times the page in memory, and a walk over all of them whenever a layout
+    // goes stale. Layouts of the lines on screen are all that drawing and wrapping reuse.
+    m_memo->SendScintilla(QsciScintilla::SCI_SETLAYOUTCACHE, QsciScintilla::SC_CACHE_PAGE);
+}
+
+void TMDIsub::restoreWrapAfterLoad(bool wanted, qsizetype bytes)
+{
+    const bool holdOff = wanted && bytes > LargePageBytes;
+    applyWrapMode(wanted && !holdOff);
+    if (holdOff != m_wrapHeldOff) {
+        m_wrapHeldOff = holdOff;
+        Q_EMIT formatChanged(this);
+    }
+}
+
 void TMDIsub::setWordWrap(bool on)
 {
+    if (m_wrapHeldOff) {
+        m_wrapHeldOff = false;
+        Q_EMIT formatChanged(this);
+    }
     if (on == wordWrap())
         return;
+    if (on && m_editor->length() > LargePageBytes) {
+        // Laying out the whole page now would hold the window for as long as wrapping takes.
+        // The editor wraps the lines down to the view when it paints, keeping the top line in
+        // place, and the rest while the program is idle.
+        applyWrapMode(true);
+        return;
+    }
     const int row = caretRow();
     const int onScreen = int(m_memo->SendScintilla(QsciScintilla::SCI_LINESONSCREEN));
     const bool caretShown = row >= 0 && row < onScreen;
     const int top = m_editor->firstVisibleLine();
-    m_memo->setWrapMode(on ? QsciScintilla::WrapWord : QsciScintilla::WrapNone);
+    applyWrapMode(on);
     // The editor lays lines out afresh only when it paints, and keeps the number of the first
     // display line meanwhile, which names another text line once lines wrap differently.
     // Asking for a line to be visible lays out the whole text now.

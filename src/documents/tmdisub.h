@@ -64,6 +64,15 @@ public:
     // Switches word wrap; the caret's line stays where it was on screen (when the caret was
     // off screen, the first visible line stays first).
     void setWordWrap(bool on);
+    // Pages larger than this open unwrapped whatever the settings say: wrapping lays out every
+    // line of the page, about half a second of work for each megabyte.
+    static constexpr qsizetype LargePageBytes = qsizetype(1) << 20;
+    // Puts word wrap back as it was before a load switched it off, unless the new text is a
+    // large page: then wrap stays off and wrapHeldOff() tells the status bar so.
+    void restoreWrapAfterLoad(bool wanted, qsizetype bytes);
+    // Word wrap was wanted but left off because the page is large; the Wordwrap command or a
+    // click on the status bar note turns it on.
+    bool wrapHeldOff() const { return m_wrapHeldOff; }
     // Scrolls, where needed, so that the caret's line stands a few lines inside the view.
     void showCaretInContext();
     bool currentLineShown() const;
@@ -97,7 +106,8 @@ Q_SIGNALS:
     // The user cancelled the close question.
     void closeRefused(TMDIsub *document);
     void closed(TMDIsub *document);
-    // The encoding, the byte-order mark or the own line break changed.
+    // The encoding, the byte-order mark or the own line break changed, or word wrap was held
+    // off or given back.
     void formatChanged(TMDIsub *document);
 
 protected:
@@ -110,6 +120,7 @@ private:
     // The caret's screen row counted in display lines from the first visible one.
     int caretRow() const;
     void applyColours();
+    void applyWrapMode(bool on);
 
     DocumentContext &m_context;
     QsciScintilla *m_memo = nullptr;
@@ -121,6 +132,7 @@ private:
     bool m_loadingFlag = false;
     bool m_quietChangeFlag = false;
     bool m_liveSpelling = false;
+    bool m_wrapHeldOff = false;
     bool m_spellingSkipsHtml = false;
     bool m_spellingSkipsInternet = false;
     // Invalid until a font command sets it: the palette's text colour.

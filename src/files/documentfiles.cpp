@@ -183,14 +183,13 @@ void DocumentFiles::loadBytes(TMDIsub *doc, const QByteArray &bytes)
         doc->raiseLoadingFlag();
     // With word wrap on, Scintilla would wrap every line of the new text at once (half a
     // minute for 50 MB); switched back on afterwards it wraps what is shown, the rest when idle.
-    QsciScintilla *memo = doc->memo();
-    const QsciScintilla::WrapMode wrap = memo->wrapMode();
-    memo->setWrapMode(QsciScintilla::WrapNone);
+    const bool wrap = doc->wordWrap() || doc->wrapHeldOff();
+    doc->memo()->setWrapMode(QsciScintilla::WrapNone);
     // The editor falls back to Windows-1252 by itself when the bytes are not valid UTF-8, and
     // Enter goes on with the line ending the file already uses.
     ed.loadBytes(bytes, ScintillaEditor::Encoding::Utf8);
     ed.setCaret(0);
-    memo->setWrapMode(wrap);
+    doc->restoreWrapAfterLoad(wrap, bytes.size());
 }
 
 TMDIsub *DocumentFiles::newt(const QString &templateName)

@@ -199,6 +199,7 @@ void TMDImain::FormCreate()
                                            m_formatStatus->parentWidget(), this);
     connect(m_arranger, &WindowArranger::lastClosing, m_caretStatus, &QLabel::clear);
     connect(m_arranger, &WindowArranger::lastClosing, m_formatStatus, &QLabel::clear);
+    connect(m_arranger, &WindowArranger::lastClosing, m_wrapNote, &QWidget::hide);
     connect(m_arranger, &WindowArranger::lastClosing, this, [this] {
         if (Tgotoline *box = m_goToLine->window())
             box->close();
@@ -279,6 +280,18 @@ void TMDImain::buildStatusBar()
     m_formatStatus = format;
     formatLayout->addWidget(format);
     bar->addPermanentWidget(formatPanel);
+
+    // Shown while the active document is a large page that opened without word wrap.
+    auto *wrapNote = new ClickLabel;
+    wrapNote->setText(QStringLiteral(" Word wrap is off for this large page "));
+    wrapNote->setToolTip(QStringLiteral("Click to wrap the lines of this page"));
+    wrapNote->setCursor(Qt::PointingHandCursor);
+    wrapNote->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    wrapNote->onClick = [this] { m_commands->run(Cmd::Wordwrap1Click); };
+    wrapNote->setObjectName(QStringLiteral("wrapNote"));
+    wrapNote->hide();
+    m_wrapNote = wrapNote;
+    bar->addPermanentWidget(wrapNote);
 
     auto *panel = new QFrame(bar);
     panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -437,6 +450,9 @@ void TMDImain::updateFormatStatus(TMDIsub *doc)
     if (!doc || doc != activeDocument())
         return;
     m_formatStatus->setText(doc->formatText());
+    m_wrapNote->setVisible(doc->wrapHeldOff());
+    if (m_view)
+        m_view->updateChecks();
 }
 
 void TMDImain::restoreMainGeometry()

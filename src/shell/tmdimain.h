@@ -154,6 +154,7 @@ private:
     QTabBar *m_upperTabs = nullptr;
     QTabBar *m_lowerTabs = nullptr;
     QLabel *m_caretStatus = nullptr;
+    QLabel *m_wrapNote = nullptr;
     QLabel *m_formatStatus = nullptr;
     QLabel *m_dates = nullptr;
     TabStrips *m_tabs = nullptr;

@@ -4,6 +4,8 @@
 
 #include <Qsci/qsciscintilla.h>
 
+#include <QEvent>
+
 #include <algorithm>
 #include <cstring>
 
@@ -12,6 +14,10 @@ namespace {
 // Styles are handed to Scintilla in pieces of about this size, so that colouring a huge
 // document needs no style buffer as large as the document.
 constexpr qint64 chunkBytes = qint64(1) << 20;
+// A request to style more than this at once is a jump far ahead: the text before its last
+// tailBytes is given line states only, and styled when it is shown.
+constexpr qint64 jumpBytes = qint64(4) << 20;
+constexpr qint64 tailBytes = qint64(256) << 10;
 
 // Finds where each line of a piece of text ends as Scintilla counts lines (CR LF, LF or CR),
 // without asking the editor once per line. The next CR and LF are remembered, so text with
@@ -63,6 +69,7 @@ HtmlLexer::HtmlLexer(QsciScintilla *editor) : QsciLexerCustom(editor), m_editor(
          send(QsciScintillaBase::SCI_GETMODEVENTMASK) &
              ~(QsciScintillaBase::SC_MOD_CHANGESTYLE | QsciScintillaBase::SC_MOD_CHANGELINESTATE));
     editor->setLexer(this);
+    editor->viewport()->installEventFilter(this);
     applyColours();
     recolourAll();
 }
@@ -136,6 +143,7 @@ void HtmlLexer::recolourAll()
     m_validEnd = 0;
     m_editEnd = -1;
     m_endStyled = 0;
+    m_putOff.clear();
     send(QsciScintillaBase::SCI_STARTSTYLING, 0);
     m_editor->viewport()->update();
 }
@@ -152,11 +160,27 @@ void HtmlLexer::noteModified(int position, int type, const char *, int length)
             m_validEnd += n;
         const qint64 shifted = m_editEnd > pos ? m_editEnd + n : m_editEnd;
         m_editEnd = std::max(shifted, pos + n);
+        // Text typed inside a put-off stretch joins it; stretches after it move on.
+        for (Range &range : m_putOff) {
+            if (range.start >= pos)
+                range.start += n;
+            if (range.end > pos)
+                range.end += n;
+        }
     } else {
         auto map = [pos, n](qint64 x) { return x <= pos ? x : std::max(pos, x - n); };
         m_validEnd = map(m_validEnd);
         m_editEnd = std::max(m_editEnd < 0 ? m_editEnd : map(m_editEnd), pos);
+        for (Range &range : m_putOff)
+            range = {map(range.start), map(range.end)};
+        std::erase_if(m_putOff, [](const Range &range) { return range.end <= range.start; });
     }
+}
+
+qint64 HtmlLexer::lineStart(qint64 position) const
+{
+    return send(QsciScintillaBase::SCI_POSITIONFROMLINE,
+                send(QsciScintillaBase::SCI_LINEFROMPOSITION, position));
 }
 
 void HtmlLexer::styleText(int start, int end)
@@ -165,8 +189,24 @@ void HtmlLexer::styleText(int start, int end)
     if (actual < m_endStyled)
         m_validEnd = std::min(m_validEnd, actual);
     const qint64 to = std::min<qint64>(end, send(QsciScintillaBase::SCI_GETLENGTH));
-    qint64 pos = send(QsciScintillaBase::SCI_POSITIONFROMLINE,
-                      send(QsciScintillaBase::SCI_LINEFROMPOSITION, start));
+    qint64 pos = lineStart(start);
+    if (to - pos > jumpBytes && pos <= m_validEnd) {
+        // What lies before the view needs its line states, so that the view is coloured as
+        // it would be after styling everything; its styles can wait until it is shown.
+        const qint64 tail = lineStart(to - tailBytes);
+        if (tail > pos) {
+            storeStates(pos, tail);
+            if (!m_putOff.empty() && m_putOff.back().end >= pos)
+                m_putOff.back().end = tail;
+            else
+                m_putOff.push_back({pos, tail});
+            if (m_editEnd < tail)
+                m_editEnd = -1;
+            m_validEnd = std::max(m_validEnd, tail);
+            send(QsciScintillaBase::SCI_STARTSTYLING, tail);
+            pos = tail;
+        }
+    }
     while (pos < to)
         pos = styleFrom(pos, to);
     m_endStyled = send(QsciScintillaBase::SCI_GETENDSTYLED);
@@ -244,4 +284,78 @@ qint64 HtmlLexer::styleFrom(qint64 start, qint64 end)
         m_editEnd = std::max(m_editEnd, pos);
     }
     return pos;
+}
+
+void HtmlLexer::storeStates(qint64 start, qint64 end)
+{
+    using Sci = QsciScintillaBase;
+    const auto *text =
+        reinterpret_cast<const char *>(send(Sci::SCI_GETRANGEPOINTER, start, end - start));
+    qint64 line = send(Sci::SCI_LINEFROMPOSITION, start);
+    int state = line > 0 ? static_cast<int>(send(Sci::SCI_GETLINESTATE, line - 1)) : 0;
+    LineEnds ends(text, end - start);
+    std::vector<std::uint8_t> scratch(std::size_t(std::min(end - start, chunkBytes)));
+    for (qint64 pos = start; pos < end; ++line) {
+        const qint64 next = start + ends.nextLineStart(pos - start);
+        if (next - pos > qint64(scratch.size()))
+            scratch.resize(std::size_t(next - pos));
+        state =
+            m_colourer.colour(text + (pos - start), std::size_t(next - pos), scratch.data(), state);
+        send(Sci::SCI_SETLINESTATE, line, state);
+        pos = next;
+    }
+}
+
+void HtmlLexer::styleShown(qint64 from, qint64 to)
+{
+    using Sci = QsciScintillaBase;
+    const qint64 endStyled = send(Sci::SCI_GETENDSTYLED);
+    std::vector<Range> left;
+    for (const Range &range : m_putOff) {
+        const qint64 start = std::max(range.start, from);
+        const qint64 end = std::min(range.end, to);
+        if (start >= end) {
+            left.push_back(range);
+            continue;
+        }
+        const qint64 first = lineStart(start);
+        qint64 last = send(Sci::SCI_POSITIONFROMLINE, send(Sci::SCI_LINEFROMPOSITION, end) + 1);
+        if (last < 0 || last > range.end)
+            last = range.end;
+        // The text before is styled or put off with its states stored, so the line before
+        // holds the state this stretch starts in.
+        const qint64 line = send(Sci::SCI_LINEFROMPOSITION, first);
+        const int state = line > 0 ? static_cast<int>(send(Sci::SCI_GETLINESTATE, line - 1)) : 0;
+        const auto *text =
+            reinterpret_cast<const char *>(send(Sci::SCI_GETRANGEPOINTER, first, last - first));
+        m_styles.resize(std::size_t(last - first));
+        m_colourer.colour(text, std::size_t(last - first), m_styles.data(), state);
+        flush(first, last);
+        if (m_styles.size() > std::size_t(chunkBytes))
+            m_styles = {};
+        if (range.start < first)
+            left.push_back({range.start, first});
+        if (last < range.end)
+            left.push_back({last, range.end});
+    }
+    m_putOff = std::move(left);
+    // Styling moved Scintilla's styled end; what lies after it is styled already.
+    send(Sci::SCI_STARTSTYLING, endStyled);
+}
+
+bool HtmlLexer::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::Paint && !m_putOff.empty()) {
+        using Sci = QsciScintillaBase;
+        const qint64 top = send(Sci::SCI_GETFIRSTVISIBLELINE);
+        const qint64 first = send(Sci::SCI_DOCLINEFROMVISIBLE, top);
+        const qint64 last =
+            send(Sci::SCI_DOCLINEFROMVISIBLE, top + send(Sci::SCI_LINESONSCREEN) + 1);
+        const qint64 length = send(Sci::SCI_GETLENGTH);
+        qint64 to = send(Sci::SCI_POSITIONFROMLINE, last + 1);
+        if (to < 0 || to > length)
+            to = length;
+        styleShown(send(Sci::SCI_POSITIONFROMLINE, first), to);
+    }
+    return QsciLexerCustom::eventFilter(watched, event);
 }

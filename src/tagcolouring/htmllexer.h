@@ -42,6 +42,19 @@ public:
     QString description(int style) const override;
     void styleText(int start, int end) override;
 
+    // Stretches of text whose line states are known but whose styles were put off, because a
+    // jump far ahead (to the end of a large page) needed only the states before the view.
+    // Each is styled as it comes into view.
+    struct Range
+    {
+        qint64 start;
+        qint64 end;
+    };
+    const std::vector<Range> &putOff() const { return m_putOff; }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     void applyColours();
     void rebuildColourer();
@@ -50,6 +63,12 @@ private:
     // meets what was styled before; returns the new end of the styled text.
     qint64 styleFrom(qint64 start, qint64 end);
     void flush(qint64 start, qint64 end);
+    // Stores the line states of the lines from `start` (a line start) up to `end` (a line
+    // start) without styling them.
+    void storeStates(qint64 start, qint64 end);
+    // Styles the put-off text between `from` and `to`, leaving Scintilla's styled end alone.
+    void styleShown(qint64 from, qint64 to);
+    qint64 lineStart(qint64 position) const;
     qint64 send(unsigned int message, unsigned long wParam = 0, long lParam = 0) const;
 
     QsciScintilla *m_editor;
@@ -68,4 +87,5 @@ private:
     // restyle (or an edit went unnoticed): everything from there is styled afresh.
     qint64 m_endStyled = 0;
     qint64 m_styledBytes = 0;
+    std::vector<Range> m_putOff; // in text order, not touching
 };

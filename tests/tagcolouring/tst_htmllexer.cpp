@@ -55,6 +55,24 @@ struct Fixture
             s[i] = static_cast<std::uint8_t>(send(Sci::SCI_GETSTYLEAT, i));
         return render(s);
     }
+    // The styles of a range, fetched in one call: a large page has too many bytes to ask
+    // for one by one.
+    QByteArray stylesOf(qint64 from, qint64 to) const
+    {
+        struct
+        {
+            long cpMin;
+            long cpMax;
+            char *text;
+        } range{long(from), long(to), nullptr};
+        QByteArray cells(2 * (to - from) + 2, '\0');
+        range.text = cells.data();
+        editor->SendScintilla(Sci::SCI_GETSTYLEDTEXT, 0UL, reinterpret_cast<long>(&range));
+        std::vector<std::uint8_t> s(static_cast<std::size_t>(to - from));
+        for (std::size_t i = 0; i < s.size(); ++i)
+            s[i] = static_cast<std::uint8_t>(cells[qsizetype(2 * i + 1)]);
+        return render(s);
+    }
     QByteArray scanned() const
     {
         const QByteArray text = bytes();
@@ -92,6 +110,7 @@ private slots:
     void earlierEditAfterAPartialRestyle();
     void editNearStartStaysLocal();
     void everyKindOfLineBreakRestylesAsAFreshScan();
+    void jumpFarAheadColoursTheViewAndTheRestWhenShown();
     void schemeColoursTheStyles();
     void colouringOffColoursNothing();
 };
@@ -258,6 +277,71 @@ void TestHtmlLexer::editNearStartStaysLocal()
     QVERIFY(f.send(Sci::SCI_GETENDSTYLED) < f.lineStart(41));
     f.styleAll();
     QCOMPARE(f.styles(), f.scanned());
+}
+
+void TestHtmlLexer::jumpFarAheadColoursTheViewAndTheRestWhenShown()
+{
+    Fixture f("gcst");
+    // About 5 MB in long lines: a comment opened near the start, closed further down, and a
+    // script opened in the middle that runs to the end, so the view at the end is coloured
+    // right only when the states before it are.
+    QByteArray cells;
+    for (int i = 0; i < 100; ++i)
+        cells += "<td>c" + QByteArray::number(i) + " &amp;</td>";
+    QByteArray text;
+    for (int line = 0; line < 2400; ++line) {
+        if (line == 1)
+            text += "<!--";
+        if (line == 100)
+            text += "-->";
+        if (line == 1500)
+            text += "<script>";
+        text += cells + '\n';
+    }
+    f.setBytes(text);
+    f.editor->resize(640, 400);
+    f.editor->show();
+    QVERIFY(QTest::qWaitForWindowExposed(f.editor.get()));
+    const auto lineEnd = [&f](int line) { return f.lineStart(line + 1); };
+    const auto sameAsScan = [&f](qint64 from, qint64 to) {
+        return f.stylesOf(from, to) == f.scanned().mid(from, to - from);
+    };
+
+    // Ctrl+End: the end is styled now, most of the rest later.
+    const qint64 work = f.lexer->styledBytes();
+    f.send(Sci::SCI_DOCUMENTEND);
+    f.editor->viewport()->repaint();
+    const qint64 length = f.length();
+    QVERIFY(sameAsScan(f.lineStart(2380), length));
+    QVERIFY2(f.lexer->styledBytes() - work < length / 4, "styled the whole page");
+    QVERIFY(!f.lexer->putOff().empty());
+
+    // Scrolled into the middle, the lines shown are styled as a full scan would.
+    f.send(Sci::SCI_SETFIRSTVISIBLELINE, 1490);
+    f.editor->viewport()->repaint();
+    QVERIFY(sameAsScan(f.lineStart(1490), lineEnd(1500)));
+
+    // An edit inside text still put off: closing the comment early changes the states of the
+    // lines after it, the ones already styled too.
+    f.replace(f.lineStart(50), 0, "-->");
+    f.editor->viewport()->repaint();
+    f.send(Sci::SCI_SETFIRSTVISIBLELINE, 60);
+    f.editor->viewport()->repaint();
+    QVERIFY(sameAsScan(f.lineStart(60), lineEnd(66)));
+    f.send(Sci::SCI_DOCUMENTEND);
+    f.editor->viewport()->repaint();
+    QVERIFY(sameAsScan(f.lineStart(2380), f.length()));
+
+    // Paging through the whole page leaves nothing put off and every byte as a scan has it.
+    const long screen = f.send(Sci::SCI_LINESONSCREEN);
+    QVERIFY(screen > 3);
+    for (long top = 0; top < 2400; top += screen) {
+        f.send(Sci::SCI_SETFIRSTVISIBLELINE, top);
+        f.editor->viewport()->repaint();
+    }
+    f.styleAll();
+    QVERIFY(f.lexer->putOff().empty());
+    QVERIFY(f.stylesOf(0, f.length()) == f.scanned());
 }
 
 void TestHtmlLexer::schemeColoursTheStyles()

@@ -1,0 +1,69 @@
+#!/bin/bash
+# The whole program as a user meets it: launch to window, launch to idle with a 5 MB and a
+# 50 MB page, Ctrl+End on the 50 MB page, and peak memory, measured by the shared launch
+# script under Xvfb side by side with a peer editor. Medians of RUNS alternating runs.
+#
+# usage: bench/whole_program.sh [PROGRAM]   (default build/src/quillmark)
+# env:   RUNS (default 3), PEER (default geany when installed; "none" for none),
+#        LAUNCH (default ../shared/bench/launch.sh beside the checkout)
+set -u
+here=$(cd "$(dirname "$0")" && pwd)
+prog=${1:-$here/../build/src/quillmark}
+launch=${LAUNCH:-$here/../../shared/bench/launch.sh}
+runs=${RUNS:-3}
+peer=${PEER:-geany}
+
+note() { echo "whole-program figures skipped: $*"; exit 0; }
+[ -x "$prog" ] || note "no program at $prog"
+[ -x "$launch" ] || note "no launch script at $launch"
+[ -n "${DISPLAY:-}" ] || command -v Xvfb >/dev/null || note "no X server and no Xvfb"
+for tool in xdotool xdpyinfo gcc python3; do
+  command -v "$tool" >/dev/null || note "$tool is not installed"
+done
+[ "$peer" = none ] || command -v "$peer" >/dev/null || peer=none
+
+pages=${TMPDIR:-/tmp}/quillmark-bench-pages
+mkdir -p "$pages"
+gen=$(dirname "$launch")/gen_html.py
+for size in 5 50; do
+  [ -s "$pages/big$size.html" ] || python3 "$gen" "${size}M" "$pages/big$size.html" >/dev/null ||
+    note "cannot generate the test pages"
+done
+
+# Prints the median of the numbers on stdin.
+median() { sort -g | awk '{v[NR]=$1} END {if (NR) print v[int((NR+1)/2)]; else print "-"}'; }
+# The value of one field of launch.sh's output line.
+field() { tr ' ' '\n' | sed -n "s/^$1=//p"; }
+
+once() { # label program file jump
+  JUMP=$4 TIMEOUT=600 "$launch" "$2" $3 >>"$work/$1" 2>/dev/null
+}
+report() { # label
+  local out="$work/$1"
+  printf '%-28s map %6ss  idle %6ss  peak %5s MiB' "$1" \
+    "$(field map_s <"$out" | median)" "$(field settle_s <"$out" | median)" \
+    "$(( $(field hwm_kb <"$out" | median | cut -d. -f1) / 1024 ))"
+  if grep -q jump_end_settle_s "$out"; then
+    printf '  Ctrl+End idle %6ss' "$(field jump_end_settle_s <"$out" | median)"
+  fi
+  echo
+}
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+echo "Whole program, medians of $runs runs, $(nproc) cores (targets: 5 MB idle 0.4 s;"
+echo "50 MB idle 1.0 s, peak 200 MiB, Ctrl+End idle again 0.3 s):"
+who=(quillmark)
+[ "$peer" = none ] || who+=("$peer")
+for round in "start||0" "5 MB|$pages/big5.html|0" "50 MB + Ctrl+End|$pages/big50.html|1"; do
+  IFS='|' read -r name file jump <<<"$round"
+  [ "$name" = start ] && name="start, no file"
+  for ((i = 0; i < runs; i++)); do
+    for w in "${who[@]}"; do
+      program=$prog
+      [ "$w" = quillmark ] || program=$w
+      once "$w, $name" "$program" "$file" "$jump"
+    done
+  done
+  for w in "${who[@]}"; do report "$w, $name"; done
+done
