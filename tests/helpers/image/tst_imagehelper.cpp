@@ -82,13 +82,17 @@ private Q_SLOTS:
         QTRY_VERIFY(folders->viewport()->rect().contains(folders->visualRect(site).center()));
         QCOMPARE(p->sampleText(), QStringLiteral("<IMG src=\"\" border=\"0\">"));
         clickFile(*p->browser(), QStringLiteral("Cat Photo.png"));
-        // Pictures only, whatever the letter case of their names.
-        QStringList listed;
-        const QModelIndex root = p->browser()->files()->rootIndex();
-        for (int r = 0; r < p->browser()->fileModel()->rowCount(root); ++r)
-            listed << p->browser()->fileModel()->index(r, 0, root).data().toString();
-        listed.sort();
-        QCOMPARE(listed, QStringList({"Cat Photo.png", "LOUD.GIF"}));
+        // Pictures only, whatever the letter case of their names. The folder is read in the
+        // background, so the list may still be filling.
+        const auto listed = [p] {
+            QStringList names;
+            const QModelIndex root = p->browser()->files()->rootIndex();
+            for (int r = 0; r < p->browser()->fileModel()->rowCount(root); ++r)
+                names << p->browser()->fileModel()->index(r, 0, root).data().toString();
+            names.sort();
+            return names;
+        };
+        QTRY_COMPARE(listed(), QStringList({"Cat Photo.png", "LOUD.GIF"}));
         click(p->hz());
         click(p->alts());
         QCOMPARE(p->sampleText(),
