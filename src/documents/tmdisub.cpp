@@ -5,6 +5,7 @@
 #include "documents/documentcontext.h"
 #include "documents/editingaids.h"
 #include "documents/typingtip.h"
+#include "editor/documentmemo.h"
 #include "editor/linebreaks.h"
 #include "editor/scintillaeditor.h"
 #include "tagcolouring/htmllexer.h"
@@ -33,7 +34,7 @@ const QString DocumentSeparators = QStringLiteral(" \"!(),./:;<=>?[\\]{}\t");
 } // namespace
 
 TMDIsub::TMDIsub(DocumentContext &context, QWidget *parent)
-    : QWidget(parent), m_context(context), m_memo(new QsciScintilla(this))
+    : QWidget(parent), m_context(context), m_memo(new DocumentMemo(this))
 {
     setWindowTitle(LoadingCaption);
     auto *layout = new QVBoxLayout(this);
