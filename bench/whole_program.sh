@@ -39,9 +39,11 @@ once() { # label program file jump
   JUMP=$4 TIMEOUT=600 "$launch" "$2" $3 >>"$work/$1" 2>/dev/null
 }
 report() { # label
-  local out="$work/$1"
+  local out="$work/$1" idle
+  idle=$(field settle_s <"$out" | median)
+  case $idle in -*) idle="-" ;; esac # measured only with a file
   printf '%-28s map %6ss  idle %6ss  peak %5s MiB' "$1" \
-    "$(field map_s <"$out" | median)" "$(field settle_s <"$out" | median)" \
+    "$(field map_s <"$out" | median)" "$idle" \
     "$(( $(field hwm_kb <"$out" | median | cut -d. -f1) / 1024 ))"
   if grep -q jump_end_settle_s "$out"; then
     printf '  Ctrl+End idle %6ss' "$(field jump_end_settle_s <"$out" | median)"
