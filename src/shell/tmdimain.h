@@ -14,6 +14,7 @@
 #include <memory>
 
 class CommandActions;
+class CustomTagCommands;
 class DocumentAids;
 class DocumentContextMenu;
 class DocumentFiles;
@@ -102,6 +103,7 @@ public:
     void helpermenu();
     PreviewController &previews() const { return *m_preview; }
     HelperPrograms &helpers() const { return *m_helpers; }
+    CustomTagCommands &customTags() const { return *m_customTags; }
     ReturnButtons &returnButtons() const { return *m_returnButtons; }
     // The temporary files of this run, deleted when the frame closes.
     TemporaryFiles &temporaryFiles() { return m_temporaries; }
@@ -173,6 +175,7 @@ private:
     SpellingController *m_spelling = nullptr;
     PreviewController *m_preview = nullptr;
     HelperPrograms *m_helpers = nullptr;
+    CustomTagCommands *m_customTags = nullptr;
     QPointer<HelpWindow> m_help;
     DocumentJournal *m_journal = nullptr;
     std::unique_ptr<SessionRestore> m_session;
