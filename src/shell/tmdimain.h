@@ -103,7 +103,6 @@ public:
     void helpermenu();
     PreviewController &previews() const { return *m_preview; }
     HelperPrograms &helpers() const { return *m_helpers; }
-    CustomTagCommands &customTags() const { return *m_customTags; }
     ReturnButtons &returnButtons() const { return *m_returnButtons; }
     // The temporary files of this run, deleted when the frame closes.
     TemporaryFiles &temporaryFiles() { return m_temporaries; }

@@ -8,8 +8,9 @@
 #include "files/documentfiles.h"
 #include "frametestbase.h"
 #include "paneltesting.h"
-#include "project/customtagcommands.h"
 #include "project/tcustcode.h"
+#include "readonlyfolder.h"
+#include "shell/startupsteps.h"
 #include "toolbar/speedbar.h"
 
 #include <Qsci/qsciscintilla.h>
@@ -221,6 +222,37 @@ private Q_SLOTS:
         QCOMPARE(stored(QStringLiteral("4")), QString());
         QCOMPARE(menuCaption(4), QStringLiteral("Custom"));
         QVERIFY(m_prompter.shown.isEmpty());
+    }
+
+    // When the settings file cannot be written the editor stays open with what was typed.
+    void anUnwritableSettingsFileKeepsTheEditorOpen()
+    {
+        ReadOnlyFolder home(m_dir->filePath(QStringLiteral("ro")));
+        if (!home.error().isEmpty())
+            QSKIP(qPrintable(home.error()));
+        m_home = std::make_unique<HomeFolder>(home.path());
+        QString error;
+        QVERIFY(m_home->createFolders(&error));
+        m_settings = std::make_unique<SettingsFile>(
+            m_home->settingsPath(), StartupSteps::reportSettingsErrorsOnce(m_prompter));
+        QVERIFY(home.lock());
+        m_frame = startFrame();
+        QWidget *editor = focusedEditor();
+        QVERIFY(editor);
+        QTest::keyClick(editor, Qt::Key_9, Qt::ControlModifier);
+        TCustCode *box = openedEditor();
+        QVERIFY(box);
+        click(box, "radSingle");
+        typeInto(field(box, "txtSingle"), QStringLiteral("<hr>"));
+        typeInto(field(box, "txtHint"), QStringLiteral("Rule"));
+        QPointer<TCustCode> guard(box);
+        click(box, "Button1");
+        // The first failed write of the run is reported.
+        QVERIFY(!m_prompter.shown.isEmpty());
+        QVERIFY(m_prompter.shown.first().contains(m_home->settingsPath()));
+        QVERIFY(guard && guard->isVisible());
+        QCOMPARE(field(box, "txtSingle")->text(), QStringLiteral("<hr>"));
+        QCOMPARE(stored(QStringLiteral("9")), QString());
     }
 };
 
