@@ -232,6 +232,8 @@ inline constexpr IntKey BarCount{Sections::Toolbar, "Count", 0};
 inline constexpr const char *BarButtonPrefix = "Button";
 // Custom button hints: "Custom"/n + "hint".
 inline constexpr const char *CustomHintSuffix = "hint";
+// The custom tag whose editor was opened last: "Custom"/"Adding".
+inline constexpr TextKey CustomAdding{Sections::Custom, "Adding", ""};
 } // namespace Keys
 
 namespace Keys {

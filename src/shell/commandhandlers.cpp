@@ -51,27 +51,6 @@ const char *const NotYetBuilt[] = {
     Cmd::LinkHelperClose,
     Cmd::UserTagsClose,
     Cmd::SpecialCharsClose,
-    // Custom tags.
-    Cmd::Custom11Click,
-    Cmd::Custom21Click,
-    Cmd::Custom31Click,
-    Cmd::Custom41Click,
-    Cmd::Custom51Click,
-    Cmd::Custom61Click,
-    Cmd::Custom71Click,
-    Cmd::Custom81Click,
-    Cmd::Custom91Click,
-    Cmd::Custom101Click,
-    Cmd::Custom111Click,
-    Cmd::Custom121Click,
-    Cmd::Custom131Click,
-    Cmd::Custom141Click,
-    Cmd::Custom151Click,
-    Cmd::Custom161Click,
-    Cmd::Custom171Click,
-    Cmd::Custom181Click,
-    Cmd::Custom191Click,
-    Cmd::Custom201Click,
 };
 
 void registerFiles(CommandActions &c, DocumentFiles &f, const std::function<void()> &exit)

@@ -30,6 +30,7 @@
 #include "prefs/tabbednotebookdlg.h"
 #include "preview/internalpreview.h"
 #include "preview/previewcontroller.h"
+#include "project/customtagcommands.h"
 #include "project/helperprograms.h"
 #include "shell/commandhandlers.h"
 #include "shell/splashwindow.h"
@@ -400,6 +401,16 @@ void TMDImain::buildPrograms()
     m_helpers =
         new HelperPrograms(m_settings, m_prompter, *m_programs, *m_returnButtons, dialogs, this);
     m_helpers->registerHandlers(*m_commands);
+    m_customTags = new CustomTagCommands(
+        m_settings, m_prompter, m_keyboard,
+        [this]() -> TextEditor * {
+            TMDIsub *doc = activeDocument();
+            return doc ? &doc->editor() : nullptr;
+        },
+        *m_tags, this);
+    m_customTags->registerHandlers(*m_commands);
+    m_customTags->watchMenu(m_menus.value(QStringLiteral("Custom1")));
+    connect(m_customTags, &CustomTagCommands::changed, m_bar, &SpeedBar::doButtons);
     // Typing in a document means the user is back: the return button goes.
     connect(m_files, &DocumentFiles::documentMade, this, [this](TMDIsub *doc) {
         connect(doc, &TMDIsub::edited, this, [this] { m_returnButtons->drop(); });

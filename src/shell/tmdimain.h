@@ -14,6 +14,7 @@
 #include <memory>
 
 class CommandActions;
+class CustomTagCommands;
 class DocumentAids;
 class DocumentContextMenu;
 class DocumentFiles;
@@ -173,6 +174,7 @@ private:
     SpellingController *m_spelling = nullptr;
     PreviewController *m_preview = nullptr;
     HelperPrograms *m_helpers = nullptr;
+    CustomTagCommands *m_customTags = nullptr;
     QPointer<HelpWindow> m_help;
     DocumentJournal *m_journal = nullptr;
     std::unique_ptr<SessionRestore> m_session;
