@@ -39,7 +39,6 @@ const char *const NotYetBuilt[] = {
     Cmd::FrameHelper,
     Cmd::FormHelper,
     Cmd::FontHelper,
-    Cmd::LinkHelper,
     Cmd::UserTags,
     Cmd::SpecialChars,
     Cmd::ColorHelperClose,
@@ -48,7 +47,6 @@ const char *const NotYetBuilt[] = {
     Cmd::FrameHelperClose,
     Cmd::FormHelperClose,
     Cmd::FontHelperClose,
-    Cmd::LinkHelperClose,
     Cmd::UserTagsClose,
     Cmd::SpecialCharsClose,
     // Custom tags.

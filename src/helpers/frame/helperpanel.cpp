@@ -249,7 +249,7 @@ void HelperPanel::InsertCodeClick()
         forgetTag();
         showEditing();
     }
-    insertCode(buildCode());
+    applyCode();
     afterControl();
 }
 

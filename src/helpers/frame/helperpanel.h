@@ -94,6 +94,9 @@ protected:
     virtual bool readTag(const FoundTag &) { return false; }
     // Called by Insert Code: the code to insert, rebuilt from the fields.
     virtual QString buildCode() { return {}; }
+    // Insert Code: inserts the built code. A panel that wraps the selection, or asks for
+    // something first, does its own.
+    virtual void applyCode() { insertCode(buildCode()); }
     // The tag read last is no longer edited: what the panel kept of it goes.
     virtual void forgetTag() {}
     // Whether text selected in the document stays selected after the code goes in front of
