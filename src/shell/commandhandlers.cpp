@@ -34,7 +34,6 @@ const char *const NotYetBuilt[] = {
     Cmd::SpeedItem165Click,
     // Helper panels.
     Cmd::ColorHelper,
-    Cmd::TableHelper,
     Cmd::ListHelper,
     Cmd::FrameHelper,
     Cmd::FormHelper,
@@ -42,7 +41,6 @@ const char *const NotYetBuilt[] = {
     Cmd::UserTags,
     Cmd::SpecialChars,
     Cmd::ColorHelperClose,
-    Cmd::TableHelperClose,
     Cmd::ListHelperClose,
     Cmd::FrameHelperClose,
     Cmd::FormHelperClose,

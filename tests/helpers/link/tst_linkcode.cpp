@@ -36,24 +36,10 @@ private Q_SLOTS:
         QTest::addColumn<QString>("tip");
 
         const QString a = QStringLiteral("</A>");
-        QTest::newRow("no protocol")
-            << href(LinkProtocol::None) << "<A href=\"\">" << a << "<A href=\""
-            << "an URL";
-        QTest::newRow("http with _blank")
-            << href(LinkProtocol::Http, true, QStringLiteral("_blank"))
-            << "<A href=\"http://\" target=\"_blank\">" << a << "<A href=\"http://"
-            << "an URL";
-        QTest::newRow("empty target")
-            << href(LinkProtocol::Http, true, QStringLiteral("\"\""))
-            << "<A href=\"http://\" target=\"\">" << a << "<A href=\"http://"
-            << "an URL";
         QTest::newRow("quoted target is not quoted twice")
             << href(LinkProtocol::None, true, QStringLiteral("\"_top\""))
             << "<A href=\"\" target=\"_top\">" << a << "<A href=\""
             << "an URL";
-        QTest::newRow("target off") << href(LinkProtocol::Http, false, QStringLiteral("_top"))
-                                    << "<A href=\"http://\">" << a << "<A href=\"http://"
-                                    << "an URL";
         QTest::newRow("ftp takes no target")
             << href(LinkProtocol::Ftp, true, QStringLiteral("_top")) << "<A href=\"ftp://\">" << a
             << "<A href=\"ftp://"
@@ -62,13 +48,6 @@ private Q_SLOTS:
             << href(LinkProtocol::Gopher, true, QStringLiteral("\"\""))
             << "<A href=\"gopher://\" target=\"\">" << a << "<A href=\"gopher://"
             << "an URL";
-        QTest::newRow("mailto with subject")
-            << href(LinkProtocol::Mailto, true) << "<A href=\"mailto:?subject= \">" << a
-            << "<A href=\"mailto:"
-            << "an ADDRESS";
-        QTest::newRow("news") << href(LinkProtocol::News) << "<A href=\"news:\">" << a
-                              << "<A href=\"news:"
-                              << "an URL";
         QTest::newRow("style sheet")
             << href(LinkProtocol::Stylesheet, true, QStringLiteral("_top"))
             << "<LINK rel=\"stylesheet\" type=\"text/css\" href=\"\">" << QString()
@@ -99,9 +78,6 @@ private Q_SLOTS:
         QTest::addColumn<bool>("insertOnly");
 
         const QString a = QStringLiteral("</A>");
-        QTest::newRow("relative with http")
-            << file(LinkProtocol::Http, PathMode::Relative, QStringLiteral("../img/a.gif"))
-            << "<A href=\"http://../img/a.gif\">" << a << false;
         QTest::newRow("relative fallen back to a file URL takes no http")
             << file(LinkProtocol::Http, PathMode::Relative, QStringLiteral("file:///web/a.htm"))
             << "<A href=\"file:///web/a.htm\">" << a << false;
@@ -114,12 +90,6 @@ private Q_SLOTS:
         QTest::newRow("no path with ftp")
             << file(LinkProtocol::Ftp, PathMode::None, QStringLiteral("a.htm"))
             << "<A href=\"a.htm\">" << a << false;
-        LinkFields only = file(LinkProtocol::None, PathMode::Relative, QStringLiteral("b/a.htm"));
-        only.targetOn = true;
-        QTest::newRow("file only: the address alone") << only << "b/a.htm" << QString() << true;
-        QTest::newRow("style sheet")
-            << file(LinkProtocol::Stylesheet, PathMode::Relative, QStringLiteral("s.css"))
-            << "<LINK rel=\"stylesheet\" type=\"text/css\" href=\"s.css\">" << QString() << true;
     }
     void fileReferences()
     {
