@@ -324,6 +324,13 @@ inline constexpr BoolKey ClNames{Sections::Main, "clnames", false};
 // "sure" when the image preview, or the document helper's "use image", was on at the last close.
 inline constexpr TextKey ImagePreview{Sections::Main, "prev", ""};
 inline constexpr TextKey DocuPreview{Sections::Main, "docprev", ""};
+// The link helper: "sure" while "file on disk" is on; the target list's text while
+// "target=" is on, an empty target written as "null".
+inline constexpr TextKey LinkUseFile{Sections::Main, "use1", ""};
+inline constexpr TextKey LinkTarget{Sections::Main, "target", ""};
+// The table helper's "/TD" and "/TR": empty while on, "no" while off.
+inline constexpr TextKey EndTd{Sections::Main, "endtd", ""};
+inline constexpr TextKey EndTr{Sections::Main, "endtr", ""};
 // Where the return button was closed, and the internal preview window's place and size.
 inline constexpr IntKey BackTop{Sections::Windows, "backt", 0};
 inline constexpr IntKey BackLeft{Sections::Windows, "backl", 0};

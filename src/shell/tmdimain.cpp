@@ -1,5 +1,6 @@
 #include "shell/tmdimain.h"
 
+#include "base/filedialogs.h"
 #include "base/homefolder.h"
 #include "base/programdata.h"
 #include "base/prompter.h"
@@ -26,6 +27,8 @@
 #include "helpers/document/documenthelper.h"
 #include "helpers/frame/panelmanager.h"
 #include "helpers/image/imagehelper.h"
+#include "helpers/link/linkhelper.h"
+#include "helpers/table/tablehelper.h"
 #include "markup/tagcontroller.h"
 #include "prefs/tabbednotebookdlg.h"
 #include "preview/internalpreview.h"
@@ -379,6 +382,22 @@ void TMDImain::makePanels()
     });
     m_panels->addFactory("Tdocuroll", [](const PanelRow &row, PanelHost &h, QWidget *frame) {
         return new Tdocuroll(row, h, frame);
+    });
+    m_panels->addFactory("TlinkRoll", [this](const PanelRow &row, PanelHost &h, QWidget *frame) {
+        // The link helper's file dialog starts where Open does and moves it along.
+        return new TlinkRoll(row, h, frame, [this](const QString &filter) {
+            FileDialogState &state = m_files->dialogState();
+            const QString file =
+                m_files->dialogs()
+                    .openFiles(QStringLiteral("Link to File"), state.folder(), filter, false)
+                    .value(0);
+            if (!file.isEmpty())
+                state.chosen(file);
+            return file;
+        });
+    });
+    m_panels->addFactory("TtabRoll", [this](const PanelRow &row, PanelHost &h, QWidget *frame) {
+        return new TtabRoll(row, h, frame, m_prompter);
     });
 }
 

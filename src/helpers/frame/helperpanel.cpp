@@ -211,10 +211,16 @@ void HelperPanel::afterControl()
 std::optional<FoundTag> HelperPanel::currentTag() const
 {
     TextEditor *doc = m_host.activeEditor ? m_host.activeEditor() : nullptr;
-    if (!doc || tagName().isEmpty())
+    if (!doc)
         return std::nullopt;
-    return TagReading::tagAround(doc->text(), doc->selectionStart(), doc->selectionEnd(),
-                                 tagName());
+    const QString text = doc->text();
+    // A caret stands in one start tag at most.
+    for (const QString &name : tagNames())
+        if (!name.isEmpty())
+            if (auto tag =
+                    TagReading::tagAround(text, doc->selectionStart(), doc->selectionEnd(), name))
+                return tag;
+    return std::nullopt;
 }
 
 bool HelperPanel::readTagUnderCaret()
@@ -226,7 +232,7 @@ bool HelperPanel::readTagUnderCaret()
         return false;
     }
     TextEditor *doc = m_host.activeEditor();
-    m_editedTag = EditedTag{tag->start, doc->textRange(tag->start, tag->end)};
+    m_editedTag = EditedTag{tag->start, doc->textRange(tag->start, tag->end), tag->name.toUpper()};
     showEditing();
     return true;
 }
@@ -239,7 +245,8 @@ void HelperPanel::showEditing()
     }
     TextEditor *doc = m_host.activeEditor();
     const int line = doc ? doc->lineOfOffset(m_editedTag->start) + 1 : 0;
-    m_editing->setText(QStringLiteral("Editing the %1 tag on line %2").arg(tagName()).arg(line));
+    m_editing->setText(
+        QStringLiteral("Editing the %1 tag on line %2").arg(m_editedTag->name).arg(line));
 }
 
 void HelperPanel::InsertCodeClick()
@@ -249,7 +256,7 @@ void HelperPanel::InsertCodeClick()
         forgetTag();
         showEditing();
     }
-    insertCode(buildCode());
+    applyCode();
     afterControl();
 }
 
@@ -273,7 +280,7 @@ void HelperPanel::insertCode(const QString &code)
         const int start = m_editedTag->start;
         const int end =
             m_host.tags.replaceRange(start, start + int(m_editedTag->text.size()), code);
-        m_editedTag = EditedTag{start, doc->textRange(start, end)};
+        m_editedTag = EditedTag{start, doc->textRange(start, end), m_editedTag->name};
         showEditing();
         return;
     }

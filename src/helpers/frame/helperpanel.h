@@ -90,10 +90,15 @@ protected:
 
     // The tag this panel builds ("IMG"), or empty for a panel that reads none.
     virtual QString tagName() const { return {}; }
+    // The tags it reads back: its own, or several for a panel with modes.
+    virtual QStringList tagNames() const { return {tagName()}; }
     // Fills the fields from a tag of that name; false when it cannot.
     virtual bool readTag(const FoundTag &) { return false; }
     // Called by Insert Code: the code to insert, rebuilt from the fields.
     virtual QString buildCode() { return {}; }
+    // Insert Code: inserts the built code. A panel that wraps the selection, or asks for
+    // something first, does its own.
+    virtual void applyCode() { insertCode(buildCode()); }
     // The tag read last is no longer edited: what the panel kept of it goes.
     virtual void forgetTag() {}
     // Whether text selected in the document stays selected after the code goes in front of
@@ -112,6 +117,7 @@ private:
     {
         int start = 0;
         QString text;
+        QString name; // as the panel names it
     };
     void InsertCodeClick();
     // Whether the edited tag still stands where it was read, with the caret in or after it.
