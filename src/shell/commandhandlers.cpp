@@ -21,8 +21,6 @@ const char *const NotYetBuilt[] = {
     Cmd::Projects1Click,
     Cmd::intoaProject1Click,
     Cmd::SaveasTemplate1Click,
-    // Download time.
-    Cmd::DownloadTime1Click,
     // Replace in several files.
     Cmd::MultiDocFR1Click,
     // Pickers by example.

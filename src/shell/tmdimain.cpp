@@ -23,6 +23,7 @@
 #include "files/filemenu.h"
 #include "files/sessionrestore.h"
 #include "find/findcontroller.h"
+#include "help/helptopics.h"
 #include "help/helpwindow.h"
 #include "helpers/document/documenthelper.h"
 #include "helpers/frame/panelmanager.h"
@@ -43,6 +44,7 @@
 #include "shell/windowmenu.h"
 #include "spelling/spellingcontroller.h"
 #include "toolbar/speedbar.h"
+#include "tools/tdownloadtime.h"
 #include "view/documentfont.h"
 #include "view/viewtoggles.h"
 #include "widgets/desktopprograms.h"
@@ -326,6 +328,7 @@ void TMDImain::buildMenus()
         *m_commands, {*m_files, *m_arranger, *m_tags, *m_find, *m_goToLine, *m_panels,
                       [this] { close(); }, [this] { showAbout(); }, [this] { showPreferences(); },
                       [this](int topic) { showHelp(topic); }, [this] { showHelpContents(); }});
+    m_commands->setHandler(Cmd::DownloadTime1Click, [this] { DownloadTime1Click(); });
     EditCommands::registerAll(
         *m_commands, [this] { return activeDocument(); }, m_tags->insertWrap(),
         m_tags->conversions());
@@ -712,6 +715,34 @@ void TMDImain::showHelp(int topic)
 HelpWindow *TMDImain::helpWindow() const
 {
     return m_help;
+}
+
+void TMDImain::DownloadTime1Click()
+{
+    TMDIsub *doc = activeDocument();
+    if (!doc)
+        return;
+    if (m_downloadTime) {
+        m_downloadTime->raise();
+        m_downloadTime->activateWindow();
+        return;
+    }
+    // The page counts as the editor holds it, in the bytes saving would write; its files are
+    // looked for beside the saved file, and relative ones are not found for an Untitled page.
+    const QFileInfo file(doc->identity());
+    const bool untitled = !file.isAbsolute();
+    const QString name = untitled ? doc->identity() : file.fileName();
+    const QString folder = untitled ? QString() : file.absolutePath();
+    const QList<DownloadEstimate::FileRow> rows =
+        DownloadEstimate::measure(name, doc->editor().bytes().size(), doc->editor().text(), folder);
+    m_downloadTime = new Tdownloadtime(
+        rows, [this] { showHelp(HelpTopic::DownloadTime); }, this);
+    m_downloadTime->show();
+}
+
+Tdownloadtime *TMDImain::downloadTime() const
+{
+    return m_downloadTime;
 }
 
 void TMDImain::showHelpContents()

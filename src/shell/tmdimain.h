@@ -23,6 +23,7 @@ class SessionRestore;
 class FindController;
 class GoToLineCommand;
 class HelpWindow;
+class Tdownloadtime;
 class LineEndingsCommand;
 class PanelManager;
 class HelperPrograms;
@@ -78,6 +79,10 @@ public:
     void showHelpContents();
     // Null until help was first asked for.
     HelpWindow *helpWindow() const;
+    // The download time window of the active document; an open one is shown as it is.
+    void DownloadTime1Click();
+    // Null while no download time window is open.
+    Tdownloadtime *downloadTime() const;
 
     DocumentFiles &files() const { return *m_files; }
     TabStrips &tabs() const { return *m_tabs; }
@@ -176,6 +181,7 @@ private:
     HelperPrograms *m_helpers = nullptr;
     CustomTagCommands *m_customTags = nullptr;
     QPointer<HelpWindow> m_help;
+    QPointer<Tdownloadtime> m_downloadTime;
     DocumentJournal *m_journal = nullptr;
     std::unique_ptr<SessionRestore> m_session;
     QHash<QString, QMenu *> m_menus;
