@@ -29,6 +29,7 @@
 #include "helpers/frame/panelmanager.h"
 #include "helpers/image/imagehelper.h"
 #include "helpers/link/linkhelper.h"
+#include "helpers/list/listhelper.h"
 #include "helpers/table/tablehelper.h"
 #include "markup/tagcontroller.h"
 #include "prefs/tabbednotebookdlg.h"
@@ -398,6 +399,9 @@ void TMDImain::makePanels()
                 state.chosen(file);
             return file;
         });
+    });
+    m_panels->addFactory("TlistRoll", [](const PanelRow &row, PanelHost &h, QWidget *frame) {
+        return new TlistRoll(row, h, frame);
     });
     m_panels->addFactory("TtabRoll", [this](const PanelRow &row, PanelHost &h, QWidget *frame) {
         return new TtabRoll(row, h, frame, m_prompter);

@@ -1,0 +1,172 @@
+// The list helper on the shown main frame: lists and lone items built with clicks and typed
+// numbers, the fields that come and go with the choices, "/LI" and "compact" kept in the
+// settings, and a list tag read back and replaced.
+#include "base/settingsfile.h"
+#include "commands/commandids.h"
+#include "documents/tmdisub.h"
+#include "editor/scintillaeditor.h"
+#include "files/documentfiles.h"
+#include "frametestbase.h"
+#include "helpers/list/listhelper.h"
+#include "paneltesting.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QRadioButton>
+#include <QSpinBox>
+
+using namespace PanelTesting;
+
+class TestListHelper : public FrameTestBase
+{
+    Q_OBJECT
+
+    std::unique_ptr<TMDImain> m_frame;
+
+    TMDIsub *openPage(const QByteArray &text)
+    {
+        const QString page = m_dir->filePath(QStringLiteral("page.htm"));
+        writeFile(page, text);
+        return m_frame->files().openFile(page);
+    }
+
+    TlistRoll *panel() const
+    {
+        return qobject_cast<TlistRoll *>(m_frame->panels().panel(row("TlistRoll")));
+    }
+
+    TlistRoll *openFromMenu()
+    {
+        chooseFromMenu(*m_frame, Cmd::ListHelper);
+        TlistRoll *p = panel();
+        if (p && !QTest::qWaitForWindowExposed(p))
+            return nullptr;
+        return p;
+    }
+
+    static void click(QAbstractButton *b)
+    {
+        QVERIFY(b);
+        QVERIFY(b->isVisible());
+        QTest::mouseClick(b, Qt::LeftButton, {},
+                          QPoint(std::min(8, b->width() / 2), b->height() / 2));
+    }
+
+    static void typeNumber(QSpinBox *spin, int value)
+    {
+        QTest::mouseClick(spin, Qt::LeftButton);
+        QTest::keyClick(spin, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(spin, QString::number(value));
+        QCOMPARE(spin->value(), value);
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        resetHome();
+        m_frame = startFrame();
+        QVERIFY(QTest::qWaitForWindowExposed(m_frame.get()));
+    }
+    void cleanup() { m_frame.reset(); }
+
+    void numberedListAroundTheSelection()
+    {
+        TMDIsub *doc = openPage("<p>x</p>");
+        QVERIFY(doc);
+        doc->editor().setSelection(3, 1);
+        TlistRoll *p = openFromMenu();
+        QVERIFY(p);
+        QVERIFY(p->kindButton(ListKind::Bullet)->isChecked());
+        QVERIFY(!p->startEdit()->isVisible());
+        QVERIFY(p->endli()->isChecked());
+
+        click(p->kindButton(ListKind::Number));
+        QVERIFY(p->startEdit()->isVisible());
+        click(p->typeButton(QStringLiteral("I,II,III")));
+        typeNumber(p->startEdit(), 5);
+        typeNumber(p->itemEdit(), 3);
+        typeNumber(p->tabsEdit(), 1);
+        click(p->compact());
+        click(p->insertButton());
+        QCOMPARE(doc->editor().text(),
+                 QStringLiteral("<p><OL compact type=\"I\" start=5>\n\t<LI>x</LI>\n\t<LI></LI>\n"
+                                "\t<LI></LI>\n</OL></p>"));
+        QCOMPARE(doc->editor().selectedText(), QStringLiteral("x"));
+
+        // The spin buttons stop at their lowest values.
+        p->itemEdit()->setFocus();
+        for (int i = 0; i < 4; ++i)
+            QTest::keyClick(p->itemEdit(), Qt::Key_Down);
+        QCOMPARE(p->itemEdit()->value(), 1);
+
+        click(p->closeButton());
+        QTRY_VERIFY(!panel());
+        QCOMPARE(m_settings->read(TextKey{Sections::Main, "compact", ""}), QStringLiteral("yes"));
+        QCOMPARE(m_settings->read(TextKey{Sections::Main, "endli", ""}), QString());
+    }
+
+    void choicesShowTheirFields()
+    {
+        TMDIsub *doc = openPage("");
+        QVERIFY(doc);
+        TlistRoll *p = openFromMenu();
+        QVERIFY(p);
+        click(p->kindButton(ListKind::Definition));
+        QVERIFY(!p->typeLabel()->isVisible());
+        QVERIFY(!p->typeButton(QStringLiteral("disc"))->isVisible());
+        click(p->kindButton(ListKind::Bullet));
+        click(p->typeButton(QStringLiteral("disc")));
+        // Going over to numbers leaves the bullet type out of the code.
+        click(p->kindButton(ListKind::Number));
+        QTest::mouseDClick(p->kindButton(ListKind::Number), Qt::LeftButton);
+        QVERIFY(!p->kindButton(ListKind::Number)->isChecked());
+        click(p->insertButton());
+        QCOMPARE(doc->editor().text(), QString());
+        click(p->kindButton(ListKind::Number));
+        click(p->insertButton());
+        QCOMPARE(doc->editor().text(), QStringLiteral("<OL start=1>\n<LI></LI>\n<LI></LI>\n</OL>"));
+
+        doc->editor().setText(QString());
+        click(p->modeButton(ListMode::Item));
+        QVERIFY(!p->tabsEdit()->isVisible());
+        QVERIFY(!p->compact()->isVisible());
+        QVERIFY(!p->kindButton(ListKind::Bullet)->isVisible());
+        click(p->typeButton(QStringLiteral("a,b,c")));
+        click(p->typeButton(QStringLiteral("square")));
+        QVERIFY(!p->typeButton(QStringLiteral("a,b,c"))->isChecked());
+        click(p->endli());
+        click(p->insertButton());
+        QCOMPARE(doc->editor().text(), QStringLiteral("<LI type=square>\n<LI type=square>"));
+        click(p->closeButton());
+        QTRY_VERIFY(!panel());
+        QCOMPARE(m_settings->read(TextKey{Sections::Main, "endli", ""}), QStringLiteral("no"));
+        p = openFromMenu();
+        QVERIFY(p);
+        QVERIFY(!p->endli()->isChecked());
+    }
+
+    void readTagReplacesTheListTag()
+    {
+        TMDIsub *doc = openPage("<ul type=circle class=\"k\">\n<li>a</li>\n</ul>\n");
+        QVERIFY(doc);
+        doc->editor().setCaret(2);
+        TlistRoll *p = openFromMenu();
+        QVERIFY(p);
+        QVERIFY(p->isEditingTag());
+        QVERIFY(p->kindButton(ListKind::Bullet)->isChecked());
+        QVERIFY(p->typeButton(QStringLiteral("circle"))->isChecked());
+        click(p->typeButton(QStringLiteral("square")));
+        click(p->insertButton());
+        QCOMPARE(doc->editor().text(),
+                 QStringLiteral("<UL type=\"square\" class=\"k\">\n<li>a</li>\n</ul>\n"));
+
+        // "Read tag" in the item switches to item mode.
+        doc->editor().setCaret(int(doc->editor().text().indexOf(QLatin1String("<li"))) + 2);
+        click(p->readButton());
+        QVERIFY(p->modeButton(ListMode::Item)->isChecked());
+        QCOMPARE(p->editingLabel()->text(), QStringLiteral("Editing the LI tag on line 2"));
+    }
+};
+
+QTEST_MAIN(TestListHelper)
+#include "tst_listhelper.moc"
