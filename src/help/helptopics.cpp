@@ -34,7 +34,7 @@ const std::array<HelpPage, 29> Pages{{
     {FormHelper,      Panels,  "formhelper.html",         "Form Helper"},
     {FontHelper,      Panels,  "fonthelper.html",         "Font Helper"},
     {UserTags,        Panels,  "usertags.html",           "User Tags Helper"},
-    {SpecialChars,    Panels,  "specialchars.html",       "Special Chars"},
+    {SpecialChars,    Panels,  "specialcharacters.html",  "Special Chars"},
     {PrefsGeneral,    Prefs,   "prefs-general.html",      "Preferences: General"},
     {PrefsEditor,     Prefs,   "prefs-editor.html",       "Preferences: Editor"},
     {PrefsQuick1,     Prefs,   "prefs-quick1.html",       "Preferences: Quick 1"},
