@@ -5,10 +5,10 @@
 #include "base/homefolder.h"
 #include "base/prompter.h"
 #include "base/settingsfile.h"
-#include "documents/tmdisub.h"
+#include "documents/documentwindow.h"
 #include "editor/scintillaeditor.h"
 #include "files/documentfiles.h"
-#include "shell/tmdimain.h"
+#include "shell/mainframe.h"
 
 #include <Qsci/qsciscintilla.h>
 
@@ -72,7 +72,7 @@ int main(int argc, char *argv[])
     SettingsFile settings(home.settingsPath());
     settings.write(Keys::StartNew, QStringLiteral("no"));
     SilentPrompter prompter;
-    TMDImain frame(home, settings, prompter);
+    MainFrame frame(home, settings, prompter);
     frame.showAtStart(false);
 
     const QByteArray page = generatePage(50 * 1000 * 1000);
@@ -87,7 +87,7 @@ int main(int argc, char *argv[])
 
     QElapsedTimer timer;
     timer.start();
-    TMDIsub *doc = frame.files().openFile(path);
+    DocumentWindow *doc = frame.files().openFile(path);
     if (!doc)
         return 1;
     const double loaded = timer.nsecsElapsed() / 1e9;

@@ -6,7 +6,7 @@
 #include "base/prompter.h"
 #include "base/settingsfile.h"
 #include "base/shelloptions.h"
-#include "documents/tmdisub.h"
+#include "documents/documentwindow.h"
 #include "editor/memoryeditor.h"
 #include "editor/scintillaeditor.h"
 #include "files/documentfiles.h"
@@ -14,7 +14,7 @@
 #include "find/findstate.h"
 #include "markup/insertwrap.h"
 #include "markup/textconversions.h"
-#include "shell/tmdimain.h"
+#include "shell/mainframe.h"
 
 #include <Qsci/qsciscintilla.h>
 
@@ -115,14 +115,14 @@ int main(int argc, char *argv[])
         folder.createFolders(&error);
         SettingsFile settings(folder.settingsPath());
         CountingPrompter prompter;
-        TMDImain frame(folder, settings, prompter);
+        MainFrame frame(folder, settings, prompter);
         frame.showAtStart(false);
         const QString path = home.filePath(QStringLiteral("page.htm"));
         QFile file(path);
         if (file.open(QIODevice::WriteOnly))
             file.write(document(20).toUtf8());
         file.close();
-        TMDIsub *doc = frame.files().openFile(path);
+        DocumentWindow *doc = frame.files().openFile(path);
         QCoreApplication::processEvents();
         if (doc) {
             ScintillaEditor &editor = doc->editor();

@@ -5,12 +5,12 @@
 #include "base/homefolder.h"
 #include "base/prompter.h"
 #include "base/settingsfile.h"
-#include "documents/tmdisub.h"
+#include "documents/documentwindow.h"
 #include "editor/scintillaeditor.h"
 #include "files/documentfiles.h"
-#include "files/documentjournal.h"
-#include "files/recoveryjournal.h"
-#include "shell/tmdimain.h"
+#include "session/documentjournal.h"
+#include "session/recoveryjournal.h"
+#include "shell/mainframe.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -57,7 +57,7 @@ int main(int argc, char *argv[])
     SettingsFile settings(home.settingsPath());
     settings.write(Keys::StartNew, QStringLiteral("no"));
     SilentPrompter prompter;
-    TMDImain frame(home, settings, prompter);
+    MainFrame frame(home, settings, prompter);
     frame.showAtStart(false);
 
     const struct
@@ -71,7 +71,7 @@ int main(int argc, char *argv[])
         f.open(QIODevice::WriteOnly);
         f.write(generatePage(5 * 1000 * 1000, p.accent));
         f.close();
-        TMDIsub *doc = frame.files().openFile(path);
+        DocumentWindow *doc = frame.files().openFile(path);
         doc->editor().setCaret(0);
         doc->editor().replaceSelection(QStringLiteral("x"));
         doc->editor().setModified(true);

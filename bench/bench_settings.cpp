@@ -3,7 +3,7 @@
 // such a file, which reads a few hundred settings.
 #include "base/homefolder.h"
 #include "base/settingsfile.h"
-#include "shell/tmdimain.h"
+#include "shell/mainframe.h"
 #include "widgets/messageboxprompter.h"
 
 #include <QApplication>
@@ -59,7 +59,7 @@ void measure(const char *what, int sections, int keysPerSection)
     MessageBoxPrompter prompter;
     clock.restart();
     {
-        TMDImain frame(home, settings, prompter);
+        MainFrame frame(home, settings, prompter);
         frame.showAtStart(false);
         while (!frame.windowHandle() || !frame.windowHandle()->isExposed())
             QCoreApplication::processEvents(QEventLoop::AllEvents, 5);

@@ -4,8 +4,8 @@
 #include "base/homefolder.h"
 #include "base/settingsfile.h"
 #include "shell/firststart.h"
+#include "shell/mainframe.h"
 #include "shell/startupsteps.h"
-#include "shell/tmdimain.h"
 #include "widgets/messageboxprompter.h"
 
 #include <QApplication>
@@ -25,7 +25,7 @@ double startOnce(const QString &homePath, QElapsedTimer &clock)
     SettingsFile settings(home.settingsPath());
     FirstStart::prepare(settings);
     MessageBoxPrompter prompter;
-    TMDImain frame(home, settings, prompter);
+    MainFrame frame(home, settings, prompter);
     frame.showAtStart(true);
     while (!frame.windowHandle() || !frame.windowHandle()->isExposed())
         QCoreApplication::processEvents(QEventLoop::AllEvents, 5);

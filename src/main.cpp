@@ -6,8 +6,8 @@
 #include "shell/commandline.h"
 #include "shell/firststart.h"
 #include "shell/instanceguard.h"
+#include "shell/mainframe.h"
 #include "shell/startupsteps.h"
-#include "shell/tmdimain.h"
 #include "widgets/messageboxprompter.h"
 
 #include <QApplication>
@@ -74,11 +74,11 @@ int main(int argc, char *argv[])
     if (guard.start(files) == InstanceGuard::Role::HandedOver)
         return 0;
 
-    TMDImain frame(home, settings, prompter);
+    MainFrame frame(home, settings, prompter);
     prompter.setParent(&frame);
     QObject::connect(&guard, &InstanceGuard::activationRequested, &frame,
                      [&frame, &guard] { frame.comeForward(guard.takeHandedOver()); });
-    QObject::connect(&frame, &TMDImain::closing, &guard, &InstanceGuard::stopListening);
+    QObject::connect(&frame, &MainFrame::closing, &guard, &InstanceGuard::stopListening);
     // Handed over while the frame was being built, or given on this command line.
     frame.queueFiles(files + guard.takeHandedOver());
     frame.showAtStart();

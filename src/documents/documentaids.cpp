@@ -4,8 +4,8 @@
 #include "commands/commandactions.h"
 #include "commands/commandids.h"
 #include "documents/documentcontextmenu.h"
+#include "documents/documentwindow.h"
 #include "documents/editingaids.h"
-#include "documents/tmdisub.h"
 #include "editor/scintillaeditor.h"
 
 #include <Qsci/qsciscintilla.h>
@@ -19,10 +19,10 @@
 
 namespace {
 
-TMDIsub *documentOf(QObject *watched)
+DocumentWindow *documentOf(QObject *watched)
 {
     for (QObject *o = watched; o; o = o->parent())
-        if (auto *doc = qobject_cast<TMDIsub *>(o))
+        if (auto *doc = qobject_cast<DocumentWindow *>(o))
             return doc;
     return nullptr;
 }
@@ -41,7 +41,7 @@ DocumentAids::DocumentAids(const ShellOptions &options, CommandActions &commands
 {
 }
 
-void DocumentAids::watch(TMDIsub *document)
+void DocumentAids::watch(DocumentWindow *document)
 {
     m_keys.claim(*document->memo());
     if (auto *window = qobject_cast<QMdiSubWindow *>(document->parentWidget()))
@@ -57,11 +57,11 @@ bool DocumentAids::eventFilter(QObject *watched, QEvent *event)
         if (m_forwarding)
             return false;
         // Keys reach the editor itself; one the text area ignores comes here a second time.
-        if (TMDIsub *doc = documentOf(watched); doc && watched == doc->memo())
+        if (DocumentWindow *doc = documentOf(watched); doc && watched == doc->memo())
             return memoKeyDown(*doc, static_cast<QKeyEvent *>(event));
         return false;
     case QEvent::ContextMenu:
-        if (TMDIsub *doc = documentOf(watched)) {
+        if (DocumentWindow *doc = documentOf(watched)) {
             auto *menuEvent = static_cast<QContextMenuEvent *>(event);
             QWidget *viewport = doc->memo()->viewport();
             const QPoint global = menuEvent->globalPos();
@@ -86,7 +86,7 @@ bool DocumentAids::eventFilter(QObject *watched, QEvent *event)
     }
 }
 
-bool DocumentAids::memoKeyDown(TMDIsub &doc, QKeyEvent *event)
+bool DocumentAids::memoKeyDown(DocumentWindow &doc, QKeyEvent *event)
 {
     const int key = event->key();
     const Qt::KeyboardModifiers held = heldModifiers(event);
@@ -122,7 +122,7 @@ bool DocumentAids::memoKeyDown(TMDIsub &doc, QKeyEvent *event)
     return false;
 }
 
-bool DocumentAids::enterWithIndent(TMDIsub &doc, QKeyEvent *event)
+bool DocumentAids::enterWithIndent(DocumentWindow &doc, QKeyEvent *event)
 {
     const Qt::KeyboardModifiers held = heldModifiers(event);
     if (held & ~Qt::ShiftModifier)

@@ -9,7 +9,7 @@
 class CommandActions;
 class DocumentContextMenu;
 class QKeyEvent;
-class TMDIsub;
+class DocumentWindow;
 struct ShellOptions;
 
 // The keyboard and mouse aids of every document editor: block indent with Tab and
@@ -25,7 +25,7 @@ public:
     DocumentAids(const ShellOptions &options, CommandActions &commands,
                  DocumentContextMenu &contextMenu, QObject *parent = nullptr);
 
-    void watch(TMDIsub *document);
+    void watch(DocumentWindow *document);
     // What Escape in an editor closes besides the typing tip.
     void setEscapeHandler(std::function<void()> handler) { m_escape = std::move(handler); }
 
@@ -33,8 +33,8 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    bool memoKeyDown(TMDIsub &document, QKeyEvent *event);
-    bool enterWithIndent(TMDIsub &document, QKeyEvent *event);
+    bool memoKeyDown(DocumentWindow &document, QKeyEvent *event);
+    bool enterWithIndent(DocumentWindow &document, QKeyEvent *event);
 
     const ShellOptions &m_options;
     CommandActions &m_commands;

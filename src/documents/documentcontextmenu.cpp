@@ -2,7 +2,7 @@
 
 #include "commands/commandactions.h"
 #include "commands/commandids.h"
-#include "documents/tmdisub.h"
+#include "documents/documentwindow.h"
 #include "editor/scintillaeditor.h"
 
 #include <QApplication>
@@ -104,7 +104,7 @@ DocumentContextMenu::DocumentContextMenu(CommandActions &commands, QWidget *pare
 
 DocumentContextMenu::~DocumentContextMenu() = default;
 
-void DocumentContextMenu::PopupMenu1Popup(TMDIsub &document, const QPoint &viewportPoint,
+void DocumentContextMenu::PopupMenu1Popup(DocumentWindow &document, const QPoint &viewportPoint,
                                           bool moveCaret)
 {
     ScintillaEditor &ed = document.editor();
@@ -134,7 +134,7 @@ void DocumentContextMenu::PopupMenu1Popup(TMDIsub &document, const QPoint &viewp
     }
 }
 
-void DocumentContextMenu::placeTopItems(TMDIsub &document, int offset)
+void DocumentContextMenu::placeTopItems(DocumentWindow &document, int offset)
 {
     qDeleteAll(m_top);
     m_top.clear();
@@ -151,7 +151,7 @@ void DocumentContextMenu::placeTopItems(TMDIsub &document, int offset)
     m_top << separator;
 }
 
-void DocumentContextMenu::popup(TMDIsub &document, const QPoint &viewportPoint,
+void DocumentContextMenu::popup(DocumentWindow &document, const QPoint &viewportPoint,
                                 const QPoint &globalPoint, bool moveCaret)
 {
     PopupMenu1Popup(document, viewportPoint, moveCaret);

@@ -2,7 +2,7 @@
 
 #include "commands/commandactions.h"
 #include "commands/commandids.h"
-#include "documents/tmdisub.h"
+#include "documents/documentwindow.h"
 #include "documents/typingtip.h"
 #include "editor/scintillaeditor.h"
 #include "markup/insertwrap.h"
@@ -15,46 +15,49 @@
 
 namespace EditCommands {
 
-void registerAll(CommandActions &c, std::function<TMDIsub *()> activeDocument,
+void registerAll(CommandActions &c, std::function<DocumentWindow *()> activeDocument,
                  InsertWrap &insertWrap, TextConverter &conversions)
 {
-    const auto onDocument = [active =
-                                 std::move(activeDocument)](std::function<void(TMDIsub &)> edit) {
-        return [active, edit = std::move(edit)] {
-            if (TMDIsub *doc = active())
-                edit(*doc);
+    const auto onDocument =
+        [active = std::move(activeDocument)](std::function<void(DocumentWindow &)> edit) {
+            return [active, edit = std::move(edit)] {
+                if (DocumentWindow *doc = active())
+                    edit(*doc);
+            };
         };
-    };
-    c.setHandler(Cmd::Undo1Click, onDocument([](TMDIsub &d) {
+    c.setHandler(Cmd::Undo1Click, onDocument([](DocumentWindow &d) {
                      d.tip().hide();
                      d.editor().undo();
                  }));
-    c.setHandler(Cmd::Redo1Click, onDocument([](TMDIsub &d) {
+    c.setHandler(Cmd::Redo1Click, onDocument([](DocumentWindow &d) {
                      if (d.memo()->isRedoAvailable())
                          d.memo()->redo();
                  }));
-    c.setHandler(Cmd::Cut1Click, onDocument([](TMDIsub &d) { d.memo()->cut(); }));
-    c.setHandler(Cmd::Copy1Click, onDocument([](TMDIsub &d) { d.memo()->copy(); }));
+    c.setHandler(Cmd::Cut1Click, onDocument([](DocumentWindow &d) { d.memo()->cut(); }));
+    c.setHandler(Cmd::Copy1Click, onDocument([](DocumentWindow &d) { d.memo()->copy(); }));
     // Every way of pasting (key, menu, toolbar, context menu) comes here. The clipboard text
     // replaces the selection, as everywhere else on the desktop, and goes through the scratch
     // editor like any inserted text, so that it is indented to the line it lands in and
     // written in the document's own encoding.
-    c.setHandler(Cmd::Paste1Click, onDocument([&insertWrap](TMDIsub &d) {
+    c.setHandler(Cmd::Paste1Click, onDocument([&insertWrap](DocumentWindow &d) {
                      const QString text = QApplication::clipboard()->text();
                      if (text.isEmpty())
                          return;
                      insertWrap.setInsertMode(InsertMode::Replace);
                      insertWrap.insertText(d.editor(), text, false);
                  }));
-    c.setHandler(Cmd::Delete1Click, onDocument([](TMDIsub &d) {
+    c.setHandler(Cmd::Delete1Click, onDocument([](DocumentWindow &d) {
                      UndoGroup group(d.editor());
                      d.editor().clearSelection();
                  }));
-    c.setHandler(Cmd::SelectAll1Click, onDocument([](TMDIsub &d) { d.editor().selectAll(); }));
-    c.setHandler(Cmd::killtags,
-                 onDocument([&conversions](TMDIsub &d) { conversions.removeTags(d.editor()); }));
-    c.setHandler(Cmd::addLineBreaks1Click,
-                 onDocument([&conversions](TMDIsub &d) { conversions.addLineBreaks(d.editor()); }));
+    c.setHandler(Cmd::SelectAll1Click,
+                 onDocument([](DocumentWindow &d) { d.editor().selectAll(); }));
+    c.setHandler(Cmd::killtags, onDocument([&conversions](DocumentWindow &d) {
+                     conversions.removeTags(d.editor());
+                 }));
+    c.setHandler(Cmd::addLineBreaks1Click, onDocument([&conversions](DocumentWindow &d) {
+                     conversions.addLineBreaks(d.editor());
+                 }));
 }
 
 } // namespace EditCommands

@@ -5,11 +5,11 @@
 class CommandActions;
 class InsertWrap;
 class TextConverter;
-class TMDIsub;
+class DocumentWindow;
 
 // The Edit menu's commands on the active document: undo and redo, the clipboard, delete,
 // select all, Remove Tags and Add Line Breaks. Each does nothing while no document is open.
 namespace EditCommands {
-void registerAll(CommandActions &commands, std::function<TMDIsub *()> activeDocument,
+void registerAll(CommandActions &commands, std::function<DocumentWindow *()> activeDocument,
                  InsertWrap &insertWrap, TextConverter &conversions);
 }

@@ -10,7 +10,7 @@
 
 #include <algorithm>
 
-Tgotoline::Tgotoline(GoTo goTo, Prompter &prompter, QWidget *parent)
+GoToLineDialog::GoToLineDialog(GoTo goTo, Prompter &prompter, QWidget *parent)
     : QFrame(parent, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
       m_goTo(std::move(goTo)), m_prompter(prompter),
       m_label(new QLabel(QStringLiteral("Go to line:"), this)), m_edit(new QLineEdit(this))
@@ -31,7 +31,7 @@ Tgotoline::Tgotoline(GoTo goTo, Prompter &prompter, QWidget *parent)
     setFocusProxy(m_edit);
 }
 
-void Tgotoline::InsertCodeClick()
+void GoToLineDialog::InsertCodeClick()
 {
     const QString text = m_edit->text().trimmed();
     bool ok = false;
@@ -47,7 +47,7 @@ void Tgotoline::InsertCodeClick()
     close();
 }
 
-void Tgotoline::closeEvent(QCloseEvent *event)
+void GoToLineDialog::closeEvent(QCloseEvent *event)
 {
     // Typing goes on in the document: the frame takes the keyboard back from the box.
     if (QWidget *frame = parentWidget())
@@ -55,7 +55,7 @@ void Tgotoline::closeEvent(QCloseEvent *event)
     QFrame::closeEvent(event);
 }
 
-bool Tgotoline::eventFilter(QObject *watched, QEvent *event)
+bool GoToLineDialog::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == m_label && event->type() == QEvent::MouseButtonPress) {
         close();
@@ -75,7 +75,7 @@ bool Tgotoline::eventFilter(QObject *watched, QEvent *event)
     return QFrame::eventFilter(watched, event);
 }
 
-GoToLineCommand::GoToLineCommand(Tgotoline::GoTo goTo, std::function<bool()> hasDocument,
+GoToLineCommand::GoToLineCommand(GoToLineDialog::GoTo goTo, std::function<bool()> hasDocument,
                                  Prompter &prompter, QWidget *frame, QWidget *statusBar,
                                  QWidget *anchor)
     : QObject(frame), m_goTo(std::move(goTo)), m_hasDocument(std::move(hasDocument)),
@@ -92,8 +92,8 @@ void GoToLineCommand::run()
         return;
     }
     // The document may close while the box is open: then going anywhere just closes it.
-    m_window = new Tgotoline([this](int line) { return m_hasDocument() && m_goTo(line); },
-                             m_prompter, m_frame);
+    m_window = new GoToLineDialog([this](int line) { return m_hasDocument() && m_goTo(line); },
+                                  m_prompter, m_frame);
     m_window->adjustSize();
     const QPoint barTop = m_statusBar->mapToGlobal(QPoint(0, 0));
     const QPoint anchor = m_anchor->mapToGlobal(QPoint(0, 0));

@@ -12,7 +12,7 @@ class QLineEdit;
 // The small borderless "Go to line:" box that stays on top above the status bar. Enter moves
 // the caret of the active document to the start of the typed line and closes the box;
 // Escape or a click on the label closes it. It frees itself when it closes.
-class Tgotoline : public QFrame
+class GoToLineDialog : public QFrame
 {
     Q_OBJECT
 
@@ -20,7 +20,7 @@ public:
     // Moves the active document's caret to a 0-based line; false when no document is open.
     using GoTo = std::function<bool(int line)>;
 
-    Tgotoline(GoTo goTo, Prompter &prompter, QWidget *parent);
+    GoToLineDialog(GoTo goTo, Prompter &prompter, QWidget *parent);
 
     QLineEdit *field() const { return m_edit; }
     // Reads the field: a whole number goes to its line and closes the box; anything else is
@@ -45,18 +45,18 @@ class GoToLineCommand : public QObject
 
 public:
     // `anchor` is the line and column panel; `statusBar` the bar that holds it.
-    GoToLineCommand(Tgotoline::GoTo goTo, std::function<bool()> hasDocument, Prompter &prompter,
-                    QWidget *frame, QWidget *statusBar, QWidget *anchor);
+    GoToLineCommand(GoToLineDialog::GoTo goTo, std::function<bool()> hasDocument,
+                    Prompter &prompter, QWidget *frame, QWidget *statusBar, QWidget *anchor);
 
     void run();
-    Tgotoline *window() const { return m_window; }
+    GoToLineDialog *window() const { return m_window; }
 
 private:
-    Tgotoline::GoTo m_goTo;
+    GoToLineDialog::GoTo m_goTo;
     std::function<bool()> m_hasDocument;
     Prompter &m_prompter;
     QWidget *m_frame;
     QWidget *m_statusBar;
     QWidget *m_anchor;
-    QPointer<Tgotoline> m_window;
+    QPointer<GoToLineDialog> m_window;
 };

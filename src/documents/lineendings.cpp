@@ -2,7 +2,7 @@
 
 #include "commands/commandactions.h"
 #include "commands/commandids.h"
-#include "documents/tmdisub.h"
+#include "documents/documentwindow.h"
 #include "editor/linebreaks.h"
 #include "editor/scintillaeditor.h"
 
@@ -24,8 +24,8 @@ const Choice Choices[] = {
 
 } // namespace
 
-LineEndingsCommand::LineEndingsCommand(std::function<TMDIsub *()> activeDocument, QWidget *anchor,
-                                       QObject *parent)
+LineEndingsCommand::LineEndingsCommand(std::function<DocumentWindow *()> activeDocument,
+                                       QWidget *anchor, QObject *parent)
     : QObject(parent), m_active(std::move(activeDocument)), m_anchor(anchor),
       m_menu(new QMenu(anchor))
 {
@@ -48,7 +48,7 @@ void LineEndingsCommand::registerHandler(CommandActions &commands)
 
 void LineEndingsCommand::run()
 {
-    TMDIsub *doc = m_active();
+    DocumentWindow *doc = m_active();
     if (!doc)
         return;
     const QString own = doc->editor().lineBreak();
@@ -60,6 +60,6 @@ void LineEndingsCommand::run()
 
 void LineEndingsCommand::choose(const QString &lineBreak)
 {
-    if (TMDIsub *doc = m_active())
+    if (DocumentWindow *doc = m_active())
         LineBreaks::convertDocument(doc->editor(), lineBreak);
 }

@@ -7,7 +7,7 @@
 #include "base/settingsfile.h"
 #include "base/shelloptions.h"
 #include "documents/documentcontext.h"
-#include "documents/tmdisub.h"
+#include "documents/documentwindow.h"
 #include "editor/cp1252.h"
 #include "editor/linebreaks.h"
 #include "editor/scintillaeditor.h"
@@ -16,7 +16,6 @@
 #include "files/filedrops.h"
 #include "files/filenamerules.h"
 #include "files/recentfiles.h"
-#include "files/recoveryjournal.h"
 #include "widgets/keyboardmodifiers.h"
 #include "widgets/qtfiledialogs.h"
 
@@ -51,7 +50,7 @@ QString fullPath(const QString &name)
     return QDir::cleanPath(QFileInfo(name).absoluteFilePath());
 }
 
-void restoreIfMinimised(TMDIsub *doc)
+void restoreIfMinimised(DocumentWindow *doc)
 {
     if (auto *sub = qobject_cast<QMdiSubWindow *>(doc->parentWidget()); sub && sub->isMinimized())
         sub->showNormal();
@@ -84,33 +83,34 @@ void DocumentFiles::setModifiers(const ModifierSource *modifiers)
     m_modifiers = modifiers ? modifiers : m_ownModifiers.get();
 }
 
-QList<TMDIsub *> DocumentFiles::documents() const
+QList<DocumentWindow *> DocumentFiles::documents() const
 {
-    QList<TMDIsub *> docs;
+    QList<DocumentWindow *> docs;
     for (QMdiSubWindow *sub : m_area->subWindowList(QMdiArea::CreationOrder))
-        if (auto *doc = qobject_cast<TMDIsub *>(sub->widget()); doc && !m_closed.contains(doc))
+        if (auto *doc = qobject_cast<DocumentWindow *>(sub->widget());
+            doc && !m_closed.contains(doc))
             docs << doc;
     return docs;
 }
 
-TMDIsub *DocumentFiles::active() const
+DocumentWindow *DocumentFiles::active() const
 {
-    auto open = [this](QMdiSubWindow *sub) -> TMDIsub * {
-        auto *doc = sub ? qobject_cast<TMDIsub *>(sub->widget()) : nullptr;
+    auto open = [this](QMdiSubWindow *sub) -> DocumentWindow * {
+        auto *doc = sub ? qobject_cast<DocumentWindow *>(sub->widget()) : nullptr;
         return doc && !m_closed.contains(doc) ? doc : nullptr;
     };
-    if (TMDIsub *doc = open(m_area->activeSubWindow()))
+    if (DocumentWindow *doc = open(m_area->activeSubWindow()))
         return doc;
     const auto subs = m_area->subWindowList(QMdiArea::ActivationHistoryOrder);
     for (auto it = subs.crbegin(); it != subs.crend(); ++it)
-        if (TMDIsub *doc = open(*it))
+        if (DocumentWindow *doc = open(*it))
             return doc;
     return nullptr;
 }
 
-TMDIsub *DocumentFiles::findOpen(const QString &identity) const
+DocumentWindow *DocumentFiles::findOpen(const QString &identity) const
 {
-    for (TMDIsub *doc : documents())
+    for (DocumentWindow *doc : documents())
         if (FileNameRules::sameFile(doc->identity(), identity))
             return doc;
     return nullptr;
@@ -128,14 +128,15 @@ QString DocumentFiles::captionFor(const QString &path) const
     return m_context.settings.read(Keys::FullPath) ? path : QFileInfo(path).fileName();
 }
 
-TMDIsub *DocumentFiles::makeDocument()
+DocumentWindow *DocumentFiles::makeDocument()
 {
-    auto *doc = new TMDIsub(m_context);
+    auto *doc = new DocumentWindow(m_context);
     QMdiSubWindow *sub = m_area->addSubWindow(doc);
     sub->setAttribute(Qt::WA_DeleteOnClose);
-    connect(doc, &TMDIsub::edited, this, [this](TMDIsub *d) { Q_EMIT modifiedChanged(d, true); });
-    connect(doc, &TMDIsub::closed, this, &DocumentFiles::documentClosed);
-    doc->setSaveHandler([this](TMDIsub *d) { save(d); });
+    connect(doc, &DocumentWindow::edited, this,
+            [this](DocumentWindow *d) { Q_EMIT modifiedChanged(d, true); });
+    connect(doc, &DocumentWindow::closed, this, &DocumentFiles::documentClosed);
+    doc->setSaveHandler([this](DocumentWindow *d) { save(d); });
     const bool maximised = m_context.settings.read(Keys::State) == QLatin1String("max");
     if (maximised) {
         sub->showMaximized();
@@ -147,13 +148,14 @@ TMDIsub *DocumentFiles::makeDocument()
     return doc;
 }
 
-void DocumentFiles::finishDocument(TMDIsub *doc, const QString &caption, const QString &tabText)
+void DocumentFiles::finishDocument(DocumentWindow *doc, const QString &caption,
+                                   const QString &tabText)
 {
     doc->setWindowTitle(caption);
     Q_EMIT documentAdded(doc, tabText);
     doc->editor().setModified(false);
-    connect(doc, &TMDIsub::closeRefused, this, [this] { m_closeAll = false; });
-    connect(doc, &TMDIsub::closed, this, [this](TMDIsub *d) {
+    connect(doc, &DocumentWindow::closeRefused, this, [this] { m_closeAll = false; });
+    connect(doc, &DocumentWindow::closed, this, [this](DocumentWindow *d) {
         m_closed.insert(d);
         m_watcher->forget(d);
     });
@@ -174,7 +176,7 @@ bool DocumentFiles::readFile(const QString &path, QByteArray *bytes)
     return false;
 }
 
-void DocumentFiles::loadBytes(TMDIsub *doc, const QByteArray &bytes)
+void DocumentFiles::loadBytes(DocumentWindow *doc, const QByteArray &bytes)
 {
     ScintillaEditor &ed = doc->editor();
     // Loading an empty file into an empty editor changes nothing, and a flag left up would
@@ -192,7 +194,7 @@ void DocumentFiles::loadBytes(TMDIsub *doc, const QByteArray &bytes)
     doc->restoreWrapAfterLoad(wrap, bytes.size());
 }
 
-TMDIsub *DocumentFiles::newt(const QString &templateName)
+DocumentWindow *DocumentFiles::newt(const QString &templateName)
 {
     const QString handedOver = m_context.settings.read(Keys::Hello);
     const QString tpl =
@@ -201,7 +203,7 @@ TMDIsub *DocumentFiles::newt(const QString &templateName)
         m_options.startNew.clear();
         return nullptr;
     }
-    TMDIsub *doc = nullptr;
+    DocumentWindow *doc = nullptr;
     if (!handedOver.isEmpty()) {
         // Cleared first: a message shown while loading must not find the file waiting again.
         m_context.settings.write(Keys::Hello, QString());
@@ -224,7 +226,7 @@ TMDIsub *DocumentFiles::newt(const QString &templateName)
     return doc;
 }
 
-TMDIsub *DocumentFiles::news()
+DocumentWindow *DocumentFiles::news()
 {
     if (m_firstCallHook) {
         auto hook = std::move(m_firstCallHook);
@@ -234,21 +236,21 @@ TMDIsub *DocumentFiles::news()
     return newt(QString());
 }
 
-TMDIsub *DocumentFiles::newclean()
+DocumentWindow *DocumentFiles::newclean()
 {
     const QString untitled = untitledName(nextUntitledNumber());
-    TMDIsub *doc = makeDocument();
+    DocumentWindow *doc = makeDocument();
     doc->setIdentity(untitled);
     finishDocument(doc, untitled, untitled);
     return doc;
 }
 
-TMDIsub *DocumentFiles::newFromTemplate()
+DocumentWindow *DocumentFiles::newFromTemplate()
 {
     return newt(QString());
 }
 
-TMDIsub *DocumentFiles::newHtmlDocument()
+DocumentWindow *DocumentFiles::newHtmlDocument()
 {
     return m_options.newT.isEmpty() ? newFromTemplate() : news();
 }
@@ -278,7 +280,7 @@ void DocumentFiles::refuseProject(const QString &name)
                                              "in this version of Quillmark."));
 }
 
-TMDIsub *DocumentFiles::openFile(const QString &name)
+DocumentWindow *DocumentFiles::openFile(const QString &name)
 {
     if (FileNameRules::isProjectFile(name)) {
         refuseProject(name);
@@ -293,12 +295,12 @@ TMDIsub *DocumentFiles::openFile(const QString &name)
     return openPath(full);
 }
 
-TMDIsub *DocumentFiles::openPath(const QString &full)
+DocumentWindow *DocumentFiles::openPath(const QString &full)
 {
     QByteArray bytes;
     if (!readFile(full, &bytes))
         return nullptr;
-    TMDIsub *doc = makeDocument();
+    DocumentWindow *doc = makeDocument();
     doc->setIdentity(full);
     {
         WaitCursor wait;
@@ -328,7 +330,7 @@ void DocumentFiles::Open()
     }
 }
 
-TMDIsub *DocumentFiles::Opens()
+DocumentWindow *DocumentFiles::Opens()
 {
     prepareDialogs();
     const QStringList chosen = m_dialogs->openFiles(QStringLiteral("Open"), m_dialogState.folder(),
@@ -356,39 +358,38 @@ void DocumentFiles::openFiles(const QStringList &names)
         openFile(name);
 }
 
-void DocumentFiles::placeCaret(TMDIsub *doc, int caret, int firstLine)
+void DocumentFiles::placeCaret(DocumentWindow *doc, int caret, int firstLine)
 {
     ScintillaEditor &ed = doc->editor();
     ed.setCaret(std::clamp(caret, 0, ed.length()));
     ed.setFirstVisibleLine(std::clamp(firstLine, 0, std::max(0, ed.lineCount() - 1)));
 }
 
-TMDIsub *DocumentFiles::reopen(const QString &path, int caret, int firstLine)
+DocumentWindow *DocumentFiles::reopen(const QString &path, int caret, int firstLine)
 {
     const QString full = fullPath(path);
     if (!QFileInfo(full).isFile() || findOpen(full) || FileNameRules::isProjectFile(full))
         return nullptr;
-    TMDIsub *doc = openPath(full);
+    DocumentWindow *doc = openPath(full);
     if (doc)
         placeCaret(doc, caret, firstLine);
     return doc;
 }
 
-TMDIsub *DocumentFiles::restore(const JournalEntry &entry)
+DocumentWindow *DocumentFiles::restore(const RestoredText &entry)
 {
     const bool named = entry.named && QDir::isAbsolutePath(entry.identity) &&
                        !findOpen(QDir::cleanPath(entry.identity));
     const QString path = named ? QDir::cleanPath(entry.identity) : QString();
     const QString untitled = named ? QString() : untitledName(nextUntitledNumber());
-    TMDIsub *doc = makeDocument();
+    DocumentWindow *doc = makeDocument();
     doc->setIdentity(named ? path : untitled);
     ScintillaEditor &ed = doc->editor();
     {
         WaitCursor wait;
         loadBytes(doc, entry.bytes);
         // The bytes alone do not tell a Windows-1252 page whose text is plain ASCII now.
-        if (entry.encoding == QLatin1String("Windows-1252") &&
-            ed.encoding() != ScintillaEditor::Encoding::Cp1252) {
+        if (entry.windows1252 && ed.encoding() != ScintillaEditor::Encoding::Cp1252) {
             doc->raiseLoadingFlag();
             ed.loadBytes(entry.bytes, ScintillaEditor::Encoding::Cp1252);
         }
@@ -410,7 +411,7 @@ TMDIsub *DocumentFiles::restore(const JournalEntry &entry)
     return doc;
 }
 
-void DocumentFiles::activate(TMDIsub *doc)
+void DocumentFiles::activate(DocumentWindow *doc)
 {
     if (auto *sub = doc ? qobject_cast<QMdiSubWindow *>(doc->parentWidget()) : nullptr)
         m_area->setActiveSubWindow(sub);
@@ -427,7 +428,7 @@ void DocumentFiles::openRecent(int n)
 
 void DocumentFiles::InsertFile()
 {
-    TMDIsub *doc = active();
+    DocumentWindow *doc = active();
     if (!doc)
         return;
     prepareDialogs();
@@ -461,7 +462,7 @@ bool DocumentFiles::writeFile(const QString &path, const QByteArray &bytes)
     return false;
 }
 
-void DocumentFiles::markSaved(TMDIsub *doc, const QString &path, const QByteArray &bytes)
+void DocumentFiles::markSaved(DocumentWindow *doc, const QString &path, const QByteArray &bytes)
 {
     doc->editor().setModified(false);
     Q_EMIT modifiedChanged(doc, false);
@@ -469,7 +470,7 @@ void DocumentFiles::markSaved(TMDIsub *doc, const QString &path, const QByteArra
     Q_EMIT documentSaved(doc);
 }
 
-bool DocumentFiles::mayOverwrite(TMDIsub *doc)
+bool DocumentFiles::mayOverwrite(DocumentWindow *doc)
 {
     // What another program wrote since we read the file would be lost without a word.
     if (m_watcher->diskState(doc) != DocumentWatcher::DiskState::Changed)
@@ -490,7 +491,7 @@ bool DocumentFiles::SavesAs()
     return saveAs(active());
 }
 
-bool DocumentFiles::save(TMDIsub *doc)
+bool DocumentFiles::save(DocumentWindow *doc)
 {
     if (!doc || !doc->isModified())
         return true;
@@ -506,7 +507,7 @@ bool DocumentFiles::save(TMDIsub *doc)
     return true;
 }
 
-bool DocumentFiles::saveAs(TMDIsub *doc)
+bool DocumentFiles::saveAs(DocumentWindow *doc)
 {
     if (!doc)
         return false;
@@ -557,7 +558,7 @@ bool DocumentFiles::saveAs(TMDIsub *doc)
 
 void DocumentFiles::Close()
 {
-    if (TMDIsub *doc = active())
+    if (DocumentWindow *doc = active())
         doc->parentWidget()->close();
 }
 
@@ -565,7 +566,7 @@ bool DocumentFiles::CloseAll()
 {
     m_closeAll = true;
     while (m_closeAll) {
-        TMDIsub *doc = active();
+        DocumentWindow *doc = active();
         if (!doc)
             break;
         // A refused close clears the flag through the document's signal; the check on the
@@ -577,10 +578,10 @@ bool DocumentFiles::CloseAll()
     return documents().isEmpty();
 }
 
-bool DocumentFiles::closeOthers(TMDIsub *keep)
+bool DocumentFiles::closeOthers(DocumentWindow *keep)
 {
     m_closeAll = true;
-    for (TMDIsub *doc : documents()) {
+    for (DocumentWindow *doc : documents()) {
         if (doc == keep)
             continue;
         if (!m_closeAll || !doc->parentWidget()->close())
@@ -588,12 +589,12 @@ bool DocumentFiles::closeOthers(TMDIsub *keep)
     }
     m_closeAll = false;
     activate(keep);
-    return documents() == QList<TMDIsub *>{keep};
+    return documents() == QList<DocumentWindow *>{keep};
 }
 
 void DocumentFiles::Prints()
 {
-    TMDIsub *doc = active();
+    DocumentWindow *doc = active();
     if (!doc || !m_dialogs->choosePrinter(m_printer->printer()))
         return;
     WaitCursor wait;
@@ -620,7 +621,7 @@ QStringList DocumentFiles::recentMenuEntries()
     });
 }
 
-void DocumentFiles::reloadChanged(TMDIsub *doc, const QByteArray &bytes)
+void DocumentFiles::reloadChanged(DocumentWindow *doc, const QByteArray &bytes)
 {
     const QString name = QDir::toNativeSeparators(doc->identity());
     // The default answer keeps the user's own edits; a reload can be undone in any case.
@@ -647,7 +648,7 @@ void DocumentFiles::reloadChanged(TMDIsub *doc, const QByteArray &bytes)
     Q_EMIT documentSaved(doc);
 }
 
-void DocumentFiles::keepDeleted(TMDIsub *doc)
+void DocumentFiles::keepDeleted(DocumentWindow *doc)
 {
     m_context.prompter.warn(QDir::toNativeSeparators(doc->identity()) +
                             QStringLiteral(" has been deleted or moved by another program.\n"

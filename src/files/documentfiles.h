@@ -19,10 +19,22 @@ class HomeFolder;
 class ModifierSource;
 class QMdiArea;
 class RecentFiles;
-class TMDIsub;
+class DocumentWindow;
 struct DocumentContext;
-struct JournalEntry;
 struct ShellOptions;
+
+// A text kept by crash recovery, as the document it goes back into: under its path when it
+// had one (and no other window holds that path), else as a new Untitled document.
+struct RestoredText
+{
+    QString identity;
+    bool named = false;
+    QByteArray bytes;
+    bool windows1252 = false;
+    QString lineBreak;
+    int caret = 0;
+    int firstLine = 0;
+};
 
 // The file commands: makes, names, fills, saves, prints and closes document windows, keeps
 // the recent-files list and opens the file waiting in the hand-over key. Every command is a
@@ -45,33 +57,33 @@ public:
     void setModifiers(const ModifierSource *modifiers);
     FileDialogs &dialogs() const { return *m_dialogs; }
 
-    QList<TMDIsub *> documents() const;
-    TMDIsub *active() const;
+    QList<DocumentWindow *> documents() const;
+    DocumentWindow *active() const;
     // The open document of that file: the same path, or a path to the same file.
-    TMDIsub *findOpen(const QString &identity) const;
+    DocumentWindow *findOpen(const QString &identity) const;
 
     // A new document: the file waiting in the hand-over key, else an Untitled one from the
     // given template (or the default one). Nothing when "startnew" says so at start.
-    TMDIsub *newt(const QString &templateName);
+    DocumentWindow *newt(const QString &templateName);
     // The plain New: the first call restores the main window's place first.
-    TMDIsub *news();
+    DocumentWindow *news();
     // An empty Untitled document, no template.
-    TMDIsub *newclean();
+    DocumentWindow *newclean();
     // New: stands in for the template dialog confirmed with the default template.
-    TMDIsub *newFromTemplate();
+    DocumentWindow *newFromTemplate();
     // New HTML Document: the plain New when the "newt" option is on, else New.
-    TMDIsub *newHtmlDocument();
+    DocumentWindow *newHtmlDocument();
 
     // Opens the file waiting in the hand-over key, or says that it is already open.
     void openHandedOver();
 
     // Opens a named file (a project file is refused, an open one is named as such); the new
     // document, or null when nothing was opened.
-    TMDIsub *openFile(const QString &name);
+    DocumentWindow *openFile(const QString &name);
     // Open: the files chosen in the Open dialog.
     void Open();
     // Opens one file chosen in the Open dialog.
-    TMDIsub *Opens();
+    DocumentWindow *Opens();
     // The Open dialog for a file to look at rather than edit (the internal preview's Open
     // File): the chosen name, or empty. The dialogs start in its folder next time.
     QString chooseFile();
@@ -80,13 +92,13 @@ public:
     // A file of the last session: opened with the caret and the first visible line as they
     // were. A file that has gone since is passed over without a word, and one that is open
     // already is not opened again; null then.
-    TMDIsub *reopen(const QString &path, int caret, int firstLine);
+    DocumentWindow *reopen(const QString &path, int caret, int firstLine);
     // A document brought back from the recovery journal, modified: a named one under its
     // path (saving writes to it), an Untitled one under a new Untitled name. A named one whose
     // file is open already comes back Untitled, so that neither text is lost.
-    TMDIsub *restore(const JournalEntry &entry);
+    DocumentWindow *restore(const RestoredText &text);
     // Makes the document the active one.
-    void activate(TMDIsub *document);
+    void activate(DocumentWindow *document);
     // Opens recent-files entry n (from 1).
     void openRecent(int n);
     // Inserts a chosen file's text at the caret of the active document, as one undo step.
@@ -95,8 +107,8 @@ public:
     // Saves the active document; an Untitled one (and a modified one only) asks for a name.
     bool Saves();
     bool SavesAs();
-    bool save(TMDIsub *document);
-    bool saveAs(TMDIsub *document);
+    bool save(DocumentWindow *document);
+    bool saveAs(DocumentWindow *document);
 
     // Close closes the active document through its close question; Close All stops at the
     // first question answered with Cancel and says whether every document closed.
@@ -104,7 +116,7 @@ public:
     bool CloseAll();
     // Closes every document but the given one, each through its close question; stops at the
     // first question answered with Cancel. True when only that document is left.
-    bool closeOthers(TMDIsub *keep);
+    bool closeOthers(DocumentWindow *keep);
     bool closeAllRunning() const { return m_closeAll; }
 
     // Prints the active document after the print dialog; Print Setup shows the page set-up.
@@ -121,34 +133,34 @@ public:
 
 Q_SIGNALS:
     // A new window has its identity and text; tabText names its tab.
-    void documentAdded(TMDIsub *document, const QString &tabText);
+    void documentAdded(DocumentWindow *document, const QString &tabText);
     // The window is ready: its font is set and its text counts as unmodified.
-    void documentMade(TMDIsub *document);
+    void documentMade(DocumentWindow *document);
     // A new window was shown maximised.
-    void documentMaximised(TMDIsub *document);
-    void documentRenamed(TMDIsub *document, const QString &tabText);
-    void documentSaved(TMDIsub *document);
+    void documentMaximised(DocumentWindow *document);
+    void documentRenamed(DocumentWindow *document, const QString &tabText);
+    void documentSaved(DocumentWindow *document);
     // The document's text became modified, or unmodified again, by a file command or an edit.
-    void modifiedChanged(TMDIsub *document, bool modified);
-    void documentClosed(TMDIsub *document);
+    void modifiedChanged(DocumentWindow *document, bool modified);
+    void documentClosed(DocumentWindow *document);
 
 private:
-    TMDIsub *makeDocument();
-    static void placeCaret(TMDIsub *document, int caret, int firstLine);
-    void finishDocument(TMDIsub *document, const QString &caption, const QString &tabText);
-    void loadBytes(TMDIsub *document, const QByteArray &bytes);
+    DocumentWindow *makeDocument();
+    static void placeCaret(DocumentWindow *document, int caret, int firstLine);
+    void finishDocument(DocumentWindow *document, const QString &caption, const QString &tabText);
+    void loadBytes(DocumentWindow *document, const QByteArray &bytes);
     // The one open sequence: reads the file at its full path into a new window.
-    TMDIsub *openPath(const QString &full);
+    DocumentWindow *openPath(const QString &full);
     bool readFile(const QString &path, QByteArray *bytes);
     bool writeFile(const QString &path, const QByteArray &bytes);
-    void markSaved(TMDIsub *document, const QString &path, const QByteArray &bytes);
-    bool mayOverwrite(TMDIsub *document);
+    void markSaved(DocumentWindow *document, const QString &path, const QByteArray &bytes);
+    bool mayOverwrite(DocumentWindow *document);
     int nextUntitledNumber();
     QString captionFor(const QString &path) const;
     void prepareDialogs();
     void refuseProject(const QString &name);
-    void reloadChanged(TMDIsub *document, const QByteArray &bytes);
-    void keepDeleted(TMDIsub *document);
+    void reloadChanged(DocumentWindow *document, const QByteArray &bytes);
+    void keepDeleted(DocumentWindow *document);
 
     QMdiArea *m_area;
     DocumentContext &m_context;

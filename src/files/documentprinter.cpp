@@ -1,6 +1,6 @@
 #include "files/documentprinter.h"
 
-#include "documents/tmdisub.h"
+#include "documents/documentwindow.h"
 #include "files/printlayout.h"
 
 #include <Qsci/qscilexer.h>
@@ -59,7 +59,7 @@ const QStringList &DocumentPrinter::headersDrawn() const
     return m_printer ? m_printer->drawn : none;
 }
 
-int DocumentPrinter::print(TMDIsub *document)
+int DocumentPrinter::print(DocumentWindow *document)
 {
     printer();
     QsciScintilla *memo = document->memo();

@@ -8,7 +8,7 @@
 
 class FileDialogs;
 class QPrinter;
-class TMDIsub;
+class DocumentWindow;
 
 // Prints a document with its identity text at the top of every page, through the editor's
 // own print support. Keeps one printer, so that Print Setup applies to the next Print.
@@ -23,7 +23,7 @@ public:
 
     // Prints the whole text of the document on the printer as it is set up. Returns the
     // number of pages, or 0 when printing failed.
-    int print(TMDIsub *document);
+    int print(DocumentWindow *document);
 
     // The header text drawn on each page of the last print, in page order.
     const QStringList &headersDrawn() const;

@@ -17,7 +17,7 @@ QByteArray DocumentWatcher::hashOf(const QByteArray &bytes)
     return QCryptographicHash::hash(bytes, QCryptographicHash::Sha1);
 }
 
-void DocumentWatcher::watch(TMDIsub *document, const QString &path, const QByteArray &bytes)
+void DocumentWatcher::watch(DocumentWindow *document, const QString &path, const QByteArray &bytes)
 {
     forget(document);
     m_entries.insert(document, {path, hashOf(bytes), {}, false});
@@ -26,7 +26,7 @@ void DocumentWatcher::watch(TMDIsub *document, const QString &path, const QByteA
         m_watcher.addPath(path);
 }
 
-void DocumentWatcher::forget(TMDIsub *document)
+void DocumentWatcher::forget(DocumentWindow *document)
 {
     const auto it = m_entries.constFind(document);
     if (it == m_entries.cend())
@@ -46,7 +46,7 @@ void DocumentWatcher::forget(TMDIsub *document)
         m_watcher.removePath(folder);
 }
 
-DocumentWatcher::DiskState DocumentWatcher::diskState(TMDIsub *document) const
+DocumentWatcher::DiskState DocumentWatcher::diskState(DocumentWindow *document) const
 {
     const auto it = m_entries.constFind(document);
     if (it == m_entries.cend())
@@ -104,8 +104,8 @@ void DocumentWatcher::fileChanged(const QString &path)
     bool read = false;
     QByteArray bytes;
     QByteArray hash;
-    QList<TMDIsub *> changed;
-    QList<TMDIsub *> deleted;
+    QList<DocumentWindow *> changed;
+    QList<DocumentWindow *> deleted;
     for (auto it = m_entries.begin(); it != m_entries.end(); ++it) {
         if (it->path != path)
             continue;
@@ -135,10 +135,10 @@ void DocumentWatcher::fileChanged(const QString &path)
     if (!exists)
         watchFolderOf(path);
     hold();
-    for (TMDIsub *document : std::as_const(deleted))
+    for (DocumentWindow *document : std::as_const(deleted))
         if (m_entries.contains(document)) // closed while an earlier one was asked about
             Q_EMIT deletedOutside(document);
-    for (TMDIsub *document : std::as_const(changed))
+    for (DocumentWindow *document : std::as_const(changed))
         if (m_entries.contains(document))
             Q_EMIT changedOutside(document, bytes);
     release();

@@ -7,7 +7,7 @@
 #include <QSet>
 #include <QString>
 
-class TMDIsub;
+class DocumentWindow;
 
 // Notices when another program changes or deletes the file of an open document. A hash of
 // the content last read or written here is kept per document: a change that leaves the
@@ -25,12 +25,12 @@ public:
     static QByteArray hashOf(const QByteArray &bytes);
 
     // Starts or renews watching the document's file, whose content is now these bytes.
-    void watch(TMDIsub *document, const QString &path, const QByteArray &bytes);
-    void forget(TMDIsub *document);
+    void watch(DocumentWindow *document, const QString &path, const QByteArray &bytes);
+    void forget(DocumentWindow *document);
 
     enum class DiskState { AsKnown, Changed, Missing, Unreadable };
     // Reads the document's file and compares it with the content last read or written here.
-    DiskState diskState(TMDIsub *document) const;
+    DiskState diskState(DocumentWindow *document) const;
 
     // While held, changes are collected and reported when released.
     void hold() { ++m_held; }
@@ -38,8 +38,8 @@ public:
 
 Q_SIGNALS:
     // The file holds other content than was read or written here: these bytes.
-    void changedOutside(TMDIsub *document, const QByteArray &bytes);
-    void deletedOutside(TMDIsub *document);
+    void changedOutside(DocumentWindow *document, const QByteArray &bytes);
+    void deletedOutside(DocumentWindow *document);
 
 private:
     struct Entry
@@ -55,7 +55,7 @@ private:
     void watchFolderOf(const QString &path);
 
     QFileSystemWatcher m_watcher;
-    QHash<TMDIsub *, Entry> m_entries;
+    QHash<DocumentWindow *, Entry> m_entries;
     QSet<QString> m_pending;
     int m_held = 0;
 };

@@ -2,7 +2,7 @@
 
 #include "commands/commandactions.h"
 #include "commands/commandids.h"
-#include "documents/tmdisub.h"
+#include "documents/documentwindow.h"
 #include "files/documentfiles.h"
 #include "files/recentfiles.h"
 
@@ -15,7 +15,7 @@ void watch(QMenu *file, QMenu *recent, CommandActions &commands, DocumentFiles &
     DocumentFiles *f = &files;
     CommandActions *c = &commands;
     QObject::connect(file, &QMenu::aboutToShow, f, [f, c, recent] {
-        if (TMDIsub *doc = f->active())
+        if (DocumentWindow *doc = f->active())
             c->setCommandEnabled(Cmd::Saves, doc->isModified());
         if (!recent)
             return;

@@ -9,7 +9,7 @@
 #include "base/temporaryfiles.h"
 #include "commands/commandactions.h"
 #include "commands/commandids.h"
-#include "documents/tmdisub.h"
+#include "documents/documentwindow.h"
 #include "editor/scintillaeditor.h"
 #include "preview/internalpreview.h"
 #include "preview/previewfiles.h"
@@ -62,7 +62,7 @@ InternalPreview *PreviewController::internal() const
     return m_internalWindow ? m_internal : nullptr;
 }
 
-QString PreviewController::writePreview(TMDIsub *document, int viewer)
+QString PreviewController::writePreview(DocumentWindow *document, int viewer)
 {
     PreviewFiles files(m_s.temporaries, m_s.homeFolder);
     const PreviewFiles::Result result =
@@ -101,7 +101,7 @@ QString PreviewController::browserProgram(int browser)
 
 void PreviewController::browserPreview(int browser)
 {
-    TMDIsub *document = m_s.activeDocument();
+    DocumentWindow *document = m_s.activeDocument();
     if (!document)
         return;
     const bool byAssociation =
@@ -195,7 +195,7 @@ bool PreviewController::openInternal()
 
 void PreviewController::InternalBrowser1Click()
 {
-    TMDIsub *document = m_s.activeDocument();
+    DocumentWindow *document = m_s.activeDocument();
     if (!document)
         return;
     const QString file = writePreview(document, InternalViewer);
@@ -205,13 +205,13 @@ void PreviewController::InternalBrowser1Click()
     follow(document, file);
 }
 
-void PreviewController::follow(TMDIsub *document, const QString &file)
+void PreviewController::follow(DocumentWindow *document, const QString &file)
 {
     disconnect(m_edits);
     m_liveTimer.stop();
     m_followed = document;
     m_followedFile = file;
-    m_edits = connect(document, &TMDIsub::edited, this, [this] { m_liveTimer.start(); });
+    m_edits = connect(document, &DocumentWindow::edited, this, [this] { m_liveTimer.start(); });
 }
 
 void PreviewController::liveUpdate()

@@ -17,7 +17,7 @@ class QWidget;
 class ReturnButtons;
 class SettingsFile;
 class TemporaryFiles;
-class TMDIsub;
+class DocumentWindow;
 
 // What the previews are handed by the main frame.
 struct PreviewServices
@@ -30,7 +30,7 @@ struct PreviewServices
     const ModifierSource &modifiers;
     QString homeFolder;
     QWidget *mainWindow = nullptr;
-    std::function<TMDIsub *()> activeDocument;
+    std::function<DocumentWindow *()> activeDocument;
     std::function<FileDialogs &()> dialogs;
     // The main frame's Open dialog, for the internal preview's Open File.
     std::function<QString()> chooseFile;
@@ -63,16 +63,16 @@ public:
     void setLiveDelay(int milliseconds) { m_liveTimer.setInterval(milliseconds); }
 
 private:
-    QString writePreview(TMDIsub *document, int viewer);
+    QString writePreview(DocumentWindow *document, int viewer);
     QString browserProgram(int browser);
     bool openInternal();
-    void follow(TMDIsub *document, const QString &file);
+    void follow(DocumentWindow *document, const QString &file);
     void liveUpdate();
 
     PreviewServices m_s;
     InternalPreview *m_internal = nullptr;
     QPointer<QWidget> m_internalWindow;
-    QPointer<TMDIsub> m_followed;
+    QPointer<DocumentWindow> m_followed;
     QString m_followedFile;
     QMetaObject::Connection m_edits;
     QTimer m_liveTimer;

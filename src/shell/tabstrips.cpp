@@ -1,6 +1,6 @@
 #include "shell/tabstrips.h"
 
-#include "documents/tmdisub.h"
+#include "documents/documentwindow.h"
 
 #include <QGuiApplication>
 #include <QMenu>
@@ -60,7 +60,7 @@ TabStrips::TabStrips(QTabBar *lower, QTabBar *upper, QWidget *upperPanel, QObjec
                 [this, bar](int index) { choose(bar, index); });
         bar->setTabsClosable(true);
         connect(bar, &QTabBar::tabCloseRequested, this, [this, bar](int index) {
-            if (auto *doc = qobject_cast<TMDIsub *>(bar->tabData(index).value<QObject *>()))
+            if (auto *doc = qobject_cast<DocumentWindow *>(bar->tabData(index).value<QObject *>()))
                 Q_EMIT closeRequested(doc);
         });
         bar->installEventFilter(this);
@@ -75,7 +75,7 @@ bool TabStrips::eventFilter(QObject *watched, QEvent *event)
         const auto *mouse = static_cast<QMouseEvent *>(event);
         const int index = bar->tabAt(mouse->position().toPoint());
         if (mouse->button() == Qt::MiddleButton && index >= 0) {
-            if (auto *doc = qobject_cast<TMDIsub *>(bar->tabData(index).value<QObject *>()))
+            if (auto *doc = qobject_cast<DocumentWindow *>(bar->tabData(index).value<QObject *>()))
                 Q_EMIT closeRequested(doc);
             return true;
         }
@@ -85,13 +85,13 @@ bool TabStrips::eventFilter(QObject *watched, QEvent *event)
 
 void TabStrips::choose(const QTabBar *bar, int index)
 {
-    if (auto *doc = qobject_cast<TMDIsub *>(bar->tabData(index).value<QObject *>()))
+    if (auto *doc = qobject_cast<DocumentWindow *>(bar->tabData(index).value<QObject *>()))
         Q_EMIT documentChosen(doc);
 }
 
-TMDIsub *TabStrips::documentAt(int index) const
+DocumentWindow *TabStrips::documentAt(int index) const
 {
-    return qobject_cast<TMDIsub *>(m_upperBar->tabData(index).value<QObject *>());
+    return qobject_cast<DocumentWindow *>(m_upperBar->tabData(index).value<QObject *>());
 }
 
 int TabStrips::currentIndex() const
@@ -116,7 +116,7 @@ void TabStrips::setPopupMenu(QMenu *menu)
     }
 }
 
-int TabStrips::indexOf(const QTabBar *bar, const TMDIsub *document) const
+int TabStrips::indexOf(const QTabBar *bar, const DocumentWindow *document) const
 {
     for (int i = 0; i < bar->count(); ++i)
         if (bar->tabData(i).value<QObject *>() == document)
@@ -124,7 +124,7 @@ int TabStrips::indexOf(const QTabBar *bar, const TMDIsub *document) const
     return -1;
 }
 
-void TabStrips::add(TMDIsub *document, const QString &text)
+void TabStrips::add(DocumentWindow *document, const QString &text)
 {
     for (QTabBar *bar : {m_lower, m_upperBar}) {
         const QSignalBlocker block(bar);
@@ -134,7 +134,7 @@ void TabStrips::add(TMDIsub *document, const QString &text)
     }
 }
 
-void TabStrips::remove(TMDIsub *document)
+void TabStrips::remove(DocumentWindow *document)
 {
     for (QTabBar *bar : {m_lower, m_upperBar}) {
         const QSignalBlocker block(bar);
@@ -143,7 +143,7 @@ void TabStrips::remove(TMDIsub *document)
     }
 }
 
-void TabStrips::setCurrent(TMDIsub *document)
+void TabStrips::setCurrent(DocumentWindow *document)
 {
     for (QTabBar *bar : {m_lower, m_upperBar}) {
         const QSignalBlocker block(bar);
@@ -152,14 +152,14 @@ void TabStrips::setCurrent(TMDIsub *document)
     }
 }
 
-void TabStrips::setText(TMDIsub *document, const QString &text)
+void TabStrips::setText(DocumentWindow *document, const QString &text)
 {
     for (QTabBar *bar : {m_lower, m_upperBar})
         if (const int index = indexOf(bar, document); index >= 0)
             bar->setTabText(index, shown(text));
 }
 
-QString TabStrips::text(TMDIsub *document) const
+QString TabStrips::text(DocumentWindow *document) const
 {
     const int index = indexOf(m_lower, document);
     return index >= 0 ? m_lower->tabText(index).replace(QStringLiteral("&&"), QStringLiteral("&"))
@@ -171,7 +171,7 @@ int TabStrips::count() const
     return (m_upper ? m_upperBar : m_lower)->count();
 }
 
-void TabStrips::markModified(TMDIsub *document)
+void TabStrips::markModified(DocumentWindow *document)
 {
     for (QTabBar *bar : {m_lower, m_upperBar}) {
         const int index = indexOf(bar, document);
@@ -180,7 +180,7 @@ void TabStrips::markModified(TMDIsub *document)
     }
 }
 
-void TabStrips::clearModified(TMDIsub *document)
+void TabStrips::clearModified(DocumentWindow *document)
 {
     for (QTabBar *bar : {m_lower, m_upperBar}) {
         const int index = indexOf(bar, document);

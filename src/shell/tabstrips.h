@@ -6,7 +6,7 @@
 class QMenu;
 class QTabBar;
 class QWidget;
-class TMDIsub;
+class DocumentWindow;
 
 // The two document tab strips, kept in step: the lower one in the status bar and the upper
 // one above the documents. Each tab holds its document window; only the strip of the chosen
@@ -21,18 +21,18 @@ public:
 
     TabStrips(QTabBar *lower, QTabBar *upper, QWidget *upperPanel, QObject *parent = nullptr);
 
-    void add(TMDIsub *document, const QString &text);
-    void remove(TMDIsub *document);
-    void setCurrent(TMDIsub *document);
-    void setText(TMDIsub *document, const QString &text);
-    QString text(TMDIsub *document) const;
+    void add(DocumentWindow *document, const QString &text);
+    void remove(DocumentWindow *document);
+    void setCurrent(DocumentWindow *document);
+    void setText(DocumentWindow *document, const QString &text);
+    QString text(DocumentWindow *document) const;
     int count() const;
     // The document of a tab, in creation order; null out of range.
-    TMDIsub *documentAt(int index) const;
+    DocumentWindow *documentAt(int index) const;
     int currentIndex() const;
 
-    void markModified(TMDIsub *document);
-    void clearModified(TMDIsub *document);
+    void markModified(DocumentWindow *document);
+    void clearModified(DocumentWindow *document);
 
     void setUpper(bool upper);
     bool isUpper() const { return m_upper; }
@@ -46,15 +46,15 @@ public:
     void setPopupMenu(QMenu *menu);
 
 Q_SIGNALS:
-    void documentChosen(TMDIsub *document);
+    void documentChosen(DocumentWindow *document);
     // A tab's close button or a middle click on the tab.
-    void closeRequested(TMDIsub *document);
+    void closeRequested(DocumentWindow *document);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    int indexOf(const QTabBar *bar, const TMDIsub *document) const;
+    int indexOf(const QTabBar *bar, const DocumentWindow *document) const;
     void choose(const QTabBar *bar, int index);
     void applyVisibility();
 

@@ -1,7 +1,7 @@
 #include "shell/windowarranger.h"
 
 #include "base/settingsfile.h"
-#include "documents/tmdisub.h"
+#include "documents/documentwindow.h"
 #include "shell/cascadelayout.h"
 #include "shell/tabstrips.h"
 
@@ -19,7 +19,7 @@ WindowArranger::WindowArranger(QMdiArea *area, TabStrips &tabs, SettingsFile &se
     connect(&m_follow, &QTimer::timeout, this, &WindowArranger::followCurrent);
     connect(&m_tabs, &TabStrips::documentChosen, this, &WindowArranger::activate);
     connect(m_area, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow *sub) {
-        if (auto *doc = sub ? qobject_cast<TMDIsub *>(sub->widget()) : nullptr)
+        if (auto *doc = sub ? qobject_cast<DocumentWindow *>(sub->widget()) : nullptr)
             m_tabs.setCurrent(doc);
     });
 }
@@ -29,7 +29,7 @@ QList<QMdiSubWindow *> WindowArranger::openWindows() const
     // A closed window lingers hidden until it is deleted.
     QList<QMdiSubWindow *> open;
     for (QMdiSubWindow *sub : m_area->subWindowList(QMdiArea::ActivationHistoryOrder))
-        if (!sub->isHidden() && qobject_cast<TMDIsub *>(sub->widget()))
+        if (!sub->isHidden() && qobject_cast<DocumentWindow *>(sub->widget()))
             open << sub;
     return open;
 }
@@ -81,8 +81,8 @@ void WindowArranger::Cascaded()
     // Minimised windows stay where they are, as with the area's own arrangements.
     QList<QMdiSubWindow *> windows;
     for (QMdiSubWindow *sub : m_area->subWindowList(QMdiArea::CreationOrder)) {
-        if (!sub->isHidden() && !sub->isMinimized() && qobject_cast<TMDIsub *>(sub->widget()) &&
-            sub != active)
+        if (!sub->isHidden() && !sub->isMinimized() &&
+            qobject_cast<DocumentWindow *>(sub->widget()) && sub != active)
             windows << sub;
     }
     if (!active->isMinimized())
@@ -104,7 +104,7 @@ void WindowArranger::Cascaded()
     show(Display::Normal);
 }
 
-void WindowArranger::showModified(TMDIsub *document, bool modified)
+void WindowArranger::showModified(DocumentWindow *document, bool modified)
 {
     // The window's caption follows the document's own; only the marker is added here.
     if (auto *sub = qobject_cast<QMdiSubWindow *>(document->parentWidget()))
@@ -118,7 +118,7 @@ void WindowArranger::switch1Click()
     if (count == 0)
         return;
     const int next = m_tabs.currentIndex() + 1 < count ? m_tabs.currentIndex() + 1 : 0;
-    if (TMDIsub *doc = m_tabs.documentAt(next))
+    if (DocumentWindow *doc = m_tabs.documentAt(next))
         activate(doc);
 }
 
@@ -128,22 +128,22 @@ void WindowArranger::switchBack()
     if (count == 0)
         return;
     const int previous = m_tabs.currentIndex() > 0 ? m_tabs.currentIndex() - 1 : count - 1;
-    if (TMDIsub *doc = m_tabs.documentAt(previous))
+    if (DocumentWindow *doc = m_tabs.documentAt(previous))
         activate(doc);
 }
 
-void WindowArranger::activate(TMDIsub *document)
+void WindowArranger::activate(DocumentWindow *document)
 {
     if (auto *sub = qobject_cast<QMdiSubWindow *>(document->parentWidget()))
         m_area->setActiveSubWindow(sub);
     m_tabs.setCurrent(document);
 }
 
-void WindowArranger::watch(TMDIsub *document)
+void WindowArranger::watch(DocumentWindow *document)
 {
     if (auto *sub = qobject_cast<QMdiSubWindow *>(document->parentWidget()))
         connect(sub, &QMdiSubWindow::windowStateChanged, &m_follow, qOverload<>(&QTimer::start));
-    connect(document, &TMDIsub::closed, this, &WindowArranger::documentClosing);
+    connect(document, &DocumentWindow::closed, this, &WindowArranger::documentClosing);
     m_follow.start();
 }
 
@@ -158,7 +158,7 @@ void WindowArranger::followCurrent()
     show(sub->isMaximized() ? Display::Tabbed : Display::Normal);
 }
 
-void WindowArranger::documentClosing(TMDIsub *document)
+void WindowArranger::documentClosing(DocumentWindow *document)
 {
     // Runs while the closing window still counts as open.
     const QList<QMdiSubWindow *> open = openWindows();

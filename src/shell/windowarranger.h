@@ -8,7 +8,7 @@ class QMdiArea;
 class QMdiSubWindow;
 class SettingsFile;
 class TabStrips;
-class TMDIsub;
+class DocumentWindow;
 
 // Arranges the document windows in one of two displays: tabbed (the active document
 // maximised under the tab strip of the chosen location) or normal (free windows, tiled,
@@ -35,11 +35,11 @@ public:
     void switchBack();
 
     // Follows a new document window's state changes and closing.
-    void watch(TMDIsub *document);
+    void watch(DocumentWindow *document);
     // Puts the modified marker in front of the caption of a document's window, or takes it
     // away; call again after the document was renamed.
-    void showModified(TMDIsub *document, bool modified);
-    void activate(TMDIsub *document);
+    void showModified(DocumentWindow *document, bool modified);
+    void activate(DocumentWindow *document);
 
     Display display() const { return m_display; }
     const QBrush &workspace() const { return m_workspace; }
@@ -53,7 +53,7 @@ private:
     QMdiSubWindow *current() const;
     void show(Display display);
     void followCurrent();
-    void documentClosing(TMDIsub *document);
+    void documentClosing(DocumentWindow *document);
 
     QMdiArea *m_area;
     TabStrips &m_tabs;

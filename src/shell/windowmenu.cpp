@@ -1,6 +1,6 @@
 #include "shell/windowmenu.h"
 
-#include "documents/tmdisub.h"
+#include "documents/documentwindow.h"
 #include "files/documentfiles.h"
 #include "shell/windowarranger.h"
 
@@ -20,10 +20,10 @@ void listDocuments(QMenu *window, WindowArranger &arranger, DocumentFiles &files
     DocumentFiles *f = &files;
     QObject::connect(window, &QMenu::aboutToShow, window, [window, separator, list, a, f] {
         qDeleteAll(list->actions());
-        const QList<TMDIsub *> docs = f->documents();
+        const QList<DocumentWindow *> docs = f->documents();
         separator->setVisible(!docs.isEmpty());
         for (int i = 0; i < docs.size(); ++i) {
-            TMDIsub *doc = docs[i];
+            DocumentWindow *doc = docs[i];
             // A "&" of the file name is shown, not taken for an accelerator.
             const QString title = doc->windowTitle().replace(u'&', QStringLiteral("&&"));
             QAction *item = list->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(title));
@@ -52,7 +52,7 @@ QMenu *buildStripMenu(QWidget *parent, WindowArranger &arranger, DocumentFiles &
         {"Close", [f] { f->Close(); }},
         {"Close Others",
          [f] {
-             if (TMDIsub *keep = f->active())
+             if (DocumentWindow *keep = f->active())
                  f->closeOthers(keep);
          }},
         {nullptr, {}},

@@ -4,7 +4,7 @@
 #include "commands/commandactions.h"
 #include "commands/commandids.h"
 #include "documents/documentcontextmenu.h"
-#include "documents/tmdisub.h"
+#include "documents/documentwindow.h"
 #include "editor/cp1252.h"
 #include "editor/scintillaeditor.h"
 #include "spelling/livespeller.h"
@@ -21,7 +21,7 @@ namespace {
 constexpr int MenuSuggestions = 8;
 
 // A Windows-1252 page holds only the characters of that code page.
-SpellingSession::CanHold canHoldFor(TMDIsub &document)
+SpellingSession::CanHold canHoldFor(DocumentWindow &document)
 {
     if (document.editor().encoding() != ScintillaEditor::Encoding::Cp1252)
         return {};
@@ -43,7 +43,7 @@ SpellingController::SpellingController(const QString &configPath, Prompter &prom
 SpellingController::~SpellingController()
 {
     // The live spellers hold the service; they go with their editors, which may outlive this.
-    for (const QPointer<TMDIsub> &doc : std::as_const(m_documents))
+    for (const QPointer<DocumentWindow> &doc : std::as_const(m_documents))
         if (LiveSpeller *speller = doc ? liveSpeller(doc) : nullptr)
             speller->setChecker(nullptr);
 }
@@ -55,16 +55,16 @@ void SpellingController::registerHandlers(CommandActions &commands)
     commands.setHandler(Cmd::thesaurus, [this] { thesaurus(); });
 }
 
-void SpellingController::watch(TMDIsub *document)
+void SpellingController::watch(DocumentWindow *document)
 {
     m_documents.removeAll(nullptr);
     m_documents << document;
     new LiveSpeller(document->memo());
-    connect(document, &TMDIsub::liveSpellingChanged, this, &SpellingController::applyTo);
+    connect(document, &DocumentWindow::liveSpellingChanged, this, &SpellingController::applyTo);
     applyTo(document);
 }
 
-LiveSpeller *SpellingController::liveSpeller(TMDIsub *document) const
+LiveSpeller *SpellingController::liveSpeller(DocumentWindow *document) const
 {
     return document->memo()->findChild<LiveSpeller *>(QString(), Qt::FindDirectChildrenOnly);
 }
@@ -81,7 +81,7 @@ ThesaurusDialog *SpellingController::thesaurusDialog() const
 
 void SpellingController::attachTo(DocumentContextMenu &menu)
 {
-    menu.setTopItems([this](TMDIsub &document, int offset, QMenu *owner) {
+    menu.setTopItems([this](DocumentWindow &document, int offset, QMenu *owner) {
         return suggestionItems(document, offset, owner);
     });
 }
@@ -101,7 +101,7 @@ bool SpellingController::loadDictionary(bool quiet)
     return loaded;
 }
 
-void SpellingController::applyTo(TMDIsub *document)
+void SpellingController::applyTo(DocumentWindow *document)
 {
     LiveSpeller *speller = liveSpeller(document);
     if (!speller)
@@ -115,7 +115,7 @@ void SpellingController::applyTo(TMDIsub *document)
 
 void SpellingController::recheckAllDocuments()
 {
-    for (const QPointer<TMDIsub> &doc : std::as_const(m_documents)) {
+    for (const QPointer<DocumentWindow> &doc : std::as_const(m_documents)) {
         if (!doc)
             continue;
         applyTo(doc);
@@ -126,7 +126,7 @@ void SpellingController::recheckAllDocuments()
 
 void SpellingController::refreshAllDocuments()
 {
-    for (const QPointer<TMDIsub> &doc : std::as_const(m_documents))
+    for (const QPointer<DocumentWindow> &doc : std::as_const(m_documents))
         if (doc)
             doc->refreshSpelling();
 }
@@ -143,7 +143,7 @@ void SpellingController::spellcheckentire()
 
 void SpellingController::check(bool entire)
 {
-    TMDIsub *document = m_active();
+    DocumentWindow *document = m_active();
     if (!document)
         return;
     if (m_checkDialog) {
@@ -161,7 +161,7 @@ void SpellingController::check(bool entire)
     session->setCanHold(canHoldFor(*document));
     auto *dialog = new SpellCheckDialog(m_service, std::move(session), m_prompter, m_dialogParent);
     // The spelling marks and colours are brought up to date once the check is over.
-    const QPointer<TMDIsub> guard(document);
+    const QPointer<DocumentWindow> guard(document);
     const auto refresh = [guard] {
         if (guard)
             guard->refreshSpelling();
@@ -186,7 +186,7 @@ void SpellingController::check(bool entire)
 
 void SpellingController::thesaurus()
 {
-    TMDIsub *document = m_active();
+    DocumentWindow *document = m_active();
     if (!document)
         return;
     if (m_thesaurusDialog) {
@@ -219,7 +219,7 @@ void SpellingController::thesaurus()
         }
     }
     auto *dialog = new ThesaurusDialog(*thesaurus, word.trimmed(), m_dialogParent);
-    const QPointer<TMDIsub> guard(document);
+    const QPointer<DocumentWindow> guard(document);
     connect(dialog, &ThesaurusDialog::replaceRequested, this,
             [this, guard, start, length](const QString &text) {
                 if (guard)
@@ -231,7 +231,7 @@ void SpellingController::thesaurus()
     dialog->show();
 }
 
-std::optional<FoundWord> SpellingController::misspeltWordAt(TMDIsub &document, int offset)
+std::optional<FoundWord> SpellingController::misspeltWordAt(DocumentWindow &document, int offset)
 {
     LiveSpeller *speller = liveSpeller(&document);
     if (!speller || !speller->isActive() || !m_service.isLoaded())
@@ -252,14 +252,15 @@ std::optional<FoundWord> SpellingController::misspeltWordAt(TMDIsub &document, i
     return std::nullopt;
 }
 
-QList<QAction *> SpellingController::suggestionItems(TMDIsub &document, int offset, QMenu *menu)
+QList<QAction *> SpellingController::suggestionItems(DocumentWindow &document, int offset,
+                                                     QMenu *menu)
 {
     const std::optional<FoundWord> word = misspeltWordAt(document, offset);
     if (!word)
         return {};
     QList<QAction *> items;
     const SpellingSession::CanHold canHold = canHoldFor(document);
-    const QPointer<TMDIsub> guard(&document);
+    const QPointer<DocumentWindow> guard(&document);
     QFont bold = menu->font();
     bold.setBold(true);
     for (const QString &s : m_service.suggestions(word->text)) {
@@ -295,7 +296,8 @@ QList<QAction *> SpellingController::suggestionItems(TMDIsub &document, int offs
     return items << ignoreAll << add;
 }
 
-void SpellingController::replace(TMDIsub &document, int start, int length, const QString &text)
+void SpellingController::replace(DocumentWindow &document, int start, int length,
+                                 const QString &text)
 {
     if (const SpellingSession::CanHold canHold = canHoldFor(document); canHold && !canHold(text)) {
         m_prompter.warn(

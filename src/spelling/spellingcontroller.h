@@ -16,7 +16,7 @@ class Prompter;
 class QAction;
 class QMenu;
 class SpellCheckDialog;
-class TMDIsub;
+class DocumentWindow;
 class ThesaurusDialog;
 
 // Spelling and the thesaurus for the documents of the main frame: the commands "From
@@ -28,7 +28,7 @@ class SpellingController : public QObject
     Q_OBJECT
 
 public:
-    using ActiveDocument = std::function<TMDIsub *()>;
+    using ActiveDocument = std::function<DocumentWindow *()>;
 
     SpellingController(const QString &configPath, Prompter &prompter, ActiveDocument active,
                        QWidget *dialogParent, QObject *parent = nullptr,
@@ -38,11 +38,11 @@ public:
     SpellingService &service() { return m_service; }
     void registerHandlers(CommandActions &commands);
     // Gives the document a live speller that follows its live spelling switch and scope.
-    void watch(TMDIsub *document);
+    void watch(DocumentWindow *document);
     // Puts the suggestions for a misspelt word at the top of the documents' context menu.
     void attachTo(DocumentContextMenu &menu);
 
-    LiveSpeller *liveSpeller(TMDIsub *document) const;
+    LiveSpeller *liveSpeller(DocumentWindow *document) const;
     // The open checking or thesaurus window, if any.
     SpellCheckDialog *checkDialog() const;
     ThesaurusDialog *thesaurusDialog() const;
@@ -54,19 +54,19 @@ public:
 
 private:
     void check(bool entire);
-    void applyTo(TMDIsub *document);
+    void applyTo(DocumentWindow *document);
     void recheckAllDocuments();
     void refreshAllDocuments();
     bool loadDictionary(bool quiet);
-    std::optional<FoundWord> misspeltWordAt(TMDIsub &document, int offset);
-    QList<QAction *> suggestionItems(TMDIsub &document, int offset, QMenu *menu);
-    void replace(TMDIsub &document, int start, int length, const QString &text);
+    std::optional<FoundWord> misspeltWordAt(DocumentWindow &document, int offset);
+    QList<QAction *> suggestionItems(DocumentWindow &document, int offset, QMenu *menu);
+    void replace(DocumentWindow &document, int start, int length, const QString &text);
 
     SpellingService m_service;
     Prompter &m_prompter;
     ActiveDocument m_active;
     QWidget *m_dialogParent;
-    QList<QPointer<TMDIsub>> m_documents;
+    QList<QPointer<DocumentWindow>> m_documents;
     QPointer<SpellCheckDialog> m_checkDialog;
     QPointer<ThesaurusDialog> m_thesaurusDialog;
     bool m_loadTried = false;

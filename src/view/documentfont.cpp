@@ -2,7 +2,7 @@
 
 #include "colours/colourcode.h"
 #include "colours/systemcolours.h"
-#include "documents/tmdisub.h"
+#include "documents/documentwindow.h"
 
 #include <Qsci/qsciscintilla.h>
 
@@ -11,7 +11,7 @@
 
 namespace DocumentFont {
 
-EditorFontSpec current(const TMDIsub &document)
+EditorFontSpec current(const DocumentWindow &document)
 {
     const QFont font = document.editorFont();
     const QColor colour = document.textColour();
@@ -27,7 +27,7 @@ EditorFontSpec current(const TMDIsub &document)
     return fontSpec;
 }
 
-void apply(TMDIsub &document, const EditorFontSpec &fontSpec)
+void apply(DocumentWindow &document, const EditorFontSpec &fontSpec)
 {
     QFont font = document.editorFont();
     font.setFamily(platformFace(fontSpec.face));
@@ -42,7 +42,7 @@ void apply(TMDIsub &document, const EditorFontSpec &fontSpec)
     document.setEditorFont(font, colour);
 }
 
-void applyStored(TMDIsub &document, const SettingsFile &settings)
+void applyStored(DocumentWindow &document, const SettingsFile &settings)
 {
     apply(document, EditorFont::readStored(settings, current(document)));
 }

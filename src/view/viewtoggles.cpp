@@ -3,7 +3,7 @@
 #include "base/settingsfile.h"
 #include "commands/commandactions.h"
 #include "commands/commandids.h"
-#include "documents/tmdisub.h"
+#include "documents/documentwindow.h"
 #include "view/documentfont.h"
 #include "view/fontdialog.h"
 
@@ -55,7 +55,7 @@ void ViewToggles::setCheck(const char *id, bool on)
 
 void ViewToggles::updateChecks()
 {
-    TMDIsub *doc = m_active();
+    DocumentWindow *doc = m_active();
     if (!doc)
         return;
     setCheck(Cmd::Wordwrap1Click, doc->wordWrap());
@@ -66,7 +66,7 @@ void ViewToggles::updateChecks()
 
 void ViewToggles::fontUp()
 {
-    if (TMDIsub *doc = m_active()) {
+    if (DocumentWindow *doc = m_active()) {
         EditorFontSpec font = DocumentFont::current(*doc);
         font.points = EditorFont::larger(font.points);
         DocumentFont::apply(*doc, font);
@@ -75,7 +75,7 @@ void ViewToggles::fontUp()
 
 void ViewToggles::fontDown()
 {
-    if (TMDIsub *doc = m_active()) {
+    if (DocumentWindow *doc = m_active()) {
         EditorFontSpec font = DocumentFont::current(*doc);
         const int points = EditorFont::smaller(font.points);
         if (points == font.points)
@@ -87,7 +87,7 @@ void ViewToggles::fontDown()
 
 void ViewToggles::changeFont()
 {
-    TMDIsub *doc = m_active();
+    DocumentWindow *doc = m_active();
     if (!doc)
         return;
     // The dialog chooses no colour: the text keeps its own.
@@ -97,25 +97,25 @@ void ViewToggles::changeFont()
 
 void ViewToggles::readFont()
 {
-    if (TMDIsub *doc = m_active())
+    if (DocumentWindow *doc = m_active())
         DocumentFont::applyStored(*doc, m_settings);
 }
 
 void ViewToggles::noFont()
 {
-    if (TMDIsub *doc = m_active())
+    if (DocumentWindow *doc = m_active())
         DocumentFont::apply(*doc, EditorFont::builtInDefault());
 }
 
 void ViewToggles::writeFont()
 {
-    if (TMDIsub *doc = m_active())
+    if (DocumentWindow *doc = m_active())
         EditorFont::writeStored(m_settings, DocumentFont::current(*doc));
 }
 
 void ViewToggles::toggleWordWrap()
 {
-    TMDIsub *doc = m_active();
+    DocumentWindow *doc = m_active();
     if (!doc)
         return;
     const bool on = !doc->wordWrap();
@@ -126,7 +126,7 @@ void ViewToggles::toggleWordWrap()
 
 void ViewToggles::toggleColouredTags()
 {
-    TMDIsub *doc = m_active();
+    DocumentWindow *doc = m_active();
     if (!doc)
         return;
     doc->setTagColouring(!doc->tagColouring());
@@ -135,7 +135,7 @@ void ViewToggles::toggleColouredTags()
 
 void ViewToggles::toggleGutter()
 {
-    TMDIsub *doc = m_active();
+    DocumentWindow *doc = m_active();
     if (!doc)
         return;
     doc->setGutterVisible(!doc->gutterVisible());
@@ -144,7 +144,7 @@ void ViewToggles::toggleGutter()
 
 void ViewToggles::toggleLiveSpelling()
 {
-    TMDIsub *doc = m_active();
+    DocumentWindow *doc = m_active();
     if (!doc)
         return;
     doc->setLiveSpelling(!doc->liveSpelling());

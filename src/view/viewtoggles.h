@@ -9,7 +9,7 @@ class CommandActions;
 class FontDialog;
 class QWidget;
 class SettingsFile;
-class TMDIsub;
+class DocumentWindow;
 
 // The commands that change how the active document looks without touching its text: the
 // editor font (larger, smaller, chosen, stored default, built-in default, store current),
@@ -20,7 +20,7 @@ class ViewToggles : public QObject
     Q_OBJECT
 
 public:
-    using ActiveDocument = std::function<TMDIsub *()>;
+    using ActiveDocument = std::function<DocumentWindow *()>;
 
     ViewToggles(SettingsFile &settings, ActiveDocument active, QWidget *dialogParent,
                 QObject *parent = nullptr);

@@ -1,8 +1,8 @@
 #include "base/settingskeys.h"
 #include "commands/commandactions.h"
 #include "documents/documentcontextmenu.h"
+#include "documents/documentwindow.h"
 #include "documents/gotoline.h"
-#include "documents/tmdisub.h"
 #include "editor/scintillaeditor.h"
 #include "files/documentfiles.h"
 #include "find/findcontroller.h"
@@ -31,11 +31,11 @@ class TestDocumentAids : public FrameTestBase
     Q_OBJECT
 
 private:
-    std::unique_ptr<TMDImain> m_frame;
+    std::unique_ptr<MainFrame> m_frame;
 
-    TMDIsub *document(const QString &marked)
+    DocumentWindow *document(const QString &marked)
     {
-        TMDIsub *doc = m_frame->activeDocument();
+        DocumentWindow *doc = m_frame->activeDocument();
         if (!doc)
             qFatal("no document");
         SelectionMarkup::set(doc->editor(), marked);
@@ -44,7 +44,7 @@ private:
         doc->memo()->setFocus();
         return doc;
     }
-    static QString shown(TMDIsub *doc) { return SelectionMarkup::get(doc->editor()); }
+    static QString shown(DocumentWindow *doc) { return SelectionMarkup::get(doc->editor()); }
     void setAutoIndent(bool on)
     {
         m_settings->write(Keys::AutoIndent, on ? QStringLiteral("sure") : QString());
@@ -59,7 +59,7 @@ private:
         return action;
     }
     // The point of the text area where a character offset is drawn.
-    static QPoint pointOf(TMDIsub *doc, int offset)
+    static QPoint pointOf(DocumentWindow *doc, int offset)
     {
         const long pos = doc->memo()->positionFromLineIndex(doc->editor().lineOfOffset(offset), 0) +
                          (offset - doc->editor().lineStart(doc->editor().lineOfOffset(offset)));
@@ -80,14 +80,14 @@ private Q_SLOTS:
     void cleanup()
     {
         if (m_frame)
-            for (TMDIsub *doc : m_frame->files().documents())
+            for (DocumentWindow *doc : m_frame->files().documents())
                 doc->editor().setModified(false);
         m_frame.reset();
     }
 
     void tabIndentsASelectedBlockAsOneUndoStep()
     {
-        TMDIsub *doc = document("a\r\n|b\r\n\tc^\r\nd");
+        DocumentWindow *doc = document("a\r\n|b\r\n\tc^\r\nd");
         QTest::keyClick(doc->memo(), Qt::Key_Tab);
         QCOMPARE(shown(doc), QString("a\r\n^\tb\r\n\t\tc|\r\nd"));
         QTest::keyClick(doc->memo(), Qt::Key_Backtab, Qt::ShiftModifier);
@@ -127,7 +127,7 @@ private Q_SLOTS:
         QFETCH(bool, shift);
         QFETCH(QString, after);
         setAutoIndent(autoIndent);
-        TMDIsub *doc = document("\t\tx|");
+        DocumentWindow *doc = document("\t\tx|");
         QTest::keyClick(doc->memo(), Qt::Key_Return, shift ? Qt::ShiftModifier : Qt::NoModifier);
         QCOMPARE(shown(doc), after);
         // The line break and its indent go in one undo step.
@@ -138,7 +138,7 @@ private Q_SLOTS:
     void enterTakesBlanksFromTheLineAbove()
     {
         setAutoIndent(true);
-        TMDIsub *doc = document("   <LI>one|");
+        DocumentWindow *doc = document("   <LI>one|");
         QTest::keyClick(doc->memo(), Qt::Key_Enter, Qt::KeypadModifier);
         QCOMPARE(shown(doc), QString("   <LI>one\n   |"));
         QTest::keyClick(doc->memo(), Qt::Key_Return, Qt::ControlModifier);
@@ -168,14 +168,14 @@ private Q_SLOTS:
         QFETCH(int, key);
         QFETCH(QString, before);
         QFETCH(QString, after);
-        TMDIsub *doc = document(before);
+        DocumentWindow *doc = document(before);
         QTest::keyClick(doc->memo(), Qt::Key(key), Qt::ControlModifier | Qt::ShiftModifier);
         QCOMPARE(shown(doc), after);
     }
 
     void contextMenuShowsItemsForSelectionAndClipboard()
     {
-        TMDIsub *doc = document("one |two^ three\r\nfour");
+        DocumentWindow *doc = document("one |two^ three\r\nfour");
         DocumentContextMenu &menu = m_frame->contextMenu();
         QApplication::clipboard()->setText(QStringLiteral("clip"));
 
@@ -207,7 +207,7 @@ private Q_SLOTS:
         QString text = "ab|cd^\r\n";
         for (int i = 0; i < 400; ++i)
             text += "line\r\n";
-        TMDIsub *doc = document(text);
+        DocumentWindow *doc = document(text);
         doc->editor().setFirstVisibleLine(300);
         QContextMenuEvent event(QContextMenuEvent::Keyboard, QPoint(0, 0),
                                 doc->memo()->mapToGlobal(QPoint(0, 0)));
@@ -222,7 +222,7 @@ private Q_SLOTS:
 
     void contextMenuItemsRunTheirCommands()
     {
-        TMDIsub *doc = document("|<B>bold</B>^ x");
+        DocumentWindow *doc = document("|<B>bold</B>^ x");
         QAction *remove = popupItem("RemoveTags1");
         remove->trigger();
         QCOMPARE(doc->editor().text(), QString("bold x"));
@@ -238,7 +238,7 @@ private Q_SLOTS:
     {
         m_settings->write(Keys::TabWidth, 5);
         m_frame->newtabs();
-        TMDIsub *doc = document("first\r\nabcd\t|x");
+        DocumentWindow *doc = document("first\r\nabcd\t|x");
         QTRY_COMPARE(statusText(), QString(" line: 2  col: 6"));
         doc->editor().setCaret(0);
         QTRY_COMPARE(statusText(), QString(" line: 1  col: 1"));
@@ -268,9 +268,9 @@ private Q_SLOTS:
     {
         QFETCH(QString, typed);
         QFETCH(int, caret);
-        TMDIsub *doc = document("ab\nc|d\nef");
+        DocumentWindow *doc = document("ab\nc|d\nef");
         m_frame->commands().run("GoToLine1Click");
-        QPointer<Tgotoline> box = m_frame->goToLine().window();
+        QPointer<GoToLineDialog> box = m_frame->goToLine().window();
         QVERIFY(box && box->isVisible());
         QCOMPARE(box->findChild<QLabel *>()->text(), QString("Go to line:"));
         QTest::keyClicks(box->field(), typed);
@@ -283,9 +283,9 @@ private Q_SLOTS:
 
     void goToLineKeepsItsBoxOpenForANonNumberAndOnlyOneBox()
     {
-        TMDIsub *doc = document("ab\nc|d");
+        DocumentWindow *doc = document("ab\nc|d");
         m_frame->commands().run("GoToLine1Click");
-        QPointer<Tgotoline> box = m_frame->goToLine().window();
+        QPointer<GoToLineDialog> box = m_frame->goToLine().window();
         QVERIFY(box);
         m_frame->commands().run("GoToLine1Click");
         QCOMPARE(m_prompter.shown, QStringList{"it is already open"});
@@ -312,7 +312,7 @@ private Q_SLOTS:
     {
         document("x");
         m_frame->commands().run("GoToLine1Click");
-        QPointer<Tgotoline> box = m_frame->goToLine().window();
+        QPointer<GoToLineDialog> box = m_frame->goToLine().window();
         QVERIFY(box);
         m_frame->files().CloseAll();
         QTRY_VERIFY(!box);
@@ -323,7 +323,7 @@ private Q_SLOTS:
 
     void plainTextDropsIntoTheEditor()
     {
-        TMDIsub *doc = document("ab|");
+        DocumentWindow *doc = document("ab|");
         QWidget *viewport = doc->memo()->viewport();
         QMimeData data;
         data.setText(QStringLiteral("<HR>"));
@@ -340,7 +340,7 @@ private Q_SLOTS:
 
     void escapeDropsBothFindWindowsWithoutWriting()
     {
-        TMDIsub *doc = document("one two one");
+        DocumentWindow *doc = document("one two one");
         m_frame->commands().run("FindbutClick");
         QPointer<FindDialog> dialog = m_frame->finding().dialog();
         QVERIFY(dialog);

@@ -1,15 +1,15 @@
 #include "base/homefolder.h"
 #include "base/modifiersource.h"
 #include "base/settingsfile.h"
-#include "documents/tmdisub.h"
+#include "documents/documentwindow.h"
 #include "editor/scintillaeditor.h"
 #include "files/documentfiles.h"
 #include "files/documentprinter.h"
 #include "filesizelimit.h"
 #include "frametestbase.h"
 #include "scripteddialogs.h"
+#include "shell/mainframe.h"
 #include "shell/tabstrips.h"
-#include "shell/tmdimain.h"
 
 #include <Qsci/qsciscintilla.h>
 
@@ -33,10 +33,10 @@ private:
     FixedModifiers m_keys;
 
     // A frame with no document made at start.
-    std::unique_ptr<TMDImain> start()
+    std::unique_ptr<MainFrame> start()
     {
         m_settings->write(Keys::StartNew, "no");
-        auto frame = std::make_unique<TMDImain>(*m_home, *m_settings, m_prompter);
+        auto frame = std::make_unique<MainFrame>(*m_home, *m_settings, m_prompter);
         frame->files().setDialogs(&m_dialogs);
         frame->files().setModifiers(&m_keys);
         frame->showAtStart(false);
@@ -56,7 +56,10 @@ private:
         QFile f(name);
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
     }
-    TMDIsub *open(TMDImain &frame, const QString &file) { return frame.files().openFile(file); }
+    DocumentWindow *open(MainFrame &frame, const QString &file)
+    {
+        return frame.files().openFile(file);
+    }
     static struct stat statOf(const QString &name)
     {
         struct stat st
@@ -66,13 +69,13 @@ private:
         return st;
     }
     // Ctrl+S typed into the document's editor, as a user saves.
-    static void pressSave(TMDIsub *doc)
+    static void pressSave(DocumentWindow *doc)
     {
         QVERIFY(QTest::qWaitForWindowActive(doc->window()));
         doc->memo()->setFocus();
         QTest::keyClick(doc->memo(), Qt::Key_S, Qt::ControlModifier);
     }
-    static void type(TMDIsub *doc, const QString &text)
+    static void type(DocumentWindow *doc, const QString &text)
     {
         doc->memo()->setFocus();
         QTest::keyClicks(doc->memo(), text);
@@ -98,7 +101,7 @@ private Q_SLOTS:
         DocumentFiles &files = frame->files();
         QCOMPARE(files.newclean()->identity(), QString("Untitled1"));
         QCOMPARE(files.newclean()->identity(), QString("Untitled2"));
-        TMDIsub *fromTemplate = files.newHtmlDocument();
+        DocumentWindow *fromTemplate = files.newHtmlDocument();
         QCOMPARE(fromTemplate->identity(), QString("Untitled3"));
         QCOMPARE(fromTemplate->editor().bytes(), QByteArray("<html>\n</html>\n")); // new: LF
         QVERIFY(!fromTemplate->isModified());
@@ -112,7 +115,7 @@ private Q_SLOTS:
         auto frame = start();
         DocumentFiles &files = frame->files();
         files.newclean();
-        TMDIsub *doc = files.newclean();
+        DocumentWindow *doc = files.newclean();
         QVERIFY(files.Saves()); // not modified: nothing happens
         QVERIFY(m_dialogs.shown.isEmpty());
 
@@ -151,7 +154,7 @@ private Q_SLOTS:
     {
         const QString notes = writeFile("Untitled-notes.htm", "n");
         auto frame = start();
-        TMDIsub *doc = open(*frame, notes);
+        DocumentWindow *doc = open(*frame, notes);
         type(doc, "x");
         // The dialog comes; choosing the same name writes it without asking again.
         m_dialogs.saveAnswers << notes;
@@ -167,7 +170,7 @@ private Q_SLOTS:
     {
         const QString taken = writeFile("taken.htm", "keep");
         auto frame = start();
-        TMDIsub *doc = frame->files().newclean();
+        DocumentWindow *doc = frame->files().newclean();
         type(doc, "new");
         m_dialogs.saveAnswers << path("taken") << path("free");
         m_prompter.answers << PromptAnswer::No;
@@ -185,7 +188,7 @@ private Q_SLOTS:
         auto frame = start();
         DocumentFiles &files = frame->files();
         QVERIFY(open(*frame, second));
-        TMDIsub *other = open(*frame, upper);
+        DocumentWindow *other = open(*frame, upper);
         QVERIFY(other);
         QCOMPARE(other->editor().text(), QString("upper"));
         QCOMPARE(files.documents().size(), 2);
@@ -197,7 +200,7 @@ private Q_SLOTS:
         QCOMPARE(m_prompter.shown.last(), path("link.htm") + " is already open.");
 
         // Save As beside an open file whose name differs in letter case only writes a new one.
-        TMDIsub *third = open(*frame, f2);
+        DocumentWindow *third = open(*frame, f2);
         type(third, "x");
         m_dialogs.saveAnswers << path("F2.htm");
         QVERIFY(files.SavesAs());
@@ -314,7 +317,7 @@ private Q_SLOTS:
         QFETCH(QByteArray, bytes);
         const QString original = writeFile("in.htm", bytes);
         auto frame = start();
-        TMDIsub *doc = open(*frame, original);
+        DocumentWindow *doc = open(*frame, original);
         QVERIFY(doc);
         QCOMPARE(doc->editor().bytes(), bytes);
         doc->editor().setCaret(doc->editor().length());
@@ -344,7 +347,7 @@ private Q_SLOTS:
         QFETCH(QByteArray, bytes);
         QFETCH(QByteArray, ending);
         auto frame = start();
-        TMDIsub *doc =
+        DocumentWindow *doc =
             bytes.isEmpty() ? frame->files().newclean() : open(*frame, writeFile("e.htm", bytes));
         doc->editor().setCaret(doc->editor().length());
         doc->memo()->setFocus();
@@ -357,7 +360,7 @@ private Q_SLOTS:
         const QString page = writeFile("page.htm", "old");
         auto frame = start();
         DocumentFiles &files = frame->files();
-        TMDIsub *doc = open(*frame, page);
+        DocumentWindow *doc = open(*frame, page);
         type(doc, "new ");
 
         // The file has been replaced by a folder: Save fails, says which file and why.
@@ -391,7 +394,7 @@ private Q_SLOTS:
     {
         const QString part = writeFile("part.htm", "<b>inserted</b>\r\n");
         auto frame = start();
-        TMDIsub *doc = frame->files().newclean();
+        DocumentWindow *doc = frame->files().newclean();
         doc->editor().setText("before after");
         doc->editor().setModified(false);
         doc->editor().setSelection(7, 5); // "after"
@@ -407,7 +410,7 @@ private Q_SLOTS:
 
         // A Windows-1252 document takes the inserted file's bytes as they are.
         const QString high = writeFile("high.htm", "\x80\xE9");
-        TMDIsub *old = open(*frame, writeFile("old.htm", "\x93q\x94"));
+        DocumentWindow *old = open(*frame, writeFile("old.htm", "\x93q\x94"));
         old->editor().setCaret(1);
         m_dialogs.openAnswers << QStringList{high};
         frame->files().InsertFile();
@@ -422,7 +425,7 @@ private Q_SLOTS:
         DocumentFiles &files = frame->files();
         files.PrintSetup(); // no document: nothing
         QVERIFY(m_dialogs.shown.isEmpty());
-        TMDIsub *doc = open(*frame, page);
+        DocumentWindow *doc = open(*frame, page);
         files.Prints(); // the print dialog cancelled
         QVERIFY(!QFile::exists(path("out.pdf")));
 
@@ -444,7 +447,7 @@ private Q_SLOTS:
     {
         const QString page = writeFile("watched.htm", "one");
         auto frame = start();
-        TMDIsub *doc = open(*frame, page);
+        DocumentWindow *doc = open(*frame, page);
         // Our own save, and a rewrite with the same content, raise no question.
         type(doc, "0");
         pressSave(doc);
@@ -491,7 +494,7 @@ private Q_SLOTS:
     {
         const QString page = writeFile("page.htm", "aaaa");
         auto frame = start();
-        TMDIsub *doc = open(*frame, page);
+        DocumentWindow *doc = open(*frame, page);
         type(doc, "x");
 
         // Another program writes the same size and puts the old time stamp back, as a copy
@@ -531,7 +534,7 @@ private Q_SLOTS:
         const QByteArray old(16384, 'o');
         const QString page = writeFile("page.htm", old);
         auto frame = start();
-        TMDIsub *doc = open(*frame, page);
+        DocumentWindow *doc = open(*frame, page);
         type(doc, "new ");
         {
             FileSizeLimit full(8192);
@@ -564,7 +567,7 @@ private Q_SLOTS:
         QVERIFY(files.documents().isEmpty());
 
         // Nor is one replaced by a save.
-        TMDIsub *doc = files.newclean();
+        DocumentWindow *doc = files.newclean();
         type(doc, "text");
         m_dialogs.saveAnswers << path("pipe.htm");
         m_prompter.answers << PromptAnswer::Yes; // Replace existing … ?
@@ -593,7 +596,7 @@ private Q_SLOTS:
         dropOn(frame.get());
         QTRY_COMPARE(frame->files().documents().size(), 2);
         // And on a document's text: the file opens, its name is not typed in.
-        TMDIsub *doc = frame->files().documents().first();
+        DocumentWindow *doc = frame->files().documents().first();
         data.setUrls({QUrl::fromLocalFile(a), QUrl::fromLocalFile(path("c.htm"))});
         dropOn(doc->memo()->viewport());
         QTRY_COMPARE(m_prompter.shown.size(), 2);

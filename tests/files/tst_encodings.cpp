@@ -3,8 +3,8 @@
 // chosen from the menus, and the file written by Save.
 #include "commands/commandactions.h"
 #include "commands/commandids.h"
+#include "documents/documentwindow.h"
 #include "documents/lineendings.h"
-#include "documents/tmdisub.h"
 #include "editor/scintillaeditor.h"
 #include "files/documentfiles.h"
 #include "frametestbase.h"
@@ -24,7 +24,7 @@ class TestEncodings : public FrameTestBase
     Q_OBJECT
 
 private:
-    std::unique_ptr<TMDImain> m_frame;
+    std::unique_ptr<MainFrame> m_frame;
     ScriptedDialogs m_dialogs;
 
     QString path(const QString &name) const { return m_dir->filePath(name); }
@@ -42,15 +42,15 @@ private:
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
     }
     // Opens the file and gives its editor the keyboard focus.
-    TMDIsub *openFocused(const QString &file)
+    DocumentWindow *openFocused(const QString &file)
     {
-        TMDIsub *doc = m_frame->files().openFile(file);
+        DocumentWindow *doc = m_frame->files().openFile(file);
         if (!doc)
             return nullptr;
         doc->memo()->setFocus();
         return doc;
     }
-    QByteArray saved(TMDIsub *doc)
+    QByteArray saved(DocumentWindow *doc)
     {
         QTest::keyClick(doc->memo(), Qt::Key_S, Qt::ControlModifier);
         return readFile(doc->identity());
@@ -78,7 +78,7 @@ private:
         for (const QChar c : text)
             QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
     }
-    static void drop(TMDIsub *doc, const QString &text)
+    static void drop(DocumentWindow *doc, const QString &text)
     {
         QMimeData data;
         data.setText(text);
@@ -102,7 +102,7 @@ private Q_SLOTS:
         chars.write(QStringLiteral("…..&hellip;\n′..&prime;\n№..&#8470;\né..&eacute;\n").toUtf8());
         chars.close();
         m_settings->write(Keys::StartNew, QStringLiteral("no"));
-        m_frame = std::make_unique<TMDImain>(*m_home, *m_settings, m_prompter);
+        m_frame = std::make_unique<MainFrame>(*m_home, *m_settings, m_prompter);
         m_frame->files().setDialogs(&m_dialogs);
         m_frame->showAtStart(false);
         m_frame->activateWindow();
@@ -111,7 +111,7 @@ private Q_SLOTS:
     void cleanup()
     {
         if (m_frame)
-            for (TMDIsub *doc : m_frame->files().documents())
+            for (DocumentWindow *doc : m_frame->files().documents())
                 doc->editor().setModified(false);
         m_frame.reset();
     }
@@ -119,7 +119,7 @@ private Q_SLOTS:
     // Every way text gets into a Windows-1252 page stores the code page's own bytes.
     void windows1252PageTakesTheCodePagesCharacters()
     {
-        TMDIsub *doc = openFocused(writeFile("old.htm", "caf\xE9\n"));
+        DocumentWindow *doc = openFocused(writeFile("old.htm", "caf\xE9\n"));
         QVERIFY(doc);
         QCOMPARE(m_frame->formatStatusText(), QStringLiteral("Windows-1252  LF"));
         QTest::keyClick(doc->memo(), Qt::Key_End, Qt::ControlModifier);
@@ -143,7 +143,7 @@ private Q_SLOTS:
     // page as it was; Yes writes the page as UTF-8 from then on. Never a "?".
     void characterOutsideTheCodePageIsAskedAbout()
     {
-        TMDIsub *doc = openFocused(writeFile("old.htm", "caf\xE9 "));
+        DocumentWindow *doc = openFocused(writeFile("old.htm", "caf\xE9 "));
         QVERIFY(doc);
         QTest::keyClick(doc->memo(), Qt::Key_End);
 
@@ -181,7 +181,7 @@ private Q_SLOTS:
     // The byte-order mark stays the file's first bytes: nothing typed goes before it.
     void byteOrderMarkStaysInFront()
     {
-        TMDIsub *doc = openFocused(writeFile("bom.htm", "\xEF\xBB\xBF<p>x</p>\r\n"));
+        DocumentWindow *doc = openFocused(writeFile("bom.htm", "\xEF\xBB\xBF<p>x</p>\r\n"));
         QVERIFY(doc);
         QCOMPARE(m_frame->formatStatusText(), QStringLiteral("UTF-8 BOM  CR LF"));
         QCOMPARE(doc->editor().caret(), 0);
@@ -213,7 +213,7 @@ private Q_SLOTS:
         QFETCH(QByteArray, bytes);
         QFETCH(QString, lineBreak);
         QFETCH(QString, status);
-        TMDIsub *doc = openFocused(writeFile("page.htm", bytes));
+        DocumentWindow *doc = openFocused(writeFile("page.htm", bytes));
         QVERIFY(doc);
         QCOMPARE(m_frame->formatStatusText(), status);
         QTest::keyClick(doc->memo(), Qt::Key_End, Qt::ControlModifier);
@@ -239,8 +239,8 @@ private Q_SLOTS:
     // The status bar follows the active document.
     void statusBarShowsEachDocumentsFormat()
     {
-        TMDIsub *old = openFocused(writeFile("old.htm", "caf\xE9\r\n"));
-        TMDIsub *bom = openFocused(writeFile("bom.htm", "\xEF\xBB\xBFx"));
+        DocumentWindow *old = openFocused(writeFile("old.htm", "caf\xE9\r\n"));
+        DocumentWindow *bom = openFocused(writeFile("bom.htm", "\xEF\xBB\xBFx"));
         QVERIFY(old && bom);
         QCOMPARE(m_frame->formatStatusText(), QStringLiteral("UTF-8 BOM  LF"));
         QTabBar *tabs = m_frame->tabs().lower();
@@ -255,7 +255,7 @@ private Q_SLOTS:
     // that undo takes back.
     void lineEndingsCommandConvertsThePage()
     {
-        TMDIsub *doc = openFocused(writeFile("mixed.htm", "a\nb\r\nc\rd"));
+        DocumentWindow *doc = openFocused(writeFile("mixed.htm", "a\nb\r\nc\rd"));
         QVERIFY(doc);
         doc->editor().setCaret(6); // line "c", column 1
         chooseFromMenu(Cmd::LineEndings1Click);

@@ -1,12 +1,12 @@
 #include "base/settingsfile.h"
 #include "base/settingskeys.h"
 #include "commands/commandactions.h"
-#include "documents/tmdisub.h"
+#include "documents/documentwindow.h"
 #include "editor/scintillaeditor.h"
 #include "find/findcontroller.h"
 #include "find/findwindows.h"
 #include "frametestbase.h"
-#include "shell/tmdimain.h"
+#include "shell/mainframe.h"
 #include "widgets/fieldcontextmenu.h"
 
 #include <QAction>
@@ -26,7 +26,7 @@ class TestFindWindows : public FrameTestBase
     Q_OBJECT
 
 private:
-    static void command(TMDImain &frame, const char *id)
+    static void command(MainFrame &frame, const char *id)
     {
         QAction *action = frame.commands().action(QString::fromLatin1(id));
         QVERIFY(action);
@@ -44,7 +44,7 @@ private:
         QTest::mouseClick(child<QPushButton>(window, name), Qt::LeftButton);
     }
     // Opens the dialog on a document holding the text, the caret at 0.
-    FindDialog *openDialog(TMDImain &frame, const QString &text)
+    FindDialog *openDialog(MainFrame &frame, const QString &text)
     {
         ScintillaEditor &ed = frame.activeDocument()->editor();
         ed.setText(text);

@@ -1,13 +1,13 @@
 #include "base/homefolder.h"
 #include "base/settingsfile.h"
 #include "commands/commandactions.h"
-#include "documents/tmdisub.h"
+#include "documents/documentwindow.h"
 #include "documents/typingtip.h"
 #include "editor/scintillaeditor.h"
 #include "files/documentfiles.h"
 #include "frametestbase.h"
 #include "markup/tagcontroller.h"
-#include "shell/tmdimain.h"
+#include "shell/mainframe.h"
 
 #include <Qsci/qsciscintilla.h>
 
@@ -22,8 +22,8 @@ class TestTagController : public FrameTestBase
     Q_OBJECT
 
 private:
-    std::unique_ptr<TMDImain> start() { return startFrame(); }
-    static QAction *menuAction(TMDImain &frame, const QString &id)
+    std::unique_ptr<MainFrame> start() { return startFrame(); }
+    static QAction *menuAction(MainFrame &frame, const QString &id)
     {
         return frame.commands().action(id);
     }
@@ -62,7 +62,7 @@ private Q_SLOTS:
     void typingTipShowsBelowTheCaretAndGoesOnAKey()
     {
         auto frame = start();
-        TMDIsub *doc = frame->activeDocument();
+        DocumentWindow *doc = frame->activeDocument();
         frame->tags().wraptag(QString(), QString()); // nothing selected, nothing to wrap
         frame->tags().insertWrap().setParts("<A href=\"\">", "</A>");
         frame->tags().tipper("an URL", 2);
@@ -84,7 +84,7 @@ private Q_SLOTS:
     {
         m_settings->write(Keys::Pop, "no");
         auto frame = start();
-        TMDIsub *doc = frame->activeDocument();
+        DocumentWindow *doc = frame->activeDocument();
         frame->tags().insertWrap().setParts("<A href=\"\">", "</A>");
         frame->tags().tipper("an URL", 2);
         QVERIFY(!doc->tip().isVisible());

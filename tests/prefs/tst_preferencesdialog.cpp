@@ -1,9 +1,9 @@
 #include "commands/commandactions.h"
-#include "documents/tmdisub.h"
+#include "documents/documentwindow.h"
 #include "editor/scintillaeditor.h"
 #include "files/documentfiles.h"
 #include "frametestbase.h"
-#include "prefs/tabbednotebookdlg.h"
+#include "prefs/preferencesdialog.h"
 #include "shell/tabstrips.h"
 #include "tagcolouring/htmllexer.h"
 
@@ -34,7 +34,7 @@ class TestPreferencesDialog : public FrameTestBase
     QString m_lock;
     QByteArray m_savedDefaults;
 
-    std::unique_ptr<TTabbedNotebookDlg> open()
+    std::unique_ptr<PreferencesDialog> open()
     {
         PreferencesHost host(*m_settings, m_prompter);
         host.editLock = &m_lock;
@@ -45,16 +45,16 @@ class TestPreferencesDialog : public FrameTestBase
         host.pickColour = [this](const QColor &) { return m_pickedColour; };
         host.help = [this](int topic) { m_helpTopics << topic; };
         host.newtabs = [this] { QCOMPARE(m_lock, QString("nosave")); };
-        return std::make_unique<TTabbedNotebookDlg>(std::move(host));
+        return std::make_unique<PreferencesDialog>(std::move(host));
     }
-    template <typename W> static W *find(TTabbedNotebookDlg &d, const QString &name)
+    template <typename W> static W *find(PreferencesDialog &d, const QString &name)
     {
         W *w = d.findChild<W *>(name);
         if (!w)
             qWarning("no control %s", qPrintable(name));
         return w;
     }
-    static void apply(TTabbedNotebookDlg &d) { find<QPushButton>(d, "apply")->click(); }
+    static void apply(PreferencesDialog &d) { find<QPushButton>(d, "apply")->click(); }
     QString stored(const QString &section, const QString &key)
     {
         return m_settings->readString(section, key, "<missing>");
@@ -666,8 +666,8 @@ private Q_SLOTS:
     void okReappliesSettingsToEveryDocument()
     {
         auto frame = startFrame();
-        TMDIsub *clean = frame->files().documents().value(0);
-        TMDIsub *edited = frame->files().news();
+        DocumentWindow *clean = frame->files().documents().value(0);
+        DocumentWindow *edited = frame->files().news();
         QVERIFY(clean && edited);
         QTest::keyClicks(edited->memo(), "<b>x</b>");
         QVERIFY(edited->isModified());
@@ -675,9 +675,9 @@ private Q_SLOTS:
 
         frame->commands().action("Preferences1Click")->trigger();
         frame->commands().action("Preferences1Click")->trigger();
-        const auto dialogs = frame->findChildren<TTabbedNotebookDlg *>();
+        const auto dialogs = frame->findChildren<PreferencesDialog *>();
         QCOMPARE(dialogs.size(), 2);
-        QPointer<TTabbedNotebookDlg> d = dialogs.last();
+        QPointer<PreferencesDialog> d = dialogs.last();
         QVERIFY(d->isVisible());
         QVERIFY(!d->isModal());
         QCOMPARE(d->windowTitle(), QString("Quillmark Preferences"));
@@ -697,7 +697,7 @@ private Q_SLOTS:
         QVERIFY(frame->options().upperTabs);
         QVERIFY(frame->options().boldIsStrong());
         QCOMPARE(frame->context().sharedTextFlag, QString());
-        for (TMDIsub *doc : {clean, edited}) {
+        for (DocumentWindow *doc : {clean, edited}) {
             QCOMPARE(doc->memo()->tabWidth(), 9);
             QCOMPARE(int(doc->memo()->SendScintilla(QsciScintilla::SCI_GETMARGINLEFT)), 12);
             QCOMPARE(int(doc->memo()->SendScintilla(QsciScintilla::SCI_GETMARGINRIGHT)), 7);
@@ -711,12 +711,12 @@ private Q_SLOTS:
 
         // Unticking a row stops its colouring at once.
         frame->commands().action("Preferences1Click")->trigger();
-        d = frame->findChild<TTabbedNotebookDlg *>();
+        d = frame->findChild<PreferencesDialog *>();
         QVERIFY(find<QCheckBox>(*d, "tabletagcheck")->isChecked());
         find<QCheckBox>(*d, "tabletagcheck")->setChecked(false);
         find<QPushButton>(*d, "apply")->click();
         QVERIFY(!d.isNull());
-        for (TMDIsub *doc : {clean, edited})
+        for (DocumentWindow *doc : {clean, edited})
             QVERIFY(!doc->lexer().scheme().enabled(TagCategory::Tables));
         QVERIFY(!clean->isModified());
         d->close();

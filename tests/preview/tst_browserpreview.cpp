@@ -4,7 +4,7 @@
 #include "base/settingsfile.h"
 #include "commands/commandactions.h"
 #include "commands/commandids.h"
-#include "documents/tmdisub.h"
+#include "documents/documentwindow.h"
 #include "editor/scintillaeditor.h"
 #include "files/documentfiles.h"
 #include "frametestbase.h"
@@ -21,7 +21,7 @@ class TestBrowserPreview : public FrameTestBase
 {
     Q_OBJECT
 
-    std::unique_ptr<TMDImain> m_frame;
+    std::unique_ptr<MainFrame> m_frame;
     ScriptedDialogs m_dialogs;
     QList<QUrl> m_opened;
 
@@ -39,11 +39,11 @@ class TestBrowserPreview : public FrameTestBase
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }
     // Opens the page in the shown frame and gives its editor the keyboard focus.
-    TMDIsub *openPage(const QString &path)
+    DocumentWindow *openPage(const QString &path)
     {
         m_frame = startFrame();
         m_frame->files().setDialogs(&m_dialogs);
-        TMDIsub *doc = m_frame->files().openFile(path);
+        DocumentWindow *doc = m_frame->files().openFile(path);
         m_frame->activateWindow();
         if (!QTest::qWaitForWindowActive(m_frame.get()) || !doc)
             return nullptr;
@@ -71,7 +71,7 @@ private Q_SLOTS:
     {
         QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
         if (m_frame)
-            for (TMDIsub *doc : m_frame->files().documents())
+            for (DocumentWindow *doc : m_frame->files().documents())
                 doc->editor().setModified(false);
         m_frame.reset();
     }
@@ -85,7 +85,7 @@ private Q_SLOTS:
         writeFile(own, "mine");
         const QString browser = ProgramScripts::make(m_dir->filePath(QStringLiteral("bin/web")));
         m_settings->write(Keys::Browser, browser + QStringLiteral(" --new-window \"a b\""));
-        TMDIsub *doc = openPage(site() + QStringLiteral("/page.htm"));
+        DocumentWindow *doc = openPage(site() + QStringLiteral("/page.htm"));
         QVERIFY(doc);
         QTest::keyClick(doc->memo(), Qt::Key_End, Qt::ControlModifier);
         QTest::keyClicks(doc->memo(), "<p>unsaved</p>");
@@ -115,7 +115,7 @@ private Q_SLOTS:
     {
         m_settings->write(Keys::Dde2, QStringLiteral("no"));
         m_settings->write(Keys::Back, QStringLiteral("no"));
-        TMDIsub *doc = openPage(site() + QStringLiteral("/page.htm"));
+        DocumentWindow *doc = openPage(site() + QStringLiteral("/page.htm"));
         QVERIFY(doc);
         QTest::keyClick(doc->memo(), Qt::Key_F9, Qt::ControlModifier | Qt::ShiftModifier);
         QCOMPARE(m_opened, QList<QUrl>{QUrl::fromLocalFile(previewOf(2))});
@@ -132,7 +132,7 @@ private Q_SLOTS:
         const QString browser = ProgramScripts::make(m_dir->filePath(QStringLiteral("bin/other")));
         const QString text = m_dir->filePath(QStringLiteral("notes.txt"));
         writeFile(text, "not a program");
-        TMDIsub *doc = openPage(site() + QStringLiteral("/page.htm"));
+        DocumentWindow *doc = openPage(site() + QStringLiteral("/page.htm"));
         QVERIFY(doc);
 
         QTest::keyClick(doc->memo(), Qt::Key_F9, Qt::ControlModifier); // cancelled
@@ -159,7 +159,7 @@ private Q_SLOTS:
     {
         const QString missing = m_dir->filePath(QStringLiteral("bin/nothing"));
         m_settings->write(Keys::Browser2, missing);
-        TMDIsub *doc = openPage(site() + QStringLiteral("/page.htm"));
+        DocumentWindow *doc = openPage(site() + QStringLiteral("/page.htm"));
         QVERIFY(doc);
         // The right button on the Browser 1 item goes to browser 2.
         QVERIFY(m_frame->commands().runAlternative(QLatin1String(Cmd::openbrowser)));
@@ -178,7 +178,7 @@ private Q_SLOTS:
         m_frame = startFrame();
         m_frame->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(m_frame.get()));
-        TMDIsub *untitled = m_frame->activeDocument();
+        DocumentWindow *untitled = m_frame->activeDocument();
         QVERIFY(untitled);
         untitled->memo()->setFocus();
         QTest::keyClick(untitled->memo(), Qt::Key_F9, Qt::ControlModifier);
@@ -187,7 +187,7 @@ private Q_SLOTS:
 
         const QString folder = m_dir->filePath(QStringLiteral("going"));
         writeFile(folder + QStringLiteral("/page.htm"), "<p>x</p>");
-        TMDIsub *doc = m_frame->files().openFile(folder + QStringLiteral("/page.htm"));
+        DocumentWindow *doc = m_frame->files().openFile(folder + QStringLiteral("/page.htm"));
         QVERIFY(doc);
         QVERIFY(QDir(folder).removeRecursively());
         // Back in the editor from the browser.

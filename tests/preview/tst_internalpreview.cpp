@@ -2,12 +2,12 @@
 // page's links and on the window's buttons, typing in the editor while the preview follows.
 // The engine runs offscreen.
 #include "base/settingsfile.h"
-#include "documents/tmdisub.h"
+#include "documents/documentwindow.h"
 #include "editor/scintillaeditor.h"
 #include "files/documentfiles.h"
 #include "frametestbase.h"
 #include "preview/previewcontroller.h"
-#include "preview/web/tbrowser.h"
+#include "preview/web/previewwindow.h"
 #include "programscripts.h"
 #include "scripteddialogs.h"
 
@@ -32,7 +32,7 @@ class TestInternalPreview : public FrameTestBase
 {
     Q_OBJECT
 
-    std::unique_ptr<TMDImain> m_frame;
+    std::unique_ptr<MainFrame> m_frame;
     ScriptedDialogs m_dialogs;
     QList<QUrl> m_opened;
     QString m_site;
@@ -45,7 +45,7 @@ class TestInternalPreview : public FrameTestBase
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.write(bytes);
     }
-    QVariant evaluate(Tbrowser *b, const QString &script)
+    QVariant evaluate(PreviewWindow *b, const QString &script)
     {
         QVariant result;
         bool done = false;
@@ -57,17 +57,17 @@ class TestInternalPreview : public FrameTestBase
             return QStringLiteral("(no answer)");
         return result;
     }
-    QString pageText(Tbrowser *b)
+    QString pageText(PreviewWindow *b)
     {
         return evaluate(b, QStringLiteral("document.body ? document.body.innerText : ''"))
             .toString();
     }
     // Opens the page, types F9 into its editor and waits until the preview shows it.
-    Tbrowser *preview(const QString &name, TMDIsub **document = nullptr)
+    PreviewWindow *preview(const QString &name, DocumentWindow **document = nullptr)
     {
         m_frame = startFrame();
         m_frame->files().setDialogs(&m_dialogs);
-        TMDIsub *doc = m_frame->files().openFile(m_site + u'/' + name);
+        DocumentWindow *doc = m_frame->files().openFile(m_site + u'/' + name);
         if (!doc)
             return nullptr;
         if (document)
@@ -86,7 +86,7 @@ class TestInternalPreview : public FrameTestBase
             },
             EngineTimeout);
     }
-    Tbrowser *pressF9(TMDIsub *doc)
+    PreviewWindow *pressF9(DocumentWindow *doc)
     {
         if (!activateFrame())
             return nullptr;
@@ -97,7 +97,7 @@ class TestInternalPreview : public FrameTestBase
             shown = std::make_unique<QSignalSpy>(open->widget(), SIGNAL(pageShown(QString)));
         QTest::keyClick(doc->memo(), Qt::Key_F9);
         InternalPreview *internal = m_frame->previews().internal();
-        auto *b = internal ? qobject_cast<Tbrowser *>(internal->widget()) : nullptr;
+        auto *b = internal ? qobject_cast<PreviewWindow *>(internal->widget()) : nullptr;
         if (!b)
             return nullptr;
         if (!shown)
@@ -107,7 +107,7 @@ class TestInternalPreview : public FrameTestBase
         return b;
     }
     // Clicks the element with the mouse where the page shows it.
-    bool clickElement(Tbrowser *b, const QString &id)
+    bool clickElement(PreviewWindow *b, const QString &id)
     {
         const QVariantList rect =
             evaluate(b, QStringLiteral("(function(){var r=document.getElementById('%1')"
@@ -122,7 +122,7 @@ class TestInternalPreview : public FrameTestBase
         QTest::mouseClick(target, Qt::LeftButton, {}, at);
         return true;
     }
-    QToolButton *buttonOf(Tbrowser *b, const char *name)
+    QToolButton *buttonOf(PreviewWindow *b, const char *name)
     {
         return b->findChild<QToolButton *>(QLatin1String(name));
     }
@@ -146,7 +146,7 @@ private Q_SLOTS:
     {
         QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
         if (m_frame)
-            for (TMDIsub *doc : m_frame->files().documents())
+            for (DocumentWindow *doc : m_frame->files().documents())
                 doc->editor().setModified(false);
         m_frame.reset();
     }
@@ -163,7 +163,7 @@ private Q_SLOTS:
                   "<html><head><title>Table</title></head><body>"
                   "<table border=1><tr><th>Name</th></tr><tr><td>Alpha</td></tr></table>"
                   "<img src=\"pic.png\"><p><!--#include file=\"part.htm\"--></p></body></html>");
-        Tbrowser *b = preview(QStringLiteral("page.htm"));
+        PreviewWindow *b = preview(QStringLiteral("page.htm"));
         QVERIFY(b);
         QCOMPARE(b->currentFile(), m_site + QStringLiteral("/_temp1.htm"));
         const QString text = pageText(b);
@@ -191,10 +191,10 @@ private Q_SLOTS:
                   "<p><a id=tool href=\"tool.exe a b\">tool</a></p>"
                   "<p><a id=song href=\"song.mid?x\">song</a></p>"
                   "<p><a id=other href=\"other.htm\">other</a></p></body></html>");
-        Tbrowser *b = preview(QStringLiteral("page.htm"));
+        PreviewWindow *b = preview(QStringLiteral("page.htm"));
         QVERIFY(b);
         const QString start = b->currentFile();
-        QSignalSpy shown(b, &Tbrowser::pageShown);
+        QSignalSpy shown(b, &PreviewWindow::pageShown);
         for (const char *id : {"web", "mail", "ftp"}) {
             QVERIFY(clickElement(b, QLatin1String(id)));
             QCoreApplication::processEvents();
@@ -242,7 +242,7 @@ private Q_SLOTS:
     void findSaysWhenThereAreNoFurtherOccurrences()
     {
         writeFile(QStringLiteral("page.htm"), "<p>word one, word two</p>");
-        Tbrowser *b = preview(QStringLiteral("page.htm"));
+        PreviewWindow *b = preview(QStringLiteral("page.htm"));
         QVERIFY(b);
         QTRY_VERIFY_WITH_TIMEOUT(buttonOf(b, "Find")->isEnabled(), EngineTimeout);
         QTest::mouseClick(buttonOf(b, "Find"), Qt::LeftButton);
@@ -277,8 +277,8 @@ private Q_SLOTS:
             tall += "<p>line " + QByteArray::number(i) + "</p>\n";
         tall += "<p id=end>END</p></body></html>\n";
         writeFile(QStringLiteral("page.htm"), tall);
-        TMDIsub *doc = nullptr;
-        Tbrowser *b = preview(QStringLiteral("page.htm"), &doc);
+        DocumentWindow *doc = nullptr;
+        PreviewWindow *b = preview(QStringLiteral("page.htm"), &doc);
         QVERIFY(b);
         m_frame->previews().setLiveDelay(50);
         const QString file = b->currentFile();
@@ -314,9 +314,9 @@ private Q_SLOTS:
     void aSecondRequestReusesTheWindow()
     {
         writeFile(QStringLiteral("page.htm"), "<p>first</p>");
-        Tbrowser *b = preview(QStringLiteral("page.htm"));
+        PreviewWindow *b = preview(QStringLiteral("page.htm"));
         QVERIFY(b);
-        TMDIsub *other = m_frame->files().openFile(m_site + QStringLiteral("/other.htm"));
+        DocumentWindow *other = m_frame->files().openFile(m_site + QStringLiteral("/other.htm"));
         QVERIFY(other);
         QCOMPARE(pressF9(other), b);
         QTRY_VERIFY_WITH_TIMEOUT(pageText(b).contains(QStringLiteral("Second page")),
@@ -328,7 +328,7 @@ private Q_SLOTS:
     void printsToTheChosenPrinter()
     {
         writeFile(QStringLiteral("page.htm"), "<p>to paper</p>");
-        Tbrowser *b = preview(QStringLiteral("page.htm"));
+        PreviewWindow *b = preview(QStringLiteral("page.htm"));
         QVERIFY(b);
         QTRY_VERIFY_WITH_TIMEOUT(buttonOf(b, "Print")->isEnabled(), EngineTimeout);
         QTest::mouseClick(buttonOf(b, "Print"), Qt::LeftButton);
@@ -343,7 +343,7 @@ private Q_SLOTS:
     void sizesCornersAndDroppedFiles()
     {
         writeFile(QStringLiteral("page.htm"), "<p>sizes</p>");
-        Tbrowser *b = preview(QStringLiteral("page.htm"));
+        PreviewWindow *b = preview(QStringLiteral("page.htm"));
         QVERIFY(b);
         const QRect area = b->screen()->availableGeometry();
         const int width = b->screen()->geometry().width();

@@ -1,7 +1,7 @@
 // The web engine stays out of the program until the internal preview is first asked for:
 // the main frame starts without it, and F9 typed into the editor brings it in and shows the
 // page. This test links no part of the engine itself.
-#include "documents/tmdisub.h"
+#include "documents/documentwindow.h"
 #include "editor/scintillaeditor.h"
 #include "files/documentfiles.h"
 #include "frametestbase.h"
@@ -41,7 +41,7 @@ private Q_SLOTS:
             f.write("<p>Hello from the page</p>\n");
         }
         auto frame = startFrame();
-        TMDIsub *doc = frame->files().openFile(page);
+        DocumentWindow *doc = frame->files().openFile(page);
         QVERIFY(doc);
         frame->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(frame.get()));

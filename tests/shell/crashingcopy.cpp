@@ -3,10 +3,10 @@
 // document, says "journaled" once the journal holds both, and runs until it is killed.
 #include "base/homefolder.h"
 #include "base/settingsfile.h"
-#include "documents/tmdisub.h"
+#include "documents/documentwindow.h"
 #include "files/documentfiles.h"
-#include "files/documentjournal.h"
-#include "shell/tmdimain.h"
+#include "session/documentjournal.h"
+#include "shell/mainframe.h"
 #include "widgets/messageboxprompter.h"
 
 #include <Qsci/qsciscintilla.h>
@@ -45,12 +45,12 @@ int main(int argc, char *argv[])
     SettingsFile settings(home.settingsPath());
     settings.write(Keys::StartNew, QStringLiteral("no"));
     MessageBoxPrompter prompter;
-    TMDImain frame(home, settings, prompter);
+    MainFrame frame(home, settings, prompter);
     prompter.setParent(&frame);
     frame.queueFiles({args[2]});
     frame.showAtStart(false);
-    TMDIsub *page = frame.files().active();
-    TMDIsub *untitled = frame.files().newclean();
+    DocumentWindow *page = frame.files().active();
+    DocumentWindow *untitled = frame.files().newclean();
     if (!page || !untitled)
         return 3;
     page->memo()->setFocus();

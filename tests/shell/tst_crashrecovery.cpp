@@ -1,9 +1,9 @@
-#include "documents/tmdisub.h"
+#include "documents/documentwindow.h"
 #include "editor/scintillaeditor.h"
 #include "files/documentfiles.h"
-#include "files/documentjournal.h"
-#include "files/recoveryjournal.h"
 #include "frametestbase.h"
+#include "session/documentjournal.h"
+#include "session/recoveryjournal.h"
 #include "shell/tabstrips.h"
 
 #include <Qsci/qsciscintilla.h>
@@ -35,15 +35,15 @@ private:
         QFile f(path);
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
     }
-    std::unique_ptr<TMDImain> start(const QStringList &files = {})
+    std::unique_ptr<MainFrame> start(const QStringList &files = {})
     {
-        auto frame = std::make_unique<TMDImain>(*m_home, *m_settings, m_prompter);
+        auto frame = std::make_unique<MainFrame>(*m_home, *m_settings, m_prompter);
         frame->queueFiles(files);
         frame->showAtStart(false);
         return frame;
     }
     // A clean end: every remaining question is answered No.
-    void closeWithoutSaving(std::unique_ptr<TMDImain> &frame)
+    void closeWithoutSaving(std::unique_ptr<MainFrame> &frame)
     {
         for (int i = 0; i < 10; ++i)
             m_prompter.answers << PromptAnswer::No;
@@ -51,9 +51,9 @@ private:
         m_prompter.answers.clear();
         frame.reset();
     }
-    TMDIsub *documentNamed(TMDImain &frame, const QString &identity)
+    DocumentWindow *documentNamed(MainFrame &frame, const QString &identity)
     {
-        for (TMDIsub *doc : frame.files().documents())
+        for (DocumentWindow *doc : frame.files().documents())
             if (doc->identity() == identity)
                 return doc;
         return nullptr;
@@ -106,13 +106,13 @@ private Q_SLOTS:
         QVERIFY(m_prompter.shown[0].contains(QStringLiteral("Untitled")));
         QCOMPARE(next->files().documents().size(), 2);
 
-        TMDIsub *named = documentNamed(*next, page);
+        DocumentWindow *named = documentNamed(*next, page);
         QVERIFY(named);
         QVERIFY(named->isModified());
         QCOMPARE(named->editor().bytes(), original + "\x80 typed");
         QCOMPARE(named->formatText(), QStringLiteral("Windows-1252  CR LF"));
         QCOMPARE(next->tabs().text(named), TabStrips::ModifiedMarker + "page.htm");
-        TMDIsub *untitled = next->files().documents().value(1);
+        DocumentWindow *untitled = next->files().documents().value(1);
         QVERIFY(untitled != named && untitled->identity().startsWith(QStringLiteral("Untitled")));
         QVERIFY(untitled->isModified());
         QCOMPARE(untitled->editor().bytes(), QByteArray("<p>new \u65e5\u672c</p>\n"));
@@ -129,7 +129,7 @@ private Q_SLOTS:
     void changesReachTheJournalSoonAndACleanEndRemovesIt()
     {
         auto frame = start();
-        TMDIsub *doc = frame->activeDocument();
+        DocumentWindow *doc = frame->activeDocument();
         QVERIFY(doc);
         frame->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(frame.get()));
@@ -169,7 +169,7 @@ private Q_SLOTS:
         m_prompter.answers = {answer};
         auto frame = start();
         QCOMPARE(m_prompter.shown.size(), 1);
-        TMDIsub *doc = documentNamed(*frame, page);
+        DocumentWindow *doc = documentNamed(*frame, page);
         if (answer == PromptAnswer::No) {
             // The file itself still opens, as the session had it.
             QVERIFY(doc);

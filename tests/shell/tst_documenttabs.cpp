@@ -1,4 +1,4 @@
-#include "documents/tmdisub.h"
+#include "documents/documentwindow.h"
 #include "editor/scintillaeditor.h"
 #include "files/documentfiles.h"
 #include "frametestbase.h"
@@ -18,14 +18,14 @@ class TestDocumentTabs : public FrameTestBase
     Q_OBJECT
 
 private:
-    std::unique_ptr<TMDImain> m_frame;
-    QList<TMDIsub *> m_docs;
+    std::unique_ptr<MainFrame> m_frame;
+    QList<DocumentWindow *> m_docs;
 
     QTabBar *bar() const { return m_frame->tabs().lower(); }
     QPoint tabCentre(int index) const { return bar()->tabRect(index).center(); }
-    TMDIsub *focused()
+    DocumentWindow *focused()
     {
-        TMDIsub *doc = m_frame->activeDocument();
+        DocumentWindow *doc = m_frame->activeDocument();
         doc->memo()->setFocus();
         return doc;
     }
@@ -62,7 +62,7 @@ private Q_SLOTS:
     void cleanup()
     {
         if (m_frame)
-            for (TMDIsub *doc : m_frame->files().documents())
+            for (DocumentWindow *doc : m_frame->files().documents())
                 doc->editor().setModified(false);
         m_frame.reset();
     }
@@ -83,7 +83,7 @@ private Q_SLOTS:
 
     void ctrlQQuitsAfterTheSaveQuestion()
     {
-        TMDIsub *doc = focused();
+        DocumentWindow *doc = focused();
         QTest::keyClicks(doc->memo(), QStringLiteral("x"));
         m_prompter.answers = {PromptAnswer::Cancel};
         QTest::keyClick(doc->memo(), Qt::Key_Q, Qt::ControlModifier);
@@ -105,7 +105,7 @@ private Q_SLOTS:
         QTRY_COMPARE(m_frame->files().documents().size(), 3);
         // An unmodified one, not the active one, closes at once.
         QTest::mouseClick(bar(), Qt::MiddleButton, {}, tabCentre(1));
-        QTRY_COMPARE(m_frame->files().documents(), (QList<TMDIsub *>{m_docs[0], m_docs[2]}));
+        QTRY_COMPARE(m_frame->files().documents(), (QList<DocumentWindow *>{m_docs[0], m_docs[2]}));
         QCOMPARE(bar()->count(), 2);
 
         auto *button = bar()->tabButton(1, QTabBar::RightSide);
@@ -113,7 +113,7 @@ private Q_SLOTS:
             button = bar()->tabButton(1, QTabBar::LeftSide);
         QVERIFY(button);
         QTest::mouseClick(button, Qt::LeftButton);
-        QTRY_COMPARE(m_frame->files().documents(), QList<TMDIsub *>{m_docs[0]});
+        QTRY_COMPARE(m_frame->files().documents(), QList<DocumentWindow *>{m_docs[0]});
     }
 
     void aRightClickActsOnTheClickedTab()
@@ -135,7 +135,7 @@ private Q_SLOTS:
                                 bar()->mapToGlobal(tabCentre(0)));
         QApplication::sendEvent(bar(), &event);
         QTRY_VERIFY(shown);
-        QTRY_COMPARE(m_frame->files().documents(), QList<TMDIsub *>{m_docs[0]});
+        QTRY_COMPARE(m_frame->files().documents(), QList<DocumentWindow *>{m_docs[0]});
     }
 };
 

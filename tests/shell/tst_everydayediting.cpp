@@ -1,12 +1,12 @@
 #include "commands/commandactions.h"
 #include "documents/documentcontextmenu.h"
+#include "documents/documentwindow.h"
 #include "documents/gotoline.h"
-#include "documents/tmdisub.h"
 #include "editor/scintillaeditor.h"
 #include "files/documentfiles.h"
 #include "frametestbase.h"
 #include "help/helpwindow.h"
-#include "prefs/tabbednotebookdlg.h"
+#include "prefs/preferencesdialog.h"
 #include "scripteddialogs.h"
 #include "selectionmarkup.h"
 #include "shell/firststart.h"
@@ -38,7 +38,7 @@ class TestEverydayEditing : public FrameTestBase
     Q_OBJECT
 
 private:
-    std::unique_ptr<TMDImain> m_frame;
+    std::unique_ptr<MainFrame> m_frame;
 
     void start()
     {
@@ -47,9 +47,9 @@ private:
         m_frame->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(m_frame.get()));
     }
-    TMDIsub *document(const QString &marked)
+    DocumentWindow *document(const QString &marked)
     {
-        TMDIsub *doc = m_frame->activeDocument();
+        DocumentWindow *doc = m_frame->activeDocument();
         if (!doc)
             qFatal("no document");
         SelectionMarkup::set(doc->editor(), marked);
@@ -58,7 +58,7 @@ private:
         doc->memo()->setFocus();
         return doc;
     }
-    static QString shown(TMDIsub *doc) { return SelectionMarkup::get(doc->editor()); }
+    static QString shown(DocumentWindow *doc) { return SelectionMarkup::get(doc->editor()); }
     QMenu *openMenu(const char *name)
     {
         QMenu *menu = m_frame->menu(QLatin1String(name));
@@ -86,22 +86,22 @@ private:
         QVERIFY2(button && button->isVisible(), item);
         QTest::mouseClick(button, Qt::LeftButton);
     }
-    static QMdiSubWindow *windowOf(TMDIsub *doc)
+    static QMdiSubWindow *windowOf(DocumentWindow *doc)
     {
         return qobject_cast<QMdiSubWindow *>(doc->parentWidget());
     }
-    static long send(TMDIsub *doc, unsigned message, unsigned long w = 0, long l = 0)
+    static long send(DocumentWindow *doc, unsigned message, unsigned long w = 0, long l = 0)
     {
         return doc->memo()->SendScintilla(message, w, l);
     }
     // The caret's row on screen, in display lines from the top of the view.
-    static int caretRow(TMDIsub *doc)
+    static int caretRow(DocumentWindow *doc)
     {
         const long pos = send(doc, QsciScintilla::SCI_GETCURRENTPOS);
         return int(send(doc, QsciScintilla::SCI_POINTYFROMPOSITION, 0, pos) /
                    send(doc, QsciScintilla::SCI_TEXTHEIGHT, 0));
     }
-    static int linesOnScreen(TMDIsub *doc)
+    static int linesOnScreen(DocumentWindow *doc)
     {
         return int(send(doc, QsciScintilla::SCI_LINESONSCREEN));
     }
@@ -118,7 +118,7 @@ private Q_SLOTS:
     void cleanup()
     {
         if (m_frame)
-            for (TMDIsub *doc : m_frame->files().documents())
+            for (DocumentWindow *doc : m_frame->files().documents())
                 doc->editor().setModified(false);
         m_frame.reset();
     }
@@ -137,7 +137,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, path);
         start();
-        TMDIsub *doc = document("a ^bee| c");
+        DocumentWindow *doc = document("a ^bee| c");
         QTRY_VERIFY(doc->memo()->hasFocus());
         QApplication::clipboard()->setText(QStringLiteral("X"));
         if (path == u"menu") {
@@ -176,7 +176,7 @@ private Q_SLOTS:
     void viewTogglesShowCheckMarksInTheEditMenu()
     {
         start();
-        TMDIsub *doc = document("text");
+        DocumentWindow *doc = document("text");
         const char *const toggles[] = {"Wordwrap1Click", "ColoredTags1Click", "Gutter1Click",
                                        "LiveSpellcheck1Click"};
         for (const char *id : toggles) {
@@ -212,7 +212,7 @@ private Q_SLOTS:
         start();
         windowOf(m_frame->activeDocument())->showMaximized();
         const QString filler(160, u'w');
-        TMDIsub *doc = document(numberedLines(3000, filler.chopped(80) + u' ' + filler));
+        DocumentWindow *doc = document(numberedLines(3000, filler.chopped(80) + u' ' + filler));
         QVERIFY(doc->wordWrap());
         QTRY_VERIFY(linesOnScreen(doc) > 12);
         const int line = 2000;
@@ -246,14 +246,14 @@ private Q_SLOTS:
     {
         m_settings->write(Keys::CurLine, true);
         start();
-        TMDIsub *doc = document("|" + numberedLines(3000));
+        DocumentWindow *doc = document("|" + numberedLines(3000));
         QVERIFY(doc->currentLineShown());
         QTRY_VERIFY(linesOnScreen(doc) > 10);
         const auto goTo = [&](int line) {
             // Typing goes on in the document once the box has gone.
             QTRY_VERIFY(doc->memo()->hasFocus());
             QTest::keyClick(doc->memo(), Qt::Key_G, Qt::ControlModifier);
-            QPointer<Tgotoline> box = m_frame->goToLine().window();
+            QPointer<GoToLineDialog> box = m_frame->goToLine().window();
             QVERIFY(box);
             QTest::keyClicks(box->field(), QString::number(line));
             QTest::keyClick(box->field(), Qt::Key_Return);
@@ -287,13 +287,13 @@ private Q_SLOTS:
         start();
         SpeedButton *item = m_frame->speedBar().button("SpeedItem21");
         QVERIFY(!item->autoRaise());
-        TMDIsub *doc = document("text");
+        DocumentWindow *doc = document("text");
         for (const bool flat : {true, false}) {
             m_frame->activateWindow();
             QTRY_VERIFY(doc->memo()->hasFocus());
             QTest::keyClick(doc->memo(), Qt::Key_F10, Qt::ControlModifier);
-            TTabbedNotebookDlg *dialog = nullptr;
-            QTRY_VERIFY((dialog = m_frame->findChild<TTabbedNotebookDlg *>()) != nullptr &&
+            PreferencesDialog *dialog = nullptr;
+            QTRY_VERIFY((dialog = m_frame->findChild<PreferencesDialog *>()) != nullptr &&
                         dialog->isVisible());
             auto *box = dialog->findChild<QCheckBox *>(QStringLiteral("flatbutcheck"));
             QVERIFY(box);
@@ -303,7 +303,7 @@ private Q_SLOTS:
             auto *ok = dialog->findChild<QPushButton *>(QStringLiteral("SpeedButton7"));
             QVERIFY(ok);
             QCOMPARE(ok->text(), QString("OK"));
-            QPointer<TTabbedNotebookDlg> open(dialog);
+            QPointer<PreferencesDialog> open(dialog);
             QTest::mouseClick(ok, Qt::LeftButton);
             QTRY_VERIFY(!open);
             QCOMPARE(item->autoRaise(), flat);
@@ -315,7 +315,7 @@ private Q_SLOTS:
         start();
         m_frame->files().news();
         m_frame->files().news();
-        const QList<TMDIsub *> docs = m_frame->files().documents();
+        const QList<DocumentWindow *> docs = m_frame->files().documents();
         QCOMPARE(docs.size(), 3);
         m_frame->arranger().activate(docs[1]);
         docs[1]->memo()->setFocus();
@@ -326,7 +326,7 @@ private Q_SLOTS:
         QCOMPARE(m_frame->activeDocument(), docs[1]);
         const QSize area = m_frame->findChild<QMdiArea *>()->viewport()->size();
         QList<QPoint> corners;
-        for (TMDIsub *doc : docs) {
+        for (DocumentWindow *doc : docs) {
             QMdiSubWindow *sub = windowOf(doc);
             QVERIFY(!sub->isMaximized());
             QVERIFY2(qAbs(sub->width() - area.width() * 2 / 3) <= 2, qPrintable(sub->objectName()));
@@ -397,7 +397,7 @@ private Q_SLOTS:
     {
         FirstStart::prepare(*m_settings, FirstStart::systemLook());
         start();
-        TMDIsub *doc = m_frame->activeDocument();
+        DocumentWindow *doc = m_frame->activeDocument();
         QVERIFY(doc->gutterVisible());
         QVERIFY(doc->currentLineShown());
         QCOMPARE(doc->editorFont().family(),

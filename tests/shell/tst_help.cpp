@@ -1,11 +1,11 @@
 #include "commands/commandids.h"
-#include "documents/tmdisub.h"
+#include "documents/documentwindow.h"
 #include "find/findcontroller.h"
 #include "find/findwindows.h"
 #include "frametestbase.h"
 #include "help/helpwindow.h"
 #include "paneltesting.h"
-#include "prefs/tabbednotebookdlg.h"
+#include "prefs/preferencesdialog.h"
 
 #include <Qsci/qsciscintilla.h>
 
@@ -22,7 +22,7 @@ class TestHelp : public FrameTestBase
 {
     Q_OBJECT
 
-    std::unique_ptr<TMDImain> m_frame;
+    std::unique_ptr<MainFrame> m_frame;
 
 private Q_SLOTS:
     void init()
@@ -67,8 +67,8 @@ private Q_SLOTS:
         QFETCH(QString, tab);
         QFETCH(QString, page);
         chooseFromMenu(*m_frame, Cmd::Preferences1Click);
-        TTabbedNotebookDlg *dialog = nullptr;
-        QTRY_VERIFY((dialog = m_frame->findChild<TTabbedNotebookDlg *>()));
+        PreferencesDialog *dialog = nullptr;
+        QTRY_VERIFY((dialog = m_frame->findChild<PreferencesDialog *>()));
         auto *tabs = dialog->findChild<QTabWidget *>();
         QWidget *pageWidget = dialog->findChild<QWidget *>(tab);
         QVERIFY(tabs && pageWidget);

@@ -1,10 +1,10 @@
 #include "base/homefolder.h"
 #include "base/settingsfile.h"
-#include "documents/tmdisub.h"
+#include "documents/documentwindow.h"
 #include "files/documentfiles.h"
 #include "files/recentfiles.h"
 #include "shell/instanceguard.h"
-#include "shell/tmdimain.h"
+#include "shell/mainframe.h"
 #include "widgets/messageboxprompter.h"
 
 #include <QApplication>
@@ -181,7 +181,7 @@ private Q_SLOTS:
         SettingsFile settings(folder.settingsPath());
         settings.write(Keys::StartNew, "no");
         MessageBoxPrompter prompter;
-        TMDImain frame(folder, settings, prompter);
+        MainFrame frame(folder, settings, prompter);
         prompter.setParent(&frame);
         InstanceGuard guard(folder.path());
         QVERIFY(guard.listen());
@@ -210,7 +210,7 @@ private Q_SLOTS:
         QTRY_VERIFY_WITH_TIMEOUT(whileShown, 40000);
         QTRY_COMPARE(frame.files().documents().size(), 3);
         QStringList opened;
-        for (TMDIsub *doc : frame.files().documents())
+        for (DocumentWindow *doc : frame.files().documents())
             opened << QFileInfo(doc->identity()).fileName();
         QCOMPARE(opened, (QStringList{"a.htm", "b.htm", "c.htm"}));
     }

@@ -1,11 +1,11 @@
 #include "base/settingsfile.h"
 #include "commands/commandactions.h"
 #include "commands/commandids.h"
-#include "documents/tmdisub.h"
+#include "documents/documentwindow.h"
 #include "editor/scintillaeditor.h"
 #include "files/documentfiles.h"
 #include "frametestbase.h"
-#include "shell/tmdimain.h"
+#include "shell/mainframe.h"
 #include "shell/windowarranger.h"
 
 #include <Qsci/qsciscintilla.h>
@@ -23,7 +23,7 @@ class TestLargePages : public FrameTestBase
     Q_OBJECT
 
 private:
-    std::unique_ptr<TMDImain> m_frame;
+    std::unique_ptr<MainFrame> m_frame;
 
     QString writePage(const QString &name, qsizetype bytes)
     {
@@ -42,9 +42,9 @@ private:
     {
         return m_frame->statusBar()->findChild<QLabel *>(QStringLiteral("wrapNote"));
     }
-    TMDIsub *open(const QString &path)
+    DocumentWindow *open(const QString &path)
     {
-        TMDIsub *doc = m_frame->files().openFile(path);
+        DocumentWindow *doc = m_frame->files().openFile(path);
         if (!doc)
             qFatal("%s did not open", qPrintable(path));
         qobject_cast<QMdiSubWindow *>(doc->parentWidget())->showMaximized();
@@ -64,11 +64,11 @@ private Q_SLOTS:
     void aLargePageOpensUnwrappedWithANote()
     {
         QVERIFY(m_settings->read(Keys::StartWW).isEmpty()); // wrap wanted
-        TMDIsub *small = open(writePage("small.htm", 20000));
+        DocumentWindow *small = open(writePage("small.htm", 20000));
         QVERIFY(small->wordWrap());
         QVERIFY(!wrapNote()->isVisible());
 
-        TMDIsub *large = open(writePage("large.htm", TMDIsub::LargePageBytes + 1000));
+        DocumentWindow *large = open(writePage("large.htm", DocumentWindow::LargePageBytes + 1000));
         QVERIFY(!large->wordWrap());
         QVERIFY(large->wrapHeldOff());
         QTRY_VERIFY(wrapNote()->isVisible());
@@ -101,7 +101,7 @@ private Q_SLOTS:
     // The note goes when the last document closes.
     void theNoteGoesWithTheLastDocument()
     {
-        open(writePage("large.htm", TMDIsub::LargePageBytes + 1));
+        open(writePage("large.htm", DocumentWindow::LargePageBytes + 1));
         QTRY_VERIFY(wrapNote()->isVisible());
         m_frame->files().CloseAll();
         QTRY_VERIFY(!wrapNote()->isVisible());

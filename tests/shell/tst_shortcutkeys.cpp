@@ -1,6 +1,6 @@
 #include "commands/commandactions.h"
 #include "commands/commandtable.h"
-#include "documents/tmdisub.h"
+#include "documents/documentwindow.h"
 #include "editor/scintillaeditor.h"
 #include "files/documentfiles.h"
 #include "frametestbase.h"
@@ -24,12 +24,12 @@ class TestShortcutKeys : public FrameTestBase
     Q_OBJECT
 
 private:
-    std::unique_ptr<TMDImain> m_frame;
+    std::unique_ptr<MainFrame> m_frame;
     QStringList m_ran;
 
-    TMDIsub *focusedDocument(const QString &marked)
+    DocumentWindow *focusedDocument(const QString &marked)
     {
-        TMDIsub *doc = m_frame->activeDocument();
+        DocumentWindow *doc = m_frame->activeDocument();
         if (!doc)
             qFatal("no document");
         SelectionMarkup::set(doc->editor(), marked);
@@ -38,7 +38,7 @@ private:
         doc->memo()->setFocus();
         return doc;
     }
-    static QString shown(TMDIsub *doc) { return SelectionMarkup::get(doc->editor()); }
+    static QString shown(DocumentWindow *doc) { return SelectionMarkup::get(doc->editor()); }
     // Where an action's key counts: in the document window it belongs to, in the frame, or
     // (nullptr) in a window of its own.
     const QObject *scopeOf(const QObject *o) const
@@ -74,7 +74,7 @@ private Q_SLOTS:
     void cleanup()
     {
         if (m_frame)
-            for (TMDIsub *doc : m_frame->files().documents())
+            for (DocumentWindow *doc : m_frame->files().documents())
                 doc->editor().setModified(false);
         m_frame.reset();
     }
@@ -102,7 +102,7 @@ private Q_SLOTS:
             m_frame->commands().setHandler(each, [this, each] { m_ran.append(each); });
         }
         const QString before = QStringLiteral("  one\r\n  t^wo|\r\n\tthree");
-        TMDIsub *doc = focusedDocument(before);
+        DocumentWindow *doc = focusedDocument(before);
         QTRY_VERIFY(doc->memo()->hasFocus());
         QApplication::clipboard()->setText(QStringLiteral("on the clipboard"));
         const long zoom = doc->memo()->SendScintilla(QsciScintilla::SCI_GETZOOM);
@@ -164,7 +164,7 @@ private Q_SLOTS:
         QFETCH(QKeySequence, keys);
         QFETCH(QString, before);
         QFETCH(QString, after);
-        TMDIsub *doc = focusedDocument(before);
+        DocumentWindow *doc = focusedDocument(before);
         QTRY_VERIFY(doc->memo()->hasFocus());
         QApplication::clipboard()->setText(QStringLiteral("X"));
         for (int i = 0; i < keys.count(); ++i)
@@ -187,7 +187,7 @@ private Q_SLOTS:
     void pasteKeysKeepTheDocumentsEncoding()
     {
         QFETCH(QKeySequence, keys);
-        TMDIsub *doc = focusedDocument(QStringLiteral("|"));
+        DocumentWindow *doc = focusedDocument(QStringLiteral("|"));
         doc->editor().loadBytes(QByteArray("caf\xe9 "), ScintillaEditor::Encoding::Cp1252);
         doc->editor().setCaret(5);
         QApplication::clipboard()->setText(QStringLiteral("5 \u20ac"));

@@ -1,11 +1,11 @@
 #include "base/homefolder.h"
 #include "base/settingsfile.h"
-#include "documents/tmdisub.h"
+#include "documents/documentwindow.h"
 #include "files/documentfiles.h"
 #include "frametestbase.h"
 #include "shell/cascadelayout.h"
+#include "shell/mainframe.h"
 #include "shell/tabstrips.h"
-#include "shell/tmdimain.h"
 #include "shell/windowarranger.h"
 
 #include <Qsci/qsciscintilla.h>
@@ -25,9 +25,9 @@ class TestWindowArrangement : public FrameTestBase
     Q_OBJECT
 
 private:
-    std::unique_ptr<TMDImain> start() { return startFrame(); }
+    std::unique_ptr<MainFrame> start() { return startFrame(); }
     // Three Untitled documents, the third one active.
-    std::unique_ptr<TMDImain> startWithThree()
+    std::unique_ptr<MainFrame> startWithThree()
     {
         auto frame = start();
         frame->files().news();
@@ -41,15 +41,15 @@ private:
             texts << bar->tabText(i);
         return texts;
     }
-    static QMdiSubWindow *windowOf(TMDIsub *doc)
+    static QMdiSubWindow *windowOf(DocumentWindow *doc)
     {
         return qobject_cast<QMdiSubWindow *>(doc->parentWidget());
     }
-    static QColor background(const TMDImain &frame)
+    static QColor background(const MainFrame &frame)
     {
         return frame.findChild<QMdiArea *>()->background().color();
     }
-    static QMenu *menuNamed(const TMDImain &frame, const QString &title)
+    static QMenu *menuNamed(const MainFrame &frame, const QString &title)
     {
         for (QAction *a : frame.menuBar()->actions())
             if (a->text() == title)
@@ -65,9 +65,9 @@ private:
         return texts;
     }
     // The strips' current tab belongs to the active document.
-    static void verifyStripsFollow(const TMDImain &frame)
+    static void verifyStripsFollow(const MainFrame &frame)
     {
-        TMDIsub *active = frame.activeDocument();
+        DocumentWindow *active = frame.activeDocument();
         QVERIFY(active);
         const int index = frame.files().documents().indexOf(active);
         QCOMPARE(frame.tabs().lower()->currentIndex(), index);
@@ -115,7 +115,7 @@ private Q_SLOTS:
     {
         {
             auto frame = start();
-            TMDIsub *doc = frame->activeDocument();
+            DocumentWindow *doc = frame->activeDocument();
             QVERIFY(windowOf(doc)->isMaximized());
             frame->arranger().Tiled();
             QVERIFY(!windowOf(doc)->isMaximized());
@@ -171,7 +171,7 @@ private Q_SLOTS:
         m_settings->write(Keys::State, "norm");
         auto frame = start();
         frame->files().news();
-        TMDIsub *doc = frame->activeDocument();
+        DocumentWindow *doc = frame->activeDocument();
         QVERIFY(!windowOf(doc)->isMaximized());
         QVERIFY(!frame->tabs().lower()->isVisible());
         QVERIFY(!frame->tabs().upper()->isVisible());
@@ -224,7 +224,7 @@ private Q_SLOTS:
         QTRY_COMPARE(background(*frame), frame->arranger().workspace().color());
         QCOMPARE(frame->caretStatusText(), QString());
 
-        TMDIsub *doc = frame->files().news();
+        DocumentWindow *doc = frame->files().news();
         QVERIFY(windowOf(doc)->isMaximized());
         QVERIFY(frame->tabs().lower()->isVisible());
         QCOMPARE(tabTexts(frame->tabs().lower()), QStringList{"Untitled2"});

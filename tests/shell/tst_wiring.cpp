@@ -4,7 +4,7 @@
 #include "commands/commandactions.h"
 #include "commands/commandids.h"
 #include "commands/commandtable.h"
-#include "documents/tmdisub.h"
+#include "documents/documentwindow.h"
 #include "editor/scintillaeditor.h"
 #include "files/documentfiles.h"
 #include "find/findcontroller.h"
@@ -21,7 +21,7 @@ class TestWiring : public FrameTestBase
     Q_OBJECT
 
     // Chooses the visible menu entry of a command with mouse clicks, as a user does.
-    static void chooseFromMenu(TMDImain &frame, const char *command)
+    static void chooseFromMenu(MainFrame &frame, const char *command)
     {
         QAction *action = frame.commands().action(QLatin1String(command));
         QVERIFY2(action, command);
@@ -77,7 +77,7 @@ private Q_SLOTS:
         }
         auto frame = startFrame();
         QVERIFY(QTest::qWaitForWindowExposed(frame.get()));
-        TMDIsub *doc = frame->files().openFile(page);
+        DocumentWindow *doc = frame->files().openFile(page);
         QVERIFY(doc);
 
         // A tag command: Bold wraps the selection.

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "base/settingsfile.h"
-#include "documents/tmdisub.h"
+#include "documents/documentwindow.h"
 #include "editor/cp1252.h"
 #include "spelling/dictionaries.h"
 #include "spelling/livespeller.h"
@@ -37,7 +37,7 @@ inline void writeConfig(const QString &path, bool skipHtml = true, bool skipInte
 }
 
 // The words the live speller has marked, in order, as the document's characters.
-inline QStringList markedWords(TMDIsub *document)
+inline QStringList markedWords(DocumentWindow *document)
 {
     QsciScintilla *memo = document->memo();
     const long length = memo->SendScintilla(QsciScintilla::SCI_GETLENGTH);

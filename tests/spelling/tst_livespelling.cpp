@@ -27,26 +27,26 @@ class TestLiveSpelling : public FrameTestBase
     Q_OBJECT
 
 private:
-    std::unique_ptr<TMDImain> m_frame;
+    std::unique_ptr<MainFrame> m_frame;
 
-    LiveSpeller *speller(TMDIsub *doc) const { return m_frame->spelling().liveSpeller(doc); }
+    LiveSpeller *speller(DocumentWindow *doc) const { return m_frame->spelling().liveSpeller(doc); }
 
-    TMDIsub *focusedDocument()
+    DocumentWindow *focusedDocument()
     {
-        TMDIsub *doc = m_frame->activeDocument();
+        DocumentWindow *doc = m_frame->activeDocument();
         doc->memo()->setFocus();
         return doc;
     }
 
     // The marks once live spelling has caught up with the text.
-    QStringList marksOf(TMDIsub *doc)
+    QStringList marksOf(DocumentWindow *doc)
     {
         if (!QTest::qWaitFor([&] { return !speller(doc)->isPending(); }, 30000))
             return {QStringLiteral("(still reading)")};
         return markedWords(doc);
     }
 
-    TMDIsub *openBytes(const QByteArray &bytes)
+    DocumentWindow *openBytes(const QByteArray &bytes)
     {
         const QString path = m_dir->filePath(QStringLiteral("page%1.htm").arg(qrand()));
         QFile file(path);
@@ -62,7 +62,7 @@ private:
     }
 
     // The point of the text area where a character offset is drawn.
-    static QPoint pointOf(TMDIsub *doc, int offset)
+    static QPoint pointOf(DocumentWindow *doc, int offset)
     {
         ScintillaEditor &ed = doc->editor();
         const int line = ed.lineOfOffset(offset);
@@ -73,7 +73,7 @@ private:
     }
 
     // A right-click at a character offset, as the window system reports it.
-    QMenu *rightClick(TMDIsub *doc, int offset)
+    QMenu *rightClick(DocumentWindow *doc, int offset)
     {
         QWidget *viewport = doc->memo()->viewport();
         const QPoint at = pointOf(doc, offset);
@@ -116,14 +116,14 @@ private Q_SLOTS:
     void cleanup()
     {
         if (m_frame)
-            for (TMDIsub *doc : m_frame->files().documents())
+            for (DocumentWindow *doc : m_frame->files().documents())
                 doc->editor().setModified(false);
         m_frame.reset();
     }
 
     void typedWordsAreMarkedOnlyOutsideMarkup()
     {
-        TMDIsub *doc = focusedDocument();
+        DocumentWindow *doc = focusedDocument();
         QVERIFY(doc->liveSpelling());
         QTest::keyClicks(doc->memo(),
                          QStringLiteral("<p class=\"zzqx\" title=\"a wrongg title\">Helo wrld "
@@ -148,7 +148,7 @@ private Q_SLOTS:
     // Typing a comment opener hides what follows until its end; typing the end shows it.
     void markupTypedAboveChangesTheLinesBelow()
     {
-        TMDIsub *doc = focusedDocument();
+        DocumentWindow *doc = focusedDocument();
         doc->editor().setText(QStringLiteral("first\nsecnd line\nthird\nfourht -->\nfith"));
         QCOMPARE(marksOf(doc), (QStringList{"secnd", "fourht", "fith"}));
         doc->editor().setCaret(5);
@@ -165,7 +165,7 @@ private Q_SLOTS:
         QByteArray page;
         for (int i = 0; i < 20000; ++i)
             page += "<p>A line of text with a mistaek, number " + QByteArray::number(i) + "</p>\n";
-        TMDIsub *doc = openBytes(page);
+        DocumentWindow *doc = openBytes(page);
         QVERIFY(doc);
         LiveSpeller *live = speller(doc);
         QTRY_VERIFY_WITH_TIMEOUT(!live->isPending(), 60000);
@@ -201,7 +201,7 @@ private Q_SLOTS:
         QFETCH(QByteArray, bytes);
         QFETCH(int, encoding);
         QFETCH(QStringList, marked);
-        TMDIsub *doc = openBytes(bytes);
+        DocumentWindow *doc = openBytes(bytes);
         QVERIFY(doc);
         QCOMPARE(int(doc->editor().encoding()), encoding);
         QCOMPARE(marksOf(doc), marked);
@@ -210,7 +210,7 @@ private Q_SLOTS:
     // The toolbar item switches live spelling for the active document, with its picture.
     void theToolbarItemSwitchesAndShowsTheState()
     {
-        TMDIsub *doc = focusedDocument();
+        DocumentWindow *doc = focusedDocument();
         doc->editor().setText(QStringLiteral("a mistaek"));
         QCOMPARE(marksOf(doc), QStringList{"mistaek"});
         SpeedBar &bar = m_frame->speedBar();
@@ -237,11 +237,11 @@ private Q_SLOTS:
     // The setting is each new document's start; a document's own switch stays its own.
     void theSettingIsTheDefault()
     {
-        TMDIsub *first = focusedDocument();
+        DocumentWindow *first = focusedDocument();
         m_frame->commands().run(Cmd::LiveSpellcheck1Click);
         QVERIFY(!first->liveSpelling());
         m_frame->files().news();
-        TMDIsub *second = m_frame->activeDocument();
+        DocumentWindow *second = m_frame->activeDocument();
         QVERIFY(second != first);
         QVERIFY(second->liveSpelling());
         QVERIFY(!first->liveSpelling());
@@ -253,7 +253,7 @@ private Q_SLOTS:
 
     void rightClickOnAMarkedWordOffersSuggestions()
     {
-        TMDIsub *doc = focusedDocument();
+        DocumentWindow *doc = focusedDocument();
         doc->editor().setText(QStringLiteral("<p>Good speling here</p>"));
         QCOMPARE(marksOf(doc), QStringList{"speling"});
 
@@ -295,7 +295,7 @@ private Q_SLOTS:
         choose(menu, ignore);
         QCOMPARE(marksOf(doc), QStringList());
         m_frame->files().news();
-        TMDIsub *other = focusedDocument();
+        DocumentWindow *other = focusedDocument();
         other->editor().setText(QStringLiteral("speling again"));
         QCOMPARE(marksOf(other), QStringList());
     }

@@ -27,11 +27,11 @@ class TestSpellingCommands : public FrameTestBase
     Q_OBJECT
 
 private:
-    std::unique_ptr<TMDImain> m_frame;
+    std::unique_ptr<MainFrame> m_frame;
 
-    TMDIsub *focusedDocument(const QString &marked)
+    DocumentWindow *focusedDocument(const QString &marked)
     {
-        TMDIsub *doc = m_frame->activeDocument();
+        DocumentWindow *doc = m_frame->activeDocument();
         SelectionMarkup::set(doc->editor(), marked);
         doc->memo()->setFocus();
         if (!QTest::qWaitFor([doc] { return doc->memo()->hasFocus(); }))
@@ -88,14 +88,14 @@ private Q_SLOTS:
         if (checkWindow())
             checkWindow()->close();
         if (m_frame)
-            for (TMDIsub *doc : m_frame->files().documents())
+            for (DocumentWindow *doc : m_frame->files().documents())
                 doc->editor().setModified(false);
         m_frame.reset();
     }
 
     void f7ChecksFromTheCaretWithChangeAndIgnore()
     {
-        TMDIsub *doc = focusedDocument("Skipped wrod. |Teh qick brown fox jumpd.");
+        DocumentWindow *doc = focusedDocument("Skipped wrod. |Teh qick brown fox jumpd.");
         QTest::keyClick(doc->memo(), Qt::Key_F7);
         QTRY_VERIFY(checkWindow() && checkWindow()->isVisible());
         QCOMPARE(shownWord(), QStringLiteral("Teh"));
@@ -122,7 +122,7 @@ private Q_SLOTS:
     // Ctrl+F7 reads the whole page but not its markup.
     void ctrlF7ChecksTheWholePageLeavingMarkupOut()
     {
-        TMDIsub *doc = focusedDocument(
+        DocumentWindow *doc = focusedDocument(
             "<html><head><title>A mispeled title</title>\n"
             "<style>\np.intro { colr: red }\n</style>\n"
             "<script type=\"text/javascript\">\nvar wrongvar = 'zzzq';\n</script></head>\n"
@@ -143,7 +143,7 @@ private Q_SLOTS:
 
     void addGoesToThePersonalListAndIgnoreAllForTheRun()
     {
-        TMDIsub *doc = focusedDocument("zorblax frobnitz| zorblax frobnitz blorf");
+        DocumentWindow *doc = focusedDocument("zorblax frobnitz| zorblax frobnitz blorf");
         QTest::keyClick(doc->memo(), Qt::Key_F7, Qt::ControlModifier);
         QTRY_VERIFY(checkWindow());
         QCOMPARE(shownWord(), QStringLiteral("zorblax"));
@@ -170,7 +170,7 @@ private Q_SLOTS:
     // the check under way and for live spelling.
     void theScopeOptionsAreStored()
     {
-        TMDIsub *doc = focusedDocument("|<p class=\"zzqx\">A wrod</p>");
+        DocumentWindow *doc = focusedDocument("|<p class=\"zzqx\">A wrod</p>");
         doc->setLiveSpelling(true);
         QTest::keyClick(doc->memo(), Qt::Key_F7);
         QTRY_VERIFY(checkWindow());
@@ -191,7 +191,7 @@ private Q_SLOTS:
 
     void nothingMisspeltSaysSoWithoutAWindow()
     {
-        TMDIsub *doc = focusedDocument("|<p>All good here.</p>");
+        DocumentWindow *doc = focusedDocument("|<p>All good here.</p>");
         QTest::keyClick(doc->memo(), Qt::Key_F7);
         QVERIFY(completed());
         QVERIFY(!checkWindow());
@@ -199,7 +199,7 @@ private Q_SLOTS:
 
     void f8OffersSynonymsAndReplaces()
     {
-        TMDIsub *doc = focusedDocument("a bi|g house");
+        DocumentWindow *doc = focusedDocument("a bi|g house");
         QTest::keyClick(doc->memo(), Qt::Key_F8);
         ThesaurusDialog *window = m_frame->spelling().thesaurusDialog();
         QTRY_VERIFY(window && window->isVisible());
@@ -221,7 +221,7 @@ private Q_SLOTS:
 
     void aWordWithoutMeaningsCanBeLookedUpAnew()
     {
-        TMDIsub *doc = focusedDocument("|zzqx");
+        DocumentWindow *doc = focusedDocument("|zzqx");
         QTest::keyClick(doc->memo(), Qt::Key_F8);
         ThesaurusDialog *window = m_frame->spelling().thesaurusDialog();
         QTRY_VERIFY(window);
@@ -242,7 +242,7 @@ private Q_SLOTS:
     {
         QTemporaryDir empty;
         DocumentContext context{*m_settings, m_prompter, m_home->file("addict.cfg"), {}};
-        TMDIsub doc(context);
+        DocumentWindow doc(context);
         doc.editor().setText(QStringLiteral("wrod"));
         SpellingController controller(m_home->file("addict.cfg"), m_prompter,
                                       [&doc] { return &doc; }, nullptr, nullptr, {empty.path()});

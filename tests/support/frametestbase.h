@@ -3,7 +3,7 @@
 #include "base/homefolder.h"
 #include "base/settingsfile.h"
 #include "scriptedprompter.h"
-#include "shell/tmdimain.h"
+#include "shell/mainframe.h"
 
 #include <QObject>
 #include <QTemporaryDir>
@@ -33,9 +33,9 @@ protected:
         m_prompter = ScriptedPrompter();
     }
 
-    std::unique_ptr<TMDImain> startFrame()
+    std::unique_ptr<MainFrame> startFrame()
     {
-        auto frame = std::make_unique<TMDImain>(*m_home, *m_settings, m_prompter);
+        auto frame = std::make_unique<MainFrame>(*m_home, *m_settings, m_prompter);
         frame->showAtStart(false);
         return frame;
     }

@@ -5,7 +5,7 @@
 #include "helpers/frame/filebrowser.h"
 #include "helpers/frame/helperpanel.h"
 #include "helpers/frame/panelmanager.h"
-#include "shell/tmdimain.h"
+#include "shell/mainframe.h"
 #include "toolbar/speedbar.h"
 #include "toolbar/speeditems.h"
 
@@ -37,7 +37,7 @@ inline QList<QMenu *> menuPath(QMenu *menu, QAction *target)
 }
 
 // Chooses the first menu entry of a command with mouse clicks, through its submenus.
-inline void chooseFromMenu(TMDImain &frame, const char *command)
+inline void chooseFromMenu(MainFrame &frame, const char *command)
 {
     QAction *action = frame.commands().action(QLatin1String(command));
     QVERIFY2(action, command);
@@ -62,7 +62,7 @@ inline void chooseFromMenu(TMDImain &frame, const char *command)
 }
 
 // A toolbar item of the command on the bar, put there when the layout lacks one.
-inline SpeedButton *toolbarItem(TMDImain &frame, const char *command)
+inline SpeedButton *toolbarItem(MainFrame &frame, const char *command)
 {
     SpeedBar &bar = frame.speedBar();
     for (const QString &item : bar.shownItems())

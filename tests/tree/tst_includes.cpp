@@ -11,11 +11,16 @@ namespace {
 // From the top layer down; folders on one line stand side by side. "helpers/*" is every
 // helper panel folder except the shared frame.
 const QStringList Layers[] = {
-    {"shell"},        {"helpers/*"}, {"helpers/frame"}, {"project", "preview", "tools", "spelling"},
-    {"find"},         {"prefs"},     {"view"},          {"toolbar"},
-    {"files"},        {"documents"}, {"commands"},      {"markup"},
-    {"tagcolouring"}, {"editor"},    {"colours"},       {"help"},
-    {"widgets"},      {"base"},
+    {"shell"},         {"helpers/*"},
+    {"helpers/frame"}, {"customtags", "helperprograms", "downloadtime", "preview", "spelling"},
+    {"find"},          {"prefs"},
+    {"view"},          {"toolbar"},
+    {"session"},       {"files"},
+    {"documents"},     {"commands"},
+    {"markup"},        {"tagcolouring"},
+    {"editor"},        {"colours"},
+    {"help"},          {"widgets"},
+    {"base"},
 };
 
 // The folder a path under src/ belongs to: its first component, or the first two for a

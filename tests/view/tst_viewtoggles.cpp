@@ -1,11 +1,11 @@
 #include "base/settingsfile.h"
 #include "commands/commandactions.h"
-#include "documents/tmdisub.h"
+#include "documents/documentwindow.h"
 #include "editor/scintillaeditor.h"
 #include "files/documentfiles.h"
 #include "frametestbase.h"
+#include "shell/mainframe.h"
 #include "shell/tabstrips.h"
-#include "shell/tmdimain.h"
 #include "view/fontdialog.h"
 #include "view/viewtoggles.h"
 
@@ -45,14 +45,14 @@ class TestViewToggles : public FrameTestBase
     Q_OBJECT
 
 private:
-    std::unique_ptr<TMDImain> m_frame;
+    std::unique_ptr<MainFrame> m_frame;
     std::unique_ptr<ViewToggles> m_view;
     ScriptedFontDialog m_dialog;
 
     bool run(const char *id) { return m_frame->commands().run(QLatin1String(id)); }
     bool checked(const char *id) { return m_frame->commands().action(id)->isChecked(); }
     QString stored(const char *key) { return m_settings->readString("Qorvin*Plat", key, "-"); }
-    static void setFont(TMDIsub *doc, const QString &face, int points, bool bold = false)
+    static void setFont(DocumentWindow *doc, const QString &face, int points, bool bold = false)
     {
         QFont f(face, points);
         f.setBold(bold);
@@ -75,7 +75,7 @@ private Q_SLOTS:
     {
         m_view.reset();
         // Documents close while the frame is whole, not during its destruction.
-        for (TMDIsub *doc : m_frame->files().documents())
+        for (DocumentWindow *doc : m_frame->files().documents())
             doc->editor().setModified(false);
         QVERIFY(m_frame->files().CloseAll());
         m_frame.reset();
@@ -96,7 +96,7 @@ private Q_SLOTS:
 
     void sizeStepsStopAtOnePoint()
     {
-        TMDIsub *doc = m_frame->files().newclean();
+        DocumentWindow *doc = m_frame->files().newclean();
         setFont(doc, "Courier", 2, true);
         QVERIFY(run("fontdown"));
         QCOMPARE(doc->editorFont().pointSize(), 1);
@@ -111,7 +111,7 @@ private Q_SLOTS:
 
     void changedUnderlinedFontStoresNoStyle()
     {
-        TMDIsub *doc = m_frame->files().newclean();
+        DocumentWindow *doc = m_frame->files().newclean();
         setFont(doc, "Courier", 11, true);
         doc->setEditorFont(doc->editorFont(), QColor(0, 0, 255));
 
@@ -145,7 +145,7 @@ private Q_SLOTS:
 
     void readFontKeepsWhatIsNotStored()
     {
-        TMDIsub *doc = m_frame->files().newclean();
+        DocumentWindow *doc = m_frame->files().newclean();
         setFont(doc, "Courier", 11, true);
         m_settings->write(Keys::FontPoints, 16);
         m_settings->write(Keys::FontColour, 0x008000);
@@ -163,7 +163,7 @@ private Q_SLOTS:
         m_settings->write(Keys::FontName, "Courier");
         m_settings->write(Keys::FontPoints, 13);
         m_settings->write(Keys::FontStyle, "bold");
-        TMDIsub *doc = m_frame->files().newclean();
+        DocumentWindow *doc = m_frame->files().newclean();
         QCOMPARE(doc->editorFont().family(), QString("Courier")); // new documents get it
         QCOMPARE(doc->editorFont().pointSize(), 13);
 
@@ -176,7 +176,7 @@ private Q_SLOTS:
         QCOMPARE(stored("Tname"), QString("Courier"));
         QCOMPARE(stored("Tstyle"), QString("bold"));
 
-        TMDIsub *next = m_frame->files().newclean();
+        DocumentWindow *next = m_frame->files().newclean();
         QCOMPARE(next->editorFont().family(), QString("Courier"));
         QCOMPARE(next->editorFont().pointSize(), 13);
         QVERIFY(next->editorFont().bold());
@@ -184,12 +184,12 @@ private Q_SLOTS:
 
     void colouredTagsKeepTheModifiedState()
     {
-        TMDIsub *doc = m_frame->files().newclean();
+        DocumentWindow *doc = m_frame->files().newclean();
         doc->editor().replaceSelection("<p>one</p>\r\n<p>two</p>");
         doc->editor().setModified(false);
         m_frame->tabs().setText(doc, "Untitled1");
         doc->editor().setSelection(3, 3);
-        QSignalSpy edits(doc, &TMDIsub::edited);
+        QSignalSpy edits(doc, &DocumentWindow::edited);
 
         QVERIFY(doc->tagColouring());
         QVERIFY(run("ColoredTags1Click"));
@@ -211,7 +211,7 @@ private Q_SLOTS:
 
     void wordWrapIsRemembered()
     {
-        TMDIsub *doc = m_frame->files().newclean();
+        DocumentWindow *doc = m_frame->files().newclean();
         QVERIFY(doc->wordWrap());
         QVERIFY(run("Wordwrap1Click"));
         QCOMPARE(doc->memo()->wrapMode(), QsciScintilla::WrapNone);
@@ -226,7 +226,7 @@ private Q_SLOTS:
 
     void gutterAndLiveSpellingFollowTheActiveDocument()
     {
-        TMDIsub *first = m_frame->files().newclean();
+        DocumentWindow *first = m_frame->files().newclean();
         QSignalSpy spelling(m_view.get(), &ViewToggles::liveSpellingChanged);
         QVERIFY(run("Gutter1Click"));
         QVERIFY(first->gutterVisible());
@@ -237,7 +237,7 @@ private Q_SLOTS:
         QCOMPARE(spelling.at(0).at(0).toBool(), true);
 
         // A second document starts from the settings; the marks follow it on activation.
-        TMDIsub *second = m_frame->files().newclean();
+        DocumentWindow *second = m_frame->files().newclean();
         m_view->updateChecks();
         QVERIFY(!checked("Gutter1Click"));
         QVERIFY(!checked("LiveSpellcheck1Click"));

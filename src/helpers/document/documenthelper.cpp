@@ -108,7 +108,7 @@ void BodyPreview::mouseDoubleClickEvent(QMouseEvent *event)
     Q_EMIT doubleClicked();
 }
 
-Tdocuroll::Tdocuroll(const PanelRow &row, PanelHost &host, QWidget *mainFrame)
+DocumentHelper::DocumentHelper(const PanelRow &row, PanelHost &host, QWidget *mainFrame)
     : HelperPanel(row, host, mainFrame)
 {
     m_picker = new ColourPicker(this);
@@ -170,7 +170,7 @@ Tdocuroll::Tdocuroll(const PanelRow &row, PanelHost &host, QWidget *mainFrame)
 
     m_timer.setSingleShot(true);
     m_timer.setInterval(100);
-    connect(&m_timer, &QTimer::timeout, this, &Tdocuroll::loadBackground);
+    connect(&m_timer, &QTimer::timeout, this, &DocumentHelper::loadBackground);
     connect(m_browser, &FileBrowser::fileTouched, this, [this] {
         if (!m_browser->selectedFile().isEmpty())
             m_tagReference.reset();
@@ -197,7 +197,7 @@ Tdocuroll::Tdocuroll(const PanelRow &row, PanelHost &host, QWidget *mainFrame)
         build();
         afterControl();
     });
-    connect(m_preview, &BodyPreview::doubleClicked, this, &Tdocuroll::togglePreviewSize);
+    connect(m_preview, &BodyPreview::doubleClicked, this, &DocumentHelper::togglePreviewSize);
 
     setDesignedSize(QSize(470, 470), QSize(332, 392));
     placeAtStart();
@@ -212,7 +212,7 @@ Tdocuroll::Tdocuroll(const PanelRow &row, PanelHost &host, QWidget *mainFrame)
     build();
 }
 
-QWidget *Tdocuroll::colourArea()
+QWidget *DocumentHelper::colourArea()
 {
     auto *area = new QWidget(body());
     auto *grid = new QGridLayout(area);
@@ -275,7 +275,7 @@ QWidget *Tdocuroll::colourArea()
     return area;
 }
 
-void Tdocuroll::showEvent(QShowEvent *event)
+void DocumentHelper::showEvent(QShowEvent *event)
 {
     HelperPanel::showEvent(event);
     if (!m_shownOnce) {
@@ -286,7 +286,7 @@ void Tdocuroll::showEvent(QShowEvent *event)
     }
 }
 
-void Tdocuroll::setColour(Colour c, std::uint32_t rgb)
+void DocumentHelper::setColour(Colour c, std::uint32_t rgb)
 {
     ColourRow &r = m_rows[std::size_t(c)];
     r.rgb = rgb & 0xFFFFFFu;
@@ -299,7 +299,7 @@ void Tdocuroll::setColour(Colour c, std::uint32_t rgb)
     build();
 }
 
-PathMode Tdocuroll::pathMode() const
+PathMode DocumentHelper::pathMode() const
 {
     switch (m_pathlist->currentIndex()) {
     case 1:
@@ -311,7 +311,7 @@ PathMode Tdocuroll::pathMode() const
     }
 }
 
-QString Tdocuroll::reference(bool displayed) const
+QString DocumentHelper::reference(bool displayed) const
 {
     if (!m_useImage->isChecked())
         return {};
@@ -322,7 +322,7 @@ QString Tdocuroll::reference(bool displayed) const
     return displayed ? r.displayed : r.inserted;
 }
 
-BodyFields Tdocuroll::fields(bool displayed) const
+BodyFields DocumentHelper::fields(bool displayed) const
 {
     BodyFields f;
     f.background = reference(displayed);
@@ -337,12 +337,12 @@ BodyFields Tdocuroll::fields(bool displayed) const
     return f;
 }
 
-QString Tdocuroll::sampleText() const
+QString DocumentHelper::sampleText() const
 {
     return m_sample->text();
 }
 
-void Tdocuroll::build()
+void DocumentHelper::build()
 {
     // The colour rows set their colours while the panel is still being made.
     if (!m_sample)
@@ -358,13 +358,13 @@ void Tdocuroll::build()
     }
 }
 
-QString Tdocuroll::buildCode()
+QString DocumentHelper::buildCode()
 {
     build();
     return m_output;
 }
 
-void Tdocuroll::loadBackground()
+void DocumentHelper::loadBackground()
 {
     m_timer.stop();
     m_preview->setTile(QPixmap());
@@ -383,7 +383,7 @@ void Tdocuroll::loadBackground()
     build();
 }
 
-void Tdocuroll::setUseImage(bool on)
+void DocumentHelper::setUseImage(bool on)
 {
     if (m_useImage->isChecked() != on) {
         m_useImage->setChecked(on);
@@ -400,14 +400,14 @@ void Tdocuroll::setUseImage(bool on)
     build();
 }
 
-void Tdocuroll::togglePreviewSize()
+void DocumentHelper::togglePreviewSize()
 {
     const bool filling = m_left->isHidden();
     m_left->setVisible(filling);
     m_colours->setVisible(filling);
 }
 
-bool Tdocuroll::readTag(const FoundTag &tag)
+bool DocumentHelper::readTag(const FoundTag &tag)
 {
     const std::optional<BodyFields> f = DocumentCode::read(tag);
     if (!f)
@@ -463,14 +463,14 @@ bool Tdocuroll::readTag(const FoundTag &tag)
     return true;
 }
 
-void Tdocuroll::forgetTag()
+void DocumentHelper::forgetTag()
 {
     m_written.fill(QString());
     m_tagReference.reset();
     m_others.clear();
 }
 
-void Tdocuroll::saveOwnSettings()
+void DocumentHelper::saveOwnSettings()
 {
     settings().write(Keys::ClNames, m_useNames->isChecked());
     settings().write(Keys::DocuPreview,

@@ -52,7 +52,7 @@ private:
 
 // The document helper: builds the page's BODY tag from five colours and an optional
 // background picture, and shows them on a preview. Reads a BODY tag back.
-class Tdocuroll : public HelperPanel
+class DocumentHelper : public HelperPanel
 {
     Q_OBJECT
 
@@ -60,7 +60,7 @@ public:
     // The five colours in the order of the tag: back, text, link, alink, vlink.
     enum Colour { Back, Text, Link, ALink, VLink, ColourCount };
 
-    Tdocuroll(const PanelRow &row, PanelHost &host, QWidget *mainFrame);
+    DocumentHelper(const PanelRow &row, PanelHost &host, QWidget *mainFrame);
 
     FileBrowser *browser() const { return m_browser; }
     QComboBox *pathlist() const { return m_pathlist; }

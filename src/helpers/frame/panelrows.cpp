@@ -11,12 +11,12 @@ namespace {
 
 // clang-format off
 const std::array<PanelRow, 11> Rows{{
-    {"Timageroll", "Image Helper",     Keys::ImgTop,   Keys::ImgLeft,   &Keys::ImgWidth,  &Keys::ImgHeight,  116, Cmd::ImageHelper,  Cmd::ImageHelperClose,  true,  HelpTopic::ImageHelper},
-    {"Tdocuroll",  "Docu helper",      Keys::DocuTop,  Keys::DocuLeft,  &Keys::DocuWidth, &Keys::DocuHeight, 170, Cmd::DocHelper,    Cmd::DocHelperClose,    true,  HelpTopic::DocumentHelper},
-    {"TlinkRoll",  "Link Helper",      Keys::LinkTop,  Keys::LinkLeft,  nullptr,          nullptr,            98, Cmd::LinkHelper,   Cmd::LinkHelperClose,   true,  HelpTopic::LinkHelper},
+    {"ImageHelper", "Image Helper",     Keys::ImgTop,   Keys::ImgLeft,   &Keys::ImgWidth,  &Keys::ImgHeight,  116, Cmd::ImageHelper,  Cmd::ImageHelperClose,  true,  HelpTopic::ImageHelper},
+    {"DocumentHelper",  "Docu helper",      Keys::DocuTop,  Keys::DocuLeft,  &Keys::DocuWidth, &Keys::DocuHeight, 170, Cmd::DocHelper,    Cmd::DocHelperClose,    true,  HelpTopic::DocumentHelper},
+    {"LinkHelper",  "Link Helper",      Keys::LinkTop,  Keys::LinkLeft,  nullptr,          nullptr,            98, Cmd::LinkHelper,   Cmd::LinkHelperClose,   true,  HelpTopic::LinkHelper},
     {"TlinkRoll1", "Color Helper",     Keys::ColorTop, Keys::ColorLeft, nullptr,          nullptr,           188, Cmd::ColorHelper,  Cmd::ColorHelperClose,  false, HelpTopic::ColourHelper},
-    {"TlistRoll",  "List Helper",      Keys::ListTop,  Keys::ListLeft,  nullptr,          nullptr,           152, Cmd::ListHelper,   Cmd::ListHelperClose,   true,  HelpTopic::ListHelper},
-    {"TtabRoll",   "Table Helper",     Keys::TabTop,   Keys::TabLeft,   nullptr,          nullptr,           134, Cmd::TableHelper,  Cmd::TableHelperClose,  true,  HelpTopic::TableHelper},
+    {"ListHelper",  "List Helper",      Keys::ListTop,  Keys::ListLeft,  nullptr,          nullptr,           152, Cmd::ListHelper,   Cmd::ListHelperClose,   true,  HelpTopic::ListHelper},
+    {"TableHelper",   "Table Helper",     Keys::TabTop,   Keys::TabLeft,   nullptr,          nullptr,           134, Cmd::TableHelper,  Cmd::TableHelperClose,  true,  HelpTopic::TableHelper},
     {"Tframeroll", "Frames Helper",    Keys::FrameTop, Keys::FrameLeft, nullptr,          nullptr,           206, Cmd::FrameHelper,  Cmd::FrameHelperClose,  true,  HelpTopic::FrameHelper},
     {"TlinkRoll2", "Form Helper",      Keys::FormTop,  Keys::FormLeft,  nullptr,          nullptr,           170, Cmd::FormHelper,   Cmd::FormHelperClose,   false, HelpTopic::FormHelper},
     {"TfontRoll",  "Font Helper",      Keys::FontTop,  Keys::FontLeft,  nullptr,          nullptr,            80, Cmd::FontHelper,   Cmd::FontHelperClose,   false, HelpTopic::FontHelper},

@@ -20,7 +20,7 @@ const char *const Alignments[] = {"default", "left",      "right",    "top",    
 
 } // namespace
 
-Timageroll::Timageroll(const PanelRow &row, PanelHost &host, QWidget *mainFrame)
+ImageHelper::ImageHelper(const PanelRow &row, PanelHost &host, QWidget *mainFrame)
     : HelperPanel(row, host, mainFrame)
 {
     m_browser = new FileBrowser(body());
@@ -81,13 +81,13 @@ Timageroll::Timageroll(const PanelRow &row, PanelHost &host, QWidget *mainFrame)
 
     m_timer.setSingleShot(true);
     m_timer.setInterval(100);
-    connect(&m_timer, &QTimer::timeout, this, &Timageroll::loadPreview);
-    connect(m_browser, &FileBrowser::fileTouched, this, &Timageroll::fileTouched);
+    connect(&m_timer, &QTimer::timeout, this, &ImageHelper::loadPreview);
+    connect(m_browser, &FileBrowser::fileTouched, this, &ImageHelper::fileTouched);
     connect(m_browser, &FileBrowser::folderChanged, this, [this] {
         m_preview->clear();
         build();
     });
-    connect(m_browser->drives(), &QComboBox::activated, this, &Timageroll::afterControl);
+    connect(m_browser->drives(), &QComboBox::activated, this, &ImageHelper::afterControl);
     connect(m_pathlist, &QComboBox::activated, this, [this] {
         build();
         afterControl();
@@ -108,12 +108,12 @@ Timageroll::Timageroll(const PanelRow &row, PanelHost &host, QWidget *mainFrame)
         });
         build();
     });
-    connect(m_border, &QSpinBox::editingFinished, this, &Timageroll::afterControl);
+    connect(m_border, &QSpinBox::editingFinished, this, &ImageHelper::afterControl);
     connect(m_previewCheck, &QCheckBox::toggled, this, [this](bool on) {
         setPreviewOn(on);
         afterControl();
     });
-    connect(m_preview, &PicturePreview::doubleClicked, this, &Timageroll::togglePreviewSize);
+    connect(m_preview, &PicturePreview::doubleClicked, this, &ImageHelper::togglePreviewSize);
 
     setDesignedSize(QSize(440, 440), QSize(288, 345));
     placeAtStart();
@@ -128,7 +128,7 @@ Timageroll::Timageroll(const PanelRow &row, PanelHost &host, QWidget *mainFrame)
     build();
 }
 
-QWidget *Timageroll::optionsArea()
+QWidget *ImageHelper::optionsArea()
 {
     auto *area = new QWidget(body());
     m_aligns = new QComboBox(area);
@@ -173,7 +173,7 @@ QWidget *Timageroll::optionsArea()
     return area;
 }
 
-void Timageroll::showEvent(QShowEvent *event)
+void ImageHelper::showEvent(QShowEvent *event)
 {
     HelperPanel::showEvent(event);
     if (!m_shownOnce) {
@@ -182,7 +182,7 @@ void Timageroll::showEvent(QShowEvent *event)
     }
 }
 
-PathMode Timageroll::pathMode() const
+PathMode ImageHelper::pathMode() const
 {
     switch (m_pathlist->currentIndex()) {
     case 1:
@@ -194,7 +194,7 @@ PathMode Timageroll::pathMode() const
     }
 }
 
-ImageFields Timageroll::fields(bool displayed) const
+ImageFields ImageHelper::fields(bool displayed) const
 {
     ImageFields f;
     const QString file = m_browser->selectedFile();
@@ -223,12 +223,12 @@ ImageFields Timageroll::fields(bool displayed) const
     return f;
 }
 
-QString Timageroll::sampleText() const
+QString ImageHelper::sampleText() const
 {
     return m_sample->text();
 }
 
-void Timageroll::build()
+void ImageHelper::build()
 {
     if (!m_hsc->isChecked())
         m_hspace.clear();
@@ -240,13 +240,13 @@ void Timageroll::build()
     m_output = ImageCode::build(fields(false));
 }
 
-QString Timageroll::buildCode()
+QString ImageHelper::buildCode()
 {
     build();
     return m_output;
 }
 
-void Timageroll::fileTouched()
+void ImageHelper::fileTouched()
 {
     if (!m_browser->selectedFile().isEmpty()) {
         m_tagReference.reset();
@@ -258,7 +258,7 @@ void Timageroll::fileTouched()
         m_timer.start();
 }
 
-void Timageroll::loadPreview()
+void ImageHelper::loadPreview()
 {
     m_timer.stop();
     const QString file = m_browser->selectedFile();
@@ -271,7 +271,7 @@ void Timageroll::loadPreview()
     build();
 }
 
-void Timageroll::setPreviewOn(bool on)
+void ImageHelper::setPreviewOn(bool on)
 {
     if (m_previewCheck->isChecked() != on) {
         m_previewCheck->setChecked(on);
@@ -284,7 +284,7 @@ void Timageroll::setPreviewOn(bool on)
         m_preview->clear();
 }
 
-void Timageroll::togglePreviewSize()
+void ImageHelper::togglePreviewSize()
 {
     const bool filling = m_left->isHidden();
     m_left->setVisible(filling);
@@ -292,7 +292,7 @@ void Timageroll::togglePreviewSize()
     loadPreview();
 }
 
-bool Timageroll::readTag(const FoundTag &tag)
+bool ImageHelper::readTag(const FoundTag &tag)
 {
     const std::optional<ImageFields> f = ImageCode::read(tag);
     if (!f)
@@ -342,14 +342,14 @@ bool Timageroll::readTag(const FoundTag &tag)
     return true;
 }
 
-void Timageroll::forgetTag()
+void ImageHelper::forgetTag()
 {
     m_tagReference.reset();
     m_tagSize = QSize();
     m_others.clear();
 }
 
-void Timageroll::saveOwnSettings()
+void ImageHelper::saveOwnSettings()
 {
     settings().write(Keys::ImagePreview,
                      m_previewCheck->isChecked() ? QStringLiteral("sure") : QString());

@@ -15,12 +15,12 @@ class QSpinBox;
 
 // The image helper: picks a picture from the file browser, previews it and builds its IMG
 // tag (or a bare background attribute) with the chosen options. Reads an IMG tag back.
-class Timageroll : public HelperPanel
+class ImageHelper : public HelperPanel
 {
     Q_OBJECT
 
 public:
-    Timageroll(const PanelRow &row, PanelHost &host, QWidget *mainFrame);
+    ImageHelper(const PanelRow &row, PanelHost &host, QWidget *mainFrame);
 
     FileBrowser *browser() const { return m_browser; }
     QComboBox *pathlist() const { return m_pathlist; }

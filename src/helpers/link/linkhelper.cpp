@@ -41,8 +41,8 @@ const QString NullTarget = QStringLiteral("null");
 
 } // namespace
 
-TlinkRoll::TlinkRoll(const PanelRow &row, PanelHost &host, QWidget *mainFrame,
-                     FileChooser chooseFile)
+LinkHelper::LinkHelper(const PanelRow &row, PanelHost &host, QWidget *mainFrame,
+                       FileChooser chooseFile)
     : HelperPanel(row, host, mainFrame), m_chooseFile(std::move(chooseFile))
 {
     m_hrefbut = new QRadioButton(QStringLiteral("HREF"), body());
@@ -121,12 +121,12 @@ TlinkRoll::TlinkRoll(const PanelRow &row, PanelHost &host, QWidget *mainFrame,
         protocolUpdate();
         afterControl();
     });
-    connect(m_cboTarget, &QComboBox::activated, this, &TlinkRoll::afterControl);
+    connect(m_cboTarget, &QComboBox::activated, this, &LinkHelper::afterControl);
     connect(m_usefilecheck, &QCheckBox::toggled, this, [this] {
         protocolUpdate();
         afterControl();
     });
-    connect(m_pathlist, &QComboBox::activated, this, &TlinkRoll::afterControl);
+    connect(m_pathlist, &QComboBox::activated, this, &LinkHelper::afterControl);
 
     setDesignedSize(QSize(300, sizeHint().height()), {});
     placeAtStart();
@@ -139,18 +139,18 @@ TlinkRoll::TlinkRoll(const PanelRow &row, PanelHost &host, QWidget *mainFrame,
     protocolUpdate();
 }
 
-QRadioButton *TlinkRoll::protocolButton(LinkProtocol p) const
+QRadioButton *LinkHelper::protocolButton(LinkProtocol p) const
 {
     return qobject_cast<QRadioButton *>(m_protocols->button(int(p)));
 }
 
-LinkProtocol TlinkRoll::protocol() const
+LinkProtocol LinkHelper::protocol() const
 {
     const int id = m_protocols->checkedId();
     return id < 0 ? LinkProtocol::None : LinkProtocol(id);
 }
 
-PathMode TlinkRoll::pathMode() const
+PathMode LinkHelper::pathMode() const
 {
     switch (m_pathlist->currentIndex()) {
     case 1:
@@ -162,20 +162,20 @@ PathMode TlinkRoll::pathMode() const
     }
 }
 
-void TlinkRoll::setTargetFromSettings()
+void LinkHelper::setTargetFromSettings()
 {
     const QString stored = settings().read(Keys::LinkTarget);
     m_targetOn = !stored.isEmpty();
     m_cboTarget->setEditText(stored.isEmpty() || stored == NullTarget ? EmptyTarget : stored);
 }
 
-bool TlinkRoll::fileInEffect() const
+bool LinkHelper::fileInEffect() const
 {
     return m_hrefbut->isChecked() && m_usefilecheck->isChecked() &&
            LinkCode::fileApplies(protocol());
 }
 
-void TlinkRoll::protocolUpdate()
+void LinkHelper::protocolUpdate()
 {
     const bool href = m_hrefbut->isChecked();
     const LinkProtocol p = protocol();
@@ -200,7 +200,7 @@ void TlinkRoll::protocolUpdate()
                                               : QStringLiteral("no protocol"));
 }
 
-LinkFields TlinkRoll::fields() const
+LinkFields LinkHelper::fields() const
 {
     LinkFields f;
     f.name = m_namebut->isChecked();
@@ -216,7 +216,7 @@ LinkFields TlinkRoll::fields() const
     return f;
 }
 
-void TlinkRoll::applyCode()
+void LinkHelper::applyCode()
 {
     LinkFields f = fields();
     if (f.fromFile) {
@@ -249,7 +249,7 @@ void TlinkRoll::applyCode()
     }
 }
 
-bool TlinkRoll::readTag(const FoundTag &tag)
+bool LinkHelper::readTag(const FoundTag &tag)
 {
     const std::optional<LinkFields> f = LinkCode::read(tag);
     if (!f)
@@ -274,13 +274,13 @@ bool TlinkRoll::readTag(const FoundTag &tag)
     return true;
 }
 
-void TlinkRoll::forgetTag()
+void LinkHelper::forgetTag()
 {
     m_tagAddress.clear();
     m_others.clear();
 }
 
-void TlinkRoll::saveOwnSettings()
+void LinkHelper::saveOwnSettings()
 {
     settings().write(Keys::LinkUseFile,
                      m_usefilecheck->isChecked() ? QStringLiteral("sure") : QString());

@@ -14,7 +14,7 @@ class QRadioButton;
 // The link helper: wraps the selection in a link with a chosen protocol and target, a named
 // anchor or a style sheet link, and leaves the caret where the address is typed; or asks for
 // a file on disk and links to it by the path rule. Reads an A tag back.
-class TlinkRoll : public HelperPanel
+class LinkHelper : public HelperPanel
 {
     Q_OBJECT
 
@@ -22,7 +22,7 @@ public:
     // Asks for the file to link to with a Qt filter; empty when cancelled.
     using FileChooser = std::function<QString(const QString &filter)>;
 
-    TlinkRoll(const PanelRow &row, PanelHost &host, QWidget *mainFrame, FileChooser chooseFile);
+    LinkHelper(const PanelRow &row, PanelHost &host, QWidget *mainFrame, FileChooser chooseFile);
 
     QRadioButton *hrefbut() const { return m_hrefbut; }
     QRadioButton *namebut() const { return m_namebut; }

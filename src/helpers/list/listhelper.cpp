@@ -84,7 +84,7 @@ QWidget *spinBox(const char *label, QSpinBox *spin, QWidget *parent)
 
 } // namespace
 
-TlistRoll::TlistRoll(const PanelRow &row, PanelHost &host, QWidget *mainFrame)
+ListHelper::ListHelper(const PanelRow &row, PanelHost &host, QWidget *mainFrame)
     : HelperPanel(row, host, mainFrame)
 {
     m_modes = new QButtonGroup(this);
@@ -191,7 +191,7 @@ TlistRoll::TlistRoll(const PanelRow &row, PanelHost &host, QWidget *mainFrame)
     });
     for (QAbstractButton *b :
          {static_cast<QAbstractButton *>(m_endli), static_cast<QAbstractButton *>(m_compact)})
-        connect(b, &QAbstractButton::clicked, this, &TlistRoll::afterControl);
+        connect(b, &QAbstractButton::clicked, this, &ListHelper::afterControl);
 
     // The panel's own settings.
     m_endli->setChecked(settings().read(EndLiKey).isEmpty());
@@ -202,17 +202,17 @@ TlistRoll::TlistRoll(const PanelRow &row, PanelHost &host, QWidget *mainFrame)
     placeAtStart();
 }
 
-QRadioButton *TlistRoll::modeButton(ListMode m) const
+QRadioButton *ListHelper::modeButton(ListMode m) const
 {
     return qobject_cast<QRadioButton *>(m_modes->button(int(m)));
 }
 
-QRadioButton *TlistRoll::kindButton(ListKind kind) const
+QRadioButton *ListHelper::kindButton(ListKind kind) const
 {
     return qobject_cast<QRadioButton *>(m_kinds->button(int(kind)));
 }
 
-QRadioButton *TlistRoll::typeButton(const QString &caption) const
+QRadioButton *ListHelper::typeButton(const QString &caption) const
 {
     const QButtonGroup *own = mode() == ListMode::List ? m_bullets : m_itemTypes;
     for (const QButtonGroup *group : {own, static_cast<const QButtonGroup *>(m_numbers)})
@@ -222,12 +222,12 @@ QRadioButton *TlistRoll::typeButton(const QString &caption) const
     return nullptr;
 }
 
-ListMode TlistRoll::mode() const
+ListMode ListHelper::mode() const
 {
     return m_modes->checkedId() == int(ListMode::Item) ? ListMode::Item : ListMode::List;
 }
 
-void TlistRoll::clearGroup(QButtonGroup *group)
+void ListHelper::clearGroup(QButtonGroup *group)
 {
     // An exclusive group keeps one button on; no choice is a choice too.
     group->setExclusive(false);
@@ -236,20 +236,20 @@ void TlistRoll::clearGroup(QButtonGroup *group)
     group->setExclusive(true);
 }
 
-QString TlistRoll::typeOf(const QButtonGroup *group)
+QString ListHelper::typeOf(const QButtonGroup *group)
 {
     const QAbstractButton *b = group->checkedButton();
     return b ? b->property("listType").toString() : QString();
 }
 
-void TlistRoll::checkType(QButtonGroup *group, const QString &type)
+void ListHelper::checkType(QButtonGroup *group, const QString &type)
 {
     for (QAbstractButton *b : group->buttons())
         if (b->property("listType").toString() == type)
             b->setChecked(true);
 }
 
-void TlistRoll::enterMode(ListMode m)
+void ListHelper::enterMode(ListMode m)
 {
     const bool list = m == ListMode::List;
     m_tabsBox->setVisible(list);
@@ -271,7 +271,7 @@ void TlistRoll::enterMode(ListMode m)
     }
 }
 
-void TlistRoll::showKind(ListKind kind)
+void ListHelper::showKind(ListKind kind)
 {
     m_typeLabel->setVisible(kind != ListKind::Definition);
     m_bulletBox->setVisible(kind == ListKind::Bullet);
@@ -279,24 +279,24 @@ void TlistRoll::showKind(ListKind kind)
     m_startBox->setVisible(kind == ListKind::Number);
 }
 
-void TlistRoll::bulletChosen()
+void ListHelper::bulletChosen()
 {
     clearGroup(m_numbers);
     hideStart();
 }
 
-void TlistRoll::numberChosen()
+void ListHelper::numberChosen()
 {
     clearGroup(m_bullets);
     clearGroup(m_itemTypes);
 }
 
-void TlistRoll::hideStart()
+void ListHelper::hideStart()
 {
     m_startBox->hide();
 }
 
-bool TlistRoll::eventFilter(QObject *watched, QEvent *event)
+bool ListHelper::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::MouseButtonDblClick) {
         auto *b = qobject_cast<QAbstractButton *>(watched);
@@ -317,7 +317,7 @@ bool TlistRoll::eventFilter(QObject *watched, QEvent *event)
     return HelperPanel::eventFilter(watched, event);
 }
 
-ListFields TlistRoll::fields() const
+ListFields ListHelper::fields() const
 {
     ListFields f;
     f.mode = mode();
@@ -347,12 +347,12 @@ ListFields TlistRoll::fields() const
     return f;
 }
 
-QStringList TlistRoll::tagNames() const
+QStringList ListHelper::tagNames() const
 {
     return {QStringLiteral("UL"), QStringLiteral("OL"), QStringLiteral("DL"), QStringLiteral("LI")};
 }
 
-void TlistRoll::applyCode()
+void ListHelper::applyCode()
 {
     if (!host().activeEditor || !host().activeEditor())
         return;
@@ -367,7 +367,7 @@ void TlistRoll::applyCode()
     host().tags.wraptag(parts->start, parts->end);
 }
 
-bool TlistRoll::readTag(const FoundTag &tag)
+bool ListHelper::readTag(const FoundTag &tag)
 {
     const std::optional<ListFields> f = ListCode::read(tag);
     if (!f)
@@ -389,12 +389,12 @@ bool TlistRoll::readTag(const FoundTag &tag)
     return true;
 }
 
-void TlistRoll::forgetTag()
+void ListHelper::forgetTag()
 {
     m_others.clear();
 }
 
-void TlistRoll::saveOwnSettings()
+void ListHelper::saveOwnSettings()
 {
     settings().write(EndLiKey, m_endli->isChecked() ? QString() : QStringLiteral("no"));
     settings().write(CompactKey, m_compact->isChecked() ? QStringLiteral("yes") : QString());

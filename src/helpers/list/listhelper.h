@@ -12,12 +12,12 @@ class QSpinBox;
 // The list helper: wraps the selection in a bullet, numbered or definition list with a
 // number of items, or in list items alone; the selection becomes the first item. Reads a UL,
 // OL, DL or LI tag back.
-class TlistRoll : public HelperPanel
+class ListHelper : public HelperPanel
 {
     Q_OBJECT
 
 public:
-    TlistRoll(const PanelRow &row, PanelHost &host, QWidget *mainFrame);
+    ListHelper(const PanelRow &row, PanelHost &host, QWidget *mainFrame);
 
     QRadioButton *modeButton(ListMode mode) const;
     QRadioButton *kindButton(ListKind kind) const;

@@ -35,7 +35,8 @@ QSpinBox *spin(const char *name, QWidget *parent)
 
 } // namespace
 
-TtabRoll::TtabRoll(const PanelRow &row, PanelHost &host, QWidget *mainFrame, Prompter &prompter)
+TableHelper::TableHelper(const PanelRow &row, PanelHost &host, QWidget *mainFrame,
+                         Prompter &prompter)
     : HelperPanel(row, host, mainFrame), m_prompter(prompter)
 {
     m_modes = new QButtonGroup(this);
@@ -196,9 +197,9 @@ TtabRoll::TtabRoll(const PanelRow &row, PanelHost &host, QWidget *mainFrame, Pro
     for (QAbstractButton *b :
          {static_cast<QAbstractButton *>(m_belowtable), static_cast<QAbstractButton *>(m_colorbox),
           static_cast<QAbstractButton *>(m_useNames)})
-        connect(b, &QAbstractButton::clicked, this, &TtabRoll::afterControl);
-    connect(m_aligns, &QButtonGroup::idClicked, this, &TtabRoll::afterControl);
-    connect(m_valigns, &QButtonGroup::idClicked, this, &TtabRoll::afterControl);
+        connect(b, &QAbstractButton::clicked, this, &TableHelper::afterControl);
+    connect(m_aligns, &QButtonGroup::idClicked, this, &TableHelper::afterControl);
+    connect(m_valigns, &QButtonGroup::idClicked, this, &TableHelper::afterControl);
     connect(m_colorButton, &QToolButton::pressed, this, [this] {
         m_colorButton->setDown(false);
         m_picker->popup(
@@ -216,12 +217,12 @@ TtabRoll::TtabRoll(const PanelRow &row, PanelHost &host, QWidget *mainFrame, Pro
     placeAtStart();
 }
 
-QRadioButton *TtabRoll::modeButton(TableMode m) const
+QRadioButton *TableHelper::modeButton(TableMode m) const
 {
     return qobject_cast<QRadioButton *>(m_modes->button(int(m)));
 }
 
-QRadioButton *TtabRoll::alignButton(const QString &align) const
+QRadioButton *TableHelper::alignButton(const QString &align) const
 {
     for (QAbstractButton *b : m_aligns->buttons())
         if (b->text() == align)
@@ -229,7 +230,7 @@ QRadioButton *TtabRoll::alignButton(const QString &align) const
     return nullptr;
 }
 
-QRadioButton *TtabRoll::valignButton(const QString &valign) const
+QRadioButton *TableHelper::valignButton(const QString &valign) const
 {
     for (QAbstractButton *b : m_valigns->buttons())
         if (b->text() == valign)
@@ -237,13 +238,13 @@ QRadioButton *TtabRoll::valignButton(const QString &valign) const
     return nullptr;
 }
 
-TableMode TtabRoll::mode() const
+TableMode TableHelper::mode() const
 {
     const int id = m_modes->checkedId();
     return id < 0 ? TableMode::Table : TableMode(id);
 }
 
-void TtabRoll::clearGroup(QButtonGroup *group)
+void TableHelper::clearGroup(QButtonGroup *group)
 {
     // An exclusive group keeps one button on; no alignment is a choice too.
     group->setExclusive(false);
@@ -252,7 +253,7 @@ void TtabRoll::clearGroup(QButtonGroup *group)
     group->setExclusive(true);
 }
 
-void TtabRoll::enterMode(TableMode m)
+void TableHelper::enterMode(TableMode m)
 {
     const bool table = m == TableMode::Table, row = m == TableMode::Row;
     clearGroup(m_aligns);
@@ -297,7 +298,7 @@ void TtabRoll::enterMode(TableMode m)
     }
 }
 
-void TtabRoll::checkSize(QLineEdit *edit, QCheckBox *percent, const QString &what)
+void TableHelper::checkSize(QLineEdit *edit, QCheckBox *percent, const QString &what)
 {
     const QString problem = TableCode::sizeProblem(what, edit->text(), percent->isChecked());
     if (problem.isEmpty())
@@ -306,7 +307,7 @@ void TtabRoll::checkSize(QLineEdit *edit, QCheckBox *percent, const QString &wha
     edit->clear();
 }
 
-bool TtabRoll::eventFilter(QObject *watched, QEvent *event)
+bool TableHelper::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::KeyRelease) {
         const int key = static_cast<QKeyEvent *>(event)->key();
@@ -330,7 +331,7 @@ bool TtabRoll::eventFilter(QObject *watched, QEvent *event)
     return HelperPanel::eventFilter(watched, event);
 }
 
-void TtabRoll::setColour(std::uint32_t rgb, bool turnOn)
+void TableHelper::setColour(std::uint32_t rgb, bool turnOn)
 {
     m_rgb = rgb;
     m_colorButton->setStyleSheet(
@@ -339,7 +340,7 @@ void TtabRoll::setColour(std::uint32_t rgb, bool turnOn)
         m_colorbox->setChecked(true);
 }
 
-TableFields TtabRoll::fields() const
+TableFields TableHelper::fields() const
 {
     TableFields f;
     f.mode = mode();
@@ -366,12 +367,12 @@ TableFields TtabRoll::fields() const
     return f;
 }
 
-QStringList TtabRoll::tagNames() const
+QStringList TableHelper::tagNames() const
 {
     return {QStringLiteral("TABLE"), QStringLiteral("TR"), QStringLiteral("TD")};
 }
 
-void TtabRoll::applyCode()
+void TableHelper::applyCode()
 {
     if (!host().activeEditor || !host().activeEditor())
         return;
@@ -386,7 +387,7 @@ void TtabRoll::applyCode()
     host().tags.wraptag(parts->start, parts->end);
 }
 
-bool TtabRoll::readTag(const FoundTag &tag)
+bool TableHelper::readTag(const FoundTag &tag)
 {
     const std::optional<TableFields> f = TableCode::read(tag);
     if (!f)
@@ -417,12 +418,12 @@ bool TtabRoll::readTag(const FoundTag &tag)
     return true;
 }
 
-void TtabRoll::forgetTag()
+void TableHelper::forgetTag()
 {
     m_others.clear();
 }
 
-void TtabRoll::saveOwnSettings()
+void TableHelper::saveOwnSettings()
 {
     settings().write(Keys::ClNames, m_useNames->isChecked());
 }

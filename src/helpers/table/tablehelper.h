@@ -16,12 +16,12 @@ class QToolButton;
 // The table helper: wraps the selection in a table, in rows or in cells with the attributes
 // set on the panel. The same fields mean different things in each mode. Reads a TABLE, TR or
 // TD tag back.
-class TtabRoll : public HelperPanel
+class TableHelper : public HelperPanel
 {
     Q_OBJECT
 
 public:
-    TtabRoll(const PanelRow &row, PanelHost &host, QWidget *mainFrame, Prompter &prompter);
+    TableHelper(const PanelRow &row, PanelHost &host, QWidget *mainFrame, Prompter &prompter);
 
     QRadioButton *modeButton(TableMode mode) const;
     QSpinBox *bordercoledit() const { return m_bordercol; }

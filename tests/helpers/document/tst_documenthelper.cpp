@@ -3,7 +3,7 @@
 #include "base/settingsfile.h"
 #include "colours/colourpicker.h"
 #include "commands/commandids.h"
-#include "documents/tmdisub.h"
+#include "documents/documentwindow.h"
 #include "editor/scintillaeditor.h"
 #include "files/documentfiles.h"
 #include "frametestbase.h"
@@ -22,10 +22,10 @@ class TestDocumentHelper : public FrameTestBase
 {
     Q_OBJECT
 
-    std::unique_ptr<TMDImain> m_frame;
+    std::unique_ptr<MainFrame> m_frame;
     QString m_site;
 
-    TMDIsub *openPage(const QByteArray &text)
+    DocumentWindow *openPage(const QByteArray &text)
     {
         m_site = m_dir->filePath(QStringLiteral("site"));
         writeFile(m_site + QStringLiteral("/img/tile.gif"), animatedGif());
@@ -35,10 +35,10 @@ class TestDocumentHelper : public FrameTestBase
         return m_frame->files().openFile(page);
     }
 
-    Tdocuroll *openFromMenu()
+    DocumentHelper *openFromMenu()
     {
         chooseFromMenu(*m_frame, Cmd::DocHelper);
-        auto *p = qobject_cast<Tdocuroll *>(m_frame->panels().panel(row("Tdocuroll")));
+        auto *p = qobject_cast<DocumentHelper *>(m_frame->panels().panel(row("DocumentHelper")));
         if (p && !QTest::qWaitForWindowExposed(p))
             return nullptr;
         return p;
@@ -61,27 +61,27 @@ private Q_SLOTS:
 
     void coloursFromGridsAndPaletteBuildTheTag()
     {
-        TMDIsub *doc = openPage("<html>\n\n</html>\n");
+        DocumentWindow *doc = openPage("<html>\n\n</html>\n");
         QVERIFY(doc);
         doc->editor().setCaret(7);
-        Tdocuroll *p = openFromMenu();
+        DocumentHelper *p = openFromMenu();
         QVERIFY(p);
         QCOMPARE(p->sampleText(), QStringLiteral("<BODY>"));
         QVERIFY(!p->browser()->isEnabled());
 
-        click(p->colourCheck(Tdocuroll::Back));
+        click(p->colourCheck(DocumentHelper::Back));
         QCOMPARE(p->output(), QStringLiteral("<BODY bgcolor=\"#FFFFFF\">"));
         click(p->useNames());
         QCOMPARE(p->output(), QStringLiteral("<BODY bgcolor=\"White\">"));
 
         // A cell of the text row's grid: navy is the fifth basic colour.
-        BasicColourGrid *grid = p->colourGrid(Tdocuroll::Text);
+        BasicColourGrid *grid = p->colourGrid(DocumentHelper::Text);
         QTest::mouseClick(grid, Qt::LeftButton, {}, grid->cellRect(4).center());
-        QVERIFY(p->colourCheck(Tdocuroll::Text)->isChecked());
+        QVERIFY(p->colourCheck(DocumentHelper::Text)->isChecked());
         QCOMPARE(p->output(), QStringLiteral("<BODY bgcolor=\"White\" text=\"Navy\">"));
 
         // The link colour from the web-safe palette of the link row's palette button.
-        QTest::mousePress(p->paletteButton(Tdocuroll::Link), Qt::LeftButton);
+        QTest::mousePress(p->paletteButton(DocumentHelper::Link), Qt::LeftButton);
         QMenu *menu = p->picker()->menu();
         QTRY_VERIFY(menu->isVisible());
         QTest::mouseClick(menu, Qt::LeftButton, {},
@@ -108,9 +108,9 @@ private Q_SLOTS:
 
     void backgroundPictureChosenWithClicks()
     {
-        TMDIsub *doc = openPage("");
+        DocumentWindow *doc = openPage("");
         QVERIFY(doc);
-        Tdocuroll *p = openFromMenu();
+        DocumentHelper *p = openFromMenu();
         QVERIFY(p);
         click(p->useImage());
         QVERIFY(p->browser()->isEnabled());
@@ -127,7 +127,7 @@ private Q_SLOTS:
         QCOMPARE(m_settings->read(Keys::DocuPreview), QStringLiteral("sure"));
 
         // Shown again, "use image" starts on.
-        QTRY_VERIFY(!m_frame->panels().panel(row("Tdocuroll")));
+        QTRY_VERIFY(!m_frame->panels().panel(row("DocumentHelper")));
         p = openFromMenu();
         QVERIFY(p);
         QVERIFY(p->useImage()->isChecked());
@@ -135,10 +135,10 @@ private Q_SLOTS:
 
     void insertGoesInFrontOfTheSelectionAndLeavesItUnselected()
     {
-        TMDIsub *doc = openPage("<p>word</p>");
+        DocumentWindow *doc = openPage("<p>word</p>");
         QVERIFY(doc);
         doc->editor().setSelection(3, 4);
-        Tdocuroll *p = openFromMenu();
+        DocumentHelper *p = openFromMenu();
         QVERIFY(p);
         click(p->insertButton());
         QCOMPARE(doc->editor().text(), QStringLiteral("<p><BODY>word</p>"));
@@ -149,7 +149,7 @@ private Q_SLOTS:
     void fitsItsMinimumSize()
     {
         openPage("");
-        Tdocuroll *p = openFromMenu();
+        DocumentHelper *p = openFromMenu();
         QVERIFY(p);
         QCOMPARE(p->minimumSize(), QSize(332, 392));
         QVERIFY2(p->minimumSizeHint().width() <= 332 && p->minimumSizeHint().height() <= 392,
@@ -160,21 +160,21 @@ private Q_SLOTS:
 
     void readTagTakesOverTheBodyTag()
     {
-        TMDIsub *doc = openPage("<html>\n<body onload=\"go()\" bgcolor=\"white\" "
-                                "background=\"img/tile.gif\">\n</html>\n");
+        DocumentWindow *doc = openPage("<html>\n<body onload=\"go()\" bgcolor=\"white\" "
+                                       "background=\"img/tile.gif\">\n</html>\n");
         QVERIFY(doc);
         doc->editor().setCaret(12);
-        Tdocuroll *p = openFromMenu();
+        DocumentHelper *p = openFromMenu();
         QVERIFY(p);
         QVERIFY(p->isEditingTag());
-        QVERIFY(p->colourCheck(Tdocuroll::Back)->isChecked());
+        QVERIFY(p->colourCheck(DocumentHelper::Back)->isChecked());
         QVERIFY(p->useNames()->isChecked());
         QVERIFY(p->useImage()->isChecked());
         QCOMPARE(p->browser()->selectedFile(), m_site + QStringLiteral("/img/tile.gif"));
         // The colour keeps the form it was written in.
         QCOMPARE(p->output(), QStringLiteral("<BODY background=\"img/tile.gif\" bgcolor=\"white\" "
                                              "onload=\"go()\">"));
-        click(p->colourCheck(Tdocuroll::VLink));
+        click(p->colourCheck(DocumentHelper::VLink));
         click(p->insertButton());
         QCOMPARE(doc->editor().text(),
                  QStringLiteral("<html>\n<BODY background=\"img/tile.gif\" bgcolor=\"white\" "

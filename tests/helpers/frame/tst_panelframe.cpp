@@ -3,7 +3,7 @@
 // place, focus back to the document, help.
 #include "base/settingsfile.h"
 #include "commands/commandids.h"
-#include "documents/tmdisub.h"
+#include "documents/documentwindow.h"
 #include "files/documentfiles.h"
 #include "frametestbase.h"
 #include "help/helpwindow.h"
@@ -21,9 +21,9 @@ class TestPanelFrame : public FrameTestBase
 {
     Q_OBJECT
 
-    std::unique_ptr<TMDImain> m_frame;
+    std::unique_ptr<MainFrame> m_frame;
 
-    const PanelRow &image() const { return row("Timageroll"); }
+    const PanelRow &image() const { return row("ImageHelper"); }
     HelperPanel *panel() const { return m_frame->panels().panel(image()); }
 
     HelperPanel *openFromToolbar()

@@ -3,7 +3,7 @@
 // and replaced.
 #include "base/settingsfile.h"
 #include "commands/commandids.h"
-#include "documents/tmdisub.h"
+#include "documents/documentwindow.h"
 #include "editor/scintillaeditor.h"
 #include "files/documentfiles.h"
 #include "frametestbase.h"
@@ -24,11 +24,11 @@ class TestImageHelper : public FrameTestBase
 {
     Q_OBJECT
 
-    std::unique_ptr<TMDImain> m_frame;
+    std::unique_ptr<MainFrame> m_frame;
     QString m_site;
 
     // A saved page in site/ with pictures beside it and in img/.
-    TMDIsub *openPage(const QByteArray &text)
+    DocumentWindow *openPage(const QByteArray &text)
     {
         m_site = m_dir->filePath(QStringLiteral("site"));
         writePicture(m_site + QStringLiteral("/Cat Photo.png"), QSize(40, 30));
@@ -42,10 +42,10 @@ class TestImageHelper : public FrameTestBase
         return m_frame->files().openFile(page);
     }
 
-    Timageroll *open()
+    ImageHelper *open()
     {
         QTest::mouseClick(toolbarItem(*m_frame, Cmd::ImageHelper), Qt::LeftButton);
-        auto *p = qobject_cast<Timageroll *>(m_frame->panels().panel(row("Timageroll")));
+        auto *p = qobject_cast<ImageHelper *>(m_frame->panels().panel(row("ImageHelper")));
         if (p && !QTest::qWaitForWindowExposed(p))
             return nullptr;
         return p;
@@ -70,10 +70,10 @@ private Q_SLOTS:
 
     void choosingAPictureAndInsertingPutsTheTagAtTheCaret()
     {
-        TMDIsub *doc = openPage("<p></p>\n");
+        DocumentWindow *doc = openPage("<p></p>\n");
         QVERIFY(doc);
         doc->editor().setCaret(3);
-        Timageroll *p = open();
+        ImageHelper *p = open();
         QVERIFY(p);
         // The browser starts in the page's folder and lists pictures only, in any case.
         QCOMPARE(p->browser()->folder(), m_site);
@@ -107,9 +107,9 @@ private Q_SLOTS:
 
     void folderClickAndPathModes()
     {
-        TMDIsub *doc = openPage("");
+        DocumentWindow *doc = openPage("");
         QVERIFY(doc);
-        Timageroll *p = open();
+        ImageHelper *p = open();
         QVERIFY(p);
         // A click on the folder img in the folder list shows its pictures.
         QTreeView *folders = p->browser()->folders();
@@ -141,7 +141,7 @@ private Q_SLOTS:
         openPage("");
         QTRY_VERIFY(m_frame->activeDocument());
         m_frame->files().newclean();
-        Timageroll *p = open();
+        ImageHelper *p = open();
         QVERIFY(p);
         p->browser()->setFolder(m_site);
         clickFile(*p->browser(), QStringLiteral("Cat Photo.png"));
@@ -154,8 +154,8 @@ private Q_SLOTS:
 
     void sizesAreReadFromTheFileEveryTime()
     {
-        TMDIsub *doc = openPage("");
-        Timageroll *p = open();
+        DocumentWindow *doc = openPage("");
+        ImageHelper *p = open();
         QVERIFY(p);
         QVERIFY(!p->previewCheck()->isChecked());
         clickFile(*p->browser(), QStringLiteral("Cat Photo.png"));
@@ -170,7 +170,7 @@ private Q_SLOTS:
     void previewsEachKindOfPicture()
     {
         openPage("");
-        Timageroll *p = open();
+        ImageHelper *p = open();
         QVERIFY(p);
         click(p->previewCheck());
         QVERIFY(p->gifpan()->isVisible());
@@ -203,7 +203,7 @@ private Q_SLOTS:
     void fitsItsMinimumSize()
     {
         openPage("");
-        Timageroll *p = open();
+        ImageHelper *p = open();
         QVERIFY(p);
         QCOMPARE(p->minimumSize(), QSize(288, 345));
         QVERIFY2(p->minimumSizeHint().width() <= 288 && p->minimumSizeHint().height() <= 345,
@@ -215,7 +215,7 @@ private Q_SLOTS:
     void borderSpinStopsAtZero()
     {
         openPage("");
-        Timageroll *p = open();
+        ImageHelper *p = open();
         QVERIFY(p);
         QSpinBox *border = p->borderedit();
         QCOMPARE(border->value(), 0);
@@ -230,10 +230,10 @@ private Q_SLOTS:
 
     void readTagFillsTheFieldsAndInsertReplacesIt()
     {
-        TMDIsub *doc = openPage(
+        DocumentWindow *doc = openPage(
             "<p><img class=\"pic\" src=\"img/anim.gif\" alt=\"Hi\" width=8 height=6></p>\n");
         QVERIFY(doc);
-        Timageroll *p = open();
+        ImageHelper *p = open();
         QVERIFY(p);
         QVERIFY(!p->isEditingTag());
         doc->editor().setCaret(10); // inside the IMG tag
@@ -270,10 +270,10 @@ private Q_SLOTS:
 
     void openingWithTheCaretInATagReadsIt()
     {
-        TMDIsub *doc = openPage("<IMG src=\"http://example.org/a.gif\" align=\"right\">");
+        DocumentWindow *doc = openPage("<IMG src=\"http://example.org/a.gif\" align=\"right\">");
         QVERIFY(doc);
         doc->editor().setCaret(5);
-        Timageroll *p = open();
+        ImageHelper *p = open();
         QVERIFY(p);
         QVERIFY(p->isEditingTag());
         // An address that names no file here stays as written.
@@ -288,8 +288,8 @@ private Q_SLOTS:
     void upperCaseKeepsTheFileName()
     {
         m_settings->write(Keys::UCase, true);
-        TMDIsub *doc = openPage("");
-        Timageroll *p = open();
+        DocumentWindow *doc = openPage("");
+        ImageHelper *p = open();
         QVERIFY(p);
         clickFile(*p->browser(), QStringLiteral("Cat Photo.png"));
         click(p->alts());

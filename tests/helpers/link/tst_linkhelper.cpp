@@ -3,7 +3,7 @@
 // read back and its start tag replaced.
 #include "base/settingsfile.h"
 #include "commands/commandids.h"
-#include "documents/tmdisub.h"
+#include "documents/documentwindow.h"
 #include "documents/typingtip.h"
 #include "editor/scintillaeditor.h"
 #include "files/documentfiles.h"
@@ -24,11 +24,11 @@ class TestLinkHelper : public FrameTestBase
 {
     Q_OBJECT
 
-    std::unique_ptr<TMDImain> m_frame;
+    std::unique_ptr<MainFrame> m_frame;
     ScriptedDialogs m_dialogs;
     QString m_site;
 
-    TMDIsub *openPage(const QByteArray &text)
+    DocumentWindow *openPage(const QByteArray &text)
     {
         m_site = m_dir->filePath(QStringLiteral("site"));
         writeFile(m_site + QStringLiteral("/pages/b.htm"), "<p>b</p>");
@@ -37,15 +37,15 @@ class TestLinkHelper : public FrameTestBase
         return m_frame->files().openFile(page);
     }
 
-    TlinkRoll *panel() const
+    LinkHelper *panel() const
     {
-        return qobject_cast<TlinkRoll *>(m_frame->panels().panel(row("TlinkRoll")));
+        return qobject_cast<LinkHelper *>(m_frame->panels().panel(row("LinkHelper")));
     }
 
-    TlinkRoll *openFromMenu()
+    LinkHelper *openFromMenu()
     {
         chooseFromMenu(*m_frame, Cmd::LinkHelper);
-        TlinkRoll *p = panel();
+        LinkHelper *p = panel();
         if (p && !QTest::qWaitForWindowExposed(p))
             return nullptr;
         return p;
@@ -59,7 +59,7 @@ class TestLinkHelper : public FrameTestBase
     }
 
     // Types a target into the list's edit field in place of what it holds.
-    static void typeTarget(TlinkRoll *p, const QString &text)
+    static void typeTarget(LinkHelper *p, const QString &text)
     {
         QLineEdit *edit = p->cboTarget()->lineEdit();
         QTest::mouseClick(edit, Qt::LeftButton);
@@ -68,7 +68,7 @@ class TestLinkHelper : public FrameTestBase
         QTest::keyClicks(edit, text);
     }
 
-    void closePanel(TlinkRoll *p)
+    void closePanel(LinkHelper *p)
     {
         click(p->closeButton());
         QTRY_VERIFY(!panel());
@@ -92,12 +92,12 @@ private Q_SLOTS:
 
     void httpWithTargetWrapsTheSelectionAndWaitsForTheAddress()
     {
-        TMDIsub *doc = openPage("<p>word</p>");
+        DocumentWindow *doc = openPage("<p>word</p>");
         QVERIFY(doc);
         doc->editor().setSelection(3, 4);
         QTest::mouseClick(toolbarItem(*m_frame, Cmd::LinkHelper), Qt::LeftButton);
         QTRY_VERIFY(panel() && panel()->isVisible());
-        TlinkRoll *p = panel();
+        LinkHelper *p = panel();
         QVERIFY(p->protocolButton(LinkProtocol::None)->isChecked());
         QVERIFY(!p->cboTarget()->isVisible());
 
@@ -125,9 +125,9 @@ private Q_SLOTS:
 
     void emptyTargetSurvivesACloseAsNull()
     {
-        TMDIsub *doc = openPage("");
+        DocumentWindow *doc = openPage("");
         QVERIFY(doc);
-        TlinkRoll *p = openFromMenu();
+        LinkHelper *p = openFromMenu();
         QVERIFY(p);
         click(p->targetcheck());
         QCOMPARE(p->cboTarget()->currentText(), QStringLiteral("\"\""));
@@ -143,9 +143,9 @@ private Q_SLOTS:
 
     void mailtoSubjectAndNameMode()
     {
-        TMDIsub *doc = openPage("");
+        DocumentWindow *doc = openPage("");
         QVERIFY(doc);
-        TlinkRoll *p = openFromMenu();
+        LinkHelper *p = openFromMenu();
         QVERIFY(p);
         click(p->protocolButton(LinkProtocol::Mailto));
         QCOMPARE(p->targetcheck()->text(), QStringLiteral("subject=\"\""));
@@ -174,10 +174,10 @@ private Q_SLOTS:
 
     void fileOnDiskIsLinkedByThePathRule()
     {
-        TMDIsub *doc = openPage("<p>word</p>");
+        DocumentWindow *doc = openPage("<p>word</p>");
         QVERIFY(doc);
         doc->editor().setSelection(3, 4);
-        TlinkRoll *p = openFromMenu();
+        LinkHelper *p = openFromMenu();
         QVERIFY(p);
         click(p->usefilecheck());
         QCOMPARE(p->protocolButton(LinkProtocol::None)->text(), QStringLiteral("file only"));
@@ -224,11 +224,11 @@ private Q_SLOTS:
 
     void readTagReplacesTheStartTag()
     {
-        TMDIsub *doc = openPage("<p><a href=\"http://example.org/x\" target=\"_top\" "
-                                "class=\"k\">word</a> <a name=\"end\">e</a></p>");
+        DocumentWindow *doc = openPage("<p><a href=\"http://example.org/x\" target=\"_top\" "
+                                       "class=\"k\">word</a> <a name=\"end\">e</a></p>");
         QVERIFY(doc);
         doc->editor().setCaret(8);
-        TlinkRoll *p = openFromMenu();
+        LinkHelper *p = openFromMenu();
         QVERIFY(p);
         QVERIFY(p->isEditingTag());
         QVERIFY(p->protocolButton(LinkProtocol::Http)->isChecked());

@@ -3,7 +3,7 @@
 // settings, and a list tag read back and replaced.
 #include "base/settingsfile.h"
 #include "commands/commandids.h"
-#include "documents/tmdisub.h"
+#include "documents/documentwindow.h"
 #include "editor/scintillaeditor.h"
 #include "files/documentfiles.h"
 #include "frametestbase.h"
@@ -21,24 +21,24 @@ class TestListHelper : public FrameTestBase
 {
     Q_OBJECT
 
-    std::unique_ptr<TMDImain> m_frame;
+    std::unique_ptr<MainFrame> m_frame;
 
-    TMDIsub *openPage(const QByteArray &text)
+    DocumentWindow *openPage(const QByteArray &text)
     {
         const QString page = m_dir->filePath(QStringLiteral("page.htm"));
         writeFile(page, text);
         return m_frame->files().openFile(page);
     }
 
-    TlistRoll *panel() const
+    ListHelper *panel() const
     {
-        return qobject_cast<TlistRoll *>(m_frame->panels().panel(row("TlistRoll")));
+        return qobject_cast<ListHelper *>(m_frame->panels().panel(row("ListHelper")));
     }
 
-    TlistRoll *openFromMenu()
+    ListHelper *openFromMenu()
     {
         chooseFromMenu(*m_frame, Cmd::ListHelper);
-        TlistRoll *p = panel();
+        ListHelper *p = panel();
         if (p && !QTest::qWaitForWindowExposed(p))
             return nullptr;
         return p;
@@ -71,10 +71,10 @@ private Q_SLOTS:
 
     void numberedListAroundTheSelection()
     {
-        TMDIsub *doc = openPage("<p>x</p>");
+        DocumentWindow *doc = openPage("<p>x</p>");
         QVERIFY(doc);
         doc->editor().setSelection(3, 1);
-        TlistRoll *p = openFromMenu();
+        ListHelper *p = openFromMenu();
         QVERIFY(p);
         QVERIFY(p->kindButton(ListKind::Bullet)->isChecked());
         QVERIFY(!p->startEdit()->isVisible());
@@ -107,9 +107,9 @@ private Q_SLOTS:
 
     void choicesShowTheirFields()
     {
-        TMDIsub *doc = openPage("");
+        DocumentWindow *doc = openPage("");
         QVERIFY(doc);
-        TlistRoll *p = openFromMenu();
+        ListHelper *p = openFromMenu();
         QVERIFY(p);
         click(p->kindButton(ListKind::Definition));
         QVERIFY(!p->typeLabel()->isVisible());
@@ -147,10 +147,10 @@ private Q_SLOTS:
 
     void readTagReplacesTheListTag()
     {
-        TMDIsub *doc = openPage("<ul type=circle class=\"k\">\n<li>a</li>\n</ul>\n");
+        DocumentWindow *doc = openPage("<ul type=circle class=\"k\">\n<li>a</li>\n</ul>\n");
         QVERIFY(doc);
         doc->editor().setCaret(2);
-        TlistRoll *p = openFromMenu();
+        ListHelper *p = openFromMenu();
         QVERIFY(p);
         QVERIFY(p->isEditingTag());
         QVERIFY(p->kindButton(ListKind::Bullet)->isChecked());

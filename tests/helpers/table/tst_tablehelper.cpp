@@ -4,7 +4,7 @@
 #include "base/settingsfile.h"
 #include "colours/colourpicker.h"
 #include "commands/commandids.h"
-#include "documents/tmdisub.h"
+#include "documents/documentwindow.h"
 #include "editor/scintillaeditor.h"
 #include "files/documentfiles.h"
 #include "frametestbase.h"
@@ -25,24 +25,24 @@ class TestTableHelper : public FrameTestBase
 {
     Q_OBJECT
 
-    std::unique_ptr<TMDImain> m_frame;
+    std::unique_ptr<MainFrame> m_frame;
 
-    TMDIsub *openPage(const QByteArray &text)
+    DocumentWindow *openPage(const QByteArray &text)
     {
         const QString page = m_dir->filePath(QStringLiteral("page.htm"));
         writeFile(page, text);
         return m_frame->files().openFile(page);
     }
 
-    TtabRoll *panel() const
+    TableHelper *panel() const
     {
-        return qobject_cast<TtabRoll *>(m_frame->panels().panel(row("TtabRoll")));
+        return qobject_cast<TableHelper *>(m_frame->panels().panel(row("TableHelper")));
     }
 
-    TtabRoll *openFromMenu()
+    TableHelper *openFromMenu()
     {
         chooseFromMenu(*m_frame, Cmd::TableHelper);
-        TtabRoll *p = panel();
+        TableHelper *p = panel();
         if (p && !QTest::qWaitForWindowExposed(p))
             return nullptr;
         return p;
@@ -75,12 +75,12 @@ private Q_SLOTS:
 
     void tableAroundTheSelection()
     {
-        TMDIsub *doc = openPage("<p>x</p>");
+        DocumentWindow *doc = openPage("<p>x</p>");
         QVERIFY(doc);
         doc->editor().setSelection(3, 1);
         QTest::mouseClick(toolbarItem(*m_frame, Cmd::TableHelper), Qt::LeftButton);
         QTRY_VERIFY(panel() && panel()->isVisible());
-        TtabRoll *p = panel();
+        TableHelper *p = panel();
         QCOMPARE(p->bordercolLabel()->text(), QStringLiteral("border"));
         QCOMPARE(p->alignLabel()->text(), QStringLiteral("Align on Page"));
 
@@ -114,7 +114,7 @@ private Q_SLOTS:
     void sizesAreCheckedAsTheyAreTyped()
     {
         openPage("");
-        TtabRoll *p = openFromMenu();
+        TableHelper *p = openFromMenu();
         QVERIFY(p);
         click(p->percentbox());
         QTest::mouseClick(p->widthedit(), Qt::LeftButton);
@@ -131,9 +131,9 @@ private Q_SLOTS:
 
     void rowsAndCells()
     {
-        TMDIsub *doc = openPage("");
+        DocumentWindow *doc = openPage("");
         QVERIFY(doc);
-        TtabRoll *p = openFromMenu();
+        TableHelper *p = openFromMenu();
         QVERIFY(p);
         click(p->modeButton(TableMode::Row));
         QVERIFY(!p->bordercoledit()->isVisible());
@@ -175,12 +175,13 @@ private Q_SLOTS:
 
     void readTagReplacesTheCellTag()
     {
-        TMDIsub *doc = openPage("<table border=1>\n<tr><td rowspan=2 class=\"k\">a</td></tr>\n"
-                                "</table>\n");
+        DocumentWindow *doc =
+            openPage("<table border=1>\n<tr><td rowspan=2 class=\"k\">a</td></tr>\n"
+                     "</table>\n");
         QVERIFY(doc);
         const int td = int(doc->editor().text().indexOf(QLatin1String("<td")));
         doc->editor().setCaret(td + 2);
-        TtabRoll *p = openFromMenu();
+        TableHelper *p = openFromMenu();
         QVERIFY(p);
         QVERIFY(p->isEditingTag());
         QVERIFY(p->modeButton(TableMode::Cell)->isChecked());

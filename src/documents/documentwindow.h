@@ -1,0 +1,140 @@
+#pragma once
+
+#include <QColor>
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+
+class HtmlLexer;
+class QsciScintilla;
+class ScintillaEditor;
+class TypingTip;
+struct DocumentContext;
+
+// A document window: one colouring editor for one file, set up from the settings file.
+// Created and owned by the main frame, which names it, fills it and lists it in the tab
+// strips; it tells the main frame about edits and closing through signals.
+class DocumentWindow : public QWidget
+{
+    Q_OBJECT
+
+public:
+    static inline const QString LoadingCaption = QStringLiteral("Loading ...");
+
+    explicit DocumentWindow(DocumentContext &context, QWidget *parent = nullptr);
+    ~DocumentWindow() override;
+
+    QsciScintilla *memo() const { return m_memo; }
+    ScintillaEditor &editor() const { return *m_editor; }
+    HtmlLexer &lexer() const { return *m_lexer; }
+
+    // The document's full path, or its "Untitled" name while it has none.
+    const QString &identity() const { return m_iam; }
+    void setIdentity(const QString &identity) { m_iam = identity; }
+    bool isLoading() const { return windowTitle() == LoadingCaption; }
+
+    // Re-reads every editor setting and recolours, keeping an unmodified document unmodified.
+    void newtabs();
+    // Switches live spelling on or off from the settings, refreshes it and recolours the
+    // whole text.
+    void memoReapply();
+    // Reads the spelling scope again and refreshes live spelling and the colouring, keeping
+    // live spelling on or off as it is (after a spelling check).
+    void refreshSpelling();
+
+    // One-shot flags: the next change event is not a user edit.
+    void raiseLoadingFlag() { m_loadingFlag = true; }
+    void raiseQuietChangeFlag() { m_quietChangeFlag = true; }
+
+    bool isModified() const;
+    // The file's encoding and line break as the status bar shows them ("UTF-8  LF",
+    // "UTF-8 BOM  CR LF", "Windows-1252  CR LF").
+    QString formatText() const;
+    bool gutterVisible() const;
+    void setGutterVisible(bool visible);
+    bool liveSpelling() const { return m_liveSpelling; }
+    // Live spelling for this document until the settings are reapplied; recolours.
+    void setLiveSpelling(bool on);
+    // What live spelling leaves out, from the spelling configuration file ("soHTML",
+    // "soInternet"), as read by the last reapply.
+    bool spellingSkipsHtml() const { return m_spellingSkipsHtml; }
+    bool spellingSkipsInternet() const { return m_spellingSkipsInternet; }
+    bool wordWrap() const;
+    // Switches word wrap; the caret's line stays where it was on screen (when the caret was
+    // off screen, the first visible line stays first).
+    void setWordWrap(bool on);
+    // Pages larger than this open unwrapped whatever the settings say: wrapping lays out every
+    // line of the page, about half a second of work for each megabyte.
+    static constexpr qsizetype LargePageBytes = qsizetype(1) << 20;
+    // Puts word wrap back as it was before a load switched it off, unless the new text is a
+    // large page: then wrap stays off and wrapHeldOff() tells the status bar so.
+    void restoreWrapAfterLoad(bool wanted, qsizetype bytes);
+    // Word wrap was wanted but left off because the page is large; the Wordwrap command or a
+    // click on the status bar note turns it on.
+    bool wrapHeldOff() const { return m_wrapHeldOff; }
+    // Scrolls, where needed, so that the caret's line stands a few lines inside the view.
+    void showCaretInContext();
+    bool currentLineShown() const;
+    // Tag colouring on or off; a restyle only, so the modified state, caret, selection and
+    // top line stay as they are.
+    bool tagColouring() const;
+    void setTagColouring(bool on);
+
+    // The editor's font and text colour (the plain text's style), kept across reapplying
+    // settings.
+    QFont editorFont() const;
+    QColor textColour() const;
+    void setEditorFont(const QFont &font, const QColor &colour);
+
+    // The typing tip below the caret, and whether it shows.
+    void showTip(const QString &text);
+    TypingTip &tip() const { return *m_tip; }
+
+    // Asks "Save Changes to '…'?" while the document is modified. Yes runs the save and asks
+    // again while the document stays modified; No closes; Cancel keeps the window.
+    using SaveHandler = std::function<void(DocumentWindow *)>;
+    bool closeQuery(const SaveHandler &save);
+    void setSaveHandler(SaveHandler save) { m_save = std::move(save); }
+
+Q_SIGNALS:
+    // A change of the text that the user made (not loading or recolouring).
+    void edited(DocumentWindow *document);
+    void caretMoved(DocumentWindow *document);
+    // Live spelling was switched, or its scope read again.
+    void liveSpellingChanged(DocumentWindow *document);
+    // The user cancelled the close question.
+    void closeRefused(DocumentWindow *document);
+    void closed(DocumentWindow *document);
+    // The encoding, the byte-order mark or the own line break changed, or word wrap was held
+    // off or given back.
+    void formatChanged(DocumentWindow *document);
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void memoChange();
+    bool askToSaveAsUtf8(const QStringList &characters);
+    void applyDisplaySettings(bool withRightMargin);
+    // The caret's screen row counted in display lines from the first visible one.
+    int caretRow() const;
+    void applyColours();
+    void applyWrapMode(bool on);
+
+    DocumentContext &m_context;
+    QsciScintilla *m_memo = nullptr;
+    std::unique_ptr<ScintillaEditor> m_editor;
+    HtmlLexer *m_lexer = nullptr;
+    TypingTip *m_tip = nullptr;
+    QString m_iam;
+    SaveHandler m_save;
+    bool m_loadingFlag = false;
+    bool m_quietChangeFlag = false;
+    bool m_liveSpelling = false;
+    bool m_wrapHeldOff = false;
+    bool m_spellingSkipsHtml = false;
+    bool m_spellingSkipsInternet = false;
+    // Invalid until a font command sets it: the palette's text colour.
+    QColor m_textColour;
+};

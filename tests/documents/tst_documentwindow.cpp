@@ -1,0 +1,145 @@
+#include "base/settingsfile.h"
+#include "documents/documentcontext.h"
+#include "documents/documentwindow.h"
+#include "editor/scintillaeditor.h"
+#include "scriptedprompter.h"
+
+#include <Qsci/qsciscintilla.h>
+
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+
+// A document window on its own, set up from a settings file of the test's making.
+class TestDocumentWindow : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<SettingsFile> m_settings;
+    ScriptedPrompter m_prompter;
+    std::unique_ptr<DocumentContext> m_context;
+
+    long send(DocumentWindow &doc, unsigned int message, unsigned long wParam = 0)
+    {
+        return doc.memo()->SendScintilla(message, wParam);
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        m_dir = std::make_unique<QTemporaryDir>();
+        m_settings = std::make_unique<SettingsFile>(m_dir->filePath("quillm.ini"));
+        m_prompter = ScriptedPrompter();
+        m_context.reset(new DocumentContext{*m_settings, m_prompter, QString(), QString()});
+    }
+
+    void defaultsFromAnEmptySettingsFile()
+    {
+        DocumentWindow doc(*m_context);
+        QCOMPARE(doc.windowTitle(), DocumentWindow::LoadingCaption);
+        QCOMPARE(send(doc, QsciScintilla::SCI_GETMARGINLEFT), 4L);
+        QCOMPARE(doc.editor().tabWidth(), 5);
+        QCOMPARE(send(doc, QsciScintilla::SCI_GETCARETWIDTH), 1L);
+        QCOMPARE(doc.memo()->wrapMode(), QsciScintilla::WrapWord);
+        QVERIFY(!doc.gutterVisible());
+        QVERIFY(!doc.isModified());
+        QVERIFY(doc.editor().wordSeparators().contains(u'\t'));
+    }
+
+    void settingsApplyAtCreationAndOnReapply()
+    {
+        m_settings->write(Keys::Margin, 9);
+        m_settings->write(Keys::RightMargin, 7);
+        m_settings->write(Keys::TabWidth, 3);
+        m_settings->write(Keys::CaretWidth, 2);
+        m_settings->write(Keys::StartWW, "off");
+        m_settings->write(Keys::GutterOn, true);
+        DocumentWindow doc(*m_context);
+        QCOMPARE(send(doc, QsciScintilla::SCI_GETMARGINLEFT), 9L);
+        QVERIFY(send(doc, QsciScintilla::SCI_GETMARGINRIGHT) != 7L); // only reapplying sets it
+        QCOMPARE(doc.editor().tabWidth(), 3);
+        QCOMPARE(send(doc, QsciScintilla::SCI_GETCARETWIDTH), 2L);
+        QCOMPARE(doc.memo()->wrapMode(), QsciScintilla::WrapNone);
+        QVERIFY(doc.gutterVisible());
+
+        m_settings->write(Keys::TabWidth, 8);
+        m_settings->write(Keys::GutterOn, false);
+        doc.newtabs();
+        QCOMPARE(send(doc, QsciScintilla::SCI_GETMARGINRIGHT), 7L);
+        QCOMPARE(doc.editor().tabWidth(), 8);
+        QVERIFY(!doc.gutterVisible());
+    }
+
+    void reapplyKeepsCaretAndTopLine()
+    {
+        DocumentWindow doc(*m_context);
+        QString text;
+        for (int i = 0; i < 200; ++i)
+            text += QStringLiteral("<p>line %1</p>\r\n").arg(i);
+        doc.editor().setText(text);
+        doc.editor().setCaret(doc.editor().lineStart(120) + 3);
+        doc.editor().setFirstVisibleLine(100);
+        doc.newtabs();
+        QCOMPARE(doc.editor().caret(), doc.editor().lineStart(120) + 3);
+        QCOMPARE(doc.editor().firstVisibleLine(), 100);
+    }
+
+    void onlyUserEditsCount()
+    {
+        DocumentWindow doc(*m_context);
+        QSignalSpy edits(&doc, &DocumentWindow::edited);
+
+        doc.raiseLoadingFlag();
+        doc.editor().loadBytes("<p>loaded</p>", ScintillaEditor::Encoding::Utf8);
+        QCOMPARE(edits.size(), 0);
+
+        m_context->sharedTextFlag = QStringLiteral("nosave");
+        doc.editor().replaceSelection("x");
+        QCOMPARE(edits.size(), 0);
+        QVERIFY(m_context->sharedTextFlag.isEmpty()); // consumed once
+
+        doc.raiseQuietChangeFlag();
+        doc.editor().replaceSelection("y");
+        QCOMPARE(edits.size(), 0);
+
+        doc.editor().replaceSelection("z");
+        QCOMPARE(edits.size(), 1);
+    }
+
+    void closeQueryLoopsUntilSavedOrAnswered()
+    {
+        DocumentWindow doc(*m_context);
+        doc.setWindowTitle("page.htm");
+        doc.editor().replaceSelection("edit");
+        int saves = 0;
+        // The first save fails (the document stays modified), so the question comes again.
+        const auto save = [&](DocumentWindow *d) {
+            if (++saves == 2)
+                d->editor().setModified(false);
+        };
+        m_prompter.answers = {PromptAnswer::Yes, PromptAnswer::Yes};
+        QVERIFY(doc.closeQuery(save));
+        QCOMPARE(saves, 2);
+        QCOMPARE(m_prompter.shown, QStringList(2, "Save Changes to 'page.htm'?"));
+
+        QSignalSpy refused(&doc, &DocumentWindow::closeRefused);
+        doc.editor().replaceSelection("more");
+        m_prompter.answers = {PromptAnswer::Cancel};
+        QVERIFY(!doc.closeQuery(save));
+        QCOMPARE(refused.size(), 1);
+        QCOMPARE(doc.editor().text(), QString("editmore"));
+
+        m_prompter.answers = {PromptAnswer::No};
+        QVERIFY(doc.closeQuery(save));
+
+        doc.editor().setModified(false);
+        m_prompter.shown.clear();
+        QVERIFY(doc.closeQuery(save));
+        QVERIFY(m_prompter.shown.isEmpty()); // unmodified: no question
+    }
+};
+
+QTEST_MAIN(TestDocumentWindow)
+#include "tst_documentwindow.moc"
