@@ -74,7 +74,7 @@ int main(int argc, char *argv[])
         DocumentWindow *doc = frame.files().openFile(path);
         doc->editor().setCaret(0);
         doc->editor().replaceSelection(QStringLiteral("x"));
-        doc->editor().setModified(true);
+        doc->setModified(true);
         Q_EMIT doc->edited(doc);
 
         RecoveryJournal journal(dir.filePath(QStringLiteral("bench-journal")));
@@ -97,7 +97,7 @@ int main(int argc, char *argv[])
         std::printf("journal, 5 MB %s page: snapshot on the user's thread %.1f ms, write on the "
                     "writer thread %.1f ms; unchanged since: snapshot %.2f ms, write %.1f ms\n",
                     p.name, snapshot, write, again, writeAgain);
-        doc->editor().setModified(false);
+        doc->setModified(false);
         doc->parentWidget()->close();
     }
     return 0;

@@ -2,6 +2,7 @@
 
 #include "base/settingskeys.h"
 
+#include <QObject>
 #include <QString>
 #include <functional>
 #include <memory>
@@ -13,9 +14,13 @@
 // atomically, complete and flushed, so two running copies and a crash or a full disk in the
 // middle of a write never leave it half written. Section and key names ignore letter case;
 // unknown sections, keys and comments survive every write. Owned by the application and
-// handed by reference to whoever reads or writes settings.
-class SettingsFile
+// handed by reference to whoever reads or writes settings. After a command that changes
+// settings the program shows (the preferences' OK or Apply), applied() tells every part to
+// read its own keys again.
+class SettingsFile : public QObject
 {
+    Q_OBJECT
+
 public:
     // Called with a readable message whenever a write fails.
     using ErrorSink = std::function<void(const QString &message)>;
@@ -51,6 +56,9 @@ public:
     bool write(const BoolKey &k, bool v) { return writeBool(k.section, k.name, v); }
     bool write(const ColourKey &k, int v) { return writeInt(k.section, k.name, v); }
 
+    // Tells every part that follows settings to read its keys again.
+    void announceApplied() { Q_EMIT applied(); }
+
     // The message of the last failed write, empty when the last write succeeded.
     const QString &lastError() const { return m_lastError; }
 
@@ -70,6 +78,9 @@ public:
     private:
         SettingsFile &m_settings;
     };
+
+Q_SIGNALS:
+    void applied();
 
 private:
     struct Cache;

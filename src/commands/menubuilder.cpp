@@ -1,6 +1,6 @@
 #include "commands/menubuilder.h"
 
-#include "base/shelloptions.h"
+#include "base/editingoptions.h"
 #include "commands/commandactions.h"
 #include "commands/commandids.h"
 #include "commands/commandtable.h"
@@ -138,7 +138,7 @@ void applyEdit(CommandActions &commands, const EditMenuState &s)
                                   : QStringLiteral("From Cursor"));
 }
 
-void applyCharacter(CommandActions &commands, const ShellOptions &options)
+void applyCharacter(CommandActions &commands, const EditingOptions &options)
 {
     if (QAction *a = commands.action(Cmd::Bold))
         a->setText(options.boldIsStrong() ? QStringLiteral("Stron&g") : QStringLiteral("&Bold"));
@@ -161,7 +161,7 @@ void watchEdit(QMenu *edit, CommandActions &commands, std::function<EditMenuStat
     QObject::connect(edit, &QMenu::aboutToHide, &commands, [&commands] { releaseEdit(commands); });
 }
 
-void watchCharacter(QMenu *character, CommandActions &commands, const ShellOptions &options)
+void watchCharacter(QMenu *character, CommandActions &commands, const EditingOptions &options)
 {
     QObject::connect(character, &QMenu::aboutToShow, &commands,
                      [&commands, &options] { applyCharacter(commands, options); });

@@ -8,7 +8,7 @@
 class CommandActions;
 class QMenu;
 class QMenuBar;
-struct ShellOptions;
+class EditingOptions;
 
 // Builds the main menu from its table. The first entry of a command with the command's own
 // caption shows the command's action itself; any other entry of it (another caption, another
@@ -43,9 +43,9 @@ void applyEdit(CommandActions &commands, const EditMenuState &state);
 // is closed and the selection has changed.
 void releaseEdit(CommandActions &commands);
 // "Stron&g" or "&Bold", "&Em" or "&Italics", after the cached options.
-void applyCharacter(CommandActions &commands, const ShellOptions &options);
+void applyCharacter(CommandActions &commands, const EditingOptions &options);
 
 // Connects the updates to the menus' opening and closing.
 void watchEdit(QMenu *edit, CommandActions &commands, std::function<EditMenuState()> state);
-void watchCharacter(QMenu *character, CommandActions &commands, const ShellOptions &options);
+void watchCharacter(QMenu *character, CommandActions &commands, const EditingOptions &options);
 } // namespace MenuState

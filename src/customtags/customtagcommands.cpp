@@ -24,10 +24,10 @@ const char *const SlotCommands[CustomTags::Count] = {
 } // namespace
 
 CustomTagCommands::CustomTagCommands(SettingsFile &settings, Prompter &prompter,
-                                     const ModifierSource &keyboard, ActiveEditor activeEditor,
-                                     TagController &tags, QWidget *window)
+                                     const ModifierSource &keyboard, TagController &tags,
+                                     QWidget *window)
     : QObject(window), m_settings(settings), m_prompter(prompter), m_keyboard(keyboard),
-      m_activeEditor(std::move(activeEditor)), m_tags(tags), m_window(window)
+      m_tags(tags), m_window(window)
 {
 }
 
@@ -48,7 +48,7 @@ void CustomTagCommands::watchMenu(QMenu *menu)
 
 void CustomTagCommands::CustomCodes(int slot)
 {
-    TextEditor *doc = m_activeEditor();
+    TextEditor *doc = m_tags.activeEditor();
     if (!doc || !CustomTags::validSlot(slot))
         return;
     const CustomTag tag = CustomTags::tag(m_settings, slot);

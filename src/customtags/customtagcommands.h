@@ -22,10 +22,8 @@ class CustomTagCommands : public QObject
     Q_OBJECT
 
 public:
-    using ActiveEditor = std::function<TextEditor *()>;
-
     CustomTagCommands(SettingsFile &settings, Prompter &prompter, const ModifierSource &keyboard,
-                      ActiveEditor activeEditor, TagController &tags, QWidget *window);
+                      TagController &tags, QWidget *window);
 
     // Gives the twenty commands their handlers and the menu entries their captions.
     void registerHandlers(CommandActions &commands);
@@ -46,7 +44,6 @@ private:
     SettingsFile &m_settings;
     Prompter &m_prompter;
     const ModifierSource &m_keyboard;
-    ActiveEditor m_activeEditor;
     TagController &m_tags;
     QWidget *m_window;
     CommandActions *m_commands = nullptr;

@@ -1,9 +1,10 @@
 #include "documents/documentaids.h"
 
-#include "base/shelloptions.h"
+#include "base/editingoptions.h"
 #include "commands/commandactions.h"
 #include "commands/commandids.h"
 #include "documents/documentcontextmenu.h"
+#include "documents/documentregistry.h"
 #include "documents/documentwindow.h"
 #include "documents/editingaids.h"
 #include "editor/scintillaeditor.h"
@@ -34,11 +35,13 @@ Qt::KeyboardModifiers heldModifiers(const QKeyEvent *event)
 
 } // namespace
 
-DocumentAids::DocumentAids(const ShellOptions &options, CommandActions &commands,
-                           DocumentContextMenu &contextMenu, QObject *parent)
+DocumentAids::DocumentAids(DocumentRegistry &documents, const EditingOptions &options,
+                           CommandActions &commands, DocumentContextMenu &contextMenu,
+                           QObject *parent)
     : QObject(parent), m_options(options), m_commands(commands), m_contextMenu(contextMenu),
       m_keys(commands)
 {
+    connect(&documents, &DocumentRegistry::opened, this, &DocumentAids::watch);
 }
 
 void DocumentAids::watch(DocumentWindow *document)
@@ -127,7 +130,7 @@ bool DocumentAids::enterWithIndent(DocumentWindow &doc, QKeyEvent *event)
     const Qt::KeyboardModifiers held = heldModifiers(event);
     if (held & ~Qt::ShiftModifier)
         return false;
-    if (!EditingAids::indentsOnEnter(m_options.autoIndentOn(), held == Qt::ShiftModifier))
+    if (!EditingAids::indentsOnEnter(m_options.autoIndent(), held == Qt::ShiftModifier))
         return false;
     // The line break and the indentation it takes are one undo step.
     ScintillaEditor &ed = doc.editor();

@@ -10,7 +10,8 @@ class CommandActions;
 class DocumentContextMenu;
 class QKeyEvent;
 class DocumentWindow;
-struct ShellOptions;
+class DocumentRegistry;
+class EditingOptions;
 
 // The keyboard and mouse aids of every document editor: block indent with Tab and
 // Shift+Tab, auto-indent on Enter, the empty tag bracket keys, Escape closing the find
@@ -22,8 +23,10 @@ class DocumentAids : public QObject
     Q_OBJECT
 
 public:
-    DocumentAids(const ShellOptions &options, CommandActions &commands,
-                 DocumentContextMenu &contextMenu, QObject *parent = nullptr);
+    // Every document the registry opens gets the aids.
+    DocumentAids(DocumentRegistry &documents, const EditingOptions &options,
+                 CommandActions &commands, DocumentContextMenu &contextMenu,
+                 QObject *parent = nullptr);
 
     void watch(DocumentWindow *document);
     // What Escape in an editor closes besides the typing tip.
@@ -36,7 +39,7 @@ private:
     bool memoKeyDown(DocumentWindow &document, QKeyEvent *event);
     bool enterWithIndent(DocumentWindow &document, QKeyEvent *event);
 
-    const ShellOptions &m_options;
+    const EditingOptions &m_options;
     CommandActions &m_commands;
     DocumentContextMenu &m_contextMenu;
     CommandKeys m_keys;

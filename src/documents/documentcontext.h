@@ -12,7 +12,4 @@ struct DocumentContext
     Prompter &prompter;
     // The spelling component's configuration file (its scope switches are read from it).
     QString spellingConfigPath;
-    // Set to "nosave" while the preferences are applied to every window, so that the
-    // recolouring does not mark documents modified.
-    QString sharedTextFlag;
 };

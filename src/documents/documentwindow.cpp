@@ -19,6 +19,8 @@
 #include <QMdiSubWindow>
 #include <QVBoxLayout>
 
+#include <optional>
+
 namespace {
 
 constexpr int GutterWidth = 20;
@@ -69,10 +71,23 @@ DocumentWindow::DocumentWindow(DocumentContext &context, QWidget *parent)
     m_editor->addChangeListener([this] { memoChange(); });
     m_editor->setUnstorableHandler(
         [this](const QStringList &characters) { return askToSaveAsUtf8(characters); });
-    m_editor->setFormatListener([this] { Q_EMIT formatChanged(this); });
+    m_editor->setFormatListener([this] { formatChange(); });
     connect(m_memo, &QsciScintilla::cursorPositionChanged, this,
             [this] { Q_EMIT caretMoved(this); });
+    connect(&m_document, &Document::identityChanged, this, &DocumentWindow::showCaption);
+    connect(&m_document, &Document::loadingChanged, this, &DocumentWindow::showCaption);
+    connect(&m_context.settings, &SettingsFile::applied, this, &DocumentWindow::applySettings);
     memoReapply();
+}
+
+void DocumentWindow::showCaption()
+{
+    if (m_document.isLoading())
+        setWindowTitle(LoadingCaption);
+    else if (!m_document.isUntitled() && m_context.settings.read(Keys::FullPath))
+        setWindowTitle(m_document.path());
+    else
+        setWindowTitle(m_document.shortName());
 }
 
 DocumentWindow::~DocumentWindow() = default;
@@ -242,18 +257,19 @@ void DocumentWindow::showTip(const QString &text)
     m_tip->showAtCaret(text);
 }
 
-bool DocumentWindow::isModified() const
+void DocumentWindow::formatChange()
 {
-    return m_editor->isModified();
+    m_document.setFormat(m_editor->encoding() == ScintillaEditor::Encoding::Utf8
+                             ? Document::Encoding::Utf8
+                             : Document::Encoding::Windows1252,
+                         m_editor->hasByteOrderMark(), m_editor->lineBreak());
+    Q_EMIT formatChanged(this);
 }
 
-QString DocumentWindow::formatText() const
+void DocumentWindow::setModified(bool modified)
 {
-    QString encoding = QStringLiteral("Windows-1252");
-    if (m_editor->encoding() == ScintillaEditor::Encoding::Utf8)
-        encoding =
-            m_editor->hasByteOrderMark() ? QStringLiteral("UTF-8 BOM") : QStringLiteral("UTF-8");
-    return encoding + QStringLiteral("  ") + LineBreaks::name(m_editor->lineBreak());
+    m_editor->setModified(modified);
+    m_document.setModified(modified);
 }
 
 bool DocumentWindow::askToSaveAsUtf8(const QStringList &characters)
@@ -267,7 +283,7 @@ bool DocumentWindow::askToSaveAsUtf8(const QStringList &characters)
                    .arg(QString::number(c.toUcs4().value(0), 16).toUpper().rightJustified(4, u'0'));
     if (characters.size() > Named)
         named << QStringLiteral("…");
-    const QString name = QFileInfo(m_iam).fileName();
+    const QString name = m_document.shortName();
     return m_context.prompter.confirm(
         QStringLiteral("%1 is written in the Windows-1252 code page, which has no place for "
                        "%2.\n\nYes: write the page as UTF-8 from now on and put the text in.\n"
@@ -287,10 +303,11 @@ void DocumentWindow::setGutterVisible(bool visible)
     m_memo->setMarginWidth(LineNumberMargin, visible ? width : 0);
 }
 
-void DocumentWindow::newtabs()
+void DocumentWindow::applySettings()
 {
-    if (!m_editor->isModified())
-        m_quietChangeFlag = true;
+    std::optional<NotAnEdit> quiet;
+    if (!isModified())
+        quiet.emplace(*this);
     applyDisplaySettings(true);
     const int top = m_editor->firstVisibleLine();
     const int caret = m_editor->caret();
@@ -298,9 +315,8 @@ void DocumentWindow::newtabs()
     m_editor->setCaret(caret);
     m_editor->setFirstVisibleLine(top);
     setGutterVisible(m_context.settings.read(Keys::GutterOn));
+    showCaption();
     memoReapply();
-    // Recolouring changes no text here, so the flag may still be up: a later edit is real.
-    m_quietChangeFlag = false;
 }
 
 void DocumentWindow::memoReapply()
@@ -321,24 +337,15 @@ void DocumentWindow::refreshSpelling()
 
 void DocumentWindow::memoChange()
 {
-    if (m_loadingFlag) {
-        m_loadingFlag = false;
+    if (m_notAnEdit > 0)
         return;
-    }
-    if (m_context.sharedTextFlag == QLatin1String("nosave")) {
-        m_context.sharedTextFlag.clear();
-        return;
-    }
-    if (m_quietChangeFlag) {
-        m_quietChangeFlag = false;
-        return;
-    }
+    m_document.setModified(true);
     Q_EMIT edited(this);
 }
 
 bool DocumentWindow::closeQuery(const SaveHandler &save)
 {
-    while (m_editor->isModified()) {
+    while (isModified()) {
         if (auto *sub = qobject_cast<QMdiSubWindow *>(parentWidget())) {
             if (sub->isMinimized())
                 sub->showNormal();

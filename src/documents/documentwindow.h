@@ -1,5 +1,7 @@
 #pragma once
 
+#include "documents/document.h"
+
 #include <QColor>
 #include <QWidget>
 
@@ -12,9 +14,9 @@ class ScintillaEditor;
 class TypingTip;
 struct DocumentContext;
 
-// A document window: one colouring editor for one file, set up from the settings file.
-// Created and owned by the main frame, which names it, fills it and lists it in the tab
-// strips; it tells the main frame about edits and closing through signals.
+// A document window: one colouring editor for one file, set up from the settings file, and
+// the document model it keeps up to date. Made by the document files, which name it and fill
+// it; listed by the document registry; its caption and tab show the model.
 class DocumentWindow : public QWidget
 {
     Q_OBJECT
@@ -29,13 +31,25 @@ public:
     ScintillaEditor &editor() const { return *m_editor; }
     HtmlLexer &lexer() const { return *m_lexer; }
 
-    // The document's full path, or its "Untitled" name while it has none.
-    const QString &identity() const { return m_iam; }
-    void setIdentity(const QString &identity) { m_iam = identity; }
-    bool isLoading() const { return windowTitle() == LoadingCaption; }
+    Document &document() { return m_document; }
+    const Document &document() const { return m_document; }
+
+    // While one lives, changes of the text are not the user's edits: loading, reloading and
+    // re-applying settings.
+    class NotAnEdit
+    {
+    public:
+        explicit NotAnEdit(DocumentWindow &window) : m_window(window) { ++m_window.m_notAnEdit; }
+        ~NotAnEdit() { --m_window.m_notAnEdit; }
+        NotAnEdit(const NotAnEdit &) = delete;
+        NotAnEdit &operator=(const NotAnEdit &) = delete;
+
+    private:
+        DocumentWindow &m_window;
+    };
 
     // Re-reads every editor setting and recolours, keeping an unmodified document unmodified.
-    void newtabs();
+    void applySettings();
     // Switches live spelling on or off from the settings, refreshes it and recolours the
     // whole text.
     void memoReapply();
@@ -43,14 +57,10 @@ public:
     // live spelling on or off as it is (after a spelling check).
     void refreshSpelling();
 
-    // One-shot flags: the next change event is not a user edit.
-    void raiseLoadingFlag() { m_loadingFlag = true; }
-    void raiseQuietChangeFlag() { m_quietChangeFlag = true; }
-
-    bool isModified() const;
-    // The file's encoding and line break as the status bar shows them ("UTF-8  LF",
-    // "UTF-8 BOM  CR LF", "Windows-1252  CR LF").
-    QString formatText() const;
+    bool isModified() const { return m_document.isModified(); }
+    // The editor's flag and the model's together: saved, reloaded, restored, kept after a
+    // deletion.
+    void setModified(bool modified);
     bool gutterVisible() const;
     void setGutterVisible(bool visible);
     bool liveSpelling() const { return m_liveSpelling; }
@@ -115,6 +125,8 @@ protected:
 
 private:
     void memoChange();
+    void formatChange();
+    void showCaption();
     bool askToSaveAsUtf8(const QStringList &characters);
     void applyDisplaySettings(bool withRightMargin);
     // The caret's screen row counted in display lines from the first visible one.
@@ -127,10 +139,9 @@ private:
     std::unique_ptr<ScintillaEditor> m_editor;
     HtmlLexer *m_lexer = nullptr;
     TypingTip *m_tip = nullptr;
-    QString m_iam;
+    Document m_document;
     SaveHandler m_save;
-    bool m_loadingFlag = false;
-    bool m_quietChangeFlag = false;
+    int m_notAnEdit = 0;
     bool m_liveSpelling = false;
     bool m_wrapHeldOff = false;
     bool m_spellingSkipsHtml = false;

@@ -2,6 +2,7 @@
 
 #include "commands/commandactions.h"
 #include "commands/commandids.h"
+#include "documents/documentregistry.h"
 #include "documents/documentwindow.h"
 #include "documents/typingtip.h"
 #include "editor/scintillaeditor.h"
@@ -15,16 +16,15 @@
 
 namespace EditCommands {
 
-void registerAll(CommandActions &c, std::function<DocumentWindow *()> activeDocument,
-                 InsertWrap &insertWrap, TextConverter &conversions)
+void registerAll(CommandActions &c, DocumentRegistry &documents, InsertWrap &insertWrap,
+                 TextConverter &conversions)
 {
-    const auto onDocument =
-        [active = std::move(activeDocument)](std::function<void(DocumentWindow &)> edit) {
-            return [active, edit = std::move(edit)] {
-                if (DocumentWindow *doc = active())
-                    edit(*doc);
-            };
+    const auto onDocument = [&documents](std::function<void(DocumentWindow &)> edit) {
+        return [&documents, edit = std::move(edit)] {
+            if (DocumentWindow *doc = documents.active())
+                edit(*doc);
         };
+    };
     c.setHandler(Cmd::Undo1Click, onDocument([](DocumentWindow &d) {
                      d.tip().hide();
                      d.editor().undo();

@@ -5,11 +5,11 @@
 class CommandActions;
 class InsertWrap;
 class TextConverter;
-class DocumentWindow;
+class DocumentRegistry;
 
 // The Edit menu's commands on the active document: undo and redo, the clipboard, delete,
 // select all, Remove Tags and Add Line Breaks. Each does nothing while no document is open.
 namespace EditCommands {
-void registerAll(CommandActions &commands, std::function<DocumentWindow *()> activeDocument,
-                 InsertWrap &insertWrap, TextConverter &conversions);
+void registerAll(CommandActions &commands, DocumentRegistry &documents, InsertWrap &insertWrap,
+                 TextConverter &conversions);
 }

@@ -2,6 +2,7 @@
 
 #include "commands/commandactions.h"
 #include "commands/commandids.h"
+#include "documents/documentregistry.h"
 #include "documents/documentwindow.h"
 #include "editor/linebreaks.h"
 #include "editor/scintillaeditor.h"
@@ -24,10 +25,9 @@ const Choice Choices[] = {
 
 } // namespace
 
-LineEndingsCommand::LineEndingsCommand(std::function<DocumentWindow *()> activeDocument,
-                                       QWidget *anchor, QObject *parent)
-    : QObject(parent), m_active(std::move(activeDocument)), m_anchor(anchor),
-      m_menu(new QMenu(anchor))
+LineEndingsCommand::LineEndingsCommand(DocumentRegistry &documents, QWidget *anchor,
+                                       QObject *parent)
+    : QObject(parent), m_documents(documents), m_anchor(anchor), m_menu(new QMenu(anchor))
 {
     m_menu->setObjectName(QStringLiteral("LineEndingsMenu"));
     auto *group = new QActionGroup(m_menu);
@@ -48,7 +48,7 @@ void LineEndingsCommand::registerHandler(CommandActions &commands)
 
 void LineEndingsCommand::run()
 {
-    DocumentWindow *doc = m_active();
+    DocumentWindow *doc = m_documents.active();
     if (!doc)
         return;
     const QString own = doc->editor().lineBreak();
@@ -60,6 +60,6 @@ void LineEndingsCommand::run()
 
 void LineEndingsCommand::choose(const QString &lineBreak)
 {
-    if (DocumentWindow *doc = m_active())
+    if (DocumentWindow *doc = m_documents.active())
         LineBreaks::convertDocument(doc->editor(), lineBreak);
 }

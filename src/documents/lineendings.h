@@ -9,7 +9,7 @@ class CommandActions;
 class QAction;
 class QMenu;
 class QWidget;
-class DocumentWindow;
+class DocumentRegistry;
 
 // The Line Endings command: a small menu over the status bar's encoding and line break panel
 // offers LF, CR LF and CR, with the active document's own checked. The one chosen becomes the
@@ -21,8 +21,7 @@ class LineEndingsCommand : public QObject
 
 public:
     // `anchor` is the status bar panel the menu opens above.
-    LineEndingsCommand(std::function<DocumentWindow *()> activeDocument, QWidget *anchor,
-                       QObject *parent);
+    LineEndingsCommand(DocumentRegistry &documents, QWidget *anchor, QObject *parent);
 
     void registerHandler(CommandActions &commands);
     void run();
@@ -31,7 +30,7 @@ public:
 private:
     void choose(const QString &lineBreak);
 
-    std::function<DocumentWindow *()> m_active;
+    DocumentRegistry &m_documents;
     QWidget *m_anchor;
     QMenu *m_menu;
 };

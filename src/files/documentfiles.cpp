@@ -1,12 +1,13 @@
 #include "files/documentfiles.h"
 
+#include "base/editingoptions.h"
 #include "base/filebytes.h"
 #include "base/filedialogs.h"
 #include "base/homefolder.h"
 #include "base/prompter.h"
 #include "base/settingsfile.h"
-#include "base/shelloptions.h"
 #include "documents/documentcontext.h"
+#include "documents/documentregistry.h"
 #include "documents/documentwindow.h"
 #include "editor/cp1252.h"
 #include "editor/linebreaks.h"
@@ -40,11 +41,6 @@ public:
     WaitCursor &operator=(const WaitCursor &) = delete;
 };
 
-QString untitledName(int number)
-{
-    return QStringLiteral("Untitled%1").arg(number);
-}
-
 QString fullPath(const QString &name)
 {
     return QDir::cleanPath(QFileInfo(name).absoluteFilePath());
@@ -58,10 +54,11 @@ void restoreIfMinimised(DocumentWindow *doc)
 
 } // namespace
 
-DocumentFiles::DocumentFiles(QMdiArea *area, DocumentContext &context, ShellOptions &options,
+DocumentFiles::DocumentFiles(DocumentRegistry &registry, DocumentContext &context,
                              const HomeFolder &home, QObject *parent)
-    : QObject(parent), m_area(area), m_context(context), m_options(options), m_home(home),
-      m_ownDialogs(std::make_unique<QtFileDialogs>(area->window())),
+    : QObject(parent), m_registry(registry), m_area(registry.area()), m_context(context),
+      m_home(home), m_skipFirstNew(context.settings.read(Keys::StartNew) == QLatin1String("no")),
+      m_ownDialogs(std::make_unique<QtFileDialogs>(m_area->window())),
       m_ownModifiers(std::make_unique<KeyboardModifiers>()), m_dialogs(m_ownDialogs.get()),
       m_modifiers(m_ownModifiers.get()), m_printer(std::make_unique<DocumentPrinter>()),
       m_watcher(new DocumentWatcher(this))
@@ -83,35 +80,15 @@ void DocumentFiles::setModifiers(const ModifierSource *modifiers)
     m_modifiers = modifiers ? modifiers : m_ownModifiers.get();
 }
 
-QList<DocumentWindow *> DocumentFiles::documents() const
-{
-    QList<DocumentWindow *> docs;
-    for (QMdiSubWindow *sub : m_area->subWindowList(QMdiArea::CreationOrder))
-        if (auto *doc = qobject_cast<DocumentWindow *>(sub->widget());
-            doc && !m_closed.contains(doc))
-            docs << doc;
-    return docs;
-}
-
 DocumentWindow *DocumentFiles::active() const
 {
-    auto open = [this](QMdiSubWindow *sub) -> DocumentWindow * {
-        auto *doc = sub ? qobject_cast<DocumentWindow *>(sub->widget()) : nullptr;
-        return doc && !m_closed.contains(doc) ? doc : nullptr;
-    };
-    if (DocumentWindow *doc = open(m_area->activeSubWindow()))
-        return doc;
-    const auto subs = m_area->subWindowList(QMdiArea::ActivationHistoryOrder);
-    for (auto it = subs.crbegin(); it != subs.crend(); ++it)
-        if (DocumentWindow *doc = open(*it))
-            return doc;
-    return nullptr;
+    return m_registry.active();
 }
 
-DocumentWindow *DocumentFiles::findOpen(const QString &identity) const
+DocumentWindow *DocumentFiles::findOpen(const QString &path) const
 {
-    for (DocumentWindow *doc : documents())
-        if (FileNameRules::sameFile(doc->identity(), identity))
+    for (DocumentWindow *doc : m_registry.documents())
+        if (!doc->document().isUntitled() && FileNameRules::sameFile(doc->document().path(), path))
             return doc;
     return nullptr;
 }
@@ -123,19 +100,11 @@ int DocumentFiles::nextUntitledNumber()
     return number;
 }
 
-QString DocumentFiles::captionFor(const QString &path) const
-{
-    return m_context.settings.read(Keys::FullPath) ? path : QFileInfo(path).fileName();
-}
-
 DocumentWindow *DocumentFiles::makeDocument()
 {
     auto *doc = new DocumentWindow(m_context);
     QMdiSubWindow *sub = m_area->addSubWindow(doc);
     sub->setAttribute(Qt::WA_DeleteOnClose);
-    connect(doc, &DocumentWindow::edited, this,
-            [this](DocumentWindow *d) { Q_EMIT modifiedChanged(d, true); });
-    connect(doc, &DocumentWindow::closed, this, &DocumentFiles::documentClosed);
     doc->setSaveHandler([this](DocumentWindow *d) { save(d); });
     const bool maximised = m_context.settings.read(Keys::State) == QLatin1String("max");
     if (maximised) {
@@ -148,21 +117,16 @@ DocumentWindow *DocumentFiles::makeDocument()
     return doc;
 }
 
-void DocumentFiles::finishDocument(DocumentWindow *doc, const QString &caption,
-                                   const QString &tabText)
+void DocumentFiles::finishDocument(DocumentWindow *doc)
 {
-    doc->setWindowTitle(caption);
-    Q_EMIT documentAdded(doc, tabText);
-    doc->editor().setModified(false);
+    doc->document().setLoading(false);
+    doc->setModified(false);
     connect(doc, &DocumentWindow::closeRefused, this, [this] { m_closeAll = false; });
-    connect(doc, &DocumentWindow::closed, this, [this](DocumentWindow *d) {
-        m_closed.insert(d);
-        m_watcher->forget(d);
-    });
-    connect(doc, &QObject::destroyed, this, [this](QObject *d) { m_closed.remove(d); });
+    connect(doc, &DocumentWindow::closed, this,
+            [this](DocumentWindow *d) { m_watcher->forget(d); });
     // A file dropped on the text opens rather than having its name typed in.
     new FileDrops(doc->memo()->viewport(), [this](const QStringList &names) { openFiles(names); });
-    Q_EMIT documentMade(doc);
+    m_registry.add(doc);
 }
 
 bool DocumentFiles::readFile(const QString &path, QByteArray *bytes)
@@ -179,10 +143,7 @@ bool DocumentFiles::readFile(const QString &path, QByteArray *bytes)
 void DocumentFiles::loadBytes(DocumentWindow *doc, const QByteArray &bytes)
 {
     ScintillaEditor &ed = doc->editor();
-    // Loading an empty file into an empty editor changes nothing, and a flag left up would
-    // swallow the user's first edit.
-    if (!bytes.isEmpty() || ed.length() > 0)
-        doc->raiseLoadingFlag();
+    const DocumentWindow::NotAnEdit loading(*doc);
     // With word wrap on, Scintilla would wrap every line of the new text at once (half a
     // minute for 50 MB); switched back on afterwards it wraps what is shown, the rest when idle.
     const bool wrap = doc->wordWrap() || doc->wrapHeldOff();
@@ -199,8 +160,8 @@ DocumentWindow *DocumentFiles::newt(const QString &templateName)
     const QString handedOver = m_context.settings.read(Keys::Hello);
     const QString tpl =
         templateName.isEmpty() ? m_context.settings.read(Keys::Template) : templateName;
-    if (m_options.startNew == QLatin1String("no") && handedOver.isEmpty()) {
-        m_options.startNew.clear();
+    if (m_skipFirstNew && handedOver.isEmpty()) {
+        m_skipFirstNew = false;
         return nullptr;
     }
     DocumentWindow *doc = nullptr;
@@ -211,17 +172,17 @@ DocumentWindow *DocumentFiles::newt(const QString &templateName)
         if (!doc)
             return nullptr;
     } else {
-        const QString untitled = untitledName(nextUntitledNumber());
+        const int number = nextUntitledNumber();
         const QString tplPath = m_home.templateDir() + u'/' + tpl;
         QByteArray bytes;
         const bool withTemplate =
             !tpl.isEmpty() && QFileInfo(tplPath).isFile() && readFile(tplPath, &bytes);
         doc = makeDocument();
-        doc->setIdentity(untitled);
+        doc->document().setUntitled(number);
         // A new document's lines end in LF, whatever the template's did.
         if (withTemplate)
             loadBytes(doc, LineBreaks::convert(bytes, "\n"));
-        finishDocument(doc, untitled, untitled);
+        finishDocument(doc);
     }
     return doc;
 }
@@ -238,10 +199,10 @@ DocumentWindow *DocumentFiles::news()
 
 DocumentWindow *DocumentFiles::newclean()
 {
-    const QString untitled = untitledName(nextUntitledNumber());
+    const int number = nextUntitledNumber();
     DocumentWindow *doc = makeDocument();
-    doc->setIdentity(untitled);
-    finishDocument(doc, untitled, untitled);
+    doc->document().setUntitled(number);
+    finishDocument(doc);
     return doc;
 }
 
@@ -252,7 +213,7 @@ DocumentWindow *DocumentFiles::newFromTemplate()
 
 DocumentWindow *DocumentFiles::newHtmlDocument()
 {
-    return m_options.newT.isEmpty() ? newFromTemplate() : news();
+    return EditingOptions(m_context.settings).newHtmlIsPlain() ? news() : newFromTemplate();
 }
 
 void DocumentFiles::openHandedOver()
@@ -301,14 +262,14 @@ DocumentWindow *DocumentFiles::openPath(const QString &full)
     if (!readFile(full, &bytes))
         return nullptr;
     DocumentWindow *doc = makeDocument();
-    doc->setIdentity(full);
+    doc->document().setPath(full);
     {
         WaitCursor wait;
         loadBytes(doc, bytes);
     }
     m_watcher->watch(doc, full, bytes);
     bytes.clear(); // the editor holds its own copy; do not keep a second one while open
-    finishDocument(doc, captionFor(full), QFileInfo(full).fileName());
+    finishDocument(doc);
     UpdateOldies(full);
     return doc;
 }
@@ -381,16 +342,18 @@ DocumentWindow *DocumentFiles::restore(const RestoredText &entry)
     const bool named = entry.named && QDir::isAbsolutePath(entry.identity) &&
                        !findOpen(QDir::cleanPath(entry.identity));
     const QString path = named ? QDir::cleanPath(entry.identity) : QString();
-    const QString untitled = named ? QString() : untitledName(nextUntitledNumber());
     DocumentWindow *doc = makeDocument();
-    doc->setIdentity(named ? path : untitled);
+    if (named)
+        doc->document().setPath(path);
+    else
+        doc->document().setUntitled(nextUntitledNumber());
     ScintillaEditor &ed = doc->editor();
     {
         WaitCursor wait;
         loadBytes(doc, entry.bytes);
         // The bytes alone do not tell a Windows-1252 page whose text is plain ASCII now.
         if (entry.windows1252 && ed.encoding() != ScintillaEditor::Encoding::Cp1252) {
-            doc->raiseLoadingFlag();
+            const DocumentWindow::NotAnEdit loading(*doc);
             ed.loadBytes(entry.bytes, ScintillaEditor::Encoding::Cp1252);
         }
         if (!entry.lineBreak.isEmpty())
@@ -401,11 +364,9 @@ DocumentWindow *DocumentFiles::restore(const RestoredText &entry)
     QString reason;
     if (named && QFileInfo(path).isFile() && FileBytes::read(path, &onDisk, &reason))
         m_watcher->watch(doc, path, onDisk);
-    finishDocument(doc, named ? captionFor(path) : untitled,
-                   named ? QFileInfo(path).fileName() : untitled);
+    finishDocument(doc);
     placeCaret(doc, entry.caret, entry.firstLine);
-    ed.setModified(true);
-    Q_EMIT modifiedChanged(doc, true);
+    doc->setModified(true);
     if (named)
         UpdateOldies(path);
     return doc;
@@ -413,8 +374,7 @@ DocumentWindow *DocumentFiles::restore(const RestoredText &entry)
 
 void DocumentFiles::activate(DocumentWindow *doc)
 {
-    if (auto *sub = doc ? qobject_cast<QMdiSubWindow *>(doc->parentWidget()) : nullptr)
-        m_area->setActiveSubWindow(sub);
+    m_registry.activate(doc);
 }
 
 void DocumentFiles::openRecent(int n)
@@ -464,8 +424,7 @@ bool DocumentFiles::writeFile(const QString &path, const QByteArray &bytes)
 
 void DocumentFiles::markSaved(DocumentWindow *doc, const QString &path, const QByteArray &bytes)
 {
-    doc->editor().setModified(false);
-    Q_EMIT modifiedChanged(doc, false);
+    doc->setModified(false);
     m_watcher->watch(doc, path, bytes);
     Q_EMIT documentSaved(doc);
 }
@@ -476,7 +435,7 @@ bool DocumentFiles::mayOverwrite(DocumentWindow *doc)
     if (m_watcher->diskState(doc) != DocumentWatcher::DiskState::Changed)
         return true;
     return m_context.prompter.confirmDefaultNo(
-        QDir::toNativeSeparators(doc->identity()) +
+        QDir::toNativeSeparators(doc->document().path()) +
         QStringLiteral(" has been changed by another program since it was opened or saved "
                        "here.\nSave over it and lose those changes?"));
 }
@@ -496,14 +455,15 @@ bool DocumentFiles::save(DocumentWindow *doc)
     if (!doc || !doc->isModified())
         return true;
     restoreIfMinimised(doc);
-    if (doc->windowTitle().startsWith(QLatin1String("Untitled")))
+    if (doc->document().isUntitled())
         return saveAs(doc);
     if (!mayOverwrite(doc))
         return false;
+    const QString path = doc->document().path();
     const QByteArray bytes = doc->editor().bytes();
-    if (!writeFile(doc->identity(), bytes))
+    if (!writeFile(path, bytes))
         return false;
-    markSaved(doc, doc->identity(), bytes);
+    markSaved(doc, path, bytes);
     return true;
 }
 
@@ -512,8 +472,8 @@ bool DocumentFiles::saveAs(DocumentWindow *doc)
     if (!doc)
         return false;
     restoreIfMinimised(doc);
-    const QFileInfo identity(doc->identity());
-    const QString offered = doc->identity().contains(u'/') ? identity.fileName() : QString();
+    const Document &document = doc->document();
+    const QString offered = document.isUntitled() ? QString() : document.shortName();
     prepareDialogs();
     QString name;
     for (;;) {
@@ -528,14 +488,13 @@ bool DocumentFiles::saveAs(DocumentWindow *doc)
                                        QDir::toNativeSeparators(name) + QStringLiteral(" ?")))
             break;
     }
-    if (FileNameRules::sameFile(name, doc->identity())) {
-        // Written here rather than through Save: a file named "Untitled…" would come back.
+    if (!document.isUntitled() && FileNameRules::sameFile(name, document.path())) {
         if (!doc->isModified())
             return true;
         const QByteArray bytes = doc->editor().bytes();
-        if (!writeFile(doc->identity(), bytes))
+        if (!writeFile(document.path(), bytes))
             return false;
-        markSaved(doc, doc->identity(), bytes);
+        markSaved(doc, document.path(), bytes);
         return true;
     }
     if (findOpen(name)) {
@@ -548,9 +507,7 @@ bool DocumentFiles::saveAs(DocumentWindow *doc)
     if (!writeFile(name, bytes))
         return false;
     m_watcher->forget(doc);
-    doc->setIdentity(name);
-    doc->setWindowTitle(captionFor(name));
-    Q_EMIT documentRenamed(doc, QFileInfo(name).fileName());
+    doc->document().setPath(name);
     markSaved(doc, name, bytes);
     UpdateOldies(name);
     return true;
@@ -575,13 +532,13 @@ bool DocumentFiles::CloseAll()
             break;
     }
     m_closeAll = false;
-    return documents().isEmpty();
+    return m_registry.documents().isEmpty();
 }
 
 bool DocumentFiles::closeOthers(DocumentWindow *keep)
 {
     m_closeAll = true;
-    for (DocumentWindow *doc : documents()) {
+    for (DocumentWindow *doc : m_registry.documents()) {
         if (doc == keep)
             continue;
         if (!m_closeAll || !doc->parentWidget()->close())
@@ -589,7 +546,7 @@ bool DocumentFiles::closeOthers(DocumentWindow *keep)
     }
     m_closeAll = false;
     activate(keep);
-    return documents() == QList<DocumentWindow *>{keep};
+    return m_registry.documents() == QList<DocumentWindow *>{keep};
 }
 
 void DocumentFiles::Prints()
@@ -599,7 +556,7 @@ void DocumentFiles::Prints()
         return;
     WaitCursor wait;
     if (m_printer->print(doc) == 0)
-        m_context.prompter.error(QDir::toNativeSeparators(doc->identity()) +
+        m_context.prompter.error(QDir::toNativeSeparators(doc->document().identity()) +
                                  QStringLiteral(" could not be printed."));
 }
 
@@ -623,7 +580,7 @@ QStringList DocumentFiles::recentMenuEntries()
 
 void DocumentFiles::reloadChanged(DocumentWindow *doc, const QByteArray &bytes)
 {
-    const QString name = QDir::toNativeSeparators(doc->identity());
+    const QString name = QDir::toNativeSeparators(doc->document().path());
     // The default answer keeps the user's own edits; a reload can be undone in any case.
     const bool reload =
         doc->isModified()
@@ -642,18 +599,16 @@ void DocumentFiles::reloadChanged(DocumentWindow *doc, const QByteArray &bytes)
             loadBytes(doc, bytes);
     }
     ed.setCaret(ed.lineStart(std::min(line, ed.lineCount() - 1)));
-    ed.setModified(false);
-    Q_EMIT modifiedChanged(doc, false);
-    m_watcher->watch(doc, doc->identity(), bytes);
+    doc->setModified(false);
+    m_watcher->watch(doc, doc->document().path(), bytes);
     Q_EMIT documentSaved(doc);
 }
 
 void DocumentFiles::keepDeleted(DocumentWindow *doc)
 {
-    m_context.prompter.warn(QDir::toNativeSeparators(doc->identity()) +
+    m_context.prompter.warn(QDir::toNativeSeparators(doc->document().path()) +
                             QStringLiteral(" has been deleted or moved by another program.\n"
                                            "Its text stays open here; save it to keep it."));
     // Closing must now ask before the text is lost.
-    doc->editor().setModified(true);
-    Q_EMIT modifiedChanged(doc, true);
+    doc->setModified(true);
 }

@@ -5,7 +5,6 @@
 #include <QByteArray>
 #include <QList>
 #include <QObject>
-#include <QSet>
 #include <QString>
 #include <QStringList>
 
@@ -13,6 +12,7 @@
 #include <memory>
 
 class DocumentPrinter;
+class DocumentRegistry;
 class DocumentWatcher;
 class FileDialogs;
 class HomeFolder;
@@ -21,7 +21,6 @@ class QMdiArea;
 class RecentFiles;
 class DocumentWindow;
 struct DocumentContext;
-struct ShellOptions;
 
 // A text kept by crash recovery, as the document it goes back into: under its path when it
 // had one (and no other window holds that path), else as a new Untitled document.
@@ -38,16 +37,15 @@ struct RestoredText
 
 // The file commands: makes, names, fills, saves, prints and closes document windows, keeps
 // the recent-files list and opens the file waiting in the hand-over key. Every command is a
-// public method that a menu entry or toolbar item simply calls. What becomes of a document
-// (made, renamed, modified, closed) is told through signals, for the tab strips and the
-// frame. Owned by the main frame.
+// public method that a menu entry or toolbar item simply calls. A finished window goes into
+// the document registry, which tells the rest of the program. Owned by the main frame.
 class DocumentFiles : public QObject
 {
     Q_OBJECT
 
 public:
-    DocumentFiles(QMdiArea *area, DocumentContext &context, ShellOptions &options,
-                  const HomeFolder &home, QObject *parent = nullptr);
+    DocumentFiles(DocumentRegistry &registry, DocumentContext &context, const HomeFolder &home,
+                  QObject *parent = nullptr);
     ~DocumentFiles() override;
 
     // Run once, by the first new-document call, before its document is made.
@@ -57,10 +55,9 @@ public:
     void setModifiers(const ModifierSource *modifiers);
     FileDialogs &dialogs() const { return *m_dialogs; }
 
-    QList<DocumentWindow *> documents() const;
     DocumentWindow *active() const;
     // The open document of that file: the same path, or a path to the same file.
-    DocumentWindow *findOpen(const QString &identity) const;
+    DocumentWindow *findOpen(const QString &path) const;
 
     // A new document: the file waiting in the hand-over key, else an Untitled one from the
     // given template (or the default one). Nothing when "startnew" says so at start.
@@ -73,6 +70,9 @@ public:
     DocumentWindow *newFromTemplate();
     // New HTML Document: the plain New when the "newt" option is on, else New.
     DocumentWindow *newHtmlDocument();
+
+    // The start is over: from now on every New makes a document, whatever "startnew" says.
+    void startUpDone() { m_skipFirstNew = false; }
 
     // Opens the file waiting in the hand-over key, or says that it is already open.
     void openHandedOver();
@@ -132,22 +132,15 @@ public:
     FileDialogState &dialogState() { return m_dialogState; }
 
 Q_SIGNALS:
-    // A new window has its identity and text; tabText names its tab.
-    void documentAdded(DocumentWindow *document, const QString &tabText);
-    // The window is ready: its font is set and its text counts as unmodified.
-    void documentMade(DocumentWindow *document);
     // A new window was shown maximised.
     void documentMaximised(DocumentWindow *document);
-    void documentRenamed(DocumentWindow *document, const QString &tabText);
+    // Written to its file, or reloaded from it.
     void documentSaved(DocumentWindow *document);
-    // The document's text became modified, or unmodified again, by a file command or an edit.
-    void modifiedChanged(DocumentWindow *document, bool modified);
-    void documentClosed(DocumentWindow *document);
 
 private:
     DocumentWindow *makeDocument();
     static void placeCaret(DocumentWindow *document, int caret, int firstLine);
-    void finishDocument(DocumentWindow *document, const QString &caption, const QString &tabText);
+    void finishDocument(DocumentWindow *document);
     void loadBytes(DocumentWindow *document, const QByteArray &bytes);
     // The one open sequence: reads the file at its full path into a new window.
     DocumentWindow *openPath(const QString &full);
@@ -156,16 +149,17 @@ private:
     void markSaved(DocumentWindow *document, const QString &path, const QByteArray &bytes);
     bool mayOverwrite(DocumentWindow *document);
     int nextUntitledNumber();
-    QString captionFor(const QString &path) const;
     void prepareDialogs();
     void refuseProject(const QString &name);
     void reloadChanged(DocumentWindow *document, const QByteArray &bytes);
     void keepDeleted(DocumentWindow *document);
 
+    DocumentRegistry &m_registry;
     QMdiArea *m_area;
     DocumentContext &m_context;
-    ShellOptions &m_options;
     const HomeFolder &m_home;
+    // "startnew" = "no": the first New of the start makes nothing.
+    bool m_skipFirstNew;
     std::function<void()> m_firstCallHook;
 
     std::unique_ptr<FileDialogs> m_ownDialogs;
@@ -177,6 +171,4 @@ private:
     DocumentWatcher *m_watcher = nullptr;
 
     bool m_closeAll = false;
-    // Windows whose close was accepted; they linger until deleted.
-    QSet<const QObject *> m_closed;
 };

@@ -63,7 +63,7 @@ int DocumentPrinter::print(DocumentWindow *document)
 {
     printer();
     QsciScintilla *memo = document->memo();
-    m_printer->header = document->identity();
+    m_printer->header = document->document().identity();
     m_printer->font = memo->lexer() ? memo->lexer()->font(0) : memo->font();
     m_printer->drawn.clear();
     m_printer->setDocName(QStringLiteral("Quillmark"));

@@ -1,14 +1,15 @@
 #include "find/findcontroller.h"
 
+#include "editor/activeeditor.h"
 #include "find/findwindows.h"
 #include "help/helptopics.h"
 
 #include <QWidget>
 
 FindController::FindController(SettingsFile &settings, TextEditor &storememo, Prompter &prompter,
-                               Finder::ActiveEditor active, QWidget *frame)
-    : QObject(frame), m_settings(settings), m_active(active),
-      m_finder(m_state, storememo, prompter, std::move(active)), m_frame(frame)
+                               const ActiveEditor &editors, QWidget *frame)
+    : QObject(frame), m_settings(settings), m_active([&editors] { return editors.activeEditor(); }),
+      m_finder(m_state, storememo, prompter, m_active), m_frame(frame)
 {
 }
 

@@ -9,6 +9,7 @@
 
 class FindBar;
 class FindDialog;
+class ActiveEditor;
 class Prompter;
 class SettingsFile;
 class QWidget;
@@ -22,7 +23,7 @@ class FindController : public QObject
 
 public:
     FindController(SettingsFile &settings, TextEditor &storememo, Prompter &prompter,
-                   Finder::ActiveEditor active, QWidget *frame);
+                   const ActiveEditor &editors, QWidget *frame);
     ~FindController() override;
 
     // Ctrl+F: opens the dialog unless no document is open or either window is open.

@@ -30,6 +30,7 @@ HelperPrograms::HelperPrograms(SettingsFile &settings, Prompter &prompter, Progr
     : QObject(window), m_settings(settings), m_prompter(prompter), m_programs(programs),
       m_returnButtons(returnButtons), m_dialogs(std::move(dialogs)), m_window(window)
 {
+    connect(&m_settings, &SettingsFile::applied, this, &HelperPrograms::helpermenu);
 }
 
 void HelperPrograms::registerHandlers(CommandActions &commands)

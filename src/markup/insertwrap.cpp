@@ -1,14 +1,14 @@
 #include "markup/insertwrap.h"
 
+#include "base/editingoptions.h"
 #include "base/settingsfile.h"
-#include "base/shelloptions.h"
 #include "editor/linebreaks.h"
 #include "editor/texteditor.h"
 #include "markup/tagtext.h"
 
 #include <algorithm>
 
-InsertWrap::InsertWrap(const SettingsFile &settings, const ShellOptions &options,
+InsertWrap::InsertWrap(const SettingsFile &settings, const EditingOptions &options,
                        TextEditor &scratch, TipSink tipSink)
     : m_settings(settings), m_options(options), m_scratch(scratch), m_tipSink(std::move(tipSink))
 {
@@ -89,7 +89,7 @@ InsertWrap::Inserted InsertWrap::insertScratch(TextEditor &doc, int wrapStart, i
 
     // Auto-indent follows the line the insertion starts in.
     QString prefix;
-    if (m_options.autoIndentOn())
+    if (m_options.autoIndent())
         prefix = TagText::indentPrefix(doc.line(doc.lineOfOffset(selStart)), selected);
     // Text built for the document takes the document's line break. A wrap has composed its
     // parts so and leaves the wrapped selection as it is; a conversion writes the lines it

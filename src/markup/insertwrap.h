@@ -6,7 +6,7 @@
 
 class SettingsFile;
 class TextEditor;
-struct ShellOptions;
+class EditingOptions;
 
 // Who asked for an insertion decides how it meets the document's selection.
 enum class InsertMode {
@@ -28,7 +28,7 @@ public:
     // Shows the typing tip at the document's caret; the text is "Type " + what + " here".
     using TipSink = std::function<void(TextEditor &doc, const QString &text)>;
 
-    InsertWrap(const SettingsFile &settings, const ShellOptions &options, TextEditor &scratch,
+    InsertWrap(const SettingsFile &settings, const EditingOptions &options, TextEditor &scratch,
                TipSink tipSink = {});
 
     void setTipSink(TipSink tipSink) { m_tipSink = std::move(tipSink); }
@@ -72,7 +72,7 @@ private:
     void reset();
 
     const SettingsFile &m_settings;
-    const ShellOptions &m_options;
+    const EditingOptions &m_options;
     TextEditor &m_scratch;
     TipSink m_tipSink;
 

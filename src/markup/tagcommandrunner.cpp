@@ -11,7 +11,7 @@
 using QuickCode::ListKind;
 
 TagCommandRunner::TagCommandRunner(InsertWrap &insertWrap, const SettingsFile &settings,
-                                   const ShellOptions &options, Prompter &prompter,
+                                   const EditingOptions &options, Prompter &prompter,
                                    const ModifierSource &modifiers, TextConversions &conversions)
     : m_insertWrap(insertWrap), m_settings(settings), m_options(options), m_prompter(prompter),
       m_modifiers(modifiers), m_conversions(conversions)

@@ -10,7 +10,7 @@ class Prompter;
 class SettingsFile;
 class TextConversions;
 class TextEditor;
-struct ShellOptions;
+class EditingOptions;
 struct TagCommand;
 
 // Runs the tag commands of the document window on the active document. Owned by the main
@@ -20,7 +20,7 @@ class TagCommandRunner
 {
 public:
     TagCommandRunner(InsertWrap &insertWrap, const SettingsFile &settings,
-                     const ShellOptions &options, Prompter &prompter,
+                     const EditingOptions &options, Prompter &prompter,
                      const ModifierSource &modifiers, TextConversions &conversions);
 
     // False when id names no tag command.
@@ -38,7 +38,7 @@ private:
 
     InsertWrap &m_insertWrap;
     const SettingsFile &m_settings;
-    const ShellOptions &m_options;
+    const EditingOptions &m_options;
     Prompter &m_prompter;
     const ModifierSource &m_modifiers;
     TextConversions &m_conversions;

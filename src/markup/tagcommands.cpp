@@ -1,7 +1,7 @@
 #include "markup/tagcommands.h"
 
+#include "base/editingoptions.h"
 #include "base/settingsfile.h"
-#include "base/shelloptions.h"
 
 #include <iterator>
 

@@ -8,7 +8,7 @@
 #include <span>
 
 class SettingsFile;
-struct ShellOptions;
+class EditingOptions;
 
 // What a tag command does with its parts.
 enum class TagAction {
@@ -24,7 +24,7 @@ enum class TagAction {
 struct PartContext
 {
     const SettingsFile &settings;
-    const ShellOptions &options;
+    const EditingOptions &options;
     bool withOptions; // false when Shift asks for the bare tag
 };
 using PartBuilder = QString (*)(const PartContext &);

@@ -1,6 +1,7 @@
 #include "markup/tagcontroller.h"
 
 #include "base/settingsfile.h"
+#include "editor/activeeditor.h"
 #include "editor/caretmoves.h"
 #include "editor/texteditor.h"
 #include "markup/tagcommands.h"
@@ -8,20 +9,21 @@
 #include <QDir>
 #include <QFileInfo>
 
-TagController::TagController(ActiveEditor activeEditor, TipShower showTip,
-                             const ModifierSource &keyboard, const SettingsFile &settings,
-                             const ShellOptions &options, Prompter &prompter, TextEditor &storememo,
-                             QObject *parent)
-    : QObject(parent), m_activeEditor(std::move(activeEditor)), m_showTip(std::move(showTip)),
+TagController::TagController(ActiveEditor &editors, const ModifierSource &keyboard,
+                             const SettingsFile &settings, const EditingOptions &options,
+                             Prompter &prompter, TextEditor &storememo, QObject *parent)
+    : QObject(parent), m_editors(editors),
       m_insertWrap(settings, options, storememo,
-                   [this](TextEditor &doc, const QString &text) {
-                       if (m_showTip)
-                           m_showTip(doc, text);
-                   }),
+                   [this](TextEditor &doc, const QString &text) { m_editors.showTip(doc, text); }),
       m_conversions(settings, m_insertWrap,
                     QFileInfo(settings.path()).dir().filePath(QStringLiteral("library/chars"))),
       m_runner(m_insertWrap, settings, options, prompter, keyboard, m_conversions)
 {
+}
+
+TextEditor *TagController::activeEditor() const
+{
+    return m_editors.activeEditor();
 }
 
 bool TagController::run(QStringView id)

@@ -9,23 +9,20 @@
 
 #include <functional>
 
+class ActiveEditor;
 class ModifierSource;
 class SettingsFile;
 
 // The tag commands and the insert and wrap entry points that helper panels, custom tags and
-// the menus use. Each acts on the active document and does nothing when none is open. The
-// frame hands in how to reach the active document's editor and how to show a typing tip in
-// the window of an editor. Owned by the main frame.
+// the menus use. Each acts on the active document and does nothing when none is open.
+// Owned by the main frame.
 class TagController : public QObject
 {
     Q_OBJECT
 
 public:
-    using ActiveEditor = std::function<TextEditor *()>;
-    using TipShower = std::function<void(TextEditor &editor, const QString &tip)>;
-
-    TagController(ActiveEditor activeEditor, TipShower showTip, const ModifierSource &keyboard,
-                  const SettingsFile &settings, const ShellOptions &options, Prompter &prompter,
+    TagController(ActiveEditor &editors, const ModifierSource &keyboard,
+                  const SettingsFile &settings, const EditingOptions &options, Prompter &prompter,
                   TextEditor &storememo, QObject *parent = nullptr);
 
     // Runs a tag command of the command table by its id; false for an unknown id.
@@ -46,14 +43,12 @@ public:
     void changeline(int line);
 
     InsertWrap &insertWrap() { return m_insertWrap; }
+    TextEditor *activeEditor() const;
     TagCommandRunner &runner() { return m_runner; }
     TextConverter &conversions() { return m_conversions; }
 
 private:
-    TextEditor *activeEditor() const { return m_activeEditor(); }
-
-    ActiveEditor m_activeEditor;
-    TipShower m_showTip;
+    ActiveEditor &m_editors;
     InsertWrap m_insertWrap;
     TextConverter m_conversions;
     TagCommandRunner m_runner;

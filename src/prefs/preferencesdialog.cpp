@@ -34,7 +34,6 @@
 
 namespace {
 
-const QString NoSave = QStringLiteral("nosave");
 const QString HelperFilter = QStringLiteral("Program files|*.exe|Help Files|*.hlp|All files|*.*");
 
 // Where each group sits on its page: grid row and column, spans, and how many columns of
@@ -543,13 +542,10 @@ void PreferencesDialog::SpeedButton17Click()
 
 bool PreferencesDialog::OKdone()
 {
-    if (m_host.editLock)
-        *m_host.editLock = NoSave;
-    const PreferencesStore::SaveResult result =
-        m_store.save(values(), {m_host.tabLocation, m_host.shellOptions});
+    const PreferencesStore::SaveResult result = m_store.save(values());
+    // What was written counts at once, also when the save stopped at a field.
+    m_host.settings.announceApplied();
     if (!result.ok()) {
-        if (m_host.editLock)
-            m_host.editLock->clear();
         // Show the field at fault so that it can be corrected at once.
         if (QLineEdit *edit = m_edits.value(result.control)) {
             for (int i = 0; i < m_notebook->count(); ++i)
@@ -560,12 +556,6 @@ bool PreferencesDialog::OKdone()
         m_host.prompter.inform(result.message);
         return false;
     }
-    if (m_host.helperMenu)
-        m_host.helperMenu();
-    if (m_host.newtabs)
-        m_host.newtabs();
-    if (m_host.editLock)
-        m_host.editLock->clear();
     return true;
 }
 

@@ -31,14 +31,8 @@ struct PreferencesHost
 
     SettingsFile &settings;
     Prompter &prompter;
-    // Set to "nosave" while a save runs, so that reapplying the settings marks no document.
-    QString *editLock = nullptr;
-    std::function<void(bool upper)> tabLocation;
-    std::function<void()> shellOptions;
     // The saved data folder exists: the file dialogs start there.
     std::function<void(const QString &folder)> dataFolder;
-    std::function<void()> helperMenu;
-    std::function<void()> newtabs;
     std::function<void(int topic)> help;
     std::function<QString(const QString &title, const QString &folder, const QString &filter)>
         pickFile;

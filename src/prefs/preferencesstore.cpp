@@ -104,12 +104,6 @@ constexpr PrefField colourRow(const char *control, const char *caption, TagCateg
     return f;
 }
 
-constexpr PrefField after(PrefField f, PrefAfter what)
-{
-    f.after = what;
-    return f;
-}
-
 constexpr PrefChoice targets[] = {
     {"radTargetNull", "\"\"", "null"},       {"radTargetBlank", "\"_blank\"", "_blank"},
     {"radTargetSelf", "\"_self\"", "_self"}, {"radTargetParent", "\"_parent\"", "_parent"},
@@ -261,9 +255,8 @@ constexpr PrefField table[] = {
          Keys::StartNew, "no"),
     tick("wordwrapcheck", P::Editor, Switches, "Default wordwrap on", K::TickedWhenEmpty,
          Keys::StartWW, "no"),
-    after(tick("tabtopcheck", P::General, Switches, "Tabs at top of editor", K::TickedWhenEquals,
-               Keys::TabLoc, "top"),
-          PrefAfter::TabLocation),
+    tick("tabtopcheck", P::General, Switches, "Tabs at top of editor", K::TickedWhenEquals,
+         Keys::TabLoc, "top"),
 
     tick("autoindent", P::Editor, Switches, "Autoindent on ENTER", K::TickedWhenSet,
          Keys::AutoIndent, "sure"),
@@ -271,9 +264,8 @@ constexpr PrefField table[] = {
          true),
     tick("ctrlbbox", P::Editor, Switches, "ctrl+b inserts <STRONG></STRONG>", K::TickedWhenSet,
          Keys::CtrlB, "strong"),
-    after(tick("ctrlibox", P::Editor, Switches, "ctrl+i inserts <EM></EM>", K::TickedWhenSet,
-               Keys::CtrlI, "em"),
-          PrefAfter::ShellOptions),
+    tick("ctrlibox", P::Editor, Switches, "ctrl+i inserts <EM></EM>", K::TickedWhenSet, Keys::CtrlI,
+         "em"),
 
     number("tabsedit", P::Editor, "Layout", "Tab width:", "(in spaces)", Keys::TabWidth, 5, 1),
     number("marginedit", P::Editor, "Layout", "Lft Margin:", "", Keys::Margin, 4, 0),
@@ -523,8 +515,7 @@ bool PreferencesStore::unusedPath(const PrefField &f, const PreferenceValues &v)
     return false;
 }
 
-PreferencesStore::SaveResult PreferencesStore::save(const PreferenceValues &values,
-                                                    const Hooks &hooks)
+PreferencesStore::SaveResult PreferencesStore::save(const PreferenceValues &values)
 {
     // One replacement of the file for the whole save; a stopped save keeps what came before.
     SettingsFile::Batch batch(m_settings);
@@ -535,18 +526,6 @@ PreferencesStore::SaveResult PreferencesStore::save(const PreferenceValues &valu
             if (!batch.commit())
                 return {m_settings.lastError(), QString()};
             return {stopped, QLatin1String(f.control)};
-        }
-        switch (f.after) {
-        case PrefAfter::Nothing:
-            break;
-        case PrefAfter::TabLocation:
-            if (hooks.tabLocation)
-                hooks.tabLocation(values.ticks.value(QLatin1String(f.control)));
-            break;
-        case PrefAfter::ShellOptions:
-            if (hooks.shellOptions)
-                hooks.shellOptions();
-            break;
         }
     }
     if (!batch.commit())

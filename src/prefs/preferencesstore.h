@@ -39,9 +39,6 @@ enum class PrefKind : std::uint8_t {
     FilterList,       // the Open/Save dialog filter grid
 };
 
-// What the host must do right after a row has been written.
-enum class PrefAfter : std::uint8_t { Nothing, TabLocation, ShellOptions };
-
 struct PrefChoice
 {
     const char *control;
@@ -66,7 +63,6 @@ struct PrefField
     int upper = 0;            // 0: none
     bool defaultBool = false; // Boolean: read default
     bool onceSaved = false;   // loaded only once the dialog has been saved ("qrow" not 0)
-    PrefAfter after = PrefAfter::Nothing;
     std::span<const PrefChoice> choices = {};
     const char *governs = ""; // choice: the path field the second radio disables
     const char *message = ""; // program path: shown when the file does not exist
@@ -108,12 +104,6 @@ struct PreferenceValues
 class PreferencesStore
 {
 public:
-    // Side effects of a save that belong to the program around the dialog.
-    struct Hooks
-    {
-        std::function<void(bool upper)> tabLocation;
-        std::function<void()> shellOptions;
-    };
     using FileCheck = std::function<bool(const QString &path)>;
 
     static std::span<const PrefField> fields();
@@ -147,7 +137,7 @@ public:
     };
     // Writes every control in table order and stops at the first program path that names no
     // file (or the first write that fails); the keys before it stay written.
-    SaveResult save(const PreferenceValues &values, const Hooks &hooks = {});
+    SaveResult save(const PreferenceValues &values);
 
 private:
     void loadField(const PrefField &f, PreferenceValues &values) const;

@@ -66,7 +66,7 @@ QString PreviewController::writePreview(DocumentWindow *document, int viewer)
 {
     PreviewFiles files(m_s.temporaries, m_s.homeFolder);
     const PreviewFiles::Result result =
-        files.write(document->identity(), document->editor().bytes(), viewer);
+        files.write(document->document().identity(), document->editor().bytes(), viewer);
     if (!result.error.isEmpty())
         m_s.prompter.error(result.error);
     return result.path;

@@ -1,27 +1,27 @@
 #include "session/documentjournal.h"
 
+#include "documents/documentregistry.h"
 #include "documents/documentwindow.h"
 #include "editor/scintillaeditor.h"
-#include "files/documentfiles.h"
 
 #include <QDir>
 
-DocumentJournal::DocumentJournal(DocumentFiles &files, QString folder, QObject *parent)
-    : QObject(parent), m_files(files), m_folder(std::move(folder))
+DocumentJournal::DocumentJournal(DocumentRegistry &registry, QString folder, QObject *parent)
+    : QObject(parent), m_registry(registry), m_folder(std::move(folder))
 {
     // One writer: the writes reach the disk in the order they were taken.
     m_writer.setMaxThreadCount(1);
     m_timer.setSingleShot(true);
     m_timer.setInterval(DelayMs);
     connect(&m_timer, &QTimer::timeout, this, &DocumentJournal::writeNow);
-    connect(&m_files, &DocumentFiles::documentMade, this, &DocumentJournal::track);
-    connect(&m_files, &DocumentFiles::documentClosed, this, [this](DocumentWindow *doc) {
+    connect(&m_registry, &DocumentRegistry::opened, this, &DocumentJournal::track);
+    connect(&m_registry, &DocumentRegistry::closed, this, [this](DocumentWindow *doc) {
         m_tracked.remove(doc);
         schedule();
     });
-    connect(&m_files, &DocumentFiles::documentRenamed, this, &DocumentJournal::changed);
-    connect(&m_files, &DocumentFiles::modifiedChanged, this, &DocumentJournal::changed);
-    for (DocumentWindow *doc : m_files.documents())
+    connect(&m_registry, &DocumentRegistry::identityChanged, this, &DocumentJournal::changed);
+    connect(&m_registry, &DocumentRegistry::modifiedChanged, this, &DocumentJournal::changed);
+    for (DocumentWindow *doc : m_registry.documents())
         track(doc);
 }
 
@@ -85,22 +85,23 @@ void DocumentJournal::setEnabled(bool enabled)
 QList<JournalEntry> DocumentJournal::snapshot()
 {
     QList<JournalEntry> entries;
-    DocumentWindow *active = m_files.active();
-    for (DocumentWindow *doc : m_files.documents()) {
+    DocumentWindow *active = m_registry.active();
+    for (DocumentWindow *doc : m_registry.documents()) {
         auto it = m_tracked.find(doc);
         if (it == m_tracked.end())
             continue;
         const ScintillaEditor &ed = doc->editor();
         JournalEntry e;
         e.id = it->id;
-        e.identity = doc->identity();
-        e.named = QDir::isAbsolutePath(e.identity);
-        e.modified = doc->isModified();
+        const Document &document = doc->document();
+        e.identity = document.identity();
+        e.named = !document.isUntitled();
+        e.modified = document.isModified();
         e.active = doc == active;
-        e.encoding = ed.encoding() == ScintillaEditor::Encoding::Utf8
+        e.encoding = document.encoding() == Document::Encoding::Utf8
                          ? QStringLiteral("UTF-8")
                          : QStringLiteral("Windows-1252");
-        e.lineBreak = ed.lineBreak();
+        e.lineBreak = document.lineBreak();
         e.caret = ed.caret();
         e.firstLine = ed.firstVisibleLine();
         e.generation = it->generation;

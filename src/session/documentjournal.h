@@ -9,7 +9,7 @@
 
 #include <memory>
 
-class DocumentFiles;
+class DocumentRegistry;
 class DocumentWindow;
 
 // Keeps the open documents in the recovery journal while the program runs. A change starts a
@@ -23,7 +23,7 @@ class DocumentJournal : public QObject
 public:
     static constexpr int DelayMs = 2000;
 
-    DocumentJournal(DocumentFiles &files, QString folder, QObject *parent = nullptr);
+    DocumentJournal(DocumentRegistry &registry, QString folder, QObject *parent = nullptr);
     ~DocumentJournal() override;
 
     const QString &folder() const { return m_folder; }
@@ -57,7 +57,7 @@ private:
     void writeNow();
     void writeDone(bool ok);
 
-    DocumentFiles &m_files;
+    DocumentRegistry &m_registry;
     QString m_folder;
     std::shared_ptr<RecoveryJournal> m_journal;
     QThreadPool m_writer;

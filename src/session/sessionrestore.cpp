@@ -2,6 +2,7 @@
 
 #include "base/prompter.h"
 #include "base/settingsfile.h"
+#include "documents/documentregistry.h"
 #include "documents/documentwindow.h"
 #include "editor/scintillaeditor.h"
 #include "files/documentfiles.h"
@@ -11,9 +12,10 @@
 
 #include <QDir>
 
-SessionRestore::SessionRestore(DocumentFiles &files, DocumentJournal &journal,
-                               SettingsFile &settings, Prompter &prompter)
-    : m_files(files), m_journal(journal), m_settings(settings), m_prompter(prompter)
+SessionRestore::SessionRestore(DocumentRegistry &registry, DocumentFiles &files,
+                               DocumentJournal &journal, SettingsFile &settings, Prompter &prompter)
+    : m_registry(registry), m_files(files), m_journal(journal), m_settings(settings),
+      m_prompter(prompter)
 {
 }
 
@@ -87,14 +89,14 @@ void SessionRestore::atEnd()
 {
     StoredSession session;
     if (m_settings.read(Keys::Reopen)) {
-        DocumentWindow *active = m_files.active();
-        for (DocumentWindow *doc : m_files.documents()) {
-            if (!QDir::isAbsolutePath(doc->identity()))
+        DocumentWindow *active = m_registry.active();
+        for (DocumentWindow *doc : m_registry.documents()) {
+            if (doc->document().isUntitled())
                 continue;
             if (doc == active)
                 session.active = int(session.documents.size());
             const ScintillaEditor &ed = doc->editor();
-            session.documents.append({doc->identity(), ed.caret(), ed.firstVisibleLine()});
+            session.documents.append({doc->document().path(), ed.caret(), ed.firstVisibleLine()});
         }
     }
     session.write(m_settings);

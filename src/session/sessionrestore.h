@@ -3,6 +3,7 @@
 #include <QObject>
 
 class DocumentFiles;
+class DocumentRegistry;
 class DocumentJournal;
 class Prompter;
 class SettingsFile;
@@ -15,8 +16,8 @@ class DocumentWindow;
 class SessionRestore
 {
 public:
-    SessionRestore(DocumentFiles &files, DocumentJournal &journal, SettingsFile &settings,
-                   Prompter &prompter);
+    SessionRestore(DocumentRegistry &registry, DocumentFiles &files, DocumentJournal &journal,
+                   SettingsFile &settings, Prompter &prompter);
 
     // Runs once at start, before the files of the command line open. True when it opened
     // any document.
@@ -27,6 +28,7 @@ public:
     static QString question(const QStringList &names);
 
 private:
+    DocumentRegistry &m_registry;
     DocumentFiles &m_files;
     DocumentJournal &m_journal;
     SettingsFile &m_settings;

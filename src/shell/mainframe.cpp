@@ -12,19 +12,20 @@
 #include "customtags/customtagcommands.h"
 #include "documents/documentaids.h"
 #include "documents/documentcontextmenu.h"
+#include "documents/documentregistry.h"
 #include "documents/documentwindow.h"
 #include "documents/editcommands.h"
 #include "documents/editingaids.h"
 #include "documents/gotoline.h"
 #include "documents/lineendings.h"
-#include "downloadtime/downloadtimewindow.h"
+#include "downloadtime/downloadtimecommand.h"
 #include "editor/scintillaeditor.h"
 #include "files/documentfiles.h"
 #include "files/filedrops.h"
 #include "files/filemenu.h"
 #include "find/findcontroller.h"
+#include "help/helplauncher.h"
 #include "help/helptopics.h"
-#include "help/helpwindow.h"
 #include "helperprograms/helperprograms.h"
 #include "helpers/document/documenthelper.h"
 #include "helpers/frame/panelmanager.h"
@@ -45,6 +46,7 @@
 #include "shell/windowarranger.h"
 #include "shell/windowmenu.h"
 #include "spelling/spellingcontroller.h"
+#include "statusbar/documentstatusbar.h"
 #include "toolbar/speedbar.h"
 #include "view/documentfont.h"
 #include "view/viewtoggles.h"
@@ -56,11 +58,8 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
-#include <QDate>
 #include <QDir>
 #include <QFileInfo>
-#include <QLabel>
-#include <QLocale>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
@@ -69,53 +68,24 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-namespace {
-
-// A label that reports clicks and double clicks.
-class ClickLabel : public QLabel
-{
-public:
-    std::function<void()> onClick;
-    std::function<void()> onDoubleClick;
-
-protected:
-    void mousePressEvent(QMouseEvent *event) override
-    {
-        QLabel::mousePressEvent(event);
-        if (onClick)
-            onClick();
-    }
-    void mouseDoubleClickEvent(QMouseEvent *event) override
-    {
-        QLabel::mouseDoubleClickEvent(event);
-        if (onDoubleClick)
-            onDoubleClick();
-    }
-};
-
-constexpr int StatusHeight = 22;
-constexpr int StatusPanelWidth = 240;
-
-} // namespace
-
 MainFrame::MainFrame(const HomeFolder &home, SettingsFile &settings, Prompter &prompter,
                      QWidget *parent)
     : QMainWindow(parent), m_home(home), m_settings(settings),
-      m_prompter(prompter), m_context{settings, prompter, home.file(QStringLiteral("addict.cfg")),
-                                      QString()},
-      m_temporaries(settings), m_programs(std::make_unique<DesktopPrograms>()),
+      m_prompter(prompter), m_context{settings, prompter, home.file(QStringLiteral("addict.cfg"))},
+      m_options(settings), m_temporaries(settings), m_programs(std::make_unique<DesktopPrograms>()),
       m_returnButtons(std::make_unique<ReturnButtons>(settings, this))
 {
-    FormCreate();
+    build();
 }
 
 MainFrame::~MainFrame()
 {
     // The document area outlives this object's own members while QWidget takes it down.
     disconnect(m_client, nullptr, this, nullptr);
+    m_documents->detach();
 }
 
-void MainFrame::FormCreate()
+void MainFrame::build()
 {
     setWindowTitle(QStringLiteral("Quillmark"));
     resize(900, 640);
@@ -131,212 +101,94 @@ void MainFrame::FormCreate()
     upperLayout->addWidget(m_upperTabs);
     m_client = new QMdiArea(central);
     m_client->setFrameShape(QFrame::NoFrame);
-    m_commands = new CommandActions(this, [this] { return activeDocument() != nullptr; });
+    m_documents = new DocumentRegistry(m_client, this);
+    m_commands = new CommandActions(this, [this] { return m_documents->hasEditor(); });
     m_bar = new SpeedBar(m_settings, *m_commands, m_home.path(), central);
-    m_bar->setObjectName(QStringLiteral("thepanel"));
     m_bar->registerHandlers();
-    m_bar->setFlat(!m_settings.read(Keys::Flat).isEmpty());
+    m_bar->followDocuments(*m_documents);
     layout->addWidget(m_bar);
     layout->addWidget(m_upperPanel);
     layout->addWidget(m_client, 1);
     setCentralWidget(central);
 
-    buildStatusBar();
-    m_tabs = new TabStrips(m_lowerTabs, m_upperTabs, m_upperPanel, this);
-    m_files = new DocumentFiles(m_client, m_context, m_options, m_home, this);
-    connect(m_files, &DocumentFiles::documentAdded, this,
-            [this](DocumentWindow *doc, const QString &tab) {
-                m_tabs->add(doc, tab);
-                DocumentFont::applyStored(*doc, m_settings);
-            });
+    m_help = new HelpLauncher(ProgramData::folder(QCoreApplication::applicationDirPath()) +
+                                  QStringLiteral("/help"),
+                              this);
+    const auto help = [this](int topic) { m_help->show(topic); };
+    m_status = new DocumentStatusBar(statusBar(), *m_documents, *m_commands);
+    m_tabs = new TabStrips(m_status->lowerTabs(), m_upperTabs, m_upperPanel, this);
+    m_tabs->follow(*m_documents);
+    m_arranger = new WindowArranger(m_client, *m_tabs, m_settings, this);
+    m_arranger->follow(*m_documents);
+    connect(m_status, &DocumentStatusBar::tabbedDisplayRequested, m_arranger,
+            &WindowArranger::Tabbed);
+    m_files = new DocumentFiles(*m_documents, m_context, m_home, this);
     connect(m_files, &DocumentFiles::documentMaximised, m_tabs, [this] { m_tabs->setShown(true); });
-    connect(m_files, &DocumentFiles::documentRenamed, m_tabs, &TabStrips::setText);
-    connect(m_files, &DocumentFiles::modifiedChanged, m_tabs,
-            [this](DocumentWindow *doc, bool modified) {
-                if (modified)
-                    m_tabs->markModified(doc);
-                else
-                    m_tabs->clearModified(doc);
-                m_arranger->showModified(doc, modified);
-            });
-    // Renaming gives the window the document's plain caption again.
-    connect(m_files, &DocumentFiles::documentRenamed, this,
-            [this](DocumentWindow *doc) { m_arranger->showModified(doc, doc->isModified()); });
-    // The strip stays up, empty, after the last document closes, until the display changes.
-    connect(m_files, &DocumentFiles::documentClosed, m_tabs, &TabStrips::remove);
     // A tab's close button and a middle click close that document, through its question.
     connect(m_tabs, &TabStrips::closeRequested, this,
             [](DocumentWindow *doc) { doc->parentWidget()->close(); });
     m_files->setFirstCallHook([this] { restoreMainGeometry(); });
-    m_journal = new DocumentJournal(*m_files, m_home.file(QStringLiteral("recovery")), this);
-    m_session = std::make_unique<SessionRestore>(*m_files, *m_journal, m_settings, m_prompter);
+    m_journal = new DocumentJournal(*m_documents, m_home.file(QStringLiteral("recovery")), this);
+    m_session = std::make_unique<SessionRestore>(*m_documents, *m_files, *m_journal, m_settings,
+                                                 m_prompter);
     // Files dropped on the frame or on a document open as documents.
     new FileDrops(this, [this](const QStringList &names) { m_files->openFiles(names); });
-    const auto activeEditor = [this]() -> TextEditor * {
-        DocumentWindow *doc = activeDocument();
-        return doc ? &doc->editor() : nullptr;
-    };
-    m_tags = new TagController(
-        activeEditor,
-        [this](TextEditor &editor, const QString &tip) {
-            for (DocumentWindow *doc : m_files->documents())
-                if (&doc->editor() == &editor)
-                    doc->showTip(tip);
-        },
-        m_keyboard, m_settings, m_options, m_prompter, m_storememo, this);
-    m_arranger = new WindowArranger(m_client, *m_tabs, m_settings, this);
-    m_find = new FindController(m_settings, m_storememo, m_prompter, activeEditor, this);
+    m_tags = new TagController(*m_documents, m_keyboard, m_settings, m_options, m_prompter,
+                               m_storememo, this);
+    m_find = new FindController(m_settings, m_storememo, m_prompter, *m_documents, this);
+    m_find->setHelp(help);
     m_contextMenu = new DocumentContextMenu(*m_commands, this);
-    m_aids = new DocumentAids(m_options, *m_commands, *m_contextMenu, this);
+    m_aids = new DocumentAids(*m_documents, m_options, *m_commands, *m_contextMenu, this);
     m_aids->setEscapeHandler([this] { m_find->dropAll(); });
-    m_find->setHelp([this](int topic) { showHelp(topic); });
-    m_spelling = new SpellingController(
-        m_context.spellingConfigPath, m_prompter, [this] { return activeDocument(); }, this, this);
+    m_spelling =
+        new SpellingController(m_context.spellingConfigPath, m_prompter, *m_documents, this, this);
     m_spelling->attachTo(*m_contextMenu);
     m_goToLine = new GoToLineCommand(
         [this](int line) {
-            DocumentWindow *doc = activeDocument();
+            DocumentWindow *doc = m_documents->active();
             if (!doc)
                 return false;
             m_tags->changeline(line);
             doc->showCaretInContext();
             return true;
         },
-        [this] { return activeDocument() != nullptr; }, m_prompter, this, statusBar(),
-        m_caretStatus->parentWidget());
-    m_lineEndings = new LineEndingsCommand([this] { return activeDocument(); },
-                                           m_formatStatus->parentWidget(), this);
-    connect(m_arranger, &WindowArranger::lastClosing, m_caretStatus, &QLabel::clear);
-    connect(m_arranger, &WindowArranger::lastClosing, m_formatStatus, &QLabel::clear);
-    connect(m_arranger, &WindowArranger::lastClosing, m_wrapNote, &QWidget::hide);
+        [this] { return m_documents->hasEditor(); }, m_prompter, this, statusBar(),
+        m_status->caretPanel());
+    m_lineEndings = new LineEndingsCommand(*m_documents, m_status->formatPanel(), this);
     connect(m_arranger, &WindowArranger::lastClosing, this, [this] {
         if (GoToLineDialog *box = m_goToLine->window())
             box->close();
     });
-    connect(m_client, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow *sub) {
-        if (auto *doc = sub ? qobject_cast<DocumentWindow *>(sub->widget()) : nullptr) {
-            updateCaretStatus(doc);
-            updateFormatStatus(doc);
-        }
-        updateSavePicture();
-        m_view->updateChecks();
-        if (DocumentWindow *doc = activeDocument())
-            m_bar->setLiveSpelling(doc->liveSpelling());
-    });
-    connect(m_files, &DocumentFiles::documentMade, this, [this](DocumentWindow *doc) {
-        m_arranger->watch(doc);
-        m_aids->watch(doc);
-        m_spelling->watch(doc);
-        connect(doc, &DocumentWindow::caretMoved, this, &MainFrame::updateCaretStatus);
-        // The live spelling picture and check mark follow the active document.
-        connect(doc, &DocumentWindow::liveSpellingChanged, this, [this](DocumentWindow *changed) {
-            if (changed != activeDocument())
-                return;
-            m_bar->setLiveSpelling(changed->liveSpelling());
-            m_view->updateChecks();
-        });
-        connect(doc, &DocumentWindow::edited, this, &MainFrame::updateSavePicture);
-        connect(doc, &DocumentWindow::formatChanged, this, &MainFrame::updateFormatStatus);
-        updateCaretStatus(doc);
-        updateFormatStatus(doc);
-        updateSavePicture();
-    });
-    connect(m_files, &DocumentFiles::documentSaved, this, &MainFrame::updateSavePicture);
-    // A reload or a deleted file changes the modified state without an edit.
-    connect(m_files, &DocumentFiles::modifiedChanged, this, &MainFrame::updateSavePicture);
+    m_downloadTime = new DownloadTimeCommand(*m_documents, help, this);
     makePanels();
 
     buildMenus();
     buildPrograms();
 
-    m_tabs->setUpper(!m_settings.read(Keys::TabLoc).isEmpty());
-    m_options.read(m_settings, true);
+    m_tabs->setUpper(m_options.tabsAtTop());
     StartupSteps::prepareSettings(m_settings);
-    m_dates->setText(dateLabelText());
     m_storememo.setUndoEnabled(false);
     m_storememo.clear();
     m_storememo.setTabWidth(m_settings.read(Keys::TabWidth));
     StartupSteps::fixUpSpellingConfig(m_home.file(QStringLiteral("addict.cfg")), m_home.path());
-}
-
-void MainFrame::buildStatusBar()
-{
-    QStatusBar *bar = statusBar();
-    bar->setSizeGripEnabled(false);
-    bar->setFixedHeight(StatusHeight);
-
-    // The lower tab strip sits over a blank label that fills the rest of the bar; a double
-    // click on the label brings back the tabbed display.
-    auto *left = new ClickLabel;
-    left->onDoubleClick = [this] { m_arranger->Tabbed(); };
-    auto *leftLayout = new QHBoxLayout(left);
-    leftLayout->setContentsMargins(0, 0, 0, 0);
-    m_lowerTabs = new QTabBar(left);
-    m_lowerTabs->setShape(QTabBar::RoundedSouth);
-    leftLayout->addWidget(m_lowerTabs);
-    leftLayout->addStretch(1);
-    bar->addWidget(left, 1);
-
-    // The active document's encoding and line break; a click offers to convert the line breaks.
-    auto *formatPanel = new QFrame(bar);
-    formatPanel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    auto *formatLayout = new QHBoxLayout(formatPanel);
-    formatLayout->setContentsMargins(4, 0, 4, 0);
-    auto *format = new ClickLabel;
-    format->onClick = [this] { m_lineEndings->run(); };
-    format->setToolTip(
-        QStringLiteral("Encoding and line breaks; click to convert the line breaks"));
-    m_formatStatus = format;
-    formatLayout->addWidget(format);
-    bar->addPermanentWidget(formatPanel);
-
-    // Shown while the active document is a large page that opened without word wrap.
-    auto *wrapNote = new ClickLabel;
-    wrapNote->setText(QStringLiteral(" Word wrap is off for this large page "));
-    wrapNote->setToolTip(QStringLiteral("Click to wrap the lines of this page"));
-    wrapNote->setCursor(Qt::PointingHandCursor);
-    wrapNote->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    wrapNote->onClick = [this] { m_commands->run(Cmd::Wordwrap1Click); };
-    wrapNote->setObjectName(QStringLiteral("wrapNote"));
-    wrapNote->hide();
-    m_wrapNote = wrapNote;
-    bar->addPermanentWidget(wrapNote);
-
-    auto *panel = new QFrame(bar);
-    panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    panel->setMinimumWidth(StatusPanelWidth);
-    auto *panelLayout = new QHBoxLayout(panel);
-    panelLayout->setContentsMargins(2, 0, 2, 0);
-    auto *caret = new ClickLabel;
-    caret->setText(QStringLiteral(" line: 1  col: 1"));
-    caret->onDoubleClick = [this] { m_commands->run(Cmd::GoToLine1Click); };
-    m_caretStatus = caret;
-    auto *dates = new ClickLabel;
-    dates->onClick = [this] { DatesClick(); };
-    dates->setCursor(Qt::PointingHandCursor);
-    dates->setToolTip(QStringLiteral("Click to insert the date"));
-    m_dates = dates;
-    panelLayout->addWidget(caret, 1);
-    panelLayout->addWidget(dates);
-    bar->addPermanentWidget(panel);
+    connect(&m_settings, &SettingsFile::applied, this, &MainFrame::applySettings);
 }
 
 void MainFrame::buildMenus()
 {
     m_menus = MenuBuilder::build(menuBar(), *m_commands);
-    if (QMenu *help = m_menus.value(QStringLiteral("Help1")))
-        if (auto *version = help->findChild<QAction *>(QStringLiteral("Version")))
+    if (QMenu *helpMenu = m_menus.value(QStringLiteral("Help1")))
+        if (auto *version = helpMenu->findChild<QAction *>(QStringLiteral("Version")))
             version->setText(QStringLiteral("Version ") + QCoreApplication::applicationVersion());
     CommandHandlers::registerAll(
-        *m_commands, {*m_files, *m_arranger, *m_tags, *m_find, *m_goToLine, *m_panels,
-                      [this] { close(); }, [this] { showAbout(); }, [this] { showPreferences(); },
-                      [this](int topic) { showHelp(topic); }, [this] { showHelpContents(); }});
-    m_commands->setHandler(Cmd::DownloadTime1Click, [this] { DownloadTime1Click(); });
-    EditCommands::registerAll(
-        *m_commands, [this] { return activeDocument(); }, m_tags->insertWrap(),
-        m_tags->conversions());
-    m_view = new ViewToggles(
-        m_settings, [this] { return m_files->active(); }, this, this);
+        *m_commands,
+        {*m_files, *m_arranger, *m_tags, *m_find, *m_goToLine, *m_panels, [this] { close(); },
+         [this] { showAbout(); }, [this] { showPreferences(); },
+         [this](int topic) { m_help->show(topic); }, [this] { m_help->showContents(); }});
+    m_downloadTime->registerHandler(*m_commands);
+    EditCommands::registerAll(*m_commands, *m_documents, m_tags->insertWrap(),
+                              m_tags->conversions());
+    m_view = new ViewToggles(m_settings, *m_documents, this, this);
     m_view->registerHandlers(*m_commands);
     m_lineEndings->registerHandler(*m_commands);
     m_spelling->registerHandlers(*m_commands);
@@ -345,11 +197,11 @@ void MainFrame::buildMenus()
         wrap->setChecked(m_settings.read(Keys::Wraps) != QLatin1String("no"));
     FileMenu::watch(m_menus.value(QStringLiteral("File1")),
                     m_menus.value(QStringLiteral("RecentFiles")), *m_commands, *m_files);
-    WindowMenu::listDocuments(m_menus.value(QStringLiteral("Window1")), *m_arranger, *m_files);
+    WindowMenu::listDocuments(m_menus.value(QStringLiteral("Window1")), *m_arranger, *m_documents);
     m_tabs->setPopupMenu(WindowMenu::buildStripMenu(this, *m_arranger, *m_files));
     MenuState::watchEdit(m_menus.value(QStringLiteral("Edit1")), *m_commands, [this] {
         EditMenuState state;
-        DocumentWindow *doc = activeDocument();
+        DocumentWindow *doc = m_documents->active();
         if (!doc)
             return state;
         state.hasDocument = true;
@@ -365,24 +217,24 @@ void MainFrame::buildMenus()
     MenuState::watchCharacter(m_menus.value(QStringLiteral("Character1")), *m_commands, m_options);
 }
 
+QMenu *MainFrame::menu(const QString &name) const
+{
+    return m_menus.value(name);
+}
+
 void MainFrame::makePanels()
 {
     PanelHost host{m_settings,
                    *m_tags,
-                   [this]() -> TextEditor * {
-                       DocumentWindow *doc = activeDocument();
-                       return doc ? &doc->editor() : nullptr;
-                   },
+                   [this] { return m_documents->activeEditor(); },
                    [this] {
-                       DocumentWindow *doc = activeDocument();
+                       DocumentWindow *doc = m_documents->active();
                        // An Untitled document has no file yet.
-                       return doc && QDir::isAbsolutePath(doc->identity()) ? doc->identity()
-                                                                           : QString();
+                       return doc ? doc->document().path() : QString();
                    },
                    [this] { returnFocus(); },
-                   [this](int topic) { showHelp(topic); }};
-    m_panels =
-        new PanelManager(std::move(host), this, [this] { return activeDocument() != nullptr; });
+                   [this](int topic) { m_help->show(topic); }};
+    m_panels = new PanelManager(std::move(host), this, [this] { return m_documents->hasEditor(); });
     m_panels->addFactory("ImageHelper", [](const PanelRow &row, PanelHost &h, QWidget *frame) {
         return new ImageHelper(row, h, frame);
     });
@@ -413,85 +265,28 @@ void MainFrame::makePanels()
 void MainFrame::returnFocus()
 {
     activateWindow();
-    if (DocumentWindow *doc = activeDocument())
+    if (DocumentWindow *doc = m_documents->active())
         doc->memo()->setFocus();
 }
 
 void MainFrame::buildPrograms()
 {
     const auto dialogs = [this]() -> FileDialogs & { return m_files->dialogs(); };
-    m_preview =
-        new PreviewController({m_settings, m_prompter, *m_programs, m_temporaries, *m_returnButtons,
-                               m_keyboard, m_home.path(), this, [this] { return activeDocument(); },
-                               dialogs, [this] { return m_files->chooseFile(); }},
-                              this);
+    m_preview = new PreviewController({m_settings, m_prompter, *m_programs, m_temporaries,
+                                       *m_returnButtons, m_keyboard, m_home.path(), this,
+                                       [this] { return m_documents->active(); }, dialogs,
+                                       [this] { return m_files->chooseFile(); }},
+                                      this);
     m_preview->registerHandlers(*m_commands);
     m_helpers =
         new HelperPrograms(m_settings, m_prompter, *m_programs, *m_returnButtons, dialogs, this);
     m_helpers->registerHandlers(*m_commands);
-    m_customTags = new CustomTagCommands(
-        m_settings, m_prompter, m_keyboard,
-        [this]() -> TextEditor * {
-            DocumentWindow *doc = activeDocument();
-            return doc ? &doc->editor() : nullptr;
-        },
-        *m_tags, this);
+    m_customTags = new CustomTagCommands(m_settings, m_prompter, m_keyboard, *m_tags, this);
     m_customTags->registerHandlers(*m_commands);
     m_customTags->watchMenu(m_menus.value(QStringLiteral("Custom1")));
     connect(m_customTags, &CustomTagCommands::changed, m_bar, &SpeedBar::doButtons);
     // Typing in a document means the user is back: the return button goes.
-    connect(m_files, &DocumentFiles::documentMade, this, [this](DocumentWindow *doc) {
-        connect(doc, &DocumentWindow::edited, this, [this] { m_returnButtons->drop(); });
-    });
-}
-
-void MainFrame::helpermenu()
-{
-    if (m_helpers)
-        m_helpers->helpermenu();
-}
-
-void MainFrame::updateSavePicture()
-{
-    DocumentWindow *doc = activeDocument();
-    m_bar->setSaveModified(doc && doc->isModified());
-}
-
-QString MainFrame::dateLabelText() const
-{
-    return StartupSteps::dateLabelText(QDate::currentDate(), QLocale::system());
-}
-
-QString MainFrame::caretStatusText() const
-{
-    return m_caretStatus->text();
-}
-
-QString MainFrame::formatStatusText() const
-{
-    return m_formatStatus->text();
-}
-
-DocumentWindow *MainFrame::activeDocument() const
-{
-    return m_files->active();
-}
-
-void MainFrame::updateCaretStatus(DocumentWindow *doc)
-{
-    if (!doc || doc != activeDocument())
-        return;
-    m_caretStatus->setText(EditingAids::caretStatus(doc->editor()));
-}
-
-void MainFrame::updateFormatStatus(DocumentWindow *doc)
-{
-    if (!doc || doc != activeDocument())
-        return;
-    m_formatStatus->setText(doc->formatText());
-    m_wrapNote->setVisible(doc->wrapHeldOff());
-    if (m_view)
-        m_view->updateChecks();
+    connect(m_documents, &DocumentRegistry::edited, this, [this] { m_returnButtons->drop(); });
 }
 
 void MainFrame::restoreMainGeometry()
@@ -521,11 +316,11 @@ void MainFrame::showEvent(QShowEvent *event)
     QMainWindow::showEvent(event);
     if (!m_shown) {
         m_shown = true;
-        FormShow();
+        startSession();
     }
 }
 
-void MainFrame::FormShow()
+void MainFrame::startSession()
 {
     QString error;
     m_home.createFolders(&error);
@@ -546,14 +341,12 @@ void MainFrame::FormShow()
     if (!m_queuedFiles.isEmpty())
         openQueuedFiles();
     else if (given)
-        m_files->activate(given);
+        m_documents->activate(given);
     else if (!m_settings.read(Keys::Hello).isEmpty())
-        AppAct();
+        openHandedOverFile();
     else if (!restored)
         m_files->news();
-    // The first New of the run would otherwise still make no document.
-    if (m_options.startNew == QLatin1String("no"))
-        m_options.startNew.clear();
+    m_files->startUpDone();
 }
 
 void MainFrame::queueFiles(const QStringList &files)
@@ -569,7 +362,7 @@ void MainFrame::comeForward(const QStringList &files)
     raise();
     activateWindow();
     queueFiles(files);
-    AppAct();
+    openHandedOverFile();
 }
 
 void MainFrame::openQueuedFiles()
@@ -598,10 +391,10 @@ void MainFrame::changeEvent(QEvent *event)
 {
     QMainWindow::changeEvent(event);
     if (event->type() == QEvent::ActivationChange && isActiveWindow())
-        AppAct();
+        openHandedOverFile();
 }
 
-void MainFrame::AppAct()
+void MainFrame::openHandedOverFile()
 {
     // A message shown while opening activates the frame again when it closes.
     if (m_inHandOver || !m_shown)
@@ -611,32 +404,12 @@ void MainFrame::AppAct()
     m_inHandOver = false;
 }
 
-void MainFrame::newtabs()
+void MainFrame::applySettings()
 {
-    m_options.read(m_settings, false);
     m_journal->setEnabled(m_settings.read(Keys::Recovery));
-    m_bar->setFlat(!m_settings.read(Keys::Flat).isEmpty());
-    const auto docs = m_files->documents();
-    if (!docs.isEmpty())
+    m_tabs->setUpper(m_options.tabsAtTop());
+    if (!m_documents->documents().isEmpty())
         m_storememo.setTabWidth(m_settings.read(Keys::TabWidth));
-    for (DocumentWindow *doc : docs)
-        doc->newtabs();
-}
-
-void MainFrame::DatesClick()
-{
-    DocumentWindow *doc = activeDocument();
-    if (!doc)
-        return;
-    QString text = m_dates->text();
-    text.chop(2);
-    ScintillaEditor &ed = doc->editor();
-    const int start = ed.selectionStart();
-    {
-        UndoGroup group(ed);
-        ed.replaceSelection(text);
-    }
-    ed.setSelection(start, int(text.size()));
 }
 
 void MainFrame::showAbout()
@@ -648,16 +421,16 @@ void MainFrame::showAbout()
     about->setFocus();
 }
 
-bool MainFrame::FormCloseQuery()
+bool MainFrame::mayClose()
 {
-    for (DocumentWindow *doc : m_files->documents())
+    for (DocumentWindow *doc : m_documents->documents())
         if (!doc->closeQuery([this](DocumentWindow *d) { m_files->save(d); }))
             return false;
     m_bar->saveLayout();
     return true;
 }
 
-void MainFrame::FormClose()
+void MainFrame::keepWindowPlace()
 {
     // The internal preview and the return button keep their places when they close.
     if (InternalPreview *preview = m_preview->internal())
@@ -678,7 +451,7 @@ void MainFrame::FormClose()
 
 void MainFrame::closeEvent(QCloseEvent *event)
 {
-    if (!FormCloseQuery()) {
+    if (!mayClose()) {
         event->ignore();
         return;
     }
@@ -686,73 +459,16 @@ void MainFrame::closeEvent(QCloseEvent *event)
     m_session->atEnd();
     m_journal->finish();
     // Every document has agreed; none asks again when the frame takes them down.
-    for (DocumentWindow *doc : m_files->documents())
-        doc->editor().setModified(false);
-    FormClose();
+    for (DocumentWindow *doc : m_documents->documents())
+        doc->setModified(false);
+    keepWindowPlace();
     event->accept();
 }
 
 void MainFrame::showPreferences()
 {
     PreferencesHost host{m_settings, m_prompter};
-    host.editLock = &m_context.sharedTextFlag;
-    host.tabLocation = [this](bool upper) {
-        m_options.upperTabs = upper;
-        m_tabs->setUpper(upper);
-    };
-    host.shellOptions = [this] { m_options.read(m_settings, false); };
     host.dataFolder = [this](const QString &folder) { m_files->dialogState().setFolder(folder); };
-    host.helperMenu = [this] { helpermenu(); };
-    host.newtabs = [this] { newtabs(); };
-    host.help = [this](int topic) { showHelp(topic); };
+    host.help = [this](int topic) { m_help->show(topic); };
     PreferencesDialog::showFor(std::move(host), this);
-}
-
-void MainFrame::showHelp(int topic)
-{
-    // Made on first use only, so that starting the program costs nothing for it; the pages
-    // are read where the program's data was installed, never from the home folder.
-    if (!m_help)
-        m_help = new HelpWindow(ProgramData::folder(QCoreApplication::applicationDirPath()) +
-                                    QStringLiteral("/help"),
-                                this);
-    m_help->showTopic(topic);
-}
-
-HelpWindow *MainFrame::helpWindow() const
-{
-    return m_help;
-}
-
-void MainFrame::DownloadTime1Click()
-{
-    DocumentWindow *doc = activeDocument();
-    if (!doc)
-        return;
-    if (m_downloadTime) {
-        m_downloadTime->raise();
-        m_downloadTime->activateWindow();
-        return;
-    }
-    // The page counts as the editor holds it, in the bytes saving would write; its files are
-    // looked for beside the saved file, and relative ones are not found for an Untitled page.
-    const QFileInfo file(doc->identity());
-    const bool untitled = !file.isAbsolute();
-    const QString name = untitled ? doc->identity() : file.fileName();
-    const QString folder = untitled ? QString() : file.absolutePath();
-    const QList<DownloadEstimate::FileRow> rows =
-        DownloadEstimate::measure(name, doc->editor().bytes().size(), doc->editor().text(), folder);
-    m_downloadTime = new DownloadTimeWindow(
-        rows, [this] { showHelp(HelpTopic::DownloadTime); }, this);
-    m_downloadTime->show();
-}
-
-DownloadTimeWindow *MainFrame::downloadTime() const
-{
-    return m_downloadTime;
-}
-
-void MainFrame::showHelpContents()
-{
-    showHelp(HelpTopic::None);
 }

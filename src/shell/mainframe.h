@@ -1,6 +1,6 @@
 #pragma once
 
-#include "base/shelloptions.h"
+#include "base/editingoptions.h"
 #include "base/temporaryfiles.h"
 #include "documents/documentcontext.h"
 #include "editor/memoryeditor.h"
@@ -8,7 +8,6 @@
 
 #include <QHash>
 #include <QMainWindow>
-#include <QPointer>
 #include <QStringList>
 
 #include <memory>
@@ -19,34 +18,34 @@ class DocumentAids;
 class DocumentContextMenu;
 class DocumentFiles;
 class DocumentJournal;
-class SessionRestore;
+class DocumentRegistry;
+class DocumentStatusBar;
+class DownloadTimeCommand;
 class FindController;
 class GoToLineCommand;
-class HelpWindow;
-class DownloadTimeWindow;
-class LineEndingsCommand;
-class PanelManager;
+class HelpLauncher;
 class HelperPrograms;
 class HomeFolder;
+class LineEndingsCommand;
+class PanelManager;
 class PreviewController;
 class ProgramStarter;
-class ReturnButtons;
-class QLabel;
 class QMdiArea;
 class QMenu;
+class QTabBar;
+class ReturnButtons;
+class SessionRestore;
 class SpeedBar;
 class SpellingController;
-class QTabBar;
 class TabStrips;
 class TagController;
-class TemporaryFiles;
-class DocumentWindow;
 class ViewToggles;
 class WindowArranger;
 
-// The main frame: menus, the document area, the tab strips and the status bar. It builds
-// the pieces, routes commands to them and runs the start and end of a session; the logic of
-// the commands lives in the pieces.
+// The main frame: menus, the document area, the toolbar, the tab strips and the status bar.
+// It makes the features, hands each what it needs (the registry of open documents, the
+// settings file, the prompter) and runs the start and end of a session; the features follow
+// the documents and the settings themselves and carry their commands' logic.
 class MainFrame : public QMainWindow
 {
     Q_OBJECT
@@ -58,36 +57,19 @@ public:
 
     // Shows the frame where it stood when it was last closed, and the splash picture.
     void showAtStart(bool withSplash = true);
-
-    // Opens the file waiting in the hand-over key; runs on every activation.
-    void AppAct();
     // Files of the command line or handed over by a later copy. They open in the order given,
     // at once, or, while a dialog or message is up, as soon as it closes.
     void queueFiles(const QStringList &files);
     // A later copy asked this one to come forward with its files.
     void comeForward(const QStringList &files);
-    // The preview files of this run, deleted at the end.
-    // Re-applies the settings to every open document.
-    void newtabs();
-    // Inserts the date label's text at the caret and selects it.
-    void DatesClick();
-    void showAbout();
-    // Opens a fresh preferences dialog wired to this frame.
-    void showPreferences();
-    // The help window at a dialog's or panel's topic, or at the contents; made on first use.
-    void showHelp(int topic);
-    void showHelpContents();
-    // Null until help was first asked for.
-    HelpWindow *helpWindow() const;
-    // The download time window of the active document; an open one is shown as it is.
-    void DownloadTime1Click();
-    // Null while no download time window is open.
-    DownloadTimeWindow *downloadTime() const;
+    // Opens the file waiting in the hand-over key; runs on every activation.
+    void openHandedOverFile();
 
+    // The pieces, for the tests' driver; the program itself reaches them only from here.
+    DocumentRegistry &documents() const { return *m_documents; }
     DocumentFiles &files() const { return *m_files; }
     TabStrips &tabs() const { return *m_tabs; }
     WindowArranger &arranger() const { return *m_arranger; }
-    // The tag commands and the insert and wrap entry points (wraptag, listcode2, tipper...).
     TagController &tags() const { return *m_tags; }
     CommandActions &commands() const { return *m_commands; }
     SpeedBar &speedBar() const { return *m_bar; }
@@ -97,25 +79,15 @@ public:
     SpellingController &spelling() const { return *m_spelling; }
     DocumentJournal &journal() const { return *m_journal; }
     DocumentContextMenu &contextMenu() const { return *m_contextMenu; }
-    QMenu *menu(const QString &name) const { return m_menus.value(name); }
-    MemoryEditor &storememo() { return m_storememo; }
-    ShellOptions &options() { return m_options; }
-    SettingsFile &settings() const { return m_settings; }
-    Prompter &prompter() const { return m_prompter; }
-    // Shared with every document window; the preferences set its edit lock while they apply.
-    DocumentContext &context() { return m_context; }
-    // Sets the helper-programs menu's captions from the stored helper names and paths.
-    void helpermenu();
+    DocumentStatusBar &status() const { return *m_status; }
     PreviewController &previews() const { return *m_preview; }
     HelperPrograms &helpers() const { return *m_helpers; }
     ReturnButtons &returnButtons() const { return *m_returnButtons; }
-    // The temporary files of this run, deleted when the frame closes.
+    HelpLauncher &help() const { return *m_help; }
+    DownloadTimeCommand &downloadTime() const { return *m_downloadTime; }
+    QMenu *menu(const QString &name) const;
+    MemoryEditor &storememo() { return m_storememo; }
     TemporaryFiles &temporaryFiles() { return m_temporaries; }
-    QString dateLabelText() const;
-    QString caretStatusText() const;
-    // The active document's encoding and line break, as the status bar shows them.
-    QString formatStatusText() const;
-    DocumentWindow *activeDocument() const;
 
 Q_SIGNALS:
     // The frame is about to close for good: a later copy of the program must start alone.
@@ -128,19 +100,19 @@ protected:
     bool event(QEvent *event) override;
 
 private:
-    void FormCreate();
-    void FormShow();
-    bool FormCloseQuery();
-    void FormClose();
+    void build();
     void buildMenus();
-    void buildStatusBar();
     void buildPrograms();
-    void restoreMainGeometry();
-    void updateCaretStatus(DocumentWindow *document);
-    void updateFormatStatus(DocumentWindow *document);
-    void updateSavePicture();
-    void openQueuedFiles();
     void makePanels();
+    void startSession();
+    bool mayClose();
+    void keepWindowPlace();
+    void restoreMainGeometry();
+    // The settings of the frame's own pieces, after the preferences were applied.
+    void applySettings();
+    void openQueuedFiles();
+    void showAbout();
+    void showPreferences();
     // The keyboard back to the active document, after a control of a helper panel.
     void returnFocus();
 
@@ -148,7 +120,7 @@ private:
     SettingsFile &m_settings;
     Prompter &m_prompter;
     DocumentContext m_context;
-    ShellOptions m_options;
+    EditingOptions m_options;
     MemoryEditor m_storememo;
     KeyboardModifiers m_keyboard;
     TemporaryFiles m_temporaries;
@@ -158,11 +130,8 @@ private:
     QMdiArea *m_client = nullptr;
     QWidget *m_upperPanel = nullptr;
     QTabBar *m_upperTabs = nullptr;
-    QTabBar *m_lowerTabs = nullptr;
-    QLabel *m_caretStatus = nullptr;
-    QLabel *m_wrapNote = nullptr;
-    QLabel *m_formatStatus = nullptr;
-    QLabel *m_dates = nullptr;
+    DocumentRegistry *m_documents = nullptr;
+    DocumentStatusBar *m_status = nullptr;
     TabStrips *m_tabs = nullptr;
     WindowArranger *m_arranger = nullptr;
     DocumentFiles *m_files = nullptr;
@@ -180,8 +149,8 @@ private:
     PreviewController *m_preview = nullptr;
     HelperPrograms *m_helpers = nullptr;
     CustomTagCommands *m_customTags = nullptr;
-    QPointer<HelpWindow> m_help;
-    QPointer<DownloadTimeWindow> m_downloadTime;
+    HelpLauncher *m_help = nullptr;
+    DownloadTimeCommand *m_downloadTime = nullptr;
     DocumentJournal *m_journal = nullptr;
     std::unique_ptr<SessionRestore> m_session;
     QHash<QString, QMenu *> m_menus;

@@ -83,10 +83,4 @@ void fixUpSpellingConfig(const QString &configPath, const QString &homeFolder)
     FileBytes::write(configPath, result, &reason);
 }
 
-QString dateLabelText(const QDate &date, const QLocale &locale)
-{
-    return locale.dayName(date.dayOfWeek(), QLocale::LongFormat) + QStringLiteral(", ") +
-           locale.toString(date, QLocale::ShortFormat) + QStringLiteral("  ");
-}
-
 } // namespace StartupSteps

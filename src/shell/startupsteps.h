@@ -5,8 +5,6 @@
 
 #include <functional>
 
-class QDate;
-class QLocale;
 class Prompter;
 class SettingsFile;
 
@@ -32,8 +30,5 @@ void prepareSettings(SettingsFile &settings);
 // home folder (with a trailing "/"), keeping at most 300 characters behind it. A file without
 // the word is not touched.
 void fixUpSpellingConfig(const QString &configPath, const QString &homeFolder);
-
-// "Tuesday, 12/8/26" style: the long weekday name, ", ", the short date, two blanks.
-QString dateLabelText(const QDate &date, const QLocale &locale);
 
 } // namespace StartupSteps

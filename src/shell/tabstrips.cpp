@@ -1,5 +1,6 @@
 #include "shell/tabstrips.h"
 
+#include "documents/documentregistry.h"
 #include "documents/documentwindow.h"
 
 #include <QGuiApplication>
@@ -205,4 +206,24 @@ void TabStrips::applyVisibility()
 {
     m_lower->setVisible(m_shown && !m_upper);
     m_upperPanel->setVisible(m_shown && m_upper);
+}
+
+void TabStrips::follow(DocumentRegistry &documents)
+{
+    connect(&documents, &DocumentRegistry::opened, this,
+            [this](DocumentWindow *doc) { add(doc, doc->document().shortName()); });
+    connect(&documents, &DocumentRegistry::identityChanged, this, [this](DocumentWindow *doc) {
+        setText(doc, doc->document().shortName());
+        if (doc->isModified())
+            markModified(doc);
+    });
+    connect(&documents, &DocumentRegistry::modifiedChanged, this,
+            [this](DocumentWindow *doc, bool modified) {
+                if (modified)
+                    markModified(doc);
+                else
+                    clearModified(doc);
+            });
+    // The strip stays up, empty, after the last document closes, until the display changes.
+    connect(&documents, &DocumentRegistry::closed, this, &TabStrips::remove);
 }

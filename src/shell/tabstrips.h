@@ -6,6 +6,7 @@
 class QMenu;
 class QTabBar;
 class QWidget;
+class DocumentRegistry;
 class DocumentWindow;
 
 // The two document tab strips, kept in step: the lower one in the status bar and the upper
@@ -21,6 +22,8 @@ public:
 
     TabStrips(QTabBar *lower, QTabBar *upper, QWidget *upperPanel, QObject *parent = nullptr);
 
+    // Every document of the registry gets a tab that shows its name and modified marker.
+    void follow(DocumentRegistry &documents);
     void add(DocumentWindow *document, const QString &text);
     void remove(DocumentWindow *document);
     void setCurrent(DocumentWindow *document);

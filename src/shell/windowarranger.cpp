@@ -1,6 +1,7 @@
 #include "shell/windowarranger.h"
 
 #include "base/settingsfile.h"
+#include "documents/documentregistry.h"
 #include "documents/documentwindow.h"
 #include "shell/cascadelayout.h"
 #include "shell/tabstrips.h"
@@ -166,4 +167,13 @@ void WindowArranger::documentClosing(DocumentWindow *document)
         return;
     m_area->setBackground(m_workspace);
     Q_EMIT lastClosing();
+}
+
+void WindowArranger::follow(DocumentRegistry &documents)
+{
+    connect(&documents, &DocumentRegistry::opened, this, &WindowArranger::watch);
+    connect(&documents, &DocumentRegistry::modifiedChanged, this, &WindowArranger::showModified);
+    // A new name gives the window the document's plain caption again.
+    connect(&documents, &DocumentRegistry::identityChanged, this,
+            [this](DocumentWindow *doc) { showModified(doc, doc->isModified()); });
 }

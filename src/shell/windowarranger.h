@@ -8,6 +8,7 @@ class QMdiArea;
 class QMdiSubWindow;
 class SettingsFile;
 class TabStrips;
+class DocumentRegistry;
 class DocumentWindow;
 
 // Arranges the document windows in one of two displays: tabbed (the active document
@@ -35,6 +36,8 @@ public:
     void switchBack();
 
     // Follows a new document window's state changes and closing.
+    // Every document of the registry is arranged, and its caption carries the modified marker.
+    void follow(DocumentRegistry &documents);
     void watch(DocumentWindow *document);
     // Puts the modified marker in front of the caption of a document's window, or takes it
     // away; call again after the document was renamed.

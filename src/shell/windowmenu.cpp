@@ -1,5 +1,6 @@
 #include "shell/windowmenu.h"
 
+#include "documents/documentregistry.h"
 #include "documents/documentwindow.h"
 #include "files/documentfiles.h"
 #include "shell/windowarranger.h"
@@ -11,13 +12,13 @@
 
 namespace WindowMenu {
 
-void listDocuments(QMenu *window, WindowArranger &arranger, DocumentFiles &files)
+void listDocuments(QMenu *window, WindowArranger &arranger, DocumentRegistry &documents)
 {
     WindowArranger *a = &arranger;
     // The open documents, listed afresh each time the menu opens.
     QAction *separator = window->addSeparator();
     auto *list = new QActionGroup(window);
-    DocumentFiles *f = &files;
+    DocumentRegistry *f = &documents;
     QObject::connect(window, &QMenu::aboutToShow, window, [window, separator, list, a, f] {
         qDeleteAll(list->actions());
         const QList<DocumentWindow *> docs = f->documents();

@@ -1,6 +1,7 @@
 #pragma once
 
 class DocumentFiles;
+class DocumentRegistry;
 class QMenu;
 class QWidget;
 class WindowArranger;
@@ -9,7 +10,7 @@ class WindowArranger;
 // strips share.
 namespace WindowMenu {
 
-void listDocuments(QMenu *window, WindowArranger &arranger, DocumentFiles &files);
+void listDocuments(QMenu *window, WindowArranger &arranger, DocumentRegistry &documents);
 QMenu *buildStripMenu(QWidget *parent, WindowArranger &arranger, DocumentFiles &files);
 
 } // namespace WindowMenu

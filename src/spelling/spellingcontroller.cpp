@@ -4,6 +4,7 @@
 #include "commands/commandactions.h"
 #include "commands/commandids.h"
 #include "documents/documentcontextmenu.h"
+#include "documents/documentregistry.h"
 #include "documents/documentwindow.h"
 #include "editor/cp1252.h"
 #include "editor/scintillaeditor.h"
@@ -31,13 +32,14 @@ SpellingSession::CanHold canHoldFor(DocumentWindow &document)
 } // namespace
 
 SpellingController::SpellingController(const QString &configPath, Prompter &prompter,
-                                       ActiveDocument active, QWidget *dialogParent,
+                                       DocumentRegistry &documents, QWidget *dialogParent,
                                        QObject *parent, QStringList dictionaryFolders)
     : QObject(parent),
       m_service(configPath,
                 dictionaryFolders.isEmpty() ? Dictionaries::systemFolders() : dictionaryFolders),
-      m_prompter(prompter), m_active(std::move(active)), m_dialogParent(dialogParent)
+      m_prompter(prompter), m_registry(documents), m_dialogParent(dialogParent)
 {
+    connect(&m_registry, &DocumentRegistry::opened, this, &SpellingController::watch);
 }
 
 SpellingController::~SpellingController()
@@ -143,7 +145,7 @@ void SpellingController::spellcheckentire()
 
 void SpellingController::check(bool entire)
 {
-    DocumentWindow *document = m_active();
+    DocumentWindow *document = m_registry.active();
     if (!document)
         return;
     if (m_checkDialog) {
@@ -186,7 +188,7 @@ void SpellingController::check(bool entire)
 
 void SpellingController::thesaurus()
 {
-    DocumentWindow *document = m_active();
+    DocumentWindow *document = m_registry.active();
     if (!document)
         return;
     if (m_thesaurusDialog) {

@@ -16,6 +16,7 @@ class Prompter;
 class QAction;
 class QMenu;
 class SpellCheckDialog;
+class DocumentRegistry;
 class DocumentWindow;
 class ThesaurusDialog;
 
@@ -28,17 +29,14 @@ class SpellingController : public QObject
     Q_OBJECT
 
 public:
-    using ActiveDocument = std::function<DocumentWindow *()>;
-
-    SpellingController(const QString &configPath, Prompter &prompter, ActiveDocument active,
+    // Every document the registry opens gets a live speller.
+    SpellingController(const QString &configPath, Prompter &prompter, DocumentRegistry &documents,
                        QWidget *dialogParent, QObject *parent = nullptr,
                        QStringList dictionaryFolders = {});
     ~SpellingController() override;
 
     SpellingService &service() { return m_service; }
     void registerHandlers(CommandActions &commands);
-    // Gives the document a live speller that follows its live spelling switch and scope.
-    void watch(DocumentWindow *document);
     // Puts the suggestions for a misspelt word at the top of the documents' context menu.
     void attachTo(DocumentContextMenu &menu);
 
@@ -53,6 +51,8 @@ public:
     void thesaurus();
 
 private:
+    // Gives the document a live speller that follows its live spelling switch and scope.
+    void watch(DocumentWindow *document);
     void check(bool entire);
     void applyTo(DocumentWindow *document);
     void recheckAllDocuments();
@@ -64,7 +64,7 @@ private:
 
     SpellingService m_service;
     Prompter &m_prompter;
-    ActiveDocument m_active;
+    DocumentRegistry &m_registry;
     QWidget *m_dialogParent;
     QList<QPointer<DocumentWindow>> m_documents;
     QPointer<SpellCheckDialog> m_checkDialog;

@@ -5,6 +5,8 @@
 #include "commands/commandicons.h"
 #include "commands/commandids.h"
 #include "commands/commandtable.h"
+#include "documents/documentregistry.h"
+#include "documents/documentwindow.h"
 #include "toolbar/customizedialog.h"
 #include "toolbar/speeditems.h"
 
@@ -104,6 +106,8 @@ SpeedBar::SpeedBar(SettingsFile &settings, CommandActions &commands, QString hom
     : QWidget(parent), m_settings(settings), m_commands(commands), m_home(std::move(homePath))
 {
     setObjectName(QStringLiteral("thepanel"));
+    connect(&m_settings, &SettingsFile::applied, this,
+            [this] { setFlat(!m_settings.read(Keys::Flat).isEmpty()); });
     setAcceptDrops(true);
     setAutoFillBackground(true);
     setFixedHeight(SpeedLayout::heightForRows(1));
@@ -124,6 +128,7 @@ SpeedBar::SpeedBar(SettingsFile &settings, CommandActions &commands, QString hom
     buildPopup();
     // The designed layout, until a stored one is restored.
     apply(SpeedLayout::defaults());
+    setFlat(!m_settings.read(Keys::Flat).isEmpty());
 }
 
 SpeedBar::~SpeedBar()
@@ -459,4 +464,17 @@ void SpeedBar::paintEvent(QPaintEvent *)
 CustomizeDialog *SpeedBar::customizeDialog() const
 {
     return m_dialog;
+}
+
+void SpeedBar::followDocuments(DocumentRegistry &documents)
+{
+    const auto showActive = [this, &documents] {
+        DocumentWindow *doc = documents.active();
+        setSaveModified(doc && doc->isModified());
+        if (doc)
+            setLiveSpelling(doc->liveSpelling());
+    };
+    connect(&documents, &DocumentRegistry::activeChanged, this, showActive);
+    connect(&documents, &DocumentRegistry::modifiedChanged, this, showActive);
+    connect(&documents, &DocumentRegistry::liveSpellingChanged, this, showActive);
 }

@@ -8,6 +8,7 @@
 #include <QWidget>
 
 class CommandActions;
+class DocumentRegistry;
 class CustomizeDialog;
 class QMenu;
 class SettingsFile;
@@ -78,6 +79,11 @@ public:
 
     void setFlat(bool flat);
     void setSaveModified(bool modified);
+    // What the Save and Live Spelling pictures show.
+    bool showsModified() const { return m_saveModified; }
+    bool showsLiveSpelling() const { return m_liveSpelling; }
+    // The save and live spelling pictures follow the active document from now on.
+    void followDocuments(DocumentRegistry &documents);
     void setLiveSpelling(bool on);
 
     SpeedButton *button(const QString &item) const;

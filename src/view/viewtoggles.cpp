@@ -3,18 +3,28 @@
 #include "base/settingsfile.h"
 #include "commands/commandactions.h"
 #include "commands/commandids.h"
+#include "documents/documentregistry.h"
 #include "documents/documentwindow.h"
 #include "view/documentfont.h"
 #include "view/fontdialog.h"
 
 #include <QAction>
 
-ViewToggles::ViewToggles(SettingsFile &settings, ActiveDocument active, QWidget *dialogParent,
+ViewToggles::ViewToggles(SettingsFile &settings, DocumentRegistry &documents, QWidget *dialogParent,
                          QObject *parent)
-    : QObject(parent), m_settings(settings), m_active(std::move(active)),
-      m_dialogParent(dialogParent)
+    : QObject(parent), m_settings(settings), m_documents(documents), m_dialogParent(dialogParent)
 {
     setFontDialog(nullptr);
+    // A new document takes the font the user stored.
+    connect(&m_documents, &DocumentRegistry::opened, this,
+            [this](DocumentWindow *doc) { DocumentFont::applyStored(*doc, m_settings); });
+    connect(&m_documents, &DocumentRegistry::activeChanged, this, &ViewToggles::updateChecks);
+    connect(&m_documents, &DocumentRegistry::formatChanged, this, &ViewToggles::updateChecks);
+    connect(&m_documents, &DocumentRegistry::liveSpellingChanged, this,
+            [this](DocumentWindow *doc) {
+                if (doc == m_documents.active())
+                    updateChecks();
+            });
 }
 
 ViewToggles::~ViewToggles() = default;
@@ -55,7 +65,7 @@ void ViewToggles::setCheck(const char *id, bool on)
 
 void ViewToggles::updateChecks()
 {
-    DocumentWindow *doc = m_active();
+    DocumentWindow *doc = m_documents.active();
     if (!doc)
         return;
     setCheck(Cmd::Wordwrap1Click, doc->wordWrap());
@@ -66,7 +76,7 @@ void ViewToggles::updateChecks()
 
 void ViewToggles::fontUp()
 {
-    if (DocumentWindow *doc = m_active()) {
+    if (DocumentWindow *doc = m_documents.active()) {
         EditorFontSpec font = DocumentFont::current(*doc);
         font.points = EditorFont::larger(font.points);
         DocumentFont::apply(*doc, font);
@@ -75,7 +85,7 @@ void ViewToggles::fontUp()
 
 void ViewToggles::fontDown()
 {
-    if (DocumentWindow *doc = m_active()) {
+    if (DocumentWindow *doc = m_documents.active()) {
         EditorFontSpec font = DocumentFont::current(*doc);
         const int points = EditorFont::smaller(font.points);
         if (points == font.points)
@@ -87,7 +97,7 @@ void ViewToggles::fontDown()
 
 void ViewToggles::changeFont()
 {
-    DocumentWindow *doc = m_active();
+    DocumentWindow *doc = m_documents.active();
     if (!doc)
         return;
     // The dialog chooses no colour: the text keeps its own.
@@ -97,25 +107,25 @@ void ViewToggles::changeFont()
 
 void ViewToggles::readFont()
 {
-    if (DocumentWindow *doc = m_active())
+    if (DocumentWindow *doc = m_documents.active())
         DocumentFont::applyStored(*doc, m_settings);
 }
 
 void ViewToggles::noFont()
 {
-    if (DocumentWindow *doc = m_active())
+    if (DocumentWindow *doc = m_documents.active())
         DocumentFont::apply(*doc, EditorFont::builtInDefault());
 }
 
 void ViewToggles::writeFont()
 {
-    if (DocumentWindow *doc = m_active())
+    if (DocumentWindow *doc = m_documents.active())
         EditorFont::writeStored(m_settings, DocumentFont::current(*doc));
 }
 
 void ViewToggles::toggleWordWrap()
 {
-    DocumentWindow *doc = m_active();
+    DocumentWindow *doc = m_documents.active();
     if (!doc)
         return;
     const bool on = !doc->wordWrap();
@@ -126,7 +136,7 @@ void ViewToggles::toggleWordWrap()
 
 void ViewToggles::toggleColouredTags()
 {
-    DocumentWindow *doc = m_active();
+    DocumentWindow *doc = m_documents.active();
     if (!doc)
         return;
     doc->setTagColouring(!doc->tagColouring());
@@ -135,7 +145,7 @@ void ViewToggles::toggleColouredTags()
 
 void ViewToggles::toggleGutter()
 {
-    DocumentWindow *doc = m_active();
+    DocumentWindow *doc = m_documents.active();
     if (!doc)
         return;
     doc->setGutterVisible(!doc->gutterVisible());
@@ -144,7 +154,7 @@ void ViewToggles::toggleGutter()
 
 void ViewToggles::toggleLiveSpelling()
 {
-    DocumentWindow *doc = m_active();
+    DocumentWindow *doc = m_documents.active();
     if (!doc)
         return;
     doc->setLiveSpelling(!doc->liveSpelling());

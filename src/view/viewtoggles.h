@@ -9,6 +9,7 @@ class CommandActions;
 class FontDialog;
 class QWidget;
 class SettingsFile;
+class DocumentRegistry;
 class DocumentWindow;
 
 // The commands that change how the active document looks without touching its text: the
@@ -20,9 +21,8 @@ class ViewToggles : public QObject
     Q_OBJECT
 
 public:
-    using ActiveDocument = std::function<DocumentWindow *()>;
-
-    ViewToggles(SettingsFile &settings, ActiveDocument active, QWidget *dialogParent,
+    // The check marks follow the active document from the start.
+    ViewToggles(SettingsFile &settings, DocumentRegistry &documents, QWidget *dialogParent,
                 QObject *parent = nullptr);
     ~ViewToggles() override;
 
@@ -55,7 +55,7 @@ private:
     void setCheck(const char *id, bool on);
 
     SettingsFile &m_settings;
-    ActiveDocument m_active;
+    DocumentRegistry &m_documents;
     QWidget *m_dialogParent;
     std::unique_ptr<FontDialog> m_ownDialog;
     FontDialog *m_dialog = nullptr;

@@ -1,5 +1,5 @@
+#include "base/editingoptions.h"
 #include "base/settingsfile.h"
-#include "base/shelloptions.h"
 #include "commands/commandactions.h"
 #include "commands/commandicons.h"
 #include "commands/commandtable.h"
@@ -194,13 +194,13 @@ private Q_SLOTS:
 
     void characterCaptionsFollowTheOptions()
     {
-        ShellOptions options;
-        options.ctrlB = QStringLiteral("strong");
+        EditingOptions options(*m_settings);
+        m_settings->write(Keys::CtrlB, QStringLiteral("strong"));
         MenuState::applyCharacter(*m_commands, options);
         QCOMPARE(m_commands->action("Bold")->text(), QStringLiteral("Stron&g"));
         QCOMPARE(m_commands->action("italics1Click")->text(), QStringLiteral("&Italics"));
-        options.ctrlB.clear();
-        options.ctrlI = QStringLiteral("em");
+        m_settings->write(Keys::CtrlB, QString());
+        m_settings->write(Keys::CtrlI, QStringLiteral("em"));
         MenuState::applyCharacter(*m_commands, options);
         QCOMPARE(m_commands->action("Bold")->text(), QStringLiteral("&Bold"));
         QCOMPARE(m_commands->action("italics1Click")->text(), QStringLiteral("&Em"));

@@ -40,13 +40,13 @@ class TestCustomTagCommands : public FrameTestBase
     QWidget *focusedEditor()
     {
         m_frame->activateWindow();
-        if (!QTest::qWaitForWindowActive(m_frame.get()) || !m_frame->activeDocument())
+        if (!QTest::qWaitForWindowActive(m_frame.get()) || !m_frame->documents().active())
             return nullptr;
-        QWidget *memo = m_frame->activeDocument()->memo();
+        QWidget *memo = m_frame->documents().active()->memo();
         memo->setFocus();
         return memo;
     }
-    QString documentText() const { return m_frame->activeDocument()->editor().text(); }
+    QString documentText() const { return m_frame->documents().active()->editor().text(); }
     // Types a word and selects it with Shift+Home.
     void typeAndSelect(QWidget *editor, const QString &word)
     {
@@ -88,8 +88,8 @@ private Q_SLOTS:
     void cleanup()
     {
         if (m_frame)
-            for (DocumentWindow *doc : m_frame->files().documents())
-                doc->editor().setModified(false);
+            for (DocumentWindow *doc : m_frame->documents().documents())
+                doc->setModified(false);
         m_frame.reset();
     }
 
@@ -109,7 +109,7 @@ private Q_SLOTS:
         typeAndSelect(editor, QStringLiteral("word"));
         QTest::keyClick(editor, Qt::Key_2, Qt::ControlModifier);
         QCOMPARE(documentText(), QStringLiteral("<B>word</B>"));
-        QCOMPARE(m_frame->activeDocument()->editor().selectedText(), QStringLiteral("word"));
+        QCOMPARE(m_frame->documents().active()->editor().selectedText(), QStringLiteral("word"));
 
         PanelTesting::chooseFromMenu(*m_frame, Cmd::Custom11Click);
         QCOMPARE(menuCaption(1), QStringLiteral("Break"));
@@ -121,7 +121,7 @@ private Q_SLOTS:
         QTest::keyClick(editor, Qt::Key_1, Qt::ControlModifier | Qt::AltModifier);
         QCOMPARE(documentText(), QStringLiteral("<B><br class='x'>&nbsp;</B>"));
         QVERIFY(editors().isEmpty());
-        QVERIFY(m_frame->activeDocument()->isModified());
+        QVERIFY(m_frame->documents().active()->isModified());
 
         // With Shift the key opens the slot's editor instead; Escape closes it unchanged.
         QTest::keyClick(editor, Qt::Key_2, Qt::ControlModifier | Qt::ShiftModifier);

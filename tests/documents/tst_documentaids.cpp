@@ -35,11 +35,11 @@ private:
 
     DocumentWindow *document(const QString &marked)
     {
-        DocumentWindow *doc = m_frame->activeDocument();
+        DocumentWindow *doc = m_frame->documents().active();
         if (!doc)
             qFatal("no document");
         SelectionMarkup::set(doc->editor(), marked);
-        doc->editor().setModified(false);
+        doc->setModified(false);
         doc->memo()->SendScintilla(QsciScintilla::SCI_EMPTYUNDOBUFFER);
         doc->memo()->setFocus();
         return doc;
@@ -48,7 +48,7 @@ private:
     void setAutoIndent(bool on)
     {
         m_settings->write(Keys::AutoIndent, on ? QStringLiteral("sure") : QString());
-        m_frame->newtabs();
+        m_settings->announceApplied();
     }
     QAction *popupItem(const char *name) const
     {
@@ -66,22 +66,22 @@ private:
         return {int(doc->memo()->SendScintilla(QsciScintilla::SCI_POINTXFROMPOSITION, 0, pos)) + 1,
                 int(doc->memo()->SendScintilla(QsciScintilla::SCI_POINTYFROMPOSITION, 0, pos)) + 2};
     }
-    QString statusText() const { return m_frame->caretStatusText(); }
+    QString statusText() const { return m_frame->status().caretText(); }
 
 private Q_SLOTS:
     void init()
     {
         resetHome();
         m_frame = startFrame();
-        QVERIFY(m_frame->activeDocument());
+        QVERIFY(m_frame->documents().active());
         m_frame->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(m_frame.get()));
     }
     void cleanup()
     {
         if (m_frame)
-            for (DocumentWindow *doc : m_frame->files().documents())
-                doc->editor().setModified(false);
+            for (DocumentWindow *doc : m_frame->documents().documents())
+                doc->setModified(false);
         m_frame.reset();
     }
 
@@ -237,7 +237,7 @@ private Q_SLOTS:
     void caretPanelCountsTabStopsAndOpensGoToLine()
     {
         m_settings->write(Keys::TabWidth, 5);
-        m_frame->newtabs();
+        m_settings->announceApplied();
         DocumentWindow *doc = document("first\r\nabcd\t|x");
         QTRY_COMPARE(statusText(), QString(" line: 2  col: 6"));
         doc->editor().setCaret(0);

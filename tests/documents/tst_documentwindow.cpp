@@ -32,7 +32,7 @@ private Q_SLOTS:
         m_dir = std::make_unique<QTemporaryDir>();
         m_settings = std::make_unique<SettingsFile>(m_dir->filePath("quillm.ini"));
         m_prompter = ScriptedPrompter();
-        m_context.reset(new DocumentContext{*m_settings, m_prompter, QString(), QString()});
+        m_context.reset(new DocumentContext{*m_settings, m_prompter, QString()});
     }
 
     void defaultsFromAnEmptySettingsFile()
@@ -66,7 +66,7 @@ private Q_SLOTS:
 
         m_settings->write(Keys::TabWidth, 8);
         m_settings->write(Keys::GutterOn, false);
-        doc.newtabs();
+        doc.applySettings();
         QCOMPARE(send(doc, QsciScintilla::SCI_GETMARGINRIGHT), 7L);
         QCOMPARE(doc.editor().tabWidth(), 8);
         QVERIFY(!doc.gutterVisible());
@@ -81,7 +81,7 @@ private Q_SLOTS:
         doc.editor().setText(text);
         doc.editor().setCaret(doc.editor().lineStart(120) + 3);
         doc.editor().setFirstVisibleLine(100);
-        doc.newtabs();
+        doc.applySettings();
         QCOMPARE(doc.editor().caret(), doc.editor().lineStart(120) + 3);
         QCOMPARE(doc.editor().firstVisibleLine(), 100);
     }
@@ -90,22 +90,45 @@ private Q_SLOTS:
     {
         DocumentWindow doc(*m_context);
         QSignalSpy edits(&doc, &DocumentWindow::edited);
-
-        doc.raiseLoadingFlag();
-        doc.editor().loadBytes("<p>loaded</p>", ScintillaEditor::Encoding::Utf8);
+        {
+            const DocumentWindow::NotAnEdit loading(doc);
+            doc.editor().loadBytes("<p>loaded</p>", ScintillaEditor::Encoding::Utf8);
+            doc.editor().replaceSelection("x");
+        }
         QCOMPARE(edits.size(), 0);
+        QVERIFY(!doc.isModified());
 
-        m_context->sharedTextFlag = QStringLiteral("nosave");
-        doc.editor().replaceSelection("x");
-        QCOMPARE(edits.size(), 0);
-        QVERIFY(m_context->sharedTextFlag.isEmpty()); // consumed once
-
-        doc.raiseQuietChangeFlag();
-        doc.editor().replaceSelection("y");
-        QCOMPARE(edits.size(), 0);
-
+        // Loading an empty file changes nothing; the next edit still counts.
+        {
+            const DocumentWindow::NotAnEdit loading(doc);
+            doc.editor().loadBytes("", ScintillaEditor::Encoding::Utf8);
+        }
         doc.editor().replaceSelection("z");
         QCOMPARE(edits.size(), 1);
+        QVERIFY(doc.isModified());
+    }
+
+    void theModelFollowsTheEditor()
+    {
+        DocumentWindow doc(*m_context);
+        QSignalSpy format(&doc.document(), &Document::formatChanged);
+        doc.editor().loadBytes("caf\xe9\r\n", ScintillaEditor::Encoding::Utf8);
+        QCOMPARE(doc.document().encoding(), Document::Encoding::Windows1252);
+        QCOMPARE(doc.document().lineBreak(), QStringLiteral("\r\n"));
+        QCOMPARE(doc.document().formatText(), QStringLiteral("Windows-1252  CR LF"));
+        QVERIFY(!format.isEmpty());
+
+        // The caption shows the model: loading, a name, a new name.
+        QCOMPARE(doc.windowTitle(), DocumentWindow::LoadingCaption);
+        doc.document().setUntitled(4);
+        doc.document().setLoading(false);
+        QCOMPARE(doc.windowTitle(), QStringLiteral("Untitled4"));
+        doc.document().setPath(QStringLiteral("/srv/www/Untitled5.html"));
+        QCOMPARE(doc.windowTitle(), QStringLiteral("Untitled5.html"));
+        QVERIFY(!doc.document().isUntitled());
+        m_settings->write(Keys::FullPath, true);
+        m_settings->announceApplied();
+        QCOMPARE(doc.windowTitle(), QStringLiteral("/srv/www/Untitled5.html"));
     }
 
     void closeQueryLoopsUntilSavedOrAnswered()
@@ -117,7 +140,7 @@ private Q_SLOTS:
         // The first save fails (the document stays modified), so the question comes again.
         const auto save = [&](DocumentWindow *d) {
             if (++saves == 2)
-                d->editor().setModified(false);
+                d->setModified(false);
         };
         m_prompter.answers = {PromptAnswer::Yes, PromptAnswer::Yes};
         QVERIFY(doc.closeQuery(save));
@@ -134,7 +157,7 @@ private Q_SLOTS:
         m_prompter.answers = {PromptAnswer::No};
         QVERIFY(doc.closeQuery(save));
 
-        doc.editor().setModified(false);
+        doc.setModified(false);
         m_prompter.shown.clear();
         QVERIFY(doc.closeQuery(save));
         QVERIFY(m_prompter.shown.isEmpty()); // unmodified: no question

@@ -63,8 +63,9 @@ private Q_SLOTS:
         QCOMPARE(onDisk, QByteArray("<img src=\"a.gif\">\n")); // nothing written
 
         chooseFromMenu(*m_frame, Cmd::DownloadTime1Click);
-        QTRY_VERIFY(m_frame->downloadTime() && m_frame->downloadTime()->isVisible());
-        DownloadTimeWindow *w = m_frame->downloadTime();
+        QTRY_VERIFY(m_frame->downloadTime().window() &&
+                    m_frame->downloadTime().window()->isVisible());
+        DownloadTimeWindow *w = m_frame->downloadTime().window();
         QCOMPARE(w->windowTitle(), QStringLiteral("Estimated Download Times"));
         QTableWidget *files = w->filesgrid();
         QCOMPARE(files->rowCount(), 9);
@@ -96,14 +97,14 @@ private Q_SLOTS:
 
         // A second choice keeps the one window; Close frees it.
         chooseFromMenu(*m_frame, Cmd::DownloadTime1Click);
-        QCOMPARE(m_frame->downloadTime(), w);
+        QCOMPARE(m_frame->downloadTime().window(), w);
         QPushButton *close = nullptr;
         for (QPushButton *b : w->findChildren<QPushButton *>())
             if (b->text() == QStringLiteral("Close"))
                 close = b;
         QVERIFY(close);
         QTest::mouseClick(close, Qt::LeftButton);
-        QTRY_VERIFY(!m_frame->downloadTime());
+        QTRY_VERIFY(!m_frame->downloadTime().window());
     }
 
     void fromTheToolbarWithManyFiles()
@@ -115,19 +116,20 @@ private Q_SLOTS:
         SpeedButton *item = toolbarItem(*m_frame, Cmd::DownloadTime1Click);
         QVERIFY(item);
         QTest::mouseClick(item, Qt::LeftButton);
-        QTRY_VERIFY(m_frame->downloadTime());
-        QTableWidget *files = m_frame->downloadTime()->filesgrid();
+        QTRY_VERIFY(m_frame->downloadTime().window());
+        QTableWidget *files = m_frame->downloadTime().window()->filesgrid();
         QCOMPARE(files->rowCount(), 13);
         QCOMPARE(cell(files, 12, 1), QStringLiteral("p11.gif (not found)"));
-        QCOMPARE(cell(m_frame->downloadTime()->totalsgrid(), 0, 0), QString::number(page.size()));
+        QCOMPARE(cell(m_frame->downloadTime().window()->totalsgrid(), 0, 0),
+                 QString::number(page.size()));
     }
 
     void emptyUntitledPage()
     {
         m_frame->files().newclean();
         chooseFromMenu(*m_frame, Cmd::DownloadTime1Click);
-        QTRY_VERIFY(m_frame->downloadTime());
-        DownloadTimeWindow *w = m_frame->downloadTime();
+        QTRY_VERIFY(m_frame->downloadTime().window());
+        DownloadTimeWindow *w = m_frame->downloadTime().window();
         QVERIFY(cell(w->filesgrid(), 0, 1).startsWith(QLatin1String("Untitled")));
         QCOMPARE(cell(w->filesgrid(), 0, 0), QStringLiteral("0"));
         for (int c = 2; c < 13; ++c) {

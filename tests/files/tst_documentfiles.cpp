@@ -99,13 +99,13 @@ private Q_SLOTS:
         m_settings->write(Keys::Template, "default.htm");
         auto frame = start();
         DocumentFiles &files = frame->files();
-        QCOMPARE(files.newclean()->identity(), QString("Untitled1"));
-        QCOMPARE(files.newclean()->identity(), QString("Untitled2"));
+        QCOMPARE(files.newclean()->document().identity(), QString("Untitled1"));
+        QCOMPARE(files.newclean()->document().identity(), QString("Untitled2"));
         DocumentWindow *fromTemplate = files.newHtmlDocument();
-        QCOMPARE(fromTemplate->identity(), QString("Untitled3"));
+        QCOMPARE(fromTemplate->document().identity(), QString("Untitled3"));
         QCOMPARE(fromTemplate->editor().bytes(), QByteArray("<html>\n</html>\n")); // new: LF
         QVERIFY(!fromTemplate->isModified());
-        QCOMPARE(files.news()->identity(), QString("Untitled4"));
+        QCOMPARE(files.news()->document().identity(), QString("Untitled4"));
         QCOMPARE(files.newFromTemplate()->windowTitle(), QString("Untitled5"));
         QCOMPARE(frame->tabs().lower()->count(), 5);
     }
@@ -126,7 +126,7 @@ private Q_SLOTS:
         QCOMPARE(m_dialogs.shown.size(), 1);
         QCOMPARE(m_dialogs.shown[0].suggested, QString()); // an Untitled name is not offered
         QCOMPARE(readFile(path("page.htm")), QByteArray("hi"));
-        QCOMPARE(doc->identity(), path("page.htm"));
+        QCOMPARE(doc->document().identity(), path("page.htm"));
         QCOMPARE(doc->windowTitle(), QString("page.htm"));
         QCOMPARE(frame->tabs().text(doc), QString("page.htm"));
         QCOMPARE(frame->tabs().upper()->tabText(1), QString("page.htm"));
@@ -150,18 +150,16 @@ private Q_SLOTS:
         QCOMPARE(readFile(path("bare")), QByteArray("hi!"));
     }
 
-    void fileNamedUntitledGoesThroughSaveAs()
+    void aFileNamedUntitledSavesInPlace()
     {
-        const QString notes = writeFile("Untitled-notes.htm", "n");
+        // Untitled is a document's state, not a name: the file saves where it is.
+        const QString notes = writeFile("Untitled5.htm", "n");
         auto frame = start();
         DocumentWindow *doc = open(*frame, notes);
         type(doc, "x");
-        // The dialog comes; choosing the same name writes it without asking again.
-        m_dialogs.saveAnswers << notes;
-        m_prompter.answers << PromptAnswer::Yes; // Replace existing … ?
         QVERIFY(frame->files().Saves());
-        QCOMPARE(m_dialogs.shown.size(), 1);
-        QCOMPARE(m_prompter.shown, QStringList{"Replace existing " + notes + " ?"});
+        QVERIFY(m_dialogs.shown.isEmpty());
+        QVERIFY(m_prompter.shown.isEmpty());
         QCOMPARE(readFile(notes), QByteArray("xn"));
         QVERIFY(!doc->isModified());
     }
@@ -191,7 +189,7 @@ private Q_SLOTS:
         DocumentWindow *other = open(*frame, upper);
         QVERIFY(other);
         QCOMPARE(other->editor().text(), QString("upper"));
-        QCOMPARE(files.documents().size(), 2);
+        QCOMPARE(frame->documents().documents().size(), 2);
         QVERIFY(m_prompter.shown.isEmpty());
 
         // The same file by another way, a symbolic link, is already open.
@@ -206,7 +204,7 @@ private Q_SLOTS:
         QVERIFY(files.SavesAs());
         QCOMPARE(readFile(path("F2.htm")), QByteArray("xf2"));
         QCOMPARE(readFile(f2), QByteArray("f2"));
-        QCOMPARE(third->identity(), path("F2.htm"));
+        QCOMPARE(third->document().identity(), path("F2.htm"));
 
         // Save As onto another open document, even through a link, writes nothing.
         type(third, "y");
@@ -229,7 +227,7 @@ private Q_SLOTS:
         DocumentFiles &files = frame->files();
         m_dialogs.openAnswers << QStringList{a, project, b};
         files.Open();
-        QCOMPARE(files.documents().size(), 2);
+        QCOMPARE(frame->documents().documents().size(), 2);
         QCOMPARE(m_prompter.shown, QStringList{"You can only open projects individually"});
         QCOMPARE(m_dialogs.shown[0].title, QString("Open"));
         QVERIFY(m_dialogs.shown[0].filter.startsWith("Quillmark files (*.htm* *.qpj)"));
@@ -238,18 +236,18 @@ private Q_SLOTS:
 
         m_dialogs.openAnswers << QStringList{project};
         files.Open();
-        QCOMPARE(files.documents().size(), 2);
+        QCOMPARE(frame->documents().documents().size(), 2);
         QVERIFY(m_prompter.shown.last().startsWith(project + " is a project file."));
 
         // A recent entry opens through Open; a missing file says why and opens nothing.
         files.Close();
         files.openRecent(1);
-        QCOMPARE(files.active()->identity(), b);
+        QCOMPARE(files.active()->document().identity(), b);
         QFile::remove(b);
         files.Close();
         files.openRecent(1);
         QVERIFY(m_prompter.shown.last().startsWith(b + " could not be opened: "));
-        QCOMPARE(files.documents().size(), 1);
+        QCOMPARE(frame->documents().documents().size(), 1);
         QCOMPARE(files.recentMenuEntries(), QStringList{a});
     }
 
@@ -282,13 +280,13 @@ private Q_SLOTS:
         m_prompter.answers << PromptAnswer::No << PromptAnswer::Cancel;
         QVERIFY(!files.CloseAll());
         QCOMPARE(m_prompter.shown.size(), 2);
-        QCOMPARE(files.documents().size(), 2);
+        QCOMPARE(frame->documents().documents().size(), 2);
         QVERIFY(!files.closeAllRunning());
         QTRY_COMPARE(frame->tabs().count(), 2);
 
         m_prompter.answers << PromptAnswer::No << PromptAnswer::No;
         QVERIFY(files.CloseAll());
-        QVERIFY(files.documents().isEmpty());
+        QVERIFY(frame->documents().documents().isEmpty());
         QVERIFY(!files.active());
         files.Saves(); // no document: nothing, no crash
         files.Prints();
@@ -381,13 +379,13 @@ private Q_SLOTS:
         QVERIFY(!files.SavesAs());
         QVERIFY(m_prompter.shown.last().startsWith(kept + "/sub.htm could not be saved: "));
         QCOMPARE(readFile(kept), QByteArray("kept"));
-        QCOMPARE(doc->identity(), page);
+        QCOMPARE(doc->document().identity(), page);
         QVERIFY(doc->isModified());
 
         // The close question's Yes with a failing save asks again instead of losing the text.
         m_prompter.answers << PromptAnswer::Yes << PromptAnswer::Cancel;
         QVERIFY(!doc->parentWidget()->close());
-        QCOMPARE(files.documents().size(), 1);
+        QCOMPARE(frame->documents().documents().size(), 1);
     }
 
     void insertFileIsOneUndoStepAndLeavesTheClipboard()
@@ -396,7 +394,7 @@ private Q_SLOTS:
         auto frame = start();
         DocumentWindow *doc = frame->files().newclean();
         doc->editor().setText("before after");
-        doc->editor().setModified(false);
+        doc->setModified(false);
         doc->editor().setSelection(7, 5); // "after"
         QGuiApplication::clipboard()->setText("clip");
         m_dialogs.openAnswers << QStringList{part, path("ignored.htm")};
@@ -438,8 +436,8 @@ private Q_SLOTS:
         QVERIFY2(pages > 1, "300 lines fill more than one page");
         const QStringList headers = files.printer().headersDrawn();
         QCOMPARE(headers.size(), pages);
-        QCOMPARE(headers.first(), doc->identity());
-        QCOMPARE(headers.count(doc->identity()), headers.size());
+        QCOMPARE(headers.first(), doc->document().identity());
+        QCOMPARE(headers.count(doc->document().identity()), headers.size());
         QVERIFY(m_prompter.shown.isEmpty());
     }
 
@@ -564,7 +562,7 @@ private Q_SLOTS:
                  (QStringList{"/dev/zero could not be opened: it is a device, not a regular file",
                               path("pipe.htm") +
                                   " could not be opened: it is a pipe, not a regular file"}));
-        QVERIFY(files.documents().isEmpty());
+        QVERIFY(frame->documents().documents().isEmpty());
 
         // Nor is one replaced by a save.
         DocumentWindow *doc = files.newclean();
@@ -594,9 +592,9 @@ private Q_SLOTS:
             QCoreApplication::sendEvent(target, &drop);
         };
         dropOn(frame.get());
-        QTRY_COMPARE(frame->files().documents().size(), 2);
+        QTRY_COMPARE(frame->documents().documents().size(), 2);
         // And on a document's text: the file opens, its name is not typed in.
-        DocumentWindow *doc = frame->files().documents().first();
+        DocumentWindow *doc = frame->documents().documents().first();
         data.setUrls({QUrl::fromLocalFile(a), QUrl::fromLocalFile(path("c.htm"))});
         dropOn(doc->memo()->viewport());
         QTRY_COMPARE(m_prompter.shown.size(), 2);

@@ -53,7 +53,7 @@ private:
     QByteArray saved(DocumentWindow *doc)
     {
         QTest::keyClick(doc->memo(), Qt::Key_S, Qt::ControlModifier);
-        return readFile(doc->identity());
+        return readFile(doc->document().identity());
     }
     void chooseFromMenu(const char *command)
     {
@@ -111,8 +111,8 @@ private Q_SLOTS:
     void cleanup()
     {
         if (m_frame)
-            for (DocumentWindow *doc : m_frame->files().documents())
-                doc->editor().setModified(false);
+            for (DocumentWindow *doc : m_frame->documents().documents())
+                doc->setModified(false);
         m_frame.reset();
     }
 
@@ -121,7 +121,7 @@ private Q_SLOTS:
     {
         DocumentWindow *doc = openFocused(writeFile("old.htm", "caf\xE9\n"));
         QVERIFY(doc);
-        QCOMPARE(m_frame->formatStatusText(), QStringLiteral("Windows-1252  LF"));
+        QCOMPARE(m_frame->status().formatText(), QStringLiteral("Windows-1252  LF"));
         QTest::keyClick(doc->memo(), Qt::Key_End, Qt::ControlModifier);
         typeText(doc->memo(), QStringLiteral("€ “x”"));
         QApplication::clipboard()->setText(QStringLiteral(" — ™"));
@@ -174,7 +174,7 @@ private Q_SLOTS:
         QTest::keyClick(doc->memo(), Qt::Key_End);
         typeText(doc->memo(), QStringLiteral("日"));
         QCOMPARE(doc->editor().encoding(), ScintillaEditor::Encoding::Utf8);
-        QCOMPARE(m_frame->formatStatusText(), QStringLiteral("UTF-8  LF"));
+        QCOMPARE(m_frame->status().formatText(), QStringLiteral("UTF-8  LF"));
         QCOMPARE(saved(doc), QStringLiteral("café 日").toUtf8());
     }
 
@@ -183,7 +183,7 @@ private Q_SLOTS:
     {
         DocumentWindow *doc = openFocused(writeFile("bom.htm", "\xEF\xBB\xBF<p>x</p>\r\n"));
         QVERIFY(doc);
-        QCOMPARE(m_frame->formatStatusText(), QStringLiteral("UTF-8 BOM  CR LF"));
+        QCOMPARE(m_frame->status().formatText(), QStringLiteral("UTF-8 BOM  CR LF"));
         QCOMPARE(doc->editor().caret(), 0);
         QTest::keyClicks(doc->memo(), QStringLiteral("A"));
         QTest::keyClick(doc->memo(), Qt::Key_Home, Qt::ControlModifier);
@@ -215,7 +215,7 @@ private Q_SLOTS:
         QFETCH(QString, status);
         DocumentWindow *doc = openFocused(writeFile("page.htm", bytes));
         QVERIFY(doc);
-        QCOMPARE(m_frame->formatStatusText(), status);
+        QCOMPARE(m_frame->status().formatText(), status);
         QTest::keyClick(doc->memo(), Qt::Key_End, Qt::ControlModifier);
         QTest::keyClick(doc->memo(), Qt::Key_R, Qt::ControlModifier | Qt::ShiftModifier);
         QTest::keyClick(doc->memo(), Qt::Key_T, Qt::ControlModifier | Qt::ShiftModifier);
@@ -242,13 +242,13 @@ private Q_SLOTS:
         DocumentWindow *old = openFocused(writeFile("old.htm", "caf\xE9\r\n"));
         DocumentWindow *bom = openFocused(writeFile("bom.htm", "\xEF\xBB\xBFx"));
         QVERIFY(old && bom);
-        QCOMPARE(m_frame->formatStatusText(), QStringLiteral("UTF-8 BOM  LF"));
+        QCOMPARE(m_frame->status().formatText(), QStringLiteral("UTF-8 BOM  LF"));
         QTabBar *tabs = m_frame->tabs().lower();
         QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(0).center());
-        QCOMPARE(m_frame->activeDocument(), old);
-        QCOMPARE(m_frame->formatStatusText(), QStringLiteral("Windows-1252  CR LF"));
+        QCOMPARE(m_frame->documents().active(), old);
+        QCOMPARE(m_frame->status().formatText(), QStringLiteral("Windows-1252  CR LF"));
         m_frame->files().Close();
-        QCOMPARE(m_frame->formatStatusText(), QStringLiteral("UTF-8 BOM  LF"));
+        QCOMPARE(m_frame->status().formatText(), QStringLiteral("UTF-8 BOM  LF"));
     }
 
     // Line Endings on the Edit menu converts the page's line breaks on purpose, as one step
@@ -270,7 +270,7 @@ private Q_SLOTS:
         QCOMPARE(doc->editor().text(), QStringLiteral("a\r\nb\r\nc\r\nd"));
         QCOMPARE(doc->editor().caretLine(), 2);
         QCOMPARE(doc->editor().caretColumn(), 1);
-        QCOMPARE(m_frame->formatStatusText(), QStringLiteral("UTF-8  CR LF"));
+        QCOMPARE(m_frame->status().formatText(), QStringLiteral("UTF-8  CR LF"));
         QVERIFY(doc->isModified());
         QTest::keyClick(doc->memo(), Qt::Key_Return);
         QCOMPARE(doc->editor().text(), QStringLiteral("a\r\nb\r\nc\r\n\r\nd"));

@@ -46,7 +46,7 @@ private:
     // Opens the dialog on a document holding the text, the caret at 0.
     FindDialog *openDialog(MainFrame &frame, const QString &text)
     {
-        ScintillaEditor &ed = frame.activeDocument()->editor();
+        ScintillaEditor &ed = frame.documents().active()->editor();
         ed.setText(text);
         ed.setSelection(0, 0);
         command(frame, "FindbutClick");
@@ -92,7 +92,7 @@ private Q_SLOTS:
     void findAndReplaceSelectsTheHitAndHandsOverToTheBar()
     {
         auto frame = startFrame();
-        ScintillaEditor &ed = frame->activeDocument()->editor();
+        ScintillaEditor &ed = frame->documents().active()->editor();
         FindDialog *dialog = openDialog(*frame, "cat dog cat dog");
         QPointer<FindDialog> watched(dialog);
         child<QLineEdit>(dialog, "fedit")->setText("dog");
@@ -122,7 +122,7 @@ private Q_SLOTS:
     void barStepsThroughTheHitsWithoutWrapping()
     {
         auto frame = startFrame();
-        ScintillaEditor &ed = frame->activeDocument()->editor();
+        ScintillaEditor &ed = frame->documents().active()->editor();
         FindDialog *dialog = openDialog(*frame, "dog cat dog cat");
         child<QLineEdit>(dialog, "fedit")->setText("cat");
         click(dialog, "Button1");
@@ -152,7 +152,7 @@ private Q_SLOTS:
     void replaceRemainingReplacesAllAsOneUndoStep()
     {
         auto frame = startFrame();
-        ScintillaEditor &ed = frame->activeDocument()->editor();
+        ScintillaEditor &ed = frame->documents().active()->editor();
         const QString original("a cat, a Cat\r\nthe cat");
         FindDialog *dialog = openDialog(*frame, original);
         child<QLineEdit>(dialog, "fedit")->setText("cat");
@@ -182,7 +182,7 @@ private Q_SLOTS:
     void emptyFindFieldRunsReplaceRemaining()
     {
         auto frame = startFrame();
-        ScintillaEditor &ed = frame->activeDocument()->editor();
+        ScintillaEditor &ed = frame->documents().active()->editor();
         FindDialog *dialog = openDialog(*frame, "text");
         child<QLineEdit>(dialog, "Redit")->setText("new ");
         click(dialog, "Button1");
@@ -206,7 +206,7 @@ private Q_SLOTS:
     void accelerators()
     {
         auto frame = startFrame();
-        ScintillaEditor &ed = frame->activeDocument()->editor();
+        ScintillaEditor &ed = frame->documents().active()->editor();
         FindDialog *dialog = openDialog(*frame, "x y x");
         QVERIFY(QTest::qWaitForWindowActive(dialog));
         QLineEdit *find = child<QLineEdit>(dialog, "fedit");
@@ -280,9 +280,9 @@ private Q_SLOTS:
         child<QCheckBox>(dialog, "Matchcasecheck")->setChecked(true);
         click(dialog, "Button1");
         QVERIFY(frame->finding().bar());
-        frame->activeDocument()->editor().setModified(false);
+        frame->documents().active()->setModified(false);
         command(*frame, "CloseAll1Click");
-        QTRY_VERIFY(!frame->activeDocument());
+        QTRY_VERIFY(!frame->documents().active());
         QVERIFY(!frame->finding().bar());
         QVERIFY(m_settings->read(Keys::FindMatchCase));
         command(*frame, "FindbutClick"); // no document: nothing
@@ -328,7 +328,7 @@ private Q_SLOTS:
     void barMovesByTheDragDistanceOnRelease()
     {
         auto frame = startFrame();
-        frame->activeDocument()->editor().setText("x");
+        frame->documents().active()->editor().setText("x");
         command(*frame, "FagainbutClick");
         FindBar *bar = frame->finding().bar();
         QVERIFY(QTest::qWaitForWindowExposed(bar));

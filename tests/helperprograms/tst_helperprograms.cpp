@@ -35,9 +35,9 @@ class TestHelperPrograms : public FrameTestBase
     QWidget *focusedEditor()
     {
         m_frame->activateWindow();
-        if (!QTest::qWaitForWindowActive(m_frame.get()) || !m_frame->activeDocument())
+        if (!QTest::qWaitForWindowActive(m_frame.get()) || !m_frame->documents().active())
             return nullptr;
-        QWidget *memo = m_frame->activeDocument()->memo();
+        QWidget *memo = m_frame->documents().active()->memo();
         memo->setFocus();
         return memo;
     }
@@ -58,8 +58,8 @@ private Q_SLOTS:
     {
         if (m_frame) {
             stopStarted();
-            for (DocumentWindow *doc : m_frame->files().documents())
-                doc->editor().setModified(false);
+            for (DocumentWindow *doc : m_frame->documents().documents())
+                doc->setModified(false);
         }
         m_frame.reset();
     }
@@ -87,7 +87,7 @@ private Q_SLOTS:
 
         // After the preferences change a name.
         m_settings->write(Keys::HelperNames[2], QStringLiteral("Image editor"));
-        m_frame->helpermenu();
+        m_settings->announceApplied();
         QCOMPARE(m_frame->menu(QStringLiteral("HelperProgram"))->actions().at(2)->text(),
                  QStringLiteral("Image editor"));
     }

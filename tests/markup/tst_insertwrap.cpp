@@ -1,5 +1,5 @@
+#include "base/editingoptions.h"
 #include "base/settingsfile.h"
-#include "base/shelloptions.h"
 #include "editor/memoryeditor.h"
 #include "markup/insertwrap.h"
 #include "selectionmarkup.h"
@@ -14,7 +14,7 @@ class TestInsertWrap : public QObject
 private:
     QTemporaryDir m_dir;
     std::unique_ptr<SettingsFile> m_settings;
-    ShellOptions m_options;
+    std::unique_ptr<EditingOptions> m_options;
     MemoryEditor m_scratch;
     MemoryEditor m_doc;
     QStringList m_tips;
@@ -33,11 +33,11 @@ private slots:
         const QString path = m_dir.filePath(QStringLiteral("quillm.ini"));
         QFile::remove(path);
         m_settings = std::make_unique<SettingsFile>(path);
-        m_options = ShellOptions();
+        m_options = std::make_unique<EditingOptions>(*m_settings);
         m_tips.clear();
         m_doc.setLineBreak(QStringLiteral("\r\n")); // the texts below are CR LF pages
         m_iw =
-            std::make_unique<InsertWrap>(*m_settings, m_options, m_scratch,
+            std::make_unique<InsertWrap>(*m_settings, *m_options, m_scratch,
                                          [this](TextEditor &, const QString &t) { m_tips << t; });
     }
 
@@ -96,7 +96,7 @@ void TestInsertWrap::autoIndent()
     QFETCH(bool, wrap);
     QFETCH(QString, before);
     QFETCH(QString, after);
-    m_options.autoIndent = QStringLiteral("yes");
+    m_settings->write(Keys::AutoIndent, QStringLiteral("yes"));
     SelectionMarkup::set(m_doc, before);
     if (wrap) {
         QString start = QStringLiteral("<X>\r\n");

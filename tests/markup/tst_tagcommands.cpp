@@ -1,6 +1,6 @@
+#include "base/editingoptions.h"
 #include "base/modifiersource.h"
 #include "base/settingsfile.h"
-#include "base/shelloptions.h"
 #include "editor/memoryeditor.h"
 #include "markup/conversionseam.h"
 #include "markup/insertwrap.h"
@@ -229,7 +229,7 @@ private:
         }
 
         SettingsFile settings;
-        ShellOptions options;
+        EditingOptions options{settings};
         MemoryEditor scratch;
         MemoryEditor doc;
         ScriptedPrompter prompter;
@@ -261,7 +261,9 @@ private slots:
 
 void TestTagCommands::Fixture::apply(const QString &list)
 {
-    static const QStringList mainKeys{QStringLiteral("ucase"), QStringLiteral("apostrophe")};
+    static const QStringList mainKeys{QStringLiteral("ucase"), QStringLiteral("apostrophe"),
+                                      QStringLiteral("ai"),    QStringLiteral("pop"),
+                                      QStringLiteral("ctrlb"), QStringLiteral("ctrli")};
     for (const QString &entry : list.split(u';', Qt::SkipEmptyParts)) {
         const QString key = entry.section(u'=', 0, 0);
         const QString value = entry.section(u'=', 1);
@@ -270,14 +272,6 @@ void TestTagCommands::Fixture::apply(const QString &list)
         else if (key == QLatin1String("answers"))
             for (const QString &word : value.split(u','))
                 prompter.answers << answerFrom(word);
-        else if (key == QLatin1String("ai"))
-            options.autoIndent = value;
-        else if (key == QLatin1String("pop"))
-            options.pop = value;
-        else if (key == QLatin1String("ctrlb"))
-            options.ctrlB = value;
-        else if (key == QLatin1String("ctrli"))
-            options.ctrlI = value;
         else
             QVERIFY(settings.writeString(mainKeys.contains(key) ? Sections::Main : Sections::Quick,
                                          key, value));

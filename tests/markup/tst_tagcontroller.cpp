@@ -34,7 +34,7 @@ private Q_SLOTS:
     void menuCommandWrapsTheSelectionAsOneUndoStep()
     {
         auto frame = start();
-        ScintillaEditor &ed = frame->activeDocument()->editor();
+        ScintillaEditor &ed = frame->documents().active()->editor();
         ed.setText("make this bold");
         ed.setSelection(5, 4);
         QAction *bold = menuAction(*frame, "Bold");
@@ -50,7 +50,7 @@ private Q_SLOTS:
     void quickListConvertsTheSelection()
     {
         auto frame = start();
-        ScintillaEditor &ed = frame->activeDocument()->editor();
+        ScintillaEditor &ed = frame->documents().active()->editor();
         ed.setText("Tea");
         ed.selectAll();
         QVERIFY(frame->tags().run(u"QuickBList"));
@@ -62,7 +62,7 @@ private Q_SLOTS:
     void typingTipShowsBelowTheCaretAndGoesOnAKey()
     {
         auto frame = start();
-        DocumentWindow *doc = frame->activeDocument();
+        DocumentWindow *doc = frame->documents().active();
         frame->tags().wraptag(QString(), QString()); // nothing selected, nothing to wrap
         frame->tags().insertWrap().setParts("<A href=\"\">", "</A>");
         frame->tags().tipper("an URL", 2);
@@ -84,7 +84,7 @@ private Q_SLOTS:
     {
         m_settings->write(Keys::Pop, "no");
         auto frame = start();
-        DocumentWindow *doc = frame->activeDocument();
+        DocumentWindow *doc = frame->documents().active();
         frame->tags().insertWrap().setParts("<A href=\"\">", "</A>");
         frame->tags().tipper("an URL", 2);
         QVERIFY(!doc->tip().isVisible());
@@ -93,7 +93,7 @@ private Q_SLOTS:
     void removeTagsAndLineBreaksFromTheEditMenu()
     {
         auto frame = start();
-        ScintillaEditor &ed = frame->activeDocument()->editor();
+        ScintillaEditor &ed = frame->documents().active()->editor();
         ed.setText("<P>one <B>two</B></P>");
         ed.selectAll();
         QVERIFY(frame->commands().run("killtags"));
@@ -111,7 +111,7 @@ private Q_SLOTS:
     {
         m_settings->write(Keys::StartNew, "no");
         auto frame = start();
-        QVERIFY(!frame->activeDocument());
+        QVERIFY(!frame->documents().active());
         TagController &tags = frame->tags();
         tags.wraptag("<B>", "</B>");
         tags.listcode2("<HR>");
@@ -130,7 +130,7 @@ private Q_SLOTS:
     {
         m_settings->writeBool("Varnel", "ucase", true);
         auto frame = start();
-        ScintillaEditor &ed = frame->activeDocument()->editor();
+        ScintillaEditor &ed = frame->documents().active()->editor();
         ed.setText("text");
         ed.selectAll();
         frame->tags().listcode2("<hr>");

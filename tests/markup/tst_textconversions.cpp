@@ -1,5 +1,5 @@
+#include "base/editingoptions.h"
 #include "base/settingsfile.h"
-#include "base/shelloptions.h"
 #include "editor/memoryeditor.h"
 #include "markup/insertwrap.h"
 #include "markup/tagremoval.h"
@@ -48,7 +48,7 @@ class TestTextConversions : public QObject
 private:
     QTemporaryDir m_dir;
     std::unique_ptr<SettingsFile> m_settings;
-    ShellOptions m_options;
+    std::unique_ptr<EditingOptions> m_options;
     MemoryEditor m_scratch;
     MemoryEditor m_doc;
     std::unique_ptr<InsertWrap> m_iw;
@@ -65,9 +65,9 @@ private slots:
         const QString path = m_dir.filePath(QStringLiteral("quillm.ini"));
         QFile::remove(path);
         m_settings = std::make_unique<SettingsFile>(path);
-        m_options = ShellOptions();
+        m_options = std::make_unique<EditingOptions>(*m_settings);
         m_doc.setLineBreak(QStringLiteral("\r\n")); // the texts below are CR LF pages
-        m_iw = std::make_unique<InsertWrap>(*m_settings, m_options, m_scratch);
+        m_iw = std::make_unique<InsertWrap>(*m_settings, *m_options, m_scratch);
     }
 
     void convert_data();
@@ -226,7 +226,7 @@ void TestTextConversions::attributesAndAutoIndent()
     m_settings->write(Keys::RAlign, true);
     m_settings->write(Keys::DNoWrap, true);
     m_settings->write(Keys::UCase, true);
-    m_options.autoIndent = "ai";
+    m_settings->write(Keys::AutoIndent, QStringLiteral("ai"));
     SelectionMarkup::set(m_doc, "\t^a|");
     converter(QString())->makeTable(m_doc, TextConversions::Table::AsRows);
     QCOMPARE(SelectionMarkup::get(m_doc),

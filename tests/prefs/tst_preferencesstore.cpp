@@ -267,28 +267,6 @@ private Q_SLOTS:
         QCOMPARE(m_settings->readString("Varnel", "dde"), QString("no"));
     }
 
-    void hooksRunRightAfterTheirKeys()
-    {
-        PreferencesStore s = store();
-        PreferenceValues v = s.load();
-        v.ticks["tabtopcheck"] = true;
-        v.ticks["ctrlibox"] = true;
-        QList<bool> tabs;
-        QStringList seenAtRefresh;
-        PreferencesStore::Hooks hooks;
-        hooks.tabLocation = [&](bool upper) {
-            tabs << upper;
-            seenAtRefresh << m_settings->readString("Varnel", "tabloc");
-        };
-        hooks.shellOptions = [&] {
-            seenAtRefresh << m_settings->readString("Varnel", "ctrli")
-                          << (m_settings->hasKey("Qorvin*Plat", "tabwidth") ? "late" : "early");
-        };
-        QVERIFY(s.save(v, hooks).ok());
-        QCOMPARE(tabs, QList<bool>{true});
-        QCOMPARE(seenAtRefresh, (QStringList{"top", "em", "early"}));
-    }
-
     void hiddenKeysSurviveASave()
     {
         m_settings->writeString("Varnel", "previewexts", "htm,php");

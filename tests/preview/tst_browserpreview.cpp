@@ -71,8 +71,8 @@ private Q_SLOTS:
     {
         QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
         if (m_frame)
-            for (DocumentWindow *doc : m_frame->files().documents())
-                doc->editor().setModified(false);
+            for (DocumentWindow *doc : m_frame->documents().documents())
+                doc->setModified(false);
         m_frame.reset();
     }
 
@@ -102,7 +102,7 @@ private Q_SLOTS:
         QVERIFY(m_frame->returnButtons().button());
         QVERIFY(m_prompter.shown.isEmpty());
 
-        doc->editor().setModified(false);
+        doc->setModified(false);
         m_frame->close();
         QVERIFY(!QFile::exists(preview));
         QCOMPARE(readFile(own), QByteArray("mine"));
@@ -178,7 +178,7 @@ private Q_SLOTS:
         m_frame = startFrame();
         m_frame->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(m_frame.get()));
-        DocumentWindow *untitled = m_frame->activeDocument();
+        DocumentWindow *untitled = m_frame->documents().active();
         QVERIFY(untitled);
         untitled->memo()->setFocus();
         QTest::keyClick(untitled->memo(), Qt::Key_F9, Qt::ControlModifier);

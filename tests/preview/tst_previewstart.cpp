@@ -63,7 +63,7 @@ private Q_SLOTS:
         QCOMPARE(preview->currentFile(), m_dir->filePath(QStringLiteral("_temp1.htm")));
         QCOMPARE(preview->widget()->windowTitle(), QStringLiteral("Quillmark Internal Preview"));
 
-        doc->editor().setModified(false);
+        doc->setModified(false);
         frame->close();
         QVERIFY(!QFile::exists(m_dir->filePath(QStringLiteral("_temp1.htm"))));
     }

@@ -3,6 +3,7 @@
 // document, says "journaled" once the journal holds both, and runs until it is killed.
 #include "base/homefolder.h"
 #include "base/settingsfile.h"
+#include "documents/documentregistry.h"
 #include "documents/documentwindow.h"
 #include "files/documentfiles.h"
 #include "session/documentjournal.h"
@@ -49,7 +50,7 @@ int main(int argc, char *argv[])
     prompter.setParent(&frame);
     frame.queueFiles({args[2]});
     frame.showAtStart(false);
-    DocumentWindow *page = frame.files().active();
+    DocumentWindow *page = frame.documents().active();
     DocumentWindow *untitled = frame.files().newclean();
     if (!page || !untitled)
         return 3;

@@ -53,8 +53,8 @@ private:
     }
     DocumentWindow *documentNamed(MainFrame &frame, const QString &identity)
     {
-        for (DocumentWindow *doc : frame.files().documents())
-            if (doc->identity() == identity)
+        for (DocumentWindow *doc : frame.documents().documents())
+            if (doc->document().identity() == identity)
                 return doc;
         return nullptr;
     }
@@ -104,19 +104,20 @@ private Q_SLOTS:
         QCOMPARE(m_prompter.shown.size(), 1);
         QVERIFY(m_prompter.shown[0].contains(page));
         QVERIFY(m_prompter.shown[0].contains(QStringLiteral("Untitled")));
-        QCOMPARE(next->files().documents().size(), 2);
+        QCOMPARE(next->documents().documents().size(), 2);
 
         DocumentWindow *named = documentNamed(*next, page);
         QVERIFY(named);
         QVERIFY(named->isModified());
         QCOMPARE(named->editor().bytes(), original + "\x80 typed");
-        QCOMPARE(named->formatText(), QStringLiteral("Windows-1252  CR LF"));
+        QCOMPARE(named->document().formatText(), QStringLiteral("Windows-1252  CR LF"));
         QCOMPARE(next->tabs().text(named), TabStrips::ModifiedMarker + "page.htm");
-        DocumentWindow *untitled = next->files().documents().value(1);
-        QVERIFY(untitled != named && untitled->identity().startsWith(QStringLiteral("Untitled")));
+        DocumentWindow *untitled = next->documents().documents().value(1);
+        QVERIFY(untitled != named &&
+                untitled->document().identity().startsWith(QStringLiteral("Untitled")));
         QVERIFY(untitled->isModified());
         QCOMPARE(untitled->editor().bytes(), QByteArray("<p>new \u65e5\u672c</p>\n"));
-        QCOMPARE(untitled->windowTitle(), untitled->identity());
+        QCOMPARE(untitled->windowTitle(), untitled->document().identity());
 
         // Saving writes the page's own file, byte for byte; the killed run's journal is gone.
         QVERIFY(next->files().save(named));
@@ -129,7 +130,7 @@ private Q_SLOTS:
     void changesReachTheJournalSoonAndACleanEndRemovesIt()
     {
         auto frame = start();
-        DocumentWindow *doc = frame->activeDocument();
+        DocumentWindow *doc = frame->documents().active();
         QVERIFY(doc);
         frame->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(frame.get()));
@@ -204,19 +205,19 @@ private Q_SLOTS:
         const QString given = write(QStringLiteral("given.htm"), "y");
 
         auto frame = start({a, gone, b});
-        QCOMPARE(frame->files().documents().size(), 3);
+        QCOMPARE(frame->documents().documents().size(), 3);
         documentNamed(*frame, a)->editor().setCaret(120);
         documentNamed(*frame, b)->editor().setCaret(1200);
         documentNamed(*frame, b)->editor().setFirstVisibleLine(90);
-        frame->files().activate(documentNamed(*frame, a));
+        frame->documents().activate(documentNamed(*frame, a));
         closeWithoutSaving(frame);
         QVERIFY(QFile::remove(gone));
 
         m_prompter.shown.clear();
         frame = start();
         QVERIFY2(m_prompter.shown.isEmpty(), qPrintable(m_prompter.shown.join(u'\n')));
-        QCOMPARE(frame->files().documents().size(), 2);
-        QCOMPARE(frame->activeDocument(), documentNamed(*frame, a));
+        QCOMPARE(frame->documents().documents().size(), 2);
+        QCOMPARE(frame->documents().active(), documentNamed(*frame, a));
         QCOMPARE(documentNamed(*frame, a)->editor().caret(), 120);
         QCOMPARE(documentNamed(*frame, b)->editor().caret(), 1200);
         QCOMPARE(documentNamed(*frame, b)->editor().firstVisibleLine(), 90);
@@ -226,14 +227,14 @@ private Q_SLOTS:
         // Files of the command line open besides; one the session brought back is shown.
         frame = start({given, b});
         QVERIFY2(m_prompter.shown.isEmpty(), qPrintable(m_prompter.shown.join(u'\n')));
-        QCOMPARE(frame->files().documents().size(), 3);
-        QCOMPARE(frame->activeDocument(), documentNamed(*frame, given));
+        QCOMPARE(frame->documents().documents().size(), 3);
+        QCOMPARE(frame->documents().active(), documentNamed(*frame, given));
         closeWithoutSaving(frame);
 
         // Switched off, nothing comes back.
         m_settings->write(Keys::Reopen, false);
         frame = start();
-        QVERIFY(frame->files().documents().isEmpty());
+        QVERIFY(frame->documents().documents().isEmpty());
         closeWithoutSaving(frame);
     }
 };

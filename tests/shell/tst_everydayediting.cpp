@@ -43,17 +43,17 @@ private:
     void start()
     {
         m_frame = startFrame();
-        QVERIFY(m_frame->activeDocument());
+        QVERIFY(m_frame->documents().active());
         m_frame->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(m_frame.get()));
     }
     DocumentWindow *document(const QString &marked)
     {
-        DocumentWindow *doc = m_frame->activeDocument();
+        DocumentWindow *doc = m_frame->documents().active();
         if (!doc)
             qFatal("no document");
         SelectionMarkup::set(doc->editor(), marked);
-        doc->editor().setModified(false);
+        doc->setModified(false);
         doc->memo()->SendScintilla(QsciScintilla::SCI_EMPTYUNDOBUFFER);
         doc->memo()->setFocus();
         return doc;
@@ -118,8 +118,8 @@ private Q_SLOTS:
     void cleanup()
     {
         if (m_frame)
-            for (DocumentWindow *doc : m_frame->files().documents())
-                doc->editor().setModified(false);
+            for (DocumentWindow *doc : m_frame->documents().documents())
+                doc->setModified(false);
         m_frame.reset();
     }
 
@@ -210,7 +210,7 @@ private Q_SLOTS:
     void wordWrapKeepsTheCaretLineOnScreen()
     {
         start();
-        windowOf(m_frame->activeDocument())->showMaximized();
+        windowOf(m_frame->documents().active())->showMaximized();
         const QString filler(160, u'w');
         DocumentWindow *doc = document(numberedLines(3000, filler.chopped(80) + u' ' + filler));
         QVERIFY(doc->wordWrap());
@@ -278,7 +278,7 @@ private Q_SLOTS:
         QCOMPARE(doc->editor().firstVisibleLine(), 0);
 
         m_settings->write(Keys::CurLine, false);
-        m_frame->newtabs();
+        m_settings->announceApplied();
         QVERIFY(!doc->currentLineShown());
     }
 
@@ -315,7 +315,7 @@ private Q_SLOTS:
         start();
         m_frame->files().news();
         m_frame->files().news();
-        const QList<DocumentWindow *> docs = m_frame->files().documents();
+        const QList<DocumentWindow *> docs = m_frame->documents().documents();
         QCOMPARE(docs.size(), 3);
         m_frame->arranger().activate(docs[1]);
         docs[1]->memo()->setFocus();
@@ -323,7 +323,7 @@ private Q_SLOTS:
         QVERIFY(docs[1]->isModified());
 
         chooseFromMenu("Window1", "Cascaded");
-        QCOMPARE(m_frame->activeDocument(), docs[1]);
+        QCOMPARE(m_frame->documents().active(), docs[1]);
         const QSize area = m_frame->findChild<QMdiArea *>()->viewport()->size();
         QList<QPoint> corners;
         for (DocumentWindow *doc : docs) {
@@ -385,9 +385,9 @@ private Q_SLOTS:
         QVERIFY(dialog && dialog->isVisible());
         QVERIFY(dialog->helpButton()->isEnabled());
         QTest::mouseClick(dialog->helpButton(), Qt::LeftButton);
-        QVERIFY(m_frame->helpWindow());
-        QTRY_VERIFY(m_frame->helpWindow()->isVisible());
-        QCOMPARE(m_frame->helpWindow()->currentPage(), QStringLiteral("toolbar.html"));
+        QVERIFY(m_frame->help().window());
+        QTRY_VERIFY(m_frame->help().window()->isVisible());
+        QCOMPARE(m_frame->help().window()->currentPage(), QStringLiteral("toolbar.html"));
         dialog->close();
     }
 
@@ -397,7 +397,7 @@ private Q_SLOTS:
     {
         FirstStart::prepare(*m_settings, FirstStart::systemLook());
         start();
-        DocumentWindow *doc = m_frame->activeDocument();
+        DocumentWindow *doc = m_frame->documents().active();
         QVERIFY(doc->gutterVisible());
         QVERIFY(doc->currentLineShown());
         QCOMPARE(doc->editorFont().family(),

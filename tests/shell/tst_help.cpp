@@ -30,16 +30,16 @@ private Q_SLOTS:
         resetHome();
         m_frame = startFrame();
         QVERIFY(QTest::qWaitForWindowExposed(m_frame.get()));
-        QTRY_VERIFY(m_frame->activeDocument());
+        QTRY_VERIFY(m_frame->documents().active());
     }
     void cleanup() { m_frame.reset(); }
 
     void contentsFromTheHelpMenu()
     {
-        QVERIFY(!m_frame->helpWindow());
+        QVERIFY(!m_frame->help().window());
         QVERIFY(m_frame->commands().action(QLatin1String(Cmd::Contents1Click))->isEnabled());
         chooseFromMenu(*m_frame, Cmd::Contents1Click);
-        HelpWindow *help = m_frame->helpWindow();
+        HelpWindow *help = m_frame->help().window();
         QVERIFY(help);
         QTRY_VERIFY(help->isVisible());
         QCOMPARE(help->currentPage(), QStringLiteral("index.html"));
@@ -47,7 +47,7 @@ private Q_SLOTS:
         // Asked again, the same window comes forward.
         help->close();
         chooseFromMenu(*m_frame, Cmd::Contents1Click);
-        QCOMPARE(m_frame->helpWindow(), help);
+        QCOMPARE(m_frame->help().window(), help);
         QTRY_VERIFY(help->isVisible());
     }
 
@@ -79,16 +79,16 @@ private Q_SLOTS:
                 button = b;
         QVERIFY(button && button->isEnabled());
         QTest::mouseClick(button, Qt::LeftButton);
-        QVERIFY(m_frame->helpWindow());
-        QTRY_VERIFY(m_frame->helpWindow()->isVisible());
-        QCOMPARE(m_frame->helpWindow()->currentPage(), page);
+        QVERIFY(m_frame->help().window());
+        QTRY_VERIFY(m_frame->help().window()->isVisible());
+        QCOMPARE(m_frame->help().window()->currentPage(), page);
         dialog->close();
     }
 
     // Ctrl+F in the document opens the find dialog; F1 there opens the help on finding.
     void f1InTheFindDialog()
     {
-        QWidget *memo = m_frame->activeDocument()->memo();
+        QWidget *memo = m_frame->documents().active()->memo();
         memo->setFocus();
         QTest::keyClick(memo, Qt::Key_F, Qt::ControlModifier);
         FindDialog *dialog = m_frame->finding().dialog();
@@ -98,8 +98,8 @@ private Q_SLOTS:
         QVERIFY(field);
         field->setFocus();
         QTest::keyClick(field, Qt::Key_F1);
-        QVERIFY(m_frame->helpWindow());
-        QCOMPARE(m_frame->helpWindow()->currentPage(), QStringLiteral("findreplace.html"));
+        QVERIFY(m_frame->help().window());
+        QCOMPARE(m_frame->help().window()->currentPage(), QStringLiteral("findreplace.html"));
         dialog->close();
     }
 };

@@ -1,5 +1,6 @@
 #include "base/homefolder.h"
 #include "base/settingsfile.h"
+#include "documents/documentregistry.h"
 #include "documents/documentwindow.h"
 #include "files/documentfiles.h"
 #include "files/recentfiles.h"
@@ -188,7 +189,7 @@ private Q_SLOTS:
         connect(&guard, &InstanceGuard::activationRequested, &frame,
                 [&] { frame.comeForward(guard.takeHandedOver()); });
         frame.showAtStart(false);
-        QVERIFY(frame.files().documents().isEmpty());
+        QVERIFY(frame.documents().documents().isEmpty());
 
         bool whileShown = false;
         QTimer::singleShot(0, &frame, [&] {
@@ -201,17 +202,17 @@ private Q_SLOTS:
                 QTRY_COMPARE_WITH_TIMEOUT(second->state(), QProcess::NotRunning, 30000);
                 QCOMPARE(second->exitCode(), 0);
                 // Taken, not lost: they open once the box is answered.
-                QCOMPARE(frame.files().documents().size(), 0);
+                QCOMPARE(frame.documents().documents().size(), 0);
                 QTest::keyClick(box, Qt::Key_Return);
                 whileShown = true;
             });
             frame.files().openFile(home.filePath("missing.htm"));
         });
         QTRY_VERIFY_WITH_TIMEOUT(whileShown, 40000);
-        QTRY_COMPARE(frame.files().documents().size(), 3);
+        QTRY_COMPARE(frame.documents().documents().size(), 3);
         QStringList opened;
-        for (DocumentWindow *doc : frame.files().documents())
-            opened << QFileInfo(doc->identity()).fileName();
+        for (DocumentWindow *doc : frame.documents().documents())
+            opened << QFileInfo(doc->document().identity()).fileName();
         QCOMPARE(opened, (QStringList{"a.htm", "b.htm", "c.htm"}));
     }
 };

@@ -46,9 +46,9 @@ private Q_SLOTS:
     {
         auto frame = start();
         QVERIFY(frame->windowTitle().startsWith("Quillmark"));
-        const auto docs = frame->files().documents();
+        const auto docs = frame->documents().documents();
         QCOMPARE(docs.size(), 1);
-        QCOMPARE(docs[0]->identity(), QString("Untitled1"));
+        QCOMPARE(docs[0]->document().identity(), QString("Untitled1"));
         QCOMPARE(docs[0]->windowTitle(), QString("Untitled1"));
         QVERIFY(docs[0]->parentWidget()->isMaximized());
         QCOMPARE(m_settings->read(Keys::State), QString("max"));
@@ -56,17 +56,17 @@ private Q_SLOTS:
         QVERIFY(frame->tabs().isShown());
         QVERIFY(frame->tabs().lower()->isVisible());
         QCOMPARE(frame->tabs().lower()->tabText(0), QString("Untitled1"));
-        QCOMPARE(frame->caretStatusText(), QString(" line: 1  col: 1"));
+        QCOMPARE(frame->status().caretText(), QString(" line: 1  col: 1"));
     }
 
     void startNewNoMakesNoDocument()
     {
         m_settings->write(Keys::StartNew, "no");
         auto frame = start();
-        QVERIFY(frame->files().documents().isEmpty());
+        QVERIFY(frame->documents().documents().isEmpty());
         // Only the first call is skipped.
         frame->files().news();
-        QCOMPARE(frame->files().documents().size(), 1);
+        QCOMPARE(frame->documents().documents().size(), 1);
     }
 
     void handedOverFileOpensAndSecondTimeIsAlreadyOpen()
@@ -74,9 +74,9 @@ private Q_SLOTS:
         const QString page = writeFile("Page.htm", "<b>bold</b>\r\n");
         m_settings->write(Keys::Hello, page);
         auto frame = start();
-        auto docs = frame->files().documents();
+        auto docs = frame->documents().documents();
         QCOMPARE(docs.size(), 1);
-        QCOMPARE(docs[0]->identity(), page);
+        QCOMPARE(docs[0]->document().identity(), page);
         QCOMPARE(docs[0]->windowTitle(), QString("Page.htm"));
         QCOMPARE(docs[0]->editor().text(), QString("<b>bold</b>\r\n"));
         QVERIFY(!docs[0]->isModified());
@@ -85,32 +85,32 @@ private Q_SLOTS:
         // The same file handed over again, through a symbolic link.
         QVERIFY(QFile::link(page, m_dir->filePath("link.htm")));
         m_settings->write(Keys::Hello, m_dir->filePath("link.htm"));
-        frame->AppAct();
-        QCOMPARE(frame->files().documents().size(), 1);
+        frame->openHandedOverFile();
+        QCOMPARE(frame->documents().documents().size(), 1);
         QCOMPARE(m_prompter.shown.last(), m_dir->filePath("link.htm") + " is already open.");
         QCOMPARE(m_settings->read(Keys::Hello), QString());
 
         // A second file opens beside the first and becomes the current tab.
         const QString other = writeFile("other.htm", "x");
         m_settings->write(Keys::Hello, other);
-        frame->AppAct();
-        QCOMPARE(frame->files().documents().size(), 2);
-        QCOMPARE(frame->activeDocument()->identity(), other);
+        frame->openHandedOverFile();
+        QCOMPARE(frame->documents().documents().size(), 2);
+        QCOMPARE(frame->documents().active()->document().identity(), other);
         QCOMPARE(frame->tabs().lower()->currentIndex(), 1);
         QCOMPARE(frame->tabs().upper()->currentIndex(), 1);
 
         // Nothing waiting: activation does nothing.
         const int shown = int(m_prompter.shown.size());
-        frame->AppAct();
+        frame->openHandedOverFile();
         QCOMPARE(m_prompter.shown.size(), shown);
     }
 
     void userEditMarksTheTabOnceLoadingAndReapplyingDoNot()
     {
         auto frame = start();
-        DocumentWindow *doc = frame->activeDocument();
+        DocumentWindow *doc = frame->documents().active();
         QVERIFY(doc);
-        doc->newtabs();
+        doc->applySettings();
         QCOMPARE(frame->tabs().text(doc), QString("Untitled1"));
         QVERIFY(!doc->isModified());
 
@@ -121,7 +121,7 @@ private Q_SLOTS:
         QVERIFY(doc->isModified());
 
         // Reapplying settings to a modified document keeps it modified and marked once.
-        doc->newtabs();
+        doc->applySettings();
         QVERIFY(doc->isModified());
         QCOMPARE(frame->tabs().text(doc), TabStrips::ModifiedMarker + "Untitled1");
     }
@@ -130,12 +130,12 @@ private Q_SLOTS:
     {
         m_settings->write(Keys::StartNew, "no");
         auto frame = start();
-        frame->DatesClick(); // no document: nothing, no crash
+        frame->status().insertDate(); // no document: nothing, no crash
         DocumentWindow *doc = frame->files().newclean();
         doc->editor().setText("x");
         doc->editor().setCaret(1);
-        frame->DatesClick();
-        QString expected = frame->dateLabelText();
+        frame->status().insertDate();
+        QString expected = frame->status().dateText();
         expected.chop(2);
         QCOMPARE(doc->editor().text(), "x" + expected);
         QCOMPARE(doc->editor().selectedText(), expected);
@@ -147,22 +147,22 @@ private Q_SLOTS:
         frame->files().newclean();
         frame->files().news();
         QStringList names;
-        for (DocumentWindow *doc : frame->files().documents())
-            names << doc->identity();
+        for (DocumentWindow *doc : frame->documents().documents())
+            names << doc->document().identity();
         QCOMPARE(names, (QStringList{"Untitled1", "Untitled2", "Untitled3"}));
     }
 
     void closeQueryAnswers()
     {
         auto frame = start();
-        DocumentWindow *doc = frame->activeDocument();
+        DocumentWindow *doc = frame->documents().active();
         doc->editor().replaceSelection("text");
         QVERIFY(doc->isModified());
 
         m_prompter.answers = {PromptAnswer::Cancel};
         QVERIFY(!frame->close());
         QCOMPARE(m_prompter.shown.last(), QString("Save Changes to 'Untitled1'?"));
-        QCOMPARE(frame->files().documents().size(), 1);
+        QCOMPARE(frame->documents().documents().size(), 1);
         QCOMPARE(doc->editor().text(), QString("text"));
 
         m_prompter.answers = {PromptAnswer::No};
@@ -260,9 +260,9 @@ private Q_SLOTS:
         MainFrame frame(*m_home, *m_settings, m_prompter);
         frame.queueFiles({page});
         frame.showAtStart(false);
-        QCOMPARE(frame.files().documents().size(), 1);
-        QCOMPARE(frame.activeDocument()->identity(), page);
-        QCOMPARE(frame.activeDocument()->editor().text(), QString("<p>mine</p>"));
+        QCOMPARE(frame.documents().documents().size(), 1);
+        QCOMPARE(frame.documents().active()->document().identity(), page);
+        QCOMPARE(frame.documents().active()->editor().text(), QString("<p>mine</p>"));
         // The settings problem is told once, however many writes fail.
         frame.files().newclean();
         QCOMPARE(m_prompter.shown.size(), 1);
@@ -332,7 +332,7 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowActive(frame.get()));
         ScriptedDialogs dialogs;
         frame->files().setDialogs(&dialogs);
-        DocumentWindow *doc = frame->activeDocument();
+        DocumentWindow *doc = frame->documents().active();
         QVERIFY(doc);
         doc->memo()->setFocus();
         QTest::keyClick(doc->memo(), Qt::Key_O, Qt::ControlModifier);
@@ -342,7 +342,7 @@ private Q_SLOTS:
         QCOMPARE(dialogs.shown[0].folder, docs);
         QCOMPARE(dialogs.shown[1].folder, docs);
         frame->files().setDialogs(nullptr);
-        doc->editor().setModified(false);
+        doc->setModified(false);
     }
 };
 

@@ -29,11 +29,11 @@ private:
 
     DocumentWindow *focusedDocument(const QString &marked)
     {
-        DocumentWindow *doc = m_frame->activeDocument();
+        DocumentWindow *doc = m_frame->documents().active();
         if (!doc)
             qFatal("no document");
         SelectionMarkup::set(doc->editor(), marked);
-        doc->editor().setModified(false);
+        doc->setModified(false);
         doc->memo()->SendScintilla(QsciScintilla::SCI_EMPTYUNDOBUFFER);
         doc->memo()->setFocus();
         return doc;
@@ -67,15 +67,15 @@ private Q_SLOTS:
         resetHome();
         m_ran.clear();
         m_frame = startFrame();
-        QVERIFY(m_frame->activeDocument());
+        QVERIFY(m_frame->documents().active());
         m_frame->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(m_frame.get()));
     }
     void cleanup()
     {
         if (m_frame)
-            for (DocumentWindow *doc : m_frame->files().documents())
-                doc->editor().setModified(false);
+            for (DocumentWindow *doc : m_frame->documents().documents())
+                doc->setModified(false);
         m_frame.reset();
     }
 
@@ -108,7 +108,7 @@ private Q_SLOTS:
         const long zoom = doc->memo()->SendScintilla(QsciScintilla::SCI_GETZOOM);
         QSignalSpy fired(m_frame->commands().action(id), &QAction::triggered);
         const auto nothingElseHappened = [&] {
-            QCOMPARE(m_frame->files().documents().size(), 1);
+            QCOMPARE(m_frame->documents().documents().size(), 1);
             QCOMPARE(shown(doc), before);
             QVERIFY(!doc->isModified());
             QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("on the clipboard"));
@@ -201,7 +201,7 @@ private Q_SLOTS:
     void noKeyIsHeldTwiceInTheFrame()
     {
         m_frame->files().news();
-        QCOMPARE(m_frame->files().documents().size(), 2);
+        QCOMPARE(m_frame->documents().documents().size(), 2);
         QHash<const QObject *, QMultiHash<QKeySequence, QString>> scopes;
         for (const QAction *a : m_frame->findChildren<QAction *>()) {
             const QString name = a->objectName().isEmpty() ? a->text() : a->objectName();

@@ -247,13 +247,6 @@ private Q_SLOTS:
         QVERIFY(QFileInfo(dir.path()).isDir());
         QVERIFY(temporary.paths().isEmpty());
     }
-
-    void dateLabel()
-    {
-        const QLocale us(QLocale::English, QLocale::UnitedStates);
-        QCOMPARE(StartupSteps::dateLabelText(QDate(2026, 12, 8), us),
-                 "Tuesday, " + us.toString(QDate(2026, 12, 8), QLocale::ShortFormat) + "  ");
-    }
 };
 
 QTEST_GUILESS_MAIN(TestStartup)

@@ -67,9 +67,9 @@ private:
     // The strips' current tab belongs to the active document.
     static void verifyStripsFollow(const MainFrame &frame)
     {
-        DocumentWindow *active = frame.activeDocument();
+        DocumentWindow *active = frame.documents().active();
         QVERIFY(active);
-        const int index = frame.files().documents().indexOf(active);
+        const int index = frame.documents().documents().indexOf(active);
         QCOMPARE(frame.tabs().lower()->currentIndex(), index);
         QCOMPARE(frame.tabs().upper()->currentIndex(), index);
     }
@@ -88,22 +88,22 @@ private Q_SLOTS:
         arranger.Cascaded();
         arranger.switch1Click();
         QCOMPARE(m_settings->read(Keys::State), state);
-        QVERIFY(frame->files().documents().isEmpty());
+        QVERIFY(frame->documents().documents().isEmpty());
     }
 
     void switchGoesToTheNextTabAndFromTheLastToTheFirst()
     {
         auto frame = startWithThree();
-        const auto docs = frame->files().documents();
-        QCOMPARE(frame->activeDocument(), docs[2]);
+        const auto docs = frame->documents().documents();
+        QCOMPARE(frame->documents().active(), docs[2]);
 
         frame->arranger().switch1Click();
-        QCOMPARE(frame->activeDocument(), docs[0]);
+        QCOMPARE(frame->documents().active(), docs[0]);
         verifyStripsFollow(*frame);
         QVERIFY(windowOf(docs[0])->isMaximized());
 
         frame->arranger().switch1Click();
-        QCOMPARE(frame->activeDocument(), docs[1]);
+        QCOMPARE(frame->documents().active(), docs[1]);
         verifyStripsFollow(*frame);
         // Switching stays in tabbed display once the windows settle.
         QTRY_VERIFY(windowOf(docs[1])->isMaximized());
@@ -115,7 +115,7 @@ private Q_SLOTS:
     {
         {
             auto frame = start();
-            DocumentWindow *doc = frame->activeDocument();
+            DocumentWindow *doc = frame->documents().active();
             QVERIFY(windowOf(doc)->isMaximized());
             frame->arranger().Tiled();
             QVERIFY(!windowOf(doc)->isMaximized());
@@ -127,7 +127,7 @@ private Q_SLOTS:
             QVERIFY(frame->close());
         }
         auto frame = start();
-        QVERIFY(!windowOf(frame->activeDocument())->isMaximized());
+        QVERIFY(!windowOf(frame->documents().active())->isMaximized());
         QVERIFY(!frame->tabs().isShown());
 
         frame->arranger().Cascaded();
@@ -171,7 +171,7 @@ private Q_SLOTS:
         m_settings->write(Keys::State, "norm");
         auto frame = start();
         frame->files().news();
-        DocumentWindow *doc = frame->activeDocument();
+        DocumentWindow *doc = frame->documents().active();
         QVERIFY(!windowOf(doc)->isMaximized());
         QVERIFY(!frame->tabs().lower()->isVisible());
         QVERIFY(!frame->tabs().upper()->isVisible());
@@ -193,22 +193,22 @@ private Q_SLOTS:
     void closingADocumentTakesItsOwnTabFromBothStrips()
     {
         auto frame = startWithThree();
-        auto docs = frame->files().documents();
+        auto docs = frame->documents().documents();
         QVERIFY(windowOf(docs[2])->close());
-        QTRY_COMPARE(frame->files().documents().size(), 2);
+        QTRY_COMPARE(frame->documents().documents().size(), 2);
         QCOMPARE(tabTexts(frame->tabs().lower()), (QStringList{"Untitled1", "Untitled2"}));
         QCOMPARE(tabTexts(frame->tabs().upper()), (QStringList{"Untitled1", "Untitled2"}));
         verifyStripsFollow(*frame);
-        QTRY_VERIFY(windowOf(frame->activeDocument())->isMaximized());
+        QTRY_VERIFY(windowOf(frame->documents().active())->isMaximized());
         QCOMPARE(m_settings->read(Keys::State), QString("max"));
 
         // A window that is not the active one (closed by its own button in normal display)
         // takes its own tab, not the current one.
         frame->arranger().Tiled();
-        docs = frame->files().documents();
+        docs = frame->documents().documents();
         frame->arranger().activate(docs[1]);
         QVERIFY(windowOf(docs[0])->close());
-        QTRY_COMPARE(frame->files().documents().size(), 1);
+        QTRY_COMPARE(frame->documents().documents().size(), 1);
         QCOMPARE(tabTexts(frame->tabs().upper()), QStringList{"Untitled2"});
         QCOMPARE(frame->tabs().lower()->currentIndex(), 0);
     }
@@ -216,13 +216,13 @@ private Q_SLOTS:
     void closingTheLastLeavesAnEmptyStripAndNewIsMaximisedAgain()
     {
         auto frame = start();
-        QVERIFY(windowOf(frame->activeDocument())->close());
-        QTRY_VERIFY(frame->files().documents().isEmpty());
+        QVERIFY(windowOf(frame->documents().active())->close());
+        QTRY_VERIFY(frame->documents().documents().isEmpty());
         QCOMPARE(frame->tabs().lower()->count(), 0);
         QCOMPARE(frame->tabs().upper()->count(), 0);
         QVERIFY(frame->tabs().lower()->isVisible());
         QTRY_COMPARE(background(*frame), frame->arranger().workspace().color());
-        QCOMPARE(frame->caretStatusText(), QString());
+        QCOMPARE(frame->status().caretText(), QString());
 
         DocumentWindow *doc = frame->files().news();
         QVERIFY(windowOf(doc)->isMaximized());
@@ -235,7 +235,7 @@ private Q_SLOTS:
     {
         auto frame = start();
         frame->files().news();
-        QMdiSubWindow *sub = windowOf(frame->activeDocument());
+        QMdiSubWindow *sub = windowOf(frame->documents().active());
 
         sub->showMinimized();
         QTRY_COMPARE(m_settings->read(Keys::State), QString("norm"));
@@ -257,14 +257,14 @@ private Q_SLOTS:
     void tabClicksWindowMenuAndMarkerFollowTheDocuments()
     {
         auto frame = startWithThree();
-        const auto docs = frame->files().documents();
+        const auto docs = frame->documents().documents();
         QTabBar *lower = frame->tabs().lower();
         QTest::mouseClick(lower, Qt::LeftButton, {}, lower->tabRect(0).center());
-        QCOMPARE(frame->activeDocument(), docs[0]);
+        QCOMPARE(frame->documents().active(), docs[0]);
         verifyStripsFollow(*frame);
         // A right click only opens the pop-up menu, which works on the active document.
         QTest::mouseClick(lower, Qt::RightButton, {}, lower->tabRect(1).center());
-        QCOMPARE(frame->activeDocument(), docs[0]);
+        QCOMPARE(frame->documents().active(), docs[0]);
         verifyStripsFollow(*frame);
         for (QMenu *menu : frame->findChildren<QMenu *>())
             menu->hide();
@@ -274,7 +274,7 @@ private Q_SLOTS:
         QCOMPARE(captions(window), (QStringList{"Ta&b", "&Tile", "&Cascade", "&1 Untitled1",
                                                 "&2 Untitled2", "&3 Untitled3"}));
         window->actions().constLast()->trigger();
-        QCOMPARE(frame->activeDocument(), docs[2]);
+        QCOMPARE(frame->documents().active(), docs[2]);
         verifyStripsFollow(*frame);
         // Listed afresh each time.
         Q_EMIT window->aboutToShow();
@@ -305,7 +305,7 @@ private Q_SLOTS:
         entry("Tile")->trigger();
         QCOMPARE(m_settings->read(Keys::State), QString("norm"));
         popup->actions().at(0)->trigger(); // New
-        QCOMPARE(frame->files().documents().size(), 2);
+        QCOMPARE(frame->documents().documents().size(), 2);
     }
 };
 

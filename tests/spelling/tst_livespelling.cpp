@@ -33,7 +33,7 @@ private:
 
     DocumentWindow *focusedDocument()
     {
-        DocumentWindow *doc = m_frame->activeDocument();
+        DocumentWindow *doc = m_frame->documents().active();
         doc->memo()->setFocus();
         return doc;
     }
@@ -116,8 +116,8 @@ private Q_SLOTS:
     void cleanup()
     {
         if (m_frame)
-            for (DocumentWindow *doc : m_frame->files().documents())
-                doc->editor().setModified(false);
+            for (DocumentWindow *doc : m_frame->documents().documents())
+                doc->setModified(false);
         m_frame.reset();
     }
 
@@ -241,12 +241,12 @@ private Q_SLOTS:
         m_frame->commands().run(Cmd::LiveSpellcheck1Click);
         QVERIFY(!first->liveSpelling());
         m_frame->files().news();
-        DocumentWindow *second = m_frame->activeDocument();
+        DocumentWindow *second = m_frame->documents().active();
         QVERIFY(second != first);
         QVERIFY(second->liveSpelling());
         QVERIFY(!first->liveSpelling());
         m_settings->write(Keys::SpellCheck, false);
-        m_frame->newtabs();
+        m_settings->announceApplied();
         QVERIFY(!second->liveSpelling());
         QVERIFY(!m_frame->commands().action(Cmd::LiveSpellcheck1Click)->isChecked());
     }

@@ -31,7 +31,7 @@ private:
 
     DocumentWindow *focusedDocument(const QString &marked)
     {
-        DocumentWindow *doc = m_frame->activeDocument();
+        DocumentWindow *doc = m_frame->documents().active();
         SelectionMarkup::set(doc->editor(), marked);
         doc->memo()->setFocus();
         if (!QTest::qWaitFor([doc] { return doc->memo()->hasFocus(); }))
@@ -53,7 +53,7 @@ private:
         QTest::mouseClick(part<QPushButton>(checkWindow(), button), Qt::LeftButton);
     }
     // The misspelt word the checking window shows, as selected in the document.
-    QString shownWord() const { return m_frame->activeDocument()->editor().selectedText(); }
+    QString shownWord() const { return m_frame->documents().active()->editor().selectedText(); }
     static void clickItem(QListWidget *list, const QString &text)
     {
         const QList<QListWidgetItem *> found = list->findItems(text, Qt::MatchExactly);
@@ -88,8 +88,8 @@ private Q_SLOTS:
         if (checkWindow())
             checkWindow()->close();
         if (m_frame)
-            for (DocumentWindow *doc : m_frame->files().documents())
-                doc->editor().setModified(false);
+            for (DocumentWindow *doc : m_frame->documents().documents())
+                doc->setModified(false);
         m_frame.reset();
     }
 
@@ -241,11 +241,11 @@ private Q_SLOTS:
     void missingDictionariesAreNamed()
     {
         QTemporaryDir empty;
-        DocumentContext context{*m_settings, m_prompter, m_home->file("addict.cfg"), {}};
-        DocumentWindow doc(context);
+        auto frame = startFrame();
+        DocumentWindow &doc = *frame->files().newclean();
         doc.editor().setText(QStringLiteral("wrod"));
-        SpellingController controller(m_home->file("addict.cfg"), m_prompter,
-                                      [&doc] { return &doc; }, nullptr, nullptr, {empty.path()});
+        SpellingController controller(m_home->file("addict.cfg"), m_prompter, frame->documents(),
+                                      nullptr, nullptr, {empty.path()});
         controller.spellcheck();
         controller.thesaurus();
         QCOMPARE(m_prompter.shown.size(), 2);

@@ -2,8 +2,12 @@
 
 #include "base/homefolder.h"
 #include "base/settingsfile.h"
+#include "documents/documentregistry.h"
+#include "downloadtime/downloadtimecommand.h"
+#include "help/helplauncher.h"
 #include "scriptedprompter.h"
 #include "shell/mainframe.h"
+#include "statusbar/documentstatusbar.h"
 
 #include <QObject>
 #include <QTemporaryDir>

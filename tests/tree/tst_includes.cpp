@@ -11,15 +11,24 @@ namespace {
 // From the top layer down; folders on one line stand side by side. "helpers/*" is every
 // helper panel folder except the shared frame.
 const QStringList Layers[] = {
-    {"shell"},         {"helpers/*"},
-    {"helpers/frame"}, {"customtags", "helperprograms", "downloadtime", "preview", "spelling"},
-    {"find"},          {"prefs"},
-    {"view"},          {"toolbar"},
-    {"session"},       {"files"},
-    {"documents"},     {"commands"},
-    {"markup"},        {"tagcolouring"},
-    {"editor"},        {"colours"},
-    {"help"},          {"widgets"},
+    {"shell"},
+    {"helpers/*"},
+    {"helpers/frame"},
+    {"customtags", "helperprograms", "downloadtime", "preview", "spelling"},
+    {"find"},
+    {"prefs"},
+    {"view", "statusbar"},
+    {"toolbar"},
+    {"session"},
+    {"files"},
+    {"documents"},
+    {"commands"},
+    {"markup"},
+    {"tagcolouring"},
+    {"editor"},
+    {"colours"},
+    {"help"},
+    {"widgets"},
     {"base"},
 };
 
@@ -144,7 +153,10 @@ private Q_SLOTS:
         write(QStringLiteral("helpers/frame/h.h"), "");
         write(QStringLiteral("helpers/link/l.h"), "");
         write(QStringLiteral("base/up.cpp"), "#include \"files/f.h\"\n");
-        write(QStringLiteral("project/x.cpp"), "#include \"preview/p.h\"\n");
+        write(QStringLiteral("customtags/x.cpp"), "#include \"preview/p.h\"\n");
+        write(QStringLiteral("statusbar/b.cpp"), "#include \"shell/s.h\"\n#include \"view/v.h\"\n");
+        write(QStringLiteral("shell/s.h"), "");
+        write(QStringLiteral("view/v.h"), "");
         write(QStringLiteral("odd/y.cpp"), "#include \"base/a.h\"\n");
         write(QStringLiteral("base/z.cpp"), "#include \"missing.h\"\n");
 
@@ -154,9 +166,11 @@ private Q_SLOTS:
                  QStringList({
                      "base/up.cpp:1: base includes files above it",
                      "base/z.cpp:1: \"missing.h\" is not a path under src/",
+                     "customtags/x.cpp:1: customtags includes preview beside it",
                      "helpers/image/i.cpp:2: helpers/image includes helpers/link beside it",
                      "odd/y.cpp:1: folder odd has no layer",
-                     "project/x.cpp:1: project includes preview beside it",
+                     "statusbar/b.cpp:1: statusbar includes shell above it",
+                     "statusbar/b.cpp:2: statusbar includes view beside it",
                  }));
     }
 };

@@ -65,8 +65,7 @@ private Q_SLOTS:
         resetHome();
         m_settings->write(Keys::StartNew, "no");
         m_frame = startFrame();
-        m_view = std::make_unique<ViewToggles>(
-            *m_settings, [this] { return m_frame->files().active(); }, m_frame.get());
+        m_view = std::make_unique<ViewToggles>(*m_settings, m_frame->documents(), m_frame.get());
         m_view->setFontDialog(&m_dialog);
         m_view->registerHandlers(m_frame->commands());
         m_dialog = ScriptedFontDialog();
@@ -75,8 +74,8 @@ private Q_SLOTS:
     {
         m_view.reset();
         // Documents close while the frame is whole, not during its destruction.
-        for (DocumentWindow *doc : m_frame->files().documents())
-            doc->editor().setModified(false);
+        for (DocumentWindow *doc : m_frame->documents().documents())
+            doc->setModified(false);
         QVERIFY(m_frame->files().CloseAll());
         m_frame.reset();
     }
@@ -154,7 +153,7 @@ private Q_SLOTS:
         QCOMPARE(doc->editorFont().pointSize(), 16);
         QVERIFY(doc->editorFont().bold());
         // The colour survives the settings being reapplied.
-        doc->newtabs();
+        doc->applySettings();
         QCOMPARE(doc->textColour(), QColor(0, 128, 0));
     }
 
@@ -186,7 +185,7 @@ private Q_SLOTS:
     {
         DocumentWindow *doc = m_frame->files().newclean();
         doc->editor().replaceSelection("<p>one</p>\r\n<p>two</p>");
-        doc->editor().setModified(false);
+        doc->setModified(false);
         m_frame->tabs().setText(doc, "Untitled1");
         doc->editor().setSelection(3, 3);
         QSignalSpy edits(doc, &DocumentWindow::edited);

@@ -41,7 +41,7 @@ private Q_SLOTS:
         resetHome();
         m_frame = startFrame();
         QVERIFY(QTest::qWaitForWindowExposed(m_frame.get()));
-        QTRY_VERIFY(m_frame->activeDocument());
+        QTRY_VERIFY(m_frame->documents().active());
     }
     void cleanup() { m_frame.reset(); }
 
@@ -56,7 +56,7 @@ private Q_SLOTS:
         QCOMPARE(first->parentWidget(), m_frame.get());
 
         // The keyboard is back in the document.
-        QTRY_VERIFY(m_frame->activeDocument()->memo()->hasFocus());
+        QTRY_VERIFY(m_frame->documents().active()->memo()->hasFocus());
 
         // Hidden by hand, a second command shows the same instance again.
         first->hide();
@@ -68,7 +68,7 @@ private Q_SLOTS:
     void withoutADocumentNothingOpens()
     {
         QVERIFY(m_frame->files().CloseAll());
-        QTRY_VERIFY(!m_frame->activeDocument());
+        QTRY_VERIFY(!m_frame->documents().active());
         QVERIFY(openFromToolbar() == nullptr);
         QVERIFY(!m_frame->commands().run(QLatin1String(Cmd::ImageHelper)));
         QVERIFY(!panel());
@@ -189,12 +189,12 @@ private Q_SLOTS:
     // the window is made only then.
     void helpButtonShowsThePanelsPage()
     {
-        QVERIFY(!m_frame->helpWindow());
+        QVERIFY(!m_frame->help().window());
         HelperPanel *p = openFromToolbar();
         QVERIFY(p);
         QVERIFY(p->captionBar()->helpButton()->isEnabled());
         QTest::mouseClick(p->captionBar()->helpButton(), Qt::LeftButton);
-        HelpWindow *help = m_frame->helpWindow();
+        HelpWindow *help = m_frame->help().window();
         QVERIFY(help);
         QTRY_VERIFY(help->isVisible());
         QCOMPARE(help->currentPage(), QStringLiteral("imagehelper.html"));

@@ -139,7 +139,7 @@ private Q_SLOTS:
     void unsavedDocumentGetsTheFileUrl()
     {
         openPage("");
-        QTRY_VERIFY(m_frame->activeDocument());
+        QTRY_VERIFY(m_frame->documents().active());
         m_frame->files().newclean();
         ImageHelper *p = open();
         QVERIFY(p);
