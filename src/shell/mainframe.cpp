@@ -64,6 +64,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTimer>
@@ -190,6 +191,10 @@ void MainFrame::FormCreate()
     m_aids = new DocumentAids(m_options, *m_commands, *m_contextMenu, this);
     m_aids->setEscapeHandler([this] { m_find->dropAll(); });
     m_find->setHelp([this](int topic) { showHelp(topic); });
+    // F1 in the frame itself; a helper panel or a find window with the keyboard answers its own.
+    auto *helpKey = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    helpKey->setContext(Qt::WidgetWithChildrenShortcut);
+    connect(helpKey, &QShortcut::activated, this, &MainFrame::showHelpContents);
     m_spelling = new SpellingController(
         m_context.spellingConfigPath, m_prompter, [this] { return activeDocument(); }, this, this);
     m_spelling->attachTo(*m_contextMenu);
