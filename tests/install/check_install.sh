@@ -26,6 +26,8 @@ expected_files() {
     (cd "$source/data" && find . -type f | sed "s|^\./|$datadir/quillmark/|")
     echo "$datadir/applications/$app.desktop"
     echo "$datadir/metainfo/$app.metainfo.xml"
+    echo "$datadir/doc/quillmark/copyright"
+    echo "$datadir/doc/quillmark/changelog.gz"
     echo "$datadir/icons/hicolor/scalable/apps/$app.svg"
     for size in 16 22 24 32 48 64 128 256; do
         echo "$datadir/icons/hicolor/${size}x${size}/apps/$app.png"
@@ -59,6 +61,13 @@ files)
         fail "the desktop entry claims no text/html"
     grep -q 'application/xhtml+xml' "$prefix/$datadir/applications/$app.desktop" ||
         fail "the desktop entry claims no application/xhtml+xml"
+    doc=$prefix/$datadir/doc/quillmark
+    head -n 1 "$doc/copyright" |
+        grep -qx 'Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' ||
+        fail "the copyright file is not in the machine-readable format"
+    gzip -t "$doc/changelog.gz" || fail "the changelog is no gzip file"
+    gzip -dc "$doc/changelog.gz" | head -n 1 | grep -q '^quillmark (' ||
+        fail "the changelog does not start with the package's entry"
     version=$("$prefix/$bindir/quillmark" --version) || fail "the installed program does not start"
     [[ $version == Quillmark\ * ]] || fail "the installed program answers: $version"
     ;;
@@ -101,6 +110,12 @@ package)
         [[ $depends == *"$needed"* ]] || fail "Depends lacks $needed: $depends"
     done
     [ "$(dpkg-deb -f "$deb" Package)" = quillmark ] || fail "the package is not named quillmark"
+    if command -v lintian >/dev/null; then
+        lintian --no-tag-display-limit "$deb" >"$work/lintian.log" 2>&1 || true
+        if grep -E '^E: .*(copyright|changelog)' "$work/lintian.log"; then
+            fail "lintian finds errors in the copyright or the changelog"
+        fi
+    fi
     ;;
 *)
     fail "unknown part $part"
