@@ -85,7 +85,6 @@ private:
     void chooseColour(const QString &row, bool background);
     void showColour(const QString &row);
     void modeChosen(const PrefField &f);
-    void f2textChange();
     void SpeedButton17Click();
     void showFilters(const QList<FilterRow> &rows);
 
@@ -109,5 +108,4 @@ private:
     QHash<QString, QButtonGroup *> m_choices;
     QHash<QString, ColourRowWidgets> m_colourRows;
     QTableWidget *m_filters = nullptr;
-    bool m_unquoting = false;
 };
