@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QShortcut>
 #include <QSplitter>
 #include <QStyle>
 #include <QTabWidget>
@@ -90,6 +91,11 @@ HelpWindow::HelpWindow(QString folder, QWidget *parent)
     m_tabs = new QTabWidget;
     m_tabs->addTab(m_contents, QStringLiteral("&Contents"));
     m_tabs->addTab(searchPage, QStringLiteral("Searc&h"));
+    // Whoever turns to Search is about to type the words.
+    connect(m_tabs, &QTabWidget::currentChanged, this, [this, searchPage](int index) {
+        if (m_tabs->widget(index) == searchPage)
+            m_searchField->setFocus();
+    });
 
     m_browser = new QTextBrowser;
     m_browser->setObjectName(QStringLiteral("helpview"));
@@ -133,6 +139,9 @@ HelpWindow::HelpWindow(QString folder, QWidget *parent)
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(splitter);
     resize(840, 560);
+
+    auto *close = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(close, &QShortcut::activated, this, &QWidget::close);
 }
 
 void HelpWindow::showTopic(int topic)

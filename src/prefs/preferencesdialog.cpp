@@ -129,6 +129,16 @@ QIcon swatch(const QColor &colour)
     return QIcon(pixmap);
 }
 
+// A program path that stands in quotes as a whole, with nothing after it, loses them: the
+// path with its blanks is the program all the same.
+void unquoteWholePath(QLineEdit *edit)
+{
+    const QString text = edit->text();
+    if (text.size() >= 2 && text.startsWith(u'"') && text.endsWith(u'"') &&
+        text.indexOf(u'"', 1) == text.size() - 1)
+        edit->setText(text.mid(1, text.size() - 2));
+}
+
 } // namespace
 
 PreferencesDialog::PreferencesDialog(PreferencesHost host, QWidget *parent)
@@ -216,8 +226,9 @@ QWidget *PreferencesDialog::buildPage(PrefPage page)
                             g.columnSpan, Qt::AlignTop);
     layout->addLayout(grid);
     if (page == PrefPage::HelperApps) {
-        auto *note = new QLabel(QStringLiteral("NOTE: You must start each new helper by its Fkey "
-                                               "before it will be added to the menus"),
+        auto *note = new QLabel(QStringLiteral("NOTE: Each helper starts by its key, "
+                                               "Ctrl+Shift+F2 to Ctrl+Shift+F8, or from the "
+                                               "Helper Program menu."),
                                 widget);
         note->setWordWrap(true);
         layout->addWidget(note);
@@ -297,7 +308,10 @@ void PreferencesDialog::addFullRow(QGridLayout *grid, int row, const PrefField &
     const QString name = QLatin1String(f.control);
     QLabel *label = nullptr;
     if (*f.caption) {
-        label = new QLabel(QLatin1String(f.caption));
+        // A helper's row names the key that starts it.
+        const bool helperKey = f.page == PrefPage::HelperApps && f.kind == PrefKind::ProgramPath;
+        label = new QLabel((helperKey ? QStringLiteral("Ctrl+Shift+") : QString()) +
+                           QLatin1String(f.caption));
         grid->addWidget(label, row, 0);
     }
     if (f.kind == PrefKind::Number) {
@@ -348,7 +362,16 @@ void PreferencesDialog::addFullRow(QGridLayout *grid, int row, const PrefField &
             if (!chosen.isEmpty())
                 edit->setText(chosen);
         });
-        connect(edit, &QLineEdit::textChanged, this, &PreferencesDialog::f2textChange);
+        // Quotes typed around a program path with blanks stay, so that arguments can follow;
+        // a whole path pasted in quotes, or left so, becomes plain.
+        connect(edit, &QLineEdit::textChanged, this,
+                [edit, before = QString()](const QString &text) mutable {
+                    const bool pasted = text.size() - before.size() > 1;
+                    before = text;
+                    if (pasted)
+                        unquoteWholePath(edit);
+                });
+        connect(edit, &QLineEdit::editingFinished, this, [edit] { unquoteWholePath(edit); });
     } else {
         pick->setObjectName(name + QStringLiteral("browse"));
         const QString caption = QLatin1String(f.caption);
@@ -492,22 +515,6 @@ void PreferencesDialog::writebrows(const QString &control, const TextKey &key)
     if (!chosen.isEmpty())
         m_host.settings.write(key, chosen);
     edit->setText(m_host.settings.read(key));
-}
-
-void PreferencesDialog::f2textChange()
-{
-    if (m_unquoting)
-        return;
-    m_unquoting = true;
-    for (const PrefField &f : PreferencesStore::fields()) {
-        if (f.page != PrefPage::HelperApps || f.kind != PrefKind::ProgramPath)
-            continue;
-        QLineEdit *edit = m_edits.value(QLatin1String(f.control));
-        const QString plain = PreferencesStore::unquoted(edit->text());
-        if (plain != edit->text())
-            edit->setText(plain);
-    }
-    m_unquoting = false;
 }
 
 void PreferencesDialog::chooseColour(const QString &name, bool background)

@@ -79,7 +79,6 @@ private:
     void chooseColour(const QString &row, bool background);
     void showColour(const QString &row);
     void modeChosen(const PrefField &f);
-    void f2textChange();
     void SpeedButton17Click();
     void showFilters(const QList<FilterRow> &rows);
 
@@ -103,5 +102,4 @@ private:
     QHash<QString, QButtonGroup *> m_choices;
     QHash<QString, ColourRowWidgets> m_colourRows;
     QTableWidget *m_filters = nullptr;
-    bool m_unquoting = false;
 };

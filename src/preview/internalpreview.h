@@ -32,6 +32,10 @@ struct InternalPreviewHost
     std::function<void(const QUrl &)> openUrl;
     // The print dialog; false when cancelled.
     std::function<bool(QPrinter &)> choosePrinter;
+    // The page a preview file stands for as its document holds it now, title line first; a
+    // null array when the file follows no open document. Reload, Back and the history show
+    // this rather than the file as it was written.
+    std::function<QByteArray(const QString &file)> currentText;
 };
 
 // The internal preview window as the program sees it. The window deletes itself when

@@ -116,8 +116,10 @@ void PreviewController::browserPreview(int browser)
     m_s.returnButtons.show();
     const QUrl url = QUrl::fromLocalFile(file);
     if (byAssociation) {
-        if (!m_s.programs.openUrl(url))
+        if (!m_s.programs.openUrl(url)) {
+            m_s.returnButtons.drop();
             m_s.prompter.error(QStringLiteral("No program is set up to open %1").arg(native(file)));
+        }
         return;
     }
     const ProgramCommand command = ProgramCommand::parse(program);
@@ -183,6 +185,11 @@ bool PreviewController::openInternal()
                 QStringLiteral("No program is set up to open %1").arg(native(url.toLocalFile())));
     };
     host.choosePrinter = [this](QPrinter &printer) { return m_s.dialogs().choosePrinter(printer); };
+    host.currentText = [this](const QString &file) {
+        if (!m_followed || file != m_followedFile)
+            return QByteArray();
+        return PreviewFiles::content(InternalViewer, m_followed->editor().bytes());
+    };
     m_internal = create(host, m_s.mainWindow);
     m_internalWindow = m_internal->widget();
     connect(m_internalWindow, &QObject::destroyed, this, [this] {
@@ -201,8 +208,9 @@ void PreviewController::InternalBrowser1Click()
     const QString file = writePreview(document, InternalViewer);
     if (file.isEmpty() || !openInternal())
         return;
-    m_internal->load(file);
+    // Followed first: another page of the same folder shares the preview file's name.
     follow(document, file);
+    m_internal->load(file);
 }
 
 void PreviewController::follow(DocumentWindow *document, const QString &file)

@@ -63,6 +63,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTimer>
@@ -140,6 +141,10 @@ void MainFrame::build()
     m_contextMenu = new DocumentContextMenu(*m_commands, this);
     m_aids = new DocumentAids(*m_documents, m_options, *m_commands, *m_contextMenu, this);
     m_aids->setEscapeHandler([this] { m_find->dropAll(); });
+    // F1 in the frame itself; a helper panel or a find window with the keyboard answers its own.
+    auto *helpKey = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    helpKey->setContext(Qt::WidgetWithChildrenShortcut);
+    connect(helpKey, &QShortcut::activated, m_help, &HelpLauncher::showContents);
     m_spelling =
         new SpellingController(m_context.spellingConfigPath, m_prompter, *m_documents, this, this);
     m_spelling->attachTo(*m_contextMenu);

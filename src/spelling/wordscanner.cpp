@@ -139,10 +139,12 @@ struct WordScanner::Run
     const SpellingScope &scope;
     QList<FoundWord> *words;
 
-    // The length of the entity at `at`, or 0 when none stands there.
+    // The length of the entity at `at`, or 0 when none stands there. An entity is the
+    // character it stands for whether or not markup is checked: "&eacute;" is never the word
+    // "eacute".
     qsizetype entityLength(qsizetype at) const
     {
-        if (!scope.skipHtml || line[at] != u'&')
+        if (line[at] != u'&')
             return 0;
         for (qsizetype i = at + 1; i < end && i - at <= 10; ++i) {
             const QChar c = line[i];
@@ -242,6 +244,10 @@ struct WordScanner::Run
         if (scope.skipInternet && startsWithCi(line.first(end), i, QLatin1StringView("://")))
             return addressEnd(i);
         if (skipped || !words)
+            return i;
+        // A letter written as an entity on its own is a character, not a word to check.
+        qsizetype lone = 0;
+        if (decoded && !entityAt(start, &lone).isNull() && start + lone == i)
             return i;
         if (decoded) {
             for (qsizetype k = start; k < i;) {

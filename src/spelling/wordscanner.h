@@ -4,8 +4,10 @@
 #include <QString>
 #include <QStringView>
 
-// What the spelling leaves out: markup (tags, comments, entities, attribute values other than
-// alt and title, script and style blocks) and Internet addresses.
+// What the spelling leaves out: markup (tags, comments, attribute values other than alt and
+// title, script and style blocks) and Internet addresses. Entities are read as the characters
+// they stand for either way; a letter entity is part of its word, and one standing alone is
+// no word at all.
 struct SpellingScope
 {
     bool skipHtml = false;

@@ -1,10 +1,12 @@
 #include "help/helpwindow.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTextBrowser>
@@ -67,16 +69,18 @@ private Q_SLOTS:
         QCOMPARE(help.currentPage(), QStringLiteral("index.html"));
     }
 
-    // Words typed into the search field and Enter list the pages that hold them; a click on
-    // one shows it with the first word selected.
+    // A click on the Search tab puts the keyboard in its field: words typed there and Enter
+    // list the pages that hold them; a click on one shows it with the first word selected.
     void searchIsTypedAndItsResultsOpened()
     {
         HelpWindow help(Shipped);
         help.showContents();
-        QVERIFY(QTest::qWaitForWindowExposed(&help));
-        help.tabs()->setCurrentIndex(1);
-        QTest::keyClicks(help.searchField(), QStringLiteral("hspace"));
-        QTest::keyClick(help.searchField(), Qt::Key_Return);
+        QVERIFY(QTest::qWaitForWindowActive(&help));
+        QTabBar *bar = help.tabs()->tabBar();
+        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(1).center());
+        QTRY_VERIFY(help.searchField()->hasFocus());
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("hspace"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         QListWidget *results = help.results();
         QVERIFY(results->count() >= 1);
         QCOMPARE(results->item(0)->text(), QStringLiteral("Image Helper"));
@@ -91,6 +95,23 @@ private Q_SLOTS:
         QCOMPARE(results->count(), 1);
         QVERIFY(results->item(0)->text().startsWith(QLatin1String("No page holds")));
         QCOMPARE(results->item(0)->flags(), Qt::NoItemFlags);
+    }
+
+    // Esc closes the window, from the page or from the contents; the next request shows it
+    // again.
+    void escapeCloses()
+    {
+        HelpWindow help(Shipped);
+        help.showTopic(20);
+        QVERIFY(QTest::qWaitForWindowActive(&help));
+        help.browser()->setFocus();
+        QTest::keyClick(help.browser(), Qt::Key_Escape);
+        QVERIFY(!help.isVisible());
+        help.showContents();
+        QVERIFY(QTest::qWaitForWindowActive(&help));
+        help.contents()->setFocus();
+        QTest::keyClick(help.contents(), Qt::Key_Escape);
+        QVERIFY(!help.isVisible());
     }
 
     // A missing page says which file and why; a link leaving the help folder goes nowhere.

@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Checks what `cmake --install` and `cpack -G DEB` deliver. One part per run:
 #   files    installs into a temporary prefix and checks the program, its data, the desktop
-#            entry, the icons and the metainfo, and that the installed program starts
+#            entry, the icons, the metainfo, the copyright and the changelog, and that the
+#            installed program starts
 #   desktop  validates the desktop entry and the metainfo (skipped without the validators)
-#   package  builds the Debian package and checks its contents and dependencies (skipped
-#            without dpkg-deb)
+#   package  builds the Debian package and checks its contents and dependencies, and runs
+#            lintian where it is installed (skipped without dpkg-deb)
 # Arguments: part build-dir source-dir cmake cpack bindir libdir datadir
 set -euo pipefail
 
@@ -26,6 +27,8 @@ expected_files() {
     (cd "$source/data" && find . -type f | sed "s|^\./|$datadir/quillmark/|")
     echo "$datadir/applications/$app.desktop"
     echo "$datadir/metainfo/$app.metainfo.xml"
+    echo "$datadir/doc/quillmark/copyright"
+    echo "$datadir/doc/quillmark/changelog.gz"
     echo "$datadir/icons/hicolor/scalable/apps/$app.svg"
     for size in 16 22 24 32 48 64 128 256; do
         echo "$datadir/icons/hicolor/${size}x${size}/apps/$app.png"
@@ -59,6 +62,13 @@ files)
         fail "the desktop entry claims no text/html"
     grep -q 'application/xhtml+xml' "$prefix/$datadir/applications/$app.desktop" ||
         fail "the desktop entry claims no application/xhtml+xml"
+    doc=$prefix/$datadir/doc/quillmark
+    head -n 1 "$doc/copyright" |
+        grep -qx 'Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' ||
+        fail "the copyright file is not in the machine-readable format"
+    gzip -t "$doc/changelog.gz" || fail "the changelog is no gzip file"
+    gzip -dc "$doc/changelog.gz" | head -n 1 | grep -q '^quillmark (' ||
+        fail "the changelog does not start with the package's entry"
     version=$("$prefix/$bindir/quillmark" --version) || fail "the installed program does not start"
     [[ $version == Quillmark\ * ]] || fail "the installed program answers: $version"
     ;;
@@ -101,6 +111,12 @@ package)
         [[ $depends == *"$needed"* ]] || fail "Depends lacks $needed: $depends"
     done
     [ "$(dpkg-deb -f "$deb" Package)" = quillmark ] || fail "the package is not named quillmark"
+    if command -v lintian >/dev/null; then
+        lintian --tag-display-limit 0 "$deb" >"$work/lintian.log" 2>&1 || true
+        if grep -E '^E: ' "$work/lintian.log"; then
+            fail "lintian finds errors in the package"
+        fi
+    fi
     ;;
 *)
     fail "unknown part $part"

@@ -11,6 +11,7 @@
 
 #include <QCheckBox>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
@@ -547,13 +548,40 @@ private Q_SLOTS:
         QCOMPARE(stored("Paths", "helper4"), QString("<missing>"));
     }
 
-    void quotesAroundPastedHelperPathsGo()
+    // A whole path pasted in quotes becomes plain; quotes typed stay, so that a path with a
+    // blank can take arguments; a whole quoted path typed loses its quotes when left.
+    void quotesInHelperPaths()
     {
         auto d = open();
         find<QLineEdit>(*d, "f6text")->setText("\"/usr/bin/gimp\"");
         QCOMPARE(find<QLineEdit>(*d, "f6text")->text(), QString("/usr/bin/gimp"));
         find<QLineEdit>(*d, "f2text")->setText("\"/usr/bin/x y\"");
         QCOMPARE(find<QLineEdit>(*d, "f2text")->text(), QString("/usr/bin/x y"));
+        find<QLineEdit>(*d, "f7text")->setText("\"/a b/prog\" --arg \"x\"");
+        QCOMPARE(find<QLineEdit>(*d, "f7text")->text(), QString("\"/a b/prog\" --arg \"x\""));
+
+        d->show();
+        QVERIFY(QTest::qWaitForWindowActive(d.get()));
+        QTabWidget *tabs = d->notebook();
+        tabs->setCurrentWidget(d->findChild<QWidget *>(QStringLiteral("Helper Apps")));
+        auto *f3 = find<QLineEdit>(*d, "f3text");
+        auto *f4 = find<QLineEdit>(*d, "f4text");
+        f3->setFocus();
+        QTest::keyClicks(f3, "\"/path with blank/prog\" --arg");
+        QCOMPARE(f3->text(), QString("\"/path with blank/prog\" --arg"));
+        f4->setFocus();
+        QTest::keyClicks(f4, "\"/path with blank/prog\"");
+        QCOMPARE(f4->text(), QString("\"/path with blank/prog\""));
+        QTest::keyClick(f4, Qt::Key_Tab);
+        QCOMPARE(f4->text(), QString("/path with blank/prog"));
+        QCOMPARE(f3->text(), QString("\"/path with blank/prog\" --arg"));
+
+        // The labels name the keys that start the helpers.
+        QStringList labels;
+        for (QLabel *label : d->findChildren<QLabel *>())
+            if (label->buddy() == f3 || label->buddy() == find<QLineEdit>(*d, "f8text"))
+                labels << label->text();
+        QCOMPARE(labels, QStringList({"Ctrl+Shift+F3", "Ctrl+Shift+F8"}));
     }
 
     void locateStoresTheBrowserAtOnce()

@@ -125,6 +125,22 @@ private Q_SLOTS:
         QVERIFY(!m_frame->returnButtons().button());
     }
 
+    // With "use file association" and nothing on the desktop to open the page, the message
+    // says so and the return button goes again.
+    void nothingToOpenTheAssociationWith()
+    {
+        m_settings->write(Keys::Dde, QStringLiteral("no"));
+        // A handler the desktop cannot call: opening fails as with no program set up.
+        QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "noSuchHandler");
+        DocumentWindow *doc = openPage(site() + QStringLiteral("/page.htm"));
+        QVERIFY(doc);
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("noSuchHandler")));
+        QTest::keyClick(doc->memo(), Qt::Key_F9, Qt::ControlModifier);
+        QCOMPARE(m_prompter.shown,
+                 QStringList{QStringLiteral("No program is set up to open ") + previewOf(1)});
+        QVERIFY(!m_frame->returnButtons().button());
+    }
+
     // With no browser set up, the locate dialog asks; any executable file will do, and it is
     // remembered. Cancelling does nothing; a file that is no program is refused with a message.
     void anUnsetBrowserIsLocatedFirst()

@@ -7,6 +7,7 @@
 #include "files/documentfiles.h"
 #include "frametestbase.h"
 #include "preview/previewcontroller.h"
+#include "preview/web/defaultlookdialog.h"
 #include "preview/web/previewwindow.h"
 #include "programscripts.h"
 #include "scripteddialogs.h"
@@ -14,11 +15,13 @@
 #include <Qsci/qsciscintilla.h>
 
 #include <QApplication>
+#include <QColorDialog>
 #include <QDesktopServices>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QSignalSpy>
+#include <QSpinBox>
 #include <QToolButton>
 #include <QWebEnginePage>
 #include <QWebEngineView>
@@ -195,9 +198,21 @@ private Q_SLOTS:
         QVERIFY(b);
         const QString start = b->currentFile();
         QSignalSpy shown(b, &PreviewWindow::pageShown);
+        // A refused link leaves the page, and the commands that act on it, as they were.
+        const auto pageCommandsBack = [&] {
+            return QTest::qWaitFor(
+                [&] {
+                    for (const char *name : {"Print", "PrintPreview", "Find", "Reload"})
+                        if (!buttonOf(b, name)->isEnabled())
+                            return false;
+                    return true;
+                },
+                EngineTimeout);
+        };
         for (const char *id : {"web", "mail", "ftp"}) {
             QVERIFY(clickElement(b, QLatin1String(id)));
             QCoreApplication::processEvents();
+            QVERIFY2(pageCommandsBack(), id);
         }
         QCOMPARE(b->currentFile(), start);
         QCOMPARE(b->historyCaptions().size(), 1);
@@ -208,6 +223,7 @@ private Q_SLOTS:
         QCOMPARE(m_prompter.shown[0],
                  QStringLiteral("This page links to the program %1 with the arguments a b. Run it?")
                      .arg(tool));
+        QVERIFY(pageCommandsBack());
         m_prompter.answers = {PromptAnswer::Yes};
         QVERIFY(clickElement(b, QStringLiteral("tool")));
         QTRY_VERIFY_WITH_TIMEOUT(ProgramScripts::ran(tool), EngineTimeout);
@@ -308,6 +324,114 @@ private Q_SLOTS:
         QTest::mouseClick(buttonOf(b, "Live"), Qt::LeftButton);
         QTRY_VERIFY_WITH_TIMEOUT(pageText(b).contains(QStringLiteral("typed more END")),
                                  EngineTimeout);
+    }
+
+    // Reload, and Back to the document's page, show the editor's text as it is now, also
+    // with Live off and after the user went to another page.
+    void reloadAndBackShowTheCurrentText()
+    {
+        writeFile(QStringLiteral("page.htm"),
+                  "<p>start</p><p><a id=other href=\"other.htm\">other</a></p><p>END</p>");
+        DocumentWindow *doc = nullptr;
+        PreviewWindow *b = preview(QStringLiteral("page.htm"), &doc);
+        QVERIFY(b);
+        const QString file = b->currentFile();
+        QTest::mouseClick(buttonOf(b, "Live"), Qt::LeftButton);
+        QVERIFY(activateFrame());
+        doc->memo()->setFocus();
+        doc->editor().setSelection(int(doc->editor().text().indexOf(QStringLiteral("END"))), 0);
+        QTest::keyClicks(doc->memo(), QStringLiteral("typed "));
+        QTRY_VERIFY_WITH_TIMEOUT(buttonOf(b, "Reload")->isEnabled(), EngineTimeout);
+        QVERIFY(!pageText(b).contains(QStringLiteral("typed")));
+        QTest::mouseClick(buttonOf(b, "Reload"), Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(pageText(b).contains(QStringLiteral("typed END")), EngineTimeout);
+
+        QVERIFY(clickElement(b, QStringLiteral("other")));
+        QTRY_VERIFY_WITH_TIMEOUT(pageText(b).contains(QStringLiteral("Second page")),
+                                 EngineTimeout);
+        QVERIFY(activateFrame());
+        doc->memo()->setFocus();
+        QTest::keyClicks(doc->memo(), QStringLiteral("later "));
+        QTRY_VERIFY_WITH_TIMEOUT(buttonOf(b, "Back")->isEnabled(), EngineTimeout);
+        QTest::mouseClick(buttonOf(b, "Back"), Qt::LeftButton);
+        QCOMPARE(b->currentFile(), file);
+        QTRY_VERIFY_WITH_TIMEOUT(pageText(b).contains(QStringLiteral("typed later END")),
+                                 EngineTimeout);
+    }
+
+    // "Default Font/Colors": the font, its size and the colours chosen in the dialog apply to
+    // the page at once and to every later one; a page's own colours still win.
+    void defaultFontAndColours()
+    {
+        writeFile(QStringLiteral("page.htm"),
+                  "<html><body><p id=t>text</p><a id=l href=\"other.htm\">link</a></body></html>");
+        writeFile(QStringLiteral("own.htm"), "<html><body text=\"#00FF00\" link=\"#00FFFF\">"
+                                             "<a id=l href=\"page.htm\">link</a></body></html>");
+        PreviewWindow *b = preview(QStringLiteral("page.htm"));
+        QVERIFY(b);
+        QTest::mouseClick(buttonOf(b, "DefaultFont"), Qt::LeftButton);
+        auto *dialog = b->findChild<DefaultLookDialog *>();
+        QVERIFY(dialog);
+        QTRY_VERIFY(dialog->isVisible());
+        dialog->sizeBox()->selectAll();
+        QTest::keyClicks(dialog->sizeBox(), QStringLiteral("24"));
+        const auto pick = [dialog](const char *button, const QColor &colour) {
+            QTest::mouseClick(dialog->colourButton(QLatin1String(button)), Qt::LeftButton);
+            QColorDialog *colours = nullptr;
+            QTRY_VERIFY((colours = dialog->findChild<QColorDialog *>()) && colours->isVisible());
+            colours->setCurrentColor(colour);
+            colours->accept();
+            QTRY_VERIFY(!dialog->findChild<QColorDialog *>());
+        };
+        pick("text", QColor(255, 0, 0));
+        pick("link", QColor(0, 0, 255));
+        pick("background", QColor(255, 255, 0));
+        QCOMPARE(dialog->colourButton(QStringLiteral("text"))->text(), QStringLiteral("#FF0000"));
+        QSignalSpy shown(b, &PreviewWindow::pageShown);
+        dialog->accept();
+        QTRY_VERIFY_WITH_TIMEOUT(!shown.isEmpty(), EngineTimeout);
+        const auto style = [&](const char *id, const char *property) {
+            return evaluate(b, QStringLiteral("getComputedStyle(document.getElementById('%1'))"
+                                              ".%2")
+                                   .arg(QLatin1String(id), QLatin1String(property)))
+                .toString();
+        };
+        QCOMPARE(style("t", "fontSize"), QStringLiteral("32px"));
+        QCOMPARE(style("t", "color"), QStringLiteral("rgb(255, 0, 0)"));
+        QCOMPARE(style("l", "color"), QStringLiteral("rgb(0, 0, 255)"));
+        QCOMPARE(b->view()->page()->backgroundColor(), QColor(255, 255, 0));
+
+        b->load(m_site + QStringLiteral("/own.htm"));
+        QTRY_VERIFY_WITH_TIMEOUT(b->currentFile().endsWith(QLatin1String("own.htm")) &&
+                                     style("l", "color") == QLatin1String("rgb(0, 255, 255)"),
+                                 EngineTimeout);
+        QCOMPARE(evaluate(b, QStringLiteral("getComputedStyle(document.body).color")).toString(),
+                 QStringLiteral("rgb(0, 255, 0)"));
+    }
+
+    // A check box or radio button whose on-click text is "display" says its state when
+    // clicked; any other on-click text is a script the page runs itself.
+    void objectsClickedSayTheirState()
+    {
+        writeFile(QStringLiteral("page.htm"),
+                  "<html><body style='font-size:30px'><form>"
+                  "<p><input type=checkbox id=c name=agree onclick=\"display\"></p>"
+                  "<p><input type=radio id=r name=pick onclick=\"Display\"></p>"
+                  "<p><input type=checkbox id=o name=other onclick=\"document.title='ran'\"></p>"
+                  "</form></body></html>");
+        PreviewWindow *b = preview(QStringLiteral("page.htm"));
+        QVERIFY(b);
+        QVERIFY(clickElement(b, QStringLiteral("c")));
+        QTRY_COMPARE_WITH_TIMEOUT(m_prompter.shown, QStringList{"agree is checked"}, EngineTimeout);
+        QVERIFY(clickElement(b, QStringLiteral("c")));
+        QTRY_COMPARE_WITH_TIMEOUT(m_prompter.shown.size(), 2, EngineTimeout);
+        QCOMPARE(m_prompter.shown[1], QStringLiteral("agree is unchecked"));
+        QVERIFY(clickElement(b, QStringLiteral("r")));
+        QTRY_COMPARE_WITH_TIMEOUT(m_prompter.shown.size(), 3, EngineTimeout);
+        QCOMPARE(m_prompter.shown[2], QStringLiteral("pick is checked"));
+        QVERIFY(clickElement(b, QStringLiteral("o")));
+        QTRY_COMPARE_WITH_TIMEOUT(b->view()->title(), QStringLiteral("ran"), EngineTimeout);
+        QCOMPARE(m_prompter.shown.size(), 3);
     }
 
     // A second F9 reuses the window; the page of another document replaces the first.

@@ -4,11 +4,13 @@
 #include "find/findwindows.h"
 #include "frametestbase.h"
 #include "help/helpwindow.h"
+#include "helpers/frame/helperpanel.h"
 #include "paneltesting.h"
 #include "prefs/preferencesdialog.h"
 
 #include <Qsci/qsciscintilla.h>
 
+#include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
@@ -17,7 +19,8 @@
 using namespace PanelTesting;
 
 // Help reached the way a user reaches it: the Help menu, the Help buttons of the dialogs,
-// F1 in the find windows. The window is made on first use only.
+// F1 in the frame, its panels and the find windows; Esc closes it. The window is made on
+// first use only.
 class TestHelp : public FrameTestBase
 {
     Q_OBJECT
@@ -83,6 +86,36 @@ private Q_SLOTS:
         QTRY_VERIFY(m_frame->help().window()->isVisible());
         QCOMPARE(m_frame->help().window()->currentPage(), page);
         dialog->close();
+    }
+
+    // F1 typed into the document opens the contents; typed into a helper panel, that panel's
+    // page. Esc closes the help window again.
+    void f1AnswersForWhatHasTheKeyboard()
+    {
+        QWidget *memo = m_frame->documents().active()->memo();
+        m_frame->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_frame.get()));
+        memo->setFocus();
+        QTest::keyClick(memo, Qt::Key_F1);
+        HelpWindow *help = m_frame->help().window();
+        QVERIFY(help);
+        QTRY_VERIFY(help->isVisible());
+        QCOMPARE(help->currentPage(), QStringLiteral("index.html"));
+        help->activateWindow();
+        QTRY_COMPARE(QApplication::activeWindow(), help);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QVERIFY(!help->isVisible());
+
+        chooseFromMenu(*m_frame, Cmd::ImageHelper);
+        auto *panel = m_frame->findChild<HelperPanel *>(QStringLiteral("ImageHelper"));
+        QVERIFY(panel);
+        QTRY_VERIFY(panel->isVisible());
+        panel->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(panel));
+        panel->insertButton()->setFocus();
+        QTest::keyClick(panel->insertButton(), Qt::Key_F1);
+        QTRY_VERIFY(help->isVisible());
+        QCOMPARE(help->currentPage(), QStringLiteral("imagehelper.html"));
     }
 
     // Ctrl+F in the document opens the find dialog; F1 there opens the help on finding.

@@ -106,7 +106,7 @@ private Q_SLOTS:
         // The dictionary is plain ASCII: accented words come from the user's own list.
         QFile list(m_home->file(QStringLiteral("personal.dic")));
         QVERIFY(list.open(QIODevice::WriteOnly));
-        list.write("café\nnaïve\n");
+        list.write("café\nnaïve\nété\n");
         list.close();
         m_settings->write(Keys::SpellCheck, true);
         m_frame = startFrame();
@@ -143,6 +143,19 @@ private Q_SLOTS:
         QTest::keyClick(doc->memo(), Qt::Key_Left);
         QTest::keyClicks(doc->memo(), QStringLiteral("l"));
         QCOMPARE(marksOf(doc), (QStringList{"wrongg", "Helo", "wrld"}));
+    }
+
+    // Letters typed as entities are checked as the letters they stand for, with markup left
+    // out or not; an entity standing alone is no word.
+    void entitiesAreReadAsTheirLetters()
+    {
+        DocumentWindow *doc = focusedDocument();
+        QTest::keyClicks(doc->memo(),
+                         QStringLiteral("<P>&Eacute;t&eacute; caf&eacute; &eacute; &agrave; "
+                                        "caf&eacute;e</P>"));
+        QCOMPARE(marksOf(doc), QStringList{"caf&eacute;e"});
+        speller(doc)->setScope({false, true});
+        QCOMPARE(marksOf(doc), QStringList{"caf&eacute;e"});
     }
 
     // Typing a comment opener hides what follows until its end; typing the end shows it.

@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QScopedValueRollback>
 #include <QScreen>
+#include <QShortcut>
 #include <QSizeGrip>
 #include <QVBoxLayout>
 
@@ -31,10 +32,12 @@ HelperPanel::HelperPanel(const PanelRow &row, PanelHost &host, QWidget *mainFram
     frameLayout->addWidget(m_body, 1);
     connect(m_caption, &CaptionBar::rollClicked, this, &HelperPanel::roll);
     connect(m_caption, &CaptionBar::closeClicked, this, &HelperPanel::closePanel);
-    connect(m_caption, &CaptionBar::helpClicked, this, [this] {
+    const auto showHelp = [this] {
         if (m_host.showHelp)
             m_host.showHelp(m_row.helpTopic);
-    });
+    };
+    connect(m_caption, &CaptionBar::helpClicked, this, showHelp);
+    connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this, showHelp);
 
     m_buttons = new QWidget(m_body);
     auto *buttons = new QHBoxLayout(m_buttons);

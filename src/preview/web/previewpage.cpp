@@ -72,3 +72,29 @@ QWebEnginePage *PreviewPage::createWindow(WebWindowType)
 {
     return new CatcherPage(profile(), this);
 }
+
+namespace {
+const QString ObjectClickMark = QStringLiteral("\u0001quillmark-object\u0001");
+}
+
+QString PreviewPage::objectClickScript()
+{
+    return QStringLiteral(
+        "document.addEventListener('click', function (e) {"
+        "  var t = e.target;"
+        "  if (!t || t.tagName !== 'INPUT') return;"
+        "  var on = (t.getAttribute('onclick') || '').trim().toLowerCase();"
+        "  var type = (t.type || '').toLowerCase();"
+        "  if (on !== 'display' || (type !== 'checkbox' && type !== 'radio')) return;"
+        "  var name = t.getAttribute('name') || '';"
+        "  console.info('\\u0001quillmark-object\\u0001' + name + ' is ' +"
+        "    (type === 'radio' || t.checked ? 'checked' : 'unchecked'));"
+        "}, true);");
+}
+
+void PreviewPage::javaScriptConsoleMessage(JavaScriptConsoleMessageLevel level,
+                                           const QString &message, int, const QString &)
+{
+    if (level == InfoMessageLevel && message.startsWith(ObjectClickMark))
+        Q_EMIT objectClicked(message.mid(ObjectClickMark.size()));
+}

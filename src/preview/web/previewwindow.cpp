@@ -41,6 +41,8 @@
 #include <QWebEngineFindTextResult>
 #include <QWebEngineHistory>
 #include <QWebEngineProfile>
+#include <QWebEngineScript>
+#include <QWebEngineScriptCollection>
 #include <QWebEngineSettings>
 #include <QWebEngineView>
 
@@ -171,7 +173,12 @@ PreviewWindow::PreviewWindow(const InternalPreviewHost &host, QWidget *parent)
     m_page->setDecider([this](const QUrl &url, QWebEnginePage::NavigationType type, bool main) {
         return decide(url, int(type), main);
     });
-    connect(m_page, &PreviewPage::newWindowRequested, this, &PreviewWindow::followLink);
+    connect(m_page, &PreviewPage::newWindowRequested, this, [this](const QUrl &url) {
+        if (!followLink(url))
+            linkRefused();
+    });
+    connect(m_page, &PreviewPage::objectClicked, this, &PreviewWindow::objectClicked);
+    installPageScripts();
     connect(m_page, &QWebEnginePage::linkHovered, this, [this](const QString &url) {
         m_status->setText(url.isEmpty() ? QString() : QStringLiteral("URL: ") + url);
     });
@@ -234,6 +241,9 @@ void PreviewWindow::buildButtons(QWidget *bar)
                             QStringLiteral("document-print-preview"));
     m_find =
         button(bar, QStringLiteral("Find"), QStringLiteral("Find"), QStringLiteral("Find Text"));
+    m_fonts = button(bar, QStringLiteral("DefaultFont"), QStringLiteral("Fonts"),
+                     QStringLiteral("Default Font/Colors"), QStyle::SP_CustomBase,
+                     QStringLiteral("preferences-desktop-font"));
     m_live = button(bar, QStringLiteral("Live"), QStringLiteral("Live"),
                     QStringLiteral("Follow the editor's unsaved text"));
     m_live->setCheckable(true);
@@ -269,6 +279,7 @@ void PreviewWindow::buildButtons(QWidget *bar)
         m_findBox->raise();
         m_findBox->activateWindow();
     });
+    connect(m_fonts, &QToolButton::clicked, this, &PreviewWindow::chooseDefaultLook);
     connect(m_live, &QToolButton::toggled, this, [this](bool on) {
         if (m_host.setLiveEnabled)
             m_host.setLiveEnabled(on);
@@ -317,6 +328,7 @@ void PreviewWindow::showFile(const QString &file, bool addToHistory)
     m_sound->stop();
     m_currentFile = file;
     m_keepScroll = QPointF(-1, -1);
+    m_refused = false;
     if (addToHistory) {
         // Going somewhere new drops the entries ahead; the oldest go when the list is full.
         m_entries = m_entries.mid(0, m_index + 1);
@@ -325,6 +337,12 @@ void PreviewWindow::showFile(const QString &file, bool addToHistory)
             m_entries.removeFirst();
         m_index = int(m_entries.size()) - 1;
         updateHistoryMenu();
+    }
+    // The preview of a document that is still open shows its text as it is now.
+    const QByteArray current = m_host.currentText ? m_host.currentText(file) : QByteArray();
+    if (!current.isNull() && current.size() <= MaxContentSize) {
+        setPage(current, file);
+        return;
     }
     const QFileInfo info(file);
     QFile in(file);
@@ -344,6 +362,7 @@ void PreviewWindow::showLive(const QByteArray &page, const QString &file)
         return;
     const QPointF scroll = m_page->scrollPosition();
     m_currentFile = file;
+    m_refused = false;
     setPage(page, file);
     m_keepScroll = scroll;
 }
@@ -390,23 +409,24 @@ bool PreviewWindow::decide(const QUrl &url, int type, bool isMainFrame)
     if (!isMainFrame && LinkPolicy::classify(url.toString(), folderOf(m_currentFile)).action ==
                             LinkPolicy::Action::Follow)
         return !OfflineInterceptor::isNetworkScheme(url.scheme());
-    followLink(url);
+    if (!followLink(url))
+        linkRefused();
     return false;
 }
 
-void PreviewWindow::followLink(const QUrl &url)
+bool PreviewWindow::followLink(const QUrl &url)
 {
     const LinkPolicy::Decision d = LinkPolicy::classify(url.toString(), folderOf(m_currentFile));
     switch (d.action) {
     case LinkPolicy::Action::Ignore:
-        return;
+        return false;
     case LinkPolicy::Action::Sound:
         m_sound->play(d.file, 1);
-        return;
+        return false;
     case LinkPolicy::Action::Media:
         if (m_host.openUrl)
             m_host.openUrl(QUrl::fromLocalFile(d.file));
-        return;
+        return false;
     case LinkPolicy::Action::Program: {
         const QString question =
             d.parameters.isEmpty()
@@ -417,18 +437,35 @@ void PreviewWindow::followLink(const QUrl &url)
                       .arg(QDir::toNativeSeparators(d.file), d.parameters.join(u' '));
         if (m_host.prompter && m_host.prompter->confirm(question) && m_host.runProgram)
             m_host.runProgram(d.file, d.parameters);
-        return;
+        return false;
     }
     case LinkPolicy::Action::Follow:
         break;
     }
     if (!url.isLocalFile()) {
-        if (!OfflineInterceptor::isNetworkScheme(url.scheme()))
-            m_view->load(url);
-        return;
+        if (OfflineInterceptor::isNetworkScheme(url.scheme()))
+            return false;
+        m_refused = false;
+        m_view->load(url);
+        return true;
     }
     m_fragment = url.fragment();
     showFile(d.file, true);
+    return true;
+}
+
+// The engine may have started on the link and end it as a failed load: the page on show is
+// still there, and so are the commands that act on it.
+void PreviewWindow::linkRefused()
+{
+    m_refused = true;
+    enableForPage(m_pageReady);
+}
+
+void PreviewWindow::objectClicked(const QString &message)
+{
+    if (m_host.prompter)
+        m_host.prompter->inform(message);
 }
 
 void PreviewWindow::showFormResults(const QUrl &url)
@@ -447,15 +484,26 @@ void PreviewWindow::loadStarted()
         b->setEnabled(false);
 }
 
-void PreviewWindow::loadFinished(bool ok)
+void PreviewWindow::enableForPage(bool loaded)
 {
     m_back->setEnabled(m_index > 0);
     m_forward->setEnabled(m_index >= 0 && m_index + 1 < m_entries.size());
-    const bool loaded = ok && !m_currentFile.isEmpty();
     m_reload->setEnabled(loaded);
     for (QToolButton *b : {m_print, m_printPreview, m_find})
         b->setEnabled(loaded);
     m_open->setEnabled(true);
+}
+
+void PreviewWindow::loadFinished(bool ok)
+{
+    if (!ok && m_refused) {
+        m_refused = false;
+        enableForPage(m_pageReady);
+        return;
+    }
+    m_refused = false;
+    m_pageReady = ok && !m_currentFile.isEmpty();
+    enableForPage(m_pageReady);
     if (m_index >= 0 && m_entries[m_index].file == m_currentFile) {
         m_entries[m_index].title = m_view->title();
         updateHistoryMenu();
@@ -603,6 +651,80 @@ void PreviewWindow::openFile()
     const QString file = m_host.chooseFile();
     if (!file.isEmpty())
         showFile(QDir::cleanPath(file), true);
+}
+
+void PreviewWindow::chooseDefaultLook()
+{
+    if (!m_lookDialog) {
+        m_lookDialog = new DefaultLookDialog(defaultLook(), this);
+        m_lookDialog->setAttribute(Qt::WA_DeleteOnClose);
+        connect(m_lookDialog, &QDialog::accepted, this,
+                [this] { applyDefaultLook(m_lookDialog->look()); });
+    }
+    m_lookDialog->open();
+}
+
+DefaultLook PreviewWindow::defaultLook() const
+{
+    if (m_lookSet)
+        return m_look;
+    DefaultLook look;
+    QWebEngineSettings *settings = m_page->settings();
+    look.family = settings->fontFamily(QWebEngineSettings::StandardFont);
+    look.pointSize =
+        qMax(1, qRound(settings->fontSize(QWebEngineSettings::DefaultFontSize) * 0.75));
+    look.background = m_page->backgroundColor();
+    return look;
+}
+
+void PreviewWindow::applyDefaultLook(const DefaultLook &look)
+{
+    m_look = look;
+    m_lookSet = true;
+    QWebEngineSettings *settings = m_page->settings();
+    settings->setFontFamily(QWebEngineSettings::StandardFont, look.family);
+    // Pages count in CSS pixels, 96 to the inch.
+    settings->setFontSize(QWebEngineSettings::DefaultFontSize, qRound(look.pointSize * 96 / 72.0));
+    m_page->setBackgroundColor(look.background);
+    installPageScripts();
+    reload();
+}
+
+// The window's own scripts run beside every page in a world of their own, so the page's
+// scripts neither see nor disturb them. The default colours are rules that any rule of the
+// page beats; a BODY that names its link colour keeps it.
+void PreviewWindow::installPageScripts()
+{
+    QWebEngineScriptCollection &scripts = m_page->scripts();
+    for (const QString &name :
+         {QStringLiteral("quillmark-objects"), QStringLiteral("quillmark-defaults")})
+        for (const QWebEngineScript &old : scripts.find(name))
+            scripts.remove(old);
+    const auto add = [&scripts](const QString &name, const QString &source) {
+        QWebEngineScript script;
+        script.setName(name);
+        script.setSourceCode(source);
+        script.setInjectionPoint(QWebEngineScript::DocumentReady);
+        script.setWorldId(QWebEngineScript::ApplicationWorld);
+        script.setRunsOnSubFrames(true);
+        scripts.insert(script);
+    };
+    add(QStringLiteral("quillmark-objects"), PreviewPage::objectClickScript());
+    if (!m_lookSet)
+        return;
+    add(QStringLiteral("quillmark-defaults"),
+        QStringLiteral("(function () {"
+                       "  var d = document, r = d.documentElement;"
+                       "  if (!r || d.getElementById('quillmark-defaults')) return;"
+                       "  var s = d.createElement('style');"
+                       "  s.id = 'quillmark-defaults';"
+                       "  var css = ':where(html) { color: %1 }';"
+                       "  if (!(d.body && d.body.hasAttribute('link')))"
+                       "    css += ' :where(:link) { color: %2 }';"
+                       "  s.textContent = css;"
+                       "  r.insertBefore(s, r.firstChild);"
+                       "})();")
+            .arg(m_look.text.name(), m_look.link.name()));
 }
 
 void PreviewWindow::closeEvent(QCloseEvent *event)

@@ -1,10 +1,12 @@
 #pragma once
 
 #include "preview/internalpreview.h"
+#include "preview/web/defaultlookdialog.h"
 
 #include <QDate>
 #include <QList>
 #include <QPointF>
+#include <QPointer>
 #include <QWidget>
 
 class PagePrinter;
@@ -51,6 +53,11 @@ public:
     void openFile();
     // 0 top-left, 1 top-right, 2 bottom-left, 3 bottom-right.
     void moveToCorner(int corner);
+    // "Default Font/Colors": opens the dialog; OK applies what it holds and reloads.
+    void chooseDefaultLook();
+    // The look of pages that set none themselves, for the page on show and every later one.
+    void applyDefaultLook(const DefaultLook &look);
+    DefaultLook defaultLook() const;
 
 Q_SIGNALS:
     // A page (or a live update) has been laid out.
@@ -71,7 +78,12 @@ private:
     void showFile(const QString &file, bool addToHistory);
     void setPage(const QByteArray &bytes, const QString &file);
     bool decide(const QUrl &url, int type, bool isMainFrame);
-    void followLink(const QUrl &url);
+    // Whether the link put something new on show; a refused one leaves the page as it was.
+    bool followLink(const QUrl &url);
+    void linkRefused();
+    void enableForPage(bool loaded);
+    void installPageScripts();
+    void objectClicked(const QString &message);
     void showFormResults(const QUrl &url);
     void loadStarted();
     void loadFinished(bool ok);
@@ -89,7 +101,7 @@ private:
     QMenu *m_historyMenu = nullptr;
     QToolButton *m_back = nullptr, *m_forward = nullptr, *m_reload = nullptr, *m_history = nullptr,
                 *m_open = nullptr, *m_print = nullptr, *m_printPreview = nullptr, *m_find = nullptr,
-                *m_live = nullptr, *m_size1024 = nullptr, *m_size800 = nullptr;
+                *m_live = nullptr, *m_size1024 = nullptr, *m_size800 = nullptr, *m_fonts = nullptr;
     QWidget *m_findBox = nullptr;
     QList<Entry> m_entries;
     int m_index = -1;
@@ -98,4 +110,10 @@ private:
     QPointF m_keepScroll{-1, -1};
     QString m_lastFind;
     int m_lastActiveMatch = 0;
+    // The page on show was laid out; a link refused since leaves it so.
+    bool m_pageReady = false;
+    bool m_refused = false;
+    bool m_lookSet = false;
+    DefaultLook m_look;
+    QPointer<DefaultLookDialog> m_lookDialog;
 };
