@@ -16,6 +16,7 @@
 #include "files/filedrops.h"
 #include "files/filenamerules.h"
 #include "files/recentfiles.h"
+#include "files/savechecks.h"
 #include "widgets/keyboardmodifiers.h"
 #include "widgets/qtfiledialogs.h"
 
@@ -396,10 +397,16 @@ DocumentWindow *DocumentFiles::restore(const RestoredText &entry)
         if (!entry.lineBreak.isEmpty())
             ed.setLineBreak(entry.lineBreak);
     }
-    // The file as it is now is what a save will replace, without asking about it.
+    // The file the text was based on is what a save will replace without asking; one that
+    // changed after the crash gets the question of any outside change.
     QByteArray onDisk;
     QString reason;
-    if (named && QFileInfo(path).isFile() && FileBytes::read(path, &onDisk, &reason))
+    const bool read = named && QFileInfo(path).isFile() && FileBytes::read(path, &onDisk, &reason);
+    const bool changedSince =
+        read && !entry.baseHash.isEmpty() && DocumentWatcher::hashOf(onDisk) != entry.baseHash;
+    if (changedSince)
+        m_watcher->watchKnown(doc, path, entry.baseHash, entry.baseSize);
+    else if (read)
         m_watcher->watch(doc, path, onDisk);
     finishDocument(doc, named ? captionFor(path) : untitled,
                    named ? QFileInfo(path).fileName() : untitled);
@@ -408,6 +415,8 @@ DocumentWindow *DocumentFiles::restore(const RestoredText &entry)
     Q_EMIT modifiedChanged(doc, true);
     if (named)
         UpdateOldies(path);
+    if (changedSince)
+        reloadChanged(doc, onDisk);
     return doc;
 }
 
@@ -496,9 +505,10 @@ bool DocumentFiles::save(DocumentWindow *doc)
     if (!doc || !doc->isModified())
         return true;
     restoreIfMinimised(doc);
-    if (doc->windowTitle().startsWith(QLatin1String("Untitled")))
+    // Untitled is the document's state: it has no path yet. Never read from its name.
+    if (!QDir::isAbsolutePath(doc->identity()))
         return saveAs(doc);
-    if (!mayOverwrite(doc))
+    if (!mayOverwrite(doc) || !SaveChecks::mayReplaceReadOnly(m_context.prompter, doc->identity()))
         return false;
     const QByteArray bytes = doc->editor().bytes();
     if (!writeFile(doc->identity(), bytes))
@@ -528,6 +538,8 @@ bool DocumentFiles::saveAs(DocumentWindow *doc)
                                        QDir::toNativeSeparators(name) + QStringLiteral(" ?")))
             break;
     }
+    if (!SaveChecks::mayReplaceReadOnly(m_context.prompter, name))
+        return false;
     if (FileNameRules::sameFile(name, doc->identity())) {
         // Written here rather than through Save: a file named "Untitled…" would come back.
         if (!doc->isModified())

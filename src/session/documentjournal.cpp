@@ -3,6 +3,7 @@
 #include "documents/documentwindow.h"
 #include "editor/scintillaeditor.h"
 #include "files/documentfiles.h"
+#include "files/documentwatcher.h"
 
 #include <QDir>
 
@@ -104,6 +105,10 @@ QList<JournalEntry> DocumentJournal::snapshot()
         e.caret = ed.caret();
         e.firstLine = ed.firstVisibleLine();
         e.generation = it->generation;
+        if (e.named) {
+            e.baseHash = m_files.watcher().knownHash(doc);
+            e.baseSize = m_files.watcher().knownSize(doc);
+        }
         if (e.modified && it->sent != it->generation) {
             e.withText = true;
             e.bytes = ed.bytes();

@@ -57,10 +57,11 @@ bool SessionRestore::atStart()
         for (const RecoveryJournal::Orphan &orphan : orphans) {
             for (const JournalEntry &e : orphan.entries) {
                 if (e.modified && answer == PromptAnswer::Yes)
-                    opened(m_files.restore({e.identity, e.named, e.bytes,
-                                            e.encoding == QLatin1String("Windows-1252"),
-                                            e.lineBreak, e.caret, e.firstLine}),
-                           e.active);
+                    opened(
+                        m_files.restore({e.identity, e.named, e.bytes,
+                                         e.encoding == QLatin1String("Windows-1252"), e.lineBreak,
+                                         e.caret, e.firstLine, e.baseHash, e.baseSize}),
+                        e.active);
                 else if (reopen && e.named)
                     opened(m_files.reopen(e.identity, e.modified ? 0 : e.caret,
                                           e.modified ? 0 : e.firstLine),

@@ -1,6 +1,7 @@
 #include "documents/documentwindow.h"
 #include "editor/scintillaeditor.h"
 #include "files/documentfiles.h"
+#include "files/documentwatcher.h"
 #include "frametestbase.h"
 #include "session/documentjournal.h"
 #include "session/recoveryjournal.h"
@@ -124,6 +125,93 @@ private Q_SLOTS:
         QCOMPARE(sessions().size(), 1);
         closeWithoutSaving(next);
         QVERIFY(!QFileInfo::exists(recovery()));
+    }
+
+    // Another editor or a version-control update changed the page after the crash: restoring
+    // asks as about any outside change, and the save does not replace it without asking.
+    void aPageChangedOnDiskAfterTheCrashIsNotSilentlyReplaced()
+    {
+        const QByteArray base("<p>base</p>\n");
+        const QString changed = write(QStringLiteral("changed.htm"), base);
+        const QString same = write(QStringLiteral("same.htm"), base);
+        const auto textOf = [&](int id, const QString &page) {
+            JournalEntry e;
+            e.id = id;
+            e.identity = page;
+            e.named = true;
+            e.modified = true;
+            e.encoding = QStringLiteral("UTF-8");
+            e.lineBreak = QStringLiteral("\n");
+            e.generation = 2;
+            e.withText = true;
+            e.bytes = base + "<p>typed</p>\n";
+            e.baseHash = DocumentWatcher::hashOf(base);
+            e.baseSize = base.size();
+            return e;
+        };
+        leaveOrphan({textOf(1, changed), textOf(2, same)});
+        write(QStringLiteral("changed.htm"), "<p>from the other program</p>\n");
+
+        // Restore, then keep the restored text (the default) rather than reload.
+        m_prompter.answers = {PromptAnswer::Yes, PromptAnswer::No};
+        auto next = start();
+        QCOMPARE(m_prompter.shown.size(), 2);
+        QVERIFY(m_prompter.shown[1].contains(changed));
+        QVERIFY(m_prompter.shown[1].contains(QStringLiteral("changed by another program")));
+        DocumentWindow *doc = documentNamed(*next, changed);
+        QVERIFY(doc && doc->isModified());
+        QCOMPARE(doc->editor().bytes(), base + "<p>typed</p>\n");
+
+        // Enter at the save's question keeps the other program's file.
+        m_prompter.shown.clear();
+        m_prompter.answers = {PromptAnswer::No};
+        QVERIFY(!next->files().save(doc));
+        QCOMPARE(m_prompter.shown.size(), 1);
+        QVERIFY(m_prompter.shown[0].contains(QStringLiteral("changed by another program")));
+        QCOMPARE(read(changed), QByteArray("<p>from the other program</p>\n"));
+        QCOMPARE(m_prompter.buttons.last(), PromptButtons::YesNoDefaultNo);
+
+        // The page nobody touched saves without a word.
+        m_prompter.shown.clear();
+        DocumentWindow *untouched = documentNamed(*next, same);
+        QVERIFY(untouched);
+        QVERIFY(next->files().save(untouched));
+        QVERIFY(m_prompter.shown.isEmpty());
+        QCOMPARE(read(same), base + "<p>typed</p>\n");
+
+        // The base travels on through this run's journal.
+        next->journal().flush();
+        closeWithoutSaving(next);
+    }
+
+    // A list of the journal that cannot be read: the texts are still offered, as Untitled
+    // documents, instead of being deleted without a word.
+    void aDamagedJournalListStillOffersTheTexts()
+    {
+        JournalEntry e;
+        e.id = 1;
+        e.identity = m_dir->filePath(QStringLiteral("gone.htm"));
+        e.named = true;
+        e.modified = true;
+        e.encoding = QStringLiteral("UTF-8");
+        e.lineBreak = QStringLiteral("\n");
+        e.generation = 1;
+        e.withText = true;
+        e.bytes = "<p>an hour of work</p>\n";
+        leaveOrphan({e});
+        const QString session = recovery() + u'/' + sessions().value(0);
+        QFile index(session + u'/' + RecoveryJournal::indexName());
+        QVERIFY(index.resize(7));
+
+        m_prompter.answers = {PromptAnswer::Yes};
+        auto next = start();
+        QCOMPARE(m_prompter.shown.size(), 1);
+        QCOMPARE(next->files().documents().size(), 1);
+        DocumentWindow *doc = next->files().documents().value(0);
+        QVERIFY(doc->identity().startsWith(QStringLiteral("Untitled")));
+        QVERIFY(doc->isModified());
+        QCOMPARE(doc->editor().bytes(), e.bytes);
+        closeWithoutSaving(next);
     }
 
     void changesReachTheJournalSoonAndACleanEndRemovesIt()

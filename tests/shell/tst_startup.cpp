@@ -234,18 +234,67 @@ private Q_SLOTS:
                           "\n2=" + dir.filePath("preview.tmp").toUtf8() + "\n");
         SettingsFile settings(ini);
         TemporaryFiles temporary(settings);
-        temporary.add(dir.filePath("preview.tmp"));
-        temporary.add(dir.filePath("gone.tmp"));
-        temporary.add(dir.path()); // a folder is never deleted
-        QCOMPARE(temporary.paths().size(), 3);
+        QVERIFY(temporary.add(dir.filePath("preview.tmp")));
+        // Only a file that is there as written is registered: a folder is never deleted.
+        QVERIFY(!temporary.add(dir.filePath("gone.tmp")));
+        QVERIFY(!temporary.add(dir.path()));
+        QCOMPARE(temporary.paths().size(), 1);
         // Already listed: not listed twice.
-        QCOMPARE(settings.read(Keys::CleanUpCount), 4);
-        QCOMPARE(settings.readString("CleanUp", "3"), dir.filePath("gone.tmp"));
+        QCOMPARE(settings.read(Keys::CleanUpCount), 2);
         temporary.deleteAll();
         QVERIFY(!QFile::exists(dir.filePath("preview.tmp")));
         QCOMPARE(readAll(dir.filePath("page.htm")), QByteArray("the user's page"));
         QVERIFY(QFileInfo(dir.path()).isDir());
         QVERIFY(temporary.paths().isEmpty());
+    }
+
+    // A page the user saved under a temporary file's name is the user's: left at exit.
+    void aTemporaryFileReplacedSinceItWasWrittenIsLeftAlone()
+    {
+        QTemporaryDir dir;
+        SettingsFile settings(dir.filePath("quillm.ini"));
+        TemporaryFiles temporary(settings);
+        const QString replaced = dir.filePath("replaced.htm");
+        const QString rewritten = dir.filePath("rewritten.htm");
+        const QString kept = dir.filePath("kept.htm");
+        for (const QString &path : {replaced, rewritten, kept}) {
+            writeAll(path, "preview");
+            QVERIFY(temporary.add(path, QByteArray("preview")));
+            QVERIFY(temporary.isUnchanged(path));
+        }
+        // Saved over by rename (a new inode), and written in place with the same size.
+        writeAll(dir.filePath("new"), "my page");
+        QVERIFY(::rename(QFile::encodeName(dir.filePath("new")).constData(),
+                         QFile::encodeName(replaced).constData()) == 0);
+        QFile in(rewritten);
+        QVERIFY(in.open(QIODevice::ReadWrite));
+        in.write("PREVIEW");
+        in.close();
+        QVERIFY(!temporary.isUnchanged(replaced));
+        QVERIFY(!temporary.isUnchanged(rewritten));
+        temporary.deleteAll();
+        QCOMPARE(readAll(replaced), QByteArray("my page"));
+        QCOMPARE(readAll(rewritten), QByteArray("PREVIEW"));
+        QVERIFY(!QFile::exists(kept));
+    }
+
+    // A count in the file is never walked as it stands.
+    void aHugeCleanUpCountCostsNothing()
+    {
+        QTemporaryDir dir;
+        const QString ini = dir.filePath("quillm.ini");
+        writeAll(ini, "[CleanUp]\ncount=2147483647\n");
+        SettingsFile settings(ini);
+        TemporaryFiles temporary(settings);
+        writeAll(dir.filePath("p.htm"), "x");
+        QVERIFY(temporary.add(dir.filePath("p.htm"), QByteArray("x")));
+        QVERIFY(temporary.contains(dir.filePath("p.htm")));
+        writeAll(ini, "[CleanUp]\ncount=-5\n");
+        SettingsFile again(ini);
+        TemporaryFiles second(again);
+        QVERIFY(second.add(dir.filePath("p.htm"), QByteArray("x")));
+        QCOMPARE(again.readString("CleanUp", "1"), dir.filePath("p.htm"));
+        QCOMPARE(again.read(Keys::CleanUpCount), 1);
     }
 
     void dateLabel()
