@@ -369,6 +369,30 @@ bool read(const QString &path, QByteArray *bytes, QString *reason, qint64 maxSiz
     return readAll(fd.get(), st.st_size, maxSize, bytes, reason);
 }
 
+bool isReadable(const QString &path, QString *reason, qint64 maxSize)
+{
+    struct stat st;
+    const QByteArray name = local(path);
+    if (::stat(name.constData(), &st) != 0) {
+        *reason =
+            errno == ENOENT ? QStringLiteral("the file does not exist") : describeError(errno);
+        return false;
+    }
+    if (!S_ISREG(st.st_mode)) {
+        *reason = kindOf(st.st_mode);
+        return false;
+    }
+    if (st.st_size > maxSize) {
+        *reason = tooLarge(st.st_size, maxSize);
+        return false;
+    }
+    if (::access(name.constData(), R_OK) != 0) {
+        *reason = describeError(errno);
+        return false;
+    }
+    return true;
+}
+
 bool readOwn(const QString &path, QByteArray *bytes, QString *reason, qint64 maxSize)
 {
     struct stat st;

@@ -98,17 +98,22 @@ private Q_SLOTS:
         QVERIFY(!QFileInfo::exists(home.file("help")));
     }
 
-    // An installed program reads its data beside its prefix, wherever the prefix is; one run
-    // from its build tree reads the source tree's.
+    // An installed program reads its data beside its prefix, wherever the prefix is, and never
+    // falls back to the build machine's source tree; one run from its build tree reads the
+    // source tree's.
     void programDataIsFoundInstalledOrInTheSourceTree()
     {
         QTemporaryDir dir;
         QDir().mkpath(dir.filePath("prefix/bin"));
         const QString bin = dir.filePath("prefix/bin");
-        QCOMPARE(ProgramData::folder(bin, "../share/quillmark", "/src/data"), QString("/src/data"));
-        QDir().mkpath(dir.filePath("prefix/share/quillmark"));
-        QCOMPARE(ProgramData::folder(bin, "../share/quillmark", "/src/data"),
-                 QDir::cleanPath(dir.filePath("prefix/share/quillmark")));
+        const QString installed = QDir::cleanPath(dir.filePath("prefix/share/quillmark"));
+        QCOMPARE(ProgramData::folder(bin, "../share/quillmark", "/src/data", "/build"), installed);
+        QCOMPARE(ProgramData::folder(bin, "../share/quillmark", "/src/data", dir.path()),
+                 QString("/src/data"));
+        QVERIFY(!ProgramData::runsFromBuildTree(bin));
+        QDir().mkpath(installed);
+        QCOMPARE(ProgramData::folder(bin, "../share/quillmark", "/src/data", dir.path()),
+                 installed);
         // The program's own rule: the test runs in the build tree.
         QVERIFY(QFileInfo::exists(ProgramData::folder(QCoreApplication::applicationDirPath()) +
                                   "/help/index.html"));
@@ -138,10 +143,28 @@ private Q_SLOTS:
                                        "/dev/zero", dir.filePath("b.htm")},
                                       dir.path());
         QCOMPARE(files, (QStringList{dir.filePath("my page.htm"), dir.filePath("b.htm")}));
+        // Each with its reason, as the Open dialog gives it.
         QCOMPARE(
             prompter.shown,
-            (QStringList{"missing.htm could not be opened", dir.path() + " could not be opened",
-                         "pipe.htm could not be opened", "/dev/zero could not be opened"}));
+            (QStringList{"missing.htm could not be opened: the file does not exist",
+                         dir.path() + " could not be opened: it is a folder",
+                         "pipe.htm could not be opened: it is a pipe, not a regular file",
+                         "/dev/zero could not be opened: it is a device, not a regular file"}));
+
+        // One name that cannot be opened (here one whose bytes are not UTF-8) keeps none of
+        // the others from opening, and is reported alone.
+        prompter.shown.clear();
+        const CommandLine line =
+            CommandLine::parse({"my", "page.htm", QString::fromLocal8Bit("caf\xe9.htm"), "b.htm"});
+        QCOMPARE(line.fileNames(dir.path()),
+                 (QStringList{"my", "page.htm", QString::fromLocal8Bit("caf\xe9.htm"), "b.htm"}));
+        QCOMPARE(StartupSteps::filesToOpen(prompter, line.fileNames(dir.path()), dir.path()),
+                 QStringList{dir.filePath("b.htm")});
+        QCOMPARE(prompter.shown.size(), 3);
+        QVERIFY(prompter.shown[2].endsWith(": its name is not valid UTF-8"));
+        // A name with blanks given in words still opens as one.
+        QCOMPARE(CommandLine::parse({"my", "page.htm"}).fileNames(dir.path()),
+                 QStringList{"my page.htm"});
         QVERIFY(StartupSteps::filesToOpen(prompter, {}, dir.path()).isEmpty());
     }
 
