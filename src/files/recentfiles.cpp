@@ -22,6 +22,8 @@ void RecentFiles::setSlot(int n, const QString &value)
 void RecentFiles::add(const QString &name)
 {
     const QString full = QFileInfo(name).absoluteFilePath();
+    // One write of the settings file for the whole move, not one per slot.
+    SettingsFile::Batch batch(m_settings);
     QString carried = full;
     for (int n = 1; n <= Slots; ++n) {
         QString old = slot(n);
@@ -42,6 +44,7 @@ int RecentFiles::shownCount() const
 QStringList RecentFiles::prunedEntries(const Exists &exists)
 {
     const int shown = shownCount();
+    SettingsFile::Batch batch(m_settings);
     QStringList entries;
     for (int n = 1; n <= shown;) {
         const QString path = slot(n);
