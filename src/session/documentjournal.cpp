@@ -75,8 +75,11 @@ void DocumentJournal::setEnabled(bool enabled)
         return;
     }
     auto journal = std::make_shared<RecoveryJournal>(m_folder);
-    if (!journal->open())
+    QString reason;
+    if (!journal->open(&reason)) {
+        reportOnce(reason);
         return;
+    }
     m_journal = journal;
     for (Tracked &t : m_tracked)
         t.sent = 0;
@@ -130,14 +133,24 @@ void DocumentJournal::writeNow()
     m_writing = true;
     std::shared_ptr<RecoveryJournal> journal = m_journal;
     m_writer.start([this, journal, entries = snapshot()] {
-        const bool ok = journal->write(entries);
+        QString reason;
+        const bool ok = journal->write(entries, &reason);
         QMetaObject::invokeMethod(
-            this, [this, ok] { writeDone(ok); }, Qt::QueuedConnection);
+            this, [this, ok, reason] { writeDone(ok, reason); }, Qt::QueuedConnection);
     });
 }
 
-void DocumentJournal::writeDone(bool ok)
+void DocumentJournal::reportOnce(const QString &reason)
 {
+    if (std::exchange(m_reported, true))
+        return;
+    Q_EMIT failed(QStringLiteral("Crash recovery is not working: %1").arg(reason));
+}
+
+void DocumentJournal::writeDone(bool ok, const QString &reason)
+{
+    if (!ok)
+        reportOnce(reason);
     m_writing = false;
     ++m_writesDone;
     m_lastFailed = !ok;
@@ -159,7 +172,10 @@ void DocumentJournal::flush()
     m_timer.stop();
     m_writer.waitForDone();
     std::shared_ptr<RecoveryJournal> journal = m_journal;
-    const bool ok = journal->write(snapshot());
+    QString reason;
+    const bool ok = journal->write(snapshot(), &reason);
+    if (!ok)
+        reportOnce(reason);
     m_writing = false;
     m_again = false;
     // Answers of writes that ended meanwhile are still queued; this one is the latest.

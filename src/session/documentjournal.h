@@ -43,6 +43,9 @@ public:
 
 Q_SIGNALS:
     void written(bool ok);
+    // Crash recovery cannot work (its folder cannot be made, the disk is full): said once a
+    // run, with the reason.
+    void failed(const QString &message);
 
 private:
     struct Tracked
@@ -55,7 +58,8 @@ private:
     void changed(DocumentWindow *document);
     void schedule();
     void writeNow();
-    void writeDone(bool ok);
+    void writeDone(bool ok, const QString &reason);
+    void reportOnce(const QString &reason);
 
     DocumentFiles &m_files;
     QString m_folder;
@@ -69,4 +73,5 @@ private:
     bool m_finished = false;
     int m_writesDone = 0;
     bool m_lastFailed = false;
+    bool m_reported = false;
 };

@@ -169,6 +169,8 @@ void MainFrame::FormCreate()
             [](DocumentWindow *doc) { doc->parentWidget()->close(); });
     m_files->setFirstCallHook([this] { restoreMainGeometry(); });
     m_journal = new DocumentJournal(*m_files, m_home.file(QStringLiteral("recovery")), this);
+    connect(m_journal, &DocumentJournal::failed, this,
+            [this](const QString &message) { statusBar()->showMessage(message); });
     m_session = std::make_unique<SessionRestore>(*m_files, *m_journal, m_settings, m_prompter);
     // Files dropped on the frame or on a document open as documents.
     new FileDrops(this, [this](const QStringList &names) { m_files->openFiles(names); });

@@ -10,6 +10,8 @@
 #include <Qsci/qsciscintilla.h>
 
 #include <QProcess>
+#include <QSignalSpy>
+#include <QStatusBar>
 #include <QtTest>
 
 // Unsaved work after a crash, and the documents of the last session, across real restarts.
@@ -212,6 +214,29 @@ private Q_SLOTS:
         QVERIFY(doc->isModified());
         QCOMPARE(doc->editor().bytes(), e.bytes);
         closeWithoutSaving(next);
+    }
+
+    // Crash recovery that cannot work says so once, in the status bar, instead of failing
+    // without a word.
+    void recoveryThatCannotWorkSaysSoOnce()
+    {
+        QFile blocker(recovery());
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        auto frame = std::make_unique<MainFrame>(*m_home, *m_settings, m_prompter);
+        QSignalSpy failed(&frame->journal(), &DocumentJournal::failed);
+        frame->showAtStart(false);
+        QCOMPARE(failed.size(), 1);
+        const QString message = failed[0][0].toString();
+        QVERIFY2(message.startsWith(QStringLiteral("Crash recovery is not working: ")) &&
+                     message.contains(recovery()),
+                 qPrintable(message));
+        QCOMPARE(frame->statusBar()->currentMessage(), message);
+        frame->journal().setEnabled(false);
+        frame->journal().setEnabled(true);
+        QCOMPARE(failed.size(), 1);
+        QVERIFY(m_prompter.shown.isEmpty());
+        closeWithoutSaving(frame);
     }
 
     void changesReachTheJournalSoonAndACleanEndRemovesIt()
