@@ -77,7 +77,9 @@ InstanceGuard::Role InstanceGuard::start(const QStringList &files, int timeoutMs
     QString reason;
     const OwnFiles::Kind kind = OwnFiles::kindAt(lockPath(), &reason);
     if (kind != OwnFiles::Kind::Absent && kind != OwnFiles::Kind::OwnFile) {
-        m_problem = reason;
+        m_problem = !reason.isEmpty() ? reason
+                                      : QStringLiteral("%1 is not a regular file")
+                                            .arg(QDir::toNativeSeparators(lockPath()));
         m_name.clear();
         return Role::Running;
     }

@@ -166,9 +166,14 @@ private Q_SLOTS:
         const QByteArray oldTmp = qgetenv("TMPDIR");
         const QByteArray oldXdg = qgetenv("XDG_RUNTIME_DIR");
         const auto restore = qScopeGuard([&] {
-            oldTmp.isNull() ? qunsetenv("TMPDIR") : void(qputenv("TMPDIR", oldTmp));
-            oldXdg.isNull() ? qunsetenv("XDG_RUNTIME_DIR")
-                            : void(qputenv("XDG_RUNTIME_DIR", oldXdg));
+            const auto put = [](const char *name, const QByteArray &value) {
+                if (value.isNull())
+                    qunsetenv(name);
+                else
+                    qputenv(name, value);
+            };
+            put("TMPDIR", oldTmp);
+            put("XDG_RUNTIME_DIR", oldXdg);
         });
         QTemporaryDir tmp, home, elsewhere;
         qputenv("TMPDIR", QFile::encodeName(tmp.path()));
