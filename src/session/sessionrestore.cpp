@@ -19,10 +19,15 @@ SessionRestore::SessionRestore(DocumentFiles &files, DocumentJournal &journal,
 
 QString SessionRestore::question(const QStringList &names)
 {
+    // However many there are, the question and its buttons stay on the screen.
+    constexpr qsizetype MaxNamed = 15;
+    QStringList shown = names.mid(0, MaxNamed);
+    if (names.size() > MaxNamed)
+        shown << QStringLiteral("… and %1 more").arg(names.size() - MaxNamed);
     return QStringLiteral("Quillmark was not closed properly. These documents had changes "
                           "that were not saved:\n\n%1\n\nYes: restore them.\nNo: discard the "
                           "changes.\nCancel: keep them for the next start.")
-        .arg(names.join(u'\n'));
+        .arg(shown.join(u'\n'));
 }
 
 bool SessionRestore::atStart()

@@ -5,6 +5,7 @@
 #include "frametestbase.h"
 #include "session/documentjournal.h"
 #include "session/recoveryjournal.h"
+#include "session/sessionrestore.h"
 #include "shell/tabstrips.h"
 
 #include <Qsci/qsciscintilla.h>
@@ -218,6 +219,20 @@ private Q_SLOTS:
 
     // Crash recovery that cannot work says so once, in the status bar, instead of failing
     // without a word.
+    // Hundreds of documents to restore: the question names the first and counts the rest, so
+    // its buttons stay on the screen.
+    void aLongRestoreQuestionStaysShort()
+    {
+        QStringList names;
+        for (int i = 1; i <= 300; ++i)
+            names << QStringLiteral("/w/page%1.htm").arg(i);
+        const QString question = SessionRestore::question(names);
+        QVERIFY(question.count(u'\n') < 30);
+        QVERIFY(question.contains(QStringLiteral("/w/page1.htm\n")));
+        QVERIFY(question.contains(QStringLiteral("and 285 more")));
+        QVERIFY(question.endsWith(QStringLiteral("Cancel: keep them for the next start.")));
+    }
+
     void recoveryThatCannotWorkSaysSoOnce()
     {
         QFile blocker(recovery());
