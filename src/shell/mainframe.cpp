@@ -6,6 +6,7 @@
 #include "base/prompter.h"
 #include "base/settingsfile.h"
 #include "base/temporaryfiles.h"
+#include "base/windowplace.h"
 #include "commands/commandactions.h"
 #include "commands/commandids.h"
 #include "commands/menubuilder.h"
@@ -64,6 +65,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QScreen>
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTimer>
@@ -503,8 +505,12 @@ void MainFrame::restoreMainGeometry()
         setWindowState(windowState() | Qt::WindowMaximized);
         return;
     }
-    resize(m_settings.read(Keys::MainWidth), m_settings.read(Keys::MainHeight));
-    move(m_settings.read(Keys::MainLeft), m_settings.read(Keys::MainTop));
+    const QRect place = WindowPlace::clamped(
+        QRect(m_settings.read(Keys::MainLeft), m_settings.read(Keys::MainTop),
+              m_settings.read(Keys::MainWidth), m_settings.read(Keys::MainHeight)),
+        screen() ? screen()->availableGeometry() : QRect());
+    resize(place.size());
+    move(place.topLeft());
 }
 
 void MainFrame::showAtStart(bool withSplash)

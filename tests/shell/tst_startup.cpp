@@ -2,6 +2,7 @@
 #include "base/programdata.h"
 #include "base/settingsfile.h"
 #include "base/temporaryfiles.h"
+#include "base/windowplace.h"
 #include "scriptedprompter.h"
 #include "shell/commandline.h"
 #include "shell/firststart.h"
@@ -318,6 +319,32 @@ private Q_SLOTS:
         QVERIFY(second.add(dir.filePath("p.htm"), QByteArray("x")));
         QCOMPARE(again.readString("CleanUp", "1"), dir.filePath("p.htm"));
         QCOMPARE(again.read(Keys::CleanUpCount), 1);
+    }
+
+    // Hand-edited or stale window places never put a window off the screen.
+    void windowPlacesAreClampedToTheScreen_data()
+    {
+        QTest::addColumn<QRect>("stored");
+        QTest::addColumn<QRect>("expected");
+        const QRect screen(0, 0, 1920, 1080);
+        QTest::newRow("sane") << QRect(100, 50, 800, 600) << QRect(100, 50, 800, 600);
+        QTest::newRow("far off") << QRect(-90000, 99999, 800, 600) << QRect(0, 480, 800, 600);
+        QTest::newRow("huge") << QRect(10, 10, 2147483, 999999) << screen;
+        QTest::newRow("negative size")
+            << QRect(10, 10, -5, 0)
+            << QRect(10, 10, WindowPlace::MinimumSide, WindowPlace::MinimumSide);
+        QTest::newRow("hanging over the edge")
+            << QRect(1800, 1000, 400, 300) << QRect(1520, 780, 400, 300);
+    }
+    void windowPlacesAreClampedToTheScreen()
+    {
+        QFETCH(QRect, stored);
+        QFETCH(QRect, expected);
+        QCOMPARE(WindowPlace::clamped(stored, QRect(0, 0, 1920, 1080)), expected);
+        // A screen offset from the origin, and an unknown one.
+        QVERIFY(QRect(1920, 0, 1280, 1024)
+                    .contains(WindowPlace::clamped(stored, QRect(1920, 0, 1280, 1024))));
+        QCOMPARE(WindowPlace::clamped(stored, QRect()), stored);
     }
 
     void dateLabel()
