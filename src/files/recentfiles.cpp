@@ -1,6 +1,7 @@
 #include "files/recentfiles.h"
 
 #include "base/settingsfile.h"
+#include "base/storednames.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -11,12 +12,12 @@ const QString Section = QString::fromLatin1(Sections::Oldies);
 
 QString RecentFiles::slot(int n) const
 {
-    return m_settings.readString(Section, QString::number(n));
+    return StoredNames::unescape(m_settings.readString(Section, QString::number(n)));
 }
 
 void RecentFiles::setSlot(int n, const QString &value)
 {
-    m_settings.writeString(Section, QString::number(n), value);
+    m_settings.writeString(Section, QString::number(n), StoredNames::escape(value));
 }
 
 void RecentFiles::add(const QString &name)
@@ -67,7 +68,14 @@ QStringList RecentFiles::prunedEntries(const Exists &exists)
 
 QString RecentFiles::menuCaption(int n, const QString &path)
 {
+    // A long name keeps its start and its file name; line breaks and tabs show as blanks.
+    constexpr qsizetype MaxShown = 80;
     QString shown = path;
+    if (shown.size() > MaxShown)
+        shown = shown.left(24) + QStringLiteral("…") + shown.right(MaxShown - 25);
+    for (QChar &c : shown)
+        if (c == u'\n' || c == u'\r' || c == u'\t')
+            c = u' ';
     shown.replace(u'&', QStringLiteral("&&")); // a "&" in a path is no accelerator
     if (n <= 9)
         return QStringLiteral("  &%1 %2").arg(n).arg(shown);

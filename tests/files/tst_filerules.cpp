@@ -177,6 +177,19 @@ private Q_SLOTS:
 
         QCOMPARE(RecentFiles::menuCaption(2, "/a&b/x.htm"), QString("  &2 /a&&b/x.htm"));
         QCOMPARE(RecentFiles::menuCaption(10, "/x.htm"), QString("10 /x.htm"));
+
+        // A name with a line break or a tab is kept exactly, and shown on one line.
+        const QString odd = "/w/two\nlines\tand a \\n backslash.htm";
+        recent.add(odd);
+        QCOMPARE(recent.slot(1), odd);
+        QCOMPARE(RecentFiles(settings).slot(1), odd);
+        QCOMPARE(RecentFiles::menuCaption(1, odd),
+                 QString("  &1 /w/two lines and a \\n backslash.htm"));
+        // A long one is shortened in the middle, its file name kept.
+        const QString longName = "/" + QString(300, u'd') + "/page.htm";
+        const QString caption = RecentFiles::menuCaption(3, longName);
+        QVERIFY(caption.size() < 100);
+        QVERIFY(caption.endsWith("/page.htm"));
     }
 
     void bytesSurviveReadAndWrite_data()

@@ -260,8 +260,10 @@ private Q_SLOTS:
         QTemporaryDir home;
         SettingsFile settings(home.filePath(QStringLiteral("quillm.ini")));
         StoredSession session;
+        // A line break, a tab and backslashes in a name come back exactly.
         session.documents = {{QStringLiteral("/w/a b.htm"), 12, 3},
-                             {QStringLiteral("/w/c.htm"), 0, 0}};
+                             {QStringLiteral("/w/c.htm"), 0, 0},
+                             {QStringLiteral("/w/two\nlines\tand \\n.htm"), 1, 0}};
         session.active = 1;
         QVERIFY(session.write(settings));
         const StoredSession back = StoredSession::read(settings);
