@@ -73,6 +73,11 @@ int main(int argc, char *argv[])
     InstanceGuard guard(home.path());
     if (guard.start(files) == InstanceGuard::Role::HandedOver)
         return 0;
+    if (!guard.problem().isEmpty())
+        std::fprintf(stderr,
+                     "quillmark: this copy runs on its own; files are not handed to it "
+                     "by later copies (%s)\n",
+                     guard.problem().toLocal8Bit().constData());
 
     MainFrame frame(home, settings, prompter);
     prompter.setParent(&frame);

@@ -135,7 +135,7 @@ QString resolved(const QString &path)
 }
 
 // A new file beside the target, readable and writable as the umask allows.
-int createTemporary(const QString &target, QString *name)
+int createTemporary(const QString &target, QString *name, mode_t mode = 0666)
 {
     const QFileInfo info(target);
     for (int attempt = 0; attempt < 100; ++attempt) {
@@ -143,7 +143,7 @@ int createTemporary(const QString &target, QString *name)
                 QStringLiteral(".%1.tmp").arg(QRandomGenerator::global()->generate(), 8, 16,
                                               QLatin1Char('0'));
         const int fd =
-            ::open(local(*name).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+            ::open(local(*name).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
         if (fd >= 0 || errno != EEXIST)
             return fd;
     }
@@ -367,6 +367,98 @@ bool read(const QString &path, QByteArray *bytes, QString *reason, qint64 maxSiz
         return false;
     }
     return readAll(fd.get(), st.st_size, maxSize, bytes, reason);
+}
+
+bool isReadable(const QString &path, QString *reason, qint64 maxSize)
+{
+    struct stat st;
+    const QByteArray name = local(path);
+    if (::stat(name.constData(), &st) != 0) {
+        *reason =
+            errno == ENOENT ? QStringLiteral("the file does not exist") : describeError(errno);
+        return false;
+    }
+    if (!S_ISREG(st.st_mode)) {
+        *reason = kindOf(st.st_mode);
+        return false;
+    }
+    if (st.st_size > maxSize) {
+        *reason = tooLarge(st.st_size, maxSize);
+        return false;
+    }
+    if (::access(name.constData(), R_OK) != 0) {
+        *reason = describeError(errno);
+        return false;
+    }
+    return true;
+}
+
+bool readOwn(const QString &path, QByteArray *bytes, QString *reason, qint64 maxSize)
+{
+    struct stat st;
+    const QByteArray name = local(path);
+    if (::lstat(name.constData(), &st) != 0) {
+        *reason =
+            errno == ENOENT ? QStringLiteral("the file does not exist") : describeError(errno);
+        return false;
+    }
+    if (S_ISLNK(st.st_mode)) {
+        *reason = QStringLiteral("it is a link, not a regular file");
+        return false;
+    }
+    if (!S_ISREG(st.st_mode)) {
+        *reason = kindOf(st.st_mode);
+        return false;
+    }
+    if (st.st_size > maxSize) {
+        *reason = tooLarge(st.st_size, maxSize);
+        return false;
+    }
+    Fd fd(::open(name.constData(), O_RDONLY | O_NOCTTY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC));
+    if (fd.get() < 0) {
+        *reason = describeError(errno);
+        return false;
+    }
+    if (::fstat(fd.get(), &st) != 0) {
+        *reason = describeError(errno);
+        return false;
+    }
+    if (!S_ISREG(st.st_mode)) {
+        *reason = kindOf(st.st_mode);
+        return false;
+    }
+    return readAll(fd.get(), st.st_size, maxSize, bytes, reason);
+}
+
+bool writeFresh(const QString &path, const QByteArrayView &bytes, int mode, QString *reason)
+{
+    QString tempName;
+    // Private until its mode is set, so nobody opens it in between.
+    Fd fd(createTemporary(path, &tempName, 0600));
+    if (fd.get() < 0) {
+        *reason = describeError(errno);
+        return false;
+    }
+    const QByteArray temp = local(tempName);
+    int error = ::fchmod(fd.get(), mode_t(mode & 07777)) != 0 ? errno : 0;
+    if (!error)
+        error = writeAll(fd.get(), bytes.data(), bytes.size(), 0);
+    if (!error && ::fsync(fd.get()) != 0)
+        error = errno;
+    if (const int closeError = fd.close(); !error)
+        error = closeError;
+    if (!error && ::rename(temp.constData(), local(path).constData()) != 0)
+        error = errno;
+    if (error) {
+        ::unlink(temp.constData());
+        *reason = describeError(error);
+        return false;
+    }
+    Fd dir(::open(local(QFileInfo(path).absolutePath()).constData(),
+                  O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (dir.get() >= 0)
+        ::fsync(dir.get());
+    return true;
 }
 
 bool write(const QString &path, const QByteArrayView &bytes, QString *reason)

@@ -19,6 +19,19 @@ inline constexpr qint64 MaxSize = qint64(1) << 30;
 bool read(const QString &path, QByteArray *bytes, QString *reason, qint64 maxSize = MaxSize);
 bool write(const QString &path, const QByteArrayView &bytes, QString *reason);
 
+// Whether read() could read the file, told without reading it: false with the reason (the
+// words read() would give) for a missing file, a folder, a device, a pipe, a file too large or
+// one that may not be read.
+bool isReadable(const QString &path, QString *reason, qint64 maxSize = MaxSize);
+
+// For the program's own files (journal, previews): the name is looked at without following a
+// link, and only a regular file is read.
+bool readOwn(const QString &path, QByteArray *bytes, QString *reason, qint64 maxSize = MaxSize);
+// Writes a new file beside the name with exactly this mode (0600 for the journal; a preview
+// takes its page's mode), flushes it and renames it to the name. Whatever the name held (a
+// link, a file with other hard links) is replaced, never written through.
+bool writeFresh(const QString &path, const QByteArrayView &bytes, int mode, QString *reason);
+
 // The words for a failed system call's error number, e.g. "the disk is full".
 QString describeError(int error);
 

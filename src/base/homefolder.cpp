@@ -1,5 +1,7 @@
 #include "base/homefolder.h"
 
+#include "base/ownfiles.h"
+
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -41,7 +43,8 @@ bool HomeFolder::createFolders(QString *error) const
     for (const QString &dir : {m_path, dataDir(), templateDir(), libraryDir()}) {
         if (QFileInfo(dir).isDir())
             continue;
-        if (!QDir().mkpath(dir)) {
+        // Only this user may look into what the program keeps: 0700.
+        if (!OwnFiles::makeFolder(dir)) {
             if (error) {
                 *error = QFileInfo(dir).exists()
                              ? QStringLiteral("%1 exists but is not a folder.").arg(dir)
@@ -67,7 +70,7 @@ void HomeFolder::copyShippedData(const QString &shippedDir) const
         const QString to = file(relative);
         if (QFileInfo::exists(to))
             continue;
-        QDir().mkpath(QFileInfo(to).absolutePath());
+        OwnFiles::makeFolder(QFileInfo(to).absolutePath());
         QFile::copy(from, to);
     }
 }

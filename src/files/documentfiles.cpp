@@ -17,6 +17,7 @@
 #include "files/filedrops.h"
 #include "files/filenamerules.h"
 #include "files/recentfiles.h"
+#include "files/savechecks.h"
 #include "widgets/keyboardmodifiers.h"
 #include "widgets/qtfiledialogs.h"
 
@@ -359,16 +360,24 @@ DocumentWindow *DocumentFiles::restore(const RestoredText &entry)
         if (!entry.lineBreak.isEmpty())
             ed.setLineBreak(entry.lineBreak);
     }
-    // The file as it is now is what a save will replace, without asking about it.
+    // The file the text was based on is what a save will replace without asking; one that
+    // changed after the crash gets the question of any outside change.
     QByteArray onDisk;
     QString reason;
-    if (named && QFileInfo(path).isFile() && FileBytes::read(path, &onDisk, &reason))
+    const bool read = named && QFileInfo(path).isFile() && FileBytes::read(path, &onDisk, &reason);
+    const bool changedSince =
+        read && !entry.baseHash.isEmpty() && DocumentWatcher::hashOf(onDisk) != entry.baseHash;
+    if (changedSince)
+        m_watcher->watchKnown(doc, path, entry.baseHash, entry.baseSize);
+    else if (read)
         m_watcher->watch(doc, path, onDisk);
     finishDocument(doc);
     placeCaret(doc, entry.caret, entry.firstLine);
     doc->setModified(true);
     if (named)
         UpdateOldies(path);
+    if (changedSince)
+        reloadChanged(doc, onDisk);
     return doc;
 }
 
@@ -457,7 +466,8 @@ bool DocumentFiles::save(DocumentWindow *doc)
     restoreIfMinimised(doc);
     if (doc->document().isUntitled())
         return saveAs(doc);
-    if (!mayOverwrite(doc))
+    if (!mayOverwrite(doc) ||
+        !SaveChecks::mayReplaceReadOnly(m_context.prompter, doc->document().path()))
         return false;
     const QString path = doc->document().path();
     const QByteArray bytes = doc->editor().bytes();
@@ -488,6 +498,8 @@ bool DocumentFiles::saveAs(DocumentWindow *doc)
                                        QDir::toNativeSeparators(name) + QStringLiteral(" ?")))
             break;
     }
+    if (!SaveChecks::mayReplaceReadOnly(m_context.prompter, name))
+        return false;
     if (!document.isUntitled() && FileNameRules::sameFile(name, document.path())) {
         if (!doc->isModified())
             return true;

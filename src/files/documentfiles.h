@@ -33,6 +33,11 @@ struct RestoredText
     QString lineBreak;
     int caret = 0;
     int firstLine = 0;
+    // The hash (DocumentWatcher::hashOf) and size of the file's content the text was based
+    // on; empty when not known. A file that holds other content now was changed after the
+    // crash: restoring asks about it as about any outside change, and a save asks first.
+    QByteArray baseHash;
+    qint64 baseSize = -1;
 };
 
 // The file commands: makes, names, fills, saves, prints and closes document windows, keeps
@@ -130,6 +135,8 @@ public:
     QStringList recentMenuEntries();
 
     FileDialogState &dialogState() { return m_dialogState; }
+    // What is known of each document's file on the disk.
+    DocumentWatcher &watcher() const { return *m_watcher; }
 
 Q_SIGNALS:
     // A new window was shown maximised.

@@ -20,10 +20,29 @@ QByteArray DocumentWatcher::hashOf(const QByteArray &bytes)
 void DocumentWatcher::watch(DocumentWindow *document, const QString &path, const QByteArray &bytes)
 {
     forget(document);
-    m_entries.insert(document, {path, hashOf(bytes), {}, false});
+    watchKnown(document, path, hashOf(bytes), bytes.size());
+}
+
+void DocumentWatcher::watchKnown(DocumentWindow *document, const QString &path,
+                                 const QByteArray &hash, qint64 size)
+{
+    forget(document);
+    m_entries.insert(document, {path, hash, {}, false, size});
     // A file replaced by a rename (as our own saves do) drops out of the watcher: add again.
     if (!m_watcher.files().contains(path))
         m_watcher.addPath(path);
+}
+
+QByteArray DocumentWatcher::knownHash(DocumentWindow *document) const
+{
+    const auto it = m_entries.constFind(document);
+    return it == m_entries.cend() ? QByteArray() : it->hash;
+}
+
+qint64 DocumentWatcher::knownSize(DocumentWindow *document) const
+{
+    const auto it = m_entries.constFind(document);
+    return it == m_entries.cend() ? -1 : it->size;
 }
 
 void DocumentWatcher::forget(DocumentWindow *document)

@@ -26,6 +26,14 @@ public:
 
     // Starts or renews watching the document's file, whose content is now these bytes.
     void watch(DocumentWindow *document, const QString &path, const QByteArray &bytes);
+    // The same for a document whose text was made from content known only by its hash and
+    // size (a text brought back by crash recovery): what is on the disk now may differ.
+    void watchKnown(DocumentWindow *document, const QString &path, const QByteArray &hash,
+                    qint64 size);
+    // The hash and size of the content last read or written here; empty and -1 when the
+    // document's file is not watched.
+    QByteArray knownHash(DocumentWindow *document) const;
+    qint64 knownSize(DocumentWindow *document) const;
     void forget(DocumentWindow *document);
 
     enum class DiskState { AsKnown, Changed, Missing, Unreadable };
@@ -49,6 +57,7 @@ private:
         QByteArray hash;
         QByteArray seen;
         bool gone = false;
+        qint64 size = -1;
     };
     void fileChanged(const QString &path);
     void folderChanged(const QString &folder);

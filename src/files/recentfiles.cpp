@@ -1,6 +1,7 @@
 #include "files/recentfiles.h"
 
 #include "base/settingsfile.h"
+#include "base/storednames.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -11,17 +12,19 @@ const QString Section = QString::fromLatin1(Sections::Oldies);
 
 QString RecentFiles::slot(int n) const
 {
-    return m_settings.readString(Section, QString::number(n));
+    return StoredNames::unescape(m_settings.readString(Section, QString::number(n)));
 }
 
 void RecentFiles::setSlot(int n, const QString &value)
 {
-    m_settings.writeString(Section, QString::number(n), value);
+    m_settings.writeString(Section, QString::number(n), StoredNames::escape(value));
 }
 
 void RecentFiles::add(const QString &name)
 {
     const QString full = QFileInfo(name).absoluteFilePath();
+    // One write of the settings file for the whole move, not one per slot.
+    SettingsFile::Batch batch(m_settings);
     QString carried = full;
     for (int n = 1; n <= Slots; ++n) {
         QString old = slot(n);
@@ -42,6 +45,7 @@ int RecentFiles::shownCount() const
 QStringList RecentFiles::prunedEntries(const Exists &exists)
 {
     const int shown = shownCount();
+    SettingsFile::Batch batch(m_settings);
     QStringList entries;
     for (int n = 1; n <= shown;) {
         const QString path = slot(n);
@@ -64,7 +68,14 @@ QStringList RecentFiles::prunedEntries(const Exists &exists)
 
 QString RecentFiles::menuCaption(int n, const QString &path)
 {
+    // A long name keeps its start and its file name; line breaks and tabs show as blanks.
+    constexpr qsizetype MaxShown = 80;
     QString shown = path;
+    if (shown.size() > MaxShown)
+        shown = shown.left(24) + QStringLiteral("…") + shown.right(MaxShown - 25);
+    for (QChar &c : shown)
+        if (c == u'\n' || c == u'\r' || c == u'\t')
+            c = u' ';
     shown.replace(u'&', QStringLiteral("&&")); // a "&" in a path is no accelerator
     if (n <= 9)
         return QStringLiteral("  &%1 %2").arg(n).arg(shown);

@@ -5,6 +5,8 @@
 
 #include <QHash>
 
+#include <optional>
+
 namespace TagRemoval {
 
 namespace {
@@ -30,24 +32,56 @@ QString withoutTags(const QString &text)
     return out;
 }
 
-// The character a table line gives for an entity, or a null character.
-QChar lookUp(QStringView entity, const QStringList &charTable)
+// The entity texts of at most LongestEntity characters that the text holds: each "&" up to the
+// first ";" after it.
+QHash<QStringView, std::optional<QChar>> entitiesIn(const QString &text)
 {
-    for (const QString &line : charTable) {
-        if (!line.contains(entity))
-            continue;
-        // The broken bar's line shows a blank in front of its character.
-        const qsizetype at = entity.contains(u"rvbar") ? 1 : 0;
-        return at < line.size() ? line.at(at) : QChar();
+    QHash<QStringView, std::optional<QChar>> entities;
+    qsizetype semi = -1;
+    for (qsizetype amp = text.indexOf(u'&'); amp >= 0; amp = text.indexOf(u'&', amp + 1)) {
+        if (semi <= amp)
+            semi = text.indexOf(u';', amp + 1);
+        if (semi < 0)
+            break;
+        if (semi - amp + 1 <= LongestEntity)
+            entities.insert(QStringView(text).mid(amp, semi - amp + 1), std::nullopt);
     }
-    return QChar();
+    return entities;
+}
+
+// Gives each entity the character of the first table line that holds it, or a null
+// character. One pass over the table, whatever its size and however many entities there are.
+void lookUp(QHash<QStringView, std::optional<QChar>> &entities, const QStringList &charTable)
+{
+    qsizetype pending = entities.size();
+    for (const QString &line : charTable) {
+        if (pending == 0)
+            return;
+        for (qsizetype i = line.indexOf(u'&'); i >= 0; i = line.indexOf(u'&', i + 1)) {
+            for (qsizetype length = 2; length <= LongestEntity && i + length <= line.size();
+                 ++length) {
+                if (line.at(i + length - 1) != u';')
+                    continue;
+                const auto it = entities.find(QStringView(line).mid(i, length));
+                if (it == entities.end() || it->has_value())
+                    continue;
+                // The broken bar's line shows a blank in front of its character.
+                const qsizetype at = it.key().contains(u"rvbar") ? 1 : 0;
+                *it = at < line.size() ? line.at(at) : QChar();
+                --pending;
+            }
+        }
+    }
 }
 
 QString withCharacters(const QString &text, const QStringList &charTable)
 {
+    QHash<QStringView, std::optional<QChar>> known = entitiesIn(text);
+    if (known.isEmpty())
+        return text;
+    lookUp(known, charTable);
     QString out;
     out.reserve(text.size());
-    QHash<QStringView, QChar> known; // the table is searched once per entity text
     qsizetype copied = 0;
     qsizetype from = 0;
     qsizetype semi = -1;
@@ -61,10 +95,8 @@ QString withCharacters(const QString &text, const QStringList &charTable)
             break;
         const QStringView entity = QStringView(text).mid(amp, semi - amp + 1);
         QChar c;
-        if (entity.size() <= LongestEntity) {
-            const auto it = known.constFind(entity);
-            c = it != known.constEnd() ? *it : *known.insert(entity, lookUp(entity, charTable));
-        }
+        if (entity.size() <= LongestEntity)
+            c = known.value(entity).value_or(QChar());
         if (c.isNull()) {
             // An "&" that starts no known entity may still be followed by one.
             from = amp + 1;

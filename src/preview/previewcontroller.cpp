@@ -7,6 +7,7 @@
 #include "base/prompter.h"
 #include "base/settingsfile.h"
 #include "base/temporaryfiles.h"
+#include "base/windowplace.h"
 #include "commands/commandactions.h"
 #include "commands/commandids.h"
 #include "documents/documentwindow.h"
@@ -18,6 +19,8 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QUrl>
 #include <QWidget>
 
@@ -147,8 +150,11 @@ bool PreviewController::openInternal()
     host.prompter = &m_s.prompter;
     SettingsFile &settings = m_s.settings;
     host.storedGeometry = [&settings] {
-        return QRect(settings.read(Keys::PreviewLeft), settings.read(Keys::PreviewTop),
-                     settings.read(Keys::PreviewWidth), settings.read(Keys::PreviewHeight));
+        const QScreen *screen = QGuiApplication::primaryScreen();
+        return WindowPlace::clamped(
+            QRect(settings.read(Keys::PreviewLeft), settings.read(Keys::PreviewTop),
+                  settings.read(Keys::PreviewWidth), settings.read(Keys::PreviewHeight)),
+            screen ? screen->availableGeometry() : QRect());
     };
     host.storeGeometry = [&settings](const QRect &r) {
         SettingsFile::Batch batch(settings);

@@ -1,11 +1,14 @@
 #include "preview/previewfiles.h"
 
 #include "base/filebytes.h"
+#include "base/ownfiles.h"
 #include "base/temporaryfiles.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -30,22 +33,15 @@ QByteArray titleLine(int viewer)
     return "<Title>Quillmark Preview " + QByteArray::number(viewer) + "</Title>";
 }
 
-// A preview left behind by a run that ended without cleaning up: its first line is the
-// preview's own title line, which no page of the user's starts with.
-bool isLeftOver(const QString &path, int viewer)
+// The mode of the page the preview copies, so that a private page's copy is private too; an
+// Untitled page's copy is the user's alone.
+int modeFor(const QString &identity)
 {
-    const QFileInfo info(path);
-    if (!info.isFile() || info.isSymLink())
-        return false;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    QByteArray start = file.read(64);
-    if (start.startsWith("\xEF\xBB\xBF"))
-        start.remove(0, 3);
-    const QByteArray title = titleLine(viewer);
-    return start.startsWith(title) && (start.size() == title.size() ||
-                                       start[title.size()] == '\r' || start[title.size()] == '\n');
+    struct stat st;
+    if (identity.contains(u'/') && ::stat(QFile::encodeName(identity).constData(), &st) == 0 &&
+        S_ISREG(st.st_mode))
+        return int(st.st_mode & 0666);
+    return 0600;
 }
 
 } // namespace
@@ -65,9 +61,10 @@ QString PreviewFiles::nameFor(const QString &folder, int viewer) const
     for (int n = 1; n <= MaxAlternatives; ++n) {
         candidate = dir.filePath(n == 1 ? base + QStringLiteral(".htm")
                                         : QStringLiteral("%1-%2.htm").arg(base).arg(n));
-        const QFileInfo info(candidate);
-        if (m_registry.contains(candidate) || (!info.exists() && !info.isSymLink()) ||
-            isLeftOver(candidate, viewer))
+        // A name this run wrote is taken again only while it is still exactly that file: a
+        // page the user saved under it since is the user's.
+        if (m_registry.contains(candidate) ? m_registry.isUnchanged(candidate)
+                                           : OwnFiles::kindAt(candidate) == OwnFiles::Kind::Absent)
             return candidate;
     }
     return {};
@@ -97,10 +94,13 @@ PreviewFiles::Result PreviewFiles::write(const QString &identity, const QByteArr
                 QStringLiteral("No preview file could be made in %1: every name for it is taken")
                     .arg(QDir::toNativeSeparators(folder))};
     QString reason;
-    if (!FileBytes::write(path, content(viewer, documentBytes), &reason))
+    const QByteArray bytes = content(viewer, documentBytes);
+    // A new file renamed into place: a link or a second hard link at the name is replaced,
+    // never written through.
+    if (!FileBytes::writeFresh(path, bytes, modeFor(identity), &reason))
         return {{},
                 QStringLiteral("The preview file %1 could not be written: %2")
                     .arg(QDir::toNativeSeparators(path), reason)};
-    m_registry.add(path);
+    m_registry.add(path, bytes);
     return {path, {}};
 }

@@ -11,9 +11,9 @@ class TemporaryFiles;
 // beside the document so that its relative links (images, style sheets) resolve, or into the
 // home folder for a document that has no folder yet. Viewer 1 (the first browser and the
 // internal preview) and viewer 2 (the second browser) have a file each. A file of the chosen
-// name that this run did not make is the user's and is never replaced: another name is taken.
-// Only a preview an earlier run left behind (it starts with the preview's title line) is
-// taken over.
+// name that this run did not make, or that changed since this run wrote it, is the user's and
+// is never replaced: another name is taken. A preview is written to a new name and renamed
+// into place, never through a link, with the mode of its page.
 class PreviewFiles
 {
 public:
@@ -24,9 +24,8 @@ public:
 
     // The folder of a document's identity text (a full path, or an Untitled name).
     QString folderFor(const QString &identity) const;
-    // "_temp1.htm" in the folder, or "_temp1-2.htm", "_temp1-3.htm"... when a file of that
-    // name exists and is neither registered by this run nor a preview left behind. Letter
-    // case is kept.
+    // "_temp1.htm" in the folder, or "_temp1-2.htm", "_temp1-3.htm"... when anything of that
+    // name exists that is not this run's unchanged preview. Letter case is kept.
     QString nameFor(const QString &folder, int viewer) const;
     // The title line "<Title>Quillmark Preview 1</Title>" and the document's bytes. The
     // line goes after a byte-order mark and ends with the document's own line ending.

@@ -1,5 +1,7 @@
 #include "preview/previewmodule.h"
 
+#include "base/programdata.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -9,34 +11,35 @@ namespace {
 
 CreateInternalPreview loaded = nullptr;
 
-// Beside the program (the build tree), then where the module is installed: first relative
-// to the program, so that a package installed under another prefix finds it.
-QStringList candidates()
+} // namespace
+
+QStringList PreviewModule::searchPaths(const QString &programFolder)
 {
     const QString name = QString::fromLatin1(InternalPreviewModuleName);
-    const QDir programDir(QCoreApplication::applicationDirPath());
+    const QDir programDir(programFolder);
     QStringList paths;
-    paths << programDir.filePath(name);
+    paths << QDir::cleanPath(programDir.filePath(name));
 #ifdef QM_PREVIEW_MODULE_FROM_BIN
     paths << QDir::cleanPath(programDir.filePath(QStringLiteral(QM_PREVIEW_MODULE_FROM_BIN)) +
                              u'/' + name);
 #endif
-#ifdef QM_PREVIEW_MODULE_DIRS
-    for (const QString &dir : QString::fromUtf8(QM_PREVIEW_MODULE_DIRS).split(u'|'))
-        if (!dir.isEmpty())
-            paths << QDir(dir).filePath(name);
+#ifdef QM_PREVIEW_MODULE_BUILD_DIR
+    // Tests and the program run from the build tree find the module where it was built.
+    if (ProgramData::runsFromBuildTree(programFolder))
+        paths << QDir(QStringLiteral(QM_PREVIEW_MODULE_BUILD_DIR)).filePath(name);
 #endif
+    paths.removeDuplicates();
     return paths;
 }
-
-} // namespace
 
 CreateInternalPreview PreviewModule::factory(QString *reason)
 {
     if (loaded)
         return loaded;
     QString firstError;
-    for (const QString &path : candidates()) {
+    bool anyPresent = false;
+    const QStringList paths = searchPaths(QCoreApplication::applicationDirPath());
+    for (const QString &path : paths) {
         // The module stays loaded for the rest of the run: its window may be open.
         auto *library = new QLibrary(path);
         auto create =
@@ -51,10 +54,24 @@ CreateInternalPreview PreviewModule::factory(QString *reason)
             QFileInfo::exists(info.dir().filePath(QStringLiteral("lib%1.so").arg(info.fileName())));
         if (firstError.isEmpty() || present)
             firstError = library->errorString();
+        anyPresent = anyPresent || present;
         delete library;
     }
-    *reason = firstError;
+    *reason = anyPresent ? firstError : missingReason(paths);
     return nullptr;
+}
+
+QString PreviewModule::missingReason(const QStringList &paths)
+{
+    QStringList files;
+    for (const QString &path : paths) {
+        const QFileInfo info(path);
+        files << QDir::toNativeSeparators(
+            info.dir().filePath(QStringLiteral("lib%1.so").arg(info.fileName())));
+    }
+    return QStringLiteral("its module is not installed (looked for %1). Install the internal "
+                          "preview's module with the program, or use a browser preview.")
+        .arg(files.join(QStringLiteral(", ")));
 }
 
 bool PreviewModule::isLoaded()

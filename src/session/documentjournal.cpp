@@ -3,11 +3,13 @@
 #include "documents/documentregistry.h"
 #include "documents/documentwindow.h"
 #include "editor/scintillaeditor.h"
+#include "files/documentwatcher.h"
 
 #include <QDir>
 
-DocumentJournal::DocumentJournal(DocumentRegistry &registry, QString folder, QObject *parent)
-    : QObject(parent), m_registry(registry), m_folder(std::move(folder))
+DocumentJournal::DocumentJournal(DocumentRegistry &registry, const DocumentWatcher &watcher,
+                                 QString folder, QObject *parent)
+    : QObject(parent), m_registry(registry), m_watcher(watcher), m_folder(std::move(folder))
 {
     // One writer: the writes reach the disk in the order they were taken.
     m_writer.setMaxThreadCount(1);
@@ -74,8 +76,11 @@ void DocumentJournal::setEnabled(bool enabled)
         return;
     }
     auto journal = std::make_shared<RecoveryJournal>(m_folder);
-    if (!journal->open())
+    QString reason;
+    if (!journal->open(&reason)) {
+        reportOnce(reason);
         return;
+    }
     m_journal = journal;
     for (Tracked &t : m_tracked)
         t.sent = 0;
@@ -105,6 +110,10 @@ QList<JournalEntry> DocumentJournal::snapshot()
         e.caret = ed.caret();
         e.firstLine = ed.firstVisibleLine();
         e.generation = it->generation;
+        if (e.named) {
+            e.baseHash = m_watcher.knownHash(doc);
+            e.baseSize = m_watcher.knownSize(doc);
+        }
         if (e.modified && it->sent != it->generation) {
             e.withText = true;
             e.bytes = ed.bytes();
@@ -126,14 +135,24 @@ void DocumentJournal::writeNow()
     m_writing = true;
     std::shared_ptr<RecoveryJournal> journal = m_journal;
     m_writer.start([this, journal, entries = snapshot()] {
-        const bool ok = journal->write(entries);
+        QString reason;
+        const bool ok = journal->write(entries, &reason);
         QMetaObject::invokeMethod(
-            this, [this, ok] { writeDone(ok); }, Qt::QueuedConnection);
+            this, [this, ok, reason] { writeDone(ok, reason); }, Qt::QueuedConnection);
     });
 }
 
-void DocumentJournal::writeDone(bool ok)
+void DocumentJournal::reportOnce(const QString &reason)
 {
+    if (std::exchange(m_reported, true))
+        return;
+    Q_EMIT failed(QStringLiteral("Crash recovery is not working: %1").arg(reason));
+}
+
+void DocumentJournal::writeDone(bool ok, const QString &reason)
+{
+    if (!ok)
+        reportOnce(reason);
     m_writing = false;
     ++m_writesDone;
     m_lastFailed = !ok;
@@ -155,7 +174,10 @@ void DocumentJournal::flush()
     m_timer.stop();
     m_writer.waitForDone();
     std::shared_ptr<RecoveryJournal> journal = m_journal;
-    const bool ok = journal->write(snapshot());
+    QString reason;
+    const bool ok = journal->write(snapshot(), &reason);
+    if (!ok)
+        reportOnce(reason);
     m_writing = false;
     m_again = false;
     // Answers of writes that ended meanwhile are still queued; this one is the latest.

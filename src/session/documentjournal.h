@@ -10,6 +10,7 @@
 #include <memory>
 
 class DocumentRegistry;
+class DocumentWatcher;
 class DocumentWindow;
 
 // Keeps the open documents in the recovery journal while the program runs. A change starts a
@@ -23,7 +24,10 @@ class DocumentJournal : public QObject
 public:
     static constexpr int DelayMs = 2000;
 
-    DocumentJournal(DocumentRegistry &registry, QString folder, QObject *parent = nullptr);
+    // What each named document's file held when last read or written comes from the watcher:
+    // a restore compares it with the file as it is then.
+    DocumentJournal(DocumentRegistry &registry, const DocumentWatcher &watcher, QString folder,
+                    QObject *parent = nullptr);
     ~DocumentJournal() override;
 
     const QString &folder() const { return m_folder; }
@@ -43,6 +47,9 @@ public:
 
 Q_SIGNALS:
     void written(bool ok);
+    // Crash recovery cannot work (its folder cannot be made, the disk is full): said once a
+    // run, with the reason.
+    void failed(const QString &message);
 
 private:
     struct Tracked
@@ -55,9 +62,11 @@ private:
     void changed(DocumentWindow *document);
     void schedule();
     void writeNow();
-    void writeDone(bool ok);
+    void writeDone(bool ok, const QString &reason);
+    void reportOnce(const QString &reason);
 
     DocumentRegistry &m_registry;
+    const DocumentWatcher &m_watcher;
     QString m_folder;
     std::shared_ptr<RecoveryJournal> m_journal;
     QThreadPool m_writer;
@@ -69,4 +78,5 @@ private:
     bool m_finished = false;
     int m_writesDone = 0;
     bool m_lastFailed = false;
+    bool m_reported = false;
 };

@@ -1,6 +1,7 @@
 #include "session/recoveryjournal.h"
 
 #include "base/filebytes.h"
+#include "base/ownfiles.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -11,6 +12,7 @@
 #include <QJsonObject>
 #include <QLockFile>
 #include <QSet>
+#include <QStringDecoder>
 
 #include <algorithm>
 
@@ -42,6 +44,10 @@ QJsonObject toJson(const JournalEntry &e, const QString &textFile)
                   {"firstLine", e.firstLine}};
     if (!textFile.isEmpty())
         o.insert(QStringLiteral("text"), textFile);
+    if (!e.baseHash.isEmpty()) {
+        o.insert(QStringLiteral("baseHash"), QString::fromLatin1(e.baseHash.toHex()));
+        o.insert(QStringLiteral("baseSize"), double(e.baseSize));
+    }
     return o;
 }
 
@@ -57,8 +63,14 @@ JournalEntry fromJson(const QJsonObject &o)
     e.lineBreak = o.value(QStringLiteral("lineBreak")).toString();
     e.caret = std::max(0, o.value(QStringLiteral("caret")).toInt());
     e.firstLine = std::max(0, o.value(QStringLiteral("firstLine")).toInt());
+    e.baseHash = QByteArray::fromHex(o.value(QStringLiteral("baseHash")).toString().toLatin1());
+    e.baseSize =
+        e.baseHash.isEmpty() ? -1 : qint64(o.value(QStringLiteral("baseSize")).toDouble(-1));
     return e;
 }
+
+// Texts and the list are the user's private pages: nobody else may read them.
+constexpr int PrivateMode = 0600;
 
 // Only a plain name inside the session folder: an edited index never reaches another file.
 bool isTextFileName(const QString &name)
@@ -86,12 +98,9 @@ bool RecoveryJournal::open(QString *reason)
                                              .arg(QCoreApplication::applicationPid())
                                              .arg(QDateTime::currentMSecsSinceEpoch());
     const QString session = QDir(m_folder).filePath(name);
-    if (!QDir().mkpath(session)) {
-        if (reason)
-            *reason = QStringLiteral("the folder %1 could not be made")
-                          .arg(QDir::toNativeSeparators(session));
+    // Made 0700, each missing folder on the way: only this user may look into the journal.
+    if (!OwnFiles::makeFolder(session, reason))
         return false;
-    }
     auto lock = lockIn(session);
     if (!lock->tryLock(0)) {
         if (reason)
@@ -124,7 +133,7 @@ bool RecoveryJournal::write(const QList<JournalEntry> &entries, QString *reason)
                 textFile = known.file;
             } else if (e.withText) {
                 textFile = textFileName(e);
-                if (!FileBytes::write(dir.filePath(textFile), e.bytes, reason)) {
+                if (!FileBytes::writeFresh(dir.filePath(textFile), e.bytes, PrivateMode, reason)) {
                     m_written.clear();
                     return false;
                 }
@@ -141,7 +150,7 @@ bool RecoveryJournal::write(const QList<JournalEntry> &entries, QString *reason)
     }
     const QByteArray index =
         QJsonDocument(QJsonObject{{"documents", list}}).toJson(QJsonDocument::Indented);
-    if (!FileBytes::write(dir.filePath(indexName()), index, reason)) {
+    if (!FileBytes::writeFresh(dir.filePath(indexName()), index, PrivateMode, reason)) {
         m_written.clear();
         return false;
     }
@@ -182,9 +191,14 @@ QList<RecoveryJournal::Orphan> RecoveryJournal::takeOrphans(const QString &folde
     const QFileInfoList sessions =
         dir.entryInfoList({SessionPrefix + u'*'}, QDir::Dirs | QDir::NoDotAndDotDot, QDir::Time);
     for (auto it = sessions.crbegin(); it != sessions.crend(); ++it) {
-        if (it->isSymLink())
-            continue;
         const QString session = it->absoluteFilePath();
+        // Only a folder of this user's own, and a lock that is a regular file of its own or
+        // none: a pipe there would hold the start for ever, a link would lead elsewhere.
+        if (OwnFiles::kindAt(session) != OwnFiles::Kind::OwnFolder)
+            continue;
+        const OwnFiles::Kind lockKind = OwnFiles::kindAt(session + u'/' + LockName);
+        if (lockKind != OwnFiles::Kind::Absent && lockKind != OwnFiles::Kind::OwnFile)
+            continue;
         std::shared_ptr<QLockFile> lock = lockIn(session);
         // Held by a copy that still runs: its journal is its own.
         if (!lock->tryLock(0))
@@ -192,12 +206,14 @@ QList<RecoveryJournal::Orphan> RecoveryJournal::takeOrphans(const QString &folde
         Orphan orphan{session, {}, lock};
         QByteArray index;
         QString reason;
-        if (FileBytes::read(QDir(session).filePath(indexName()), &index, &reason, MaxIndexSize)) {
-            const QJsonArray list = QJsonDocument::fromJson(index)
-                                        .object()
-                                        .value(QStringLiteral("documents"))
-                                        .toArray();
-            for (const QJsonValue &value : list) {
+        bool listed = false;
+        if (FileBytes::readOwn(QDir(session).filePath(indexName()), &index, &reason,
+                               MaxIndexSize)) {
+            QJsonParseError error;
+            const QJsonDocument document = QJsonDocument::fromJson(index, &error);
+            const QJsonValue documents = document.object().value(QStringLiteral("documents"));
+            listed = error.error == QJsonParseError::NoError && documents.isArray();
+            for (const QJsonValue &value : documents.toArray()) {
                 const QJsonObject o = value.toObject();
                 JournalEntry e = fromJson(o);
                 if (e.identity.isEmpty())
@@ -207,15 +223,42 @@ QList<RecoveryJournal::Orphan> RecoveryJournal::takeOrphans(const QString &folde
                     // A text that cannot be read leaves the document as a plain entry.
                     e.withText =
                         isTextFileName(textFile) &&
-                        FileBytes::read(QDir(session).filePath(textFile), &e.bytes, &reason);
+                        FileBytes::readOwn(QDir(session).filePath(textFile), &e.bytes, &reason);
                     e.modified = e.withText;
                 }
                 orphan.entries.append(e);
             }
         }
+        // A list that cannot be read loses the names, never the texts: each comes back as an
+        // Untitled document.
+        if (!listed)
+            orphan.entries = unlistedTexts(session);
         orphans.append(orphan);
     }
     return orphans;
+}
+
+QList<JournalEntry> RecoveryJournal::unlistedTexts(const QString &session)
+{
+    QList<JournalEntry> entries;
+    const QDir dir(session);
+    int id = 1;
+    for (const QString &name : dir.entryList({QStringLiteral("*.text")}, QDir::Files, QDir::Name)) {
+        JournalEntry e;
+        QString reason;
+        if (!isTextFileName(name) || !FileBytes::readOwn(dir.filePath(name), &e.bytes, &reason))
+            continue;
+        e.id = id++;
+        e.identity = QStringLiteral("Untitled (recovered text %1)").arg(name);
+        e.modified = true;
+        e.withText = true;
+        QStringDecoder utf8(QStringDecoder::Utf8);
+        const QString text = utf8.decode(e.bytes);
+        Q_UNUSED(text);
+        e.encoding = utf8.hasError() ? QStringLiteral("Windows-1252") : QStringLiteral("UTF-8");
+        entries.append(e);
+    }
+    return entries;
 }
 
 void RecoveryJournal::discard(const Orphan &orphan)

@@ -29,6 +29,10 @@ struct JournalEntry
     // Counts the changes of the text; bytes are written only when it differs from the last
     // written one.
     quint64 generation = 0;
+    // A named document's file as last read or saved (DocumentWatcher::hashOf, size); empty
+    // and -1 when not known.
+    QByteArray baseHash;
+    qint64 baseSize = -1;
     // The file's bytes (byte-order mark included) of a modified document. A write leaves them
     // out (withText false) when the text is unchanged since the last write.
     bool withText = false;
@@ -74,7 +78,8 @@ public:
         bool hasModified() const;
     };
     // The orphaned sessions in the folder, oldest first. A session whose list cannot be read
-    // comes with no entries.
+    // comes with each of its texts as an unnamed entry. A session folder or lock that is not
+    // this user's own folder or regular file is passed over untouched.
     static QList<Orphan> takeOrphans(const QString &folder);
     // Deletes an orphan's session folder.
     static void discard(const Orphan &orphan);
@@ -83,6 +88,7 @@ public:
 
 private:
     static QString textFileName(const JournalEntry &entry);
+    static QList<JournalEntry> unlistedTexts(const QString &session);
 
     QString m_folder;
     QString m_session;

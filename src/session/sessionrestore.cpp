@@ -21,10 +21,15 @@ SessionRestore::SessionRestore(DocumentRegistry &registry, DocumentFiles &files,
 
 QString SessionRestore::question(const QStringList &names)
 {
+    // However many there are, the question and its buttons stay on the screen.
+    constexpr qsizetype MaxNamed = 15;
+    QStringList shown = names.mid(0, MaxNamed);
+    if (names.size() > MaxNamed)
+        shown << QStringLiteral("… and %1 more").arg(names.size() - MaxNamed);
     return QStringLiteral("Quillmark was not closed properly. These documents had changes "
                           "that were not saved:\n\n%1\n\nYes: restore them.\nNo: discard the "
                           "changes.\nCancel: keep them for the next start.")
-        .arg(names.join(u'\n'));
+        .arg(shown.join(u'\n'));
 }
 
 bool SessionRestore::atStart()
@@ -59,10 +64,11 @@ bool SessionRestore::atStart()
         for (const RecoveryJournal::Orphan &orphan : orphans) {
             for (const JournalEntry &e : orphan.entries) {
                 if (e.modified && answer == PromptAnswer::Yes)
-                    opened(m_files.restore({e.identity, e.named, e.bytes,
-                                            e.encoding == QLatin1String("Windows-1252"),
-                                            e.lineBreak, e.caret, e.firstLine}),
-                           e.active);
+                    opened(
+                        m_files.restore({e.identity, e.named, e.bytes,
+                                         e.encoding == QLatin1String("Windows-1252"), e.lineBreak,
+                                         e.caret, e.firstLine, e.baseHash, e.baseSize}),
+                        e.active);
                 else if (reopen && e.named)
                     opened(m_files.reopen(e.identity, e.modified ? 0 : e.caret,
                                           e.modified ? 0 : e.firstLine),

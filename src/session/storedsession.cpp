@@ -1,6 +1,7 @@
 #include "session/storedsession.h"
 
 #include "base/settingsfile.h"
+#include "base/storednames.h"
 
 #include <algorithm>
 
@@ -20,7 +21,7 @@ StoredSession StoredSession::read(const SettingsFile &settings)
     const int count = std::clamp(settings.read(Keys::SessionCount), 0, MaxDocuments);
     const int active = settings.read(Keys::SessionActive);
     for (int n = 1; n <= count; ++n) {
-        const QString path = settings.readString(Sections::Session, key(n));
+        const QString path = StoredNames::unescape(settings.readString(Sections::Session, key(n)));
         if (path.isEmpty())
             continue;
         if (n == active)
@@ -42,7 +43,7 @@ bool StoredSession::write(SettingsFile &settings) const
     settings.write(Keys::SessionActive, active + 1);
     for (int i = 0; i < documents.size(); ++i) {
         const Document &d = documents[i];
-        settings.writeString(Sections::Session, key(i + 1), d.path);
+        settings.writeString(Sections::Session, key(i + 1), StoredNames::escape(d.path));
         settings.writeInt(Sections::Session, key(i + 1, " caret"), d.caret);
         settings.writeInt(Sections::Session, key(i + 1, " top"), d.firstLine);
     }

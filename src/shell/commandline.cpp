@@ -26,16 +26,14 @@ QStringList CommandLine::fileNames(const QString &workingDir) const
 {
     if (fileName.isEmpty())
         return {};
-    const QDir dir(workingDir);
-    if (words.size() < 2 || QFileInfo(dir, fileName).isFile())
+    if (words.size() < 2 || QFileInfo(QDir(workingDir), fileName).isFile())
         return {fileName};
+    // Each word on its own: every file that is there opens, and each one that is not is
+    // reported alone.
     QStringList files;
-    for (const QString &word : words) {
-        const QFileInfo info(dir, word);
-        if (!info.isFile())
-            return {fileName};
-        files << QDir::cleanPath(info.absoluteFilePath());
-    }
+    for (const QString &word : words)
+        if (!word.isEmpty())
+            files << word;
     return files;
 }
 

@@ -15,8 +15,8 @@ struct CommandLine
 
     static CommandLine parse(const QStringList &words);
     // The files to open: the joined name when it names a file (or there is only one word);
-    // else, when every word names a file, each of them as a full path; else the joined name,
-    // which the hand-over then reports as not found.
+    // else each word as a name of its own, so that one missing or unreadable name never keeps
+    // the others from opening.
     QStringList fileNames(const QString &workingDir) const;
     static QString helpText();
 };

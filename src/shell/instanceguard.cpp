@@ -1,13 +1,20 @@
 #include "shell/instanceguard.h"
 
+#include "base/ownfiles.h"
+
 #include <QCryptographicHash>
 #include <QDir>
+#include <QFile>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QLockFile>
 #include <QTimer>
 
 #include <memory>
+
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 // A request is any number of "open <name in base64>" lines and one "activate" line; the
@@ -18,9 +25,36 @@ constexpr QByteArrayView Reply = "ok\n";
 constexpr qsizetype MaxLine = 64 * 1024;
 } // namespace
 
-InstanceGuard::InstanceGuard(const QString &homeFolder, QObject *parent)
-    : QObject(parent), m_name(serverName(homeFolder))
+InstanceGuard::InstanceGuard(const QString &homeFolder, QObject *parent) : QObject(parent)
 {
+    const QString folder = OwnFiles::runtimeFolder(&m_problem);
+    if (!folder.isEmpty())
+        m_name = folder + u'/' + serverName(homeFolder);
+}
+
+InstanceGuard::InstanceGuard(const QString &homeFolder, const QString &runtimeFolder,
+                             QObject *parent)
+    : QObject(parent)
+{
+    if (runtimeFolder.isEmpty())
+        m_problem = QStringLiteral("no folder of this user's own for the running copy's socket");
+    else
+        m_name = QDir::cleanPath(runtimeFolder) + u'/' + serverName(homeFolder);
+}
+
+QString InstanceGuard::lockPath() const
+{
+    return m_name.isEmpty() ? QString() : m_name + QStringLiteral(".lock");
+}
+
+bool InstanceGuard::peerIsThisUser(qintptr socketDescriptor)
+{
+    struct ucred peer = {};
+    socklen_t size = sizeof peer;
+    if (socketDescriptor < 0 ||
+        ::getsockopt(int(socketDescriptor), SOL_SOCKET, SO_PEERCRED, &peer, &size) != 0)
+        return false;
+    return size == sizeof peer && peer.uid == ::geteuid();
 }
 
 InstanceGuard::~InstanceGuard() = default;
@@ -34,10 +68,22 @@ QString InstanceGuard::serverName(const QString &homeFolder)
 
 InstanceGuard::Role InstanceGuard::start(const QStringList &files, int timeoutMs)
 {
+    if (m_name.isEmpty())
+        return Role::Running;
     // Held while this copy looks for a running one and, finding none, starts listening: a
-    // copy started at the same moment waits and then finds this one. In the temporary
-    // folder, since the home folder may be read-only.
-    QLockFile lock(QDir::temp().filePath(m_name + QStringLiteral(".lock")));
+    // copy started at the same moment waits and then finds this one. In the runtime folder,
+    // since the home folder may be read-only. Whatever is not a regular file of this user's
+    // own is never opened: a pipe would hang the start, a device would be read without end.
+    QString reason;
+    const OwnFiles::Kind kind = OwnFiles::kindAt(lockPath(), &reason);
+    if (kind != OwnFiles::Kind::Absent && kind != OwnFiles::Kind::OwnFile) {
+        m_problem = !reason.isEmpty() ? reason
+                                      : QStringLiteral("%1 is not a regular file")
+                                            .arg(QDir::toNativeSeparators(lockPath()));
+        m_name.clear();
+        return Role::Running;
+    }
+    QLockFile lock(lockPath());
     // A lock that cannot be had in time is not worth hanging for.
     lock.tryLock(timeoutMs);
     if (handOverToRunningCopy(files, timeoutMs))
@@ -48,10 +94,19 @@ InstanceGuard::Role InstanceGuard::start(const QStringList &files, int timeoutMs
 
 bool InstanceGuard::handOverToRunningCopy(const QStringList &files, int timeoutMs)
 {
+    if (m_name.isEmpty())
+        return false;
     QLocalSocket socket;
     socket.connectToServer(m_name);
     if (!socket.waitForConnected(std::min(timeoutMs, 2000)))
         return false;
+    // A server of another user gets no names and is not obeyed.
+    if (!peerIsThisUser(socket.socketDescriptor())) {
+        m_problem = QStringLiteral("the running copy's socket %1 belongs to another user")
+                        .arg(QDir::toNativeSeparators(m_name));
+        socket.abort();
+        return false;
+    }
     QByteArray request;
     for (const QString &file : files)
         request += OpenLine.toByteArray() + file.toUtf8().toBase64() + '\n';
@@ -70,12 +125,19 @@ bool InstanceGuard::listen()
 {
     if (m_server)
         return m_server->isListening();
+    if (m_name.isEmpty())
+        return false;
     m_server = new QLocalServer(this);
     m_server->setSocketOptions(QLocalServer::UserAccessOption);
     connect(m_server, &QLocalServer::newConnection, this, &InstanceGuard::acceptConnection);
     if (m_server->listen(m_name))
         return true;
-    // Nobody answered a moment ago, so the name is left over from a copy that crashed.
+    // Nobody answered a moment ago, so the name is left over from a copy that crashed. Only a
+    // socket of this user's own is taken away.
+    struct stat st;
+    if (::lstat(QFile::encodeName(m_name).constData(), &st) != 0 || !S_ISSOCK(st.st_mode) ||
+        st.st_uid != ::geteuid())
+        return false;
     QLocalServer::removeServer(m_name);
     return m_server->listen(m_name);
 }
@@ -89,6 +151,12 @@ void InstanceGuard::stopListening()
 void InstanceGuard::acceptConnection()
 {
     while (QLocalSocket *socket = m_server->nextPendingConnection()) {
+        // Only copies run by this user may hand over files or call this one forward.
+        if (!peerIsThisUser(socket->socketDescriptor())) {
+            socket->abort();
+            socket->deleteLater();
+            continue;
+        }
         connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
         auto names = std::make_shared<QStringList>();
         connect(socket, &QLocalSocket::readyRead, this, [this, socket, names] {

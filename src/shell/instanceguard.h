@@ -9,16 +9,29 @@ class QLocalServer;
 // Keeps one running copy per home folder. A later copy hands its files to the running one
 // through a local socket named after the home folder, asks it to come forward and ends
 // without showing a window. Copies started at the same moment take turns under a lock file,
-// so exactly one of them becomes the running copy.
+// so exactly one of them becomes the running copy. The socket and the lock live in a folder
+// only this user can use (OwnFiles::runtimeFolder); either end refuses a peer of another user.
+// When no such folder can be had, or the lock's name holds anything but a regular file of the
+// user's own, this copy starts on its own and nothing is shared (problem() says why).
 class InstanceGuard : public QObject
 {
     Q_OBJECT
 
 public:
     explicit InstanceGuard(const QString &homeFolder, QObject *parent = nullptr);
+    // With the folder for the socket and the lock given; an empty one shares nothing.
+    InstanceGuard(const QString &homeFolder, const QString &runtimeFolder,
+                  QObject *parent = nullptr);
     ~InstanceGuard() override;
 
     static QString serverName(const QString &homeFolder);
+    // The socket's full path; empty when nothing is shared.
+    QString socketPath() const { return m_name; }
+    QString lockPath() const;
+    // Why files are not handed between copies; empty when they are.
+    QString problem() const { return m_problem; }
+    // True when the other end of a connected local socket runs as this user.
+    static bool peerIsThisUser(qintptr socketDescriptor);
 
     enum class Role { Running, HandedOver };
     // Hands the files to the running copy, or, when there is none, becomes the running copy
@@ -45,6 +58,7 @@ private:
     void acceptConnection();
 
     QString m_name;
+    QString m_problem;
     QLocalServer *m_server = nullptr;
     QStringList m_handedOver;
 };

@@ -6,6 +6,7 @@
 #include "base/prompter.h"
 #include "base/settingsfile.h"
 #include "base/temporaryfiles.h"
+#include "base/windowplace.h"
 #include "commands/commandactions.h"
 #include "commands/commandids.h"
 #include "commands/menubuilder.h"
@@ -63,6 +64,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QScreen>
 #include <QShortcut>
 #include <QStatusBar>
 #include <QTabBar>
@@ -129,7 +131,10 @@ void MainFrame::build()
     connect(m_tabs, &TabStrips::closeRequested, this,
             [](DocumentWindow *doc) { doc->parentWidget()->close(); });
     m_files->setFirstCallHook([this] { restoreMainGeometry(); });
-    m_journal = new DocumentJournal(*m_documents, m_home.file(QStringLiteral("recovery")), this);
+    m_journal = new DocumentJournal(*m_documents, m_files->watcher(),
+                                    m_home.file(QStringLiteral("recovery")), this);
+    connect(m_journal, &DocumentJournal::failed, this,
+            [this](const QString &message) { statusBar()->showMessage(message); });
     m_session = std::make_unique<SessionRestore>(*m_documents, *m_files, *m_journal, m_settings,
                                                  m_prompter);
     // Files dropped on the frame or on a document open as documents.
@@ -301,8 +306,12 @@ void MainFrame::restoreMainGeometry()
         setWindowState(windowState() | Qt::WindowMaximized);
         return;
     }
-    resize(m_settings.read(Keys::MainWidth), m_settings.read(Keys::MainHeight));
-    move(m_settings.read(Keys::MainLeft), m_settings.read(Keys::MainTop));
+    const QRect place = WindowPlace::clamped(
+        QRect(m_settings.read(Keys::MainLeft), m_settings.read(Keys::MainTop),
+              m_settings.read(Keys::MainWidth), m_settings.read(Keys::MainHeight)),
+        screen() ? screen()->availableGeometry() : QRect());
+    resize(place.size());
+    move(place.topLeft());
 }
 
 void MainFrame::showAtStart(bool withSplash)

@@ -22,10 +22,17 @@ QStringList filesToOpen(Prompter &prompter, const QStringList &names, const QStr
             continue;
         // The running copy may have another working folder: hand over a full path.
         const QFileInfo info(QDir(workingDir), name);
-        if (info.isFile() && info.isReadable())
-            files << QDir::cleanPath(info.absoluteFilePath());
-        else
-            prompter.inform(name + QStringLiteral(" could not be opened"));
+        const QString full = QDir::cleanPath(info.absoluteFilePath());
+        QString reason;
+        if (FileBytes::isReadable(full, &reason)) {
+            files << full;
+            continue;
+        }
+        // The system's bytes of such a name are lost on the way in: say so rather than
+        // "does not exist".
+        if (name.contains(QChar::ReplacementCharacter))
+            reason = QStringLiteral("its name is not valid UTF-8");
+        prompter.inform(name + QStringLiteral(" could not be opened: ") + reason);
     }
     return files;
 }

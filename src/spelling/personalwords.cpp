@@ -1,5 +1,7 @@
 #include "spelling/personalwords.h"
 
+#include "base/ownfiles.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -34,7 +36,7 @@ bool PersonalWords::add(const QString &word, QString *error)
         return true;
     m_words << word;
     m_set.insert(word);
-    QDir().mkpath(QFileInfo(m_path).absolutePath());
+    OwnFiles::makeFolder(QFileInfo(m_path).absolutePath());
     QSaveFile file(m_path);
     const QByteArray bytes = m_words.join(u'\n').toUtf8() + '\n';
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {

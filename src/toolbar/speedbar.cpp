@@ -1,5 +1,6 @@
 #include "toolbar/speedbar.h"
 
+#include "base/ownfiles.h"
 #include "base/settingsfile.h"
 #include "commands/commandactions.h"
 #include "commands/commandicons.h"
@@ -245,7 +246,7 @@ QString SpeedBar::customPicturePath(int n) const
 
 void SpeedBar::writeBuiltInCustomPictures() const
 {
-    QDir().mkpath(m_home + QStringLiteral("/custbmp"));
+    OwnFiles::makeFolder(m_home + QStringLiteral("/custbmp"));
     for (int n = 1; n <= 5; ++n) {
         const QString path = customPicturePath(n);
         if (QFile::exists(path))

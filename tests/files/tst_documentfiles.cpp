@@ -150,10 +150,10 @@ private Q_SLOTS:
         QCOMPARE(readFile(path("bare")), QByteArray("hi!"));
     }
 
+    // Untitled is a document's state, never read from its name.
     void aFileNamedUntitledSavesInPlace()
     {
-        // Untitled is a document's state, not a name: the file saves where it is.
-        const QString notes = writeFile("Untitled5.htm", "n");
+        const QString notes = writeFile("Untitled5.html", "n");
         auto frame = start();
         DocumentWindow *doc = open(*frame, notes);
         type(doc, "x");
@@ -162,6 +162,38 @@ private Q_SLOTS:
         QVERIFY(m_prompter.shown.isEmpty());
         QCOMPARE(readFile(notes), QByteArray("xn"));
         QVERIFY(!doc->isModified());
+    }
+
+    // A page the user made read-only is not saved over without a question naming the reason;
+    // Save As onto a read-only file the same.
+    void aReadOnlyPageIsSavedOnlyWhenTheUserSaysSo()
+    {
+        const QString page = writeFile("locked.htm", "old");
+        QVERIFY(::chmod(QFile::encodeName(page).constData(), 0444) == 0);
+        auto frame = start();
+        DocumentWindow *doc = open(*frame, page);
+        type(doc, "new ");
+        m_prompter.answers << PromptAnswer::No;
+        QVERIFY(!frame->files().Saves());
+        QCOMPARE(m_prompter.shown.last(), page + " is read-only; save anyway?");
+        QCOMPARE(m_prompter.buttons.last(), PromptButtons::YesNoDefaultNo);
+        QCOMPARE(readFile(page), QByteArray("old"));
+        QVERIFY(doc->isModified());
+        m_prompter.answers << PromptAnswer::Yes;
+        QVERIFY(frame->files().Saves());
+        QCOMPARE(readFile(page), QByteArray("new old"));
+        QCOMPARE(int(statOf(page).st_mode & 07777), 0444);
+
+        const QString theirs = writeFile("theirs.htm", "theirs");
+        QVERIFY(::chmod(QFile::encodeName(theirs).constData(), 0444) == 0);
+        type(doc, "x");
+        m_dialogs.saveAnswers << theirs;
+        m_prompter.shown.clear();
+        m_prompter.answers << PromptAnswer::Yes << PromptAnswer::No; // replace, read-only
+        QVERIFY(!frame->files().SavesAs());
+        QCOMPARE(m_prompter.shown.last(), theirs + " is read-only; save anyway?");
+        QCOMPARE(readFile(theirs), QByteArray("theirs"));
+        QCOMPARE(doc->document().identity(), page);
     }
 
     void replacingAskedAndRefusedAsksForAnotherName()

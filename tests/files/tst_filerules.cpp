@@ -177,6 +177,19 @@ private Q_SLOTS:
 
         QCOMPARE(RecentFiles::menuCaption(2, "/a&b/x.htm"), QString("  &2 /a&&b/x.htm"));
         QCOMPARE(RecentFiles::menuCaption(10, "/x.htm"), QString("10 /x.htm"));
+
+        // A name with a line break or a tab is kept exactly, and shown on one line.
+        const QString odd = "/w/two\nlines\tand a \\n backslash.htm";
+        recent.add(odd);
+        QCOMPARE(recent.slot(1), odd);
+        QCOMPARE(RecentFiles(settings).slot(1), odd);
+        QCOMPARE(RecentFiles::menuCaption(1, odd),
+                 QString("  &1 /w/two lines and a \\n backslash.htm"));
+        // A long one is shortened in the middle, its file name kept.
+        const QString longName = "/" + QString(300, u'd') + "/page.htm";
+        const QString caption = RecentFiles::menuCaption(3, longName);
+        QVERIFY(caption.size() < 100);
+        QVERIFY(caption.endsWith("/page.htm"));
     }
 
     void bytesSurviveReadAndWrite_data()
@@ -290,9 +303,10 @@ private Q_SLOTS:
         // The joined name comes first.
         QCOMPARE(files({"my", "page.htm"}), QStringList{"my page.htm"});
         QCOMPARE(files({"a.htm", dir.filePath("b.htm")}),
-                 (QStringList{dir.filePath("a.htm"), dir.filePath("b.htm")}));
-        // Not every word is a file: the joined name stands, and will be reported.
-        QCOMPARE(files({"a.htm", "c.htm"}), QStringList{"a.htm c.htm"});
+                 (QStringList{"a.htm", dir.filePath("b.htm")}));
+        // Not every word is a file: each word stands alone, so that the others still open and
+        // the missing one is reported by itself.
+        QCOMPARE(files({"a.htm", "c.htm"}), (QStringList{"a.htm", "c.htm"}));
     }
 };
 

@@ -1,6 +1,7 @@
 // The preview file beside a document and the registry of this run's temporary files: names
 // never take a file the user owns, the file's content, registration in the clean-up section
 // and deleting only what was registered.
+#include "base/filebytes.h"
 #include "base/settingsfile.h"
 #include "base/temporaryfiles.h"
 #include "preview/previewfiles.h"
@@ -9,6 +10,9 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 class TestPreviewFiles : public QObject
 {
@@ -148,23 +152,95 @@ private Q_SLOTS:
         QCOMPARE(m_settings->read(Keys::CleanUpCount), 0);
     }
 
-    // A preview that a run which ended without cleaning up left behind is taken over, so
-    // that such files do not pile up; a page that merely mentions the title is the user's.
-    void aPreviewLeftBehindIsTakenOver()
+    // A file of the name that this run did not write is the user's, even when it begins with
+    // the preview's title line.
+    void aFileThatLooksLikeAPreviewIsTheUsers()
     {
         writeFile(site() + QStringLiteral("/_temp1.htm"),
                   "<Title>Quillmark Preview 1</Title>\r\n<p>old</p>");
         writeFile(site() + QStringLiteral("/_temp2.htm"),
                   "<Title>Quillmark Preview 1</Title>\n<p>viewer 1's title in viewer 2's name</p>");
-        writeFile(home() + QStringLiteral("/_temp1.htm"), "<Title>Quillmark Preview 10</Title>");
+        writeFile(home() + QStringLiteral("/_temp1.htm"), "<Title>Quillmark Preview 1</Title>");
         TemporaryFiles registry(*m_settings);
         PreviewFiles files(registry, home());
         QCOMPARE(files.write(site() + QStringLiteral("/a.htm"), "x", 1).path,
-                 site() + QStringLiteral("/_temp1.htm"));
+                 site() + QStringLiteral("/_temp1-2.htm"));
         QCOMPARE(files.write(site() + QStringLiteral("/a.htm"), "x", 2).path,
                  site() + QStringLiteral("/_temp2-2.htm"));
         QCOMPARE(files.write(QStringLiteral("Untitled1"), "x", 1).path,
                  home() + QStringLiteral("/_temp1-2.htm"));
+        registry.deleteAll();
+        QCOMPARE(readFile(site() + QStringLiteral("/_temp1.htm")),
+                 QByteArray("<Title>Quillmark Preview 1</Title>\r\n<p>old</p>"));
+        QCOMPARE(readFile(home() + QStringLiteral("/_temp1.htm")),
+                 QByteArray("<Title>Quillmark Preview 1</Title>"));
+    }
+
+    // The user saves a page under the name a preview used: it is neither overwritten by the
+    // next preview nor deleted at exit.
+    void aPageSavedUnderAPreviewsNameIsKept()
+    {
+        TemporaryFiles registry(*m_settings);
+        PreviewFiles files(registry, home());
+        const QString page = site() + QStringLiteral("/index.htm");
+        const QString preview = files.write(page, "<p>one</p>", 1).path;
+        QCOMPARE(preview, site() + QStringLiteral("/_temp1.htm"));
+        QString reason;
+        QVERIFY(FileBytes::write(preview, "my page, saved here", &reason));
+        QCOMPARE(files.write(page, "<p>two</p>", 1).path, site() + QStringLiteral("/_temp1-2.htm"));
+        registry.deleteAll();
+        QCOMPARE(readFile(preview), QByteArray("my page, saved here"));
+        QVERIFY(!QFile::exists(site() + QStringLiteral("/_temp1-2.htm")));
+    }
+
+    // A link put at a preview's name is not written through; a second hard link to a preview
+    // keeps what it had, since the next preview is a new file renamed into place.
+    void aPreviewIsNeverWrittenThroughALinkOrInPlace()
+    {
+        TemporaryFiles registry(*m_settings);
+        PreviewFiles files(registry, home());
+        const QString page = site() + QStringLiteral("/index.htm");
+        const QString target = m_dir.filePath(QStringLiteral("precious.htm"));
+        writeFile(target, "precious");
+        const QString first = files.write(page, "<p>one</p>", 1).path;
+        QVERIFY(QFile::remove(first));
+        QVERIFY(QFile::link(target, first));
+        const QString second = files.write(page, "<p>two</p>", 1).path;
+        QVERIFY(second != first);
+        QCOMPARE(readFile(target), QByteArray("precious"));
+
+        const QString other = m_dir.filePath(QStringLiteral("other-name.htm"));
+        QVERIFY(::link(QFile::encodeName(second).constData(),
+                       QFile::encodeName(other).constData()) == 0);
+        const QByteArray before = readFile(other);
+        QCOMPARE(files.write(page, "<p>three</p>", 1).path, second);
+        QCOMPARE(readFile(other), before);
+        QVERIFY(readFile(second).endsWith("<p>three</p>"));
+        registry.deleteAll();
+        QVERIFY(QFileInfo(first).isSymLink());
+        QCOMPARE(readFile(other), before);
+    }
+
+    // A copy of a private page is private too.
+    void aPreviewTakesItsPagesMode()
+    {
+        TemporaryFiles registry(*m_settings);
+        PreviewFiles files(registry, home());
+        const QString page = site() + QStringLiteral("/private.htm");
+        writeFile(page, "secret");
+        QVERIFY(::chmod(QFile::encodeName(page).constData(), 0600) == 0);
+        const QString preview = files.write(page, "secret", 1).path;
+        struct stat st;
+        QVERIFY(::lstat(QFile::encodeName(preview).constData(), &st) == 0);
+        QCOMPARE(int(st.st_mode & 07777), 0600);
+        QVERIFY(::chmod(QFile::encodeName(page).constData(), 0644) == 0);
+        QCOMPARE(files.write(page, "open", 1).path, preview);
+        QVERIFY(::lstat(QFile::encodeName(preview).constData(), &st) == 0);
+        QCOMPARE(int(st.st_mode & 07777), 0644);
+        // An Untitled page's copy in the home folder is the user's alone.
+        const QString untitled = files.write(QStringLiteral("Untitled1"), "x", 1).path;
+        QVERIFY(::lstat(QFile::encodeName(untitled).constData(), &st) == 0);
+        QCOMPARE(int(st.st_mode & 07777), 0600);
     }
 
     // A dangling link of the fixed name is the user's too.

@@ -32,6 +32,25 @@ class TestPreviewStart : public FrameTestBase
 private Q_SLOTS:
     void init() { resetHome(); }
 
+    // An installed program looks for its module only relative to itself, never in the build
+    // machine's folders, and says in words when it is missing.
+    void anInstalledProgramLooksForItsModuleBesideItselfOnly()
+    {
+        const QStringList installed = PreviewModule::searchPaths(QStringLiteral("/opt/q/bin"));
+        QVERIFY(!installed.isEmpty());
+        for (const QString &path : installed)
+            QVERIFY2(path.startsWith(QStringLiteral("/opt/q/")), qPrintable(path));
+        QVERIFY(std::any_of(installed.cbegin(), installed.cend(), [](const QString &path) {
+            return path.startsWith(QStringLiteral("/opt/q/lib"));
+        }));
+        // The tests run in the build tree, which is searched then.
+        QVERIFY(PreviewModule::searchPaths(QCoreApplication::applicationDirPath()).size() >
+                installed.size());
+        const QString reason = PreviewModule::missingReason(installed);
+        QVERIFY2(reason.contains(QStringLiteral("not installed")), qPrintable(reason));
+        QVERIFY(reason.contains(QStringLiteral("/libquillmark_webpreview.so")));
+    }
+
     void theEngineLoadsOnlyWhenFirstAskedFor()
     {
         const QString page = m_dir->filePath(QStringLiteral("page.htm"));

@@ -9,6 +9,9 @@
 
 #include <memory>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace {
 
 JournalEntry entry(int id, const QString &identity, const QByteArray &bytes, quint64 generation)
@@ -152,13 +155,115 @@ private Q_SLOTS:
         QVERIFY(secret.exists());
     }
 
+    // A pipe named "lock" would hold the start for ever; a link would lead out of the journal.
+    void aLockOrListThatIsNoRegularFileIsPassedOver()
+    {
+        QTemporaryDir home;
+        const QString folder = home.filePath(QStringLiteral("recovery"));
+        const QString piped = folder + QStringLiteral("/run-1-1");
+        const QString linked = folder + QStringLiteral("/run-2-2");
+        const QString listLinked = folder + QStringLiteral("/run-3-3");
+        for (const QString &session : {piped, linked, listLinked})
+            QVERIFY(QDir().mkpath(session));
+        QVERIFY(::mkfifo(QFile::encodeName(piped + QStringLiteral("/lock")).constData(), 0600) ==
+                0);
+        QVERIFY(QFile::link(QStringLiteral("/dev/zero"), linked + QStringLiteral("/lock")));
+        // A list that is a link to a list elsewhere is not read.
+        const QString elsewhere = home.filePath(QStringLiteral("elsewhere.json"));
+        QFile list(elsewhere);
+        QVERIFY(list.open(QIODevice::WriteOnly));
+        list.write(R"({"documents":[{"id":1,"identity":"/w/a.htm","named":true}]})");
+        list.close();
+        QVERIFY(QFile::link(elsewhere, listLinked + u'/' + RecoveryJournal::indexName()));
+
+        const auto orphans = RecoveryJournal::takeOrphans(folder);
+        QCOMPARE(orphans.size(), 1);
+        QCOMPARE(orphans[0].folder, listLinked);
+        QVERIFY(orphans[0].entries.isEmpty());
+        QVERIFY(QFileInfo(piped + QStringLiteral("/lock")).exists());
+        QVERIFY(QFileInfo(linked + QStringLiteral("/lock")).isSymLink());
+    }
+
+    // A list that cannot be read any more loses the names, never the texts.
+    void aDamagedListKeepsTheTexts()
+    {
+        QTemporaryDir home;
+        const QString folder = home.filePath(QStringLiteral("recovery"));
+        auto run = std::make_unique<RecoveryJournal>(folder);
+        QVERIFY(run->open());
+        const JournalEntry page = entry(1, QStringLiteral("/w/a.htm"), "<p>caf\xc3\xa9</p>", 3);
+        const JournalEntry other = entry(2, QStringLiteral("Untitled2"), "<p>\x80</p>", 5);
+        QVERIFY(run->write({page, other}));
+        const QString session = run->sessionFolder();
+        run.reset();
+        QFile index(session + u'/' + RecoveryJournal::indexName());
+        QVERIFY(index.resize(index.size() / 2));
+
+        const auto orphans = RecoveryJournal::takeOrphans(folder);
+        QCOMPARE(orphans.size(), 1);
+        QVERIFY(orphans[0].hasModified());
+        const QList<JournalEntry> &found = orphans[0].entries;
+        QCOMPARE(found.size(), 2);
+        QCOMPARE(found[0].bytes, page.bytes);
+        QCOMPARE(found[0].encoding, QStringLiteral("UTF-8"));
+        QCOMPARE(found[1].bytes, other.bytes);
+        QCOMPARE(found[1].encoding, QStringLiteral("Windows-1252"));
+        for (const JournalEntry &e : found)
+            QVERIFY(e.modified && e.withText && !e.named && !e.identity.isEmpty());
+        // Still on the disk until the question is answered.
+        QCOMPARE(textFiles(session).size(), 2);
+    }
+
+    // The texts of private pages are private: folders 0700, files 0600, whatever the umask.
+    void theJournalIsReadableByItsUserAlone()
+    {
+        QTemporaryDir home;
+        const mode_t old = ::umask(022);
+        const QString folder = home.filePath(QStringLiteral("recovery"));
+        RecoveryJournal run(folder);
+        QVERIFY(run.open());
+        QVERIFY(run.write({entry(1, QStringLiteral("/w/secret.htm"), "secret", 1)}));
+        ::umask(old);
+        const auto modeOf = [](const QString &path) {
+            struct stat st;
+            return ::lstat(QFile::encodeName(path).constData(), &st) == 0 ? int(st.st_mode & 07777)
+                                                                          : -1;
+        };
+        QCOMPARE(modeOf(folder), 0700);
+        QCOMPARE(modeOf(run.sessionFolder()), 0700);
+        QCOMPARE(modeOf(run.sessionFolder() + u'/' + RecoveryJournal::indexName()), 0600);
+        QCOMPARE(modeOf(run.sessionFolder() + QStringLiteral("/1-1.text")), 0600);
+        run.close();
+    }
+
+    // The file a text was based on travels with it.
+    void theBaseOfATextRoundTrips()
+    {
+        QTemporaryDir home;
+        const QString folder = home.filePath(QStringLiteral("recovery"));
+        auto run = std::make_unique<RecoveryJournal>(folder);
+        QVERIFY(run->open());
+        JournalEntry page = entry(1, QStringLiteral("/w/a.htm"), "new", 1);
+        page.baseHash = QByteArray::fromHex("00ff10");
+        page.baseSize = 5000000000;
+        QVERIFY(run->write({page}));
+        run.reset();
+        const auto orphans = RecoveryJournal::takeOrphans(folder);
+        QCOMPARE(orphans.size(), 1);
+        QCOMPARE(orphans[0].entries[0].baseHash, page.baseHash);
+        QCOMPARE(orphans[0].entries[0].baseSize, page.baseSize);
+        RecoveryJournal::discard(orphans[0]);
+    }
+
     void theSessionListRoundTrips()
     {
         QTemporaryDir home;
         SettingsFile settings(home.filePath(QStringLiteral("quillm.ini")));
         StoredSession session;
+        // A line break, a tab and backslashes in a name come back exactly.
         session.documents = {{QStringLiteral("/w/a b.htm"), 12, 3},
-                             {QStringLiteral("/w/c.htm"), 0, 0}};
+                             {QStringLiteral("/w/c.htm"), 0, 0},
+                             {QStringLiteral("/w/two\nlines\tand \\n.htm"), 1, 0}};
         session.active = 1;
         QVERIFY(session.write(settings));
         const StoredSession back = StoredSession::read(settings);

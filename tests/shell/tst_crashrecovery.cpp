@@ -1,14 +1,18 @@
 #include "documents/documentwindow.h"
 #include "editor/scintillaeditor.h"
 #include "files/documentfiles.h"
+#include "files/documentwatcher.h"
 #include "frametestbase.h"
 #include "session/documentjournal.h"
 #include "session/recoveryjournal.h"
+#include "session/sessionrestore.h"
 #include "shell/tabstrips.h"
 
 #include <Qsci/qsciscintilla.h>
 
 #include <QProcess>
+#include <QSignalSpy>
+#include <QStatusBar>
 #include <QtTest>
 
 // Unsaved work after a crash, and the documents of the last session, across real restarts.
@@ -125,6 +129,130 @@ private Q_SLOTS:
         QCOMPARE(sessions().size(), 1);
         closeWithoutSaving(next);
         QVERIFY(!QFileInfo::exists(recovery()));
+    }
+
+    // Another editor or a version-control update changed the page after the crash: restoring
+    // asks as about any outside change, and the save does not replace it without asking.
+    void aPageChangedOnDiskAfterTheCrashIsNotSilentlyReplaced()
+    {
+        const QByteArray base("<p>base</p>\n");
+        const QString changed = write(QStringLiteral("changed.htm"), base);
+        const QString same = write(QStringLiteral("same.htm"), base);
+        const auto textOf = [&](int id, const QString &page) {
+            JournalEntry e;
+            e.id = id;
+            e.identity = page;
+            e.named = true;
+            e.modified = true;
+            e.encoding = QStringLiteral("UTF-8");
+            e.lineBreak = QStringLiteral("\n");
+            e.generation = 2;
+            e.withText = true;
+            e.bytes = base + "<p>typed</p>\n";
+            e.baseHash = DocumentWatcher::hashOf(base);
+            e.baseSize = base.size();
+            return e;
+        };
+        leaveOrphan({textOf(1, changed), textOf(2, same)});
+        write(QStringLiteral("changed.htm"), "<p>from the other program</p>\n");
+
+        // Restore, then keep the restored text (the default) rather than reload.
+        m_prompter.answers = {PromptAnswer::Yes, PromptAnswer::No};
+        auto next = start();
+        QCOMPARE(m_prompter.shown.size(), 2);
+        QVERIFY(m_prompter.shown[1].contains(changed));
+        QVERIFY(m_prompter.shown[1].contains(QStringLiteral("changed by another program")));
+        DocumentWindow *doc = documentNamed(*next, changed);
+        QVERIFY(doc && doc->isModified());
+        QCOMPARE(doc->editor().bytes(), base + "<p>typed</p>\n");
+
+        // Enter at the save's question keeps the other program's file.
+        m_prompter.shown.clear();
+        m_prompter.answers = {PromptAnswer::No};
+        QVERIFY(!next->files().save(doc));
+        QCOMPARE(m_prompter.shown.size(), 1);
+        QVERIFY(m_prompter.shown[0].contains(QStringLiteral("changed by another program")));
+        QCOMPARE(read(changed), QByteArray("<p>from the other program</p>\n"));
+        QCOMPARE(m_prompter.buttons.last(), PromptButtons::YesNoDefaultNo);
+
+        // The page nobody touched saves without a word.
+        m_prompter.shown.clear();
+        DocumentWindow *untouched = documentNamed(*next, same);
+        QVERIFY(untouched);
+        QVERIFY(next->files().save(untouched));
+        QVERIFY(m_prompter.shown.isEmpty());
+        QCOMPARE(read(same), base + "<p>typed</p>\n");
+
+        // The base travels on through this run's journal.
+        next->journal().flush();
+        closeWithoutSaving(next);
+    }
+
+    // A list of the journal that cannot be read: the texts are still offered, as Untitled
+    // documents, instead of being deleted without a word.
+    void aDamagedJournalListStillOffersTheTexts()
+    {
+        JournalEntry e;
+        e.id = 1;
+        e.identity = m_dir->filePath(QStringLiteral("gone.htm"));
+        e.named = true;
+        e.modified = true;
+        e.encoding = QStringLiteral("UTF-8");
+        e.lineBreak = QStringLiteral("\n");
+        e.generation = 1;
+        e.withText = true;
+        e.bytes = "<p>an hour of work</p>\n";
+        leaveOrphan({e});
+        const QString session = recovery() + u'/' + sessions().value(0);
+        QFile index(session + u'/' + RecoveryJournal::indexName());
+        QVERIFY(index.resize(7));
+
+        m_prompter.answers = {PromptAnswer::Yes};
+        auto next = start();
+        QCOMPARE(m_prompter.shown.size(), 1);
+        QCOMPARE(next->documents().documents().size(), 1);
+        DocumentWindow *doc = next->documents().documents().value(0);
+        QVERIFY(doc->document().identity().startsWith(QStringLiteral("Untitled")));
+        QVERIFY(doc->isModified());
+        QCOMPARE(doc->editor().bytes(), e.bytes);
+        closeWithoutSaving(next);
+    }
+
+    // Crash recovery that cannot work says so once, in the status bar, instead of failing
+    // without a word.
+    // Hundreds of documents to restore: the question names the first and counts the rest, so
+    // its buttons stay on the screen.
+    void aLongRestoreQuestionStaysShort()
+    {
+        QStringList names;
+        for (int i = 1; i <= 300; ++i)
+            names << QStringLiteral("/w/page%1.htm").arg(i);
+        const QString question = SessionRestore::question(names);
+        QVERIFY(question.count(u'\n') < 30);
+        QVERIFY(question.contains(QStringLiteral("/w/page1.htm\n")));
+        QVERIFY(question.contains(QStringLiteral("and 285 more")));
+        QVERIFY(question.endsWith(QStringLiteral("Cancel: keep them for the next start.")));
+    }
+
+    void recoveryThatCannotWorkSaysSoOnce()
+    {
+        QFile blocker(recovery());
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        auto frame = std::make_unique<MainFrame>(*m_home, *m_settings, m_prompter);
+        QSignalSpy failed(&frame->journal(), &DocumentJournal::failed);
+        frame->showAtStart(false);
+        QCOMPARE(failed.size(), 1);
+        const QString message = failed[0][0].toString();
+        QVERIFY2(message.startsWith(QStringLiteral("Crash recovery is not working: ")) &&
+                     message.contains(recovery()),
+                 qPrintable(message));
+        QCOMPARE(frame->statusBar()->currentMessage(), message);
+        frame->journal().setEnabled(false);
+        frame->journal().setEnabled(true);
+        QCOMPARE(failed.size(), 1);
+        QVERIFY(m_prompter.shown.isEmpty());
+        closeWithoutSaving(frame);
     }
 
     void changesReachTheJournalSoonAndACleanEndRemovesIt()

@@ -1,4 +1,5 @@
 #include "base/homefolder.h"
+#include "base/ownfiles.h"
 #include "base/settingsfile.h"
 #include "documents/documentregistry.h"
 #include "documents/documentwindow.h"
@@ -18,6 +19,13 @@
 #include <QtTest>
 
 #include <memory>
+
+#include "otheruser.h"
+
+#include <poll.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
 
 namespace {
 
@@ -64,12 +72,14 @@ class TestInstanceGuard : public QObject
 private:
     // Runs the blocking hand-over of a second copy on another thread, so that the first can
     // answer on this one.
-    static bool handOverFromThread(const QString &home, const QStringList &files, int timeoutMs)
+    static bool handOverFromThread(const QString &home, const QStringList &files, int timeoutMs,
+                                   const QString &runtime = QString())
     {
         bool handedOver = false;
         QThread *worker = QThread::create([&] {
-            InstanceGuard second(home);
-            handedOver = second.handOverToRunningCopy(files, timeoutMs);
+            auto second = runtime.isEmpty() ? std::make_unique<InstanceGuard>(home)
+                                            : std::make_unique<InstanceGuard>(home, runtime);
+            handedOver = second->handOverToRunningCopy(files, timeoutMs);
         });
         worker->start();
         while (!worker->isFinished())
@@ -123,8 +133,198 @@ private Q_SLOTS:
     {
         QTemporaryDir home;
         QLocalServer silent;
-        QVERIFY(silent.listen(InstanceGuard::serverName(home.path())));
+        QVERIFY(silent.listen(InstanceGuard(home.path()).socketPath()));
         QVERIFY(!handOverFromThread(home.path(), {"a.htm"}, 300));
+    }
+
+    void aSocketPlantedInTheSharedTemporaryFolderIsNeverAsked()
+    {
+        // Where the socket used to be: a name in the temporary folder that anyone may take.
+        QTemporaryDir home;
+        QLocalServer planted;
+        planted.setSocketOptions(QLocalServer::WorldAccessOption);
+        const QString plantedPath = QDir::temp().filePath(InstanceGuard::serverName(home.path()));
+        QLocalServer::removeServer(plantedPath);
+        QVERIFY(planted.listen(plantedPath));
+        int connections = 0;
+        connect(&planted, &QLocalServer::newConnection, this, [&] {
+            while (QLocalSocket *s = planted.nextPendingConnection()) {
+                ++connections;
+                s->write("ok\n");
+                s->flush();
+            }
+        });
+        InstanceGuard guard(home.path());
+        QVERIFY(guard.socketPath() != plantedPath);
+        QCOMPARE(guard.start({"/private/letter.htm"}, 1000), InstanceGuard::Role::Running);
+        QTest::qWait(50);
+        QCOMPARE(connections, 0);
+        planted.close();
+    }
+
+    void theRuntimeFolderMustBeTheUsersOwnAndPrivate()
+    {
+        const QByteArray oldTmp = qgetenv("TMPDIR");
+        const QByteArray oldXdg = qgetenv("XDG_RUNTIME_DIR");
+        const auto restore = qScopeGuard([&] {
+            const auto put = [](const char *name, const QByteArray &value) {
+                if (value.isNull())
+                    qunsetenv(name);
+                else
+                    qputenv(name, value);
+            };
+            put("TMPDIR", oldTmp);
+            put("XDG_RUNTIME_DIR", oldXdg);
+        });
+        QTemporaryDir tmp, home, elsewhere;
+        qputenv("TMPDIR", QFile::encodeName(tmp.path()));
+        qunsetenv("XDG_RUNTIME_DIR");
+        const QString own = tmp.path() + QStringLiteral("/quillmark-%1").arg(::geteuid());
+        const QByteArray ownName = QFile::encodeName(own);
+
+        // Open to everyone: not used, and the copy starts alone.
+        QVERIFY(::mkdir(ownName.constData(), 0700) == 0);
+        QVERIFY(::chmod(ownName.constData(), 0777) == 0);
+        QString reason;
+        QVERIFY(OwnFiles::runtimeFolder(&reason).isEmpty());
+        QVERIFY(reason.contains(QLatin1String("other users")));
+        {
+            InstanceGuard guard(home.path());
+            QVERIFY(guard.socketPath().isEmpty());
+            QCOMPARE(guard.start({"a.htm"}, 500), InstanceGuard::Role::Running);
+            QVERIFY(!guard.problem().isEmpty());
+        }
+        // A link to a folder is not the folder.
+        QVERIFY(::rmdir(ownName.constData()) == 0);
+        QVERIFY(::symlink(QFile::encodeName(elsewhere.path()).constData(), ownName.constData()) ==
+                0);
+        QVERIFY(OwnFiles::runtimeFolder().isEmpty());
+        QVERIFY(::unlink(ownName.constData()) == 0);
+        // Made by another user.
+        if (const auto nobody = OtherUser::nobody()) {
+            QVERIFY(::mkdir(ownName.constData(), 0700) == 0);
+            QVERIFY(::chown(ownName.constData(), nobody->uid, nobody->gid) == 0);
+            reason.clear();
+            QVERIFY(OwnFiles::runtimeFolder(&reason).isEmpty());
+            QVERIFY(reason.contains(QLatin1String("another user")));
+            QVERIFY(::rmdir(ownName.constData()) == 0);
+        }
+        // Missing: made, 0700.
+        QCOMPARE(OwnFiles::runtimeFolder(), own);
+        struct stat st;
+        QVERIFY(::lstat(ownName.constData(), &st) == 0);
+        QCOMPARE(int(st.st_mode & 07777), 0700);
+        // A private XDG_RUNTIME_DIR comes first; one open to others is passed over.
+        QTemporaryDir xdg;
+        QVERIFY(::chmod(QFile::encodeName(xdg.path()).constData(), 0700) == 0);
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(xdg.path()));
+        QCOMPARE(OwnFiles::runtimeFolder(), xdg.path());
+        QVERIFY(::chmod(QFile::encodeName(xdg.path()).constData(), 0755) == 0);
+        QCOMPARE(OwnFiles::runtimeFolder(), own);
+    }
+
+    void aPipeOrALinkAtTheLockNameNeverHoldsUpTheStart_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("pipe") << "pipe";
+        QTest::newRow("link to /dev/zero") << "zero";
+        QTest::newRow("folder") << "folder";
+    }
+    void aPipeOrALinkAtTheLockNameNeverHoldsUpTheStart()
+    {
+        QFETCH(QString, kind);
+        QTemporaryDir home, runtime;
+        InstanceGuard guard(home.path(), runtime.path());
+        const QByteArray lock = QFile::encodeName(guard.lockPath());
+        if (kind == QLatin1String("pipe"))
+            QVERIFY(::mkfifo(lock.constData(), 0600) == 0);
+        else if (kind == QLatin1String("zero"))
+            QVERIFY(::symlink("/dev/zero", lock.constData()) == 0);
+        else
+            QVERIFY(::mkdir(lock.constData(), 0700) == 0);
+        QCOMPARE(guard.start({"a.htm"}, 20000), InstanceGuard::Role::Running);
+        QVERIFY(!guard.problem().isEmpty());
+        // Nothing at that name was opened or replaced.
+        struct stat st;
+        QVERIFY(::lstat(lock.constData(), &st) == 0);
+        QVERIFY(!S_ISREG(st.st_mode));
+    }
+
+    void aServerOfAnotherUserGetsNoNames()
+    {
+        const auto nobody = OtherUser::nobody();
+        if (!nobody)
+            QSKIP("needs root and a user named nobody");
+        QTemporaryDir home, runtime;
+        QVERIFY(::chmod(QFile::encodeName(runtime.path()).constData(), 0777) == 0);
+        InstanceGuard guard(home.path(), runtime.path());
+        const QByteArray path = QFile::encodeName(guard.socketPath());
+        // It answers "ok" at once and fails when it is sent anything.
+        const pid_t pid = OtherUser::start(*nobody, [path] {
+            ::alarm(20);
+            const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+            sockaddr_un addr = {};
+            addr.sun_family = AF_UNIX;
+            std::strncpy(addr.sun_path, path.constData(), sizeof addr.sun_path - 1);
+            if (::bind(fd, reinterpret_cast<sockaddr *>(&addr), sizeof addr) != 0 ||
+                ::chmod(path.constData(), 0777) != 0 || ::listen(fd, 4) != 0)
+                return 2;
+            const int peer = ::accept(fd, nullptr, nullptr);
+            if (peer < 0)
+                return 3;
+            (void)!::write(peer, "ok\n", 3);
+            pollfd p{peer, POLLIN, 0};
+            char buffer[256];
+            if (::poll(&p, 1, 3000) > 0 && ::read(peer, buffer, sizeof buffer) > 0)
+                return 1;
+            return 0;
+        });
+        QTRY_VERIFY(QFileInfo(QFile::decodeName(path)).exists());
+        QTest::qWait(100);
+        QVERIFY(!guard.handOverToRunningCopy({"/private/letter.htm"}, 3000));
+        QVERIFY(guard.problem().contains(QLatin1String("another user")));
+        QCOMPARE(OtherUser::finish(pid), 0);
+    }
+
+    void aCopyOfAnotherUserCannotHandOverOrCallForward()
+    {
+        const auto nobody = OtherUser::nobody();
+        if (!nobody)
+            QSKIP("needs root and a user named nobody");
+        QTemporaryDir home, runtime;
+        QVERIFY(::chmod(QFile::encodeName(runtime.path()).constData(), 0777) == 0);
+        InstanceGuard guard(home.path(), runtime.path());
+        QVERIFY(guard.listen());
+        const QByteArray path = QFile::encodeName(guard.socketPath());
+        QVERIFY(::chmod(path.constData(), 0777) == 0);
+        QSignalSpy activated(&guard, &InstanceGuard::activationRequested);
+        // Exits 0 when it is refused, 1 when it is answered "ok", 2 when it cannot connect.
+        const pid_t pid = OtherUser::start(*nobody, [path] {
+            ::alarm(20);
+            const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+            sockaddr_un addr = {};
+            addr.sun_family = AF_UNIX;
+            std::strncpy(addr.sun_path, path.constData(), sizeof addr.sun_path - 1);
+            if (::connect(fd, reinterpret_cast<sockaddr *>(&addr), sizeof addr) != 0)
+                return 2;
+            const QByteArray request =
+                "open " + QByteArray("/etc/shadow").toBase64() + "\nactivate\n";
+            (void)!::write(fd, request.constData(), size_t(request.size()));
+            pollfd p{fd, POLLIN, 0};
+            char buffer[16] = {};
+            if (::poll(&p, 1, 3000) > 0 && ::read(fd, buffer, sizeof buffer - 1) > 0 &&
+                std::strncmp(buffer, "ok", 2) == 0)
+                return 1;
+            return 0;
+        });
+        QCOMPARE(OtherUser::finish(pid), 0);
+        QTest::qWait(50);
+        QCOMPARE(activated.size(), 0);
+        QVERIFY(guard.takeHandedOver().isEmpty());
+        // A copy of this user is still heard.
+        QVERIFY(handOverFromThread(home.path(), {"a.htm"}, 5000, runtime.path()));
+        QTRY_COMPARE(activated.size(), 1);
+        QCOMPARE(guard.takeHandedOver(), QStringList{"a.htm"});
     }
 
     void twoCopiesStartedTogetherBothOpenTheirFiles_data()

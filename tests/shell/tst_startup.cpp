@@ -2,6 +2,7 @@
 #include "base/programdata.h"
 #include "base/settingsfile.h"
 #include "base/temporaryfiles.h"
+#include "base/windowplace.h"
 #include "scriptedprompter.h"
 #include "shell/commandline.h"
 #include "shell/firststart.h"
@@ -98,17 +99,22 @@ private Q_SLOTS:
         QVERIFY(!QFileInfo::exists(home.file("help")));
     }
 
-    // An installed program reads its data beside its prefix, wherever the prefix is; one run
-    // from its build tree reads the source tree's.
+    // An installed program reads its data beside its prefix, wherever the prefix is, and never
+    // falls back to the build machine's source tree; one run from its build tree reads the
+    // source tree's.
     void programDataIsFoundInstalledOrInTheSourceTree()
     {
         QTemporaryDir dir;
         QDir().mkpath(dir.filePath("prefix/bin"));
         const QString bin = dir.filePath("prefix/bin");
-        QCOMPARE(ProgramData::folder(bin, "../share/quillmark", "/src/data"), QString("/src/data"));
-        QDir().mkpath(dir.filePath("prefix/share/quillmark"));
-        QCOMPARE(ProgramData::folder(bin, "../share/quillmark", "/src/data"),
-                 QDir::cleanPath(dir.filePath("prefix/share/quillmark")));
+        const QString installed = QDir::cleanPath(dir.filePath("prefix/share/quillmark"));
+        QCOMPARE(ProgramData::folder(bin, "../share/quillmark", "/src/data", "/build"), installed);
+        QCOMPARE(ProgramData::folder(bin, "../share/quillmark", "/src/data", dir.path()),
+                 QString("/src/data"));
+        QVERIFY(!ProgramData::runsFromBuildTree(bin));
+        QDir().mkpath(installed);
+        QCOMPARE(ProgramData::folder(bin, "../share/quillmark", "/src/data", dir.path()),
+                 installed);
         // The program's own rule: the test runs in the build tree.
         QVERIFY(QFileInfo::exists(ProgramData::folder(QCoreApplication::applicationDirPath()) +
                                   "/help/index.html"));
@@ -138,10 +144,28 @@ private Q_SLOTS:
                                        "/dev/zero", dir.filePath("b.htm")},
                                       dir.path());
         QCOMPARE(files, (QStringList{dir.filePath("my page.htm"), dir.filePath("b.htm")}));
+        // Each with its reason, as the Open dialog gives it.
         QCOMPARE(
             prompter.shown,
-            (QStringList{"missing.htm could not be opened", dir.path() + " could not be opened",
-                         "pipe.htm could not be opened", "/dev/zero could not be opened"}));
+            (QStringList{"missing.htm could not be opened: the file does not exist",
+                         dir.path() + " could not be opened: it is a folder",
+                         "pipe.htm could not be opened: it is a pipe, not a regular file",
+                         "/dev/zero could not be opened: it is a device, not a regular file"}));
+
+        // One name that cannot be opened (here one whose bytes are not UTF-8) keeps none of
+        // the others from opening, and is reported alone.
+        prompter.shown.clear();
+        const CommandLine line =
+            CommandLine::parse({"my", "page.htm", QString::fromLocal8Bit("caf\xe9.htm"), "b.htm"});
+        QCOMPARE(line.fileNames(dir.path()),
+                 (QStringList{"my", "page.htm", QString::fromLocal8Bit("caf\xe9.htm"), "b.htm"}));
+        QCOMPARE(StartupSteps::filesToOpen(prompter, line.fileNames(dir.path()), dir.path()),
+                 QStringList{dir.filePath("b.htm")});
+        QCOMPARE(prompter.shown.size(), 3);
+        QVERIFY(prompter.shown[2].endsWith(": its name is not valid UTF-8"));
+        // A name with blanks given in words still opens as one.
+        QCOMPARE(CommandLine::parse({"my", "page.htm"}).fileNames(dir.path()),
+                 QStringList{"my page.htm"});
         QVERIFY(StartupSteps::filesToOpen(prompter, {}, dir.path()).isEmpty());
     }
 
@@ -234,18 +258,93 @@ private Q_SLOTS:
                           "\n2=" + dir.filePath("preview.tmp").toUtf8() + "\n");
         SettingsFile settings(ini);
         TemporaryFiles temporary(settings);
-        temporary.add(dir.filePath("preview.tmp"));
-        temporary.add(dir.filePath("gone.tmp"));
-        temporary.add(dir.path()); // a folder is never deleted
-        QCOMPARE(temporary.paths().size(), 3);
+        QVERIFY(temporary.add(dir.filePath("preview.tmp")));
+        // Only a file that is there as written is registered: a folder is never deleted.
+        QVERIFY(!temporary.add(dir.filePath("gone.tmp")));
+        QVERIFY(!temporary.add(dir.path()));
+        QCOMPARE(temporary.paths().size(), 1);
         // Already listed: not listed twice.
-        QCOMPARE(settings.read(Keys::CleanUpCount), 4);
-        QCOMPARE(settings.readString("CleanUp", "3"), dir.filePath("gone.tmp"));
+        QCOMPARE(settings.read(Keys::CleanUpCount), 2);
         temporary.deleteAll();
         QVERIFY(!QFile::exists(dir.filePath("preview.tmp")));
         QCOMPARE(readAll(dir.filePath("page.htm")), QByteArray("the user's page"));
         QVERIFY(QFileInfo(dir.path()).isDir());
         QVERIFY(temporary.paths().isEmpty());
+    }
+
+    // A page the user saved under a temporary file's name is the user's: left at exit.
+    void aTemporaryFileReplacedSinceItWasWrittenIsLeftAlone()
+    {
+        QTemporaryDir dir;
+        SettingsFile settings(dir.filePath("quillm.ini"));
+        TemporaryFiles temporary(settings);
+        const QString replaced = dir.filePath("replaced.htm");
+        const QString rewritten = dir.filePath("rewritten.htm");
+        const QString kept = dir.filePath("kept.htm");
+        for (const QString &path : {replaced, rewritten, kept}) {
+            writeAll(path, "preview");
+            QVERIFY(temporary.add(path, QByteArray("preview")));
+            QVERIFY(temporary.isUnchanged(path));
+        }
+        // Saved over by rename (a new inode), and written in place with the same size.
+        writeAll(dir.filePath("new"), "my page");
+        QVERIFY(::rename(QFile::encodeName(dir.filePath("new")).constData(),
+                         QFile::encodeName(replaced).constData()) == 0);
+        QFile in(rewritten);
+        QVERIFY(in.open(QIODevice::ReadWrite));
+        in.write("PREVIEW");
+        in.close();
+        QVERIFY(!temporary.isUnchanged(replaced));
+        QVERIFY(!temporary.isUnchanged(rewritten));
+        temporary.deleteAll();
+        QCOMPARE(readAll(replaced), QByteArray("my page"));
+        QCOMPARE(readAll(rewritten), QByteArray("PREVIEW"));
+        QVERIFY(!QFile::exists(kept));
+    }
+
+    // A count in the file is never walked as it stands.
+    void aHugeCleanUpCountCostsNothing()
+    {
+        QTemporaryDir dir;
+        const QString ini = dir.filePath("quillm.ini");
+        writeAll(ini, "[CleanUp]\ncount=2147483647\n");
+        SettingsFile settings(ini);
+        TemporaryFiles temporary(settings);
+        writeAll(dir.filePath("p.htm"), "x");
+        QVERIFY(temporary.add(dir.filePath("p.htm"), QByteArray("x")));
+        QVERIFY(temporary.contains(dir.filePath("p.htm")));
+        writeAll(ini, "[CleanUp]\ncount=-5\n");
+        SettingsFile again(ini);
+        TemporaryFiles second(again);
+        QVERIFY(second.add(dir.filePath("p.htm"), QByteArray("x")));
+        QCOMPARE(again.readString("CleanUp", "1"), dir.filePath("p.htm"));
+        QCOMPARE(again.read(Keys::CleanUpCount), 1);
+    }
+
+    // Hand-edited or stale window places never put a window off the screen.
+    void windowPlacesAreClampedToTheScreen_data()
+    {
+        QTest::addColumn<QRect>("stored");
+        QTest::addColumn<QRect>("expected");
+        const QRect screen(0, 0, 1920, 1080);
+        QTest::newRow("sane") << QRect(100, 50, 800, 600) << QRect(100, 50, 800, 600);
+        QTest::newRow("far off") << QRect(-90000, 99999, 800, 600) << QRect(0, 480, 800, 600);
+        QTest::newRow("huge") << QRect(10, 10, 2147483, 999999) << screen;
+        QTest::newRow("negative size")
+            << QRect(10, 10, -5, 0)
+            << QRect(10, 10, WindowPlace::MinimumSide, WindowPlace::MinimumSide);
+        QTest::newRow("hanging over the edge")
+            << QRect(1800, 1000, 400, 300) << QRect(1520, 780, 400, 300);
+    }
+    void windowPlacesAreClampedToTheScreen()
+    {
+        QFETCH(QRect, stored);
+        QFETCH(QRect, expected);
+        QCOMPARE(WindowPlace::clamped(stored, QRect(0, 0, 1920, 1080)), expected);
+        // A screen offset from the origin, and an unknown one.
+        QVERIFY(QRect(1920, 0, 1280, 1024)
+                    .contains(WindowPlace::clamped(stored, QRect(1920, 0, 1280, 1024))));
+        QCOMPARE(WindowPlace::clamped(stored, QRect()), stored);
     }
 };
 
