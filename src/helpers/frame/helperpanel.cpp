@@ -19,7 +19,7 @@
 HelperPanel::HelperPanel(const PanelRow &row, PanelHost &host, QWidget *mainFrame)
     : QWidget(mainFrame, Qt::Tool | Qt::FramelessWindowHint), m_row(row), m_host(host)
 {
-    setObjectName(QLatin1String(row.className));
+    setObjectName(QLatin1String(row.objectName));
     setWindowTitle(QLatin1String(row.caption));
     setAttribute(Qt::WA_DeleteOnClose, false);
     auto *frameLayout = new QVBoxLayout(this);
@@ -63,7 +63,7 @@ HelperPanel::HelperPanel(const PanelRow &row, PanelHost &host, QWidget *mainFram
     // The palette of a caption-less window: a thin dark line keeps it apart from the page.
     setAutoFillBackground(true);
     setStyleSheet(QStringLiteral("HelperPanel, %1 { border: 1px solid #404040; }")
-                      .arg(QLatin1String(row.className)));
+                      .arg(QLatin1String(row.objectName)));
 }
 
 HelperPanel::~HelperPanel()
@@ -86,6 +86,11 @@ void HelperPanel::setDesignedSize(QSize size, QSize minimum)
         if (!m_grip) {
             m_grip = new QSizeGrip(this);
             m_grip->setObjectName(QStringLiteral("sizegrip"));
+            // Made without a layout it keeps a widget's default size, and would lie over the
+            // buttons: only the corner is the grip's.
+            m_grip->resize(m_grip->sizeHint());
+            // The button row keeps clear of it.
+            m_buttons->layout()->setContentsMargins(0, 0, m_grip->width(), 0);
         }
     } else {
         setFixedSize(size);
@@ -269,6 +274,18 @@ bool HelperPanel::editedTagInPlace() const
     const int end = start + int(m_editedTag->text.size());
     return doc->textRange(start, end) == m_editedTag->text && doc->selectionStart() > start &&
            doc->selectionEnd() <= end;
+}
+
+void HelperPanel::applyParts(const QString &start, const QString &end, const QString &editedTag)
+{
+    if (!m_host.activeEditor || !m_host.activeEditor())
+        return;
+    if (isEditingTag() && !editedTag.isEmpty())
+        insertCode(editedTag);
+    else if (end.isEmpty())
+        m_host.tags.listcode2(start);
+    else
+        m_host.tags.wraptag(start, end);
 }
 
 void HelperPanel::insertCode(const QString &code)

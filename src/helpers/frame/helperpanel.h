@@ -85,6 +85,11 @@ protected:
     // Hands the built code to the document: replaces the edited tag when the caret still
     // stands in it, else inserts at the caret (listcode2).
     void insertCode(const QString &code);
+    // Insert Code of a panel whose tag marks up text: while a tag is edited and the panel
+    // gives its new start tag (`editedTag`), that replaces it and what the tag holds stays;
+    // else the selection is wrapped in `start` and `end`, or, without an end, `start` goes in
+    // at the caret.
+    void applyParts(const QString &start, const QString &end, const QString &editedTag);
     // The keyboard goes back to the document; every control's handler ends with it.
     void afterControl();
 

@@ -1,7 +1,9 @@
 #include "helpers/image/imagehelper.h"
 
 #include "base/settingsfile.h"
+#include "helpers/frame/codesample.h"
 #include "helpers/frame/filebrowser.h"
+#include "helpers/frame/pathmodebox.h"
 #include "helpers/frame/picturepreview.h"
 
 #include <QCheckBox>
@@ -25,15 +27,7 @@ ImageHelper::ImageHelper(const PanelRow &row, PanelHost &host, QWidget *mainFram
 {
     m_browser = new FileBrowser(body());
     m_browser->setNameFilters(pictureMasks());
-    m_pathlist = new QComboBox(body());
-    // Long entries must not widen the panel past its minimum.
-    m_pathlist->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    m_pathlist->setMinimumContentsLength(6);
-    m_pathlist->setObjectName(QStringLiteral("pathlist"));
-    m_pathlist->addItems({QStringLiteral("relative path"), QStringLiteral("absolute path"),
-                          QStringLiteral("no path")});
-    m_pathlist->setPlaceholderText(QStringLiteral("relative path"));
-    m_pathlist->setCurrentIndex(-1);
+    m_pathlist = new PathModeBox(PathModeBox::Wording::Long, body());
     m_backcheck = new QCheckBox(QStringLiteral("background="), body());
     m_backcheck->setObjectName(QStringLiteral("backcheck"));
 
@@ -62,15 +56,7 @@ ImageHelper::ImageHelper(const PanelRow &row, PanelHost &host, QWidget *mainFram
     top->addWidget(m_left, 6);
     top->addLayout(right, 5);
 
-    m_sample = new QLabel(body());
-    m_sample->setObjectName(QStringLiteral("sample"));
-    m_sample->setWordWrap(true);
-    m_sample->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    m_sample->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    m_sample->setTextFormat(Qt::PlainText);
-    m_sample->setMinimumHeight(m_sample->fontMetrics().lineSpacing() * 3 + 6);
-    m_sample->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    m_sample->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    m_sample = new CodeSample(body());
 
     auto *layout = new QVBoxLayout(body());
     layout->setContentsMargins(2, 2, 2, 2);
@@ -79,9 +65,7 @@ ImageHelper::ImageHelper(const PanelRow &row, PanelHost &host, QWidget *mainFram
     layout->addWidget(m_sample);
     layout->addWidget(buttonRow());
 
-    m_timer.setSingleShot(true);
-    m_timer.setInterval(100);
-    connect(&m_timer, &QTimer::timeout, this, &ImageHelper::loadPreview);
+    connect(m_browser, &FileBrowser::previewDue, this, &ImageHelper::loadPreview);
     connect(m_browser, &FileBrowser::fileTouched, this, &ImageHelper::fileTouched);
     connect(m_browser, &FileBrowser::folderChanged, this, [this] {
         m_preview->clear();
@@ -182,24 +166,13 @@ void ImageHelper::showEvent(QShowEvent *event)
     }
 }
 
-PathMode ImageHelper::pathMode() const
-{
-    switch (m_pathlist->currentIndex()) {
-    case 1:
-        return PathMode::Absolute;
-    case 2:
-        return PathMode::None;
-    default:
-        return PathMode::Relative;
-    }
-}
-
 ImageFields ImageHelper::fields(bool displayed) const
 {
     ImageFields f;
     const QString file = m_browser->selectedFile();
     if (!file.isEmpty()) {
-        const PathReference r = PathRule::reference(file, host().documentPath(), pathMode());
+        const PathReference r =
+            PathRule::reference(file, host().documentPath(), m_pathlist->mode());
         f.reference = displayed ? r.displayed : r.inserted;
         // Read from the file every time: it may have changed since it was chosen.
         if (m_hz->isChecked())
@@ -253,14 +226,11 @@ void ImageHelper::fileTouched()
         m_tagSize = QSize();
     }
     build();
-    // One load for a burst of clicks.
-    if (!m_timer.isActive())
-        m_timer.start();
 }
 
 void ImageHelper::loadPreview()
 {
-    m_timer.stop();
+    m_browser->cancelPendingPreview();
     const QString file = m_browser->selectedFile();
     if (m_previewCheck->isChecked()) {
         if (file.isEmpty())
@@ -302,7 +272,7 @@ bool ImageHelper::readTag(const FoundTag &tag)
     m_tagReference.reset();
     m_tagSize = QSize();
     if (!file.isEmpty() && m_browser->selectFile(file)) {
-        m_pathlist->setCurrentIndex(mode == PathMode::Absolute ? 1 : -1);
+        m_pathlist->setMode(mode == PathMode::Absolute ? mode : PathMode::Relative);
     } else {
         m_browser->files()->clearSelection();
         m_browser->files()->setCurrentIndex(QModelIndex());

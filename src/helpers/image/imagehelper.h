@@ -1,11 +1,10 @@
 #pragma once
 
 #include "helpers/frame/helperpanel.h"
-#include "helpers/frame/pathreference.h"
+#include "helpers/frame/pathmodebox.h"
 #include "helpers/image/imagecode.h"
 
-#include <QTimer>
-
+class CodeSample;
 class FileBrowser;
 class PicturePreview;
 class QCheckBox;
@@ -23,7 +22,7 @@ public:
     ImageHelper(const PanelRow &row, PanelHost &host, QWidget *mainFrame);
 
     FileBrowser *browser() const { return m_browser; }
-    QComboBox *pathlist() const { return m_pathlist; }
+    PathModeBox *pathlist() const { return m_pathlist; }
     QComboBox *aligns() const { return m_aligns; }
     QCheckBox *backcheck() const { return m_backcheck; }
     QCheckBox *hz() const { return m_hz; }
@@ -39,7 +38,6 @@ public:
 
     // The fields as plain data; `displayed` gives the reference the sample shows.
     ImageFields fields(bool displayed) const;
-    PathMode pathMode() const;
 
 protected:
     QString tagName() const override { return QStringLiteral("IMG"); }
@@ -58,18 +56,17 @@ private:
     QWidget *optionsArea();
 
     FileBrowser *m_browser = nullptr;
-    QComboBox *m_pathlist = nullptr;
+    PathModeBox *m_pathlist = nullptr;
     QCheckBox *m_backcheck = nullptr;
     QComboBox *m_aligns = nullptr;
     QCheckBox *m_hz = nullptr, *m_hsc = nullptr, *m_vsc = nullptr, *m_alts = nullptr;
     QSpinBox *m_border = nullptr;
     QCheckBox *m_previewCheck = nullptr;
     PicturePreview *m_preview = nullptr;
-    QLabel *m_sample = nullptr;
+    CodeSample *m_sample = nullptr;
     QWidget *m_left = nullptr;
     QWidget *m_options = nullptr;
     QString m_output;
-    QTimer m_timer;
     bool m_shownOnce = false;
 
     // Kept from a read tag: its reference while no file is chosen, its size, the values of

@@ -3,6 +3,7 @@
 #include "base/settingsfile.h"
 #include "files/filedialogstate.h"
 #include "files/filenamerules.h"
+#include "helpers/frame/pathmodebox.h"
 #include "markup/tagcontroller.h"
 
 #include <QButtonGroup>
@@ -87,12 +88,7 @@ LinkHelper::LinkHelper(const PanelRow &row, PanelHost &host, QWidget *mainFrame,
     m_usefilepan->setObjectName(QStringLiteral("usefilepan"));
     m_usefilecheck = new QCheckBox(QStringLiteral("file on disk"), m_usefilepan);
     m_usefilecheck->setObjectName(QStringLiteral("usefilecheck"));
-    m_pathlist = new QComboBox(m_usefilepan);
-    m_pathlist->setObjectName(QStringLiteral("pathlist"));
-    m_pathlist->addItems({QStringLiteral("relative path"), QStringLiteral("absolute path"),
-                          QStringLiteral("no path")});
-    m_pathlist->setPlaceholderText(QStringLiteral("relative path"));
-    m_pathlist->setCurrentIndex(-1);
+    m_pathlist = new PathModeBox(PathModeBox::Wording::Long, m_usefilepan);
     auto *file = new QHBoxLayout(m_usefilepan);
     file->setContentsMargins(0, 0, 0, 0);
     file->addWidget(m_usefilecheck);
@@ -150,18 +146,6 @@ LinkProtocol LinkHelper::protocol() const
     return id < 0 ? LinkProtocol::None : LinkProtocol(id);
 }
 
-PathMode LinkHelper::pathMode() const
-{
-    switch (m_pathlist->currentIndex()) {
-    case 1:
-        return PathMode::Absolute;
-    case 2:
-        return PathMode::None;
-    default:
-        return PathMode::Relative;
-    }
-}
-
 void LinkHelper::setTargetFromSettings()
 {
     const QString stored = settings().read(Keys::LinkTarget);
@@ -208,7 +192,7 @@ LinkFields LinkHelper::fields() const
     f.targetOn = f.protocol == LinkProtocol::Mailto ? m_subjectOn : m_targetOn;
     f.target = m_cboTarget->currentText();
     f.fromFile = fileInEffect();
-    f.pathMode = pathMode();
+    f.pathMode = m_pathlist->mode();
     if (isEditingTag()) {
         f.address = m_tagAddress;
         f.others = m_others;
@@ -233,20 +217,15 @@ void LinkHelper::applyCode()
     }
     const LinkParts parts = LinkCode::build(f);
     // The A tag being edited gets the new start tag; its content and end tag stay.
-    if (isEditingTag() && !parts.insertOnly && !parts.end.isEmpty()) {
-        insertCode(parts.start);
+    const bool wraps = !parts.insertOnly && !parts.end.isEmpty();
+    if (parts.insertOnly || parts.tipWord.isEmpty() || (wraps && isEditingTag())) {
+        applyParts(parts.start, parts.end, wraps ? parts.start : QString());
         return;
     }
     if (!host().activeEditor || !host().activeEditor())
         return;
-    if (parts.insertOnly) {
-        host().tags.listcode2(parts.start);
-    } else if (parts.tipWord.isEmpty()) {
-        host().tags.wraptag(parts.start, parts.end);
-    } else {
-        host().tags.insertWrap().setParts(parts.start, parts.end);
-        host().tags.tipper(parts.tipWord, parts.back);
-    }
+    host().tags.insertWrap().setParts(parts.start, parts.end);
+    host().tags.tipper(parts.tipWord, parts.back);
 }
 
 bool LinkHelper::readTag(const FoundTag &tag)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "helpers/frame/helperpanel.h"
+#include "helpers/frame/pathmodebox.h"
 #include "helpers/link/linkcode.h"
 
 #include <functional>
@@ -32,11 +33,10 @@ public:
     QComboBox *cboTarget() const { return m_cboTarget; }
     QWidget *usefilepan() const { return m_usefilepan; }
     QCheckBox *usefilecheck() const { return m_usefilecheck; }
-    QComboBox *pathlist() const { return m_pathlist; }
+    PathModeBox *pathlist() const { return m_pathlist; }
 
     // The fields as plain data; the address is the read tag's while it is edited.
     LinkFields fields() const;
-    PathMode pathMode() const;
 
 protected:
     QString tagName() const override { return QStringLiteral("A"); }
@@ -60,7 +60,7 @@ private:
     QComboBox *m_cboTarget = nullptr;
     QWidget *m_usefilepan = nullptr;
     QCheckBox *m_usefilecheck = nullptr;
-    QComboBox *m_pathlist = nullptr;
+    PathModeBox *m_pathlist = nullptr;
 
     // The one box is "target=" or, for mailto, `subject=""`; each keeps its own state.
     bool m_targetOn = false;

@@ -354,17 +354,8 @@ QStringList ListHelper::tagNames() const
 
 void ListHelper::applyCode()
 {
-    if (!host().activeEditor || !host().activeEditor())
-        return;
-    const std::optional<ListParts> parts = ListCode::build(fields());
-    if (!parts)
-        return;
-    // The tag being edited gets the new start tag; what it holds stays.
-    if (isEditingTag()) {
-        insertCode(parts->tag);
-        return;
-    }
-    host().tags.wraptag(parts->start, parts->end);
+    if (const std::optional<ListParts> parts = ListCode::build(fields()))
+        applyParts(parts->start, parts->end, parts->tag);
 }
 
 bool ListHelper::readTag(const FoundTag &tag)

@@ -374,17 +374,8 @@ QStringList TableHelper::tagNames() const
 
 void TableHelper::applyCode()
 {
-    if (!host().activeEditor || !host().activeEditor())
-        return;
-    const std::optional<TableParts> parts = TableCode::build(fields());
-    if (!parts)
-        return;
-    // The tag being edited gets the new start tag; what it holds stays.
-    if (isEditingTag()) {
-        insertCode(parts->tag);
-        return;
-    }
-    host().tags.wraptag(parts->start, parts->end);
+    if (const std::optional<TableParts> parts = TableCode::build(fields()))
+        applyParts(parts->start, parts->end, parts->tag);
 }
 
 bool TableHelper::readTag(const FoundTag &tag)

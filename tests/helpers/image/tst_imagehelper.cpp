@@ -6,9 +6,9 @@
 #include "documents/documentwindow.h"
 #include "editor/scintillaeditor.h"
 #include "files/documentfiles.h"
-#include "frametestbase.h"
 #include "helpers/frame/picturepreview.h"
 #include "helpers/image/imagehelper.h"
+#include "paneltestbase.h"
 #include "paneltesting.h"
 
 #include <QCheckBox>
@@ -20,11 +20,10 @@
 
 using namespace PanelTesting;
 
-class TestImageHelper : public FrameTestBase
+class TestImageHelper : public PanelTestBase
 {
     Q_OBJECT
 
-    std::unique_ptr<MainFrame> m_frame;
     QString m_site;
 
     // A saved page in site/ with pictures beside it and in img/.
@@ -37,36 +36,14 @@ class TestImageHelper : public FrameTestBase
         writeFile(m_site + QStringLiteral("/img/broken.png"), "not a picture");
         writeFile(m_site + QStringLiteral("/notes.txt"), "text");
         writeFile(m_site + QStringLiteral("/LOUD.GIF"), animatedGif());
-        const QString page = m_site + QStringLiteral("/page.htm");
-        writeFile(page, text);
-        return m_frame->files().openFile(page);
+        return focusedDocument(text, QStringLiteral("site/page.htm"));
     }
 
-    ImageHelper *open()
-    {
-        QTest::mouseClick(toolbarItem(*m_frame, Cmd::ImageHelper), Qt::LeftButton);
-        auto *p = qobject_cast<ImageHelper *>(m_frame->panels().panel(row("ImageHelper")));
-        if (p && !QTest::qWaitForWindowExposed(p))
-            return nullptr;
-        return p;
-    }
-
-    // On the box or the start of the caption: a check box stretched by its layout reacts
-    // to clicks on its caption only.
-    static void click(QAbstractButton *b)
-    {
-        QTest::mouseClick(b, Qt::LeftButton, {},
-                          QPoint(std::min(8, b->width() / 2), b->height() / 2));
-    }
+    ImageHelper *open() { return openPanelFromToolbar<ImageHelper>(PanelId::Image); }
 
 private Q_SLOTS:
-    void init()
-    {
-        resetHome();
-        m_frame = startFrame();
-        QVERIFY(QTest::qWaitForWindowExposed(m_frame.get()));
-    }
-    void cleanup() { m_frame.reset(); }
+    void init() { startFrameForPanels(); }
+    void cleanup() { stopFrame(); }
 
     void choosingAPictureAndInsertingPutsTheTagAtTheCaret()
     {

@@ -7,8 +7,8 @@
 #include "documents/typingtip.h"
 #include "editor/scintillaeditor.h"
 #include "files/documentfiles.h"
-#include "frametestbase.h"
 #include "helpers/link/linkhelper.h"
+#include "paneltestbase.h"
 #include "paneltesting.h"
 #include "scripteddialogs.h"
 
@@ -20,11 +20,10 @@
 
 using namespace PanelTesting;
 
-class TestLinkHelper : public FrameTestBase
+class TestLinkHelper : public PanelTestBase
 {
     Q_OBJECT
 
-    std::unique_ptr<MainFrame> m_frame;
     ScriptedDialogs m_dialogs;
     QString m_site;
 
@@ -32,40 +31,17 @@ class TestLinkHelper : public FrameTestBase
     {
         m_site = m_dir->filePath(QStringLiteral("site"));
         writeFile(m_site + QStringLiteral("/pages/b.htm"), "<p>b</p>");
-        const QString page = m_site + QStringLiteral("/page.htm");
-        writeFile(page, text);
-        return m_frame->files().openFile(page);
+        return focusedDocument(text, QStringLiteral("site/page.htm"));
     }
 
-    LinkHelper *panel() const
-    {
-        return qobject_cast<LinkHelper *>(m_frame->panels().panel(row("LinkHelper")));
-    }
+    LinkHelper *panel() const { return panelOf<LinkHelper>(PanelId::Link); }
 
-    LinkHelper *openFromMenu()
-    {
-        chooseFromMenu(*m_frame, Cmd::LinkHelper);
-        LinkHelper *p = panel();
-        if (p && !QTest::qWaitForWindowExposed(p))
-            return nullptr;
-        return p;
-    }
-
-    static void click(QAbstractButton *b)
-    {
-        QVERIFY(b->isVisible());
-        QTest::mouseClick(b, Qt::LeftButton, {},
-                          QPoint(std::min(8, b->width() / 2), b->height() / 2));
-    }
+    LinkHelper *openFromMenu() { return openPanelFromMenu<LinkHelper>(PanelId::Link); }
 
     // Types a target into the list's edit field in place of what it holds.
     static void typeTarget(LinkHelper *p, const QString &text)
     {
-        QLineEdit *edit = p->cboTarget()->lineEdit();
-        QTest::mouseClick(edit, Qt::LeftButton);
-        QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClick(edit, Qt::Key_Delete);
-        QTest::keyClicks(edit, text);
+        typeInto(p->cboTarget()->lineEdit(), text);
     }
 
     void closePanel(LinkHelper *p)
@@ -77,9 +53,7 @@ class TestLinkHelper : public FrameTestBase
 private Q_SLOTS:
     void init()
     {
-        resetHome();
-        m_frame = startFrame();
-        QVERIFY(QTest::qWaitForWindowExposed(m_frame.get()));
+        startFrameForPanels();
         m_dialogs = ScriptedDialogs();
         m_frame->files().setDialogs(&m_dialogs);
     }

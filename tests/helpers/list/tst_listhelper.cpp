@@ -6,8 +6,8 @@
 #include "documents/documentwindow.h"
 #include "editor/scintillaeditor.h"
 #include "files/documentfiles.h"
-#include "frametestbase.h"
 #include "helpers/list/listhelper.h"
+#include "paneltestbase.h"
 #include "paneltesting.h"
 
 #include <QCheckBox>
@@ -17,61 +17,21 @@
 
 using namespace PanelTesting;
 
-class TestListHelper : public FrameTestBase
+class TestListHelper : public PanelTestBase
 {
     Q_OBJECT
 
-    std::unique_ptr<MainFrame> m_frame;
+    ListHelper *panel() const { return panelOf<ListHelper>(PanelId::List); }
 
-    DocumentWindow *openPage(const QByteArray &text)
-    {
-        const QString page = m_dir->filePath(QStringLiteral("page.htm"));
-        writeFile(page, text);
-        return m_frame->files().openFile(page);
-    }
-
-    ListHelper *panel() const
-    {
-        return qobject_cast<ListHelper *>(m_frame->panels().panel(row("ListHelper")));
-    }
-
-    ListHelper *openFromMenu()
-    {
-        chooseFromMenu(*m_frame, Cmd::ListHelper);
-        ListHelper *p = panel();
-        if (p && !QTest::qWaitForWindowExposed(p))
-            return nullptr;
-        return p;
-    }
-
-    static void click(QAbstractButton *b)
-    {
-        QVERIFY(b);
-        QVERIFY(b->isVisible());
-        QTest::mouseClick(b, Qt::LeftButton, {},
-                          QPoint(std::min(8, b->width() / 2), b->height() / 2));
-    }
-
-    static void typeNumber(QSpinBox *spin, int value)
-    {
-        QTest::mouseClick(spin, Qt::LeftButton);
-        QTest::keyClick(spin, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClicks(spin, QString::number(value));
-        QCOMPARE(spin->value(), value);
-    }
+    ListHelper *openFromMenu() { return openPanelFromMenu<ListHelper>(PanelId::List); }
 
 private Q_SLOTS:
-    void init()
-    {
-        resetHome();
-        m_frame = startFrame();
-        QVERIFY(QTest::qWaitForWindowExposed(m_frame.get()));
-    }
-    void cleanup() { m_frame.reset(); }
+    void init() { startFrameForPanels(); }
+    void cleanup() { stopFrame(); }
 
     void numberedListAroundTheSelection()
     {
-        DocumentWindow *doc = openPage("<p>x</p>");
+        DocumentWindow *doc = focusedDocument("<p>x</p>");
         QVERIFY(doc);
         doc->editor().setSelection(3, 1);
         ListHelper *p = openFromMenu();
@@ -107,7 +67,7 @@ private Q_SLOTS:
 
     void choicesShowTheirFields()
     {
-        DocumentWindow *doc = openPage("");
+        DocumentWindow *doc = focusedDocument("");
         QVERIFY(doc);
         ListHelper *p = openFromMenu();
         QVERIFY(p);
@@ -147,7 +107,7 @@ private Q_SLOTS:
 
     void readTagReplacesTheListTag()
     {
-        DocumentWindow *doc = openPage("<ul type=circle class=\"k\">\n<li>a</li>\n</ul>\n");
+        DocumentWindow *doc = focusedDocument("<ul type=circle class=\"k\">\n<li>a</li>\n</ul>\n");
         QVERIFY(doc);
         doc->editor().setCaret(2);
         ListHelper *p = openFromMenu();
