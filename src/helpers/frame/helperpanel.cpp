@@ -6,6 +6,7 @@
 #include "helpers/frame/tagreading.h"
 #include "markup/tagcontroller.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -211,6 +212,13 @@ void HelperPanel::afterControl()
 {
     if (m_host.returnFocus)
         m_host.returnFocus();
+}
+
+void HelperPanel::finishTyping()
+{
+    QWidget *focused = QApplication::focusWidget();
+    if (focused && isAncestorOf(focused))
+        focused->clearFocus();
 }
 
 std::optional<FoundTag> HelperPanel::currentTag() const

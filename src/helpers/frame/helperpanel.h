@@ -92,6 +92,9 @@ protected:
     void applyParts(const QString &start, const QString &end, const QString &editedTag);
     // The keyboard goes back to the document; every control's handler ends with it.
     void afterControl();
+    // A panel's destructor calls it first: a field that still has the keyboard finishes its
+    // typing while the whole panel can still take the change.
+    void finishTyping();
 
     // The tag this panel builds ("IMG"), or empty for a panel that reads none.
     virtual QString tagName() const { return {}; }

@@ -3,6 +3,7 @@
 #include "base/settingsfile.h"
 #include "helpers/frame/codesample.h"
 #include "helpers/frame/filebrowser.h"
+#include "helpers/frame/numberfield.h"
 #include "helpers/frame/pathmodebox.h"
 #include "helpers/frame/picturepreview.h"
 
@@ -12,8 +13,12 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QListView>
+#include <QPushButton>
+#include <QScopedValueRollback>
 #include <QSpinBox>
 #include <QVBoxLayout>
+
+#include <cmath>
 
 namespace {
 
@@ -21,6 +26,11 @@ const char *const Alignments[] = {"default", "left",      "right",    "top",    
                                   "middle",  "absmiddle", "baseline", "bottom", "absbottom"};
 
 } // namespace
+
+ImageHelper::~ImageHelper()
+{
+    finishTyping();
+}
 
 ImageHelper::ImageHelper(const PanelRow &row, PanelHost &host, QWidget *mainFrame)
     : HelperPanel(row, host, mainFrame)
@@ -93,6 +103,12 @@ ImageHelper::ImageHelper(const PanelRow &row, PanelHost &host, QWidget *mainFram
         build();
     });
     connect(m_border, &QSpinBox::editingFinished, this, &ImageHelper::afterControl);
+    connect(m_width, &QSpinBox::valueChanged, this, [this] { sizeTyped(true); });
+    connect(m_height, &QSpinBox::valueChanged, this, [this] { sizeTyped(false); });
+    connect(m_pictureSize, &QPushButton::clicked, this, [this] {
+        usePictureSize();
+        afterControl();
+    });
     connect(m_previewCheck, &QCheckBox::toggled, this, [this](bool on) {
         setPreviewOn(on);
         afterControl();
@@ -132,10 +148,20 @@ QWidget *ImageHelper::optionsArea()
     m_vsc->setObjectName(QStringLiteral("vsc"));
     m_alts = new QCheckBox(QStringLiteral("Alt text"), area);
     m_alts->setObjectName(QStringLiteral("alts"));
-    m_border = new QSpinBox(area);
-    m_border->setObjectName(QStringLiteral("borderedit"));
-    m_border->setRange(0, 99);
-    m_border->setValue(0);
+    m_border = new NumberField(QStringLiteral("borderedit"), 0, 0, area);
+    m_width = new NumberField(QStringLiteral("widthedit"), 0, 0, area);
+    m_width->setToolTip(QStringLiteral("Width in pixels"));
+    m_height = new NumberField(QStringLiteral("heightedit"), 0, 0, area);
+    m_height->setToolTip(QStringLiteral("Height in pixels"));
+    // The number fields share the column's width, whatever their widest number would ask for.
+    for (QSpinBox *spin : {m_width, m_height, m_border})
+        spin->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    m_keepRatio = new QCheckBox(QStringLiteral("keep aspect ratio"), area);
+    m_keepRatio->setObjectName(QStringLiteral("keepratio"));
+    m_keepRatio->setChecked(true);
+    m_pictureSize = new QPushButton(QStringLiteral("use the picture's size"), area);
+    m_pictureSize->setObjectName(QStringLiteral("picturesize"));
+    m_pictureSize->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
     auto *borderLabel = new QLabel(QStringLiteral("Border"), area);
     borderLabel->setBuddy(m_border);
 
@@ -146,14 +172,22 @@ QWidget *ImageHelper::optionsArea()
     grid->addWidget(m_previewCheck, 0, 0);
     grid->addWidget(m_aligns, 0, 1);
     grid->addWidget(m_hz, 1, 0, 1, 2);
-    grid->addWidget(m_hsc, 2, 0);
-    grid->addWidget(m_vsc, 2, 1);
-    grid->addWidget(m_alts, 3, 0);
+    auto *size = new QHBoxLayout;
+    size->setSpacing(3);
+    size->addWidget(m_width, 1);
+    size->addWidget(new QLabel(QStringLiteral("\u00d7"), area));
+    size->addWidget(m_height, 1);
+    grid->addLayout(size, 2, 0, 1, 2);
+    grid->addWidget(m_keepRatio, 3, 0, 1, 2);
+    grid->addWidget(m_pictureSize, 4, 0, 1, 2);
+    grid->addWidget(m_hsc, 5, 0);
+    grid->addWidget(m_vsc, 5, 1);
+    grid->addWidget(m_alts, 6, 0);
     auto *border = new QHBoxLayout;
     border->setSpacing(3);
     border->addWidget(borderLabel);
     border->addWidget(m_border, 1);
-    grid->addLayout(border, 3, 1);
+    grid->addLayout(border, 6, 1);
     return area;
 }
 
@@ -174,13 +208,11 @@ ImageFields ImageHelper::fields(bool displayed) const
         const PathReference r =
             PathRule::reference(file, host().documentPath(), m_pathlist->mode());
         f.reference = displayed ? r.displayed : r.inserted;
-        // Read from the file every time: it may have changed since it was chosen.
-        if (m_hz->isChecked())
-            f.size = pictureSize(file).value_or(QSize());
     } else if (m_tagReference) {
         f.reference = *m_tagReference;
-        f.size = m_tagSize;
     }
+    if (m_width->value() > 0 && m_height->value() > 0)
+        f.size = QSize(m_width->value(), m_height->value());
     f.background = m_backcheck->isChecked();
     if (m_aligns->currentIndex() >= 0)
         f.align = m_aligns->currentText();
@@ -201,8 +233,45 @@ QString ImageHelper::sampleText() const
     return m_sample->text();
 }
 
+void ImageHelper::setSizeFields(QSize size)
+{
+    const QSignalBlocker b1(m_width), b2(m_height);
+    m_width->setValue(size.isValid() ? size.width() : 0);
+    m_height->setValue(size.isValid() ? size.height() : 0);
+    m_ratio = size.isValid() && size.height() > 0 ? double(size.width()) / size.height() : 0;
+}
+
+void ImageHelper::usePictureSize()
+{
+    const QString file = m_browser->selectedFile();
+    m_sizeFromPicture = !file.isEmpty();
+    if (m_sizeFromPicture)
+        setSizeFields(pictureSize(file).value_or(QSize()));
+    build();
+}
+
+void ImageHelper::sizeTyped(bool widthTyped)
+{
+    // A size typed is the user's: the picture no longer decides it.
+    m_sizeFromPicture = false;
+    if (m_keepRatio->isChecked() && m_ratio > 0) {
+        if (widthTyped) {
+            const QSignalBlocker block(m_height);
+            m_height->setValue(std::max(1, int(std::lround(m_width->value() / m_ratio))));
+        } else {
+            const QSignalBlocker block(m_width);
+            m_width->setValue(std::max(1, int(std::lround(m_height->value() * m_ratio))));
+        }
+    }
+    build();
+}
+
 void ImageHelper::build()
 {
+    // A size that follows the picture is read from the file every time: it may have changed
+    // since it was chosen.
+    if (m_sizeFromPicture && !m_browser->selectedFile().isEmpty())
+        setSizeFields(pictureSize(m_browser->selectedFile()).value_or(QSize()));
     if (!m_hsc->isChecked())
         m_hspace.clear();
     if (!m_vsc->isChecked())
@@ -221,9 +290,10 @@ QString ImageHelper::buildCode()
 
 void ImageHelper::fileTouched()
 {
-    if (!m_browser->selectedFile().isEmpty()) {
+    if (!m_reading && !m_browser->selectedFile().isEmpty()) {
+        // A picture chosen by the user gives its size.
         m_tagReference.reset();
-        m_tagSize = QSize();
+        m_sizeFromPicture = true;
     }
     build();
 }
@@ -270,14 +340,23 @@ bool ImageHelper::readTag(const FoundTag &tag)
     PathMode mode = PathMode::Relative;
     const QString file = PathRule::resolve(f->reference, host().documentPath(), &mode);
     m_tagReference.reset();
-    m_tagSize = QSize();
-    if (!file.isEmpty() && m_browser->selectFile(file)) {
+    // The author's size stays; the picture's only when the tag gives none.
+    m_sizeFromPicture = !f->sizeAttributes;
+    if (f->sizeAttributes)
+        setSizeFields(f->size);
+    else
+        setSizeFields(QSize());
+    bool selected = false;
+    {
+        const QScopedValueRollback<bool> reading(m_reading, true);
+        selected = !file.isEmpty() && m_browser->selectFile(file);
+    }
+    if (selected) {
         m_pathlist->setMode(mode == PathMode::Absolute ? mode : PathMode::Relative);
     } else {
         m_browser->files()->clearSelection();
         m_browser->files()->setCurrentIndex(QModelIndex());
         m_tagReference = f->reference;
-        m_tagSize = f->size;
     }
     // Setting the boxes rebuilds; the values they switch are set first.
     m_hspace = f->hspace.value_or(QString());
@@ -315,7 +394,6 @@ bool ImageHelper::readTag(const FoundTag &tag)
 void ImageHelper::forgetTag()
 {
     m_tagReference.reset();
-    m_tagSize = QSize();
     m_others.clear();
 }
 

@@ -10,6 +10,7 @@ class PicturePreview;
 class QCheckBox;
 class QLabel;
 class QComboBox;
+class QPushButton;
 class QSpinBox;
 
 // The image helper: picks a picture from the file browser, previews it and builds its IMG
@@ -20,6 +21,7 @@ class ImageHelper : public HelperPanel
 
 public:
     ImageHelper(const PanelRow &row, PanelHost &host, QWidget *mainFrame);
+    ~ImageHelper() override;
 
     FileBrowser *browser() const { return m_browser; }
     PathModeBox *pathlist() const { return m_pathlist; }
@@ -30,6 +32,10 @@ public:
     QCheckBox *vsc() const { return m_vsc; }
     QCheckBox *alts() const { return m_alts; }
     QSpinBox *borderedit() const { return m_border; }
+    QSpinBox *widthEdit() const { return m_width; }
+    QSpinBox *heightEdit() const { return m_height; }
+    QCheckBox *keepRatio() const { return m_keepRatio; }
+    QPushButton *pictureSizeButton() const { return m_pictureSize; }
     QCheckBox *previewCheck() const { return m_previewCheck; }
     PicturePreview *gifpan() const { return m_preview; }
     QString sampleText() const;
@@ -53,6 +59,9 @@ private:
     void loadPreview();
     void setPreviewOn(bool on);
     void togglePreviewSize();
+    void setSizeFields(QSize size);
+    void usePictureSize();
+    void sizeTyped(bool widthTyped);
     QWidget *optionsArea();
 
     FileBrowser *m_browser = nullptr;
@@ -61,6 +70,14 @@ private:
     QComboBox *m_aligns = nullptr;
     QCheckBox *m_hz = nullptr, *m_hsc = nullptr, *m_vsc = nullptr, *m_alts = nullptr;
     QSpinBox *m_border = nullptr;
+    QSpinBox *m_width = nullptr, *m_height = nullptr;
+    QCheckBox *m_keepRatio = nullptr;
+    QPushButton *m_pictureSize = nullptr;
+    // The size fields follow the chosen picture until the user types a size or a tag's
+    // size is read.
+    bool m_sizeFromPicture = false;
+    double m_ratio = 0; // width / height of the size last given by the picture or a tag
+    bool m_reading = false;
     QCheckBox *m_previewCheck = nullptr;
     PicturePreview *m_preview = nullptr;
     CodeSample *m_sample = nullptr;
@@ -72,7 +89,6 @@ private:
     // Kept from a read tag: its reference while no file is chosen, its size, the values of
     // the attributes the panel only switches, and the attributes it does not know.
     std::optional<QString> m_tagReference;
-    QSize m_tagSize;
     QString m_hspace, m_vspace, m_alt;
     QList<TagAttribute> m_others;
 };

@@ -1,6 +1,7 @@
 #include "helpers/list/listhelper.h"
 
 #include "base/settingsfile.h"
+#include "helpers/frame/numberfield.h"
 #include "markup/tagcontroller.h"
 
 #include <QButtonGroup>
@@ -62,11 +63,7 @@ QWidget *typeBox(const char *name, const TypeRadio (&radios)[N], QButtonGroup *g
 
 QSpinBox *spin(const char *name, int minimum, int value, QWidget *parent)
 {
-    auto *s = new QSpinBox(parent);
-    s->setObjectName(QLatin1String(name));
-    s->setRange(minimum, 999);
-    s->setValue(value);
-    return s;
+    return new NumberField(QLatin1String(name), minimum, value, parent);
 }
 
 // A spin field under its label, in a box that is hidden as one.
@@ -83,6 +80,11 @@ QWidget *spinBox(const char *label, QSpinBox *spin, QWidget *parent)
 }
 
 } // namespace
+
+ListHelper::~ListHelper()
+{
+    finishTyping();
+}
 
 ListHelper::ListHelper(const PanelRow &row, PanelHost &host, QWidget *mainFrame)
     : HelperPanel(row, host, mainFrame)

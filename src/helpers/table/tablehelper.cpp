@@ -3,6 +3,7 @@
 #include "base/prompter.h"
 #include "base/settingsfile.h"
 #include "colours/colourpicker.h"
+#include "helpers/frame/numberfield.h"
 #include "markup/tagcontroller.h"
 
 #include <QButtonGroup>
@@ -27,13 +28,15 @@ const char *const VAligns[] = {"top", "bottom", "middle", "baseline"};
 
 QSpinBox *spin(const char *name, QWidget *parent)
 {
-    auto *s = new QSpinBox(parent);
-    s->setObjectName(QLatin1String(name));
-    s->setRange(0, 999);
-    return s;
+    return new NumberField(QLatin1String(name), 0, 0, parent);
 }
 
 } // namespace
+
+TableHelper::~TableHelper()
+{
+    finishTyping();
+}
 
 TableHelper::TableHelper(const PanelRow &row, PanelHost &host, QWidget *mainFrame,
                          Prompter &prompter)

@@ -22,6 +22,7 @@ class TableHelper : public HelperPanel
 
 public:
     TableHelper(const PanelRow &row, PanelHost &host, QWidget *mainFrame, Prompter &prompter);
+    ~TableHelper() override;
 
     QRadioButton *modeButton(TableMode mode) const;
     QSpinBox *bordercoledit() const { return m_bordercol; }

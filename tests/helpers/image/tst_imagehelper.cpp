@@ -6,6 +6,7 @@
 #include "documents/documentwindow.h"
 #include "editor/scintillaeditor.h"
 #include "files/documentfiles.h"
+#include "helpers/frame/numberfield.h"
 #include "helpers/frame/picturepreview.h"
 #include "helpers/image/imagehelper.h"
 #include "paneltestbase.h"
@@ -15,6 +16,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QMovie>
+#include <QPushButton>
 #include <QSpinBox>
 #include <QTreeView>
 
@@ -260,6 +262,78 @@ private Q_SLOTS:
         click(p->insertButton());
         QCOMPARE(doc->editor().text(),
                  QStringLiteral("<IMG src=\"http://example.org/a.gif\" align=\"right\">"));
+    }
+
+    // Read tag keeps the size the author wrote, whatever the picture's own; the picture's
+    // size comes back on request, and a size typed keeps the aspect ratio while asked to.
+    void readTagKeepsTheAuthorsSize()
+    {
+        DocumentWindow *doc = openPage("<p><img src=\"img/photo.jpg\" width=\"50\" "
+                                       "height=\"40\"></p>");
+        QVERIFY(doc);
+        ImageHelper *p = open();
+        QVERIFY(p);
+        doc->editor().setCaret(6);
+        click(p->readButton());
+        QVERIFY(p->isEditingTag());
+        QCOMPARE(p->browser()->selectedFile(), m_site + QStringLiteral("/img/photo.jpg"));
+        QCOMPARE(p->widthEdit()->value(), 50);
+        QCOMPARE(p->heightEdit()->value(), 40);
+        press(p->insertButton());
+        QCOMPARE(doc->editor().text(), QStringLiteral("<p><IMG src=\"img/photo.jpg\" width=\"50\" "
+                                                      "height=\"40\"></p>"));
+
+        press(p->pictureSizeButton());
+        QVERIFY(p->output().contains(QLatin1String("width=\"64\" height=\"48\"")));
+        QVERIFY(p->keepRatio()->isChecked());
+        typeNumber(p->widthEdit(), 32);
+        QCOMPARE(p->heightEdit()->value(), 24);
+        click(p->keepRatio());
+        typeNumber(p->heightEdit(), 100);
+        QCOMPARE(p->widthEdit()->value(), 32);
+        QVERIFY(p->output().contains(QLatin1String("width=\"32\" height=\"100\"")));
+
+        // A new tag takes the size of the picture chosen for it.
+        doc->editor().setCaret(doc->editor().length());
+        clickFile(*p->browser(), QStringLiteral("anim.gif"));
+        QCOMPARE(p->widthEdit()->value(), 8);
+        QCOMPARE(p->heightEdit()->value(), 6);
+    }
+
+    // A border is any number up to the field's limit; more is refused aloud, not cut.
+    void borderTakesLargeNumbersWhole()
+    {
+        openPage("");
+        ImageHelper *p = open();
+        QVERIFY(p);
+        typeNumber(p->borderedit(), 150);
+        QVERIFY(p->output().contains(QLatin1String("border=\"150\"")));
+        QTest::keyClick(p->borderedit(), Qt::Key_Return);
+        QTest::mouseClick(p->borderedit(), Qt::LeftButton);
+        QTest::keyClick(p->borderedit(), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(p->borderedit(), QStringLiteral("99999"));
+        QTest::keyClick(p->borderedit(), Qt::Key_Return);
+        QCOMPARE(p->borderedit()->value(), 150);
+        QVERIFY(!qobject_cast<NumberField *>(p->borderedit())->refusal().isEmpty());
+    }
+
+    // With capitals and apostrophes on, a tag read back keeps the author's words and stays
+    // valid: a value holding an apostrophe keeps its double quotes.
+    void caseAndQuotesLeaveTheAuthorsText()
+    {
+        m_settings->write(Keys::UCase, true);
+        m_settings->write(Keys::Apostrophe, true);
+        DocumentWindow *doc = openPage("<img src=\"http://example.org/a.gif\" alt=\"Bob's cat\" "
+                                       "title=\"Say 'hi'\" class=\"Pic\">");
+        QVERIFY(doc);
+        ImageHelper *p = open();
+        QVERIFY(p);
+        doc->editor().setCaret(5);
+        click(p->readButton());
+        press(p->insertButton());
+        QCOMPARE(doc->editor().text(),
+                 QStringLiteral("<IMG SRC='http://example.org/a.gif' ALT=\"Bob's cat\" "
+                                "TITLE=\"Say 'hi'\" CLASS='Pic'>"));
     }
 
     void upperCaseKeepsTheFileName()

@@ -6,6 +6,7 @@
 #include "documents/documentwindow.h"
 #include "editor/scintillaeditor.h"
 #include "files/documentfiles.h"
+#include "helpers/frame/numberfield.h"
 #include "helpers/list/listhelper.h"
 #include "paneltestbase.h"
 #include "paneltesting.h"
@@ -13,6 +14,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QSpinBox>
 
 using namespace PanelTesting;
@@ -63,6 +65,38 @@ private Q_SLOTS:
         QTRY_VERIFY(!panel());
         QCOMPARE(m_settings->read(TextKey{Sections::Main, "compact", ""}), QStringLiteral("yes"));
         QCOMPARE(m_settings->read(TextKey{Sections::Main, "endli", ""}), QString());
+    }
+
+    // Every number up to the field's limit is taken as typed; one over it is refused with a
+    // message, and the number from before stays.
+    void numbersAreTakenWholeOrRefusedAloud()
+    {
+        DocumentWindow *doc = focusedDocument("<p>x</p>");
+        QVERIFY(doc);
+        doc->editor().setSelection(3, 1);
+        ListHelper *p = openFromMenu();
+        QVERIFY(p);
+        click(p->kindButton(ListKind::Number));
+        typeNumber(p->startEdit(), 1000);
+        QTest::keyClick(p->startEdit(), Qt::Key_Return);
+        auto *start = qobject_cast<NumberField *>(p->startEdit());
+        QVERIFY(start);
+        QVERIFY(start->refusal().isEmpty());
+
+        QSignalSpy refused(start, &NumberField::refused);
+        QTest::mouseClick(start, Qt::LeftButton);
+        QTest::keyClick(start, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(start, QStringLiteral("12345"));
+        QTest::keyClick(start, Qt::Key_Return);
+        QCOMPARE(refused.count(), 1);
+        QVERIFY(start->refusal().contains(QLatin1String("12345")));
+        QVERIFY(start->refusal().contains(QLatin1String("9999")));
+        QCOMPARE(start->value(), 1000);
+        QCOMPARE(start->text(), QStringLiteral("1000"));
+
+        click(p->insertButton());
+        QVERIFY2(doc->editor().text().contains(QLatin1String("start=1000>")),
+                 qPrintable(doc->editor().text()));
     }
 
     void choicesShowTheirFields()
