@@ -27,6 +27,7 @@ struct ProtocolButton
 
 constexpr ProtocolButton ProtocolButtons[] = {
     {LinkProtocol::Http, "httpbut", "http://"},
+    {LinkProtocol::Https, "httpsbut", "https://"},
     {LinkProtocol::Ftp, "ftpbut", "ftp://"},
     {LinkProtocol::Gopher, "gopherbut", "gopher://"},
     {LinkProtocol::News, "newsbut", "news:"},
@@ -67,7 +68,7 @@ LinkHelper::LinkHelper(const PanelRow &row, PanelHost &host, QWidget *mainFrame,
         auto *radio = new QRadioButton(QLatin1String(b.caption), m_hrefpan);
         radio->setObjectName(QLatin1String(b.objectName));
         m_protocols->addButton(radio, int(b.protocol));
-        grid->addWidget(radio, i % 4, i / 4);
+        grid->addWidget(radio, i % 5, i / 5);
         ++i;
     }
     protocolButton(LinkProtocol::None)->setChecked(true);
@@ -178,6 +179,14 @@ void LinkHelper::protocolUpdate()
     m_targetcheck->setVisible(targetShown);
     m_cboTarget->setVisible(targetShown && !mailto && m_targetOn);
     m_usefilepan->setVisible(href && LinkCode::fileApplies(p));
+    // A file is linked by its reference alone: the protocols that would go in front of it
+    // cannot be chosen while it is.
+    const bool fileOn = m_usefilepan->isVisibleTo(this) && m_usefilecheck->isChecked();
+    for (QAbstractButton *b : m_protocols->buttons()) {
+        const auto protocol = LinkProtocol(m_protocols->id(b));
+        b->setEnabled(!fileOn || protocol == LinkProtocol::None ||
+                      protocol == LinkProtocol::Stylesheet || protocol == p);
+    }
     m_pathlist->setVisible(m_usefilecheck->isChecked());
     protocolButton(LinkProtocol::None)
         ->setText(m_usefilecheck->isChecked() ? QStringLiteral("file only")
@@ -202,11 +211,16 @@ LinkFields LinkHelper::fields() const
 
 void LinkHelper::applyCode()
 {
+    // Without a document there is nothing to link from or insert into.
+    if (!host().activeEditor || !host().activeEditor())
+        return;
     LinkFields f = fields();
     if (f.fromFile) {
         QString filter = settings().read(Keys::YourFiles);
         if (FileNameRules::qtFilter(filter).isEmpty())
             filter = FileDialogState::OpenFilter;
+        // Any file can be linked: all of them are shown unless a style sheet is asked for.
+        filter.prepend(QStringLiteral("All files|*|"));
         if (f.protocol == LinkProtocol::Stylesheet)
             filter.prepend(QStringLiteral("Stylesheet Files|*.css|"));
         const QString file =

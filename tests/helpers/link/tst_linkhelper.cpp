@@ -158,9 +158,16 @@ private Q_SLOTS:
         QVERIFY(p->pathlist()->isVisible());
         QVERIFY(!p->targetcheck()->isVisible());
 
-        // Cancelled: nothing goes in.
+        // Only the choices a file can take are open while it is on.
+        QVERIFY(!p->protocolButton(LinkProtocol::Http)->isEnabled());
+        QVERIFY(!p->protocolButton(LinkProtocol::Https)->isEnabled());
+        QVERIFY(p->protocolButton(LinkProtocol::Stylesheet)->isEnabled());
+
+        // Cancelled: nothing goes in. The dialog shows every file at first.
         click(p->insertButton());
         QCOMPARE(m_dialogs.shown.size(), 1);
+        QVERIFY2(m_dialogs.shown.last().filter.startsWith(QLatin1String("All files (*)")),
+                 qPrintable(m_dialogs.shown.last().filter));
         QCOMPARE(doc->editor().text(), QStringLiteral("<p>word</p>"));
 
         const QString b = m_site + QStringLiteral("/pages/b.htm");
@@ -171,11 +178,16 @@ private Q_SLOTS:
 
         doc->editor().setText(QStringLiteral("<p>word</p>"));
         doc->editor().setSelection(3, 4);
+        // A file linked over "http://" is its reference alone.
+        click(p->usefilecheck());
+        QVERIFY(p->protocolButton(LinkProtocol::Http)->isEnabled());
         click(p->protocolButton(LinkProtocol::Http));
+        click(p->usefilecheck());
+        QVERIFY(!p->protocolButton(LinkProtocol::Ftp)->isEnabled());
         click(p->targetcheck());
         click(p->insertButton());
         QCOMPARE(doc->editor().text(),
-                 QStringLiteral("<p><A href=\"http://pages/b.htm\" target=\"\">word</A></p>"));
+                 QStringLiteral("<p><A href=\"pages/b.htm\" target=\"\">word</A></p>"));
         QVERIFY(!doc->tip().isVisible());
         // The dialog starts where the last file was chosen.
         QCOMPARE(m_dialogs.shown.last().folder, m_site + QStringLiteral("/pages"));
@@ -194,6 +206,22 @@ private Q_SLOTS:
         QVERIFY(p);
         QVERIFY(p->usefilecheck()->isChecked());
         QCOMPARE(p->protocolButton(LinkProtocol::None)->text(), QStringLiteral("file only"));
+    }
+
+    // With no document open, Insert Code asks for no file and puts nothing anywhere.
+    void fileOnDiskWithoutADocumentDoesNothing()
+    {
+        QVERIFY(openPage("<p>word</p>"));
+        LinkHelper *p = openFromMenu();
+        QVERIFY(p);
+        click(p->usefilecheck());
+        QVERIFY(m_frame->files().CloseAll());
+        QTRY_VERIFY(!m_frame->activeDocument());
+        QVERIFY(p->isVisible());
+        m_dialogs.openAnswers = {{m_site + QStringLiteral("/pages/b.htm")}};
+        press(p->insertButton());
+        QVERIFY(m_dialogs.shown.isEmpty());
+        QCOMPARE(m_dialogs.openAnswers.size(), 1);
     }
 
     void readTagReplacesTheStartTag()
