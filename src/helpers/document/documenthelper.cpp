@@ -182,6 +182,7 @@ DocumentHelper::DocumentHelper(const PanelRow &row, PanelHost &host, QWidget *ma
     });
     connect(m_preview, &BodyPreview::doubleClicked, this, &DocumentHelper::togglePreviewSize);
 
+    enableTagAttributes();
     setDesignedSize(QSize(470, 470), QSize(332, 392));
     placeAtStart();
     // The set folder, else the page's own folder, where its pictures usually are.
@@ -302,7 +303,7 @@ BodyFields DocumentHelper::fields(bool displayed) const
         if (m_rows[std::size_t(c)].check->isChecked())
             *parts[c] = m_rows[std::size_t(c)].rgb;
     f.useNames = m_useNames->isChecked();
-    f.others = m_others;
+    f.others = withTagAttributes(m_others);
     for (int c = 0; c < ColourCount; ++c)
         f.written[std::size_t(c)] = m_written[std::size_t(c)];
     return f;

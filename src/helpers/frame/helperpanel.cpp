@@ -3,6 +3,7 @@
 #include "base/settingsfile.h"
 #include "editor/texteditor.h"
 #include "helpers/frame/captionbar.h"
+#include "helpers/frame/tagattributefields.h"
 #include "helpers/frame/tagreading.h"
 #include "markup/tagcontroller.h"
 
@@ -11,11 +12,34 @@
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPainter>
 #include <QPushButton>
 #include <QScopedValueRollback>
 #include <QScreen>
 #include <QSizeGrip>
 #include <QVBoxLayout>
+
+namespace {
+
+// A label that gives way to the buttons beside it: a text too long for its room is shown
+// cut with "…", and in full in its tooltip.
+class ElidedLabel : public QLabel
+{
+public:
+    using QLabel::QLabel;
+    QSize minimumSizeHint() const override { return {0, QLabel::minimumSizeHint().height()}; }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter painter(this);
+        const QRect room = contentsRect();
+        painter.drawText(room, int(alignment()),
+                         fontMetrics().elidedText(text(), Qt::ElideRight, room.width()));
+    }
+};
+
+} // namespace
 
 HelperPanel::HelperPanel(const PanelRow &row, PanelHost &host, QWidget *mainFrame)
     : QWidget(mainFrame, Qt::Tool | Qt::FramelessWindowHint), m_row(row), m_host(host)
@@ -38,13 +62,22 @@ HelperPanel::HelperPanel(const PanelRow &row, PanelHost &host, QWidget *mainFram
     });
 
     m_buttons = new QWidget(m_body);
-    auto *buttons = new QHBoxLayout(m_buttons);
+    auto *below = new QVBoxLayout(m_buttons);
+    below->setContentsMargins(0, 0, 0, 0);
+    below->setSpacing(3);
+    m_attributes = new TagAttributeFields(m_buttons);
+    m_attributes->hide();
+    connect(m_attributes, &TagAttributeFields::edited, this, [this] { buildCode(); });
+    below->addWidget(m_attributes);
+    auto *buttons = new QHBoxLayout;
     buttons->setContentsMargins(0, 0, 0, 0);
+    below->addLayout(buttons);
     m_read = new QPushButton(QStringLiteral("Read tag"), m_buttons);
     m_read->setObjectName(QStringLiteral("readtag"));
     m_read->setToolTip(QStringLiteral("Fill the fields from the tag the caret stands in"));
-    m_editing = new QLabel(m_buttons);
+    m_editing = new ElidedLabel(m_buttons);
     m_editing->setObjectName(QStringLiteral("editinglabel"));
+    m_editing->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     m_insert = new QPushButton(QStringLiteral("Insert Code"), m_buttons);
     m_insert->setObjectName(QStringLiteral("insertcode"));
     m_insert->setDefault(true);
@@ -214,6 +247,16 @@ void HelperPanel::afterControl()
         m_host.returnFocus();
 }
 
+void HelperPanel::enableTagAttributes()
+{
+    m_attributes->show();
+}
+
+QList<TagAttribute> HelperPanel::withTagAttributes(const QList<TagAttribute> &others) const
+{
+    return m_attributes->isHidden() ? others : m_attributes->merged(others);
+}
+
 void HelperPanel::finishTyping()
 {
     QWidget *focused = QApplication::focusWidget();
@@ -244,6 +287,10 @@ bool HelperPanel::readTagUnderCaret()
         showEditing();
         return false;
     }
+    if (!m_attributes->isHidden()) {
+        m_attributes->read(*tag);
+        buildCode();
+    }
     TextEditor *doc = m_host.activeEditor();
     m_editedTag = EditedTag{tag->start, doc->textRange(tag->start, tag->end), tag->name.toUpper()};
     showEditing();
@@ -254,12 +301,14 @@ void HelperPanel::showEditing()
 {
     if (!m_editedTag) {
         m_editing->clear();
+        m_editing->setToolTip(QString());
         return;
     }
     TextEditor *doc = m_host.activeEditor();
     const int line = doc ? doc->lineOfOffset(m_editedTag->start) + 1 : 0;
     m_editing->setText(
         QStringLiteral("Editing the %1 tag on line %2").arg(m_editedTag->name).arg(line));
+    m_editing->setToolTip(m_editing->text());
 }
 
 void HelperPanel::InsertCodeClick()
@@ -267,6 +316,7 @@ void HelperPanel::InsertCodeClick()
     if (m_editedTag && !editedTagInPlace()) {
         m_editedTag.reset();
         forgetTag();
+        m_attributes->clear();
         showEditing();
     }
     applyCode();
@@ -312,6 +362,7 @@ void HelperPanel::insertCode(const QString &code)
     if (m_editedTag) {
         m_editedTag.reset();
         forgetTag();
+        m_attributes->clear();
         showEditing();
     }
     if (!keepsSelection())

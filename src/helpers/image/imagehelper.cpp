@@ -12,6 +12,7 @@
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
 #include <QScopedValueRollback>
@@ -47,6 +48,12 @@ ImageHelper::ImageHelper(const PanelRow &row, PanelHost &host, QWidget *mainFram
     left->setSpacing(3);
     left->addWidget(m_browser, 1);
     left->addWidget(m_pathlist);
+    m_address = new QLineEdit(body());
+    m_address->setObjectName(QStringLiteral("addressedit"));
+    m_address->setPlaceholderText(QStringLiteral("address"));
+    m_address->setToolTip(QStringLiteral("The picture's address: typed, or the file chosen"));
+    m_address->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    left->addWidget(m_address);
     left->addWidget(m_backcheck);
 
     m_preview = new PicturePreview(body());
@@ -103,6 +110,16 @@ ImageHelper::ImageHelper(const PanelRow &row, PanelHost &host, QWidget *mainFram
         build();
     });
     connect(m_border, &QSpinBox::editingFinished, this, &ImageHelper::afterControl);
+    connect(m_address, &QLineEdit::textEdited, this, [this] {
+        m_addressTyped = true;
+        build();
+    });
+    connect(m_altEdit, &QLineEdit::textEdited, this, [this] {
+        // Typing an alt text asks for it.
+        const QSignalBlocker block(m_alts);
+        m_alts->setChecked(true);
+        build();
+    });
     connect(m_width, &QSpinBox::valueChanged, this, [this] { sizeTyped(true); });
     connect(m_height, &QSpinBox::valueChanged, this, [this] { sizeTyped(false); });
     connect(m_pictureSize, &QPushButton::clicked, this, [this] {
@@ -115,6 +132,7 @@ ImageHelper::ImageHelper(const PanelRow &row, PanelHost &host, QWidget *mainFram
     });
     connect(m_preview, &PicturePreview::doubleClicked, this, &ImageHelper::togglePreviewSize);
 
+    enableTagAttributes();
     setDesignedSize(QSize(440, 440), QSize(288, 345));
     placeAtStart();
     // The panel's own settings.
@@ -183,6 +201,11 @@ QWidget *ImageHelper::optionsArea()
     grid->addWidget(m_hsc, 5, 0);
     grid->addWidget(m_vsc, 5, 1);
     grid->addWidget(m_alts, 6, 0);
+    m_altEdit = new QLineEdit(area);
+    m_altEdit->setObjectName(QStringLiteral("altedit"));
+    m_altEdit->setToolTip(QStringLiteral("Alt text"));
+    m_altEdit->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    grid->addWidget(m_altEdit, 7, 0, 1, 2);
     auto *border = new QHBoxLayout;
     border->setSpacing(3);
     border->addWidget(borderLabel);
@@ -204,7 +227,9 @@ ImageFields ImageHelper::fields(bool displayed) const
 {
     ImageFields f;
     const QString file = m_browser->selectedFile();
-    if (!file.isEmpty()) {
+    if (m_addressTyped) {
+        f.reference = m_address->text();
+    } else if (!file.isEmpty()) {
         const PathReference r =
             PathRule::reference(file, host().documentPath(), m_pathlist->mode());
         f.reference = displayed ? r.displayed : r.inserted;
@@ -222,9 +247,9 @@ ImageFields ImageHelper::fields(bool displayed) const
     if (m_vsc->isChecked())
         f.vspace = m_vspace;
     if (m_alts->isChecked())
-        f.alt = m_alt;
+        f.alt = m_altEdit->text();
     f.border = QString::number(m_border->value());
-    f.others = m_others;
+    f.others = withTagAttributes(m_others);
     return f;
 }
 
@@ -276,9 +301,10 @@ void ImageHelper::build()
         m_hspace.clear();
     if (!m_vsc->isChecked())
         m_vspace.clear();
-    if (!m_alts->isChecked())
-        m_alt.clear();
-    m_sample->setText(ImageCode::build(fields(true)));
+    const ImageFields shown = fields(true);
+    if (!m_addressTyped && m_address->text() != shown.reference)
+        m_address->setText(shown.reference);
+    m_sample->setText(ImageCode::build(shown));
     m_output = ImageCode::build(fields(false));
 }
 
@@ -291,8 +317,9 @@ QString ImageHelper::buildCode()
 void ImageHelper::fileTouched()
 {
     if (!m_reading && !m_browser->selectedFile().isEmpty()) {
-        // A picture chosen by the user gives its size.
+        // A picture chosen by the user gives its size and its address.
         m_tagReference.reset();
+        m_addressTyped = false;
         m_sizeFromPicture = true;
     }
     build();
@@ -361,7 +388,8 @@ bool ImageHelper::readTag(const FoundTag &tag)
     // Setting the boxes rebuilds; the values they switch are set first.
     m_hspace = f->hspace.value_or(QString());
     m_vspace = f->vspace.value_or(QString());
-    m_alt = f->alt.value_or(QString());
+    m_altEdit->setText(f->alt.value_or(QString()));
+    m_addressTyped = false;
     const QSignalBlocker b1(m_hsc), b2(m_vsc), b3(m_alts), b4(m_hz), b5(m_backcheck), b6(m_border);
     m_backcheck->setChecked(false);
     m_hsc->setChecked(f->hspace.has_value());
@@ -394,6 +422,7 @@ bool ImageHelper::readTag(const FoundTag &tag)
 void ImageHelper::forgetTag()
 {
     m_tagReference.reset();
+    m_addressTyped = false;
     m_others.clear();
 }
 

@@ -10,6 +10,7 @@ class PicturePreview;
 class QCheckBox;
 class QLabel;
 class QComboBox;
+class QLineEdit;
 class QPushButton;
 class QSpinBox;
 
@@ -33,6 +34,8 @@ public:
     QCheckBox *alts() const { return m_alts; }
     QSpinBox *borderedit() const { return m_border; }
     QSpinBox *widthEdit() const { return m_width; }
+    QLineEdit *addressEdit() const { return m_address; }
+    QLineEdit *altEdit() const { return m_altEdit; }
     QSpinBox *heightEdit() const { return m_height; }
     QCheckBox *keepRatio() const { return m_keepRatio; }
     QPushButton *pictureSizeButton() const { return m_pictureSize; }
@@ -72,6 +75,9 @@ private:
     QSpinBox *m_border = nullptr;
     QSpinBox *m_width = nullptr, *m_height = nullptr;
     QCheckBox *m_keepRatio = nullptr;
+    QLineEdit *m_address = nullptr;
+    QLineEdit *m_altEdit = nullptr;
+    bool m_addressTyped = false; // the address field holds what the user typed
     QPushButton *m_pictureSize = nullptr;
     // The size fields follow the chosen picture until the user types a size or a tag's
     // size is read.
@@ -89,6 +95,6 @@ private:
     // Kept from a read tag: its reference while no file is chosen, its size, the values of
     // the attributes the panel only switches, and the attributes it does not know.
     std::optional<QString> m_tagReference;
-    QString m_hspace, m_vspace, m_alt;
+    QString m_hspace, m_vspace;
     QList<TagAttribute> m_others;
 };

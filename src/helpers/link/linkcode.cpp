@@ -75,6 +75,9 @@ LinkParts build(const LinkFields &f)
         parts.end = QStringLiteral("</A>");
         parts.tipWord = QStringLiteral("a NAME");
         parts.back = 2 + int(TagReading::othersText(f.others).size());
+        // A name already typed needs no tip.
+        if (!f.address.isEmpty())
+            parts.tipWord.clear();
         return parts;
     }
     const QString target = f.targetOn && targetApplies(f) ? targetPart(f.target) : QString();
@@ -104,7 +107,7 @@ LinkParts build(const LinkFields &f)
         parts.start = anchorStart(QStringLiteral("href"), address, target, f.others);
         parts.end = QStringLiteral("</A>");
     }
-    if (f.fromFile) {
+    if (f.fromFile || !f.address.isEmpty()) {
         // The address is known: nothing to type.
         parts.tipWord.clear();
         return parts;

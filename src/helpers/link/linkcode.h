@@ -22,8 +22,8 @@ struct LinkFields
     // alone, whatever the protocol.
     bool fromFile = false;
     PathMode pathMode = PathMode::Relative;
-    // What follows the protocol: empty for a new link, whose address is typed in the page; a
-    // file's reference; or the address of a tag that was read.
+    // What follows the protocol: empty for a new link, whose address is then typed in the
+    // page; typed in the panel; a file's reference; or the address of a tag that was read.
     QString address;
     QList<TagAttribute> others; // attributes the panel does not know, kept
 };

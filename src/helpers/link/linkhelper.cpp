@@ -12,6 +12,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -81,6 +82,14 @@ LinkHelper::LinkHelper(const PanelRow &row, PanelHost &host, QWidget *mainFrame,
     m_cboTarget->setInsertPolicy(QComboBox::NoInsert);
     m_cboTarget->addItems({EmptyTarget, QStringLiteral("_blank"), QStringLiteral("_self"),
                            QStringLiteral("_parent"), QStringLiteral("_top")});
+    m_address = new QLineEdit(body());
+    m_address->setObjectName(QStringLiteral("addressedit"));
+    m_address->setPlaceholderText(QStringLiteral("typed here, or in the page"));
+    auto *addressLabel = new QLabel(QStringLiteral("address"), body());
+    addressLabel->setBuddy(m_address);
+    auto *address = new QHBoxLayout;
+    address->addWidget(addressLabel);
+    address->addWidget(m_address, 1);
     auto *target = new QHBoxLayout;
     target->addWidget(m_targetcheck);
     target->addWidget(m_cboTarget, 1);
@@ -100,6 +109,7 @@ LinkHelper::LinkHelper(const PanelRow &row, PanelHost &host, QWidget *mainFrame,
     layout->setSpacing(4);
     layout->addLayout(modes);
     layout->addWidget(m_hrefpan);
+    layout->addLayout(address);
     layout->addLayout(target);
     layout->addWidget(m_usefilepan);
     layout->addStretch(1);
@@ -125,6 +135,7 @@ LinkHelper::LinkHelper(const PanelRow &row, PanelHost &host, QWidget *mainFrame,
     });
     connect(m_pathlist, &QComboBox::activated, this, &LinkHelper::afterControl);
 
+    enableTagAttributes();
     setDesignedSize(QSize(300, sizeHint().height()), {});
     placeAtStart();
     // The panel's own settings.
@@ -202,10 +213,8 @@ LinkFields LinkHelper::fields() const
     f.target = m_cboTarget->currentText();
     f.fromFile = fileInEffect();
     f.pathMode = m_pathlist->mode();
-    if (isEditingTag()) {
-        f.address = m_tagAddress;
-        f.others = m_others;
-    }
+    f.address = m_address->text();
+    f.others = withTagAttributes(isEditingTag() ? m_others : QList<TagAttribute>());
     return f;
 }
 
@@ -228,6 +237,7 @@ void LinkHelper::applyCode()
         if (file.isEmpty())
             return;
         f.address = PathRule::reference(file, host().documentPath(), f.pathMode).inserted;
+        m_address->setText(f.address);
     }
     const LinkParts parts = LinkCode::build(f);
     // The A tag being edited gets the new start tag; its content and end tag stay.
@@ -247,7 +257,7 @@ bool LinkHelper::readTag(const FoundTag &tag)
     const std::optional<LinkFields> f = LinkCode::read(tag);
     if (!f)
         return false;
-    m_tagAddress = f->address;
+    m_address->setText(f->address);
     m_others = f->others;
     {
         const QSignalBlocker b1(m_hrefbut), b2(m_namebut), b3(m_usefilecheck);
@@ -269,7 +279,7 @@ bool LinkHelper::readTag(const FoundTag &tag)
 
 void LinkHelper::forgetTag()
 {
-    m_tagAddress.clear();
+    m_address->clear();
     m_others.clear();
 }
 

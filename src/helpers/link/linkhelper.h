@@ -10,6 +10,7 @@ class QButtonGroup;
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
+class QLineEdit;
 class QRadioButton;
 
 // The link helper: wraps the selection in a link with a chosen protocol and target, a named
@@ -31,6 +32,7 @@ public:
     QGroupBox *hrefpan() const { return m_hrefpan; }
     QCheckBox *targetcheck() const { return m_targetcheck; }
     QComboBox *cboTarget() const { return m_cboTarget; }
+    QLineEdit *addressEdit() const { return m_address; }
     QWidget *usefilepan() const { return m_usefilepan; }
     QCheckBox *usefilecheck() const { return m_usefilecheck; }
     PathModeBox *pathlist() const { return m_pathlist; }
@@ -58,6 +60,7 @@ private:
     QButtonGroup *m_protocols = nullptr;
     QCheckBox *m_targetcheck = nullptr;
     QComboBox *m_cboTarget = nullptr;
+    QLineEdit *m_address = nullptr;
     QWidget *m_usefilepan = nullptr;
     QCheckBox *m_usefilecheck = nullptr;
     PathModeBox *m_pathlist = nullptr;
@@ -67,6 +70,5 @@ private:
     bool m_subjectOn = false;
     // Kept from a read tag while it is edited: its address and the attributes the panel does
     // not know.
-    QString m_tagAddress;
     QList<TagAttribute> m_others;
 };

@@ -200,6 +200,7 @@ ListHelper::ListHelper(const PanelRow &row, PanelHost &host, QWidget *mainFrame)
     m_compact->setChecked(!settings().read(CompactKey).isEmpty());
     modeButton(ListMode::List)->setChecked(true);
     enterMode(ListMode::List);
+    enableTagAttributes();
     setDesignedSize(QSize(260, sizeHint().height()), {});
     placeAtStart();
 }
@@ -344,8 +345,7 @@ ListFields ListHelper::fields() const
     f.indent = list ? m_tabs->value() : 0;
     f.endLi = m_endli->isChecked();
     f.compact = list && m_compact->isChecked();
-    if (isEditingTag())
-        f.others = m_others;
+    f.others = withTagAttributes(isEditingTag() ? m_others : QList<TagAttribute>());
     return f;
 }
 

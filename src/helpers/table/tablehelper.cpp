@@ -216,6 +216,7 @@ TableHelper::TableHelper(const PanelRow &row, PanelHost &host, QWidget *mainFram
     setColour(0xFFFFFF, false);
     modeButton(TableMode::Table)->setChecked(true);
     enterMode(TableMode::Table);
+    enableTagAttributes();
     setDesignedSize(QSize(310, sizeHint().height()), {});
     placeAtStart();
 }
@@ -365,8 +366,7 @@ TableFields TableHelper::fields() const
     f.useNames = m_useNames->isChecked();
     f.endTr = m_endtr->isChecked();
     f.endTd = m_endtd->isChecked();
-    if (isEditingTag())
-        f.others = m_others;
+    f.others = withTagAttributes(isEditingTag() ? m_others : QList<TagAttribute>());
     return f;
 }
 

@@ -8,6 +8,7 @@
 #include "files/documentfiles.h"
 #include "helpers/frame/numberfield.h"
 #include "helpers/frame/picturepreview.h"
+#include "helpers/frame/tagattributefields.h"
 #include "helpers/image/imagehelper.h"
 #include "paneltestbase.h"
 #include "paneltesting.h"
@@ -15,6 +16,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMovie>
 #include <QPushButton>
 #include <QSpinBox>
@@ -334,6 +336,40 @@ private Q_SLOTS:
         QCOMPARE(doc->editor().text(),
                  QStringLiteral("<IMG SRC='http://example.org/a.gif' ALT=\"Bob's cat\" "
                                 "TITLE=\"Say 'hi'\" CLASS='Pic'>"));
+    }
+
+    // An address and an alt text typed in; class and title fields; all read back.
+    void typedAddressAltTextAndAttributes()
+    {
+        DocumentWindow *doc = openPage("");
+        ImageHelper *p = open();
+        QVERIFY(p);
+        typeInto(p->addressEdit(), QStringLiteral("http://example.org/Cat.png"));
+        typeInto(p->altEdit(), QStringLiteral("Bob's cat"));
+        QVERIFY(p->alts()->isChecked());
+        typeInto(p->tagAttributes()->field("class"), QStringLiteral("pic"));
+        typeInto(p->tagAttributes()->field("title"), QStringLiteral("Say \"hi\""));
+        press(p->insertButton());
+        const QString tag = QStringLiteral("<IMG src=\"http://example.org/Cat.png\" border=\"0\" "
+                                           "alt=\"Bob's cat\" class=\"pic\" title='Say \"hi\"'>");
+        QCOMPARE(doc->editor().text(), tag);
+
+        // A file clicked fills the address again.
+        clickFile(*p->browser(), QStringLiteral("Cat Photo.png"));
+        QCOMPARE(p->addressEdit()->text(), QStringLiteral("Cat%20Photo.png"));
+
+        // Read back, the fields show the tag; an emptied title goes.
+        doc->editor().setCaret(3);
+        click(p->readButton());
+        QCOMPARE(p->addressEdit()->text(), QStringLiteral("http://example.org/Cat.png"));
+        QCOMPARE(p->altEdit()->text(), QStringLiteral("Bob's cat"));
+        QCOMPARE(p->tagAttributes()->field("class")->text(), QStringLiteral("pic"));
+        QCOMPARE(p->tagAttributes()->field("title")->text(), QStringLiteral("Say \"hi\""));
+        typeInto(p->tagAttributes()->field("title"), QString());
+        press(p->insertButton());
+        QCOMPARE(doc->editor().text(),
+                 QStringLiteral("<IMG src=\"http://example.org/Cat.png\" border=\"0\" "
+                                "alt=\"Bob's cat\" class=\"pic\">"));
     }
 
     void upperCaseKeepsTheFileName()

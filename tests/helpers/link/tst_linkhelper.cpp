@@ -7,6 +7,7 @@
 #include "documents/typingtip.h"
 #include "editor/scintillaeditor.h"
 #include "files/documentfiles.h"
+#include "helpers/frame/tagattributefields.h"
 #include "helpers/link/linkhelper.h"
 #include "paneltestbase.h"
 #include "paneltesting.h"
@@ -206,6 +207,34 @@ private Q_SLOTS:
         QVERIFY(p);
         QVERIFY(p->usefilecheck()->isChecked());
         QCOMPARE(p->protocolButton(LinkProtocol::None)->text(), QStringLiteral("file only"));
+    }
+
+    // An address typed in the panel goes into the link around the selection, with no tip;
+    // a title too. Read tag shows both, and "https://" is one of the protocols.
+    void typedAddressAndTitle()
+    {
+        DocumentWindow *doc = openPage("<p>word</p>");
+        QVERIFY(doc);
+        doc->editor().setSelection(3, 4);
+        LinkHelper *p = openFromMenu();
+        QVERIFY(p);
+        click(p->protocolButton(LinkProtocol::Https));
+        typeInto(p->addressEdit(), QStringLiteral("example.org/a?b=1&c=2"));
+        typeInto(p->tagAttributes()->field("title"), QStringLiteral("Bob's page"));
+        press(p->insertButton());
+        QCOMPARE(doc->editor().text(),
+                 QStringLiteral("<p><A href=\"https://example.org/a?b=1&c=2\" "
+                                "title=\"Bob's page\">word</A></p>"));
+        QCOMPARE(doc->editor().selectedText(), QStringLiteral("word"));
+        QVERIFY(!doc->tip().isVisible());
+
+        typeInto(p->addressEdit(), QString());
+        typeInto(p->tagAttributes()->field("title"), QString());
+        doc->editor().setCaret(6);
+        click(p->readButton());
+        QVERIFY(p->protocolButton(LinkProtocol::Https)->isChecked());
+        QCOMPARE(p->addressEdit()->text(), QStringLiteral("example.org/a?b=1&c=2"));
+        QCOMPARE(p->tagAttributes()->field("title")->text(), QStringLiteral("Bob's page"));
     }
 
     // With no document open, Insert Code asks for no file and puts nothing anywhere.

@@ -7,12 +7,14 @@
 #include "editor/scintillaeditor.h"
 #include "files/documentfiles.h"
 #include "helpers/frame/numberfield.h"
+#include "helpers/frame/tagattributefields.h"
 #include "helpers/list/listhelper.h"
 #include "paneltestbase.h"
 #include "paneltesting.h"
 
 #include <QCheckBox>
 #include <QLabel>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QSpinBox>
@@ -159,6 +161,25 @@ private Q_SLOTS:
         click(p->readButton());
         QVERIFY(p->modeButton(ListMode::Item)->isChecked());
         QCOMPARE(p->editingLabel()->text(), QStringLiteral("Editing the LI tag on line 2"));
+        // The buttons keep their room beside the label; its class is in its field.
+        for (QPushButton *b : {p->readButton(), p->insertButton(), p->closeButton()})
+            QVERIFY2(b->width() >= b->sizeHint().width(), qPrintable(b->text()));
+        QVERIFY(p->editingLabel()->geometry().right() < p->insertButton()->geometry().left());
+        QCOMPARE(p->tagAttributes()->field("class")->text(), QString());
+
+        // A class typed for a new list goes into its tag only.
+        doc->editor().setCaret(2);
+        click(p->readButton());
+        QCOMPARE(p->tagAttributes()->field("class")->text(), QStringLiteral("k"));
+        doc->editor().setCaret(doc->editor().length());
+        press(p->insertButton());
+        QVERIFY(!p->isEditingTag());
+        typeInto(p->tagAttributes()->field("id"), QStringLiteral("menu"));
+        doc->editor().setSelection(doc->editor().length(), 0);
+        press(p->insertButton());
+        QVERIFY2(doc->editor().text().contains(QLatin1String("id=\"menu\">")),
+                 qPrintable(doc->editor().text()));
+        QCOMPARE(doc->editor().text().count(QLatin1String("class=")), 1);
     }
 };
 
