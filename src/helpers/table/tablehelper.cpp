@@ -40,7 +40,7 @@ TableHelper::~TableHelper()
 
 TableHelper::TableHelper(const PanelRow &row, PanelHost &host, QWidget *mainFrame,
                          Prompter &prompter)
-    : HelperPanel(row, host, mainFrame), m_prompter(prompter)
+    : HelperPanel(row, host, mainFrame), m_prompter(prompter, this)
 {
     m_modes = new QButtonGroup(this);
     auto *modes = new QHBoxLayout;

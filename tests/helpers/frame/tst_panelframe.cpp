@@ -6,11 +6,14 @@
 #include "documents/documentwindow.h"
 #include "files/documentfiles.h"
 #include "help/helpwindow.h"
+#include "helpers/frame/panelprompter.h"
 #include "paneltestbase.h"
 #include "paneltesting.h"
+#include "widgets/messageboxprompter.h"
 
 #include <Qsci/qsciscintilla.h>
 
+#include <QMessageBox>
 #include <QSignalSpy>
 #include <QSizeGrip>
 #include <QTextBrowser>
@@ -133,6 +136,26 @@ private Q_SLOTS:
         QVERIFY(!help || !help->isVisible());
         QCOMPARE(m_settings->read(Keys::ImgTop), place.y());
         QCOMPARE(m_settings->read(Keys::ImgLeft), place.x());
+    }
+
+    // A panel's question opens over the panel, so that a panel kept on top cannot hide it.
+    void questionsOpenOverThePanel()
+    {
+        HelperPanel *p = openPanelFromMenu<HelperPanel>(PanelId::Table);
+        QVERIFY(p);
+        MessageBoxPrompter boxes(m_frame.get());
+        PanelPrompter prompter(boxes, p);
+        QWidget *parent = nullptr;
+        QTimer::singleShot(0, p, [&parent] {
+            for (QWidget *w : QApplication::topLevelWidgets())
+                if (auto *box = qobject_cast<QMessageBox *>(w); box && box->isVisible()) {
+                    parent = box->parentWidget();
+                    QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
+                }
+        });
+        prompter.warn(QStringLiteral("Cells must be numbers"));
+        QCOMPARE(parent, p);
+        QCOMPARE(boxes.parent(), m_frame.get());
     }
 
     void withoutADocumentNothingOpens()
