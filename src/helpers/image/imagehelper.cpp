@@ -133,7 +133,7 @@ ImageHelper::ImageHelper(const PanelRow &row, PanelHost &host, QWidget *mainFram
     connect(m_preview, &PicturePreview::doubleClicked, this, &ImageHelper::togglePreviewSize);
 
     enableTagAttributes();
-    setDesignedSize(QSize(440, 440), QSize(288, 345));
+    setDesignedSize(QSize(440, 460), QSize(288, 400));
     placeAtStart();
     // The panel's own settings.
     setPreviewOn(settings().read(Keys::ImagePreview) == QLatin1String("sure"));

@@ -186,8 +186,8 @@ private Q_SLOTS:
         openPage("");
         ImageHelper *p = open();
         QVERIFY(p);
-        QCOMPARE(p->minimumSize(), QSize(288, 345));
-        QVERIFY2(p->minimumSizeHint().width() <= 288 && p->minimumSizeHint().height() <= 345,
+        QCOMPARE(p->minimumSize(), QSize(288, 400));
+        QVERIFY2(p->minimumSizeHint().width() <= 288 && p->minimumSizeHint().height() <= 400,
                  qPrintable(QStringLiteral("%1 x %2")
                                 .arg(p->minimumSizeHint().width())
                                 .arg(p->minimumSizeHint().height())));
