@@ -40,6 +40,8 @@ void InsertWrap::addtags(TextEditor &doc, QString &start, QString &end)
         start = whole.left(startLength);
         end = whole.right(end.size());
     }
+    // The parts are done; the wrapped text is the author's and stays as it is.
+    m_caseAndQuote = false;
     m_scratch.setText(start + doc.selectedText() + end);
     m_mode = InsertMode::Wrap;
     const Inserted at = insertScratch(doc, startLength, startLength + selected);
