@@ -95,7 +95,7 @@ private Q_SLOTS:
         p->move(p->pos() + QPoint(7, 5));
         const QPoint place = p->pos();
         QTest::mouseClick(p->captionBar()->helpButton(), Qt::LeftButton);
-        QPointer<HelpWindow> help = m_frame->helpWindow();
+        QPointer<HelpWindow> help = m_frame->help().window();
         QVERIFY(help);
         QTRY_VERIFY(help->isVisible());
         chooseFromMenu(*m_frame, Cmd::Exit1Click);
@@ -114,7 +114,7 @@ private Q_SLOTS:
         p->move(p->pos() + QPoint(7, 5));
         const QPoint place = p->pos();
         QTest::mouseClick(p->captionBar()->helpButton(), Qt::LeftButton);
-        QPointer<HelpWindow> help = m_frame->helpWindow();
+        QPointer<HelpWindow> help = m_frame->help().window();
         QVERIFY(help);
         QTRY_VERIFY(help->isVisible());
         QSignalSpy quitting(qApp, &QCoreApplication::aboutToQuit);

@@ -245,7 +245,7 @@ private Q_SLOTS:
         QVERIFY(p);
         click(p->usefilecheck());
         QVERIFY(m_frame->files().CloseAll());
-        QTRY_VERIFY(!m_frame->activeDocument());
+        QTRY_VERIFY(!m_frame->documents().active());
         QVERIFY(p->isVisible());
         m_dialogs.openAnswers = {{m_site + QStringLiteral("/pages/b.htm")}};
         press(p->insertButton());
