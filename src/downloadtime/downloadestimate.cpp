@@ -75,7 +75,8 @@ QString fileName(const QString &reference)
 {
     QString path = withoutQuery(reference.trimmed());
     path.replace(QLatin1Char('\\'), QLatin1Char('/'));
-    return path.mid(path.lastIndexOf(QLatin1Char('/')) + 1);
+    // The name as it is on disk: "My%20Pic.gif" is the file "My Pic.gif".
+    return QUrl::fromPercentEncoding(path.mid(path.lastIndexOf(QLatin1Char('/')) + 1).toUtf8());
 }
 
 QString resolve(const QString &reference, const QString &pageFolder)

@@ -9,6 +9,8 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 using namespace DownloadEstimate;
 
 namespace {
@@ -124,6 +126,7 @@ DownloadTimeWindow::DownloadTimeWindow(const QList<FileRow> &rows, std::function
 
     fillFiles(rows);
     fillTotals(totalSize(rows));
+    fitNames();
     connect(m_files, &QTableWidget::cellClicked, this, [this](int r) { showRow(m_files, r); });
     connect(m_totals, &QTableWidget::cellClicked, this, [this](int r) { showRow(m_totals, r); });
     showRow(m_totals, 0);
@@ -150,6 +153,19 @@ void DownloadTimeWindow::fillFiles(const QList<FileRow> &rows)
             m_files->item(r, FirstTimeColumn + s)
                 ->setText(timeText(row.size, lineSpeeds()[s].bytesPerSecond, true));
     }
+}
+
+void DownloadTimeWindow::fitNames()
+{
+    // Long names and the notes after them are shown whole.
+    int wanted = 0;
+    for (int r = 0; r < m_files->rowCount(); ++r)
+        wanted = std::max(
+            wanted, m_files->fontMetrics().horizontalAdvance(m_files->item(r, NameColumn)->text()));
+    wanted += 16;
+    if (wanted > m_files->columnWidth(NameColumn))
+        m_files->setColumnWidth(NameColumn, wanted);
+    m_totals->setColumnWidth(NameColumn, m_files->columnWidth(NameColumn));
 }
 
 void DownloadTimeWindow::fillTotals(qint64 total)

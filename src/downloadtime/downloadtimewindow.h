@@ -25,6 +25,7 @@ public:
     QStringList sizeShown() const;
 
 private:
+    void fitNames();
     void fillFiles(const QList<DownloadEstimate::FileRow> &rows);
     void fillTotals(qint64 total);
     void showRow(QTableWidget *grid, int row);

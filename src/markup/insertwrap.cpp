@@ -27,16 +27,21 @@ void InsertWrap::addtags(TextEditor &doc, QString &start, QString &end)
     end = LineBreaks::convert(end, doc.lineBreak());
     // Neither conversion changes a length, so the callers' caret offsets into the start
     // part stay valid.
-    if (m_settings.read(Keys::Apostrophe)) {
-        start = TagText::apostrophes(start);
-        end = TagText::apostrophes(end);
-    }
-    if (m_settings.read(Keys::UCase)) {
-        start = TagText::tagUpper(start);
-        end = TagText::tagUpper(end);
-    }
     const int startLength = int(start.size());
     const int selected = doc.selectionEnd() - doc.selectionStart();
+    // The parts are read with the wrapped text between them, which may stand inside a value
+    // they open and close, but only the parts change.
+    const bool upper = m_settings.read(Keys::UCase);
+    const bool apostrophe = m_settings.read(Keys::Apostrophe);
+    if (upper || apostrophe) {
+        const QString whole =
+            TagText::caseAndQuote(start + doc.selectedText() + end, upper, apostrophe, startLength,
+                                  startLength + selected);
+        start = whole.left(startLength);
+        end = whole.right(end.size());
+    }
+    // The parts are done; the wrapped text is the author's and stays as it is.
+    m_caseAndQuote = false;
     m_scratch.setText(start + doc.selectedText() + end);
     m_mode = InsertMode::Wrap;
     const Inserted at = insertScratch(doc, startLength, startLength + selected);

@@ -17,16 +17,6 @@ bool isAttributeNameChar(QChar c)
     return c.isLetterOrNumber() || c == u'-' || c == u'_' || c == u':' || c == u'.';
 }
 
-// Attributes whose values name files or addresses.
-bool keepsValueCase(QStringView name)
-{
-    static const char *const Names[] = {"src", "href", "background", "action", "data"};
-    for (const char *n : Names)
-        if (name.compare(QLatin1String(n), Qt::CaseInsensitive) == 0)
-            return true;
-    return name.startsWith(QLatin1String("data-"), Qt::CaseInsensitive);
-}
-
 // The end of the value that starts at `from` (after "=" and blanks): past its closing quote,
 // or at the first blank or ">" of an unquoted value; the text's end when a quote is open.
 int valueEnd(const QString &text, int from)
@@ -45,65 +35,135 @@ int valueEnd(const QString &text, int from)
     return i;
 }
 
-// The end of a character entity starting at `from` ("&"), or -1 when there is none.
-int entityEnd(const QString &text, int from)
+int skipBlanks(const QString &text, int i)
 {
-    int i = from + 1;
-    const int n = int(text.size());
-    if (i < n && text.at(i) == u'#')
+    while (i < text.size() && text.at(i).isSpace())
         ++i;
-    const int first = i;
-    while (i < n && i - first < 32 && text.at(i).isLetterOrNumber() && text.at(i).unicode() < 128)
-        ++i;
-    return i > first && i < n && text.at(i) == u';' ? i + 1 : -1;
+    return i;
 }
+
+// A text without tags that starts with `name=` is a bare attribute ("background=…").
+bool startsAsAttribute(const QString &text)
+{
+    if (text.contains(u'<'))
+        return false;
+    int i = skipBlanks(text, 0);
+    const int first = i;
+    while (i < text.size() && isAttributeNameChar(text.at(i)))
+        ++i;
+    return i > first && text.at(first).isLetter() && skipBlanks(text, i) < text.size() &&
+           text.at(skipBlanks(text, i)) == u'=';
+}
+
+class MarkupRules
+{
+public:
+    MarkupRules(QString &text, bool upper, bool apostrophe, int keepFrom, int keepTo)
+        : m_text(text), m_upper(upper), m_apostrophe(apostrophe), m_keepFrom(keepFrom),
+          m_keepTo(keepTo)
+    {
+    }
+
+    void run()
+    {
+        const int n = int(m_text.size());
+        int i = 0;
+        bool inTag = startsAsAttribute(m_text);
+        while (i < n) {
+            if (!inTag) {
+                const int open = int(m_text.indexOf(u'<', i));
+                if (open < 0)
+                    return;
+                if (QStringView(m_text).mid(open + 1).startsWith(QLatin1String("!--"))) {
+                    const int close = int(m_text.indexOf(QLatin1String("-->"), open + 4));
+                    i = close < 0 ? n : close + 3;
+                    continue;
+                }
+                int j = open + 1;
+                if (j < n && (m_text.at(j) == u'/' || m_text.at(j) == u'!' || m_text.at(j) == u'?'))
+                    ++j;
+                if (j < n && m_text.at(j).isLetter()) {
+                    i = name(j);
+                    inTag = true;
+                } else {
+                    i = j;
+                }
+                continue;
+            }
+            const QChar c = m_text.at(i);
+            if (c == u'>') {
+                inTag = false;
+                ++i;
+            } else if (c == u'"' || c == u'\'') {
+                i = quotedValue(i);
+            } else if (isAttributeNameChar(c)) {
+                i = skipBlanks(m_text, name(i));
+                if (i < n && m_text.at(i) == u'=') {
+                    i = skipBlanks(m_text, i + 1);
+                    i = i < n && (m_text.at(i) == u'"' || m_text.at(i) == u'\'')
+                            ? quotedValue(i)
+                            : valueEnd(m_text, i);
+                }
+            } else {
+                ++i;
+            }
+        }
+    }
+
+private:
+    bool changeable(int i) const { return i < m_keepFrom || i >= m_keepTo; }
+
+    // Upper-cases the name that starts at `from` when asked to; returns its end.
+    int name(int from)
+    {
+        int end = from;
+        while (end < m_text.size() && isAttributeNameChar(m_text.at(end))) {
+            const QChar c = m_text.at(end);
+            if (m_upper && c >= u'a' && c <= u'z' && changeable(end))
+                m_text[end] = QChar(c.unicode() - 32);
+            ++end;
+        }
+        return end;
+    }
+
+    // A value in double quotes goes into apostrophes when asked to, unless it holds one: the
+    // tag must stay valid. The value itself is never touched.
+    int quotedValue(int open)
+    {
+        const QChar q = m_text.at(open);
+        const int close = int(m_text.indexOf(q, open + 1));
+        if (close < 0)
+            return int(m_text.size());
+        if (m_apostrophe && q == u'"' && changeable(open) && changeable(close) &&
+            !QStringView(m_text).mid(open + 1, close - open - 1).contains(u'\'')) {
+            m_text[open] = u'\'';
+            m_text[close] = u'\'';
+        }
+        return close + 1;
+    }
+
+    QString &m_text;
+    bool m_upper, m_apostrophe;
+    int m_keepFrom, m_keepTo;
+};
 
 } // namespace
 
+QString caseAndQuote(QString text, bool upper, bool apostrophe, int keepFrom, int keepTo)
+{
+    if (upper || apostrophe)
+        MarkupRules(text, upper, apostrophe, keepFrom, keepTo).run();
+    return text;
+}
+
 QString tagUpper(QString text)
 {
-    const int n = int(text.size());
-    int i = 0;
-    while (i < n) {
-        const QChar c = text.at(i);
-        if (c == u'&') {
-            const int end = entityEnd(text, i);
-            if (end > 0) {
-                i = end;
-                continue;
-            }
-        } else if (isAttributeNameChar(c) && (i == 0 || !isAttributeNameChar(text.at(i - 1)))) {
-            int end = i;
-            while (end < n && isAttributeNameChar(text.at(end)))
-                ++end;
-            const bool keep = keepsValueCase(QStringView(text).mid(i, end - i));
-            for (int k = i; k < end; ++k)
-                if (text.at(k) >= u'a' && text.at(k) <= u'z')
-                    text[k] = QChar(text.at(k).unicode() - 32);
-            i = end;
-            if (!keep)
-                continue;
-            int j = i;
-            while (j < n && text.at(j).isSpace())
-                ++j;
-            if (j >= n || text.at(j) != u'=')
-                continue;
-            ++j;
-            while (j < n && text.at(j).isSpace())
-                ++j;
-            i = valueEnd(text, j);
-            continue;
-        }
-        if (c >= u'a' && c <= u'z')
-            text[i] = QChar(c.unicode() - 32);
-        ++i;
-    }
-    return text;
+    return caseAndQuote(std::move(text), true, false);
 }
 
 QString apostrophes(QString text)
 {
-    return text.replace(u'"', u'\'');
+    return caseAndQuote(std::move(text), false, true);
 }
 
 namespace {

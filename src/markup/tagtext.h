@@ -12,11 +12,15 @@ namespace TagText {
 
 // Upper-cases a to z only, so that every offset into the text stays valid.
 QString asciiUpper(QString text);
-// The "ucase" rule: upper-cases a to z like asciiUpper, except where the letter case is part
-// of what is written: the values of src, href, background, action, data and data-*
-// attributes (file names and addresses) and character entities ("&eacute;", "&#xe9;").
+// The "ucase" and "apostrophe" rules, for markup the program builds: tag and attribute
+// names are upper-cased (a to z only) and double quotes around attribute values become
+// apostrophes, unless the value holds an apostrophe itself. Values, entities, comments and
+// the text between tags keep their letter case and quote characters, so that every offset
+// into the text stays valid and no tag is broken. The stretch keepFrom..keepTo (the user's
+// text being wrapped) is read for context but left as it is. A text without tags that starts
+// with "name=" is read as attributes.
+QString caseAndQuote(QString text, bool upper, bool apostrophe, int keepFrom = -1, int keepTo = -1);
 QString tagUpper(QString text);
-// Every double-quote character becomes an apostrophe.
 QString apostrophes(QString text);
 
 // The indent that auto-indent puts in front of the second and later lines of an insertion:

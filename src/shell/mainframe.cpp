@@ -27,6 +27,7 @@
 #include "find/findcontroller.h"
 #include "help/helplauncher.h"
 #include "help/helptopics.h"
+#include "help/helpwindow.h"
 #include "helperprograms/helperprograms.h"
 #include "helpers/document/documenthelper.h"
 #include "helpers/frame/panelmanager.h"
@@ -245,13 +246,13 @@ void MainFrame::makePanels()
                    [this] { returnFocus(); },
                    [this](int topic) { m_help->show(topic); }};
     m_panels = new PanelManager(std::move(host), this, [this] { return m_documents->hasEditor(); });
-    m_panels->addFactory("ImageHelper", [](const PanelRow &row, PanelHost &h, QWidget *frame) {
+    m_panels->addFactory(PanelId::Image, [](const PanelRow &row, PanelHost &h, QWidget *frame) {
         return new ImageHelper(row, h, frame);
     });
-    m_panels->addFactory("DocumentHelper", [](const PanelRow &row, PanelHost &h, QWidget *frame) {
+    m_panels->addFactory(PanelId::Document, [](const PanelRow &row, PanelHost &h, QWidget *frame) {
         return new DocumentHelper(row, h, frame);
     });
-    m_panels->addFactory("LinkHelper", [this](const PanelRow &row, PanelHost &h, QWidget *frame) {
+    m_panels->addFactory(PanelId::Link, [this](const PanelRow &row, PanelHost &h, QWidget *frame) {
         // The link helper's file dialog starts where Open does and moves it along.
         return new LinkHelper(row, h, frame, [this](const QString &filter) {
             FileDialogState &state = m_files->dialogState();
@@ -264,10 +265,10 @@ void MainFrame::makePanels()
             return file;
         });
     });
-    m_panels->addFactory("ListHelper", [](const PanelRow &row, PanelHost &h, QWidget *frame) {
+    m_panels->addFactory(PanelId::List, [](const PanelRow &row, PanelHost &h, QWidget *frame) {
         return new ListHelper(row, h, frame);
     });
-    m_panels->addFactory("TableHelper", [this](const PanelRow &row, PanelHost &h, QWidget *frame) {
+    m_panels->addFactory(PanelId::Table, [this](const PanelRow &row, PanelHost &h, QWidget *frame) {
         return new TableHelper(row, h, frame, m_prompter);
     });
 }
@@ -476,6 +477,10 @@ void MainFrame::closeEvent(QCloseEvent *event)
     for (DocumentWindow *doc : m_documents->documents())
         doc->setModified(false);
     keepWindowPlace();
+    // Nothing of the program stays open once its frame has gone.
+    m_panels->closeAll();
+    if (HelpWindow *help = m_help->window())
+        help->close();
     event->accept();
 }
 

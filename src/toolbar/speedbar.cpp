@@ -267,8 +267,11 @@ QIcon SpeedBar::picture(const QString &item) const
         return {};
     if (row->number <= CustomButtonCount) {
         const QString path = customPicturePath(row->number);
-        // A regular file only: a pipe of that name would hold up the start.
-        return QFileInfo(path).isFile() ? QIcon(QPixmap(path)) : QIcon();
+        // A regular file only: a pipe of that name would hold up the start. Without a
+        // picture of the user's, the command's own numbered one stands in.
+        if (QFileInfo(path).isFile())
+            if (const QPixmap own(path); !own.isNull())
+                return QIcon(own);
     }
     const QAction *a = m_commands.action(QString::fromLatin1(row->command));
     const QIcon icon = a ? a->icon() : QIcon();

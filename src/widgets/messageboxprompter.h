@@ -10,6 +10,7 @@ class MessageBoxPrompter : public Prompter
 public:
     explicit MessageBoxPrompter(QWidget *parent = nullptr) : m_parent(parent) {}
     void setParent(QWidget *parent) { m_parent = parent; }
+    QWidget *parent() const { return m_parent; }
     PromptAnswer ask(PromptIcon icon, const QString &text, PromptButtons buttons) override;
 
 private:

@@ -48,6 +48,7 @@ private Q_SLOTS:
         QCOMPARE(resolve("a.gif", QString()), QString()); // a page never saved
         QCOMPARE(fileName("../img/b.gif?x=1"), QStringLiteral("b.gif"));
         QCOMPARE(fileName("http://example.com/"), QString());
+        QCOMPARE(fileName("img/Logo%20Big.gif"), QStringLiteral("Logo Big.gif"));
     }
 
     void measuringFiles()

@@ -120,8 +120,26 @@ private Q_SLOTS:
         QTableWidget *files = m_frame->downloadTime().window()->filesgrid();
         QCOMPARE(files->rowCount(), 13);
         QCOMPARE(cell(files, 12, 1), QStringLiteral("p11.gif (not found)"));
+        // Every name is shown whole.
+        for (int r = 0; r < files->rowCount(); ++r)
+            QVERIFY(files->fontMetrics().horizontalAdvance(cell(files, r, 1)) <
+                    files->columnWidth(1));
         QCOMPARE(cell(m_frame->downloadTime().window()->totalsgrid(), 0, 0),
                  QString::number(page.size()));
+    }
+
+    // A name is shown as the file is named on disk, and whole, note and all.
+    void namesAsOnDiskAndWhole()
+    {
+        QVERIFY(openPage("<img src=\"img/A%20Rather%20Long%20Picture%20Name%20Here.gif\">\n"));
+        SpeedButton *item = toolbarItem(*m_frame, Cmd::DownloadTime1Click);
+        QVERIFY(item);
+        QTest::mouseClick(item, Qt::LeftButton);
+        QTRY_VERIFY(m_frame->downloadTime().window());
+        QTableWidget *files = m_frame->downloadTime().window()->filesgrid();
+        QCOMPARE(cell(files, 1, 1),
+                 QStringLiteral("A Rather Long Picture Name Here.gif (not found)"));
+        QVERIFY(files->fontMetrics().horizontalAdvance(cell(files, 1, 1)) < files->columnWidth(1));
     }
 
     void emptyUntitledPage()

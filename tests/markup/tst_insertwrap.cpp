@@ -52,6 +52,9 @@ private slots:
     void upperCaseKeepsAddressesAndEntities_data();
     void upperCaseKeepsAddressesAndEntities();
     void wrapUpperCaseKeepsTheAddressBeingTyped();
+    void apostrophesKeepEveryTagValid_data();
+    void apostrophesKeepEveryTagValid();
+    void wrappedTextInsideAValueDecidesTheQuotes();
 };
 
 // Wrapping in "<X>\r\n" and "\r\n</X>" (or inserting "a\r\nb" in front of the selection)
@@ -117,7 +120,7 @@ void TestInsertWrap::conversionKeepsTheTextsCase()
     SelectionMarkup::set(m_doc, QStringLiteral("x ^Ab \"q\"| y"));
     m_iw->setInsertMode(InsertMode::ConvSelection);
     m_iw->insertText(m_doc, QStringLiteral("<UL>\r\n\t<LI>Ab \"q\"</UL>"), true);
-    QCOMPARE(SelectionMarkup::get(m_doc), QStringLiteral("x <UL>\r\n\t<LI>Ab 'q'</UL>| y"));
+    QCOMPARE(SelectionMarkup::get(m_doc), QStringLiteral("x <UL>\r\n\t<LI>Ab \"q\"</UL>| y"));
     QCOMPARE(m_iw->insertMode(), InsertMode::Direct);
 }
 
@@ -205,7 +208,7 @@ void TestInsertWrap::upperCaseKeepsAddressesAndEntities_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("expected");
     QTest::newRow("image") << "<img src=\"Pics/Cat.gif\" align=\"left\" alt=\"a\">"
-                           << "<IMG SRC=\"Pics/Cat.gif\" ALIGN=\"LEFT\" ALT=\"A\">";
+                           << "<IMG SRC=\"Pics/Cat.gif\" ALIGN=\"left\" ALT=\"a\">";
     QTest::newRow("every address attribute")
         << "<a href='Ab.htm'><body background=Tile.GIF><form action=\"/Go\"><object data=X.swf>"
         << "<A HREF='Ab.htm'><BODY BACKGROUND=Tile.GIF><FORM ACTION=\"/Go\"><OBJECT DATA=X.swf>";
@@ -216,9 +219,13 @@ void TestInsertWrap::upperCaseKeepsAddressesAndEntities_data()
     QTest::newRow("bare attribute") << "background=\"img/Back.JPG\""
                                     << "BACKGROUND=\"img/Back.JPG\"";
     QTest::newRow("entities") << "<p>caf&eacute; &#xe9; &amp;c &nbsp x</p>"
-                              << "<P>CAF&eacute; &#xe9; &amp;C &NBSP X</P>";
+                              << "<P>caf&eacute; &#xe9; &amp;c &nbsp x</P>";
     QTest::newRow("similar names are not addresses") << "<img srcset=\"a.gif\" xsrc=\"b\">"
-                                                     << "<IMG SRCSET=\"A.GIF\" XSRC=\"B\">";
+                                                     << "<IMG SRCSET=\"a.gif\" XSRC=\"b\">";
+    QTest::newRow("the user's words") << "<img alt=\"Bob's cat\" title='Say \"hi\"'>"
+                                      << "<IMG ALT=\"Bob's cat\" TITLE='Say \"hi\"'>";
+    QTest::newRow("comments and text") << "<!-- keep me -->Text <b class=hl>x</b>"
+                                       << "<!-- keep me -->Text <B CLASS=hl>x</B>";
     QTest::newRow("open quote runs to the end") << "<a href=\"Ab"
                                                 << "<A HREF=\"Ab";
 }
@@ -243,7 +250,45 @@ void TestInsertWrap::wrapUpperCaseKeepsTheAddressBeingTyped()
     QString start = QStringLiteral("<a class=\"x\" href=\"");
     QString end = QStringLiteral("\">Go</a>");
     m_iw->addtags(m_doc, start, end);
-    QCOMPARE(SelectionMarkup::get(m_doc), QStringLiteral("<A CLASS='X' HREF='^Page.htm|'>GO</A>"));
+    QCOMPARE(SelectionMarkup::get(m_doc), QStringLiteral("<A CLASS='x' HREF='^Page.htm|'>Go</A>"));
+}
+
+// With "apostrophe" on, a value that holds an apostrophe keeps its double quotes; the
+// names follow "ucase", the values and the text never change.
+void TestInsertWrap::apostrophesKeepEveryTagValid_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("image read back") << "<IMG src=\"a.gif\" alt=\"Bob's cat\" title=\"Say 'hi'\">"
+                                     << "<IMG SRC='a.gif' ALT=\"Bob's cat\" TITLE=\"Say 'hi'\">";
+    QTest::newRow("target with a quote") << "<A href=\"a.htm\" target='my\"frame'>"
+                                         << "<A HREF='a.htm' TARGET='my\"frame'>";
+    QTest::newRow("custom block class") << "<div class=\"hl\">"
+                                        << "<DIV CLASS='hl'>";
+    QTest::newRow("quotes in the text") << "<p>\"Yes\", she said</p>"
+                                        << "<P>\"Yes\", she said</P>";
+}
+
+void TestInsertWrap::apostrophesKeepEveryTagValid()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, expected);
+    setCaseAndQuotes(true, true);
+    SelectionMarkup::set(m_doc, QStringLiteral("|"));
+    m_iw->insertText(m_doc, text, true);
+    QCOMPARE(m_doc.text(), expected);
+}
+
+// The selection wrapped into a value is part of it: an apostrophe there keeps the double
+// quotes the parts put around it, and the selection itself is never re-cased.
+void TestInsertWrap::wrappedTextInsideAValueDecidesTheQuotes()
+{
+    setCaseAndQuotes(true, true);
+    SelectionMarkup::set(m_doc, QStringLiteral("^Bob's <b>page</b>|"));
+    QString start = QStringLiteral("<a title=\"");
+    QString end = QStringLiteral("\">");
+    m_iw->addtags(m_doc, start, end);
+    QCOMPARE(SelectionMarkup::get(m_doc), QStringLiteral("<A TITLE=\"^Bob's <b>page</b>|\">"));
 }
 
 QTEST_GUILESS_MAIN(TestInsertWrap)

@@ -156,9 +156,9 @@ void TestTextConversions::convert_data()
         << "<TABLE>\r\n<CAPTION></CAPTION>\r\n<TR>\r\n\t<TD>Mixed case</TD></TR>\r\n</TABLE>|";
     QTest::newRow("ucase list keeps the text") << Conversion::OrderedOneItem << upper << "^ab|"
                                                << "<OL COMPACT>\r\n\t<LI>ab</LI>\r\n</OL>|";
-    QTest::newRow("apostrophe reaches the text")
+    QTest::newRow("apostrophe keeps the text")
         << Conversion::UnorderedPerLine << quotes << "^say \"hi\"|"
-        << "<UL>\r\n\t<LI>say 'hi'</LI></UL>|";
+        << "<UL>\r\n\t<LI>say \"hi\"</LI></UL>|";
 
     // Line breaks: lines kept as they are, breaks of every kind kept.
     QTest::newRow("line breaks on every line")

@@ -1,11 +1,12 @@
 #pragma once
 
-#include "commands/commandactions.h"
 #include "helpers/frame/captionbar.h"
 #include "helpers/frame/filebrowser.h"
 #include "helpers/frame/helperpanel.h"
 #include "helpers/frame/panelmanager.h"
+#include "menuclicks.h"
 #include "shell/mainframe.h"
+#include "testfiles.h"
 #include "toolbar/speedbar.h"
 #include "toolbar/speeditems.h"
 
@@ -20,46 +21,8 @@
 // item with the mouse, clicking in a panel's file list, and pictures to choose.
 namespace PanelTesting {
 
-// The menus from the menu bar down to the command's entry, or empty.
-inline QList<QMenu *> menuPath(QMenu *menu, QAction *target)
-{
-    if (menu->actions().contains(target))
-        return {menu};
-    for (QAction *a : menu->actions())
-        if (QMenu *sub = a->menu()) {
-            QList<QMenu *> path = menuPath(sub, target);
-            if (!path.isEmpty()) {
-                path.prepend(menu);
-                return path;
-            }
-        }
-    return {};
-}
-
-// Chooses the first menu entry of a command with mouse clicks, through its submenus.
-inline void chooseFromMenu(MainFrame &frame, const char *command)
-{
-    QAction *action = frame.commands().action(QLatin1String(command));
-    QVERIFY2(action, command);
-    for (QAction *top : frame.menuBar()->actions()) {
-        if (!top->menu())
-            continue;
-        const QList<QMenu *> path = menuPath(top->menu(), action);
-        if (path.isEmpty())
-            continue;
-        QTest::mouseClick(frame.menuBar(), Qt::LeftButton, {},
-                          frame.menuBar()->actionGeometry(top).center());
-        for (int i = 0; i < path.size(); ++i) {
-            QMenu *menu = path[i];
-            QTRY_VERIFY(menu->isVisible());
-            QAction *next = i + 1 < path.size() ? path[i + 1]->menuAction() : action;
-            QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(next).center());
-        }
-        QTRY_VERIFY(!path.front()->isVisible());
-        return;
-    }
-    QFAIL(qPrintable(QStringLiteral("%1 is on no menu").arg(command)));
-}
+using MenuClicks::chooseFromMenu;
+using TestFiles::writeFile;
 
 // A toolbar item of the command on the bar, put there when the layout lacks one.
 inline SpeedButton *toolbarItem(MainFrame &frame, const char *command)
@@ -77,9 +40,9 @@ inline SpeedButton *toolbarItem(MainFrame &frame, const char *command)
     return nullptr;
 }
 
-inline const PanelRow &row(const char *className)
+inline const PanelRow &row(PanelId id)
 {
-    return *PanelRows::byClass(QString::fromLatin1(className));
+    return PanelRows::byId(id);
 }
 
 // Clicks a file in a panel's file list once the list shows it.
@@ -108,14 +71,6 @@ inline QByteArray animatedGif()
         0x00, 0x00, 0x00, 0x08, 0x00, 0x06, 0x00, 0x80, 0x00, 0x00, 0xff, 0x00, 0x00, 0x00, 0x02,
         0x06, 0x84, 0x8f, 0xa9, 0xcb, 0x7d, 0x05, 0x00, 0x3b};
     return QByteArray(reinterpret_cast<const char *>(bytes), sizeof bytes);
-}
-
-inline void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
 }
 
 // A picture of the given size in the format its name says (PNG, JPG).

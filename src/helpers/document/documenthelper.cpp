@@ -3,7 +3,9 @@
 #include "base/settingsfile.h"
 #include "colours/colourpicker.h"
 #include "colours/namedcolours.h"
+#include "helpers/frame/codesample.h"
 #include "helpers/frame/filebrowser.h"
+#include "helpers/frame/pathmodebox.h"
 #include "helpers/frame/picturepreview.h"
 
 #include <QCheckBox>
@@ -114,15 +116,7 @@ DocumentHelper::DocumentHelper(const PanelRow &row, PanelHost &host, QWidget *ma
     m_picker = new ColourPicker(this);
     m_browser = new FileBrowser(body());
     m_browser->setNameFilters(pictureMasks());
-    m_pathlist = new QComboBox(body());
-    // Long entries must not widen the panel past its minimum.
-    m_pathlist->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    m_pathlist->setMinimumContentsLength(5);
-    m_pathlist->setObjectName(QStringLiteral("pathlist"));
-    m_pathlist->addItems(
-        {QStringLiteral("relative"), QStringLiteral("absolute"), QStringLiteral("none")});
-    m_pathlist->setPlaceholderText(QStringLiteral("relative"));
-    m_pathlist->setCurrentIndex(-1);
+    m_pathlist = new PathModeBox(PathModeBox::Wording::Short, body());
     auto *pathLabel = new QLabel(QStringLiteral("Path:"), body());
     pathLabel->setBuddy(m_pathlist);
 
@@ -151,15 +145,8 @@ DocumentHelper::DocumentHelper(const PanelRow &row, PanelHost &host, QWidget *ma
     top->addWidget(m_left, 4);
     top->addLayout(right, 5);
 
-    m_sample = new QLabel(QStringLiteral("<BODY>"), body());
-    m_sample->setObjectName(QStringLiteral("sample"));
-    m_sample->setWordWrap(true);
-    m_sample->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    m_sample->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    m_sample->setTextFormat(Qt::PlainText);
-    m_sample->setMinimumHeight(m_sample->fontMetrics().lineSpacing() * 3 + 6);
-    m_sample->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    m_sample->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    m_sample = new CodeSample(body());
+    m_sample->setText(QStringLiteral("<BODY>"));
 
     auto *layout = new QVBoxLayout(body());
     layout->setContentsMargins(2, 2, 2, 2);
@@ -168,15 +155,11 @@ DocumentHelper::DocumentHelper(const PanelRow &row, PanelHost &host, QWidget *ma
     layout->addWidget(m_sample);
     layout->addWidget(buttonRow());
 
-    m_timer.setSingleShot(true);
-    m_timer.setInterval(100);
-    connect(&m_timer, &QTimer::timeout, this, &DocumentHelper::loadBackground);
+    connect(m_browser, &FileBrowser::previewDue, this, &DocumentHelper::loadBackground);
     connect(m_browser, &FileBrowser::fileTouched, this, [this] {
         if (!m_browser->selectedFile().isEmpty())
             m_tagReference.reset();
         build();
-        if (!m_timer.isActive())
-            m_timer.start();
     });
     connect(m_browser, &FileBrowser::folderChanged, this, [this] {
         if (m_browser->fileModel()->rowCount(m_browser->files()->rootIndex()) == 0)
@@ -199,6 +182,7 @@ DocumentHelper::DocumentHelper(const PanelRow &row, PanelHost &host, QWidget *ma
     });
     connect(m_preview, &BodyPreview::doubleClicked, this, &DocumentHelper::togglePreviewSize);
 
+    enableTagAttributes();
     setDesignedSize(QSize(470, 470), QSize(332, 392));
     placeAtStart();
     // The set folder, else the page's own folder, where its pictures usually are.
@@ -299,18 +283,6 @@ void DocumentHelper::setColour(Colour c, std::uint32_t rgb)
     build();
 }
 
-PathMode DocumentHelper::pathMode() const
-{
-    switch (m_pathlist->currentIndex()) {
-    case 1:
-        return PathMode::Absolute;
-    case 2:
-        return PathMode::None;
-    default:
-        return PathMode::Relative;
-    }
-}
-
 QString DocumentHelper::reference(bool displayed) const
 {
     if (!m_useImage->isChecked())
@@ -318,7 +290,7 @@ QString DocumentHelper::reference(bool displayed) const
     const QString file = m_browser->selectedFile();
     if (file.isEmpty())
         return m_tagReference.value_or(QString());
-    const PathReference r = PathRule::reference(file, host().documentPath(), pathMode());
+    const PathReference r = PathRule::reference(file, host().documentPath(), m_pathlist->mode());
     return displayed ? r.displayed : r.inserted;
 }
 
@@ -331,7 +303,7 @@ BodyFields DocumentHelper::fields(bool displayed) const
         if (m_rows[std::size_t(c)].check->isChecked())
             *parts[c] = m_rows[std::size_t(c)].rgb;
     f.useNames = m_useNames->isChecked();
-    f.others = m_others;
+    f.others = withTagAttributes(m_others);
     for (int c = 0; c < ColourCount; ++c)
         f.written[std::size_t(c)] = m_written[std::size_t(c)];
     return f;
@@ -366,7 +338,7 @@ QString DocumentHelper::buildCode()
 
 void DocumentHelper::loadBackground()
 {
-    m_timer.stop();
+    m_browser->cancelPendingPreview();
     m_preview->setTile(QPixmap());
     m_preview->setNote(QString());
     const QString file = m_browser->selectedFile();
@@ -445,7 +417,7 @@ bool DocumentHelper::readTag(const FoundTag &tag)
         m_browser->setEnabled(true);
         m_pathlist->setEnabled(true);
         if (!file.isEmpty() && m_browser->selectFile(file)) {
-            m_pathlist->setCurrentIndex(mode == PathMode::Absolute ? 1 : -1);
+            m_pathlist->setMode(mode == PathMode::Absolute ? mode : PathMode::Relative);
         } else {
             m_browser->files()->clearSelection();
             m_browser->files()->setCurrentIndex(QModelIndex());

@@ -2,15 +2,15 @@
 
 #include "helpers/document/documentcode.h"
 #include "helpers/frame/helperpanel.h"
-#include "helpers/frame/pathreference.h"
+#include "helpers/frame/pathmodebox.h"
 
 #include <QPixmap>
-#include <QTimer>
 
 #include <array>
 
 class BasicColourGrid;
 class ColourPicker;
+class CodeSample;
 class FileBrowser;
 class QCheckBox;
 class QComboBox;
@@ -63,7 +63,7 @@ public:
     DocumentHelper(const PanelRow &row, PanelHost &host, QWidget *mainFrame);
 
     FileBrowser *browser() const { return m_browser; }
-    QComboBox *pathlist() const { return m_pathlist; }
+    PathModeBox *pathlist() const { return m_pathlist; }
     QCheckBox *useImage() const { return m_useImage; }
     QCheckBox *useNames() const { return m_useNames; }
     QCheckBox *colourCheck(Colour c) const { return m_rows[c].check; }
@@ -101,21 +101,19 @@ private:
     void loadBackground();
     void setUseImage(bool on);
     void togglePreviewSize();
-    PathMode pathMode() const;
     QString reference(bool displayed) const;
 
     FileBrowser *m_browser = nullptr;
-    QComboBox *m_pathlist = nullptr;
+    PathModeBox *m_pathlist = nullptr;
     QCheckBox *m_useImage = nullptr;
     QCheckBox *m_useNames = nullptr;
     std::array<ColourRow, ColourCount> m_rows;
     ColourPicker *m_picker = nullptr;
     BodyPreview *m_preview = nullptr;
-    QLabel *m_sample = nullptr;
+    CodeSample *m_sample = nullptr;
     QWidget *m_left = nullptr;
     QWidget *m_colours = nullptr;
     QString m_output;
-    QTimer m_timer;
     bool m_shownOnce = false;
     std::optional<QString> m_tagReference;
     QList<TagAttribute> m_others;

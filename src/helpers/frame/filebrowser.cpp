@@ -65,6 +65,13 @@ FileBrowser::FileBrowser(QWidget *parent) : QWidget(parent)
     connect(m_files, &QListView::doubleClicked, this, &FileBrowser::fileTouched);
     connect(m_files->selectionModel(), &QItemSelectionModel::currentChanged, this,
             &FileBrowser::fileTouched);
+    m_previewDelay.setSingleShot(true);
+    m_previewDelay.setInterval(100);
+    connect(&m_previewDelay, &QTimer::timeout, this, &FileBrowser::previewDue);
+    connect(this, &FileBrowser::fileTouched, this, [this] {
+        if (!m_previewDelay.isActive())
+            m_previewDelay.start();
+    });
     setFolder(QDir::homePath());
 }
 

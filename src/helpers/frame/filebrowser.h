@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QTimer>
 #include <QWidget>
 
 class QComboBox;
@@ -29,6 +30,8 @@ public:
     bool selectFile(const QString &path);
     // Shares the list area's height evenly between the folder and the file list.
     void shareHeight();
+    // A preview made now makes the pending one unneeded.
+    void cancelPendingPreview() { m_previewDelay.stop(); }
 
     QComboBox *drives() const { return m_drives; }
     QTreeView *folders() const { return m_folders; }
@@ -40,6 +43,8 @@ Q_SIGNALS:
     void folderChanged(const QString &path);
     // A click, double click or a change of the selected file.
     void fileTouched();
+    // A moment after a file was touched: time to preview it. A burst of clicks gives one.
+    void previewDue();
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -62,4 +67,5 @@ private:
     // The folder list keeps its folder in view while the folders above it are still being
     // read and sorted in, until the user works the list.
     bool m_revealPending = false;
+    QTimer m_previewDelay;
 };

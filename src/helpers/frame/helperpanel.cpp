@@ -3,13 +3,16 @@
 #include "base/settingsfile.h"
 #include "editor/texteditor.h"
 #include "helpers/frame/captionbar.h"
+#include "helpers/frame/tagattributefields.h"
 #include "helpers/frame/tagreading.h"
 #include "markup/tagcontroller.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPainter>
 #include <QPushButton>
 #include <QScopedValueRollback>
 #include <QScreen>
@@ -17,10 +20,32 @@
 #include <QSizeGrip>
 #include <QVBoxLayout>
 
+namespace {
+
+// A label that gives way to the buttons beside it: a text too long for its room is shown
+// cut with "…", and in full in its tooltip.
+class ElidedLabel : public QLabel
+{
+public:
+    using QLabel::QLabel;
+    QSize minimumSizeHint() const override { return {0, QLabel::minimumSizeHint().height()}; }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter painter(this);
+        const QRect room = contentsRect();
+        painter.drawText(room, int(alignment()),
+                         fontMetrics().elidedText(text(), Qt::ElideRight, room.width()));
+    }
+};
+
+} // namespace
+
 HelperPanel::HelperPanel(const PanelRow &row, PanelHost &host, QWidget *mainFrame)
     : QWidget(mainFrame, Qt::Tool | Qt::FramelessWindowHint), m_row(row), m_host(host)
 {
-    setObjectName(QLatin1String(row.className));
+    setObjectName(QLatin1String(row.objectName));
     setWindowTitle(QLatin1String(row.caption));
     setAttribute(Qt::WA_DeleteOnClose, false);
     auto *frameLayout = new QVBoxLayout(this);
@@ -40,13 +65,22 @@ HelperPanel::HelperPanel(const PanelRow &row, PanelHost &host, QWidget *mainFram
     connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this, showHelp);
 
     m_buttons = new QWidget(m_body);
-    auto *buttons = new QHBoxLayout(m_buttons);
+    auto *below = new QVBoxLayout(m_buttons);
+    below->setContentsMargins(0, 0, 0, 0);
+    below->setSpacing(3);
+    m_attributes = new TagAttributeFields(m_buttons);
+    m_attributes->hide();
+    connect(m_attributes, &TagAttributeFields::edited, this, [this] { buildCode(); });
+    below->addWidget(m_attributes);
+    auto *buttons = new QHBoxLayout;
     buttons->setContentsMargins(0, 0, 0, 0);
+    below->addLayout(buttons);
     m_read = new QPushButton(QStringLiteral("Read tag"), m_buttons);
     m_read->setObjectName(QStringLiteral("readtag"));
     m_read->setToolTip(QStringLiteral("Fill the fields from the tag the caret stands in"));
-    m_editing = new QLabel(m_buttons);
+    m_editing = new ElidedLabel(m_buttons);
     m_editing->setObjectName(QStringLiteral("editinglabel"));
+    m_editing->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     m_insert = new QPushButton(QStringLiteral("Insert Code"), m_buttons);
     m_insert->setObjectName(QStringLiteral("insertcode"));
     m_insert->setDefault(true);
@@ -66,7 +100,7 @@ HelperPanel::HelperPanel(const PanelRow &row, PanelHost &host, QWidget *mainFram
     // The palette of a caption-less window: a thin dark line keeps it apart from the page.
     setAutoFillBackground(true);
     setStyleSheet(QStringLiteral("HelperPanel, %1 { border: 1px solid #404040; }")
-                      .arg(QLatin1String(row.className)));
+                      .arg(QLatin1String(row.objectName)));
 }
 
 HelperPanel::~HelperPanel()
@@ -89,6 +123,11 @@ void HelperPanel::setDesignedSize(QSize size, QSize minimum)
         if (!m_grip) {
             m_grip = new QSizeGrip(this);
             m_grip->setObjectName(QStringLiteral("sizegrip"));
+            // Made without a layout it keeps a widget's default size, and would lie over the
+            // buttons: only the corner is the grip's.
+            m_grip->resize(m_grip->sizeHint());
+            // The button row keeps clear of it.
+            m_buttons->layout()->setContentsMargins(0, 0, m_grip->width(), 0);
         }
     } else {
         setFixedSize(size);
@@ -211,6 +250,23 @@ void HelperPanel::afterControl()
         m_host.returnFocus();
 }
 
+void HelperPanel::enableTagAttributes()
+{
+    m_attributes->show();
+}
+
+QList<TagAttribute> HelperPanel::withTagAttributes(const QList<TagAttribute> &others) const
+{
+    return m_attributes->isHidden() ? others : m_attributes->merged(others);
+}
+
+void HelperPanel::finishTyping()
+{
+    QWidget *focused = QApplication::focusWidget();
+    if (focused && isAncestorOf(focused))
+        focused->clearFocus();
+}
+
 std::optional<FoundTag> HelperPanel::currentTag() const
 {
     TextEditor *doc = m_host.activeEditor ? m_host.activeEditor() : nullptr;
@@ -234,6 +290,10 @@ bool HelperPanel::readTagUnderCaret()
         showEditing();
         return false;
     }
+    if (!m_attributes->isHidden()) {
+        m_attributes->read(*tag);
+        buildCode();
+    }
     TextEditor *doc = m_host.activeEditor();
     m_editedTag = EditedTag{tag->start, doc->textRange(tag->start, tag->end), tag->name.toUpper()};
     showEditing();
@@ -244,12 +304,14 @@ void HelperPanel::showEditing()
 {
     if (!m_editedTag) {
         m_editing->clear();
+        m_editing->setToolTip(QString());
         return;
     }
     TextEditor *doc = m_host.activeEditor();
     const int line = doc ? doc->lineOfOffset(m_editedTag->start) + 1 : 0;
     m_editing->setText(
         QStringLiteral("Editing the %1 tag on line %2").arg(m_editedTag->name).arg(line));
+    m_editing->setToolTip(m_editing->text());
 }
 
 void HelperPanel::InsertCodeClick()
@@ -257,6 +319,7 @@ void HelperPanel::InsertCodeClick()
     if (m_editedTag && !editedTagInPlace()) {
         m_editedTag.reset();
         forgetTag();
+        m_attributes->clear();
         showEditing();
     }
     applyCode();
@@ -272,6 +335,18 @@ bool HelperPanel::editedTagInPlace() const
     const int end = start + int(m_editedTag->text.size());
     return doc->textRange(start, end) == m_editedTag->text && doc->selectionStart() > start &&
            doc->selectionEnd() <= end;
+}
+
+void HelperPanel::applyParts(const QString &start, const QString &end, const QString &editedTag)
+{
+    if (!m_host.activeEditor || !m_host.activeEditor())
+        return;
+    if (isEditingTag() && !editedTag.isEmpty())
+        insertCode(editedTag);
+    else if (end.isEmpty())
+        m_host.tags.listcode2(start);
+    else
+        m_host.tags.wraptag(start, end);
 }
 
 void HelperPanel::insertCode(const QString &code)
@@ -290,6 +365,7 @@ void HelperPanel::insertCode(const QString &code)
     if (m_editedTag) {
         m_editedTag.reset();
         forgetTag();
+        m_attributes->clear();
         showEditing();
     }
     if (!keepsSelection())

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "helpers/frame/panelrows.h"
+#include "helpers/frame/tagreading.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -14,9 +15,9 @@ class QPushButton;
 class QSizeGrip;
 class QVBoxLayout;
 class SettingsFile;
+class TagAttributeFields;
 class TagController;
 class TextEditor;
-struct FoundTag;
 
 // What a panel needs of the program: the settings file, the active document (its editor and
 // its file, empty while unsaved), the insert and wrap entry points, a way to give the
@@ -52,6 +53,8 @@ public:
     QPushButton *closeButton() const { return m_closeButton; }
     QPushButton *readButton() const { return m_read; }
     QLabel *editingLabel() const { return m_editing; }
+    // class, id, style and title, on the panels that build a start tag.
+    TagAttributeFields *tagAttributes() const { return m_attributes; }
 
     // The shared creation steps: the designed size is the full height; the place and, for a
     // resizable panel, the size come from the settings when positions are remembered.
@@ -85,8 +88,21 @@ protected:
     // Hands the built code to the document: replaces the edited tag when the caret still
     // stands in it, else inserts at the caret (listcode2).
     void insertCode(const QString &code);
+    // Insert Code of a panel whose tag marks up text: while a tag is edited and the panel
+    // gives its new start tag (`editedTag`), that replaces it and what the tag holds stays;
+    // else the selection is wrapped in `start` and `end`, or, without an end, `start` goes in
+    // at the caret.
+    void applyParts(const QString &start, const QString &end, const QString &editedTag);
     // The keyboard goes back to the document; every control's handler ends with it.
     void afterControl();
+    // A panel's destructor calls it first: a field that still has the keyboard finishes its
+    // typing while the whole panel can still take the change.
+    void finishTyping();
+    // A panel that builds a start tag shows the class, id, style and title fields above its
+    // buttons; they are filled by Read tag.
+    void enableTagAttributes();
+    // The kept attributes with those fields put in.
+    QList<TagAttribute> withTagAttributes(const QList<TagAttribute> &others) const;
 
     // The tag this panel builds ("IMG"), or empty for a panel that reads none.
     virtual QString tagName() const { return {}; }
@@ -134,6 +150,7 @@ private:
     QPushButton *m_insert = nullptr;
     QPushButton *m_closeButton = nullptr;
     QLabel *m_editing = nullptr;
+    TagAttributeFields *m_attributes = nullptr;
     QSizeGrip *m_grip = nullptr;
     QSize m_minimum;
     int m_fullHeight = 0;

@@ -16,15 +16,15 @@ PanelManager::~PanelManager()
         delete p.data();
 }
 
-void PanelManager::addFactory(const char *className, Factory factory)
+void PanelManager::addFactory(PanelId id, Factory factory)
 {
-    m_factories.insert(QLatin1String(className), std::move(factory));
+    m_factories.insert(id, std::move(factory));
 }
 
 void PanelManager::registerCommands(CommandActions &commands)
 {
     for (const PanelRow &row : PanelRows::all()) {
-        if (!m_factories.contains(QLatin1String(row.className)))
+        if (!m_factories.contains(row.id))
             continue;
         commands.setHandler(QLatin1String(row.command), [this, &row] { open(row); });
         commands.setHandler(QLatin1String(row.closeCommand), [this, &row] { destroy(row); });
@@ -33,7 +33,7 @@ void PanelManager::registerCommands(CommandActions &commands)
 
 HelperPanel *PanelManager::panel(const PanelRow &row) const
 {
-    return m_panels.value(QLatin1String(row.className));
+    return m_panels.value(row.id);
 }
 
 HelperPanel *PanelManager::open(const PanelRow &row)
@@ -50,18 +50,25 @@ HelperPanel *PanelManager::open(const PanelRow &row)
             m_host.returnFocus();
         return existing;
     }
-    const auto factory = m_factories.value(QLatin1String(row.className));
+    const auto factory = m_factories.value(row.id);
     if (!factory)
         return nullptr;
     HelperPanel *p = factory(row, m_host, m_frame);
-    m_panels.insert(QLatin1String(row.className), p);
-    connect(p, &HelperPanel::closed, this,
-            [this, name = QString::fromLatin1(row.className)] { m_panels.remove(name); });
+    m_panels.insert(row.id, p);
+    connect(p, &HelperPanel::closed, this, [this, id = row.id] { m_panels.remove(id); });
     p->show();
     p->readTagUnderCaret();
     if (m_host.returnFocus)
         m_host.returnFocus();
     return p;
+}
+
+void PanelManager::closeAll()
+{
+    const auto panels = m_panels;
+    for (const QPointer<HelperPanel> &p : panels)
+        if (p)
+            p->closePanel();
 }
 
 void PanelManager::destroy(const PanelRow &row)

@@ -24,22 +24,25 @@ public:
     PanelManager(PanelHost host, QWidget *frame, std::function<bool()> hasDocument);
     ~PanelManager() override;
 
-    void addFactory(const char *className, Factory factory);
+    void addFactory(PanelId id, Factory factory);
     // Gives every panel that has a factory its open and close commands.
     void registerCommands(CommandActions &commands);
 
     // The command of a panel: nothing without a document; else makes and shows it, or shows
     // it again and takes over the tag under the caret.
     HelperPanel *open(const PanelRow &row);
+    // Closes every open panel with its close steps, as the program ends.
+    void closeAll();
     // Destroys the panel without its close steps: its place is not saved.
     void destroy(const PanelRow &row);
     HelperPanel *panel(const PanelRow &row) const;
+    HelperPanel *panel(PanelId id) const { return m_panels.value(id); }
     PanelHost &host() { return m_host; }
 
 private:
     PanelHost m_host;
     QWidget *m_frame;
     std::function<bool()> m_hasDocument;
-    QHash<QString, Factory> m_factories;
-    QHash<QString, QPointer<HelperPanel>> m_panels;
+    QHash<PanelId, Factory> m_factories;
+    QHash<PanelId, QPointer<HelperPanel>> m_panels;
 };

@@ -21,8 +21,13 @@ constexpr int LongestTag = 8192;
 
 QString TagAttribute::build(const QString &name, const QString &value)
 {
-    const QChar quote = value.contains(u'"') ? u'\'' : u'"';
-    return u' ' + name + u'=' + quote + value + quote;
+    if (!value.contains(u'"'))
+        return u' ' + name + QStringLiteral("=\"") + value + u'"';
+    if (!value.contains(u'\''))
+        return u' ' + name + QStringLiteral("='") + value + u'\'';
+    // Both quote characters: the double ones become entities, so the tag stays valid.
+    return u' ' + name + QStringLiteral("=\"") +
+           QString(value).replace(u'"', QLatin1String("&quot;")) + u'"';
 }
 
 const TagAttribute *FoundTag::attribute(QStringView attributeName) const

@@ -14,7 +14,8 @@ struct TagAttribute
     QChar quote;  // '"', '\'' or none
     QString text; // the attribute as written, without the blanks before it
 
-    // ` name="value"` (apostrophes when the value holds a double quote), or ` name`.
+    // ` name="value"`: apostrophes when the value holds a double quote, and `&quot;` for its
+    // double quotes when it holds apostrophes too.
     static QString build(const QString &name, const QString &value);
     friend bool operator==(const TagAttribute &, const TagAttribute &) = default;
 };

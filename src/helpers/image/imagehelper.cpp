@@ -1,7 +1,10 @@
 #include "helpers/image/imagehelper.h"
 
 #include "base/settingsfile.h"
+#include "helpers/frame/codesample.h"
 #include "helpers/frame/filebrowser.h"
+#include "helpers/frame/numberfield.h"
+#include "helpers/frame/pathmodebox.h"
 #include "helpers/frame/picturepreview.h"
 
 #include <QCheckBox>
@@ -9,9 +12,14 @@
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListView>
+#include <QPushButton>
+#include <QScopedValueRollback>
 #include <QSpinBox>
 #include <QVBoxLayout>
+
+#include <cmath>
 
 namespace {
 
@@ -20,20 +28,17 @@ const char *const Alignments[] = {"default", "left",      "right",    "top",    
 
 } // namespace
 
+ImageHelper::~ImageHelper()
+{
+    finishTyping();
+}
+
 ImageHelper::ImageHelper(const PanelRow &row, PanelHost &host, QWidget *mainFrame)
     : HelperPanel(row, host, mainFrame)
 {
     m_browser = new FileBrowser(body());
     m_browser->setNameFilters(pictureMasks());
-    m_pathlist = new QComboBox(body());
-    // Long entries must not widen the panel past its minimum.
-    m_pathlist->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    m_pathlist->setMinimumContentsLength(6);
-    m_pathlist->setObjectName(QStringLiteral("pathlist"));
-    m_pathlist->addItems({QStringLiteral("relative path"), QStringLiteral("absolute path"),
-                          QStringLiteral("no path")});
-    m_pathlist->setPlaceholderText(QStringLiteral("relative path"));
-    m_pathlist->setCurrentIndex(-1);
+    m_pathlist = new PathModeBox(PathModeBox::Wording::Long, body());
     m_backcheck = new QCheckBox(QStringLiteral("background="), body());
     m_backcheck->setObjectName(QStringLiteral("backcheck"));
 
@@ -43,6 +48,12 @@ ImageHelper::ImageHelper(const PanelRow &row, PanelHost &host, QWidget *mainFram
     left->setSpacing(3);
     left->addWidget(m_browser, 1);
     left->addWidget(m_pathlist);
+    m_address = new QLineEdit(body());
+    m_address->setObjectName(QStringLiteral("addressedit"));
+    m_address->setPlaceholderText(QStringLiteral("address"));
+    m_address->setToolTip(QStringLiteral("The picture's address: typed, or the file chosen"));
+    m_address->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    left->addWidget(m_address);
     left->addWidget(m_backcheck);
 
     m_preview = new PicturePreview(body());
@@ -62,15 +73,7 @@ ImageHelper::ImageHelper(const PanelRow &row, PanelHost &host, QWidget *mainFram
     top->addWidget(m_left, 6);
     top->addLayout(right, 5);
 
-    m_sample = new QLabel(body());
-    m_sample->setObjectName(QStringLiteral("sample"));
-    m_sample->setWordWrap(true);
-    m_sample->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    m_sample->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    m_sample->setTextFormat(Qt::PlainText);
-    m_sample->setMinimumHeight(m_sample->fontMetrics().lineSpacing() * 3 + 6);
-    m_sample->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    m_sample->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    m_sample = new CodeSample(body());
 
     auto *layout = new QVBoxLayout(body());
     layout->setContentsMargins(2, 2, 2, 2);
@@ -79,9 +82,7 @@ ImageHelper::ImageHelper(const PanelRow &row, PanelHost &host, QWidget *mainFram
     layout->addWidget(m_sample);
     layout->addWidget(buttonRow());
 
-    m_timer.setSingleShot(true);
-    m_timer.setInterval(100);
-    connect(&m_timer, &QTimer::timeout, this, &ImageHelper::loadPreview);
+    connect(m_browser, &FileBrowser::previewDue, this, &ImageHelper::loadPreview);
     connect(m_browser, &FileBrowser::fileTouched, this, &ImageHelper::fileTouched);
     connect(m_browser, &FileBrowser::folderChanged, this, [this] {
         m_preview->clear();
@@ -109,13 +110,30 @@ ImageHelper::ImageHelper(const PanelRow &row, PanelHost &host, QWidget *mainFram
         build();
     });
     connect(m_border, &QSpinBox::editingFinished, this, &ImageHelper::afterControl);
+    connect(m_address, &QLineEdit::textEdited, this, [this] {
+        m_addressTyped = true;
+        build();
+    });
+    connect(m_altEdit, &QLineEdit::textEdited, this, [this] {
+        // Typing an alt text asks for it.
+        const QSignalBlocker block(m_alts);
+        m_alts->setChecked(true);
+        build();
+    });
+    connect(m_width, &QSpinBox::valueChanged, this, [this] { sizeTyped(true); });
+    connect(m_height, &QSpinBox::valueChanged, this, [this] { sizeTyped(false); });
+    connect(m_pictureSize, &QPushButton::clicked, this, [this] {
+        usePictureSize();
+        afterControl();
+    });
     connect(m_previewCheck, &QCheckBox::toggled, this, [this](bool on) {
         setPreviewOn(on);
         afterControl();
     });
     connect(m_preview, &PicturePreview::doubleClicked, this, &ImageHelper::togglePreviewSize);
 
-    setDesignedSize(QSize(440, 440), QSize(288, 345));
+    enableTagAttributes();
+    setDesignedSize(QSize(440, 460), QSize(288, 400));
     placeAtStart();
     // The panel's own settings.
     setPreviewOn(settings().read(Keys::ImagePreview) == QLatin1String("sure"));
@@ -148,10 +166,20 @@ QWidget *ImageHelper::optionsArea()
     m_vsc->setObjectName(QStringLiteral("vsc"));
     m_alts = new QCheckBox(QStringLiteral("Alt text"), area);
     m_alts->setObjectName(QStringLiteral("alts"));
-    m_border = new QSpinBox(area);
-    m_border->setObjectName(QStringLiteral("borderedit"));
-    m_border->setRange(0, 99);
-    m_border->setValue(0);
+    m_border = new NumberField(QStringLiteral("borderedit"), 0, 0, area);
+    m_width = new NumberField(QStringLiteral("widthedit"), 0, 0, area);
+    m_width->setToolTip(QStringLiteral("Width in pixels"));
+    m_height = new NumberField(QStringLiteral("heightedit"), 0, 0, area);
+    m_height->setToolTip(QStringLiteral("Height in pixels"));
+    // The number fields share the column's width, whatever their widest number would ask for.
+    for (QSpinBox *spin : {m_width, m_height, m_border})
+        spin->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    m_keepRatio = new QCheckBox(QStringLiteral("keep aspect ratio"), area);
+    m_keepRatio->setObjectName(QStringLiteral("keepratio"));
+    m_keepRatio->setChecked(true);
+    m_pictureSize = new QPushButton(QStringLiteral("use the picture's size"), area);
+    m_pictureSize->setObjectName(QStringLiteral("picturesize"));
+    m_pictureSize->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
     auto *borderLabel = new QLabel(QStringLiteral("Border"), area);
     borderLabel->setBuddy(m_border);
 
@@ -162,14 +190,27 @@ QWidget *ImageHelper::optionsArea()
     grid->addWidget(m_previewCheck, 0, 0);
     grid->addWidget(m_aligns, 0, 1);
     grid->addWidget(m_hz, 1, 0, 1, 2);
-    grid->addWidget(m_hsc, 2, 0);
-    grid->addWidget(m_vsc, 2, 1);
-    grid->addWidget(m_alts, 3, 0);
+    auto *size = new QHBoxLayout;
+    size->setSpacing(3);
+    size->addWidget(m_width, 1);
+    size->addWidget(new QLabel(QStringLiteral("\u00d7"), area));
+    size->addWidget(m_height, 1);
+    grid->addLayout(size, 2, 0, 1, 2);
+    grid->addWidget(m_keepRatio, 3, 0, 1, 2);
+    grid->addWidget(m_pictureSize, 4, 0, 1, 2);
+    grid->addWidget(m_hsc, 5, 0);
+    grid->addWidget(m_vsc, 5, 1);
+    grid->addWidget(m_alts, 6, 0);
+    m_altEdit = new QLineEdit(area);
+    m_altEdit->setObjectName(QStringLiteral("altedit"));
+    m_altEdit->setToolTip(QStringLiteral("Alt text"));
+    m_altEdit->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    grid->addWidget(m_altEdit, 7, 0, 1, 2);
     auto *border = new QHBoxLayout;
     border->setSpacing(3);
     border->addWidget(borderLabel);
     border->addWidget(m_border, 1);
-    grid->addLayout(border, 3, 1);
+    grid->addLayout(border, 6, 1);
     return area;
 }
 
@@ -182,32 +223,21 @@ void ImageHelper::showEvent(QShowEvent *event)
     }
 }
 
-PathMode ImageHelper::pathMode() const
-{
-    switch (m_pathlist->currentIndex()) {
-    case 1:
-        return PathMode::Absolute;
-    case 2:
-        return PathMode::None;
-    default:
-        return PathMode::Relative;
-    }
-}
-
 ImageFields ImageHelper::fields(bool displayed) const
 {
     ImageFields f;
     const QString file = m_browser->selectedFile();
-    if (!file.isEmpty()) {
-        const PathReference r = PathRule::reference(file, host().documentPath(), pathMode());
+    if (m_addressTyped) {
+        f.reference = m_address->text();
+    } else if (!file.isEmpty()) {
+        const PathReference r =
+            PathRule::reference(file, host().documentPath(), m_pathlist->mode());
         f.reference = displayed ? r.displayed : r.inserted;
-        // Read from the file every time: it may have changed since it was chosen.
-        if (m_hz->isChecked())
-            f.size = pictureSize(file).value_or(QSize());
     } else if (m_tagReference) {
         f.reference = *m_tagReference;
-        f.size = m_tagSize;
     }
+    if (m_width->value() > 0 && m_height->value() > 0)
+        f.size = QSize(m_width->value(), m_height->value());
     f.background = m_backcheck->isChecked();
     if (m_aligns->currentIndex() >= 0)
         f.align = m_aligns->currentText();
@@ -217,9 +247,9 @@ ImageFields ImageHelper::fields(bool displayed) const
     if (m_vsc->isChecked())
         f.vspace = m_vspace;
     if (m_alts->isChecked())
-        f.alt = m_alt;
+        f.alt = m_altEdit->text();
     f.border = QString::number(m_border->value());
-    f.others = m_others;
+    f.others = withTagAttributes(m_others);
     return f;
 }
 
@@ -228,15 +258,53 @@ QString ImageHelper::sampleText() const
     return m_sample->text();
 }
 
+void ImageHelper::setSizeFields(QSize size)
+{
+    const QSignalBlocker b1(m_width), b2(m_height);
+    m_width->setValue(size.isValid() ? size.width() : 0);
+    m_height->setValue(size.isValid() ? size.height() : 0);
+    m_ratio = size.isValid() && size.height() > 0 ? double(size.width()) / size.height() : 0;
+}
+
+void ImageHelper::usePictureSize()
+{
+    const QString file = m_browser->selectedFile();
+    m_sizeFromPicture = !file.isEmpty();
+    if (m_sizeFromPicture)
+        setSizeFields(pictureSize(file).value_or(QSize()));
+    build();
+}
+
+void ImageHelper::sizeTyped(bool widthTyped)
+{
+    // A size typed is the user's: the picture no longer decides it.
+    m_sizeFromPicture = false;
+    if (m_keepRatio->isChecked() && m_ratio > 0) {
+        if (widthTyped) {
+            const QSignalBlocker block(m_height);
+            m_height->setValue(std::max(1, int(std::lround(m_width->value() / m_ratio))));
+        } else {
+            const QSignalBlocker block(m_width);
+            m_width->setValue(std::max(1, int(std::lround(m_height->value() * m_ratio))));
+        }
+    }
+    build();
+}
+
 void ImageHelper::build()
 {
+    // A size that follows the picture is read from the file every time: it may have changed
+    // since it was chosen.
+    if (m_sizeFromPicture && !m_browser->selectedFile().isEmpty())
+        setSizeFields(pictureSize(m_browser->selectedFile()).value_or(QSize()));
     if (!m_hsc->isChecked())
         m_hspace.clear();
     if (!m_vsc->isChecked())
         m_vspace.clear();
-    if (!m_alts->isChecked())
-        m_alt.clear();
-    m_sample->setText(ImageCode::build(fields(true)));
+    const ImageFields shown = fields(true);
+    if (!m_addressTyped && m_address->text() != shown.reference)
+        m_address->setText(shown.reference);
+    m_sample->setText(ImageCode::build(shown));
     m_output = ImageCode::build(fields(false));
 }
 
@@ -248,19 +316,18 @@ QString ImageHelper::buildCode()
 
 void ImageHelper::fileTouched()
 {
-    if (!m_browser->selectedFile().isEmpty()) {
+    if (!m_reading && !m_browser->selectedFile().isEmpty()) {
+        // A picture chosen by the user gives its size and its address.
         m_tagReference.reset();
-        m_tagSize = QSize();
+        m_addressTyped = false;
+        m_sizeFromPicture = true;
     }
     build();
-    // One load for a burst of clicks.
-    if (!m_timer.isActive())
-        m_timer.start();
 }
 
 void ImageHelper::loadPreview()
 {
-    m_timer.stop();
+    m_browser->cancelPendingPreview();
     const QString file = m_browser->selectedFile();
     if (m_previewCheck->isChecked()) {
         if (file.isEmpty())
@@ -300,19 +367,29 @@ bool ImageHelper::readTag(const FoundTag &tag)
     PathMode mode = PathMode::Relative;
     const QString file = PathRule::resolve(f->reference, host().documentPath(), &mode);
     m_tagReference.reset();
-    m_tagSize = QSize();
-    if (!file.isEmpty() && m_browser->selectFile(file)) {
-        m_pathlist->setCurrentIndex(mode == PathMode::Absolute ? 1 : -1);
+    // The author's size stays; the picture's only when the tag gives none.
+    m_sizeFromPicture = !f->sizeAttributes;
+    if (f->sizeAttributes)
+        setSizeFields(f->size);
+    else
+        setSizeFields(QSize());
+    bool selected = false;
+    {
+        const QScopedValueRollback<bool> reading(m_reading, true);
+        selected = !file.isEmpty() && m_browser->selectFile(file);
+    }
+    if (selected) {
+        m_pathlist->setMode(mode == PathMode::Absolute ? mode : PathMode::Relative);
     } else {
         m_browser->files()->clearSelection();
         m_browser->files()->setCurrentIndex(QModelIndex());
         m_tagReference = f->reference;
-        m_tagSize = f->size;
     }
     // Setting the boxes rebuilds; the values they switch are set first.
     m_hspace = f->hspace.value_or(QString());
     m_vspace = f->vspace.value_or(QString());
-    m_alt = f->alt.value_or(QString());
+    m_altEdit->setText(f->alt.value_or(QString()));
+    m_addressTyped = false;
     const QSignalBlocker b1(m_hsc), b2(m_vsc), b3(m_alts), b4(m_hz), b5(m_backcheck), b6(m_border);
     m_backcheck->setChecked(false);
     m_hsc->setChecked(f->hspace.has_value());
@@ -345,7 +422,7 @@ bool ImageHelper::readTag(const FoundTag &tag)
 void ImageHelper::forgetTag()
 {
     m_tagReference.reset();
-    m_tagSize = QSize();
+    m_addressTyped = false;
     m_others.clear();
 }
 

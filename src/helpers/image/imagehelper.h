@@ -1,16 +1,17 @@
 #pragma once
 
 #include "helpers/frame/helperpanel.h"
-#include "helpers/frame/pathreference.h"
+#include "helpers/frame/pathmodebox.h"
 #include "helpers/image/imagecode.h"
 
-#include <QTimer>
-
+class CodeSample;
 class FileBrowser;
 class PicturePreview;
 class QCheckBox;
 class QLabel;
 class QComboBox;
+class QLineEdit;
+class QPushButton;
 class QSpinBox;
 
 // The image helper: picks a picture from the file browser, previews it and builds its IMG
@@ -21,9 +22,10 @@ class ImageHelper : public HelperPanel
 
 public:
     ImageHelper(const PanelRow &row, PanelHost &host, QWidget *mainFrame);
+    ~ImageHelper() override;
 
     FileBrowser *browser() const { return m_browser; }
-    QComboBox *pathlist() const { return m_pathlist; }
+    PathModeBox *pathlist() const { return m_pathlist; }
     QComboBox *aligns() const { return m_aligns; }
     QCheckBox *backcheck() const { return m_backcheck; }
     QCheckBox *hz() const { return m_hz; }
@@ -31,6 +33,12 @@ public:
     QCheckBox *vsc() const { return m_vsc; }
     QCheckBox *alts() const { return m_alts; }
     QSpinBox *borderedit() const { return m_border; }
+    QSpinBox *widthEdit() const { return m_width; }
+    QLineEdit *addressEdit() const { return m_address; }
+    QLineEdit *altEdit() const { return m_altEdit; }
+    QSpinBox *heightEdit() const { return m_height; }
+    QCheckBox *keepRatio() const { return m_keepRatio; }
+    QPushButton *pictureSizeButton() const { return m_pictureSize; }
     QCheckBox *previewCheck() const { return m_previewCheck; }
     PicturePreview *gifpan() const { return m_preview; }
     QString sampleText() const;
@@ -39,7 +47,6 @@ public:
 
     // The fields as plain data; `displayed` gives the reference the sample shows.
     ImageFields fields(bool displayed) const;
-    PathMode pathMode() const;
 
 protected:
     QString tagName() const override { return QStringLiteral("IMG"); }
@@ -55,27 +62,39 @@ private:
     void loadPreview();
     void setPreviewOn(bool on);
     void togglePreviewSize();
+    void setSizeFields(QSize size);
+    void usePictureSize();
+    void sizeTyped(bool widthTyped);
     QWidget *optionsArea();
 
     FileBrowser *m_browser = nullptr;
-    QComboBox *m_pathlist = nullptr;
+    PathModeBox *m_pathlist = nullptr;
     QCheckBox *m_backcheck = nullptr;
     QComboBox *m_aligns = nullptr;
     QCheckBox *m_hz = nullptr, *m_hsc = nullptr, *m_vsc = nullptr, *m_alts = nullptr;
     QSpinBox *m_border = nullptr;
+    QSpinBox *m_width = nullptr, *m_height = nullptr;
+    QCheckBox *m_keepRatio = nullptr;
+    QLineEdit *m_address = nullptr;
+    QLineEdit *m_altEdit = nullptr;
+    bool m_addressTyped = false; // the address field holds what the user typed
+    QPushButton *m_pictureSize = nullptr;
+    // The size fields follow the chosen picture until the user types a size or a tag's
+    // size is read.
+    bool m_sizeFromPicture = false;
+    double m_ratio = 0; // width / height of the size last given by the picture or a tag
+    bool m_reading = false;
     QCheckBox *m_previewCheck = nullptr;
     PicturePreview *m_preview = nullptr;
-    QLabel *m_sample = nullptr;
+    CodeSample *m_sample = nullptr;
     QWidget *m_left = nullptr;
     QWidget *m_options = nullptr;
     QString m_output;
-    QTimer m_timer;
     bool m_shownOnce = false;
 
     // Kept from a read tag: its reference while no file is chosen, its size, the values of
     // the attributes the panel only switches, and the attributes it does not know.
     std::optional<QString> m_tagReference;
-    QSize m_tagSize;
-    QString m_hspace, m_vspace, m_alt;
+    QString m_hspace, m_vspace;
     QList<TagAttribute> m_others;
 };

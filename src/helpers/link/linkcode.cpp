@@ -11,9 +11,10 @@ struct ProtocolRow
 };
 
 constexpr ProtocolRow Protocols[] = {
-    {LinkProtocol::Http, "http://"},     {LinkProtocol::Ftp, "ftp://"},
-    {LinkProtocol::Gopher, "gopher://"}, {LinkProtocol::News, "news:"},
-    {LinkProtocol::Telnet, "telnet://"}, {LinkProtocol::Mailto, "mailto:"},
+    {LinkProtocol::Http, "http://"},   {LinkProtocol::Https, "https://"},
+    {LinkProtocol::Ftp, "ftp://"},     {LinkProtocol::Gopher, "gopher://"},
+    {LinkProtocol::News, "news:"},     {LinkProtocol::Telnet, "telnet://"},
+    {LinkProtocol::Mailto, "mailto:"},
 };
 
 const QString Subject = QStringLiteral("?subject= ");
@@ -23,17 +24,6 @@ QString anchorStart(const QString &attribute, const QString &value, const QStrin
 {
     return QStringLiteral("<A") + TagAttribute::build(attribute, value) + target +
            TagReading::othersText(others) + u'>';
-}
-
-// The address a file reference gives, protocol included: an absolute reference is already a
-// file URL and a bare name takes no protocol; a relative one follows http or ftp.
-QString fileAddress(const LinkFields &f)
-{
-    const bool url = f.address.startsWith(QLatin1String("file:"), Qt::CaseInsensitive);
-    if (f.pathMode == PathMode::Relative && !url &&
-        (f.protocol == LinkProtocol::Http || f.protocol == LinkProtocol::Ftp))
-        return protocolText(f.protocol) + f.address;
-    return f.address;
 }
 
 } // namespace
@@ -50,6 +40,7 @@ bool targetApplies(const LinkFields &f)
 {
     switch (f.protocol) {
     case LinkProtocol::Http:
+    case LinkProtocol::Https:
     case LinkProtocol::Gopher:
         return true;
     case LinkProtocol::None:
@@ -61,8 +52,9 @@ bool targetApplies(const LinkFields &f)
 
 bool fileApplies(LinkProtocol protocol)
 {
-    return protocol == LinkProtocol::Http || protocol == LinkProtocol::Ftp ||
-           protocol == LinkProtocol::None || protocol == LinkProtocol::Stylesheet;
+    return protocol == LinkProtocol::Http || protocol == LinkProtocol::Https ||
+           protocol == LinkProtocol::Ftp || protocol == LinkProtocol::None ||
+           protocol == LinkProtocol::Stylesheet;
 }
 
 QString targetPart(const QString &listText)
@@ -83,12 +75,16 @@ LinkParts build(const LinkFields &f)
         parts.end = QStringLiteral("</A>");
         parts.tipWord = QStringLiteral("a NAME");
         parts.back = 2 + int(TagReading::othersText(f.others).size());
+        // A name already typed needs no tip.
+        if (!f.address.isEmpty())
+            parts.tipWord.clear();
         return parts;
     }
     const QString target = f.targetOn && targetApplies(f) ? targetPart(f.target) : QString();
     QString address;
     if (f.fromFile) {
-        address = fileAddress(f);
+        // "http://../img/a.gif" would name a host "..": a file is linked by its reference.
+        address = f.address;
         if (f.protocol == LinkProtocol::None) {
             parts.start = address;
             parts.insertOnly = true;
@@ -111,7 +107,7 @@ LinkParts build(const LinkFields &f)
         parts.start = anchorStart(QStringLiteral("href"), address, target, f.others);
         parts.end = QStringLiteral("</A>");
     }
-    if (f.fromFile) {
+    if (f.fromFile || !f.address.isEmpty()) {
         // The address is known: nothing to type.
         parts.tipWord.clear();
         return parts;

@@ -8,7 +8,8 @@
 #include <optional>
 
 // The protocol radios of the link helper, in the panel's order.
-enum class LinkProtocol { Http, Ftp, Gopher, News, Telnet, Mailto, None, Stylesheet };
+// The values are the radios' ids; "https://" came later.
+enum class LinkProtocol { Http, Ftp, Gopher, News, Telnet, Mailto, None, Stylesheet, Https };
 
 // What the link helper's fields say, as plain data.
 struct LinkFields
@@ -17,11 +18,12 @@ struct LinkFields
     LinkProtocol protocol = LinkProtocol::None;
     bool targetOn = false; // "target=", or `subject=""` for mailto
     QString target;        // the target list's text; `""` stands for an empty target
-    // A file chosen on disk, referred to by the path rule: then the address is its reference.
+    // A file chosen on disk, referred to by the path rule: then the address is its reference
+    // alone, whatever the protocol.
     bool fromFile = false;
     PathMode pathMode = PathMode::Relative;
-    // What follows the protocol: empty for a new link, whose address is typed in the page; a
-    // file's reference; or the address of a tag that was read.
+    // What follows the protocol: empty for a new link, whose address is then typed in the
+    // page; typed in the panel; a file's reference; or the address of a tag that was read.
     QString address;
     QList<TagAttribute> others; // attributes the panel does not know, kept
 };
@@ -40,7 +42,7 @@ struct LinkParts
 
 namespace LinkCode {
 
-// "http://" … "mailto:"; empty for "no protocol" and "Linked Stylesheet".
+// "http://" … "mailto:", "https://"; empty for "no protocol" and "Linked Stylesheet".
 QString protocolText(LinkProtocol protocol);
 // Whether "target=" applies: the protocols that open a page, not the bare "file only".
 bool targetApplies(const LinkFields &fields);

@@ -3,6 +3,7 @@
 #include "base/settingsfile.h"
 #include "files/filedialogstate.h"
 #include "files/filenamerules.h"
+#include "helpers/frame/pathmodebox.h"
 #include "markup/tagcontroller.h"
 
 #include <QButtonGroup>
@@ -11,6 +12,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -26,6 +28,7 @@ struct ProtocolButton
 
 constexpr ProtocolButton ProtocolButtons[] = {
     {LinkProtocol::Http, "httpbut", "http://"},
+    {LinkProtocol::Https, "httpsbut", "https://"},
     {LinkProtocol::Ftp, "ftpbut", "ftp://"},
     {LinkProtocol::Gopher, "gopherbut", "gopher://"},
     {LinkProtocol::News, "newsbut", "news:"},
@@ -66,7 +69,7 @@ LinkHelper::LinkHelper(const PanelRow &row, PanelHost &host, QWidget *mainFrame,
         auto *radio = new QRadioButton(QLatin1String(b.caption), m_hrefpan);
         radio->setObjectName(QLatin1String(b.objectName));
         m_protocols->addButton(radio, int(b.protocol));
-        grid->addWidget(radio, i % 4, i / 4);
+        grid->addWidget(radio, i % 5, i / 5);
         ++i;
     }
     protocolButton(LinkProtocol::None)->setChecked(true);
@@ -79,6 +82,14 @@ LinkHelper::LinkHelper(const PanelRow &row, PanelHost &host, QWidget *mainFrame,
     m_cboTarget->setInsertPolicy(QComboBox::NoInsert);
     m_cboTarget->addItems({EmptyTarget, QStringLiteral("_blank"), QStringLiteral("_self"),
                            QStringLiteral("_parent"), QStringLiteral("_top")});
+    m_address = new QLineEdit(body());
+    m_address->setObjectName(QStringLiteral("addressedit"));
+    m_address->setPlaceholderText(QStringLiteral("typed here, or in the page"));
+    auto *addressLabel = new QLabel(QStringLiteral("address"), body());
+    addressLabel->setBuddy(m_address);
+    auto *address = new QHBoxLayout;
+    address->addWidget(addressLabel);
+    address->addWidget(m_address, 1);
     auto *target = new QHBoxLayout;
     target->addWidget(m_targetcheck);
     target->addWidget(m_cboTarget, 1);
@@ -87,12 +98,7 @@ LinkHelper::LinkHelper(const PanelRow &row, PanelHost &host, QWidget *mainFrame,
     m_usefilepan->setObjectName(QStringLiteral("usefilepan"));
     m_usefilecheck = new QCheckBox(QStringLiteral("file on disk"), m_usefilepan);
     m_usefilecheck->setObjectName(QStringLiteral("usefilecheck"));
-    m_pathlist = new QComboBox(m_usefilepan);
-    m_pathlist->setObjectName(QStringLiteral("pathlist"));
-    m_pathlist->addItems({QStringLiteral("relative path"), QStringLiteral("absolute path"),
-                          QStringLiteral("no path")});
-    m_pathlist->setPlaceholderText(QStringLiteral("relative path"));
-    m_pathlist->setCurrentIndex(-1);
+    m_pathlist = new PathModeBox(PathModeBox::Wording::Long, m_usefilepan);
     auto *file = new QHBoxLayout(m_usefilepan);
     file->setContentsMargins(0, 0, 0, 0);
     file->addWidget(m_usefilecheck);
@@ -103,6 +109,7 @@ LinkHelper::LinkHelper(const PanelRow &row, PanelHost &host, QWidget *mainFrame,
     layout->setSpacing(4);
     layout->addLayout(modes);
     layout->addWidget(m_hrefpan);
+    layout->addLayout(address);
     layout->addLayout(target);
     layout->addWidget(m_usefilepan);
     layout->addStretch(1);
@@ -128,6 +135,7 @@ LinkHelper::LinkHelper(const PanelRow &row, PanelHost &host, QWidget *mainFrame,
     });
     connect(m_pathlist, &QComboBox::activated, this, &LinkHelper::afterControl);
 
+    enableTagAttributes();
     setDesignedSize(QSize(300, sizeHint().height()), {});
     placeAtStart();
     // The panel's own settings.
@@ -148,18 +156,6 @@ LinkProtocol LinkHelper::protocol() const
 {
     const int id = m_protocols->checkedId();
     return id < 0 ? LinkProtocol::None : LinkProtocol(id);
-}
-
-PathMode LinkHelper::pathMode() const
-{
-    switch (m_pathlist->currentIndex()) {
-    case 1:
-        return PathMode::Absolute;
-    case 2:
-        return PathMode::None;
-    default:
-        return PathMode::Relative;
-    }
 }
 
 void LinkHelper::setTargetFromSettings()
@@ -194,6 +190,14 @@ void LinkHelper::protocolUpdate()
     m_targetcheck->setVisible(targetShown);
     m_cboTarget->setVisible(targetShown && !mailto && m_targetOn);
     m_usefilepan->setVisible(href && LinkCode::fileApplies(p));
+    // A file is linked by its reference alone: the protocols that would go in front of it
+    // cannot be chosen while it is.
+    const bool fileOn = m_usefilepan->isVisibleTo(this) && m_usefilecheck->isChecked();
+    for (QAbstractButton *b : m_protocols->buttons()) {
+        const auto protocol = LinkProtocol(m_protocols->id(b));
+        b->setEnabled(!fileOn || protocol == LinkProtocol::None ||
+                      protocol == LinkProtocol::Stylesheet || protocol == p);
+    }
     m_pathlist->setVisible(m_usefilecheck->isChecked());
     protocolButton(LinkProtocol::None)
         ->setText(m_usefilecheck->isChecked() ? QStringLiteral("file only")
@@ -208,21 +212,24 @@ LinkFields LinkHelper::fields() const
     f.targetOn = f.protocol == LinkProtocol::Mailto ? m_subjectOn : m_targetOn;
     f.target = m_cboTarget->currentText();
     f.fromFile = fileInEffect();
-    f.pathMode = pathMode();
-    if (isEditingTag()) {
-        f.address = m_tagAddress;
-        f.others = m_others;
-    }
+    f.pathMode = m_pathlist->mode();
+    f.address = m_address->text();
+    f.others = withTagAttributes(isEditingTag() ? m_others : QList<TagAttribute>());
     return f;
 }
 
 void LinkHelper::applyCode()
 {
+    // Without a document there is nothing to link from or insert into.
+    if (!host().activeEditor || !host().activeEditor())
+        return;
     LinkFields f = fields();
     if (f.fromFile) {
         QString filter = settings().read(Keys::YourFiles);
         if (FileNameRules::qtFilter(filter).isEmpty())
             filter = FileDialogState::OpenFilter;
+        // Any file can be linked: all of them are shown unless a style sheet is asked for.
+        filter.prepend(QStringLiteral("All files|*|"));
         if (f.protocol == LinkProtocol::Stylesheet)
             filter.prepend(QStringLiteral("Stylesheet Files|*.css|"));
         const QString file =
@@ -230,23 +237,19 @@ void LinkHelper::applyCode()
         if (file.isEmpty())
             return;
         f.address = PathRule::reference(file, host().documentPath(), f.pathMode).inserted;
+        m_address->setText(f.address);
     }
     const LinkParts parts = LinkCode::build(f);
     // The A tag being edited gets the new start tag; its content and end tag stay.
-    if (isEditingTag() && !parts.insertOnly && !parts.end.isEmpty()) {
-        insertCode(parts.start);
+    const bool wraps = !parts.insertOnly && !parts.end.isEmpty();
+    if (parts.insertOnly || parts.tipWord.isEmpty() || (wraps && isEditingTag())) {
+        applyParts(parts.start, parts.end, wraps ? parts.start : QString());
         return;
     }
     if (!host().activeEditor || !host().activeEditor())
         return;
-    if (parts.insertOnly) {
-        host().tags.listcode2(parts.start);
-    } else if (parts.tipWord.isEmpty()) {
-        host().tags.wraptag(parts.start, parts.end);
-    } else {
-        host().tags.insertWrap().setParts(parts.start, parts.end);
-        host().tags.tipper(parts.tipWord, parts.back);
-    }
+    host().tags.insertWrap().setParts(parts.start, parts.end);
+    host().tags.tipper(parts.tipWord, parts.back);
 }
 
 bool LinkHelper::readTag(const FoundTag &tag)
@@ -254,7 +257,7 @@ bool LinkHelper::readTag(const FoundTag &tag)
     const std::optional<LinkFields> f = LinkCode::read(tag);
     if (!f)
         return false;
-    m_tagAddress = f->address;
+    m_address->setText(f->address);
     m_others = f->others;
     {
         const QSignalBlocker b1(m_hrefbut), b2(m_namebut), b3(m_usefilecheck);
@@ -276,7 +279,7 @@ bool LinkHelper::readTag(const FoundTag &tag)
 
 void LinkHelper::forgetTag()
 {
-    m_tagAddress.clear();
+    m_address->clear();
     m_others.clear();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "helpers/frame/helperpanel.h"
+#include "helpers/frame/pathmodebox.h"
 #include "helpers/link/linkcode.h"
 
 #include <functional>
@@ -9,6 +10,7 @@ class QButtonGroup;
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
+class QLineEdit;
 class QRadioButton;
 
 // The link helper: wraps the selection in a link with a chosen protocol and target, a named
@@ -30,13 +32,13 @@ public:
     QGroupBox *hrefpan() const { return m_hrefpan; }
     QCheckBox *targetcheck() const { return m_targetcheck; }
     QComboBox *cboTarget() const { return m_cboTarget; }
+    QLineEdit *addressEdit() const { return m_address; }
     QWidget *usefilepan() const { return m_usefilepan; }
     QCheckBox *usefilecheck() const { return m_usefilecheck; }
-    QComboBox *pathlist() const { return m_pathlist; }
+    PathModeBox *pathlist() const { return m_pathlist; }
 
     // The fields as plain data; the address is the read tag's while it is edited.
     LinkFields fields() const;
-    PathMode pathMode() const;
 
 protected:
     QString tagName() const override { return QStringLiteral("A"); }
@@ -58,15 +60,15 @@ private:
     QButtonGroup *m_protocols = nullptr;
     QCheckBox *m_targetcheck = nullptr;
     QComboBox *m_cboTarget = nullptr;
+    QLineEdit *m_address = nullptr;
     QWidget *m_usefilepan = nullptr;
     QCheckBox *m_usefilecheck = nullptr;
-    QComboBox *m_pathlist = nullptr;
+    PathModeBox *m_pathlist = nullptr;
 
     // The one box is "target=" or, for mailto, `subject=""`; each keeps its own state.
     bool m_targetOn = false;
     bool m_subjectOn = false;
     // Kept from a read tag while it is edited: its address and the attributes the panel does
     // not know.
-    QString m_tagAddress;
     QList<TagAttribute> m_others;
 };

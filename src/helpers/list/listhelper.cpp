@@ -1,6 +1,7 @@
 #include "helpers/list/listhelper.h"
 
 #include "base/settingsfile.h"
+#include "helpers/frame/numberfield.h"
 #include "markup/tagcontroller.h"
 
 #include <QButtonGroup>
@@ -62,11 +63,7 @@ QWidget *typeBox(const char *name, const TypeRadio (&radios)[N], QButtonGroup *g
 
 QSpinBox *spin(const char *name, int minimum, int value, QWidget *parent)
 {
-    auto *s = new QSpinBox(parent);
-    s->setObjectName(QLatin1String(name));
-    s->setRange(minimum, 999);
-    s->setValue(value);
-    return s;
+    return new NumberField(QLatin1String(name), minimum, value, parent);
 }
 
 // A spin field under its label, in a box that is hidden as one.
@@ -83,6 +80,11 @@ QWidget *spinBox(const char *label, QSpinBox *spin, QWidget *parent)
 }
 
 } // namespace
+
+ListHelper::~ListHelper()
+{
+    finishTyping();
+}
 
 ListHelper::ListHelper(const PanelRow &row, PanelHost &host, QWidget *mainFrame)
     : HelperPanel(row, host, mainFrame)
@@ -198,6 +200,7 @@ ListHelper::ListHelper(const PanelRow &row, PanelHost &host, QWidget *mainFrame)
     m_compact->setChecked(!settings().read(CompactKey).isEmpty());
     modeButton(ListMode::List)->setChecked(true);
     enterMode(ListMode::List);
+    enableTagAttributes();
     setDesignedSize(QSize(260, sizeHint().height()), {});
     placeAtStart();
 }
@@ -342,8 +345,7 @@ ListFields ListHelper::fields() const
     f.indent = list ? m_tabs->value() : 0;
     f.endLi = m_endli->isChecked();
     f.compact = list && m_compact->isChecked();
-    if (isEditingTag())
-        f.others = m_others;
+    f.others = withTagAttributes(isEditingTag() ? m_others : QList<TagAttribute>());
     return f;
 }
 
@@ -354,17 +356,8 @@ QStringList ListHelper::tagNames() const
 
 void ListHelper::applyCode()
 {
-    if (!host().activeEditor || !host().activeEditor())
-        return;
-    const std::optional<ListParts> parts = ListCode::build(fields());
-    if (!parts)
-        return;
-    // The tag being edited gets the new start tag; what it holds stays.
-    if (isEditingTag()) {
-        insertCode(parts->tag);
-        return;
-    }
-    host().tags.wraptag(parts->start, parts->end);
+    if (const std::optional<ListParts> parts = ListCode::build(fields()))
+        applyParts(parts->start, parts->end, parts->tag);
 }
 
 bool ListHelper::readTag(const FoundTag &tag)

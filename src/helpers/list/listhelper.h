@@ -18,6 +18,7 @@ class ListHelper : public HelperPanel
 
 public:
     ListHelper(const PanelRow &row, PanelHost &host, QWidget *mainFrame);
+    ~ListHelper() override;
 
     QRadioButton *modeButton(ListMode mode) const;
     QRadioButton *kindButton(ListKind kind) const;

@@ -3,6 +3,7 @@
 #include "base/prompter.h"
 #include "base/settingsfile.h"
 #include "colours/colourpicker.h"
+#include "helpers/frame/numberfield.h"
 #include "markup/tagcontroller.h"
 
 #include <QButtonGroup>
@@ -27,17 +28,19 @@ const char *const VAligns[] = {"top", "bottom", "middle", "baseline"};
 
 QSpinBox *spin(const char *name, QWidget *parent)
 {
-    auto *s = new QSpinBox(parent);
-    s->setObjectName(QLatin1String(name));
-    s->setRange(0, 999);
-    return s;
+    return new NumberField(QLatin1String(name), 0, 0, parent);
 }
 
 } // namespace
 
+TableHelper::~TableHelper()
+{
+    finishTyping();
+}
+
 TableHelper::TableHelper(const PanelRow &row, PanelHost &host, QWidget *mainFrame,
                          Prompter &prompter)
-    : HelperPanel(row, host, mainFrame), m_prompter(prompter)
+    : HelperPanel(row, host, mainFrame), m_prompter(prompter, this)
 {
     m_modes = new QButtonGroup(this);
     auto *modes = new QHBoxLayout;
@@ -213,6 +216,7 @@ TableHelper::TableHelper(const PanelRow &row, PanelHost &host, QWidget *mainFram
     setColour(0xFFFFFF, false);
     modeButton(TableMode::Table)->setChecked(true);
     enterMode(TableMode::Table);
+    enableTagAttributes();
     setDesignedSize(QSize(310, sizeHint().height()), {});
     placeAtStart();
 }
@@ -362,8 +366,7 @@ TableFields TableHelper::fields() const
     f.useNames = m_useNames->isChecked();
     f.endTr = m_endtr->isChecked();
     f.endTd = m_endtd->isChecked();
-    if (isEditingTag())
-        f.others = m_others;
+    f.others = withTagAttributes(isEditingTag() ? m_others : QList<TagAttribute>());
     return f;
 }
 
@@ -374,17 +377,8 @@ QStringList TableHelper::tagNames() const
 
 void TableHelper::applyCode()
 {
-    if (!host().activeEditor || !host().activeEditor())
-        return;
-    const std::optional<TableParts> parts = TableCode::build(fields());
-    if (!parts)
-        return;
-    // The tag being edited gets the new start tag; what it holds stays.
-    if (isEditingTag()) {
-        insertCode(parts->tag);
-        return;
-    }
-    host().tags.wraptag(parts->start, parts->end);
+    if (const std::optional<TableParts> parts = TableCode::build(fields()))
+        applyParts(parts->start, parts->end, parts->tag);
 }
 
 bool TableHelper::readTag(const FoundTag &tag)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "helpers/frame/helperpanel.h"
+#include "helpers/frame/panelprompter.h"
 #include "helpers/table/tablecode.h"
 
 class ColourPicker;
@@ -22,6 +23,7 @@ class TableHelper : public HelperPanel
 
 public:
     TableHelper(const PanelRow &row, PanelHost &host, QWidget *mainFrame, Prompter &prompter);
+    ~TableHelper() override;
 
     QRadioButton *modeButton(TableMode mode) const;
     QSpinBox *bordercoledit() const { return m_bordercol; }
@@ -64,7 +66,7 @@ private:
     void setColour(std::uint32_t rgb, bool turnOn = true);
     static void clearGroup(QButtonGroup *group);
 
-    Prompter &m_prompter;
+    PanelPrompter m_prompter;
     QButtonGroup *m_modes = nullptr;
     QSpinBox *m_bordercol = nullptr, *m_spacerow = nullptr, *m_items = nullptr;
     QLabel *m_bordercolLabel = nullptr, *m_spacerowLabel = nullptr, *m_paditemLabel = nullptr;

@@ -6,8 +6,8 @@
 #include "documents/documentwindow.h"
 #include "editor/scintillaeditor.h"
 #include "files/documentfiles.h"
-#include "frametestbase.h"
 #include "helpers/document/documenthelper.h"
+#include "paneltestbase.h"
 #include "paneltesting.h"
 
 #include <QCheckBox>
@@ -18,11 +18,10 @@
 
 using namespace PanelTesting;
 
-class TestDocumentHelper : public FrameTestBase
+class TestDocumentHelper : public PanelTestBase
 {
     Q_OBJECT
 
-    std::unique_ptr<MainFrame> m_frame;
     QString m_site;
 
     DocumentWindow *openPage(const QByteArray &text)
@@ -30,34 +29,14 @@ class TestDocumentHelper : public FrameTestBase
         m_site = m_dir->filePath(QStringLiteral("site"));
         writeFile(m_site + QStringLiteral("/img/tile.gif"), animatedGif());
         writePicture(m_site + QStringLiteral("/img/back.jpg"), QSize(16, 16));
-        const QString page = m_site + QStringLiteral("/page.htm");
-        writeFile(page, text);
-        return m_frame->files().openFile(page);
+        return focusedDocument(text, QStringLiteral("site/page.htm"));
     }
 
-    DocumentHelper *openFromMenu()
-    {
-        chooseFromMenu(*m_frame, Cmd::DocHelper);
-        auto *p = qobject_cast<DocumentHelper *>(m_frame->panels().panel(row("DocumentHelper")));
-        if (p && !QTest::qWaitForWindowExposed(p))
-            return nullptr;
-        return p;
-    }
-
-    static void click(QAbstractButton *b)
-    {
-        QTest::mouseClick(b, Qt::LeftButton, {},
-                          QPoint(std::min(8, b->width() / 2), b->height() / 2));
-    }
+    DocumentHelper *openFromMenu() { return openPanelFromMenu<DocumentHelper>(PanelId::Document); }
 
 private Q_SLOTS:
-    void init()
-    {
-        resetHome();
-        m_frame = startFrame();
-        QVERIFY(QTest::qWaitForWindowExposed(m_frame.get()));
-    }
-    void cleanup() { m_frame.reset(); }
+    void init() { startFrameForPanels(); }
+    void cleanup() { stopFrame(); }
 
     void coloursFromGridsAndPaletteBuildTheTag()
     {
@@ -127,7 +106,7 @@ private Q_SLOTS:
         QCOMPARE(m_settings->read(Keys::DocuPreview), QStringLiteral("sure"));
 
         // Shown again, "use image" starts on.
-        QTRY_VERIFY(!m_frame->panels().panel(row("DocumentHelper")));
+        QTRY_VERIFY(!m_frame->panels().panel(row(PanelId::Document)));
         p = openFromMenu();
         QVERIFY(p);
         QVERIFY(p->useImage()->isChecked());

@@ -5,25 +5,28 @@
 #include "commands/commandids.h"
 #include "documents/documentwindow.h"
 #include "files/documentfiles.h"
-#include "frametestbase.h"
 #include "help/helpwindow.h"
+#include "helpers/frame/panelprompter.h"
+#include "paneltestbase.h"
 #include "paneltesting.h"
+#include "widgets/messageboxprompter.h"
 
 #include <Qsci/qsciscintilla.h>
 
+#include <QMessageBox>
+#include <QSignalSpy>
 #include <QSizeGrip>
 #include <QTextBrowser>
+#include <QTimer>
 #include <QToolButton>
 
 using namespace PanelTesting;
 
-class TestPanelFrame : public FrameTestBase
+class TestPanelFrame : public PanelTestBase
 {
     Q_OBJECT
 
-    std::unique_ptr<MainFrame> m_frame;
-
-    const PanelRow &image() const { return row("ImageHelper"); }
+    const PanelRow &image() const { return row(PanelId::Image); }
     HelperPanel *panel() const { return m_frame->panels().panel(image()); }
 
     HelperPanel *openFromToolbar()
@@ -38,12 +41,10 @@ class TestPanelFrame : public FrameTestBase
 private Q_SLOTS:
     void init()
     {
-        resetHome();
-        m_frame = startFrame();
-        QVERIFY(QTest::qWaitForWindowExposed(m_frame.get()));
+        startFrameForPanels();
         QTRY_VERIFY(m_frame->documents().active());
     }
-    void cleanup() { m_frame.reset(); }
+    void cleanup() { stopFrame(); }
 
     void opensFromMenuAndToolbarAsOneInstance()
     {
@@ -63,6 +64,98 @@ private Q_SLOTS:
         QCOMPARE(openFromToolbar(), first);
         QTRY_VERIFY(first->isVisible());
         QCOMPARE(m_frame->findChildren<HelperPanel *>().size(), 1);
+    }
+
+    // Each panel's Close, clicked at its centre as a user does, closes it; the size grip of a
+    // resizable panel keeps to its corner and lies over no button.
+    void everyPanelsCloseButtonCloses()
+    {
+        for (const PanelId id :
+             {PanelId::Image, PanelId::Document, PanelId::Link, PanelId::List, PanelId::Table}) {
+            HelperPanel *p = openPanelFromMenu<HelperPanel>(id);
+            QVERIFY(p);
+            if (auto *grip = p->findChild<QSizeGrip *>()) {
+                QVERIFY(grip->width() < 30 && grip->height() < 30);
+                for (QPushButton *b : {p->readButton(), p->insertButton(), p->closeButton()}) {
+                    const QRect button(b->mapTo(p, QPoint(0, 0)), b->size());
+                    QVERIFY2(!grip->geometry().intersects(button), qPrintable(b->text()));
+                }
+            }
+            press(p->closeButton());
+            QTRY_VERIFY2(!m_frame->panels().panel(id), PanelRows::byId(id).caption);
+        }
+    }
+
+    // Exit from the menu closes the panels (which keep their places) and the help window
+    // with the frame, whatever the platform makes of windows left open.
+    void exitClosesPanelsAndHelp()
+    {
+        QPointer<HelperPanel> p = openPanelFromMenu<HelperPanel>(PanelId::Link);
+        QVERIFY(p);
+        p->move(p->pos() + QPoint(7, 5));
+        const QPoint place = p->pos();
+        QTest::mouseClick(p->captionBar()->helpButton(), Qt::LeftButton);
+        QPointer<HelpWindow> help = m_frame->help().window();
+        QVERIFY(help);
+        QTRY_VERIFY(help->isVisible());
+        chooseFromMenu(*m_frame, Cmd::Exit1Click);
+        QTRY_VERIFY(!m_frame->isVisible());
+        QVERIFY(!p || !p->isVisible());
+        QVERIFY(!help->isVisible());
+        QCOMPARE(m_settings->read(Keys::LinkTop), place.y());
+        QCOMPARE(m_settings->read(Keys::LinkLeft), place.x());
+    }
+
+    // The same in the program's own event loop: Exit ends it.
+    void exitEndsTheProgram()
+    {
+        QPointer<HelperPanel> p = openPanelFromMenu<HelperPanel>(PanelId::Image);
+        QVERIFY(p);
+        p->move(p->pos() + QPoint(7, 5));
+        const QPoint place = p->pos();
+        QTest::mouseClick(p->captionBar()->helpButton(), Qt::LeftButton);
+        QPointer<HelpWindow> help = m_frame->help().window();
+        QVERIFY(help);
+        QTRY_VERIFY(help->isVisible());
+        QSignalSpy quitting(qApp, &QCoreApplication::aboutToQuit);
+        bool chosen = false;
+        QTimer::singleShot(0, m_frame.get(), [&] {
+            chooseFromMenu(*m_frame, Cmd::Exit1Click);
+            chosen = true;
+        });
+        // Only a guard against a program that never ends.
+        QTimer guard;
+        guard.setSingleShot(true);
+        connect(&guard, &QTimer::timeout, qApp, [] { QCoreApplication::exit(1); });
+        guard.start(60000);
+        QCOMPARE(QCoreApplication::exec(), 0);
+        QVERIFY(chosen);
+        QCOMPARE(quitting.count(), 1);
+        QVERIFY(!m_frame->isVisible());
+        QVERIFY(!p || !p->isVisible());
+        QVERIFY(!help || !help->isVisible());
+        QCOMPARE(m_settings->read(Keys::ImgTop), place.y());
+        QCOMPARE(m_settings->read(Keys::ImgLeft), place.x());
+    }
+
+    // A panel's question opens over the panel, so that a panel kept on top cannot hide it.
+    void questionsOpenOverThePanel()
+    {
+        HelperPanel *p = openPanelFromMenu<HelperPanel>(PanelId::Table);
+        QVERIFY(p);
+        MessageBoxPrompter boxes(m_frame.get());
+        PanelPrompter prompter(boxes, p);
+        QWidget *parent = nullptr;
+        QTimer::singleShot(0, p, [&parent] {
+            for (QWidget *w : QApplication::topLevelWidgets())
+                if (auto *box = qobject_cast<QMessageBox *>(w); box && box->isVisible()) {
+                    parent = box->parentWidget();
+                    QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
+                }
+        });
+        prompter.warn(QStringLiteral("Cells must be numbers"));
+        QCOMPARE(parent, p);
+        QCOMPARE(boxes.parent(), m_frame.get());
     }
 
     void withoutADocumentNothingOpens()
@@ -205,7 +298,7 @@ private Q_SLOTS:
     {
         for (const PanelRow &panel : PanelRows::all()) {
             const HelpPage *page = HelpPages::byTopic(panel.helpTopic);
-            QVERIFY2(page, panel.className);
+            QVERIFY2(page, panel.caption);
             const QString file = QStringLiteral(QM_SOURCE_DATA_DIR "/help/") + page->file;
             QVERIFY2(QFileInfo(file).isReadable(), qPrintable(file));
         }

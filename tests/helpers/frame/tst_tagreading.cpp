@@ -93,6 +93,9 @@ private Q_SLOTS:
     {
         QCOMPARE(TagAttribute::build("alt", "a b"), QStringLiteral(" alt=\"a b\""));
         QCOMPARE(TagAttribute::build("alt", "say \"hi\""), QStringLiteral(" alt='say \"hi\"'"));
+        // Both quote characters: the tag must stay valid.
+        QCOMPARE(TagAttribute::build("title", "Bob's \"cat\""),
+                 QStringLiteral(" title=\"Bob's &quot;cat&quot;\""));
     }
 };
 

@@ -6,25 +6,28 @@
 #include "documents/documentwindow.h"
 #include "editor/scintillaeditor.h"
 #include "files/documentfiles.h"
-#include "frametestbase.h"
+#include "helpers/frame/numberfield.h"
 #include "helpers/frame/picturepreview.h"
+#include "helpers/frame/tagattributefields.h"
 #include "helpers/image/imagehelper.h"
+#include "paneltestbase.h"
 #include "paneltesting.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMovie>
+#include <QPushButton>
 #include <QSpinBox>
 #include <QTreeView>
 
 using namespace PanelTesting;
 
-class TestImageHelper : public FrameTestBase
+class TestImageHelper : public PanelTestBase
 {
     Q_OBJECT
 
-    std::unique_ptr<MainFrame> m_frame;
     QString m_site;
 
     // A saved page in site/ with pictures beside it and in img/.
@@ -37,36 +40,14 @@ class TestImageHelper : public FrameTestBase
         writeFile(m_site + QStringLiteral("/img/broken.png"), "not a picture");
         writeFile(m_site + QStringLiteral("/notes.txt"), "text");
         writeFile(m_site + QStringLiteral("/LOUD.GIF"), animatedGif());
-        const QString page = m_site + QStringLiteral("/page.htm");
-        writeFile(page, text);
-        return m_frame->files().openFile(page);
+        return focusedDocument(text, QStringLiteral("site/page.htm"));
     }
 
-    ImageHelper *open()
-    {
-        QTest::mouseClick(toolbarItem(*m_frame, Cmd::ImageHelper), Qt::LeftButton);
-        auto *p = qobject_cast<ImageHelper *>(m_frame->panels().panel(row("ImageHelper")));
-        if (p && !QTest::qWaitForWindowExposed(p))
-            return nullptr;
-        return p;
-    }
-
-    // On the box or the start of the caption: a check box stretched by its layout reacts
-    // to clicks on its caption only.
-    static void click(QAbstractButton *b)
-    {
-        QTest::mouseClick(b, Qt::LeftButton, {},
-                          QPoint(std::min(8, b->width() / 2), b->height() / 2));
-    }
+    ImageHelper *open() { return openPanelFromToolbar<ImageHelper>(PanelId::Image); }
 
 private Q_SLOTS:
-    void init()
-    {
-        resetHome();
-        m_frame = startFrame();
-        QVERIFY(QTest::qWaitForWindowExposed(m_frame.get()));
-    }
-    void cleanup() { m_frame.reset(); }
+    void init() { startFrameForPanels(); }
+    void cleanup() { stopFrame(); }
 
     void choosingAPictureAndInsertingPutsTheTagAtTheCaret()
     {
@@ -205,8 +186,8 @@ private Q_SLOTS:
         openPage("");
         ImageHelper *p = open();
         QVERIFY(p);
-        QCOMPARE(p->minimumSize(), QSize(288, 345));
-        QVERIFY2(p->minimumSizeHint().width() <= 288 && p->minimumSizeHint().height() <= 345,
+        QCOMPARE(p->minimumSize(), QSize(288, 400));
+        QVERIFY2(p->minimumSizeHint().width() <= 288 && p->minimumSizeHint().height() <= 400,
                  qPrintable(QStringLiteral("%1 x %2")
                                 .arg(p->minimumSizeHint().width())
                                 .arg(p->minimumSizeHint().height())));
@@ -283,6 +264,112 @@ private Q_SLOTS:
         click(p->insertButton());
         QCOMPARE(doc->editor().text(),
                  QStringLiteral("<IMG src=\"http://example.org/a.gif\" align=\"right\">"));
+    }
+
+    // Read tag keeps the size the author wrote, whatever the picture's own; the picture's
+    // size comes back on request, and a size typed keeps the aspect ratio while asked to.
+    void readTagKeepsTheAuthorsSize()
+    {
+        DocumentWindow *doc = openPage("<p><img src=\"img/photo.jpg\" width=\"50\" "
+                                       "height=\"40\"></p>");
+        QVERIFY(doc);
+        ImageHelper *p = open();
+        QVERIFY(p);
+        doc->editor().setCaret(6);
+        click(p->readButton());
+        QVERIFY(p->isEditingTag());
+        QCOMPARE(p->browser()->selectedFile(), m_site + QStringLiteral("/img/photo.jpg"));
+        QCOMPARE(p->widthEdit()->value(), 50);
+        QCOMPARE(p->heightEdit()->value(), 40);
+        press(p->insertButton());
+        QCOMPARE(doc->editor().text(), QStringLiteral("<p><IMG src=\"img/photo.jpg\" width=\"50\" "
+                                                      "height=\"40\"></p>"));
+
+        press(p->pictureSizeButton());
+        QVERIFY(p->output().contains(QLatin1String("width=\"64\" height=\"48\"")));
+        QVERIFY(p->keepRatio()->isChecked());
+        typeNumber(p->widthEdit(), 32);
+        QCOMPARE(p->heightEdit()->value(), 24);
+        click(p->keepRatio());
+        typeNumber(p->heightEdit(), 100);
+        QCOMPARE(p->widthEdit()->value(), 32);
+        QVERIFY(p->output().contains(QLatin1String("width=\"32\" height=\"100\"")));
+
+        // A new tag takes the size of the picture chosen for it.
+        doc->editor().setCaret(doc->editor().length());
+        clickFile(*p->browser(), QStringLiteral("anim.gif"));
+        QCOMPARE(p->widthEdit()->value(), 8);
+        QCOMPARE(p->heightEdit()->value(), 6);
+    }
+
+    // A border is any number up to the field's limit; more is refused aloud, not cut.
+    void borderTakesLargeNumbersWhole()
+    {
+        openPage("");
+        ImageHelper *p = open();
+        QVERIFY(p);
+        typeNumber(p->borderedit(), 150);
+        QVERIFY(p->output().contains(QLatin1String("border=\"150\"")));
+        QTest::keyClick(p->borderedit(), Qt::Key_Return);
+        QTest::mouseClick(p->borderedit(), Qt::LeftButton);
+        QTest::keyClick(p->borderedit(), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(p->borderedit(), QStringLiteral("99999"));
+        QTest::keyClick(p->borderedit(), Qt::Key_Return);
+        QCOMPARE(p->borderedit()->value(), 150);
+        QVERIFY(!qobject_cast<NumberField *>(p->borderedit())->refusal().isEmpty());
+    }
+
+    // With capitals and apostrophes on, a tag read back keeps the author's words and stays
+    // valid: a value holding an apostrophe keeps its double quotes.
+    void caseAndQuotesLeaveTheAuthorsText()
+    {
+        m_settings->write(Keys::UCase, true);
+        m_settings->write(Keys::Apostrophe, true);
+        DocumentWindow *doc = openPage("<img src=\"http://example.org/a.gif\" alt=\"Bob's cat\" "
+                                       "title=\"Say 'hi'\" class=\"Pic\">");
+        QVERIFY(doc);
+        ImageHelper *p = open();
+        QVERIFY(p);
+        doc->editor().setCaret(5);
+        click(p->readButton());
+        press(p->insertButton());
+        QCOMPARE(doc->editor().text(),
+                 QStringLiteral("<IMG SRC='http://example.org/a.gif' ALT=\"Bob's cat\" "
+                                "TITLE=\"Say 'hi'\" CLASS='Pic'>"));
+    }
+
+    // An address and an alt text typed in; class and title fields; all read back.
+    void typedAddressAltTextAndAttributes()
+    {
+        DocumentWindow *doc = openPage("");
+        ImageHelper *p = open();
+        QVERIFY(p);
+        typeInto(p->addressEdit(), QStringLiteral("http://example.org/Cat.png"));
+        typeInto(p->altEdit(), QStringLiteral("Bob's cat"));
+        QVERIFY(p->alts()->isChecked());
+        typeInto(p->tagAttributes()->field("class"), QStringLiteral("pic"));
+        typeInto(p->tagAttributes()->field("title"), QStringLiteral("Say \"hi\""));
+        press(p->insertButton());
+        const QString tag = QStringLiteral("<IMG src=\"http://example.org/Cat.png\" border=\"0\" "
+                                           "alt=\"Bob's cat\" class=\"pic\" title='Say \"hi\"'>");
+        QCOMPARE(doc->editor().text(), tag);
+
+        // A file clicked fills the address again.
+        clickFile(*p->browser(), QStringLiteral("Cat Photo.png"));
+        QCOMPARE(p->addressEdit()->text(), QStringLiteral("Cat%20Photo.png"));
+
+        // Read back, the fields show the tag; an emptied title goes.
+        doc->editor().setCaret(3);
+        click(p->readButton());
+        QCOMPARE(p->addressEdit()->text(), QStringLiteral("http://example.org/Cat.png"));
+        QCOMPARE(p->altEdit()->text(), QStringLiteral("Bob's cat"));
+        QCOMPARE(p->tagAttributes()->field("class")->text(), QStringLiteral("pic"));
+        QCOMPARE(p->tagAttributes()->field("title")->text(), QStringLiteral("Say \"hi\""));
+        typeInto(p->tagAttributes()->field("title"), QString());
+        press(p->insertButton());
+        QCOMPARE(doc->editor().text(),
+                 QStringLiteral("<IMG src=\"http://example.org/Cat.png\" border=\"0\" "
+                                "alt=\"Bob's cat\" class=\"pic\">"));
     }
 
     void upperCaseKeepsTheFileName()

@@ -44,6 +44,10 @@ private Q_SLOTS:
             << href(LinkProtocol::Ftp, true, QStringLiteral("_top")) << "<A href=\"ftp://\">" << a
             << "<A href=\"ftp://"
             << "an URL";
+        QTest::newRow("https with target")
+            << href(LinkProtocol::Https, true, QStringLiteral("_blank"))
+            << "<A href=\"https://\" target=\"_blank\">" << a << "<A href=\"https://"
+            << "an URL";
         QTest::newRow("gopher with target")
             << href(LinkProtocol::Gopher, true, QStringLiteral("\"\""))
             << "<A href=\"gopher://\" target=\"\">" << a << "<A href=\"gopher://"
@@ -87,6 +91,12 @@ private Q_SLOTS:
         target.target = QStringLiteral("_top");
         QTest::newRow("absolute with target")
             << target << "<A href=\"file:///web/a.htm\" target=\"_top\">" << a << false;
+        QTest::newRow("relative with http is the reference alone")
+            << file(LinkProtocol::Http, PathMode::Relative, QStringLiteral("../img/Logo%20Big.gif"))
+            << "<A href=\"../img/Logo%20Big.gif\">" << a << false;
+        QTest::newRow("relative with ftp is the reference alone")
+            << file(LinkProtocol::Ftp, PathMode::Relative, QStringLiteral("b.htm"))
+            << "<A href=\"b.htm\">" << a << false;
         QTest::newRow("no path with ftp")
             << file(LinkProtocol::Ftp, PathMode::None, QStringLiteral("a.htm"))
             << "<A href=\"a.htm\">" << a << false;
@@ -131,6 +141,12 @@ private Q_SLOTS:
         QVERIFY(!f->targetOn);
         QCOMPARE(LinkCode::build(*f).start,
                  QStringLiteral("<A href=\"ftp://host/f\" target=\"_top\">"));
+
+        f = read("<A href=\"https://example.org/s\">");
+        QVERIFY(f);
+        QCOMPARE(f->protocol, LinkProtocol::Https);
+        QCOMPARE(f->address, QStringLiteral("example.org/s"));
+        QCOMPARE(LinkCode::build(*f).start, QStringLiteral("<A href=\"https://example.org/s\">"));
 
         f = read("<A href=\"pages/b.htm\">");
         QVERIFY(f);

@@ -7,8 +7,9 @@
 #include "documents/typingtip.h"
 #include "editor/scintillaeditor.h"
 #include "files/documentfiles.h"
-#include "frametestbase.h"
+#include "helpers/frame/tagattributefields.h"
 #include "helpers/link/linkhelper.h"
+#include "paneltestbase.h"
 #include "paneltesting.h"
 #include "scripteddialogs.h"
 
@@ -20,11 +21,10 @@
 
 using namespace PanelTesting;
 
-class TestLinkHelper : public FrameTestBase
+class TestLinkHelper : public PanelTestBase
 {
     Q_OBJECT
 
-    std::unique_ptr<MainFrame> m_frame;
     ScriptedDialogs m_dialogs;
     QString m_site;
 
@@ -32,40 +32,17 @@ class TestLinkHelper : public FrameTestBase
     {
         m_site = m_dir->filePath(QStringLiteral("site"));
         writeFile(m_site + QStringLiteral("/pages/b.htm"), "<p>b</p>");
-        const QString page = m_site + QStringLiteral("/page.htm");
-        writeFile(page, text);
-        return m_frame->files().openFile(page);
+        return focusedDocument(text, QStringLiteral("site/page.htm"));
     }
 
-    LinkHelper *panel() const
-    {
-        return qobject_cast<LinkHelper *>(m_frame->panels().panel(row("LinkHelper")));
-    }
+    LinkHelper *panel() const { return panelOf<LinkHelper>(PanelId::Link); }
 
-    LinkHelper *openFromMenu()
-    {
-        chooseFromMenu(*m_frame, Cmd::LinkHelper);
-        LinkHelper *p = panel();
-        if (p && !QTest::qWaitForWindowExposed(p))
-            return nullptr;
-        return p;
-    }
-
-    static void click(QAbstractButton *b)
-    {
-        QVERIFY(b->isVisible());
-        QTest::mouseClick(b, Qt::LeftButton, {},
-                          QPoint(std::min(8, b->width() / 2), b->height() / 2));
-    }
+    LinkHelper *openFromMenu() { return openPanelFromMenu<LinkHelper>(PanelId::Link); }
 
     // Types a target into the list's edit field in place of what it holds.
     static void typeTarget(LinkHelper *p, const QString &text)
     {
-        QLineEdit *edit = p->cboTarget()->lineEdit();
-        QTest::mouseClick(edit, Qt::LeftButton);
-        QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClick(edit, Qt::Key_Delete);
-        QTest::keyClicks(edit, text);
+        typeInto(p->cboTarget()->lineEdit(), text);
     }
 
     void closePanel(LinkHelper *p)
@@ -77,9 +54,7 @@ class TestLinkHelper : public FrameTestBase
 private Q_SLOTS:
     void init()
     {
-        resetHome();
-        m_frame = startFrame();
-        QVERIFY(QTest::qWaitForWindowExposed(m_frame.get()));
+        startFrameForPanels();
         m_dialogs = ScriptedDialogs();
         m_frame->files().setDialogs(&m_dialogs);
     }
@@ -184,9 +159,16 @@ private Q_SLOTS:
         QVERIFY(p->pathlist()->isVisible());
         QVERIFY(!p->targetcheck()->isVisible());
 
-        // Cancelled: nothing goes in.
+        // Only the choices a file can take are open while it is on.
+        QVERIFY(!p->protocolButton(LinkProtocol::Http)->isEnabled());
+        QVERIFY(!p->protocolButton(LinkProtocol::Https)->isEnabled());
+        QVERIFY(p->protocolButton(LinkProtocol::Stylesheet)->isEnabled());
+
+        // Cancelled: nothing goes in. The dialog shows every file at first.
         click(p->insertButton());
         QCOMPARE(m_dialogs.shown.size(), 1);
+        QVERIFY2(m_dialogs.shown.last().filter.startsWith(QLatin1String("All files (*)")),
+                 qPrintable(m_dialogs.shown.last().filter));
         QCOMPARE(doc->editor().text(), QStringLiteral("<p>word</p>"));
 
         const QString b = m_site + QStringLiteral("/pages/b.htm");
@@ -197,11 +179,16 @@ private Q_SLOTS:
 
         doc->editor().setText(QStringLiteral("<p>word</p>"));
         doc->editor().setSelection(3, 4);
+        // A file linked over "http://" is its reference alone.
+        click(p->usefilecheck());
+        QVERIFY(p->protocolButton(LinkProtocol::Http)->isEnabled());
         click(p->protocolButton(LinkProtocol::Http));
+        click(p->usefilecheck());
+        QVERIFY(!p->protocolButton(LinkProtocol::Ftp)->isEnabled());
         click(p->targetcheck());
         click(p->insertButton());
         QCOMPARE(doc->editor().text(),
-                 QStringLiteral("<p><A href=\"http://pages/b.htm\" target=\"\">word</A></p>"));
+                 QStringLiteral("<p><A href=\"pages/b.htm\" target=\"\">word</A></p>"));
         QVERIFY(!doc->tip().isVisible());
         // The dialog starts where the last file was chosen.
         QCOMPARE(m_dialogs.shown.last().folder, m_site + QStringLiteral("/pages"));
@@ -220,6 +207,50 @@ private Q_SLOTS:
         QVERIFY(p);
         QVERIFY(p->usefilecheck()->isChecked());
         QCOMPARE(p->protocolButton(LinkProtocol::None)->text(), QStringLiteral("file only"));
+    }
+
+    // An address typed in the panel goes into the link around the selection, with no tip;
+    // a title too. Read tag shows both, and "https://" is one of the protocols.
+    void typedAddressAndTitle()
+    {
+        DocumentWindow *doc = openPage("<p>word</p>");
+        QVERIFY(doc);
+        doc->editor().setSelection(3, 4);
+        LinkHelper *p = openFromMenu();
+        QVERIFY(p);
+        click(p->protocolButton(LinkProtocol::Https));
+        typeInto(p->addressEdit(), QStringLiteral("example.org/a?b=1&c=2"));
+        typeInto(p->tagAttributes()->field("title"), QStringLiteral("Bob's page"));
+        press(p->insertButton());
+        QCOMPARE(doc->editor().text(),
+                 QStringLiteral("<p><A href=\"https://example.org/a?b=1&c=2\" "
+                                "title=\"Bob's page\">word</A></p>"));
+        QCOMPARE(doc->editor().selectedText(), QStringLiteral("word"));
+        QVERIFY(!doc->tip().isVisible());
+
+        typeInto(p->addressEdit(), QString());
+        typeInto(p->tagAttributes()->field("title"), QString());
+        doc->editor().setCaret(6);
+        click(p->readButton());
+        QVERIFY(p->protocolButton(LinkProtocol::Https)->isChecked());
+        QCOMPARE(p->addressEdit()->text(), QStringLiteral("example.org/a?b=1&c=2"));
+        QCOMPARE(p->tagAttributes()->field("title")->text(), QStringLiteral("Bob's page"));
+    }
+
+    // With no document open, Insert Code asks for no file and puts nothing anywhere.
+    void fileOnDiskWithoutADocumentDoesNothing()
+    {
+        QVERIFY(openPage("<p>word</p>"));
+        LinkHelper *p = openFromMenu();
+        QVERIFY(p);
+        click(p->usefilecheck());
+        QVERIFY(m_frame->files().CloseAll());
+        QTRY_VERIFY(!m_frame->documents().active());
+        QVERIFY(p->isVisible());
+        m_dialogs.openAnswers = {{m_site + QStringLiteral("/pages/b.htm")}};
+        press(p->insertButton());
+        QVERIFY(m_dialogs.shown.isEmpty());
+        QCOMPARE(m_dialogs.openAnswers.size(), 1);
     }
 
     void readTagReplacesTheStartTag()

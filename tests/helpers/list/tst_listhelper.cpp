@@ -6,72 +6,36 @@
 #include "documents/documentwindow.h"
 #include "editor/scintillaeditor.h"
 #include "files/documentfiles.h"
-#include "frametestbase.h"
+#include "helpers/frame/numberfield.h"
+#include "helpers/frame/tagattributefields.h"
 #include "helpers/list/listhelper.h"
+#include "paneltestbase.h"
 #include "paneltesting.h"
 
 #include <QCheckBox>
 #include <QLabel>
+#include <QPushButton>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QSpinBox>
 
 using namespace PanelTesting;
 
-class TestListHelper : public FrameTestBase
+class TestListHelper : public PanelTestBase
 {
     Q_OBJECT
 
-    std::unique_ptr<MainFrame> m_frame;
+    ListHelper *panel() const { return panelOf<ListHelper>(PanelId::List); }
 
-    DocumentWindow *openPage(const QByteArray &text)
-    {
-        const QString page = m_dir->filePath(QStringLiteral("page.htm"));
-        writeFile(page, text);
-        return m_frame->files().openFile(page);
-    }
-
-    ListHelper *panel() const
-    {
-        return qobject_cast<ListHelper *>(m_frame->panels().panel(row("ListHelper")));
-    }
-
-    ListHelper *openFromMenu()
-    {
-        chooseFromMenu(*m_frame, Cmd::ListHelper);
-        ListHelper *p = panel();
-        if (p && !QTest::qWaitForWindowExposed(p))
-            return nullptr;
-        return p;
-    }
-
-    static void click(QAbstractButton *b)
-    {
-        QVERIFY(b);
-        QVERIFY(b->isVisible());
-        QTest::mouseClick(b, Qt::LeftButton, {},
-                          QPoint(std::min(8, b->width() / 2), b->height() / 2));
-    }
-
-    static void typeNumber(QSpinBox *spin, int value)
-    {
-        QTest::mouseClick(spin, Qt::LeftButton);
-        QTest::keyClick(spin, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClicks(spin, QString::number(value));
-        QCOMPARE(spin->value(), value);
-    }
+    ListHelper *openFromMenu() { return openPanelFromMenu<ListHelper>(PanelId::List); }
 
 private Q_SLOTS:
-    void init()
-    {
-        resetHome();
-        m_frame = startFrame();
-        QVERIFY(QTest::qWaitForWindowExposed(m_frame.get()));
-    }
-    void cleanup() { m_frame.reset(); }
+    void init() { startFrameForPanels(); }
+    void cleanup() { stopFrame(); }
 
     void numberedListAroundTheSelection()
     {
-        DocumentWindow *doc = openPage("<p>x</p>");
+        DocumentWindow *doc = focusedDocument("<p>x</p>");
         QVERIFY(doc);
         doc->editor().setSelection(3, 1);
         ListHelper *p = openFromMenu();
@@ -105,9 +69,41 @@ private Q_SLOTS:
         QCOMPARE(m_settings->read(TextKey{Sections::Main, "endli", ""}), QString());
     }
 
+    // Every number up to the field's limit is taken as typed; one over it is refused with a
+    // message, and the number from before stays.
+    void numbersAreTakenWholeOrRefusedAloud()
+    {
+        DocumentWindow *doc = focusedDocument("<p>x</p>");
+        QVERIFY(doc);
+        doc->editor().setSelection(3, 1);
+        ListHelper *p = openFromMenu();
+        QVERIFY(p);
+        click(p->kindButton(ListKind::Number));
+        typeNumber(p->startEdit(), 1000);
+        QTest::keyClick(p->startEdit(), Qt::Key_Return);
+        auto *start = qobject_cast<NumberField *>(p->startEdit());
+        QVERIFY(start);
+        QVERIFY(start->refusal().isEmpty());
+
+        QSignalSpy refused(start, &NumberField::refused);
+        QTest::mouseClick(start, Qt::LeftButton);
+        QTest::keyClick(start, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(start, QStringLiteral("12345"));
+        QTest::keyClick(start, Qt::Key_Return);
+        QCOMPARE(refused.count(), 1);
+        QVERIFY(start->refusal().contains(QLatin1String("12345")));
+        QVERIFY(start->refusal().contains(QLatin1String("9999")));
+        QCOMPARE(start->value(), 1000);
+        QCOMPARE(start->text(), QStringLiteral("1000"));
+
+        click(p->insertButton());
+        QVERIFY2(doc->editor().text().contains(QLatin1String("start=1000>")),
+                 qPrintable(doc->editor().text()));
+    }
+
     void choicesShowTheirFields()
     {
-        DocumentWindow *doc = openPage("");
+        DocumentWindow *doc = focusedDocument("");
         QVERIFY(doc);
         ListHelper *p = openFromMenu();
         QVERIFY(p);
@@ -147,7 +143,7 @@ private Q_SLOTS:
 
     void readTagReplacesTheListTag()
     {
-        DocumentWindow *doc = openPage("<ul type=circle class=\"k\">\n<li>a</li>\n</ul>\n");
+        DocumentWindow *doc = focusedDocument("<ul type=circle class=\"k\">\n<li>a</li>\n</ul>\n");
         QVERIFY(doc);
         doc->editor().setCaret(2);
         ListHelper *p = openFromMenu();
@@ -165,6 +161,25 @@ private Q_SLOTS:
         click(p->readButton());
         QVERIFY(p->modeButton(ListMode::Item)->isChecked());
         QCOMPARE(p->editingLabel()->text(), QStringLiteral("Editing the LI tag on line 2"));
+        // The buttons keep their room beside the label; its class is in its field.
+        for (QPushButton *b : {p->readButton(), p->insertButton(), p->closeButton()})
+            QVERIFY2(b->width() >= b->sizeHint().width(), qPrintable(b->text()));
+        QVERIFY(p->editingLabel()->geometry().right() < p->insertButton()->geometry().left());
+        QCOMPARE(p->tagAttributes()->field("class")->text(), QString());
+
+        // A class typed for a new list goes into its tag only.
+        doc->editor().setCaret(2);
+        click(p->readButton());
+        QCOMPARE(p->tagAttributes()->field("class")->text(), QStringLiteral("k"));
+        doc->editor().setCaret(doc->editor().length());
+        press(p->insertButton());
+        QVERIFY(!p->isEditingTag());
+        typeInto(p->tagAttributes()->field("id"), QStringLiteral("menu"));
+        doc->editor().setSelection(doc->editor().length(), 0);
+        press(p->insertButton());
+        QVERIFY2(doc->editor().text().contains(QLatin1String("id=\"menu\">")),
+                 qPrintable(doc->editor().text()));
+        QCOMPARE(doc->editor().text().count(QLatin1String("class=")), 1);
     }
 };
 

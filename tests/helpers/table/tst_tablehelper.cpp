@@ -7,8 +7,8 @@
 #include "documents/documentwindow.h"
 #include "editor/scintillaeditor.h"
 #include "files/documentfiles.h"
-#include "frametestbase.h"
 #include "helpers/table/tablehelper.h"
+#include "paneltestbase.h"
 #include "paneltesting.h"
 
 #include <QCheckBox>
@@ -21,61 +21,21 @@
 
 using namespace PanelTesting;
 
-class TestTableHelper : public FrameTestBase
+class TestTableHelper : public PanelTestBase
 {
     Q_OBJECT
 
-    std::unique_ptr<MainFrame> m_frame;
+    TableHelper *panel() const { return panelOf<TableHelper>(PanelId::Table); }
 
-    DocumentWindow *openPage(const QByteArray &text)
-    {
-        const QString page = m_dir->filePath(QStringLiteral("page.htm"));
-        writeFile(page, text);
-        return m_frame->files().openFile(page);
-    }
-
-    TableHelper *panel() const
-    {
-        return qobject_cast<TableHelper *>(m_frame->panels().panel(row("TableHelper")));
-    }
-
-    TableHelper *openFromMenu()
-    {
-        chooseFromMenu(*m_frame, Cmd::TableHelper);
-        TableHelper *p = panel();
-        if (p && !QTest::qWaitForWindowExposed(p))
-            return nullptr;
-        return p;
-    }
-
-    static void click(QAbstractButton *b)
-    {
-        QVERIFY(b->isVisible());
-        QTest::mouseClick(b, Qt::LeftButton, {},
-                          QPoint(std::min(8, b->width() / 2), b->height() / 2));
-    }
-
-    // Sets a spin field by typing into it.
-    static void typeNumber(QSpinBox *spin, int value)
-    {
-        QTest::mouseClick(spin, Qt::LeftButton);
-        QTest::keyClick(spin, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClicks(spin, QString::number(value));
-        QCOMPARE(spin->value(), value);
-    }
+    TableHelper *openFromMenu() { return openPanelFromMenu<TableHelper>(PanelId::Table); }
 
 private Q_SLOTS:
-    void init()
-    {
-        resetHome();
-        m_frame = startFrame();
-        QVERIFY(QTest::qWaitForWindowExposed(m_frame.get()));
-    }
-    void cleanup() { m_frame.reset(); }
+    void init() { startFrameForPanels(); }
+    void cleanup() { stopFrame(); }
 
     void tableAroundTheSelection()
     {
-        DocumentWindow *doc = openPage("<p>x</p>");
+        DocumentWindow *doc = focusedDocument("<p>x</p>");
         QVERIFY(doc);
         doc->editor().setSelection(3, 1);
         QTest::mouseClick(toolbarItem(*m_frame, Cmd::TableHelper), Qt::LeftButton);
@@ -113,7 +73,7 @@ private Q_SLOTS:
 
     void sizesAreCheckedAsTheyAreTyped()
     {
-        openPage("");
+        focusedDocument("");
         TableHelper *p = openFromMenu();
         QVERIFY(p);
         click(p->percentbox());
@@ -131,7 +91,7 @@ private Q_SLOTS:
 
     void rowsAndCells()
     {
-        DocumentWindow *doc = openPage("");
+        DocumentWindow *doc = focusedDocument("");
         QVERIFY(doc);
         TableHelper *p = openFromMenu();
         QVERIFY(p);
@@ -176,8 +136,8 @@ private Q_SLOTS:
     void readTagReplacesTheCellTag()
     {
         DocumentWindow *doc =
-            openPage("<table border=1>\n<tr><td rowspan=2 class=\"k\">a</td></tr>\n"
-                     "</table>\n");
+            focusedDocument("<table border=1>\n<tr><td rowspan=2 class=\"k\">a</td></tr>\n"
+                            "</table>\n");
         QVERIFY(doc);
         const int td = int(doc->editor().text().indexOf(QLatin1String("<td")));
         doc->editor().setCaret(td + 2);
