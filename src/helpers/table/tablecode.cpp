@@ -200,6 +200,9 @@ QString sizeProblem(const QString &what, const QString &value, bool percent)
     const int n = value.toInt(&ok);
     if (percent && ok && n > 100)
         return what + QStringLiteral(" cannot exceed 100%");
+    // A size in pixels: no screen is wider; the typed digits are refused whole, never cut.
+    if (!percent && (value.size() > 9 || (ok && n > MaxPixels)))
+        return what + QStringLiteral(" cannot exceed %1").arg(MaxPixels);
     if (!ok || n < 1)
         return what + (percent ? QStringLiteral(" cannot be less than 1%")
                                : QStringLiteral(" cannot be less than 1"));

@@ -43,6 +43,8 @@ namespace TableCode {
 std::optional<TableParts> build(const TableFields &fields);
 // The fields of a TABLE, TR or TD tag; nothing for another tag.
 std::optional<TableFields> read(const FoundTag &tag);
+// The largest width or height in pixels a size field takes.
+inline constexpr int MaxPixels = 9999;
 // What is wrong with a width or height the user typed ("Width"), or empty when it may stay.
 QString sizeProblem(const QString &what, const QString &value, bool percent);
 

@@ -12,11 +12,11 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QIntValidator>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QRegularExpressionValidator>
 #include <QSpinBox>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -94,7 +94,9 @@ TableHelper::TableHelper(const PanelRow &row, PanelHost &host, QWidget *mainFram
     m_percent2->setObjectName(QStringLiteral("percentbox2"));
     for (QLineEdit *e : {m_width, m_height}) {
         // Digits only: a size is a number, and a text that is none would give broken markup.
-        e->setValidator(new QIntValidator(0, 99999, e));
+        // Any count of digits gets in, so that a size too large is refused aloud, not cut.
+        e->setValidator(
+            new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), e));
         e->installEventFilter(this);
     }
     sizes->addWidget(new QLabel(QStringLiteral("Width"), m_sizes), 0, 0);

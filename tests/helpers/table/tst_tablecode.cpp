@@ -85,6 +85,11 @@ private Q_SLOTS:
         QCOMPARE(TableCode::sizeProblem(w, QStringLiteral("0"), true),
                  QStringLiteral("Width cannot be less than 1%"));
         QCOMPARE(TableCode::sizeProblem(w, QStringLiteral("150"), false), QString());
+        QCOMPARE(TableCode::sizeProblem(w, QStringLiteral("9999"), false), QString());
+        QCOMPARE(TableCode::sizeProblem(w, QStringLiteral("10000"), false),
+                 QStringLiteral("Width cannot exceed 9999"));
+        QCOMPARE(TableCode::sizeProblem(w, QStringLiteral("99999999999"), false),
+                 QStringLiteral("Width cannot exceed 9999"));
     }
 
     void readBack()

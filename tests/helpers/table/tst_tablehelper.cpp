@@ -87,6 +87,10 @@ private Q_SLOTS:
         // Letters never get in.
         QTest::keyClicks(p->heightedit(), QStringLiteral("a7"));
         QCOMPARE(p->heightedit()->text(), QStringLiteral("7"));
+        // A size in pixels too large is refused aloud, not cut to fewer digits.
+        QTest::keyClicks(p->heightedit(), QStringLiteral("0000"));
+        QCOMPARE(m_prompter.shown.last(), QStringLiteral("Height cannot exceed 9999"));
+        QCOMPARE(p->heightedit()->text(), QString());
     }
 
     void rowsAndCells()
