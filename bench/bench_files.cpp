@@ -8,6 +8,7 @@
 #include "documents/documentwindow.h"
 #include "editor/scintillaeditor.h"
 #include "files/documentfiles.h"
+#include "files/documentsaving.h"
 #include "shell/mainframe.h"
 
 #include <Qsci/qsciscintilla.h>
@@ -98,7 +99,7 @@ int main(int argc, char *argv[])
     doc->editor().setSelection(0, 0);
     doc->editor().replaceSelection(QStringLiteral("x"));
     timer.restart();
-    const bool saved = frame.files().Saves();
+    const bool saved = frame.saving().Saves();
     const double save = timer.nsecsElapsed() / 1e9;
 
     std::printf("cores: %d\n", QThread::idealThreadCount());

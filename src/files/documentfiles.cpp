@@ -12,12 +12,11 @@
 #include "editor/cp1252.h"
 #include "editor/linebreaks.h"
 #include "editor/scintillaeditor.h"
-#include "files/documentprinter.h"
 #include "files/documentwatcher.h"
 #include "files/filedrops.h"
 #include "files/filenamerules.h"
 #include "files/recentfiles.h"
-#include "files/savechecks.h"
+#include "files/waitcursor.h"
 #include "widgets/keyboardmodifiers.h"
 #include "widgets/qtfiledialogs.h"
 
@@ -30,39 +29,13 @@
 #include <QMdiSubWindow>
 #include <QStringDecoder>
 
-namespace {
-
-// Shows the wait cursor for the lifetime of a file operation.
-class WaitCursor
-{
-public:
-    WaitCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QGuiApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor &) = delete;
-    WaitCursor &operator=(const WaitCursor &) = delete;
-};
-
-QString fullPath(const QString &name)
-{
-    return QDir::cleanPath(QFileInfo(name).absoluteFilePath());
-}
-
-void restoreIfMinimised(DocumentWindow *doc)
-{
-    if (auto *sub = qobject_cast<QMdiSubWindow *>(doc->parentWidget()); sub && sub->isMinimized())
-        sub->showNormal();
-}
-
-} // namespace
-
 DocumentFiles::DocumentFiles(DocumentRegistry &registry, DocumentContext &context,
                              const HomeFolder &home, QObject *parent)
     : QObject(parent), m_registry(registry), m_area(registry.area()), m_context(context),
       m_home(home), m_skipFirstNew(context.settings.read(Keys::StartNew) == QLatin1String("no")),
       m_ownDialogs(std::make_unique<QtFileDialogs>(m_area->window())),
       m_ownModifiers(std::make_unique<KeyboardModifiers>()), m_dialogs(m_ownDialogs.get()),
-      m_modifiers(m_ownModifiers.get()), m_printer(std::make_unique<DocumentPrinter>()),
-      m_watcher(new DocumentWatcher(this))
+      m_modifiers(m_ownModifiers.get()), m_watcher(new DocumentWatcher(this))
 {
     m_dialogState.start(m_context.settings, m_home.documentsDir());
     connect(m_watcher, &DocumentWatcher::changedOutside, this, &DocumentFiles::reloadChanged);
@@ -106,7 +79,6 @@ DocumentWindow *DocumentFiles::makeDocument()
     auto *doc = new DocumentWindow(m_context);
     QMdiSubWindow *sub = m_area->addSubWindow(doc);
     sub->setAttribute(Qt::WA_DeleteOnClose);
-    doc->setSaveHandler([this](DocumentWindow *d) { save(d); });
     const bool maximised = m_context.settings.read(Keys::State) == QLatin1String("max");
     if (maximised) {
         sub->showMaximized();
@@ -122,7 +94,6 @@ void DocumentFiles::finishDocument(DocumentWindow *doc)
 {
     doc->document().setLoading(false);
     doc->setModified(false);
-    connect(doc, &DocumentWindow::closeRefused, this, [this] { m_closeAll = false; });
     connect(doc, &DocumentWindow::closed, this,
             [this](DocumentWindow *d) { m_watcher->forget(d); });
     // A file dropped on the text opens rather than having its name typed in.
@@ -169,7 +140,7 @@ DocumentWindow *DocumentFiles::newt(const QString &templateName)
     if (!handedOver.isEmpty()) {
         // Cleared first: a message shown while loading must not find the file waiting again.
         m_context.settings.write(Keys::Hello, QString());
-        doc = openPath(fullPath(handedOver));
+        doc = openPath(FileNameRules::fullPath(handedOver));
         if (!doc)
             return nullptr;
     } else {
@@ -222,7 +193,7 @@ void DocumentFiles::openHandedOver()
     const QString name = m_context.settings.read(Keys::Hello);
     if (name.isEmpty())
         return;
-    if (findOpen(fullPath(name)) || findOpen(name)) {
+    if (findOpen(FileNameRules::fullPath(name)) || findOpen(name)) {
         m_context.settings.write(Keys::Hello, QString());
         m_context.prompter.inform(name + QStringLiteral(" is already open."));
         return;
@@ -248,7 +219,7 @@ DocumentWindow *DocumentFiles::openFile(const QString &name)
         refuseProject(name);
         return nullptr;
     }
-    const QString full = fullPath(name);
+    const QString full = FileNameRules::fullPath(name);
     if (findOpen(full)) {
         m_context.prompter.inform(QDir::toNativeSeparators(full) +
                                   QStringLiteral(" is already open."));
@@ -329,7 +300,7 @@ void DocumentFiles::placeCaret(DocumentWindow *doc, int caret, int firstLine)
 
 DocumentWindow *DocumentFiles::reopen(const QString &path, int caret, int firstLine)
 {
-    const QString full = fullPath(path);
+    const QString full = FileNameRules::fullPath(path);
     if (!QFileInfo(full).isFile() || findOpen(full) || FileNameRules::isProjectFile(full))
         return nullptr;
     DocumentWindow *doc = openPath(full);
@@ -420,164 +391,6 @@ void DocumentFiles::InsertFile()
     ed.replaceSelection(text);
 }
 
-bool DocumentFiles::writeFile(const QString &path, const QByteArray &bytes)
-{
-    WaitCursor wait;
-    QString reason;
-    if (FileBytes::write(path, bytes, &reason))
-        return true;
-    m_context.prompter.error(
-        QStringLiteral("%1 could not be saved: %2").arg(QDir::toNativeSeparators(path), reason));
-    return false;
-}
-
-void DocumentFiles::markSaved(DocumentWindow *doc, const QString &path, const QByteArray &bytes)
-{
-    doc->setModified(false);
-    m_watcher->watch(doc, path, bytes);
-    Q_EMIT documentSaved(doc);
-}
-
-bool DocumentFiles::mayOverwrite(DocumentWindow *doc)
-{
-    // What another program wrote since we read the file would be lost without a word.
-    if (m_watcher->diskState(doc) != DocumentWatcher::DiskState::Changed)
-        return true;
-    return m_context.prompter.confirmDefaultNo(
-        QDir::toNativeSeparators(doc->document().path()) +
-        QStringLiteral(" has been changed by another program since it was opened or saved "
-                       "here.\nSave over it and lose those changes?"));
-}
-
-bool DocumentFiles::Saves()
-{
-    return save(active());
-}
-
-bool DocumentFiles::SavesAs()
-{
-    return saveAs(active());
-}
-
-bool DocumentFiles::save(DocumentWindow *doc)
-{
-    if (!doc || !doc->isModified())
-        return true;
-    restoreIfMinimised(doc);
-    if (doc->document().isUntitled())
-        return saveAs(doc);
-    if (!mayOverwrite(doc) ||
-        !SaveChecks::mayReplaceReadOnly(m_context.prompter, doc->document().path()))
-        return false;
-    const QString path = doc->document().path();
-    const QByteArray bytes = doc->editor().bytes();
-    if (!writeFile(path, bytes))
-        return false;
-    markSaved(doc, path, bytes);
-    return true;
-}
-
-bool DocumentFiles::saveAs(DocumentWindow *doc)
-{
-    if (!doc)
-        return false;
-    restoreIfMinimised(doc);
-    const Document &document = doc->document();
-    const QString offered = document.isUntitled() ? QString() : document.shortName();
-    prepareDialogs();
-    QString name;
-    for (;;) {
-        const QString chosen =
-            m_dialogs->saveFile(m_dialogState.folder(), offered, m_dialogState.saveFilter());
-        if (chosen.isEmpty())
-            return false;
-        m_dialogState.chosen(chosen);
-        name = fullPath(FileNameRules::saveAsName(chosen, m_context.settings.read(Keys::DefExt)));
-        if (!QFileInfo::exists(name) ||
-            m_context.prompter.confirm(QStringLiteral("Replace existing ") +
-                                       QDir::toNativeSeparators(name) + QStringLiteral(" ?")))
-            break;
-    }
-    if (!SaveChecks::mayReplaceReadOnly(m_context.prompter, name))
-        return false;
-    if (!document.isUntitled() && FileNameRules::sameFile(name, document.path())) {
-        if (!doc->isModified())
-            return true;
-        const QByteArray bytes = doc->editor().bytes();
-        if (!writeFile(document.path(), bytes))
-            return false;
-        markSaved(doc, document.path(), bytes);
-        return true;
-    }
-    if (findOpen(name)) {
-        m_context.prompter.error(QDir::toNativeSeparators(name) +
-                                 QStringLiteral(" is currently open.\n"
-                                                "Close the open file and try again."));
-        return false;
-    }
-    const QByteArray bytes = doc->editor().bytes();
-    if (!writeFile(name, bytes))
-        return false;
-    m_watcher->forget(doc);
-    doc->document().setPath(name);
-    markSaved(doc, name, bytes);
-    UpdateOldies(name);
-    return true;
-}
-
-void DocumentFiles::Close()
-{
-    if (DocumentWindow *doc = active())
-        doc->parentWidget()->close();
-}
-
-bool DocumentFiles::CloseAll()
-{
-    m_closeAll = true;
-    while (m_closeAll) {
-        DocumentWindow *doc = active();
-        if (!doc)
-            break;
-        // A refused close clears the flag through the document's signal; the check on the
-        // result also ends the loop when a window refuses for another reason.
-        if (!doc->parentWidget()->close())
-            break;
-    }
-    m_closeAll = false;
-    return m_registry.documents().isEmpty();
-}
-
-bool DocumentFiles::closeOthers(DocumentWindow *keep)
-{
-    m_closeAll = true;
-    for (DocumentWindow *doc : m_registry.documents()) {
-        if (doc == keep)
-            continue;
-        if (!m_closeAll || !doc->parentWidget()->close())
-            break;
-    }
-    m_closeAll = false;
-    activate(keep);
-    return m_registry.documents() == QList<DocumentWindow *>{keep};
-}
-
-void DocumentFiles::Prints()
-{
-    DocumentWindow *doc = active();
-    if (!doc || !m_dialogs->choosePrinter(m_printer->printer()))
-        return;
-    WaitCursor wait;
-    if (m_printer->print(doc) == 0)
-        m_context.prompter.error(QDir::toNativeSeparators(doc->document().identity()) +
-                                 QStringLiteral(" could not be printed."));
-}
-
-void DocumentFiles::PrintSetup()
-{
-    if (active())
-        m_dialogs->setUpPage(m_printer->printer());
-}
-
 void DocumentFiles::UpdateOldies(const QString &name)
 {
     RecentFiles(m_context.settings).add(name);
@@ -613,7 +426,6 @@ void DocumentFiles::reloadChanged(DocumentWindow *doc, const QByteArray &bytes)
     ed.setCaret(ed.lineStart(std::min(line, ed.lineCount() - 1)));
     doc->setModified(false);
     m_watcher->watch(doc, doc->document().path(), bytes);
-    Q_EMIT documentSaved(doc);
 }
 
 void DocumentFiles::keepDeleted(DocumentWindow *doc)

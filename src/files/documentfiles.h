@@ -11,7 +11,6 @@
 #include <functional>
 #include <memory>
 
-class DocumentPrinter;
 class DocumentRegistry;
 class DocumentWatcher;
 class FileDialogs;
@@ -40,10 +39,11 @@ struct RestoredText
     qint64 baseSize = -1;
 };
 
-// The file commands: makes, names, fills, saves, prints and closes document windows, keeps
-// the recent-files list and opens the file waiting in the hand-over key. Every command is a
-// public method that a menu entry or toolbar item simply calls. A finished window goes into
-// the document registry, which tells the rest of the program. Owned by the main frame.
+// Makes document windows: new ones, from files, from the last session and from the recovery
+// journal; keeps the recent-files list, the file dialogs' state and the watch on each file, and
+// opens the file waiting in the hand-over key. A finished window goes into the document
+// registry, which tells the rest of the program. Saving, closing and printing are commands of
+// their own. Owned by the main frame.
 class DocumentFiles : public QObject
 {
     Q_OBJECT
@@ -109,40 +109,20 @@ public:
     // Inserts a chosen file's text at the caret of the active document, as one undo step.
     void InsertFile();
 
-    // Saves the active document; an Untitled one (and a modified one only) asks for a name.
-    bool Saves();
-    bool SavesAs();
-    bool save(DocumentWindow *document);
-    bool saveAs(DocumentWindow *document);
-
-    // Close closes the active document through its close question; Close All stops at the
-    // first question answered with Cancel and says whether every document closed.
-    void Close();
-    bool CloseAll();
-    // Closes every document but the given one, each through its close question; stops at the
-    // first question answered with Cancel. True when only that document is left.
-    bool closeOthers(DocumentWindow *keep);
-    bool closeAllRunning() const { return m_closeAll; }
-
-    // Prints the active document after the print dialog; Print Setup shows the page set-up.
-    void Prints();
-    void PrintSetup();
-    DocumentPrinter &printer() const { return *m_printer; }
-
     // Puts a name at the top of the recent files.
     void UpdateOldies(const QString &name);
     // The recent files the File menu shows, after dropping the ones whose file has gone.
     QStringList recentMenuEntries();
 
     FileDialogState &dialogState() { return m_dialogState; }
+    // The dialogs' starting folder and filters for the next file dialog.
+    void prepareDialogs();
     // What is known of each document's file on the disk.
     DocumentWatcher &watcher() const { return *m_watcher; }
 
 Q_SIGNALS:
     // A new window was shown maximised.
     void documentMaximised(DocumentWindow *document);
-    // Written to its file, or reloaded from it.
-    void documentSaved(DocumentWindow *document);
 
 private:
     DocumentWindow *makeDocument();
@@ -152,11 +132,7 @@ private:
     // The one open sequence: reads the file at its full path into a new window.
     DocumentWindow *openPath(const QString &full);
     bool readFile(const QString &path, QByteArray *bytes);
-    bool writeFile(const QString &path, const QByteArray &bytes);
-    void markSaved(DocumentWindow *document, const QString &path, const QByteArray &bytes);
-    bool mayOverwrite(DocumentWindow *document);
     int nextUntitledNumber();
-    void prepareDialogs();
     void refuseProject(const QString &name);
     void reloadChanged(DocumentWindow *document, const QByteArray &bytes);
     void keepDeleted(DocumentWindow *document);
@@ -174,8 +150,5 @@ private:
     FileDialogs *m_dialogs = nullptr;
     const ModifierSource *m_modifiers = nullptr;
     FileDialogState m_dialogState;
-    std::unique_ptr<DocumentPrinter> m_printer;
     DocumentWatcher *m_watcher = nullptr;
-
-    bool m_closeAll = false;
 };

@@ -1,5 +1,6 @@
 #include "files/filenamerules.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QStringList>
@@ -59,6 +60,11 @@ QString qtFilter(const QString &stored)
         filters << QStringLiteral("%1 (%2)").arg(description, patterns.join(u' '));
     }
     return filters.join(QStringLiteral(";;"));
+}
+
+QString fullPath(const QString &name)
+{
+    return QDir::cleanPath(QFileInfo(name).absoluteFilePath());
 }
 
 } // namespace FileNameRules

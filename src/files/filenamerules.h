@@ -15,6 +15,9 @@ QString saveAsName(const QString &chosen, const QString &defExt);
 // "A.htm" are two files, except on a file system that itself takes them as one.
 bool sameFile(const QString &a, const QString &b);
 
+// The name as an absolute, clean path.
+QString fullPath(const QString &name);
+
 // A project file (".qpj", any letter case).
 bool isProjectFile(const QString &name);
 

@@ -4,7 +4,10 @@
 #include "commands/commandids.h"
 #include "commands/commandtable.h"
 #include "documents/gotoline.h"
+#include "files/documentclosing.h"
 #include "files/documentfiles.h"
+#include "files/documentprinting.h"
+#include "files/documentsaving.h"
 #include "find/findcontroller.h"
 #include "help/helptopics.h"
 #include "helpers/frame/panelmanager.h"
@@ -45,21 +48,25 @@ const char *const NotYetBuilt[] = {
     Cmd::SpecialCharsClose,
 };
 
-void registerFiles(CommandActions &c, DocumentFiles &f, const std::function<void()> &exit)
+void registerFiles(CommandActions &c, const Targets &t)
 {
+    DocumentFiles &f = t.files;
+    DocumentSaving &s = t.saving;
+    DocumentClosing &k = t.closing;
+    DocumentPrinting &p = t.printing;
     c.setHandler(Cmd::New1Click, [&f] { f.newFromTemplate(); });
     c.setHandler(Cmd::news, [&f] { f.news(); });
     c.setHandler(Cmd::othernew, [&f] { f.newFromTemplate(); });
     c.setHandler(Cmd::newclean1Click, [&f] { f.newclean(); });
     c.setHandler(Cmd::Open1Click, [&f] { f.Open(); });
     c.setHandler(Cmd::InsertFile, [&f] { f.InsertFile(); });
-    c.setHandler(Cmd::Saves, [&f] { f.Saves(); });
-    c.setHandler(Cmd::SavesAs, [&f] { f.SavesAs(); });
-    c.setHandler(Cmd::Close1Click, [&f] { f.Close(); });
-    c.setHandler(Cmd::CloseAll1Click, [&f] { f.CloseAll(); });
-    c.setHandler(Cmd::Prints, [&f] { f.Prints(); });
-    c.setHandler(Cmd::PrintSetup1Click, [&f] { f.PrintSetup(); });
-    c.setHandler(Cmd::Exit1Click, exit);
+    c.setHandler(Cmd::Saves, [&s] { s.Saves(); });
+    c.setHandler(Cmd::SavesAs, [&s] { s.SavesAs(); });
+    c.setHandler(Cmd::Close1Click, [&k] { k.Close(); });
+    c.setHandler(Cmd::CloseAll1Click, [&k] { k.CloseAll(); });
+    c.setHandler(Cmd::Prints, [&p] { p.Prints(); });
+    c.setHandler(Cmd::PrintSetup1Click, [&p] { p.PrintSetup(); });
+    c.setHandler(Cmd::Exit1Click, t.exit);
 }
 
 void registerWindows(CommandActions &c, WindowArranger &a)
@@ -93,7 +100,7 @@ void registerFind(CommandActions &c, FindController &find, WindowArranger &a)
 
 void registerAll(CommandActions &commands, const Targets &t)
 {
-    registerFiles(commands, t.files, t.exit);
+    registerFiles(commands, t);
     registerWindows(commands, t.arranger);
     registerTags(commands, t.tags);
     registerFind(commands, t.find, t.arranger);

@@ -6,7 +6,10 @@
 #include <span>
 
 class CommandActions;
+class DocumentClosing;
 class DocumentFiles;
+class DocumentPrinting;
+class DocumentSaving;
 class FindController;
 class GoToLineCommand;
 class PanelManager;
@@ -25,6 +28,9 @@ namespace CommandHandlers {
 struct Targets
 {
     DocumentFiles &files;
+    DocumentSaving &saving;
+    DocumentClosing &closing;
+    DocumentPrinting &printing;
     WindowArranger &arranger;
     TagController &tags;
     FindController &find;

@@ -21,7 +21,10 @@
 #include "documents/lineendings.h"
 #include "downloadtime/downloadtimecommand.h"
 #include "editor/scintillaeditor.h"
+#include "files/documentclosing.h"
 #include "files/documentfiles.h"
+#include "files/documentprinting.h"
+#include "files/documentsaving.h"
 #include "files/filedrops.h"
 #include "files/filemenu.h"
 #include "find/findcontroller.h"
@@ -127,6 +130,9 @@ void MainFrame::build()
     connect(m_status, &DocumentStatusBar::tabbedDisplayRequested, m_arranger,
             &WindowArranger::Tabbed);
     m_files = new DocumentFiles(*m_documents, m_context, m_home, this);
+    m_saving = new DocumentSaving(*m_documents, *m_files, m_context, this);
+    m_closing = new DocumentClosing(*m_documents, this);
+    m_printing = new DocumentPrinting(*m_documents, *m_files, m_prompter, this);
     connect(m_files, &DocumentFiles::documentMaximised, m_tabs, [this] { m_tabs->setShown(true); });
     // A tab's close button and a middle click close that document, through its question.
     connect(m_tabs, &TabStrips::closeRequested, this,
@@ -193,8 +199,8 @@ void MainFrame::buildMenus()
             version->setText(QStringLiteral("Version ") + QCoreApplication::applicationVersion());
     CommandHandlers::registerAll(
         *m_commands,
-        {*m_files, *m_arranger, *m_tags, *m_find, *m_goToLine, *m_panels, [this] { close(); },
-         [this] { showAbout(); }, [this] { showPreferences(); },
+        {*m_files, *m_saving, *m_closing, *m_printing, *m_arranger, *m_tags, *m_find, *m_goToLine,
+         *m_panels, [this] { close(); }, [this] { showAbout(); }, [this] { showPreferences(); },
          [this](int topic) { m_help->show(topic); }, [this] { m_help->showContents(); }});
     m_downloadTime->registerHandler(*m_commands);
     EditCommands::registerAll(*m_commands, *m_documents, m_tags->insertWrap(),
@@ -209,7 +215,8 @@ void MainFrame::buildMenus()
     FileMenu::watch(m_menus.value(QStringLiteral("File1")),
                     m_menus.value(QStringLiteral("RecentFiles")), *m_commands, *m_files);
     WindowMenu::listDocuments(m_menus.value(QStringLiteral("Window1")), *m_arranger, *m_documents);
-    m_tabs->setPopupMenu(WindowMenu::buildStripMenu(this, *m_arranger, *m_files));
+    m_tabs->setPopupMenu(WindowMenu::buildStripMenu(
+        this, *m_arranger, {*m_documents, *m_files, *m_saving, *m_closing}));
     MenuState::watchEdit(m_menus.value(QStringLiteral("Edit1")), *m_commands, [this] {
         EditMenuState state;
         DocumentWindow *doc = m_documents->active();
@@ -439,7 +446,7 @@ void MainFrame::showAbout()
 bool MainFrame::mayClose()
 {
     for (DocumentWindow *doc : m_documents->documents())
-        if (!doc->closeQuery([this](DocumentWindow *d) { m_files->save(d); }))
+        if (!doc->closeQuery([this](DocumentWindow *d) { m_saving->save(d); }))
             return false;
     m_bar->saveLayout();
     return true;

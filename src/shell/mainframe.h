@@ -16,7 +16,10 @@ class CommandActions;
 class CustomTagCommands;
 class DocumentAids;
 class DocumentContextMenu;
+class DocumentClosing;
 class DocumentFiles;
+class DocumentPrinting;
+class DocumentSaving;
 class DocumentJournal;
 class DocumentRegistry;
 class DocumentStatusBar;
@@ -68,6 +71,9 @@ public:
     // The pieces, for the tests' driver; the program itself reaches them only from here.
     DocumentRegistry &documents() const { return *m_documents; }
     DocumentFiles &files() const { return *m_files; }
+    DocumentSaving &saving() const { return *m_saving; }
+    DocumentClosing &closer() const { return *m_closing; }
+    DocumentPrinting &printing() const { return *m_printing; }
     TabStrips &tabs() const { return *m_tabs; }
     WindowArranger &arranger() const { return *m_arranger; }
     TagController &tags() const { return *m_tags; }
@@ -135,6 +141,9 @@ private:
     TabStrips *m_tabs = nullptr;
     WindowArranger *m_arranger = nullptr;
     DocumentFiles *m_files = nullptr;
+    DocumentSaving *m_saving = nullptr;
+    DocumentClosing *m_closing = nullptr;
+    DocumentPrinting *m_printing = nullptr;
     TagController *m_tags = nullptr;
     CommandActions *m_commands = nullptr;
     SpeedBar *m_bar = nullptr;

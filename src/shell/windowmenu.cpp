@@ -2,7 +2,9 @@
 
 #include "documents/documentregistry.h"
 #include "documents/documentwindow.h"
+#include "files/documentclosing.h"
 #include "files/documentfiles.h"
+#include "files/documentsaving.h"
 #include "shell/windowarranger.h"
 
 #include <QActionGroup>
@@ -36,10 +38,13 @@ void listDocuments(QMenu *window, WindowArranger &arranger, DocumentRegistry &do
     });
 }
 
-QMenu *buildStripMenu(QWidget *parent, WindowArranger &arranger, DocumentFiles &files)
+QMenu *buildStripMenu(QWidget *parent, WindowArranger &arranger, const StripCommands &commands)
 {
     WindowArranger *a = &arranger;
-    DocumentFiles *f = &files;
+    DocumentFiles *f = &commands.files;
+    DocumentSaving *s = &commands.saving;
+    DocumentClosing *k = &commands.closing;
+    DocumentRegistry *d = &commands.documents;
     struct Row
     {
         const char *caption; // null: a separator
@@ -48,13 +53,13 @@ QMenu *buildStripMenu(QWidget *parent, WindowArranger &arranger, DocumentFiles &
     const Row rows[] = {
         {"New", [f] { f->newHtmlDocument(); }},
         {"Open", [f] { f->Open(); }},
-        {"Save", [f] { f->Saves(); }},
-        {"Save As", [f] { f->SavesAs(); }},
-        {"Close", [f] { f->Close(); }},
+        {"Save", [s] { s->Saves(); }},
+        {"Save As", [s] { s->SavesAs(); }},
+        {"Close", [k] { k->Close(); }},
         {"Close Others",
-         [f] {
-             if (DocumentWindow *keep = f->active())
-                 f->closeOthers(keep);
+         [d, k] {
+             if (DocumentWindow *keep = d->active())
+                 k->closeOthers(keep);
          }},
         {nullptr, {}},
         {"Tile", [a] { a->Tiled(); }},

@@ -1,6 +1,8 @@
 #pragma once
 
+class DocumentClosing;
 class DocumentFiles;
+class DocumentSaving;
 class DocumentRegistry;
 class QMenu;
 class QWidget;
@@ -11,6 +13,14 @@ class WindowArranger;
 namespace WindowMenu {
 
 void listDocuments(QMenu *window, WindowArranger &arranger, DocumentRegistry &documents);
-QMenu *buildStripMenu(QWidget *parent, WindowArranger &arranger, DocumentFiles &files);
+// What the tab strip's pop-up menu acts through.
+struct StripCommands
+{
+    DocumentRegistry &documents;
+    DocumentFiles &files;
+    DocumentSaving &saving;
+    DocumentClosing &closing;
+};
+QMenu *buildStripMenu(QWidget *parent, WindowArranger &arranger, const StripCommands &commands);
 
 } // namespace WindowMenu

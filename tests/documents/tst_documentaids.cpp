@@ -314,7 +314,7 @@ private Q_SLOTS:
         m_frame->commands().run("GoToLine1Click");
         QPointer<GoToLineDialog> box = m_frame->goToLine().window();
         QVERIFY(box);
-        m_frame->files().CloseAll();
+        m_frame->closer().CloseAll();
         QTRY_VERIFY(!box);
         m_frame->commands().run("GoToLine1Click");
         QVERIFY(!m_frame->goToLine().window());

@@ -116,13 +116,13 @@ private Q_SLOTS:
         DocumentFiles &files = frame->files();
         files.newclean();
         DocumentWindow *doc = files.newclean();
-        QVERIFY(files.Saves()); // not modified: nothing happens
+        QVERIFY(frame->saving().Saves()); // not modified: nothing happens
         QVERIFY(m_dialogs.shown.isEmpty());
 
         type(doc, "hi");
         QCOMPARE(frame->tabs().text(doc), TabStrips::ModifiedMarker + "Untitled2");
         m_dialogs.saveAnswers << path("page");
-        QVERIFY(files.Saves());
+        QVERIFY(frame->saving().Saves());
         QCOMPARE(m_dialogs.shown.size(), 1);
         QCOMPARE(m_dialogs.shown[0].suggested, QString()); // an Untitled name is not offered
         QCOMPARE(readFile(path("page.htm")), QByteArray("hi"));
@@ -135,18 +135,18 @@ private Q_SLOTS:
 
         // A saved document saves in place, and the dialogs start in its folder.
         type(doc, "!");
-        QVERIFY(files.Saves());
+        QVERIFY(frame->saving().Saves());
         QCOMPARE(m_dialogs.shown.size(), 1);
         QCOMPARE(readFile(path("page.htm")), QByteArray("hi!"));
 
         // With "defext" html, and a final dot for no extension at all.
         m_settings->write(Keys::DefExt, "html");
         m_dialogs.saveAnswers << path("other") << path("bare.");
-        QVERIFY(files.SavesAs());
+        QVERIFY(frame->saving().SavesAs());
         QVERIFY(QFile::exists(path("other.html")));
         QCOMPARE(m_dialogs.shown.last().suggested, QString("page.htm"));
         QCOMPARE(m_dialogs.shown.last().folder, m_dir->path());
-        QVERIFY(files.SavesAs());
+        QVERIFY(frame->saving().SavesAs());
         QCOMPARE(readFile(path("bare")), QByteArray("hi!"));
     }
 
@@ -157,7 +157,7 @@ private Q_SLOTS:
         auto frame = start();
         DocumentWindow *doc = open(*frame, notes);
         type(doc, "x");
-        QVERIFY(frame->files().Saves());
+        QVERIFY(frame->saving().Saves());
         QVERIFY(m_dialogs.shown.isEmpty());
         QVERIFY(m_prompter.shown.isEmpty());
         QCOMPARE(readFile(notes), QByteArray("xn"));
@@ -174,13 +174,13 @@ private Q_SLOTS:
         DocumentWindow *doc = open(*frame, page);
         type(doc, "new ");
         m_prompter.answers << PromptAnswer::No;
-        QVERIFY(!frame->files().Saves());
+        QVERIFY(!frame->saving().Saves());
         QCOMPARE(m_prompter.shown.last(), page + " is read-only; save anyway?");
         QCOMPARE(m_prompter.buttons.last(), PromptButtons::YesNoDefaultNo);
         QCOMPARE(readFile(page), QByteArray("old"));
         QVERIFY(doc->isModified());
         m_prompter.answers << PromptAnswer::Yes;
-        QVERIFY(frame->files().Saves());
+        QVERIFY(frame->saving().Saves());
         QCOMPARE(readFile(page), QByteArray("new old"));
         QCOMPARE(int(statOf(page).st_mode & 07777), 0444);
 
@@ -190,7 +190,7 @@ private Q_SLOTS:
         m_dialogs.saveAnswers << theirs;
         m_prompter.shown.clear();
         m_prompter.answers << PromptAnswer::Yes << PromptAnswer::No; // replace, read-only
-        QVERIFY(!frame->files().SavesAs());
+        QVERIFY(!frame->saving().SavesAs());
         QCOMPARE(m_prompter.shown.last(), theirs + " is read-only; save anyway?");
         QCOMPARE(readFile(theirs), QByteArray("theirs"));
         QCOMPARE(doc->document().identity(), page);
@@ -204,7 +204,7 @@ private Q_SLOTS:
         type(doc, "new");
         m_dialogs.saveAnswers << path("taken") << path("free");
         m_prompter.answers << PromptAnswer::No;
-        QVERIFY(frame->files().Saves());
+        QVERIFY(frame->saving().Saves());
         QCOMPARE(readFile(taken), QByteArray("keep"));
         QCOMPARE(readFile(path("free.htm")), QByteArray("new"));
         QCOMPARE(m_dialogs.shown.size(), 2);
@@ -233,7 +233,7 @@ private Q_SLOTS:
         DocumentWindow *third = open(*frame, f2);
         type(third, "x");
         m_dialogs.saveAnswers << path("F2.htm");
-        QVERIFY(files.SavesAs());
+        QVERIFY(frame->saving().SavesAs());
         QCOMPARE(readFile(path("F2.htm")), QByteArray("xf2"));
         QCOMPARE(readFile(f2), QByteArray("f2"));
         QCOMPARE(third->document().identity(), path("F2.htm"));
@@ -242,7 +242,7 @@ private Q_SLOTS:
         type(third, "y");
         m_dialogs.saveAnswers << path("link.htm");
         m_prompter.answers << PromptAnswer::Yes; // Replace existing … ?
-        QVERIFY(!files.SavesAs());
+        QVERIFY(!frame->saving().SavesAs());
         QCOMPARE(m_prompter.shown.last(), path("link.htm") +
                                               " is currently open.\nClose the open file and "
                                               "try again.");
@@ -272,11 +272,11 @@ private Q_SLOTS:
         QVERIFY(m_prompter.shown.last().startsWith(project + " is a project file."));
 
         // A recent entry opens through Open; a missing file says why and opens nothing.
-        files.Close();
+        frame->closer().Close();
         files.openRecent(1);
         QCOMPARE(files.active()->document().identity(), b);
         QFile::remove(b);
-        files.Close();
+        frame->closer().Close();
         files.openRecent(1);
         QVERIFY(m_prompter.shown.last().startsWith(b + " could not be opened: "));
         QCOMPARE(frame->documents().documents().size(), 1);
@@ -310,18 +310,18 @@ private Q_SLOTS:
         for (int i = 0; i < 3; ++i)
             type(files.newclean(), "x");
         m_prompter.answers << PromptAnswer::No << PromptAnswer::Cancel;
-        QVERIFY(!files.CloseAll());
+        QVERIFY(!frame->closer().CloseAll());
         QCOMPARE(m_prompter.shown.size(), 2);
         QCOMPARE(frame->documents().documents().size(), 2);
-        QVERIFY(!files.closeAllRunning());
+        QVERIFY(!frame->closer().closeAllRunning());
         QTRY_COMPARE(frame->tabs().count(), 2);
 
         m_prompter.answers << PromptAnswer::No << PromptAnswer::No;
-        QVERIFY(files.CloseAll());
+        QVERIFY(frame->closer().CloseAll());
         QVERIFY(frame->documents().documents().isEmpty());
         QVERIFY(!files.active());
-        files.Saves(); // no document: nothing, no crash
-        files.Prints();
+        frame->saving().Saves(); // no document: nothing, no crash
+        frame->printing().Prints();
         files.InsertFile();
         QVERIFY(m_dialogs.shown.isEmpty());
     }
@@ -359,7 +359,7 @@ private Q_SLOTS:
             doc->editor().undo();
         QCOMPARE(doc->editor().bytes(), bytes);
         m_dialogs.saveAnswers << path("out.htm");
-        QVERIFY(frame->files().SavesAs());
+        QVERIFY(frame->saving().SavesAs());
         QCOMPARE(readFile(path("out.htm")), bytes);
     }
 
@@ -397,7 +397,7 @@ private Q_SLOTS:
         QFile::remove(page);
         QVERIFY(QDir().mkdir(page));
         m_prompter.shown.clear();
-        QVERIFY(!files.Saves());
+        QVERIFY(!frame->saving().Saves());
         QVERIFY(!m_prompter.shown.isEmpty());
         QVERIFY(m_prompter.shown.last().startsWith(page + " could not be saved: "));
         QVERIFY(m_prompter.shown.last().size() > (page + " could not be saved: ").size());
@@ -408,7 +408,7 @@ private Q_SLOTS:
         // Save As under a file: nothing changes, the document keeps its name.
         const QString kept = writeFile("kept.htm", "kept");
         m_dialogs.saveAnswers << kept + "/sub.htm";
-        QVERIFY(!files.SavesAs());
+        QVERIFY(!frame->saving().SavesAs());
         QVERIFY(m_prompter.shown.last().startsWith(kept + "/sub.htm could not be saved: "));
         QCOMPARE(readFile(kept), QByteArray("kept"));
         QCOMPARE(doc->document().identity(), page);
@@ -453,20 +453,20 @@ private Q_SLOTS:
         const QString page = writeFile("print.htm", line.repeated(300));
         auto frame = start();
         DocumentFiles &files = frame->files();
-        files.PrintSetup(); // no document: nothing
+        frame->printing().PrintSetup(); // no document: nothing
         QVERIFY(m_dialogs.shown.isEmpty());
         DocumentWindow *doc = open(*frame, page);
-        files.Prints(); // the print dialog cancelled
+        frame->printing().Prints(); // the print dialog cancelled
         QVERIFY(!QFile::exists(path("out.pdf")));
 
         m_dialogs.pdfPath = path("out.pdf");
-        files.Prints();
+        frame->printing().Prints();
         const QByteArray pdf = readFile(path("out.pdf"));
         QVERIFY(pdf.startsWith("%PDF"));
         const auto pages = pdf.count("/Type /Page\n") + pdf.count("/Type /Page ") +
                            pdf.count("/Type /Page/") + pdf.count("/Type /Page>");
         QVERIFY2(pages > 1, "300 lines fill more than one page");
-        const QStringList headers = files.printer().headersDrawn();
+        const QStringList headers = frame->printing().printer().headersDrawn();
         QCOMPARE(headers.size(), pages);
         QCOMPARE(headers.first(), doc->document().identity());
         QCOMPARE(headers.count(doc->document().identity()), headers.size());
@@ -601,7 +601,7 @@ private Q_SLOTS:
         type(doc, "text");
         m_dialogs.saveAnswers << path("pipe.htm");
         m_prompter.answers << PromptAnswer::Yes; // Replace existing … ?
-        QVERIFY(!files.SavesAs());
+        QVERIFY(!frame->saving().SavesAs());
         QCOMPARE(m_prompter.shown.last(),
                  path("pipe.htm") + " could not be saved: it is a pipe, not a regular file");
         QVERIFY(!QFileInfo(path("pipe.htm")).isFile());

@@ -247,7 +247,7 @@ private Q_SLOTS:
         QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(0).center());
         QCOMPARE(m_frame->documents().active(), old);
         QCOMPARE(m_frame->status().formatText(), QStringLiteral("Windows-1252  CR LF"));
-        m_frame->files().Close();
+        m_frame->closer().Close();
         QCOMPARE(m_frame->status().formatText(), QStringLiteral("UTF-8 BOM  LF"));
     }
 

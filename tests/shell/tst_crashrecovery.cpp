@@ -124,7 +124,7 @@ private Q_SLOTS:
         QCOMPARE(untitled->windowTitle(), untitled->document().identity());
 
         // Saving writes the page's own file, byte for byte; the killed run's journal is gone.
-        QVERIFY(next->files().save(named));
+        QVERIFY(next->saving().save(named));
         QCOMPARE(read(page), original + "\x80 typed");
         QCOMPARE(sessions().size(), 1);
         closeWithoutSaving(next);
@@ -169,7 +169,7 @@ private Q_SLOTS:
         // Enter at the save's question keeps the other program's file.
         m_prompter.shown.clear();
         m_prompter.answers = {PromptAnswer::No};
-        QVERIFY(!next->files().save(doc));
+        QVERIFY(!next->saving().save(doc));
         QCOMPARE(m_prompter.shown.size(), 1);
         QVERIFY(m_prompter.shown[0].contains(QStringLiteral("changed by another program")));
         QCOMPARE(read(changed), QByteArray("<p>from the other program</p>\n"));
@@ -179,7 +179,7 @@ private Q_SLOTS:
         m_prompter.shown.clear();
         DocumentWindow *untouched = documentNamed(*next, same);
         QVERIFY(untouched);
-        QVERIFY(next->files().save(untouched));
+        QVERIFY(next->saving().save(untouched));
         QVERIFY(m_prompter.shown.isEmpty());
         QCOMPARE(read(same), base + "<p>typed</p>\n");
 

@@ -103,7 +103,7 @@ private Q_SLOTS:
     {
         open(writePage("large.htm", DocumentWindow::LargePageBytes + 1));
         QTRY_VERIFY(wrapNote()->isVisible());
-        m_frame->files().CloseAll();
+        m_frame->closer().CloseAll();
         QTRY_VERIFY(!wrapNote()->isVisible());
     }
 };

@@ -107,7 +107,7 @@ private Q_SLOTS:
 
         // The last document closing empties the panels.
         old->setModified(false);
-        m_frame->files().CloseAll();
+        m_frame->closer().CloseAll();
         QVERIFY(m_frame->documents().documents().isEmpty());
         QCOMPARE(m_frame->status().formatText(), QString());
         QCOMPARE(m_frame->status().caretText(), QString());

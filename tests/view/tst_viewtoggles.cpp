@@ -76,7 +76,7 @@ private Q_SLOTS:
         // Documents close while the frame is whole, not during its destruction.
         for (DocumentWindow *doc : m_frame->documents().documents())
             doc->setModified(false);
-        QVERIFY(m_frame->files().CloseAll());
+        QVERIFY(m_frame->closer().CloseAll());
         m_frame.reset();
     }
 

@@ -160,7 +160,7 @@ private Q_SLOTS:
 
     void withoutADocumentNothingOpens()
     {
-        QVERIFY(m_frame->files().CloseAll());
+        QVERIFY(m_frame->closer().CloseAll());
         QTRY_VERIFY(!m_frame->documents().active());
         QVERIFY(openFromToolbar() == nullptr);
         QVERIFY(!m_frame->commands().run(QLatin1String(Cmd::ImageHelper)));

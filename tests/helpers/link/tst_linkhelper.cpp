@@ -244,7 +244,7 @@ private Q_SLOTS:
         LinkHelper *p = openFromMenu();
         QVERIFY(p);
         click(p->usefilecheck());
-        QVERIFY(m_frame->files().CloseAll());
+        QVERIFY(m_frame->closer().CloseAll());
         QTRY_VERIFY(!m_frame->documents().active());
         QVERIFY(p->isVisible());
         m_dialogs.openAnswers = {{m_site + QStringLiteral("/pages/b.htm")}};

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QObject>
+
+struct DocumentContext;
+class DocumentFiles;
+class DocumentRegistry;
+class DocumentWindow;
+class QByteArray;
+class QString;
+
+// Save and Save As: writes a document's bytes to its file, asking first where the file was
+// changed by another program or made read-only, and for a name where the document has none.
+// Every document's close question saves through it. Owned by the main frame.
+class DocumentSaving : public QObject
+{
+    Q_OBJECT
+
+public:
+    DocumentSaving(DocumentRegistry &registry, DocumentFiles &files, DocumentContext &context,
+                   QObject *parent = nullptr);
+
+    // Saves the active document; an Untitled one (and a modified one only) asks for a name.
+    bool Saves();
+    bool SavesAs();
+    bool save(DocumentWindow *document);
+    bool saveAs(DocumentWindow *document);
+
+private:
+    bool writeFile(const QString &path, const QByteArray &bytes);
+    void markSaved(DocumentWindow *document, const QString &path, const QByteArray &bytes);
+    bool mayOverwrite(DocumentWindow *document);
+
+    DocumentRegistry &m_registry;
+    DocumentFiles &m_files;
+    DocumentContext &m_context;
+};
