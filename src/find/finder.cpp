@@ -72,9 +72,9 @@ Finder::Finder(FindState &state, TextEditor &storememo, Prompter &prompter, Acti
 TextEditor *Finder::chooseEditor(Options &options) const
 {
     options = {m_state.wholeWord, m_state.matchCase, m_state.upwards};
-    if (m_state.target.isEmpty())
+    if (m_state.target == FindTarget::ActiveDocument)
         return m_active ? m_active() : nullptr;
-    if (m_state.target != FindState::StoreMemoTarget)
+    if (m_state.target == FindTarget::SilentScan)
         options = {false, false, false};
     return &m_storememo;
 }
@@ -137,15 +137,19 @@ bool Finder::findWholeWord(TextEditor &editor, const QString &what, SearchDirect
 
 void Finder::reportFailure()
 {
-    if (m_state.target.isEmpty()) {
+    switch (m_state.target) {
+    case FindTarget::ActiveDocument:
         m_prompter.inform(u'"' + m_state.searchText + QStringLiteral("\" not found"));
         if (m_state.findDialogOpen)
-            m_state.notFound = FindState::NotFoundSignal;
+            m_state.notFound = true;
         m_state.repeat = false;
-    } else if (m_state.target == FindState::StoreMemoTarget) {
+        break;
+    case FindTarget::Scratch:
         m_state.repeat = false;
-    } else {
-        m_state.target.clear();
+        break;
+    case FindTarget::SilentScan:
+        m_state.target = FindTarget::ActiveDocument;
+        break;
     }
 }
 

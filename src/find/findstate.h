@@ -2,6 +2,16 @@
 
 #include <QString>
 
+// Which editor a search works on.
+enum class FindTarget {
+    ActiveDocument,
+    // The scratch editor, with the options as set; a failure is silent and ends a loop.
+    Scratch,
+    // The scratch editor, ignoring the options; a failure sets the target back to the active
+    // document, which is how the scan reports its end.
+    SilentScan,
+};
+
 // The one find state of the program, shared by the find windows, multi-file replace and tag
 // removal. It lives as long as the program; nothing of it is stored in the settings file.
 struct FindState
@@ -19,18 +29,11 @@ struct FindState
     bool fromTop = false; // one-shot: the next search starts at position 0
     bool upwards = false;
 
-    // Which editor the search works on: empty is the active document, StoreMemoTarget the
-    // scratch editor, anything else a silent scan of the scratch editor that reports its end
-    // by emptying this field.
-    QString target;
+    FindTarget target = FindTarget::ActiveDocument;
 
     bool repeat = false; // loops go on while this stays set; a failing search clears it
 
-    // NotFoundSignal after a failing visible search while the find-and-replace dialog is open.
-    QString notFound;
+    // Raised by a failing visible search while the find-and-replace dialog is open.
+    bool notFound = false;
     bool findDialogOpen = false;
-
-    static inline const QString StoreMemoTarget = QStringLiteral("storememo");
-    static inline const QString SilentScanTarget = QStringLiteral("yes");
-    static inline const QString NotFoundSignal = QStringLiteral("nope");
 };

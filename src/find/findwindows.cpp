@@ -173,10 +173,10 @@ void FindDialog::findAndReplace()
     state.searchText = m_find->text();
     state.replacement = m_replace->text();
     // A signal left behind by an earlier Replace Remaining must not keep the dialog open.
-    state.notFound.clear();
+    state.notFound = false;
     m_controller.finder().find(FindStep::FindOnly);
-    if (state.notFound == FindState::NotFoundSignal) {
-        state.notFound.clear();
+    if (state.notFound) {
+        state.notFound = false;
         return;
     }
     close();

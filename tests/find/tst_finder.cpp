@@ -160,18 +160,18 @@ void TestFinder::notFoundTellsOnceAndEndsRepeat()
     m_finder->find(FindStep::FindOnly);
     QCOMPARE(m_prompter.shown, QStringList{"\"dog\" not found"});
     QVERIFY(!m_state.repeat);
-    QVERIFY(m_state.notFound.isEmpty()); // only raised for the open dialog
+    QVERIFY(!m_state.notFound); // only raised for the open dialog
 
     m_state.findDialogOpen = true;
     m_finder->find(FindStep::FindOnly);
-    QCOMPARE(m_state.notFound, "nope");
+    QVERIFY(m_state.notFound);
 
     m_state.wholeWord = true;
-    m_state.notFound.clear();
+    m_state.notFound = false;
     m_state.repeat = true;
     m_finder->find(FindStep::FindOnly);
     QCOMPARE(m_prompter.shown.size(), 3);
-    QCOMPARE(m_state.notFound, "nope");
+    QVERIFY(m_state.notFound);
     QVERIFY(!m_state.repeat);
 }
 
@@ -181,7 +181,7 @@ void TestFinder::scratchTargets()
     SelectionMarkup::set(m_storememo, "|x Cat");
 
     // The scratch editor with the options as set; failure is silent and ends repeat.
-    m_state.target = FindState::StoreMemoTarget;
+    m_state.target = FindTarget::Scratch;
     m_state.searchText = "cat";
     m_state.matchCase = true;
     m_state.repeat = true;
@@ -192,17 +192,17 @@ void TestFinder::scratchTargets()
     QVERIFY(!m_state.repeat);
 
     // The silent scan ignores whole word, match case and upwards, and reports its end by
-    // emptying the target.
-    m_state.target = FindState::SilentScanTarget;
+    // setting the target back to the active document.
+    m_state.target = FindTarget::SilentScan;
     m_state.wholeWord = m_state.upwards = true;
     m_state.searchText = "ca";
     m_state.repeat = true;
     m_finder->find(FindStep::FindOnly);
     QCOMPARE(SelectionMarkup::get(m_storememo), "x ^Ca|t");
-    QCOMPARE(m_state.target, FindState::SilentScanTarget);
+    QVERIFY(m_state.target == FindTarget::SilentScan);
     m_finder->find(FindStep::FindOnly);
     QCOMPARE(SelectionMarkup::get(m_storememo), "x ^Ca|t");
-    QVERIFY(m_state.target.isEmpty());
+    QVERIFY(m_state.target == FindTarget::ActiveDocument);
     QVERIFY(m_state.repeat);
     QVERIFY(m_prompter.shown.isEmpty());
 }
@@ -313,7 +313,7 @@ void TestFinder::replaceRemaining()
     QFETCH(QString, after);
     QCOMPARE(SelectionMarkup::get(m_doc), after);
     QCOMPARE(m_prompter.shown, QStringList{'"' + what + "\" not found"});
-    QCOMPARE(m_state.notFound, "nope");
+    QVERIFY(m_state.notFound);
     QVERIFY(!m_state.repeat);
 }
 

@@ -200,7 +200,7 @@ private Q_SLOTS:
         QCOMPARE(m_prompter.shown, QStringList{"\"absent\" not found"});
         QCOMPARE(frame->finding().dialog(), dialog);
         QVERIFY(!frame->finding().bar());
-        QVERIFY(frame->finding().state().notFound.isEmpty());
+        QVERIFY(!frame->finding().state().notFound);
     }
 
     void accelerators()
