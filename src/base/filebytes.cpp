@@ -334,23 +334,32 @@ QString describeError(int error)
     }
 }
 
-bool read(const QString &path, QByteArray *bytes, QString *reason, qint64 maxSize)
+// The name is an existing regular file no larger than maxSize; st holds what stat said.
+static bool isRegularWithin(const QByteArray &name, qint64 maxSize, struct stat *st,
+                            QString *reason)
 {
-    struct stat st;
-    const QByteArray name = local(path);
-    if (::stat(name.constData(), &st) != 0) {
+    if (::stat(name.constData(), st) != 0) {
         *reason =
             errno == ENOENT ? QStringLiteral("the file does not exist") : describeError(errno);
         return false;
     }
-    if (!S_ISREG(st.st_mode)) {
-        *reason = kindOf(st.st_mode);
+    if (!S_ISREG(st->st_mode)) {
+        *reason = kindOf(st->st_mode);
         return false;
     }
-    if (st.st_size > maxSize) {
-        *reason = tooLarge(st.st_size, maxSize);
+    if (st->st_size > maxSize) {
+        *reason = tooLarge(st->st_size, maxSize);
         return false;
     }
+    return true;
+}
+
+bool read(const QString &path, QByteArray *bytes, QString *reason, qint64 maxSize)
+{
+    struct stat st;
+    const QByteArray name = local(path);
+    if (!isRegularWithin(name, maxSize, &st, reason))
+        return false;
     // Without blocking: should the name have become a pipe in the meantime, the open returns
     // at once and the check below refuses it.
     Fd fd(::open(name.constData(), O_RDONLY | O_NOCTTY | O_NONBLOCK | O_CLOEXEC));
@@ -373,19 +382,8 @@ bool isReadable(const QString &path, QString *reason, qint64 maxSize)
 {
     struct stat st;
     const QByteArray name = local(path);
-    if (::stat(name.constData(), &st) != 0) {
-        *reason =
-            errno == ENOENT ? QStringLiteral("the file does not exist") : describeError(errno);
+    if (!isRegularWithin(name, maxSize, &st, reason))
         return false;
-    }
-    if (!S_ISREG(st.st_mode)) {
-        *reason = kindOf(st.st_mode);
-        return false;
-    }
-    if (st.st_size > maxSize) {
-        *reason = tooLarge(st.st_size, maxSize);
-        return false;
-    }
     if (::access(name.constData(), R_OK) != 0) {
         *reason = describeError(errno);
         return false;
