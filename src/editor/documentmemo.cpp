@@ -1,5 +1,7 @@
 #include "editor/documentmemo.h"
 
+#include "editor/textchanges.h"
+
 #include <QAccessibleWidget>
 
 #include <algorithm>
@@ -23,6 +25,23 @@ DocumentMemo::DocumentMemo(QWidget *parent) : QsciScintilla(parent)
         return true;
     }();
     Q_UNUSED(installed);
+    m_changes = &TextChanges::of(this);
+}
+
+bool DocumentMemo::event(QEvent *event)
+{
+    const bool handled = QsciScintilla::event(event);
+    if (m_changes)
+        m_changes->flush();
+    return handled;
+}
+
+bool DocumentMemo::viewportEvent(QEvent *event)
+{
+    const bool handled = QsciScintilla::viewportEvent(event);
+    if (m_changes)
+        m_changes->flush();
+    return handled;
 }
 
 QVariant DocumentMemo::inputMethodQuery(Qt::InputMethodQuery query) const

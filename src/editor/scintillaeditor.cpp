@@ -3,6 +3,7 @@
 #include "base/filebytes.h"
 #include "editor/cp1252.h"
 #include "editor/linebreaks.h"
+#include "editor/textchanges.h"
 
 #include <QDropEvent>
 #include <QInputMethodEvent>
@@ -12,6 +13,7 @@
 #include <Qsci/qsciscintilla.h>
 
 #include <algorithm>
+#include <cstring>
 
 namespace {
 
@@ -49,6 +51,8 @@ public:
     explicit Batch(ScintillaEditor &editor) : m_editor(editor) { ++m_editor.m_batchDepth; }
     ~Batch()
     {
+        if (m_editor.m_batchDepth == 1)
+            m_editor.m_changes->flush(); // the batch's last change belongs to it
         if (--m_editor.m_batchDepth == 0 && m_editor.m_changePending) {
             m_editor.m_changePending = false;
             m_editor.notifyChanged();
@@ -101,13 +105,15 @@ ScintillaEditor::ScintillaEditor(QsciScintilla *widget)
     Q_ASSERT(widget);
     send(QsciScintillaBase::SCI_SETCODEPAGE, QsciScintillaBase::SC_CP_UTF8);
     send(QsciScintillaBase::SCI_ALLOCATELINECHARACTERINDEX, kUtf16Index);
+    m_changes = &TextChanges::of(widget);
+    m_textConnection =
+        QObject::connect(m_changes, &TextChanges::changed, widget,
+                         [this](const TextChange &change) { onTextChanged(change); });
     send(QsciScintillaBase::SCI_SETMODEVENTMASK,
-         send(QsciScintillaBase::SCI_GETMODEVENTMASK) | QsciScintillaBase::SC_MOD_INSERTTEXT |
-             QsciScintillaBase::SC_MOD_DELETETEXT | QsciScintillaBase::SC_MOD_CONTAINER);
-    m_connection = QObject::connect(
-        widget, &QsciScintillaBase::SCN_MODIFIED, widget,
-        [this](int position, int type, const char *text, int length, int, int, int, int, int token,
-               int) { onModified(type, token, position, text, length); });
+         send(QsciScintillaBase::SCI_GETMODEVENTMASK) | QsciScintillaBase::SC_MOD_CONTAINER);
+    m_connection = QObject::connect(widget, &QsciScintillaBase::SCN_MODIFIED, widget,
+                                    [this](int, int type, const char *, int, int, int, int, int,
+                                           int token, int) { onContainerAction(type, token); });
     widget->installEventFilter(m_inputGuard.get());
     widget->viewport()->installEventFilter(m_inputGuard.get());
     applyWordCharacters();
@@ -116,6 +122,7 @@ ScintillaEditor::ScintillaEditor(QsciScintilla *widget)
 ScintillaEditor::~ScintillaEditor()
 {
     QObject::disconnect(m_connection);
+    QObject::disconnect(m_textConnection);
     if (m_widget) {
         m_widget->removeEventFilter(m_inputGuard.get());
         m_widget->viewport()->removeEventFilter(m_inputGuard.get());
@@ -132,33 +139,73 @@ long ScintillaEditor::send(unsigned int message, unsigned long wParam, long lPar
 
 void ScintillaEditor::loadBytes(const QByteArray &bytes, Encoding encoding)
 {
-    const bool utf8 = encoding == Encoding::Utf8 && isValidUtf8(bytes);
-    QByteArray converted;
-    QByteArrayView text(bytes);
-    if (!utf8) {
-        converted = Cp1252::toUtf8(bytes);
-        text = converted;
-    } else if (bytes.startsWith(ByteOrderMark)) {
-        text = text.sliced(ByteOrderMark.size());
-    }
+    loadPieces(
+        [&bytes](const PieceSink &take) {
+            take(bytes);
+            return true;
+        },
+        bytes.size(), encoding);
+}
+
+bool ScintillaEditor::loadPieces(const PieceSource &source, qint64 size, Encoding encoding)
+{
     Batch batch(*this);
     send(QsciScintillaBase::SCI_SETUNDOCOLLECTION, 0);
     send(QsciScintillaBase::SCI_CLEARALL);
-    m_encoding = utf8 ? Encoding::Utf8 : Encoding::Cp1252;
-    m_byteOrderMark = utf8 && bytes.startsWith(ByteOrderMark);
     m_strays.clear();
     // No modification notices for the new text: the widget would turn all of it into a
     // QString for its listeners, which costs more than the load itself in a large file. The
     // clear-all above has told every listener that the text starts afresh.
+    m_changes->flush();
     const long eventMask = send(QsciScintillaBase::SCI_GETMODEVENTMASK);
     send(QsciScintillaBase::SCI_SETMODEVENTMASK, 0);
     // The UTF-16 line index is built once over the whole text: cheaper than keeping it up to
     // date line by line while the text goes in.
     send(QsciScintillaBase::SCI_RELEASELINECHARACTERINDEX, kUtf16Index);
-    m_widget->SendScintilla(QsciScintillaBase::SCI_APPENDTEXT, uintptr_t(text.size()), text.data());
+    // Room for the whole text at once: grown piece by piece, the buffer would be copied as it
+    // grows and for a moment be there twice.
+    send(QsciScintillaBase::SCI_ALLOCATE, ulong(std::max<qint64>(size, 0) + 1));
+    const auto append = [this](QByteArrayView text) {
+        m_widget->SendScintilla(QsciScintillaBase::SCI_APPENDTEXT, uintptr_t(text.size()),
+                                text.data());
+    };
+
+    FileBytes::LineEndingScan ends;
+    bool utf8 = encoding == Encoding::Utf8;
+    bool byteOrderMark = false;
+    bool ok = true;
+    if (utf8) {
+        Utf8PieceCheck check;
+        bool first = true;
+        ok = source([&](QByteArrayView piece) {
+            ends.add(piece);
+            if (std::exchange(first, false) && piece.startsWith(ByteOrderMark)) {
+                byteOrderMark = true;
+                piece = piece.sliced(ByteOrderMark.size());
+            }
+            if (check.add(piece))
+                append(piece);
+        });
+        utf8 = ok && check.finish();
+    }
+    if (ok && !utf8) {
+        // Not UTF-8 after all (or never taken as such): the same bytes again, as
+        // Windows-1252.
+        send(QsciScintillaBase::SCI_CLEARALL);
+        ends = {};
+        byteOrderMark = false;
+        ok = source([&](QByteArrayView piece) {
+            ends.add(piece);
+            append(Cp1252::toUtf8(piece));
+        });
+    }
+    if (!ok)
+        send(QsciScintillaBase::SCI_CLEARALL);
+    m_encoding = utf8 ? Encoding::Utf8 : Encoding::Cp1252;
+    m_byteOrderMark = byteOrderMark;
     send(QsciScintillaBase::SCI_ALLOCATELINECHARACTERINDEX, kUtf16Index);
     send(QsciScintillaBase::SCI_SETMODEVENTMASK, eventMask);
-    if (!text.isEmpty())
+    if (send(QsciScintillaBase::SCI_GETLENGTH) > 0)
         m_changePending = true;
     send(QsciScintillaBase::SCI_SETUNDOCOLLECTION, 1);
     send(QsciScintillaBase::SCI_EMPTYUNDOBUFFER);
@@ -166,7 +213,7 @@ void ScintillaEditor::loadBytes(const QByteArray &bytes, Encoding encoding)
     send(QsciScintillaBase::SCI_SETSEL, 0, 0);
     applyWordCharacters();
     setModified(false);
-    switch (FileBytes::detectLineEnding(bytes, FileBytes::LineEnding::Lf)) {
+    switch (ends.result(FileBytes::LineEnding::Lf)) {
     case FileBytes::LineEnding::CrLf:
         send(QsciScintillaBase::SCI_SETEOLMODE, QsciScintillaBase::SC_EOL_CRLF);
         break;
@@ -178,6 +225,7 @@ void ScintillaEditor::loadBytes(const QByteArray &bytes, Encoding encoding)
         break;
     }
     notifyFormat();
+    return ok;
 }
 
 bool ScintillaEditor::reloadBytes(const QByteArray &bytes)
@@ -195,17 +243,25 @@ bool ScintillaEditor::reloadBytes(const QByteArray &bytes)
 
 QByteArray ScintillaEditor::bytes() const
 {
+    // Copied in the two pieces on either side of the widget's editing gap: asking for the text
+    // in one piece would move the gap to its end, and the next keystroke would move it back,
+    // each a copy of everything after the caret.
     const long n = send(QsciScintillaBase::SCI_GETLENGTH);
-    const QByteArrayView text(
-        reinterpret_cast<const char *>(send(QsciScintillaBase::SCI_GETCHARACTERPOINTER)), n);
+    const long gap = std::clamp(long(send(QsciScintillaBase::SCI_GETGAPPOSITION)), 0L, n);
+    const qsizetype mark =
+        m_encoding == Encoding::Utf8 && m_byteOrderMark ? ByteOrderMark.size() : 0;
+    QByteArray out(mark + n, Qt::Uninitialized);
+    std::memcpy(out.data(), ByteOrderMark.data(), size_t(mark));
+    const auto piece = [this](long from, long length) {
+        return reinterpret_cast<const char *>(
+            send(QsciScintillaBase::SCI_GETRANGEPOINTER, ulong(from), length));
+    };
+    if (gap > 0)
+        std::memcpy(out.data() + mark, piece(0, gap), size_t(gap));
+    if (n > gap)
+        std::memcpy(out.data() + mark + gap, piece(gap, n - gap), size_t(n - gap));
     if (m_encoding == Encoding::Cp1252)
-        return Cp1252::fromUtf8(text);
-    if (!m_byteOrderMark)
-        return text.toByteArray();
-    QByteArray out;
-    out.reserve(ByteOrderMark.size() + n);
-    out.append(ByteOrderMark);
-    out.append(text);
+        return Cp1252::fromUtf8(out);
     return out;
 }
 
@@ -586,17 +642,20 @@ void ScintillaEditor::undo()
     m_restoreToken = -1;
 }
 
-void ScintillaEditor::onModified(int type, int token, long position, const char *text, long length)
+void ScintillaEditor::onContainerAction(int type, int token)
 {
-    if (type & QsciScintillaBase::SC_MOD_CONTAINER) {
-        if (type & QsciScintillaBase::SC_PERFORMED_UNDO)
-            m_restoreToken = token;
-        return;
-    }
-    if (!(type & (QsciScintillaBase::SC_MOD_INSERTTEXT | QsciScintillaBase::SC_MOD_DELETETEXT)))
-        return;
-    if (type & QsciScintillaBase::SC_MOD_INSERTTEXT)
-        noteInsertion(position, text, length);
+    if ((type & QsciScintillaBase::SC_MOD_CONTAINER) &&
+        (type & QsciScintillaBase::SC_PERFORMED_UNDO))
+        m_restoreToken = token;
+}
+
+void ScintillaEditor::onTextChanged(const TextChange &change)
+{
+    if (change.inserted && m_encoding != Encoding::Utf8)
+        noteInsertion(change.position,
+                      reinterpret_cast<const char *>(send(QsciScintillaBase::SCI_GETRANGEPOINTER,
+                                                          change.position, change.length)),
+                      change.length);
     m_modified = true;
     if (m_batchDepth > 0)
         m_changePending = true;

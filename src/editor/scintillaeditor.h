@@ -2,6 +2,9 @@
 
 #include "editor/texteditor.h"
 
+struct TextChange;
+class TextChanges;
+
 #include <Qsci/qsciscintilla.h>
 
 #include <QByteArray>
@@ -41,6 +44,12 @@ public:
     // Windows-1252. The line break Enter types becomes the file's first one (LF in a file
     // without any).
     void loadBytes(const QByteArray &bytes, Encoding encoding);
+    // The same from a source that hands over the file in pieces (and again from the start,
+    // should the bytes turn out not to be UTF-8), so that the file is never held beside the
+    // text. False when the source fails; the text is empty then.
+    using PieceSink = std::function<void(QByteArrayView piece)>;
+    using PieceSource = std::function<bool(const PieceSink &take)>;
+    bool loadPieces(const PieceSource &source, qint64 size, Encoding encoding = Encoding::Utf8);
     // The file's bytes: the byte-order mark, if the file had one, and the text in its encoding.
     QByteArray bytes() const;
     Encoding encoding() const { return m_encoding; }
@@ -105,7 +114,8 @@ private:
     void replaceBytes(long start, long end, const QByteArray &bytes);
     void recordUndoSelection();
     void applyWordCharacters();
-    void onModified(int type, int token, long position, const char *text, long length);
+    void onContainerAction(int type, int token);
+    void onTextChanged(const TextChange &change);
     // Whether the page may take the text: always for UTF-8; for Windows-1252 only when it can
     // hold every character, or the handler has switched the page to UTF-8.
     bool mayInsert(const QString &text);
@@ -114,7 +124,9 @@ private:
     void notifyFormat();
 
     QPointer<QsciScintilla> m_widget;
+    TextChanges *m_changes;
     QMetaObject::Connection m_connection;
+    QMetaObject::Connection m_textConnection;
     std::unique_ptr<InputGuard> m_inputGuard;
     Encoding m_encoding = Encoding::Utf8;
     bool m_byteOrderMark = false;

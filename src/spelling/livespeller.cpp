@@ -1,6 +1,7 @@
 #include "spelling/livespeller.h"
 
 #include "editor/cp1252.h"
+#include "editor/textchanges.h"
 #include "spelling/spellchecker.h"
 
 #include <Qsci/qsciscintilla.h>
@@ -43,10 +44,8 @@ LiveSpeller::LiveSpeller(QsciScintilla *editor)
     m_timer->setSingleShot(true);
     m_timer->setInterval(0);
     connect(m_timer, &QTimer::timeout, this, [this] { process(SliceNs); });
-    connect(editor, &QsciScintillaBase::SCN_MODIFIED, this,
-            [this](int position, int type, const char *, int, int linesAdded) {
-                noteModified(position, type, linesAdded);
-            });
+    connect(&TextChanges::of(editor), &TextChanges::changed, this,
+            [this](const TextChange &change) { noteModified(change); });
     // Marks are not changes anyone listens for; a notice for each would cost a signal a word.
     send(Sci::SCI_SETMODEVENTMASK, send(Sci::SCI_GETMODEVENTMASK) & ~Sci::SC_MOD_CHANGEINDICATOR);
     send(Sci::SCI_INDICSETSTYLE, Indicator, Sci::INDIC_SQUIGGLE);
@@ -128,13 +127,14 @@ bool LiveSpeller::isPending() const
     return m_dirtyFirst >= 0 || qint64(m_states.size()) < send(Sci::SCI_GETLINECOUNT);
 }
 
-void LiveSpeller::noteModified(int position, int type, int linesAdded)
+void LiveSpeller::noteModified(const TextChange &change)
 {
-    if (!m_active || !(type & (Sci::SC_MOD_INSERTTEXT | Sci::SC_MOD_DELETETEXT)))
+    if (!m_active)
         return;
-    const qint64 line = send(Sci::SCI_LINEFROMPOSITION, position);
+    const qint64 linesAdded = change.linesAdded;
+    const qint64 line = send(Sci::SCI_LINEFROMPOSITION, change.position);
     const auto size = qint64(m_states.size());
-    if (type & Sci::SC_MOD_INSERTTEXT) {
+    if (change.inserted) {
         // The changed line now ends where the last inserted line ends: its old end state
         // moves down with it.
         const qint64 k = linesAdded;
@@ -187,6 +187,7 @@ void LiveSpeller::process(qint64 budgetNs, qint64 upTo)
 {
     if (!m_active || !m_checker || !m_editor)
         return;
+    TextChanges::of(m_editor).flush();
     QElapsedTimer clock;
     clock.start();
     const auto expired = [&] { return budgetNs >= 0 && clock.nsecsElapsed() > budgetNs; };

@@ -2,6 +2,8 @@
 
 #include "spelling/wordscanner.h"
 
+struct TextChange;
+
 #include <QObject>
 #include <QPointer>
 
@@ -52,7 +54,7 @@ public:
     bool markedAt(qint64 position) const;
 
 private:
-    void noteModified(int position, int type, int linesAdded);
+    void noteModified(const TextChange &change);
     void schedule();
     // Reads the changed lines and then the lines never read, up to line `upTo` (all: -1),
     // until done or the budget (none: -1) is spent; then the rest is scheduled.

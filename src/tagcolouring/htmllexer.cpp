@@ -1,6 +1,7 @@
 #include "tagcolouring/htmllexer.h"
 
 #include "colours/systemcolours.h"
+#include "editor/textchanges.h"
 
 #include <Qsci/qsciscintilla.h>
 
@@ -59,10 +60,8 @@ private:
 
 HtmlLexer::HtmlLexer(QsciScintilla *editor) : QsciLexerCustom(editor), m_editor(editor)
 {
-    connect(editor, &QsciScintillaBase::SCN_MODIFIED, this,
-            [this](int position, int type, const char *text, int length) {
-                noteModified(position, type, text, length);
-            });
+    connect(&TextChanges::of(editor), &TextChanges::changed, this,
+            [this](const TextChange &change) { noteModified(change); });
     // Nothing listens for style or line-state changes; reporting them would cost a signal for
     // every line whose end state changes while a large page is coloured.
     send(QsciScintillaBase::SCI_SETMODEVENTMASK,
@@ -148,14 +147,12 @@ void HtmlLexer::recolourAll()
     m_editor->viewport()->update();
 }
 
-void HtmlLexer::noteModified(int position, int type, const char *, int length)
+void HtmlLexer::noteModified(const TextChange &change)
 {
-    if (!(type & (QsciScintillaBase::SC_MOD_INSERTTEXT | QsciScintillaBase::SC_MOD_DELETETEXT)))
-        return;
-    const qint64 pos = position;
-    const qint64 n = length;
+    const qint64 pos = change.position;
+    const qint64 n = change.length;
     m_endStyled = std::min(m_endStyled, pos);
-    if (type & QsciScintillaBase::SC_MOD_INSERTTEXT) {
+    if (change.inserted) {
         if (m_validEnd > pos)
             m_validEnd += n;
         const qint64 shifted = m_editEnd > pos ? m_editEnd + n : m_editEnd;
@@ -185,6 +182,7 @@ qint64 HtmlLexer::lineStart(qint64 position) const
 
 void HtmlLexer::styleText(int start, int end)
 {
+    TextChanges::of(m_editor).flush();
     const qint64 actual = send(QsciScintillaBase::SCI_GETENDSTYLED);
     if (actual < m_endStyled)
         m_validEnd = std::min(m_validEnd, actual);
@@ -345,6 +343,8 @@ void HtmlLexer::styleShown(qint64 from, qint64 to)
 
 bool HtmlLexer::eventFilter(QObject *watched, QEvent *event)
 {
+    if (event->type() == QEvent::Paint)
+        TextChanges::of(m_editor).flush();
     if (event->type() == QEvent::Paint && !m_putOff.empty()) {
         using Sci = QsciScintillaBase;
         const qint64 top = send(Sci::SCI_GETFIRSTVISIBLELINE);

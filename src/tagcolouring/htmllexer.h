@@ -3,6 +3,8 @@
 #include "tagcolouring/tagcolourer.h"
 #include "tagcolouring/tagcolourrules.h"
 
+struct TextChange;
+
 #include <Qsci/qscilexercustom.h>
 
 #include <cstdint>
@@ -58,7 +60,7 @@ protected:
 private:
     void applyColours();
     void rebuildColourer();
-    void noteModified(int position, int type, const char *text, int length);
+    void noteModified(const TextChange &change);
     // Styles whole lines from `start` (a line start) until `end` is reached or the colouring
     // meets what was styled before; returns the new end of the styled text.
     qint64 styleFrom(qint64 start, qint64 end);
