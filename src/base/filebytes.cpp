@@ -378,6 +378,51 @@ bool read(const QString &path, QByteArray *bytes, QString *reason, qint64 maxSiz
     return readAll(fd.get(), st.st_size, maxSize, bytes, reason);
 }
 
+bool readPieces(const QString &path, qsizetype pieceSize, const PieceSink &take, QString *reason,
+                qint64 maxSize)
+{
+    struct stat st;
+    const QByteArray name = local(path);
+    if (!isRegularWithin(name, maxSize, &st, reason))
+        return false;
+    Fd fd(::open(name.constData(), O_RDONLY | O_NOCTTY | O_NONBLOCK | O_CLOEXEC));
+    if (fd.get() < 0 || ::fstat(fd.get(), &st) != 0) {
+        *reason = describeError(errno);
+        return false;
+    }
+    if (!S_ISREG(st.st_mode)) {
+        *reason = kindOf(st.st_mode);
+        return false;
+    }
+    QByteArray piece(std::max<qsizetype>(pieceSize, 4), Qt::Uninitialized);
+    qint64 total = 0;
+    for (;;) {
+        // Each piece is filled before it is handed on, so that only the last is short.
+        qsizetype have = 0;
+        while (have < piece.size()) {
+            const ssize_t n = ::read(fd.get(), piece.data() + have, size_t(piece.size() - have));
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n < 0) {
+                *reason = describeError(errno);
+                return false;
+            }
+            if (n == 0)
+                break;
+            have += n;
+        }
+        total += have;
+        if (total > maxSize) {
+            *reason = tooLarge(total, maxSize);
+            return false;
+        }
+        if (have > 0)
+            take(QByteArrayView(piece.constData(), have));
+        if (have < piece.size())
+            return true;
+    }
+}
+
 bool isReadable(const QString &path, QString *reason, qint64 maxSize)
 {
     struct stat st;
@@ -512,6 +557,34 @@ LineEnding detectLineEnding(const QByteArrayView &bytes, LineEnding fallback)
         return LineEnding::Lf;
     const auto at = static_cast<const char *>(cr) - data;
     return at + 1 < n && data[at + 1] == '\n' ? LineEnding::CrLf : LineEnding::Cr;
+}
+
+void LineEndingScan::add(QByteArrayView piece)
+{
+    if (m_found || piece.isEmpty())
+        return;
+    if (m_crAtEnd) {
+        m_found = piece.front() == '\n' ? LineEnding::CrLf : LineEnding::Cr;
+        return;
+    }
+    const qsizetype lf = piece.indexOf('\n');
+    const qsizetype cr = piece.indexOf('\r');
+    if (cr < 0 || (lf >= 0 && lf < cr)) {
+        if (lf >= 0)
+            m_found = LineEnding::Lf;
+        return;
+    }
+    if (cr + 1 < piece.size())
+        m_found = piece[cr + 1] == '\n' ? LineEnding::CrLf : LineEnding::Cr;
+    else
+        m_crAtEnd = true;
+}
+
+LineEnding LineEndingScan::result(LineEnding fallback) const
+{
+    if (m_found)
+        return *m_found;
+    return m_crAtEnd ? LineEnding::Cr : fallback;
 }
 
 } // namespace FileBytes

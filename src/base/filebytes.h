@@ -4,6 +4,9 @@
 #include <QByteArrayView>
 #include <QString>
 
+#include <functional>
+#include <optional>
+
 // Reading and writing document files byte for byte. Only regular files are read or written:
 // a device or a pipe is refused before anything is read from it. A write is complete on the
 // disk, flushed and checked before it replaces the old file, so a failed save (a full disk
@@ -18,6 +21,11 @@ inline constexpr qint64 MaxSize = qint64(1) << 30;
 // On failure returns false and sets a readable reason.
 bool read(const QString &path, QByteArray *bytes, QString *reason, qint64 maxSize = MaxSize);
 bool write(const QString &path, const QByteArrayView &bytes, QString *reason);
+// Reads as read() does, handing the file to `take` in pieces of pieceSize bytes (the last may
+// be shorter), so that a large file is never held whole beside what it is read into.
+using PieceSink = std::function<void(QByteArrayView piece)>;
+bool readPieces(const QString &path, qsizetype pieceSize, const PieceSink &take, QString *reason,
+                qint64 maxSize = MaxSize);
 
 // Whether read() could read the file, told without reading it: false with the reason (the
 // words read() would give) for a missing file, a folder, a device, a pipe, a file too large or
@@ -38,5 +46,18 @@ QString describeError(int error);
 enum class LineEnding { CrLf, Lf, Cr };
 // The ending of the first line break in the text; fallback when there is none.
 LineEnding detectLineEnding(const QByteArrayView &bytes, LineEnding fallback = LineEnding::CrLf);
+
+// The same, told from the text's pieces in order: a CR at the end of one piece and an LF at
+// the start of the next are one CR LF.
+class LineEndingScan
+{
+public:
+    void add(QByteArrayView piece);
+    LineEnding result(LineEnding fallback) const;
+
+private:
+    std::optional<LineEnding> m_found;
+    bool m_crAtEnd = false;
+};
 
 } // namespace FileBytes

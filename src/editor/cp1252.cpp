@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <cstring>
 
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -158,4 +159,58 @@ bool isValidUtf8(QByteArrayView bytes)
         p += more;
     }
     return true;
+}
+
+namespace {
+
+// How many bytes the sequence a lead byte starts takes; 1 for a byte no sequence starts with,
+// which the check then refuses.
+qsizetype sequenceLength(unsigned char lead)
+{
+    if (lead >= 0xF0 && lead <= 0xF4)
+        return 4;
+    if (lead >= 0xE0 && lead < 0xF0)
+        return 3;
+    if (lead >= 0xC2 && lead < 0xE0)
+        return 2;
+    return 1;
+}
+
+// The length of a piece without a sequence its end cuts off.
+qsizetype wholeSequences(QByteArrayView piece)
+{
+    const qsizetype n = piece.size();
+    for (qsizetype i = n - 1; i >= 0 && i >= n - 4; --i) {
+        const auto byte = static_cast<unsigned char>(piece[i]);
+        if ((byte & 0xC0) == 0x80)
+            continue; // a continuation byte: its lead comes earlier
+        return n - i < sequenceLength(byte) ? i : n;
+    }
+    return n;
+}
+
+} // namespace
+
+bool Utf8PieceCheck::add(QByteArrayView piece)
+{
+    if (!m_valid)
+        return false;
+    if (!m_carry.isEmpty()) {
+        const qsizetype missing =
+            sequenceLength(static_cast<unsigned char>(m_carry.front())) - m_carry.size();
+        const qsizetype taken = std::min(missing, piece.size());
+        m_carry.append(piece.first(taken));
+        piece = piece.sliced(taken);
+        if (taken < missing)
+            return true;
+        m_valid = isValidUtf8(m_carry);
+        m_carry.clear();
+        if (!m_valid)
+            return false;
+    }
+    const qsizetype whole = wholeSequences(piece);
+    m_valid = isValidUtf8(piece.first(whole));
+    if (m_valid)
+        m_carry = piece.sliced(whole).toByteArray();
+    return m_valid;
 }

@@ -31,3 +31,16 @@ QByteArray fromUtf8(QByteArrayView utf8);
 // Strict UTF-8: no overlong forms, no surrogates, nothing above U+10FFFF, no truncated
 // sequences. A byte-order mark and NUL bytes are valid.
 bool isValidUtf8(QByteArrayView bytes);
+
+// The same check over a text that arrives in pieces: a sequence split between two pieces is
+// judged whole.
+class Utf8PieceCheck
+{
+public:
+    bool add(QByteArrayView piece); // false once anything so far is not UTF-8
+    bool finish() const { return m_valid && m_carry.isEmpty(); }
+
+private:
+    QByteArray m_carry; // the start of a sequence cut off at the end of the last piece
+    bool m_valid = true;
+};

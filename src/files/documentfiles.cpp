@@ -22,12 +22,20 @@
 
 #include <Qsci/qsciscintilla.h>
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QStringDecoder>
+
+namespace {
+
+// Large enough that reading costs nothing per piece, small beside the text it goes into.
+constexpr qsizetype PieceSize = qsizetype(1) << 20;
+
+} // namespace
 
 DocumentFiles::DocumentFiles(DocumentRegistry &registry, DocumentContext &context,
                              const HomeFolder &home, QObject *parent)
@@ -114,6 +122,18 @@ bool DocumentFiles::readFile(const QString &path, QByteArray *bytes)
 
 void DocumentFiles::loadBytes(DocumentWindow *doc, const QByteArray &bytes)
 {
+    loadFrom(
+        doc,
+        [&bytes](const ScintillaEditor::PieceSink &take) {
+            take(bytes);
+            return true;
+        },
+        bytes.size());
+}
+
+bool DocumentFiles::loadFrom(DocumentWindow *doc, const ScintillaEditor::PieceSource &source,
+                             qint64 size)
+{
     ScintillaEditor &ed = doc->editor();
     const DocumentWindow::NotAnEdit loading(*doc);
     // With word wrap on, Scintilla would wrap every line of the new text at once (half a
@@ -122,9 +142,10 @@ void DocumentFiles::loadBytes(DocumentWindow *doc, const QByteArray &bytes)
     doc->memo()->setWrapMode(QsciScintilla::WrapNone);
     // The editor falls back to Windows-1252 by itself when the bytes are not valid UTF-8, and
     // Enter goes on with the line ending the file already uses.
-    ed.loadBytes(bytes, ScintillaEditor::Encoding::Utf8);
+    const bool read = ed.loadPieces(source, size);
     ed.setCaret(0);
-    doc->restoreWrapAfterLoad(wrap, bytes.size());
+    doc->restoreWrapAfterLoad(wrap, size);
+    return read;
 }
 
 DocumentWindow *DocumentFiles::newt(const QString &templateName)
@@ -230,17 +251,44 @@ DocumentWindow *DocumentFiles::openFile(const QString &name)
 
 DocumentWindow *DocumentFiles::openPath(const QString &full)
 {
-    QByteArray bytes;
-    if (!readFile(full, &bytes))
+    QString reason;
+    const auto refuse = [this, &full](const QString &why) {
+        m_context.prompter.error(
+            QStringLiteral("%1 could not be opened: %2").arg(QDir::toNativeSeparators(full), why));
+    };
+    if (!FileBytes::isReadable(full, &reason)) {
+        refuse(reason);
         return nullptr;
+    }
     DocumentWindow *doc = makeDocument();
     doc->document().setPath(full);
+    // Read in pieces straight into the editor, each piece hashed for the watcher on the way:
+    // the file's bytes are never held beside the editor's text.
+    QCryptographicHash hash(DocumentWatcher::HashAlgorithm);
+    qint64 size = 0;
+    const ScintillaEditor::PieceSource source = [&](const ScintillaEditor::PieceSink &take) {
+        hash.reset();
+        size = 0;
+        return FileBytes::readPieces(
+            full, PieceSize,
+            [&](QByteArrayView piece) {
+                hash.addData(piece);
+                size += piece.size();
+                take(piece);
+            },
+            &reason);
+    };
+    bool read = false;
     {
         WaitCursor wait;
-        loadBytes(doc, bytes);
+        read = loadFrom(doc, source, QFileInfo(full).size());
     }
-    m_watcher->watch(doc, full, bytes);
-    bytes.clear(); // the editor holds its own copy; do not keep a second one while open
+    if (!read) {
+        delete doc->parentWidget(); // its sub-window, and the document with it
+        refuse(reason);
+        return nullptr;
+    }
+    m_watcher->watchKnown(doc, full, hash.result(), size);
     finishDocument(doc);
     UpdateOldies(full);
     return doc;

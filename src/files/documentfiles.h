@@ -1,5 +1,6 @@
 #pragma once
 
+#include "editor/scintillaeditor.h"
 #include "files/filedialogstate.h"
 
 #include <QByteArray>
@@ -129,6 +130,8 @@ private:
     static void placeCaret(DocumentWindow *document, int caret, int firstLine);
     void finishDocument(DocumentWindow *document);
     void loadBytes(DocumentWindow *document, const QByteArray &bytes);
+    bool loadFrom(DocumentWindow *document, const ScintillaEditor::PieceSource &source,
+                  qint64 size);
     // The one open sequence: reads the file at its full path into a new window.
     DocumentWindow *openPath(const QString &full);
     bool readFile(const QString &path, QByteArray *bytes);

@@ -14,7 +14,7 @@ DocumentWatcher::DocumentWatcher(QObject *parent) : QObject(parent)
 
 QByteArray DocumentWatcher::hashOf(const QByteArray &bytes)
 {
-    return QCryptographicHash::hash(bytes, QCryptographicHash::Sha1);
+    return QCryptographicHash::hash(bytes, HashAlgorithm);
 }
 
 void DocumentWatcher::watch(DocumentWindow *document, const QString &path, const QByteArray &bytes)

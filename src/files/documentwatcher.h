@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QCryptographicHash>
 #include <QFileSystemWatcher>
 #include <QHash>
 #include <QObject>
@@ -22,6 +23,7 @@ class DocumentWatcher : public QObject
 public:
     explicit DocumentWatcher(QObject *parent = nullptr);
 
+    static constexpr QCryptographicHash::Algorithm HashAlgorithm = QCryptographicHash::Sha1;
     static QByteArray hashOf(const QByteArray &bytes);
 
     // Starts or renews watching the document's file, whose content is now these bytes.

@@ -115,6 +115,62 @@ private Q_SLOTS:
         QVERIFY(reason.startsWith("the file is too large"));
     }
 
+    // A file read in pieces is the same file, whatever the piece size; the checks and the
+    // size limit are those of a whole read.
+    void aFileReadInPiecesIsTheSameFile()
+    {
+        QByteArray page;
+        for (int i = 0; i < 3000; ++i)
+            page += "<p>" + QByteArray::number(i) + "</p>\r\n";
+        writeAll(path("page.htm"), page);
+        for (const qsizetype size : {qsizetype(4), qsizetype(1000), qsizetype(1) << 20}) {
+            QByteArray joined;
+            int shortPieces = 0;
+            QString reason;
+            QVERIFY(FileBytes::readPieces(
+                path("page.htm"), size,
+                [&](QByteArrayView piece) {
+                    shortPieces += piece.size() < size;
+                    joined += piece;
+                },
+                &reason));
+            QCOMPARE(joined, page);
+            QVERIFY(shortPieces <= 1);
+        }
+        QString reason;
+        const auto ignore = [](QByteArrayView) {};
+        QVERIFY(!FileBytes::readPieces("/dev/zero", 4096, ignore, &reason));
+        QCOMPARE(reason, QStringLiteral("it is a device, not a regular file"));
+        QVERIFY(!FileBytes::readPieces(path("page.htm"), 4096, ignore, &reason, 2048));
+        QVERIFY(reason.startsWith("the file is too large"));
+    }
+
+    void theFirstLineBreakIsFoundAcrossPieces_data()
+    {
+        QTest::addColumn<QByteArrayList>("pieces");
+        QTest::addColumn<int>("ending");
+        using E = FileBytes::LineEnding;
+        QTest::newRow("CR LF split between pieces")
+            << QByteArrayList{"ab\r", "\ncd"} << int(E::CrLf);
+        QTest::newRow("CR at a piece's end, then text")
+            << QByteArrayList{"ab\r", "cd"} << int(E::Cr);
+        QTest::newRow("CR as the last byte") << QByteArrayList{"ab", "\r"} << int(E::Cr);
+        QTest::newRow("LF in a later piece") << QByteArrayList{"abc", "", "d\ne\r\n"} << int(E::Lf);
+        QTest::newRow("the first break decides") << QByteArrayList{"a\r\nb\n"} << int(E::CrLf);
+        QTest::newRow("no break") << QByteArrayList{"abc", "def"} << -1;
+    }
+    void theFirstLineBreakIsFoundAcrossPieces()
+    {
+        QFETCH(QByteArrayList, pieces);
+        QFETCH(int, ending);
+        FileBytes::LineEndingScan scan;
+        for (const QByteArray &piece : pieces)
+            scan.add(piece);
+        const FileBytes::LineEnding fallback = FileBytes::LineEnding::Lf;
+        QCOMPARE(int(scan.result(fallback)), ending < 0 ? int(fallback) : ending);
+        QCOMPARE(scan.result(fallback), FileBytes::detectLineEnding(pieces.join(), fallback));
+    }
+
     void aFailedWriteLeavesTheOldFileWhole_data()
     {
         QTest::addColumn<int>("limit");

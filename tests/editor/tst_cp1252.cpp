@@ -99,6 +99,14 @@ private Q_SLOTS:
         QFETCH(QByteArray, bytes);
         QFETCH(bool, valid);
         QCOMPARE(isValidUtf8(bytes), valid);
+        // The same verdict when the bytes arrive one, two or three at a time: a sequence
+        // split between pieces is judged whole.
+        for (qsizetype piece = 1; piece <= 3; ++piece) {
+            Utf8PieceCheck check;
+            for (qsizetype at = 0; at < bytes.size(); at += piece)
+                check.add(QByteArrayView(bytes).sliced(at, std::min(piece, bytes.size() - at)));
+            QVERIFY2(check.finish() == valid, qPrintable(QString::number(piece)));
+        }
     }
 };
 

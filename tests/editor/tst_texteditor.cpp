@@ -657,6 +657,26 @@ private Q_SLOTS:
         QVERIFY(!e.isModified());
         QVERIFY(!e.canUndo());
 
+        // The same bytes handed over two at a time load the same, bad bytes found only after
+        // some text went in among them; a source that fails leaves no text.
+        QsciScintilla pieceWidget;
+        ScintillaEditor pieces(&pieceWidget);
+        const auto twoAtATime = [&bytes](const ScintillaEditor::PieceSink &take) {
+            for (qsizetype at = 0; at < bytes.size(); at += 2)
+                take(QByteArrayView(bytes).sliced(at, std::min<qsizetype>(2, bytes.size() - at)));
+            return true;
+        };
+        QVERIFY(pieces.loadPieces(twoAtATime, bytes.size(), encoding));
+        QCOMPARE(pieces.encoding(), shownAs);
+        QCOMPARE(pieces.bytes(), bytes);
+        QCOMPARE(pieces.lineBreak(), e.lineBreak());
+        const auto failing = [&bytes](const ScintillaEditor::PieceSink &take) {
+            take(QByteArrayView(bytes).first(bytes.size() / 2));
+            return false;
+        };
+        QVERIFY(!pieces.loadPieces(failing, bytes.size(), encoding));
+        QCOMPARE(pieces.length(), 0);
+
         // Lines and offsets agree with the in-memory editor holding the same text.
         MemoryEditor reference;
         reference.setText(text);
