@@ -8,6 +8,7 @@
 #include "editor/documentmemo.h"
 #include "editor/linebreaks.h"
 #include "editor/scintillaeditor.h"
+#include "markup/charsetdeclaration.h"
 #include "tagcolouring/htmllexer.h"
 #include "tagcolouring/tagcolourrules.h"
 
@@ -284,11 +285,38 @@ bool DocumentWindow::askToSaveAsUtf8(const QStringList &characters)
     if (characters.size() > Named)
         named << QStringLiteral("…");
     const QString name = m_document.shortName();
-    return m_context.prompter.confirm(
+    const bool yes = m_context.prompter.confirm(
         QStringLiteral("%1 is written in the Windows-1252 code page, which has no place for "
                        "%2.\n\nYes: write the page as UTF-8 from now on and put the text in.\n"
                        "No: leave the page as it is; the text is not put in.")
             .arg(name, named.join(QStringLiteral(", "))));
+    // Asked once the text is in: the editor is in the middle of putting it there.
+    if (yes)
+        QMetaObject::invokeMethod(this, &DocumentWindow::offerUtf8Declaration,
+                                  Qt::QueuedConnection);
+    return yes;
+}
+
+// A page written as UTF-8 that still declares another character set is shown garbled by
+// every browser that believes it.
+void DocumentWindow::offerUtf8Declaration()
+{
+    constexpr int Head = 64 * 1024;
+    const std::optional<CharsetDeclaration> declared =
+        CharsetDeclaration::find(m_editor->textRange(0, std::min(m_editor->length(), Head)));
+    if (!declared || declared->isUtf8())
+        return;
+    if (!m_context.prompter.confirm(
+            QStringLiteral("%1 declares its character set as \"%2\". Change the declaration to "
+                           "\"utf-8\", so that browsers read the page as it is now written?")
+                .arg(m_document.shortName(), declared->value)))
+        return;
+    const int caret = m_editor->caret();
+    const int selection = m_editor->selLength();
+    const int shift = caret >= declared->start + declared->length ? 5 - int(declared->length) : 0;
+    m_editor->setSelection(int(declared->start), int(declared->length));
+    m_editor->replaceSelection(QStringLiteral("utf-8"));
+    m_editor->setSelection(caret + shift, selection);
 }
 
 bool DocumentWindow::gutterVisible() const

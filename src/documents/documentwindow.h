@@ -128,6 +128,7 @@ private:
     void formatChange();
     void showCaption();
     bool askToSaveAsUtf8(const QStringList &characters);
+    void offerUtf8Declaration();
     void applyDisplaySettings(bool withRightMargin);
     // The caret's screen row counted in display lines from the first visible one.
     int caretRow() const;

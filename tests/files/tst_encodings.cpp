@@ -178,6 +178,43 @@ private Q_SLOTS:
         QCOMPARE(saved(doc), QStringLiteral("café 日").toUtf8());
     }
 
+    // A page that becomes UTF-8 is offered a matching declaration of its character set; the
+    // change is an edit of its own, undone by itself, and the caret stays where it was.
+    void pageTurnedUtf8IsOfferedAMatchingDeclaration()
+    {
+        DocumentWindow *doc = openFocused(
+            writeFile("declared.htm", "<head><meta charset=\"windows-1252\"></head>\ncaf\xE9 "));
+        QVERIFY(doc);
+        QTest::keyClick(doc->memo(), Qt::Key_End, Qt::ControlModifier);
+        m_prompter.shown.clear();
+        m_prompter.answers = {PromptAnswer::Yes, PromptAnswer::Yes};
+        typeText(doc->memo(), QStringLiteral("日"));
+        QTRY_COMPARE(m_prompter.shown.size(), 2);
+        QCOMPARE(m_prompter.shown[1],
+                 QStringLiteral("declared.htm declares its character set as \"windows-1252\". "
+                                "Change the declaration to \"utf-8\", so that browsers read the "
+                                "page as it is now written?"));
+        QCOMPARE(doc->editor().text(),
+                 QStringLiteral("<head><meta charset=\"utf-8\"></head>\ncafé 日"));
+        QCOMPARE(doc->editor().caret(), doc->editor().length());
+        typeText(doc->memo(), QStringLiteral("x"));
+        QTest::keyClick(doc->memo(), Qt::Key_Z, Qt::ControlModifier);
+        QTest::keyClick(doc->memo(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(doc->editor().text(),
+                 QStringLiteral("<head><meta charset=\"windows-1252\"></head>\ncafé 日"));
+
+        // A page without a declaration, or one answered No, is not touched.
+        DocumentWindow *plain = openFocused(writeFile("plain.htm", "caf\xE9 "));
+        QVERIFY(plain);
+        QTest::keyClick(plain->memo(), Qt::Key_End);
+        m_prompter.shown.clear();
+        m_prompter.answers = {PromptAnswer::Yes};
+        typeText(plain->memo(), QStringLiteral("日"));
+        QCoreApplication::processEvents();
+        QCOMPARE(m_prompter.shown.size(), 1);
+        QCOMPARE(plain->editor().text(), QStringLiteral("café 日"));
+    }
+
     // The byte-order mark stays the file's first bytes: nothing typed goes before it.
     void byteOrderMarkStaysInFront()
     {
