@@ -11,8 +11,9 @@ deps:
 $(RELEASE_DIR)/CMakeCache.txt:
 	cmake -S . -B $(RELEASE_DIR) -DCMAKE_BUILD_TYPE=Release
 
+# The program and its preview module only; the test programs are built by `make test`.
 build: deps $(RELEASE_DIR)/CMakeCache.txt
-	cmake --build $(RELEASE_DIR) -j $(JOBS)
+	cmake --build $(RELEASE_DIR) -j $(JOBS) --target quillmark quillmark_webpreview
 
 run: build
 	./$(RELEASE_DIR)/src/quillmark
