@@ -135,11 +135,13 @@ bool Finder::findWholeWord(TextEditor &editor, const QString &what, SearchDirect
     return false;
 }
 
-void Finder::reportFailure()
+void Finder::reportFailure(int replaced)
 {
     switch (m_state.target) {
     case FindTarget::ActiveDocument:
-        m_prompter.inform(u'"' + m_state.searchText + QStringLiteral("\" not found"));
+        m_prompter.inform(replaced > 0
+                              ? QStringLiteral("%1 replaced").arg(replaced)
+                              : u'"' + m_state.searchText + QStringLiteral("\" not found"));
         if (m_state.findDialogOpen)
             m_state.notFound = true;
         m_state.repeat = false;
@@ -160,33 +162,32 @@ void Finder::replaceRemaining()
     if (!editor)
         return;
     m_state.repeat = true;
+    int replaced = 0;
     {
         UndoGroup group(*editor);
-        const bool replaced = prepare(*editor, true, options.upwards);
-        if (options.upwards)
-            replaceUpwards(*editor, options, replaced);
-        else
-            replaceForwards(*editor, options);
+        const bool first = prepare(*editor, true, options.upwards);
+        replaced = int(first) + (options.upwards ? replaceUpwards(*editor, options, first)
+                                                 : replaceForwards(*editor, options));
     }
     editor->ensureCaretVisible();
-    reportFailure();
+    reportFailure(replaced);
     m_state.repeat = false;
 }
 
 // One pass from the caret to the end. Every hit starts at or after the end of the text put in
 // for the hit before, exactly as a forward search from the caret left behind a replacement.
-void Finder::replaceForwards(TextEditor &editor, const Options &options)
+int Finder::replaceForwards(TextEditor &editor, const Options &options)
 {
     const auto pass = preparePass(editor, m_state.searchText, options.matchCase);
     if (!pass)
-        return;
+        return 0;
     const QString &with = m_state.replacement;
     const auto &[text, hay, needle, separators] = *pass;
     const qsizetype from = editor.caret();
 
     QString out;
     qsizetype copied = from; // text before this is in out or lies before the caret
-    bool found = false;
+    int found = 0;
     qsizetype pos = from;
     while ((pos = hay.indexOf(needle, pos)) >= 0) {
         const qsizetype end = pos + needle.size();
@@ -203,22 +204,23 @@ void Finder::replaceForwards(TextEditor &editor, const Options &options)
         out += QStringView(text).mid(copied, pos - copied);
         out += with;
         copied = pos = end;
-        found = true;
+        ++found;
     }
-    if (!found)
-        return;
+    if (found == 0)
+        return 0;
     editor.setSelection(int(from), int(copied - from));
     editor.replaceSelection(out);
+    return found;
 }
 
 // One pass from the caret to the start. The first hit starts before the caret (or, after a
 // replacement, ends where the new text begins); every further hit ends at or before the start
 // of the hit after it, so no hit reaches into text put in.
-void Finder::replaceUpwards(TextEditor &editor, const Options &options, bool replacedFirst)
+int Finder::replaceUpwards(TextEditor &editor, const Options &options, bool replacedFirst)
 {
     const auto pass = preparePass(editor, m_state.searchText, options.matchCase);
     if (!pass)
-        return;
+        return 0;
     const QString &with = m_state.replacement;
     const auto &[text, hay, needle, separators] = *pass;
     const qsizetype length = needle.size();
@@ -255,7 +257,7 @@ void Finder::replaceUpwards(TextEditor &editor, const Options &options, bool rep
         bounded = true;
     }
     if (right < 0)
-        return;
+        return 0;
     QString out;
     out.reserve(right - left + qsizetype(pieces.size() / 2) * with.size());
     for (auto it = pieces.rbegin(); it != pieces.rend(); ++it)
@@ -264,4 +266,5 @@ void Finder::replaceUpwards(TextEditor &editor, const Options &options, bool rep
     editor.replaceSelection(out);
     // As after each upward step: the caret before the text put in last.
     editor.setCaret(int(left));
+    return int(pieces.size() / 2);
 }

@@ -50,9 +50,11 @@ private:
     // From top, then the replacing part of a step; true when the selection was replaced.
     bool prepare(TextEditor &editor, bool replace, bool upwards);
     bool search(TextEditor &editor, const Options &options) const;
-    void reportFailure();
-    void replaceForwards(TextEditor &editor, const Options &options);
-    void replaceUpwards(TextEditor &editor, const Options &options, bool replacedFirst);
+    // Tells the user the search came to its end: how many were replaced when this ends a
+    // Replace Remaining that replaced any, else that the text was not found.
+    void reportFailure(int replaced = 0);
+    int replaceForwards(TextEditor &editor, const Options &options);
+    int replaceUpwards(TextEditor &editor, const Options &options, bool replacedFirst);
 
     FindState &m_state;
     TextEditor &m_storememo;

@@ -243,6 +243,7 @@ void TestFinder::replaceRemaining_data()
     QTest::addColumn<QString>("with");
     QTest::addColumn<Options>("options");
     QTest::addColumn<QString>("after");
+    QTest::addColumn<int>("replaced");
 
     const Options plain;
     Options up;
@@ -252,50 +253,51 @@ void TestFinder::replaceRemaining_data()
 
     QTest::newRow("from the caret to the end only") << "cat |cat cat"
                                                     << "cat"
-                                                    << "dog" << plain << "cat dog dog|";
+                                                    << "dog" << plain << "cat dog dog|" << 2;
     QTest::newRow("upwards to the start only") << "cat cat| cat"
                                                << "cat"
-                                               << "dog" << up << "|dog dog cat";
+                                               << "dog" << up << "|dog dog cat" << 2;
     QTest::newRow("selected hit goes first") << "^cat| cat"
                                              << "cat"
-                                             << "dog" << plain << "dog dog|";
+                                             << "dog" << plain << "dog dog|" << 2;
     QTest::newRow("selected hit goes first, upwards") << "cat |cat^ cat"
                                                       << "cat"
-                                                      << "dog" << up << "|dog dog cat";
+                                                      << "dog" << up << "|dog dog cat" << 2;
     QTest::newRow("replacement holds the search text") << "|a a"
                                                        << "a"
-                                                       << "aa" << plain << "aa aa|";
+                                                       << "aa" << plain << "aa aa|" << 2;
     QTest::newRow("replacement holds the search text, upwards") << "a a|"
                                                                 << "a"
-                                                                << "aa" << up << "|aa aa";
+                                                                << "aa" << up << "|aa aa" << 2;
     QTest::newRow("replacement ends with a prefix, upwards") << "aab|"
                                                              << "ab"
-                                                             << "bX" << up << "a|bX";
+                                                             << "bX" << up << "a|bX" << 1;
     QTest::newRow("match case off") << "|Cat CAT"
                                     << "cat"
-                                    << "dog" << plain << "dog dog|";
+                                    << "dog" << plain << "dog dog|" << 2;
     QTest::newRow("whole word skips parts of words") << "|cat cats cat"
                                                      << "cat"
-                                                     << "dog" << word << "dog cats dog|";
+                                                     << "dog" << word << "dog cats dog|" << 2;
     QTest::newRow("whole word sees the text as replaced so far") << "|.a..a."
                                                                  << ".a."
-                                                                 << "b" << word << "b|.a.";
+                                                                 << "b" << word << "b|.a." << 1;
     QTest::newRow("whole word upwards sees the text as replaced so far")
         << ".a..a.|"
         << ".a."
-        << "b" << Options{true, false, true} << ".a.|b";
+        << "b" << Options{true, false, true} << ".a.|b" << 1;
     QTest::newRow("hits on several lines") << "|a\r\na\na"
                                            << "a"
-                                           << "bb" << plain << "bb\r\nbb\nbb|";
+                                           << "bb" << plain << "bb\r\nbb\nbb|" << 3;
     QTest::newRow("nothing found") << "|abc"
                                    << "x"
-                                   << "y" << plain << "|abc";
-    QTest::newRow("empty search text puts the replacement in once") << "a|b"
-                                                                    << ""
-                                                                    << "dog" << plain << "adog|b";
+                                   << "y" << plain << "|abc" << 0;
+    QTest::newRow("empty search text puts the replacement in once")
+        << "a|b"
+        << ""
+        << "dog" << plain << "adog|b" << 1;
     QTest::newRow("empty replacement") << "|a-a-a"
                                        << "-"
-                                       << "" << plain << "aa|a";
+                                       << "" << plain << "aa|a" << 2;
 }
 
 void TestFinder::replaceRemaining()
@@ -312,7 +314,11 @@ void TestFinder::replaceRemaining()
     m_finder->replaceRemaining();
     QFETCH(QString, after);
     QCOMPARE(SelectionMarkup::get(m_doc), after);
-    QCOMPARE(m_prompter.shown, QStringList{'"' + what + "\" not found"});
+    // How many were replaced, or that there was nothing to replace.
+    QFETCH(int, replaced);
+    QCOMPARE(m_prompter.shown,
+             QStringList{replaced > 0 ? QStringLiteral("%1 replaced").arg(replaced)
+                                      : '"' + what + "\" not found"});
     QVERIFY(m_state.notFound);
     QVERIFY(!m_state.repeat);
 }
