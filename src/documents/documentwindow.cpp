@@ -21,6 +21,7 @@
 #include <QVBoxLayout>
 
 #include <optional>
+#include <utility>
 
 namespace {
 
@@ -64,6 +65,7 @@ DocumentWindow::DocumentWindow(DocumentContext &context, QWidget *parent)
     applyDisplaySettings(false);
     applyColours();
     setGutterVisible(m_context.settings.read(Keys::GutterOn));
+    showInvisibles(m_context.settings.read(Keys::ShowInvisibles));
     // The measured widths of more pieces of text are kept than the editor keeps by itself:
     // markup repeats the same tags and attributes, and wrapping measures every piece.
     m_memo->SendScintilla(QsciScintilla::SCI_SETPOSITIONCACHE, PositionCacheEntries);
@@ -319,6 +321,36 @@ void DocumentWindow::offerUtf8Declaration()
     m_editor->setSelection(caret + shift, selection);
 }
 
+namespace {
+
+// Characters that cannot be told from a space, or that cannot be seen at all, with the box
+// each is drawn as (UTF-8, as the editor holds every page).
+constexpr std::pair<const char *, const char *> Invisibles[] = {
+    {"\xC2\xA0", "NBSP"},       // no-break space
+    {"\xC2\xAD", "SHY"},        // soft hyphen
+    {"\xE2\x80\x8B", "ZWSP"},   // zero-width space
+    {"\xE2\x80\x8C", "ZWNJ"},   // zero-width non-joiner
+    {"\xE2\x80\x8D", "ZWJ"},    // zero-width joiner
+    {"\xE2\x80\x8E", "LRM"},    // left-to-right mark
+    {"\xE2\x80\x8F", "RLM"},    // right-to-left mark
+    {"\xE2\x80\xAF", "NNBSP"},  // narrow no-break space
+    {"\xE2\x81\xA0", "WJ"},     // word joiner
+    {"\xEF\xBB\xBF", "ZWNBSP"}, // a byte-order mark inside the text
+};
+
+} // namespace
+
+void DocumentWindow::showInvisibles(bool shown)
+{
+    for (const auto &[character, box] : Invisibles) {
+        if (shown)
+            m_memo->SendScintilla(QsciScintilla::SCI_SETREPRESENTATION, character, box);
+        else
+            m_memo->SendScintilla(QsciScintilla::SCI_CLEARREPRESENTATION,
+                                  reinterpret_cast<unsigned long>(character), 0L);
+    }
+}
+
 bool DocumentWindow::gutterVisible() const
 {
     return m_memo->marginWidth(LineNumberMargin) > 0;
@@ -343,6 +375,7 @@ void DocumentWindow::applySettings()
     m_editor->setCaret(caret);
     m_editor->setFirstVisibleLine(top);
     setGutterVisible(m_context.settings.read(Keys::GutterOn));
+    showInvisibles(m_context.settings.read(Keys::ShowInvisibles));
     showCaption();
     memoReapply();
 }
@@ -367,7 +400,8 @@ void DocumentWindow::memoChange()
 {
     if (m_notAnEdit > 0)
         return;
-    m_document.setModified(true);
+    // False again once undo has come back to the text as it was last read or saved.
+    m_document.setModified(m_editor->isModified());
     Q_EMIT edited(this);
 }
 

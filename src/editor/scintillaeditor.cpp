@@ -270,7 +270,7 @@ void ScintillaEditor::switchToUtf8()
     if (m_encoding == Encoding::Utf8)
         return;
     m_encoding = Encoding::Utf8;
-    m_modified = true;
+    m_modified = m_modifiedBeyondUndo = true;
     notifyFormat();
     // What the file will hold has changed, though the text has not.
     if (m_batchDepth > 0)
@@ -591,7 +591,7 @@ void ScintillaEditor::applyWordCharacters()
 
 void ScintillaEditor::setModified(bool modified)
 {
-    m_modified = modified;
+    m_modified = m_modifiedBeyondUndo = modified;
     if (!modified)
         send(QsciScintillaBase::SCI_SETSAVEPOINT);
 }
@@ -609,6 +609,11 @@ void ScintillaEditor::endUndoAction()
         return;
     --m_undoDepth;
     send(QsciScintillaBase::SCI_ENDUNDOACTION);
+}
+
+bool ScintillaEditor::canRedo() const
+{
+    return send(QsciScintillaBase::SCI_CANREDO) != 0;
 }
 
 bool ScintillaEditor::canUndo() const
@@ -656,7 +661,8 @@ void ScintillaEditor::onTextChanged(const TextChange &change)
                       reinterpret_cast<const char *>(send(QsciScintillaBase::SCI_GETRANGEPOINTER,
                                                           change.position, change.length)),
                       change.length);
-    m_modified = true;
+    // Undo back to where the file was last read or saved leaves the page unmodified.
+    m_modified = m_modifiedBeyondUndo || send(QsciScintillaBase::SCI_GETMODIFY) != 0;
     if (m_batchDepth > 0)
         m_changePending = true;
     else

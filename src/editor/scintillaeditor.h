@@ -98,6 +98,7 @@ public:
     void beginUndoAction() override;
     void endUndoAction() override;
     bool canUndo() const override;
+    bool canRedo() const;
     void undo() override;
 
     // The character offset nearest to a point of the editor's text area.
@@ -132,6 +133,10 @@ private:
     bool m_byteOrderMark = false;
     QString m_separators;
     bool m_modified = false;
+    // Set when the file would differ from the disk whatever undo does: the encoding changed,
+    // or the owner said so (a text restored after a crash). Undo back to the save point clears
+    // the modified flag only without it.
+    bool m_modifiedBeyondUndo = false;
     UnstorableHandler m_unstorable;
     std::function<void()> m_formatListener;
 

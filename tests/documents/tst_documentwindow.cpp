@@ -131,6 +131,38 @@ private Q_SLOTS:
         QCOMPARE(doc.windowTitle(), QStringLiteral("/srv/www/Untitled5.html"));
     }
 
+    // Undo back to the text as it was read leaves the page unmodified: no mark, no question
+    // on closing. A text that differs from the file whatever undo does (one restored after a
+    // crash) stays modified.
+    void undoBackToTheSavedTextIsUnmodified()
+    {
+        DocumentWindow doc(*m_context);
+        {
+            const DocumentWindow::NotAnEdit loading(doc);
+            doc.editor().loadBytes("<p>a</p>", ScintillaEditor::Encoding::Utf8);
+        }
+        doc.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&doc));
+        doc.memo()->setFocus();
+        QSignalSpy modified(&doc.document(), &Document::modifiedChanged);
+        QTest::keyClicks(doc.memo(), "xy");
+        QVERIFY(doc.isModified());
+        QTest::keyClick(doc.memo(), Qt::Key_Z, Qt::ControlModifier); // the typing, one step
+        QCOMPARE(doc.editor().text(), QStringLiteral("<p>a</p>"));
+        QVERIFY(!doc.isModified());
+        QCOMPARE(modified.size(), 2);
+        const auto save = [](DocumentWindow *) { QFAIL("nothing to save"); };
+        QVERIFY(doc.closeQuery(save));
+        QVERIFY(m_prompter.shown.isEmpty());
+        QTest::keyClick(doc.memo(), Qt::Key_Y, Qt::ControlModifier); // redo
+        QVERIFY(doc.isModified());
+
+        doc.setModified(true);
+        doc.editor().undo();
+        QCOMPARE(doc.editor().text(), QStringLiteral("<p>a</p>"));
+        QVERIFY(doc.isModified());
+    }
+
     void closeQueryLoopsUntilSavedOrAnswered()
     {
         DocumentWindow doc(*m_context);
