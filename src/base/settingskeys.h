@@ -68,6 +68,8 @@ inline constexpr TextKey Pop{Sections::Main, "pop", ""};
 inline constexpr TextKey NewT{Sections::Main, "newt", ""};
 inline constexpr TextKey StartNew{Sections::Main, "startnew", ""};
 inline constexpr BoolKey GutterOn{Sections::Main, "gutteron", false};
+// Non-breaking, zero-width and soft-hyphen characters drawn as marked boxes.
+inline constexpr BoolKey ShowInvisibles{Sections::Main, "showinvisible", true};
 // The caret's line drawn on a background of its own.
 inline constexpr BoolKey CurLine{Sections::Main, "curline", false};
 inline constexpr TextKey StartWW{Sections::Main, "startww", ""};

@@ -11,7 +11,7 @@ namespace {
 
 // Commands whose menu entries carry a check mark.
 const char *const Checkable[] = {Cmd::Wordwrap1Click, Cmd::ColoredTags1Click, Cmd::Gutter1Click,
-                                 Cmd::LiveSpellcheck1Click};
+                                 Cmd::Invisibles1Click, Cmd::LiveSpellcheck1Click};
 
 } // namespace
 

@@ -35,6 +35,7 @@ inline constexpr char LineEndings1Click[] = "LineEndings1Click";
 inline constexpr char Wordwrap1Click[] = "Wordwrap1Click";
 inline constexpr char ColoredTags1Click[] = "ColoredTags1Click";
 inline constexpr char Gutter1Click[] = "Gutter1Click";
+inline constexpr char Invisibles1Click[] = "Invisibles1Click";
 inline constexpr char GoToLine1Click[] = "GoToLine1Click";
 inline constexpr char SelectAll1Click[] = "SelectAll1Click";
 inline constexpr char spellcheck[] = "spellcheck";

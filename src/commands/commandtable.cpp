@@ -48,6 +48,7 @@ const CommandRow Commands[] = {
     {Cmd::Wordwrap1Click,           "&Wordwrap",                     nullptr,            Doc, nullptr,               nullptr,                      "WW",    Grey},
     {Cmd::ColoredTags1Click,        "Colored Ta&gs",                 nullptr,            Doc, nullptr,               nullptr,                      "<a>",   Orange},
     {Cmd::Gutter1Click,             "&Gutter",                       nullptr,            Doc, nullptr,               nullptr,                      "12|",   Grey},
+    {Cmd::Invisibles1Click,         "&Invisible Characters",         nullptr,            Doc, nullptr,               nullptr,                      "NB",    Grey},
     {Cmd::GoToLine1Click,           "&Go to Line",                   "Ctrl+G",           Doc, nullptr,               "go-jump",                    nullptr},
     {Cmd::SelectAll1Click,          "&Select All",                   "Ctrl+A",           Doc, nullptr,               "edit-select-all",            nullptr},
     {Cmd::spellcheck,               "From Cursor",                   "F7",               Doc, nullptr,               "tools-check-spelling",       nullptr},

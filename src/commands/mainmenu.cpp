@@ -82,6 +82,7 @@ const MenuEntry EditEntries[] = {
     cmd("&Wordwrap", "Wordwrap1Click"),
     cmd("Colored Ta&gs", "ColoredTags1Click"),
     cmd("&Gutter", "Gutter1Click"),
+    cmd("&Invisible Characters", "Invisibles1Click"),
     cmd("&Go to Line", "GoToLine1Click", "Ctrl+G"),
     cmd("&Select All", "SelectAll1Click", "Ctrl+A"),
     sub("Check S&pelling", SpellingEntries),

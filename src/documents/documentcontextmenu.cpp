@@ -12,8 +12,8 @@
 
 namespace {
 
-// When an item shows.
-enum class Shown { Always, WithSelection, WithClipboardText };
+// When an item shows, or is enabled.
+enum class Shown { Always, WithSelection, EnabledWithClipboardText };
 
 struct PopupItem
 {
@@ -28,10 +28,12 @@ struct PopupItem
 // Submenu entries follow their submenu's own row.
 constexpr PopupItem PopupItems[] = {
     {"Undo2", "Undo", "", Cmd::Undo1Click, nullptr},
+    {"Redo2", "Redo", "", Cmd::Redo1Click, nullptr},
     {"Cut2", "Cut", "Move text to the clipboard", Cmd::Cut1Click, nullptr, Shown::WithSelection},
     {"Copy2", "Copy", "Copy text to the clipboard", Cmd::Copy1Click, nullptr, Shown::WithSelection},
     {"Paste2", "Paste", "Paste text from the Clipboard", Cmd::Paste1Click, nullptr,
-     Shown::WithClipboardText},
+     Shown::EnabledWithClipboardText},
+    {"SelectAll2", "Select All", "Select the whole text", Cmd::SelectAll1Click, nullptr},
     {"N3", "-", "", nullptr, nullptr},
     {"Quick1", "Quick", "Quick sample code", nullptr, nullptr},
     {"Comment1", "Comment", "", Cmd::Comment1Click, "Quick1"},
@@ -123,14 +125,17 @@ void DocumentContextMenu::PopupMenu1Popup(DocumentWindow &document, const QPoint
         case Shown::WithSelection:
             action->setVisible(selection);
             break;
-        case Shown::WithClipboardText:
-            action->setVisible(clipboardText);
+        case Shown::EnabledWithClipboardText:
+            // Shown greyed when there is nothing to paste, so that the menu keeps its shape.
+            action->setEnabled(clipboardText);
             break;
         case Shown::Always:
             break;
         }
         if (action->objectName() == u"Undo2")
             action->setEnabled(ed.canUndo());
+        if (action->objectName() == u"Redo2")
+            action->setEnabled(ed.canRedo());
     }
 }
 

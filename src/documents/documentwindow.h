@@ -63,6 +63,8 @@ public:
     void setModified(bool modified);
     bool gutterVisible() const;
     void setGutterVisible(bool visible);
+    // Characters that look like a space or like nothing, drawn as a marked box when shown.
+    void showInvisibles(bool shown);
     bool liveSpelling() const { return m_liveSpelling; }
     // Live spelling for this document until the settings are reapplied; recolours.
     void setLiveSpelling(bool on);

@@ -49,6 +49,7 @@ void ViewToggles::registerHandlers(CommandActions &commands)
         {Cmd::Wordwrap1Click, &ViewToggles::toggleWordWrap},
         {Cmd::ColoredTags1Click, &ViewToggles::toggleColouredTags},
         {Cmd::Gutter1Click, &ViewToggles::toggleGutter},
+        {Cmd::Invisibles1Click, &ViewToggles::toggleInvisibles},
         {Cmd::LiveSpellcheck1Click, &ViewToggles::toggleLiveSpelling},
     };
     for (const auto &[id, method] : handlers)
@@ -71,6 +72,7 @@ void ViewToggles::updateChecks()
     setCheck(Cmd::Wordwrap1Click, doc->wordWrap());
     setCheck(Cmd::ColoredTags1Click, doc->tagColouring());
     setCheck(Cmd::Gutter1Click, doc->gutterVisible());
+    setCheck(Cmd::Invisibles1Click, m_settings.read(Keys::ShowInvisibles));
     setCheck(Cmd::LiveSpellcheck1Click, doc->liveSpelling());
 }
 
@@ -150,6 +152,15 @@ void ViewToggles::toggleGutter()
         return;
     doc->setGutterVisible(!doc->gutterVisible());
     setCheck(Cmd::Gutter1Click, doc->gutterVisible());
+}
+
+// A choice for every page at once, kept for the next session.
+void ViewToggles::toggleInvisibles()
+{
+    const bool on = !m_settings.read(Keys::ShowInvisibles);
+    m_settings.write(Keys::ShowInvisibles, on);
+    m_settings.announceApplied();
+    setCheck(Cmd::Invisibles1Click, on);
 }
 
 void ViewToggles::toggleLiveSpelling()

@@ -45,6 +45,7 @@ public:
     void toggleWordWrap();
     void toggleColouredTags();
     void toggleGutter();
+    void toggleInvisibles();
     void toggleLiveSpelling();
 
 Q_SIGNALS:

@@ -184,22 +184,30 @@ private Q_SLOTS:
         QCOMPARE(shown(doc), QString("one |two^ three\r\nfour"));
         for (const char *name : {"Cut2", "Copy2", "Paste2", "N1", "RemoveTags1", "addLineBreaks1"})
             QVERIFY2(popupItem(name)->isVisible(), name);
+        QVERIFY(popupItem("Paste2")->isEnabled());
         QVERIFY(!popupItem("Undo2")->isEnabled());
         QCOMPARE(popupItem("Cut2")->statusTip(), QString("Move text to the clipboard"));
         QCOMPARE(popupItem("Paras1")->text(), QString("Layout"));
 
-        // Outside it: the caret goes to the click and the selection items hide.
+        // Outside it: the caret goes to the click and the selection items hide; with nothing
+        // to paste, Paste stays in its place, greyed.
         QApplication::clipboard()->clear();
         menu.PopupMenu1Popup(*doc, pointOf(doc, 15));
         QCOMPARE(shown(doc), QString("one two three\r\n|four"));
-        for (const char *name : {"Cut2", "Copy2", "Paste2", "N1", "RemoveTags1", "addLineBreaks1"})
+        for (const char *name : {"Cut2", "Copy2", "N1", "RemoveTags1", "addLineBreaks1"})
             QVERIFY2(!popupItem(name)->isVisible(), name);
-        for (const char *name : {"Undo2", "Quick1", "Paras1", "Font1"})
+        for (const char *name :
+             {"Undo2", "Redo2", "Paste2", "SelectAll2", "Quick1", "Paras1", "Font1"})
             QVERIFY2(popupItem(name)->isVisible(), name);
+        QVERIFY(!popupItem("Paste2")->isEnabled());
+        QVERIFY(!popupItem("Redo2")->isEnabled());
 
         QTest::keyClicks(doc->memo(), "x");
         menu.PopupMenu1Popup(*doc, pointOf(doc, 0));
         QVERIFY(popupItem("Undo2")->isEnabled());
+        QTest::keyClick(doc->memo(), Qt::Key_Z, Qt::ControlModifier);
+        menu.PopupMenu1Popup(*doc, pointOf(doc, 0));
+        QVERIFY(popupItem("Redo2")->isEnabled());
     }
 
     void contextMenuFromTheKeyboardKeepsCaretAndSelection()
@@ -214,10 +222,15 @@ private Q_SLOTS:
         QApplication::sendEvent(doc->memo(), &event);
         QMenu *menu = m_frame->contextMenu().menu();
         QTRY_VERIFY(menu->isVisible());
-        menu->hide();
         QCOMPARE(doc->editor().caret(), 2);
         QCOMPARE(doc->editor().selLength(), 2);
         QVERIFY(popupItem("Cut2")->isVisible());
+        // Select All, chosen with the mouse.
+        QAction *all = popupItem("SelectAll2");
+        QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(all).center());
+        QTRY_VERIFY(!menu->isVisible());
+        QCOMPARE(doc->editor().selectionStart(), 0);
+        QCOMPARE(doc->editor().selectionEnd(), doc->editor().length());
     }
 
     void contextMenuItemsRunTheirCommands()

@@ -4,6 +4,7 @@
 #include "editor/scintillaeditor.h"
 #include "files/documentfiles.h"
 #include "frametestbase.h"
+#include "menuclicks.h"
 #include "shell/mainframe.h"
 #include "shell/tabstrips.h"
 #include "view/fontdialog.h"
@@ -33,9 +34,12 @@ public:
     QList<QFont> shown;
 };
 
-const char *const Commands[] = {
-    "fontup",    "fontdown",       "Font1Click",        "ReadFont",     "nofont",
-    "WriteFont", "Wordwrap1Click", "ColoredTags1Click", "Gutter1Click", "LiveSpellcheck1Click"};
+const char *const Commands[] = {"fontup",          "fontdown",
+                                "Font1Click",      "ReadFont",
+                                "nofont",          "WriteFont",
+                                "Wordwrap1Click",  "ColoredTags1Click",
+                                "Gutter1Click",    "LiveSpellcheck1Click",
+                                "Invisibles1Click"};
 
 } // namespace
 
@@ -221,6 +225,35 @@ private Q_SLOTS:
         QCOMPARE(m_settings->readString("Varnel", "wraps", "absent"), QString());
         QVERIFY(checked("Wordwrap1Click"));
         QVERIFY(!doc->isModified());
+    }
+
+    // Look-alike and invisible characters are drawn as marked boxes in every page until the
+    // user turns that off from the menu; the choice is kept for the next session.
+    void invisibleCharactersAreShownUntilTurnedOff()
+    {
+        DocumentWindow *first = m_frame->files().newclean();
+        DocumentWindow *second = m_frame->files().newclean();
+        const auto box = [](DocumentWindow *doc, const char *character) {
+            char out[16] = {};
+            doc->memo()->SendScintilla(QsciScintilla::SCI_GETREPRESENTATION,
+                                       reinterpret_cast<unsigned long>(character),
+                                       reinterpret_cast<long>(out));
+            return QByteArray(out);
+        };
+        QCOMPARE(box(first, "\xC2\xA0"), QByteArray("NBSP"));
+        QCOMPARE(box(second, "\xE2\x80\x8B"), QByteArray("ZWSP"));
+        QVERIFY(checked("Invisibles1Click"));
+        MenuClicks::chooseFromMenu(*m_frame, "Invisibles1Click");
+        QCOMPARE(box(first, "\xC2\xA0"), QByteArray());
+        QCOMPARE(box(second, "\xC2\xAD"), QByteArray());
+        QVERIFY(!checked("Invisibles1Click"));
+        QCOMPARE(m_settings->read(Keys::ShowInvisibles), false);
+        // A page opened now follows the choice; the text is never touched.
+        DocumentWindow *third = m_frame->files().newclean();
+        QCOMPARE(box(third, "\xC2\xA0"), QByteArray());
+        MenuClicks::chooseFromMenu(*m_frame, "Invisibles1Click");
+        QCOMPARE(box(first, "\xC2\xA0"), QByteArray("NBSP"));
+        QVERIFY(!first->isModified());
     }
 
     void gutterAndLiveSpellingFollowTheActiveDocument()
