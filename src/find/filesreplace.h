@@ -54,7 +54,11 @@ public:
 
     void start();
     void cancel();
+    // Waits for the files under way; after cancel() the run is then over.
+    void wait() { m_pool.waitForDone(); }
     int total() const { return int(m_paths.size()); }
+    // What has been done so far; complete once finished() was signalled or after wait().
+    ReplaceSummary summary() const;
 
 Q_SIGNALS:
     void progress(int done, int total);
@@ -62,7 +66,6 @@ Q_SIGNALS:
 
 private:
     void fileDone();
-    ReplaceSummary summary() const;
 
     QStringList m_paths;
     ByteReplace::Options m_options;
