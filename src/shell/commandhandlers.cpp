@@ -24,8 +24,6 @@ const char *const NotYetBuilt[] = {
     Cmd::Projects1Click,
     Cmd::intoaProject1Click,
     Cmd::SaveasTemplate1Click,
-    // Replace in several files.
-    Cmd::MultiDocFR1Click,
     // Pickers by example.
     Cmd::QuickTableExample,
     Cmd::QuickDListExample,

@@ -28,6 +28,7 @@
 #include "files/filedrops.h"
 #include "files/filemenu.h"
 #include "find/findcontroller.h"
+#include "find/multireplacecommand.h"
 #include "help/helplauncher.h"
 #include "help/helptopics.h"
 #include "help/helpwindow.h"
@@ -203,6 +204,11 @@ void MainFrame::buildMenus()
          *m_panels, [this] { close(); }, [this] { showAbout(); }, [this] { showPreferences(); },
          [this](int topic) { m_help->show(topic); }, [this] { m_help->showContents(); }});
     m_downloadTime->registerHandler(*m_commands);
+    auto *multiReplace = new MultiReplaceCommand(
+        *m_find, m_prompter,
+        [this](const QString &path) { return m_files->findOpen(path) != nullptr; },
+        [this](int topic) { m_help->show(topic); }, this);
+    multiReplace->registerHandler(*m_commands);
     EditCommands::registerAll(*m_commands, *m_documents, m_tags->insertWrap(),
                               m_tags->conversions());
     m_view = new ViewToggles(m_settings, *m_documents, this, this);

@@ -1,4 +1,4 @@
-#include "helpers/frame/filebrowser.h"
+#include "widgets/filebrowser.h"
 
 #include <QComboBox>
 #include <QDir>
