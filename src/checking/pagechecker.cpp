@@ -10,8 +10,8 @@ QList<PageProblem> checkPage(QStringView text, const CheckOptions &options)
 {
     if (text.startsWith(QChar(0xFEFF)))
         text = text.mid(1);
-    QList<PageProblem> problems = tidyReports(text);
     const QList<ScannedTag> tags = scanTags(text);
+    QList<PageProblem> problems = tidyReports(text, tags);
     const TextPlaces places(text);
     checkIds(tags, places, problems);
     checkLocalReferences(tags, places, options.base, problems);

@@ -43,6 +43,7 @@ public:
                 tag.name = readName();
                 const qsizetype close = t.indexOf(u'>', i);
                 i = close < 0 ? t.size() : close + 1;
+                tag.endOffset = i;
                 tags.append(std::move(tag));
             } else if (i + 1 < t.size() && isNameStart(t[i + 1])) {
                 ScannedTag tag;
@@ -50,6 +51,7 @@ public:
                 ++i;
                 tag.name = readName();
                 readAttributes(tag);
+                tag.endOffset = i;
                 const QString name = tag.name;
                 tags.append(std::move(tag));
                 if (holdsRawText(name))

@@ -17,7 +17,8 @@ struct ScannedAttribute
 struct ScannedTag
 {
     QString name;
-    qsizetype offset = 0; // of the '<'
+    qsizetype offset = 0;    // of the '<'
+    qsizetype endOffset = 0; // just after the '>' (or the end of the text)
     bool end = false;
     QList<ScannedAttribute> attributes;
 

@@ -78,9 +78,40 @@ QString messageFor(const Report &r)
     return r.message;
 }
 
+// libtidy 5.6 parses a template's content as if it stood in the page, so a valid <li> or
+// <td> there is reported. The content is blanked, line breaks kept, so that the places of
+// what follows stay the same; it is not checked.
+QByteArray withoutTemplateContent(QStringView text, const QList<ScannedTag> &tags)
+{
+    QString page;
+    page.reserve(text.size());
+    qsizetype copied = 0;
+    int depth = 0;
+    qsizetype from = 0;
+    for (const ScannedTag &tag : tags) {
+        if (tag.name != QLatin1String("template"))
+            continue;
+        if (!tag.end && depth++ == 0) {
+            from = tag.endOffset;
+        } else if (tag.end && depth > 0 && --depth == 0) {
+            page += text.mid(copied, from - copied);
+            // One blank per character: a surrogate pair becomes one blank, as it was one
+            // column.
+            for (qsizetype i = from; i < tag.offset; ++i)
+                if (text[i] == u'\n' || text[i] == u'\r')
+                    page += text[i];
+                else if (!text[i].isLowSurrogate())
+                    page += u' ';
+            copied = tag.offset;
+        }
+    }
+    page += text.mid(copied);
+    return page.toUtf8();
+}
+
 } // namespace
 
-QList<PageProblem> tidyReports(QStringView text)
+QList<PageProblem> tidyReports(QStringView text, const QList<ScannedTag> &tags)
 {
     QList<Report> reports;
     TidyDoc doc = tidyCreate();
@@ -96,12 +127,15 @@ QList<PageProblem> tidyReports(QStringView text)
     // A tab is one column, as the editor and the command line count.
     tidyOptSetInt(doc, TidyTabSize, 1);
     tidySetCharEncoding(doc, "utf8");
+    // HTML5 elements libtidy 5.6 does not know yet.
+    tidyOptSetValue(doc, TidyInlineTags, "data slot");
+    tidyOptSetValue(doc, TidyBlockTags, "search");
     // Without an error buffer libtidy prints the summary on standard error.
     TidyBuffer errors;
     tidyBufInit(&errors);
     tidySetErrorBuffer(doc, &errors);
 
-    QByteArray utf8 = text.toUtf8();
+    QByteArray utf8 = withoutTemplateContent(text, tags);
     // libtidy reads a NUL as the end of the text; a NUL is no markup, so a blank keeps the
     // columns of what follows.
     utf8.replace('\0', ' ');

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "checking/pageproblem.h"
+#include "checking/pagetags.h"
 
 #include <QList>
 #include <QStringView>
@@ -11,5 +12,6 @@
 // that only tell how libtidy repaired the page for its own output (an element it put in or
 // left out) are dropped, and so is the repair's echo: an inline element left open is
 // reopened by libtidy in every following block, each time with another "missing end tag".
-// Ids, alt texts and labels are left to the page's own scan. Reads only; thread-safe.
-QList<PageProblem> tidyReports(QStringView text);
+// Ids, alt texts and labels are left to the page's own scan. The tags are the page's own scan
+// of the same text. Reads only; thread-safe.
+QList<PageProblem> tidyReports(QStringView text, const QList<ScannedTag> &tags);

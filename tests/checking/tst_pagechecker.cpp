@@ -42,6 +42,8 @@ private Q_SLOTS:
             "<main><section><article><header>h</header><nav><a href=\"#s\">s</a></nav>\n"
             "<figure><figcaption>c</figcaption></figure></article></section>\n"
             "<my-widget data-x=\"1\">custom</my-widget>\n"
+            "<search><p><data value=\"1\">one</data></p></search>"
+            "<template><li>\U0001F600</li><td>cell</td></template>\n"
             "<video src=\"https://example.org/v.mp4\" controls></video>\n"
             "<table><tr><td>1<td>2</table><ul><li>a<li>b</ul><p>a<p>b\n"
             "<details><summary>s</summary>d</details><span id=\"s\"></span><i></i>\n"
@@ -97,6 +99,10 @@ private Q_SLOTS:
         const QStringList found = places(checkPage(page(body), {}));
         QVERIFY2(found.contains("5:25 error"), qPrintable(found.join(u' ')));
         QVERIFY2(found.contains("6:7 error"), qPrintable(found.join(u' ')));
+        // Behind a template, whose content libtidy is not given.
+        const QStringList behind =
+            places(checkPage(page("<template>\U0001F600</template><p><b>x</p>\n<p>y</p>\n"), {}));
+        QVERIFY2(behind.contains("5:26 error"), qPrintable(behind.join(u' ')));
     }
 
     void alternativeTextAndLabelsAreWarningsThatCanBeTurnedOff()
