@@ -8,6 +8,7 @@
 #include "base/settingsfile.h"
 #include "checking/pagecheckcontroller.h"
 #include "checking/pagechecker.h"
+#include "documents/documentregistry.h"
 #include "documents/documentwindow.h"
 #include "files/documentfiles.h"
 #include "shell/mainframe.h"
