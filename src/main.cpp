@@ -1,6 +1,7 @@
 #include "base/homefolder.h"
 #include "base/programdata.h"
 #include "base/settingsfile.h"
+#include "checking/pagecheckrun.h"
 #include "files/documentfiles.h"
 #include "shell/applicationsetup.h"
 #include "shell/commandline.h"
@@ -13,6 +14,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QStandardPaths>
+#include <QTextStream>
 
 #include <cstdio>
 
@@ -40,8 +42,15 @@ int main(int argc, char *argv[])
     QStringList words;
     for (int i = 1; i < argc; ++i)
         words << QString::fromLocal8Bit(argv[i]);
-    if (answered(CommandLine::parse(words)))
+    const CommandLine early = CommandLine::parse(words);
+    if (answered(early))
         return 0;
+    // The page check needs no window system, so it runs where there is no display.
+    if (early.action == CommandLine::Action::Check) {
+        QCoreApplication core(argc, argv);
+        QTextStream out(stdout), err(stderr);
+        return PageCheckRun::run(early.words, QDir::currentPath(), out, err);
+    }
 
     QApplication app(argc, argv);
     // Qt has taken its own options (-style, -stylesheet, -reverse...) out of the arguments,

@@ -81,6 +81,10 @@ inline constexpr TextKey Template{Sections::Main, "tpl", ""};
 inline constexpr BoolKey Reopen{Sections::Main, "reopen", false};
 // Keep the text of every modified document in the journal, to bring it back after a crash.
 inline constexpr BoolKey Recovery{Sections::Main, "recovery", true};
+// Check the page as the user types; a new settings file turns it on.
+inline constexpr BoolKey PageCheck{Sections::Main, "pagecheck", false};
+// The page check also warns of images without alt text and form controls without a label.
+inline constexpr BoolKey PageCheckAccess{Sections::Main, "pagecheckaccess", true};
 
 // File commands: how many recent files the File menu shows (0 means 9).
 inline constexpr IntKey Qrf{Sections::Quick, "qrf", 0};

@@ -41,6 +41,7 @@ inline constexpr char SelectAll1Click[] = "SelectAll1Click";
 inline constexpr char spellcheck[] = "spellcheck";
 inline constexpr char spellcheckentire[] = "spellcheckentire";
 inline constexpr char LiveSpellcheck1Click[] = "LiveSpellcheck1Click";
+inline constexpr char PageCheck1Click[] = "PageCheck1Click";
 inline constexpr char thesaurus[] = "thesaurus";
 inline constexpr char FindbutClick[] = "FindbutClick";
 inline constexpr char FagainbutClick[] = "FagainbutClick";

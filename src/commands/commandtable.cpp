@@ -54,6 +54,7 @@ const CommandRow Commands[] = {
     {Cmd::spellcheck,               "From Cursor",                   "F7",               Doc, nullptr,               "tools-check-spelling",       nullptr},
     {Cmd::spellcheckentire,         "Entire Document",               "Ctrl+F7",          Doc, nullptr,               nullptr,                      "ABC",   Green},
     {Cmd::LiveSpellcheck1Click,     "Live Spellcheck",               nullptr,            Doc, nullptr,               "tools-check-spelling",       nullptr},
+    {Cmd::PageCheck1Click,          "Chec&k Page as You Type",       nullptr,            Any, nullptr,               nullptr,                      "<!>",   Red},
     {Cmd::thesaurus,                "&Thesaurus",                    "F8",               Doc, nullptr,               "accessories-dictionary",     nullptr},
     {Cmd::FindbutClick,             "&Find&&Replace...",             "Ctrl+F",           Doc, Cmd::FagainbutClick,   "edit-find-replace",          nullptr},
     {Cmd::FagainbutClick,           "Find Ne&xt...",                 "F3",               Doc, nullptr,               "edit-find",                  nullptr},

@@ -86,6 +86,7 @@ const MenuEntry EditEntries[] = {
     cmd("&Go to Line", "GoToLine1Click", "Ctrl+G"),
     cmd("&Select All", "SelectAll1Click", "Ctrl+A"),
     sub("Check S&pelling", SpellingEntries),
+    cmd("Chec&k Page as You Type", "PageCheck1Click"),
     cmd("&Thesaurus", "thesaurus", "F8"),
     cmd("&Find&&Replace...", "FindbutClick", "Ctrl+F"),
     cmd("Find Ne&xt...", "FagainbutClick", "F3"),

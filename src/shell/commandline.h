@@ -7,7 +7,8 @@
 // them, into one file name, since a name with blanks may arrive unquoted in several words.
 struct CommandLine
 {
-    enum class Action { Run, Help, Version };
+    // Check: "--check PAGE..." checks the pages and prints their problems, without a window.
+    enum class Action { Run, Help, Version, Check };
 
     Action action = Action::Run;
     QString fileName;

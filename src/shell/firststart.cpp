@@ -22,6 +22,7 @@ void prepare(SettingsFile &settings, const FirstStartLook &look)
     settings.write(Keys::GutterOn, true);
     settings.write(Keys::CurLine, true);
     settings.write(Keys::Reopen, true);
+    settings.write(Keys::PageCheck, true);
     if (!look.fixedFace.isEmpty()) {
         settings.write(Keys::FontName, look.fixedFace);
         settings.write(Keys::FontPoints, look.fixedPoints);

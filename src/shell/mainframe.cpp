@@ -7,6 +7,7 @@
 #include "base/settingsfile.h"
 #include "base/temporaryfiles.h"
 #include "base/windowplace.h"
+#include "checking/pagecheckcontroller.h"
 #include "commands/commandactions.h"
 #include "commands/commandids.h"
 #include "commands/menubuilder.h"
@@ -178,6 +179,7 @@ void MainFrame::build()
             box->close();
     });
     m_downloadTime = new DownloadTimeCommand(*m_documents, help, this);
+    m_pageCheck = new PageCheckController(*m_documents, m_settings, this, statusBar(), this);
     makePanels();
 
     buildMenus();
@@ -215,6 +217,7 @@ void MainFrame::buildMenus()
     m_view->registerHandlers(*m_commands);
     m_lineEndings->registerHandler(*m_commands);
     m_spelling->registerHandlers(*m_commands);
+    m_pageCheck->registerHandlers(*m_commands);
     connect(m_view, &ViewToggles::liveSpellingChanged, m_bar, &SpeedBar::setLiveSpelling);
     if (QAction *wrap = m_commands->action(Cmd::Wordwrap1Click))
         wrap->setChecked(m_settings.read(Keys::Wraps) != QLatin1String("no"));

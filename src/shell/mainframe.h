@@ -40,6 +40,7 @@ class ReturnButtons;
 class SessionRestore;
 class SpeedBar;
 class SpellingController;
+class PageCheckController;
 class TabStrips;
 class TagController;
 class ViewToggles;
@@ -83,6 +84,7 @@ public:
     GoToLineCommand &goToLine() const { return *m_goToLine; }
     PanelManager &panels() const { return *m_panels; }
     SpellingController &spelling() const { return *m_spelling; }
+    PageCheckController &pageCheck() const { return *m_pageCheck; }
     DocumentJournal &journal() const { return *m_journal; }
     DocumentContextMenu &contextMenu() const { return *m_contextMenu; }
     DocumentStatusBar &status() const { return *m_status; }
@@ -155,6 +157,7 @@ private:
     LineEndingsCommand *m_lineEndings = nullptr;
     PanelManager *m_panels = nullptr;
     SpellingController *m_spelling = nullptr;
+    PageCheckController *m_pageCheck = nullptr;
     PreviewController *m_preview = nullptr;
     HelperPrograms *m_helpers = nullptr;
     CustomTagCommands *m_customTags = nullptr;

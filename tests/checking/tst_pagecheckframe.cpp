@@ -1,0 +1,149 @@
+// The page check in the shown main frame: typing into the editor, the marks, the list, the
+// count, and the Edit menu's switch.
+#include "checking/pagecheckcontroller.h"
+#include "checking/pagecheckmarks.h"
+#include "checking/problemlist.h"
+#include "commands/commandids.h"
+#include "documents/documentwindow.h"
+#include "editor/scintillaeditor.h"
+#include "files/documentfiles.h"
+#include "frametestbase.h"
+#include "menuclicks.h"
+#include "testfiles.h"
+
+#include <Qsci/qsciscintilla.h>
+
+#include <QListWidget>
+#include <QSignalSpy>
+
+class TestPageCheckFrame : public FrameTestBase
+{
+    Q_OBJECT
+
+    std::unique_ptr<MainFrame> m_frame;
+
+    PageCheckController &check() { return m_frame->pageCheck(); }
+
+    // The problems once typing has rested and the check has come back.
+    QList<PageProblem> settledProblems(DocumentWindow *doc)
+    {
+        if (!QTest::qWaitFor([&] { return !check().isBusy(); }, 30000))
+            return {{1, 1, PageProblem::Kind::Error, QStringLiteral("(still checking)")}};
+        return check().problems(doc);
+    }
+
+    bool markerOnLine(DocumentWindow *doc, int line)
+    {
+        const int mask = doc->memo()->markersAtLine(line - 1);
+        return mask & ((1 << PageCheckMarks::ErrorMarker) | (1 << PageCheckMarks::WarningMarker));
+    }
+
+    DocumentWindow *openPage(const QByteArray &bytes)
+    {
+        const QString path = m_dir->filePath(QStringLiteral("site/page.htm"));
+        TestFiles::writeFile(path, bytes);
+        QSignalSpy checked(&check(), &PageCheckController::checked);
+        DocumentWindow *doc = m_frame->files().openFile(path);
+        if (!doc)
+            return nullptr;
+        doc->memo()->setFocus();
+        // The first check of the page, once the window has become the active one.
+        if (!QTest::qWaitFor([&] { return !checked.isEmpty(); }, 30000))
+            return nullptr;
+        return doc;
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        resetHome();
+        m_settings->write(Keys::PageCheck, true);
+        m_frame = startFrame();
+        m_frame->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_frame.get()));
+    }
+    void cleanup()
+    {
+        if (m_frame)
+            for (DocumentWindow *doc : m_frame->documents().documents())
+                doc->setModified(false);
+        m_frame.reset();
+    }
+
+    void anUnclosedTagIsMarkedAfterThePauseAndFixingItRemovesTheMark()
+    {
+        DocumentWindow *doc = openPage("<!DOCTYPE html>\n<html lang=\"en\"><head><title>T</title>"
+                                       "</head>\n<body>\n\n</body></html>\n");
+        QVERIFY(doc);
+        QVERIFY(settledProblems(doc).isEmpty());
+        QCOMPARE(check().countText(), QStringLiteral("no problems"));
+
+        doc->memo()->setCursorPosition(3, 0);
+        QTest::keyClicks(doc->memo(), QStringLiteral("<p>one <b>two</p>"));
+        const QList<PageProblem> found = settledProblems(doc);
+        QCOMPARE(found.size(), 1);
+        QCOMPARE(found[0].line, 4);
+        QCOMPARE(found[0].column, 8);
+        QVERIFY(markerOnLine(doc, 4));
+        const qint64 at = doc->memo()->positionFromLineIndex(3, 7);
+        QCOMPARE(doc->memo()->SendScintilla(QsciScintillaBase::SCI_INDICATORVALUEAT,
+                                            PageCheckMarks::ErrorIndicator, at),
+                 1L);
+        QVERIFY(doc->memo()->findChild<PageCheckMarks *>()->messagesAt(at).startsWith(
+            QStringLiteral("Error: ")));
+        QCOMPARE(check().countText(), QStringLiteral("1 error"));
+        QCOMPARE(check().list()->entries()->count(), 1);
+        QVERIFY(check().list()->isVisible());
+
+        // Closing the bold element before the paragraph ends fixes it.
+        doc->memo()->setCursorPosition(3, 13);
+        QTest::keyClicks(doc->memo(), QStringLiteral("</b>"));
+        QVERIFY(settledProblems(doc).isEmpty());
+        QVERIFY(!markerOnLine(doc, 4));
+        QCOMPARE(check().list()->entries()->count(), 0);
+        QCOMPARE(doc->editor().text().count(QStringLiteral("</b>")), 1); // never changed
+    }
+
+    void aListEntryGoesToItsPlace()
+    {
+        DocumentWindow *doc = openPage("<!DOCTYPE html>\n<html lang=\"en\"><head><title>T</title>"
+                                       "</head>\n<body>\n<p>x</p>\n<p><img src=\"gone.png\" "
+                                       "alt=\"\"></p>\n</body></html>\n");
+        QVERIFY(doc);
+        QCOMPARE(settledProblems(doc).size(), 1);
+        QListWidget *entries = check().list()->entries();
+        QTest::mouseClick(entries->viewport(), Qt::LeftButton, {},
+                          entries->visualItemRect(entries->item(0)).center());
+        int line = 0, index = 0;
+        doc->memo()->getCursorPosition(&line, &index);
+        QCOMPARE(line, 4);
+        QCOMPARE(index, 13);
+        QVERIFY(doc->memo()->hasFocus());
+    }
+
+    void theEditMenuSwitchTurnsTheCheckOffAndOn()
+    {
+        DocumentWindow *doc = openPage("<p>one <b>two</p>\n");
+        QVERIFY(doc);
+        QVERIFY(!settledProblems(doc).isEmpty());
+        QVERIFY(markerOnLine(doc, 1));
+
+        MenuClicks::chooseFromMenu(*m_frame, Cmd::PageCheck1Click);
+        QVERIFY(!check().isOn());
+        QVERIFY(!m_settings->read(Keys::PageCheck));
+        QVERIFY(!markerOnLine(doc, 1));
+        QVERIFY(!check().list()->isVisible());
+        QTest::keyClicks(doc->memo(), QStringLiteral("<i>"));
+        QVERIFY(settledProblems(doc).isEmpty());
+
+        MenuClicks::chooseFromMenu(*m_frame, Cmd::PageCheck1Click);
+        QVERIFY(check().isOn());
+        QVERIFY(m_settings->read(Keys::PageCheck));
+        QVERIFY(m_frame->commands().action(QLatin1String(Cmd::PageCheck1Click))->isChecked());
+        QVERIFY(!settledProblems(doc).isEmpty());
+        QVERIFY(markerOnLine(doc, 1));
+    }
+};
+
+QTEST_MAIN(TestPageCheckFrame)
+#include "tst_pagecheckframe.moc"
