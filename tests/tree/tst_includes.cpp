@@ -14,7 +14,7 @@ const QStringList Layers[] = {
     {"shell"},
     {"helpers/*"},
     {"helpers/frame"},
-    {"customtags", "helperprograms", "downloadtime", "preview", "spelling"},
+    {"customtags", "helperprograms", "downloadtime", "preview", "spelling", "projects"},
     {"find"},
     {"prefs"},
     {"view", "statusbar"},
