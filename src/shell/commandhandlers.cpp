@@ -20,10 +20,6 @@ namespace CommandHandlers {
 namespace {
 
 const char *const NotYetBuilt[] = {
-    // Projects and templates.
-    Cmd::Projects1Click,
-    Cmd::intoaProject1Click,
-    Cmd::SaveasTemplate1Click,
     // Replace in several files.
     Cmd::MultiDocFR1Click,
     // Pickers by example.

@@ -42,6 +42,7 @@
 #include "prefs/preferencesdialog.h"
 #include "preview/internalpreview.h"
 #include "preview/previewcontroller.h"
+#include "projects/projectcommands.h"
 #include "session/documentjournal.h"
 #include "session/sessionrestore.h"
 #include "shell/commandhandlers.h"
@@ -303,6 +304,10 @@ void MainFrame::buildPrograms()
     m_customTags->registerHandlers(*m_commands);
     m_customTags->watchMenu(m_menus.value(QStringLiteral("Custom1")));
     connect(m_customTags, &CustomTagCommands::changed, m_bar, &SpeedBar::doButtons);
+    m_projects = new ProjectCommands({*m_documents, *m_files, *m_saving, m_settings, m_prompter,
+                                      m_home, [this](int topic) { m_help->show(topic); }},
+                                     this);
+    m_projects->registerHandlers(*m_commands);
     // Typing in a document means the user is back: the return button goes.
     connect(m_documents, &DocumentRegistry::edited, this, [this] { m_returnButtons->drop(); });
 }

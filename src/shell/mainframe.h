@@ -32,6 +32,7 @@ class HomeFolder;
 class LineEndingsCommand;
 class PanelManager;
 class PreviewController;
+class ProjectCommands;
 class ProgramStarter;
 class QMdiArea;
 class QMenu;
@@ -88,6 +89,7 @@ public:
     DocumentStatusBar &status() const { return *m_status; }
     PreviewController &previews() const { return *m_preview; }
     HelperPrograms &helpers() const { return *m_helpers; }
+    ProjectCommands &projects() const { return *m_projects; }
     ReturnButtons &returnButtons() const { return *m_returnButtons; }
     HelpLauncher &help() const { return *m_help; }
     DownloadTimeCommand &downloadTime() const { return *m_downloadTime; }
@@ -157,6 +159,7 @@ private:
     SpellingController *m_spelling = nullptr;
     PreviewController *m_preview = nullptr;
     HelperPrograms *m_helpers = nullptr;
+    ProjectCommands *m_projects = nullptr;
     CustomTagCommands *m_customTags = nullptr;
     HelpLauncher *m_help = nullptr;
     DownloadTimeCommand *m_downloadTime = nullptr;
