@@ -22,13 +22,6 @@ namespace {
 const char *const NotYetBuilt[] = {
     // Replace in several files.
     Cmd::MultiDocFR1Click,
-    // Pickers by example.
-    Cmd::QuickTableExample,
-    Cmd::QuickDListExample,
-    Cmd::QuickNListExample,
-    Cmd::QuickBListExample,
-    Cmd::SpeedItem164Click,
-    Cmd::SpeedItem165Click,
     // Helper panels.
     Cmd::ColorHelper,
     Cmd::FrameHelper,

@@ -53,6 +53,7 @@
 #include "shell/windowmenu.h"
 #include "spelling/spellingcontroller.h"
 #include "statusbar/documentstatusbar.h"
+#include "toolbar/examplepickers.h"
 #include "toolbar/speedbar.h"
 #include "view/documentfont.h"
 #include "view/viewtoggles.h"
@@ -308,6 +309,9 @@ void MainFrame::buildPrograms()
                                       m_home, [this](int topic) { m_help->show(topic); }},
                                      this);
     m_projects->registerHandlers(*m_commands);
+    m_pickers = new ExamplePickers(
+        *m_bar, *m_tags, m_settings, m_keyboard, [this] { returnFocus(); }, this);
+    m_pickers->registerHandlers(*m_commands);
     // Typing in a document means the user is back: the return button goes.
     connect(m_documents, &DocumentRegistry::edited, this, [this] { m_returnButtons->drop(); });
 }
