@@ -16,6 +16,13 @@ public:
     // The name chosen (the caller asks before replacing a file); empty when cancelled.
     virtual QString saveFile(const QString &folder, const QString &suggestedName,
                              const QString &filter) = 0;
+    // A save dialog under a title of its own; a name that does not exist yet may be given.
+    virtual QString saveFileTitled(const QString &title, const QString &folder,
+                                   const QString &suggestedName, const QString &filter)
+    {
+        (void)title;
+        return saveFile(folder, suggestedName, filter);
+    }
     // The print dialog and the page set-up dialog; false when cancelled.
     virtual bool choosePrinter(QPrinter &printer) = 0;
     virtual bool setUpPage(QPrinter &printer) = 0;

@@ -61,11 +61,16 @@ void HomeFolder::copyShippedData(const QString &shippedDir) const
     const QDir source(shippedDir);
     if (shippedDir.isEmpty() || !source.exists())
         return;
+    // The shipped templates are a start for an empty template folder; a template the user
+    // deleted stays deleted.
+    const bool hasTemplates = !QDir(templateDir()).entryList(QDir::Files | QDir::Hidden).isEmpty();
     QDirIterator it(shippedDir, QDir::Files, QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QString from = it.next();
         const QString relative = source.relativeFilePath(from);
         if (relative.startsWith(QLatin1String("help/")))
+            continue;
+        if (hasTemplates && relative.startsWith(QLatin1String("template/")))
             continue;
         const QString to = file(relative);
         if (QFileInfo::exists(to))

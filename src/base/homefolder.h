@@ -30,7 +30,8 @@ public:
 
     // Copies every file of the shipped data folder that the home folder lacks; files the
     // user already has are never overwritten. The help pages stay where they were installed:
-    // the program reads them there, so a newer version's pages are the ones shown.
+    // the program reads them there, so a newer version's pages are the ones shown. The shipped
+    // templates go only into a template folder that holds no file.
     void copyShippedData(const QString &shippedDir) const;
 
 private:

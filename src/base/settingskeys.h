@@ -77,6 +77,8 @@ inline constexpr BoolKey SpellCheck{Sections::Main, "spellcheck", false};
 inline constexpr BoolKey FullPath{Sections::Main, "fullpath", false};
 inline constexpr TextKey DefExt{Sections::Main, "defext", ""};
 inline constexpr TextKey Template{Sections::Main, "tpl", ""};
+// Colour pickers of the toolbar insert a colour's name instead of its hex text; nothing writes it.
+inline constexpr BoolKey DefNames{Sections::Main, "defNames", false};
 // Reopen the documents of the last session at start; a new settings file turns it on.
 inline constexpr BoolKey Reopen{Sections::Main, "reopen", false};
 // Keep the text of every modified document in the journal, to bring it back after a crash.

@@ -139,6 +139,11 @@ void PaletteGrid::mousePressEvent(QMouseEvent *event)
         const std::uint32_t rgb = m_cells[std::size_t(index)];
         hide();
         Q_EMIT chosen(rgb);
+        Q_EMIT cellChosen(rgb,
+                          m_kind == Kind::Names
+                              ? QLatin1String(NamedColours::rows()[std::size_t(index)].name)
+                              : NamedColours::nameOf(rgb),
+                          event->modifiers());
         return;
     }
     if (event->button() == Qt::RightButton)

@@ -39,6 +39,9 @@ public:
 
 Q_SIGNALS:
     void chosen(std::uint32_t rgb);
+    // The same click with the cell's own name (the names grid's row, the first row with that
+    // value for the safe palette; empty for a colour without a name) and the keys held.
+    void cellChosen(std::uint32_t rgb, const QString &name, Qt::KeyboardModifiers modifiers);
 
 protected:
     void showEvent(QShowEvent *event) override;

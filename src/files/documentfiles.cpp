@@ -166,10 +166,10 @@ DocumentWindow *DocumentFiles::newt(const QString &templateName)
             return nullptr;
     } else {
         const int number = nextUntitledNumber();
-        const QString tplPath = m_home.templateDir() + u'/' + tpl;
+        const QString tplPath = templatePath(tpl);
         QByteArray bytes;
         const bool withTemplate =
-            !tpl.isEmpty() && QFileInfo(tplPath).isFile() && readFile(tplPath, &bytes);
+            !tplPath.isEmpty() && QFileInfo(tplPath).isFile() && readFile(tplPath, &bytes);
         doc = makeDocument();
         doc->document().setUntitled(number);
         // A new document's lines end in LF, whatever the template's did.
@@ -178,6 +178,26 @@ DocumentWindow *DocumentFiles::newt(const QString &templateName)
         finishDocument(doc);
     }
     return doc;
+}
+
+QString DocumentFiles::templatePath(const QString &name)
+{
+    if (name.isEmpty())
+        return {};
+    // Only a file of the template folder: a stored "../addict.cfg" would put the spelling
+    // configuration into every new document.
+    const bool plain = name != QLatin1String(".") && name != QLatin1String("..") &&
+                       !name.contains(u'/') && !name.contains(QChar(0));
+    if (plain)
+        return m_home.templateDir() + u'/' + name;
+    if (m_badTemplateReported != name) {
+        m_badTemplateReported = name;
+        m_context.prompter.warn(
+            QStringLiteral("The default template \"%1\" is not a file of the template folder; "
+                           "new documents start empty.")
+                .arg(name));
+    }
+    return {};
 }
 
 DocumentWindow *DocumentFiles::news()
@@ -201,6 +221,10 @@ DocumentWindow *DocumentFiles::newclean()
 
 DocumentWindow *DocumentFiles::newFromTemplate()
 {
+    if (m_templateChooser) {
+        m_templateChooser();
+        return nullptr;
+    }
     return newt(QString());
 }
 
@@ -237,7 +261,10 @@ void DocumentFiles::refuseProject(const QString &name)
 DocumentWindow *DocumentFiles::openFile(const QString &name)
 {
     if (FileNameRules::isProjectFile(name)) {
-        refuseProject(name);
+        if (m_projectOpener)
+            m_projectOpener(name);
+        else
+            refuseProject(name);
         return nullptr;
     }
     const QString full = FileNameRules::fullPath(name);

@@ -59,6 +59,16 @@ public:
     // The dialogs and the keyboard state; null restores Qt's dialogs and the keyboard.
     void setDialogs(FileDialogs *dialogs);
     void setModifiers(const ModifierSource *modifiers);
+    // Where a project file goes when it is opened (else it is refused), and what New shows
+    // instead of making a document from the default template at once.
+    void setProjectOpener(std::function<void(const QString &)> opener)
+    {
+        m_projectOpener = std::move(opener);
+    }
+    void setTemplateChooser(std::function<void()> chooser)
+    {
+        m_templateChooser = std::move(chooser);
+    }
     FileDialogs &dialogs() const { return *m_dialogs; }
 
     DocumentWindow *active() const;
@@ -72,7 +82,8 @@ public:
     DocumentWindow *news();
     // An empty Untitled document, no template.
     DocumentWindow *newclean();
-    // New: stands in for the template dialog confirmed with the default template.
+    // New: the template chooser; without one, a document from the default template (null then
+    // too when the chooser is shown).
     DocumentWindow *newFromTemplate();
     // New HTML Document: the plain New when the "newt" option is on, else New.
     DocumentWindow *newHtmlDocument();
@@ -136,6 +147,7 @@ private:
     DocumentWindow *openPath(const QString &full);
     bool readFile(const QString &path, QByteArray *bytes);
     int nextUntitledNumber();
+    QString templatePath(const QString &name);
     void refuseProject(const QString &name);
     void reloadChanged(DocumentWindow *document, const QByteArray &bytes);
     void keepDeleted(DocumentWindow *document);
@@ -147,6 +159,10 @@ private:
     // "startnew" = "no": the first New of the start makes nothing.
     bool m_skipFirstNew;
     std::function<void()> m_firstCallHook;
+    std::function<void(const QString &)> m_projectOpener;
+    std::function<void()> m_templateChooser;
+    // A default template that names no file inside the template folder is reported once.
+    QString m_badTemplateReported;
 
     std::unique_ptr<FileDialogs> m_ownDialogs;
     std::unique_ptr<ModifierSource> m_ownModifiers;

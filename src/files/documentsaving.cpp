@@ -94,7 +94,7 @@ bool DocumentSaving::save(DocumentWindow *doc)
     return true;
 }
 
-bool DocumentSaving::saveAs(DocumentWindow *doc)
+bool DocumentSaving::saveAs(DocumentWindow *doc, const QString &startFolder)
 {
     if (!doc)
         return false;
@@ -102,6 +102,8 @@ bool DocumentSaving::saveAs(DocumentWindow *doc)
     const Document &document = doc->document();
     const QString offered = document.isUntitled() ? QString() : document.shortName();
     m_files.prepareDialogs();
+    if (!startFolder.isEmpty())
+        m_files.dialogState().setFolder(startFolder);
     QString name;
     for (;;) {
         const QString chosen = m_files.dialogs().saveFile(m_files.dialogState().folder(), offered,

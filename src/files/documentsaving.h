@@ -24,7 +24,8 @@ public:
     bool Saves();
     bool SavesAs();
     bool save(DocumentWindow *document);
-    bool saveAs(DocumentWindow *document);
+    // startFolder: where the dialog starts instead of where Open and Save last were.
+    bool saveAs(DocumentWindow *document, const QString &startFolder = QString());
 
 private:
     bool writeFile(const QString &path, const QByteArray &bytes);

@@ -20,17 +20,6 @@ namespace CommandHandlers {
 namespace {
 
 const char *const NotYetBuilt[] = {
-    // Projects and templates.
-    Cmd::Projects1Click,
-    Cmd::intoaProject1Click,
-    Cmd::SaveasTemplate1Click,
-    // Pickers by example.
-    Cmd::QuickTableExample,
-    Cmd::QuickDListExample,
-    Cmd::QuickNListExample,
-    Cmd::QuickBListExample,
-    Cmd::SpeedItem164Click,
-    Cmd::SpeedItem165Click,
     // Helper panels.
     Cmd::ColorHelper,
     Cmd::FrameHelper,

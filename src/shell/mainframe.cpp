@@ -44,6 +44,7 @@
 #include "prefs/preferencesdialog.h"
 #include "preview/internalpreview.h"
 #include "preview/previewcontroller.h"
+#include "projects/projectcommands.h"
 #include "session/documentjournal.h"
 #include "session/sessionrestore.h"
 #include "shell/commandhandlers.h"
@@ -54,6 +55,7 @@
 #include "shell/windowmenu.h"
 #include "spelling/spellingcontroller.h"
 #include "statusbar/documentstatusbar.h"
+#include "toolbar/examplepickers.h"
 #include "toolbar/speedbar.h"
 #include "view/documentfont.h"
 #include "view/viewtoggles.h"
@@ -312,6 +314,13 @@ void MainFrame::buildPrograms()
     m_customTags->registerHandlers(*m_commands);
     m_customTags->watchMenu(m_menus.value(QStringLiteral("Custom1")));
     connect(m_customTags, &CustomTagCommands::changed, m_bar, &SpeedBar::doButtons);
+    m_projects = new ProjectCommands({*m_documents, *m_files, *m_saving, m_settings, m_prompter,
+                                      m_home, [this](int topic) { m_help->show(topic); }},
+                                     this);
+    m_projects->registerHandlers(*m_commands);
+    m_pickers = new ExamplePickers(
+        *m_bar, *m_tags, m_settings, m_keyboard, [this] { returnFocus(); }, this);
+    m_pickers->registerHandlers(*m_commands);
     // Typing in a document means the user is back: the return button goes.
     connect(m_documents, &DocumentRegistry::edited, this, [this] { m_returnButtons->drop(); });
 }

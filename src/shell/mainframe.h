@@ -24,6 +24,7 @@ class DocumentJournal;
 class DocumentRegistry;
 class DocumentStatusBar;
 class DownloadTimeCommand;
+class ExamplePickers;
 class FindController;
 class GoToLineCommand;
 class HelpLauncher;
@@ -32,6 +33,7 @@ class HomeFolder;
 class LineEndingsCommand;
 class PanelManager;
 class PreviewController;
+class ProjectCommands;
 class ProgramStarter;
 class QMdiArea;
 class QMenu;
@@ -90,6 +92,8 @@ public:
     DocumentStatusBar &status() const { return *m_status; }
     PreviewController &previews() const { return *m_preview; }
     HelperPrograms &helpers() const { return *m_helpers; }
+    ProjectCommands &projects() const { return *m_projects; }
+    ExamplePickers &pickers() const { return *m_pickers; }
     ReturnButtons &returnButtons() const { return *m_returnButtons; }
     HelpLauncher &help() const { return *m_help; }
     DownloadTimeCommand &downloadTime() const { return *m_downloadTime; }
@@ -160,6 +164,8 @@ private:
     PageCheckController *m_pageCheck = nullptr;
     PreviewController *m_preview = nullptr;
     HelperPrograms *m_helpers = nullptr;
+    ProjectCommands *m_projects = nullptr;
+    ExamplePickers *m_pickers = nullptr;
     CustomTagCommands *m_customTags = nullptr;
     HelpLauncher *m_help = nullptr;
     DownloadTimeCommand *m_downloadTime = nullptr;

@@ -117,7 +117,11 @@ SpeedBar::SpeedBar(SettingsFile &settings, CommandActions &commands, QString hom
         const QString id = QString::fromLatin1(row.command);
         b->hide();
         m_buttons.insert(b->objectName(), b);
-        connect(b, &QToolButton::clicked, this, [this, id] { m_commands.run(id); });
+        connect(b, &QToolButton::clicked, this, [this, id, b] {
+            m_running = b;
+            m_commands.run(id);
+            m_running = nullptr;
+        });
         connect(b, &SpeedButton::rightPressed, this, [this, id] { m_commands.runAlternative(id); });
         connect(b, &SpeedButton::draggedOff, this,
                 [this, name = b->objectName()] { removeItem(name); });

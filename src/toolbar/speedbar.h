@@ -87,6 +87,8 @@ public:
     void setLiveSpelling(bool on);
 
     SpeedButton *button(const QString &item) const;
+    // The button whose click runs a command right now, else null (a key or a menu runs it).
+    SpeedButton *runningButton() const { return m_running; }
     bool hasPicture(const QString &item) const;
     QStringList shownItems() const;
     // The picture an item shows when it has one.
@@ -126,4 +128,5 @@ private:
     bool m_full = false;
     bool m_saveModified = false;
     bool m_liveSpelling = false;
+    QPointer<SpeedButton> m_running;
 };

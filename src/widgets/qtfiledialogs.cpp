@@ -24,6 +24,14 @@ QString QtFileDialogs::saveFile(const QString &folder, const QString &suggestedN
                                         QFileDialog::DontConfirmOverwrite);
 }
 
+QString QtFileDialogs::saveFileTitled(const QString &title, const QString &folder,
+                                      const QString &suggestedName, const QString &filter)
+{
+    const QString start = suggestedName.isEmpty() ? folder : QDir(folder).filePath(suggestedName);
+    return QFileDialog::getSaveFileName(m_parent, title, start, filter, nullptr,
+                                        QFileDialog::DontConfirmOverwrite);
+}
+
 bool QtFileDialogs::choosePrinter(QPrinter &printer)
 {
     QPrintDialog dialog(&printer, m_parent);

@@ -15,6 +15,8 @@ public:
                           bool several) override;
     QString saveFile(const QString &folder, const QString &suggestedName,
                      const QString &filter) override;
+    QString saveFileTitled(const QString &title, const QString &folder,
+                           const QString &suggestedName, const QString &filter) override;
     bool choosePrinter(QPrinter &printer) override;
     bool setUpPage(QPrinter &printer) override;
 

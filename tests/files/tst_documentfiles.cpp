@@ -7,6 +7,9 @@
 #include "files/documentprinter.h"
 #include "filesizelimit.h"
 #include "frametestbase.h"
+#include "projects/projectcommands.h"
+#include "projects/projectmanager.h"
+#include "projects/templatechooser.h"
 #include "scripteddialogs.h"
 #include "shell/mainframe.h"
 #include "shell/tabstrips.h"
@@ -16,6 +19,7 @@
 #include <QClipboard>
 #include <QFile>
 #include <QMimeData>
+#include <QPushButton>
 #include <QTabBar>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -101,12 +105,20 @@ private Q_SLOTS:
         DocumentFiles &files = frame->files();
         QCOMPARE(files.newclean()->document().identity(), QString("Untitled1"));
         QCOMPARE(files.newclean()->document().identity(), QString("Untitled2"));
-        DocumentWindow *fromTemplate = files.newHtmlDocument();
+        // New HTML Document goes through the template chooser; OK with nothing chosen takes
+        // the default template.
+        QVERIFY(!files.newHtmlDocument());
+        TemplateChooser *chooser = frame->projects().templateChooser();
+        QVERIFY(chooser && chooser->isVisible());
+        QTest::mouseClick(chooser->button("Button1"), Qt::LeftButton);
+        DocumentWindow *fromTemplate = files.active();
         QCOMPARE(fromTemplate->document().identity(), QString("Untitled3"));
         QCOMPARE(fromTemplate->editor().bytes(), QByteArray("<html>\n</html>\n")); // new: LF
         QVERIFY(!fromTemplate->isModified());
         QCOMPARE(files.news()->document().identity(), QString("Untitled4"));
-        QCOMPARE(files.newFromTemplate()->windowTitle(), QString("Untitled5"));
+        QVERIFY(!files.newFromTemplate());
+        QTest::mouseClick(frame->projects().templateChooser()->button("Button1"), Qt::LeftButton);
+        QCOMPARE(files.active()->windowTitle(), QString("Untitled5"));
         QCOMPARE(frame->tabs().lower()->count(), 5);
     }
 
@@ -266,21 +278,25 @@ private Q_SLOTS:
         QCOMPARE(m_settings->readString("Oldies", "1"), b);
         QCOMPARE(m_settings->readString("Oldies", "2"), a);
 
+        // One project alone opens the project manager with it loaded.
         m_dialogs.openAnswers << QStringList{project};
         files.Open();
         QCOMPARE(frame->documents().documents().size(), 2);
-        QVERIFY(m_prompter.shown.last().startsWith(project + " is a project file."));
+        QVERIFY(frame->projects().manager());
+        QCOMPARE(frame->projects().manager()->projectName(), QString("site.qpj"));
+        QCOMPARE(m_settings->readString("Oldies", "1"), project);
+        frame->projects().manager()->close();
 
         // A recent entry opens through Open; a missing file says why and opens nothing.
         frame->closer().Close();
-        files.openRecent(1);
+        files.openRecent(2);
         QCOMPARE(files.active()->document().identity(), b);
         QFile::remove(b);
         frame->closer().Close();
         files.openRecent(1);
         QVERIFY(m_prompter.shown.last().startsWith(b + " could not be opened: "));
         QCOMPARE(frame->documents().documents().size(), 1);
-        QCOMPARE(files.recentMenuEntries(), QStringList{a});
+        QCOMPARE(files.recentMenuEntries(), (QStringList{project, a}));
     }
 
     void shiftStartsTheDialogsInTheDocumentsFolder()

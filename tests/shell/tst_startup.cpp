@@ -99,6 +99,35 @@ private Q_SLOTS:
         QVERIFY(!QFileInfo::exists(home.file("help")));
     }
 
+    // The shipped templates fill an empty template folder; a folder with a template of the
+    // user's gets none, so that a deleted template does not come back.
+    void shippedTemplatesGoOnlyIntoAnEmptyTemplateFolder()
+    {
+        QTemporaryDir dir;
+        const HomeFolder home(dir.filePath("home"));
+        QString error;
+        QVERIFY(home.createFolders(&error));
+        QDir().mkpath(dir.filePath("shipped/template"));
+        writeAll(dir.filePath("shipped/template/html5.htm"), "<!DOCTYPE html>");
+        writeAll(dir.filePath("shipped/template/frameset.htm"), "<frameset>");
+        home.copyShippedData(dir.filePath("shipped"));
+        QCOMPARE(QDir(home.templateDir()).entryList(QDir::Files),
+                 (QStringList{"frameset.htm", "html5.htm"}));
+        QVERIFY(QFile::remove(home.file("template/frameset.htm")));
+        home.copyShippedData(dir.filePath("shipped"));
+        QCOMPARE(QDir(home.templateDir()).entryList(QDir::Files), QStringList{"html5.htm"});
+
+        // The program's own templates: a page, a layout table and a frameset.
+        const QDir shipped(ProgramData::folder(QCoreApplication::applicationDirPath()) +
+                           "/template");
+        QCOMPARE(shipped.entryList(QDir::Files).size(), 3);
+        const QByteArray html5 = readAll(shipped.filePath("html5.htm"));
+        QVERIFY(html5.startsWith("<!DOCTYPE html>"));
+        QVERIFY(html5.contains("<meta charset=\"utf-8\">"));
+        QVERIFY(html5.contains("name=\"viewport\""));
+        QVERIFY(html5.contains("<link rel=\"stylesheet\""));
+    }
+
     // An installed program reads its data beside its prefix, wherever the prefix is, and never
     // falls back to the build machine's source tree; one run from its build tree reads the
     // source tree's.

@@ -3,6 +3,8 @@
 #include "documents/documentwindow.h"
 #include "files/documentfiles.h"
 #include "frametestbase.h"
+#include "projects/projectcommands.h"
+#include "projects/templatechooser.h"
 #include "shell/cascadelayout.h"
 #include "shell/mainframe.h"
 #include "shell/tabstrips.h"
@@ -14,6 +16,7 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QTabBar>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -304,7 +307,8 @@ private Q_SLOTS:
         QVERIFY(entry("Close Others"));
         entry("Tile")->trigger();
         QCOMPARE(m_settings->read(Keys::State), QString("norm"));
-        popup->actions().at(0)->trigger(); // New
+        popup->actions().at(0)->trigger(); // New, through the template chooser
+        QTest::mouseClick(frame->projects().templateChooser()->button("Button1"), Qt::LeftButton);
         QCOMPARE(frame->documents().documents().size(), 2);
     }
 };

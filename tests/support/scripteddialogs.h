@@ -33,6 +33,12 @@ public:
         shown << Shown{QStringLiteral("Save As"), folder, filter, suggestedName};
         return saveAnswers.isEmpty() ? QString() : saveAnswers.takeFirst();
     }
+    QString saveFileTitled(const QString &title, const QString &folder,
+                           const QString &suggestedName, const QString &filter) override
+    {
+        shown << Shown{title, folder, filter, suggestedName};
+        return saveAnswers.isEmpty() ? QString() : saveAnswers.takeFirst();
+    }
     bool choosePrinter(QPrinter &printer) override
     {
         shown << Shown{QStringLiteral("Print"), {}, {}, {}};
