@@ -39,13 +39,11 @@ const char *const NotYetBuilt[] = {
     Cmd::FormHelper,
     Cmd::FontHelper,
     Cmd::UserTags,
-    Cmd::SpecialChars,
     Cmd::ColorHelperClose,
     Cmd::FrameHelperClose,
     Cmd::FormHelperClose,
     Cmd::FontHelperClose,
     Cmd::UserTagsClose,
-    Cmd::SpecialCharsClose,
 };
 
 void registerFiles(CommandActions &c, const Targets &t)

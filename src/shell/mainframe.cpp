@@ -37,6 +37,7 @@
 #include "helpers/image/imagehelper.h"
 #include "helpers/link/linkhelper.h"
 #include "helpers/list/listhelper.h"
+#include "helpers/specialchars/specialcharshelper.h"
 #include "helpers/table/tablehelper.h"
 #include "markup/tagcontroller.h"
 #include "prefs/preferencesdialog.h"
@@ -278,6 +279,10 @@ void MainFrame::makePanels()
     m_panels->addFactory(PanelId::Table, [this](const PanelRow &row, PanelHost &h, QWidget *frame) {
         return new TableHelper(row, h, frame, m_prompter);
     });
+    m_panels->addFactory(
+        PanelId::SpecialChars, [this](const PanelRow &row, PanelHost &h, QWidget *frame) {
+            return new SpecialCharsHelper(row, h, frame, m_prompter, m_home.libraryDir());
+        });
 }
 
 void MainFrame::returnFocus()
