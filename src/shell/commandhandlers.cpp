@@ -38,12 +38,10 @@ const char *const NotYetBuilt[] = {
     Cmd::FrameHelper,
     Cmd::FormHelper,
     Cmd::FontHelper,
-    Cmd::UserTags,
     Cmd::ColorHelperClose,
     Cmd::FrameHelperClose,
     Cmd::FormHelperClose,
     Cmd::FontHelperClose,
-    Cmd::UserTagsClose,
 };
 
 void registerFiles(CommandActions &c, const Targets &t)
