@@ -91,6 +91,7 @@ UserTagsHelper::UserTagsHelper(const PanelRow &row, PanelHost &host, QWidget *ma
     m_save = new QPushButton(QStringLiteral("Save"), m_newSave);
     for (QPushButton *b : {m_new, m_save}) {
         b->setAutoDefault(false);
+        b->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
         newSave->addWidget(b);
         connect(b, &QPushButton::clicked, this, &UserTagsHelper::newItem);
     }
@@ -129,15 +130,17 @@ UserTagsHelper::UserTagsHelper(const PanelRow &row, PanelHost &host, QWidget *ma
     tabs->addWidget(m_tabs);
     tabs->addStretch(1);
     auto *below = new QHBoxLayout;
-    below->addWidget(m_edit);
-    below->addStretch(1);
     below->addWidget(m_newSave);
-    below->addWidget(buttonRow());
+    below->addWidget(buttonRow(), 1);
+    // The button keeps room for the longer of its two captions.
+    insertButton()->setText(QStringLiteral("Save Edits"));
+    insertButton()->setMinimumWidth(insertButton()->sizeHint().width());
     auto *layout = new QVBoxLayout(body());
     layout->setContentsMargins(10, 4, 4, 4);
     layout->setSpacing(4);
     layout->addLayout(tabs);
     layout->addWidget(m_stack, 1);
+    layout->addWidget(m_edit);
     layout->addLayout(below);
 
     connect(m_tabs, &QTabBar::currentChanged, this, [this](int index) {
@@ -156,7 +159,7 @@ UserTagsHelper::UserTagsHelper(const PanelRow &row, PanelHost &host, QWidget *ma
         g->setCurrentCell(std::clamp(*libraryRow, 0, g->rowCount() - 1), 0);
     }
 
-    setDesignedSize(QSize(320, 360), QSize(184, 150));
+    setDesignedSize(QSize(380, 360), QSize(184, 150));
     placeAtStart();
 }
 
@@ -230,6 +233,8 @@ void UserTagsHelper::setRows(TagList list, const QStringList &rows, int current)
     g->setRowCount(int(rows.size()));
     for (int row = 0; row < rows.size(); ++row)
         fillRow(list, row, rows.at(row));
+    // The row header is a handle only.
+    g->setVerticalHeaderLabels(QStringList(rows.size(), QString()));
     if (!rows.isEmpty())
         g->setCurrentCell(std::clamp(current, 0, int(rows.size()) - 1), 0);
 }
