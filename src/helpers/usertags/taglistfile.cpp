@@ -94,6 +94,9 @@ QStringList TagListFile::entries() const
 
 bool TagListFile::save(const QStringList &entries, QString *reason)
 {
+    // A list that could not be read holds nothing until the user types something.
+    if (m_loadError && trimmed(entries).isEmpty())
+        return true;
     if (m_loadError) {
         *reason =
             QStringLiteral("it could not be read (%1), so it was left as it is").arg(*m_loadError);

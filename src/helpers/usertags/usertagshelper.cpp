@@ -378,31 +378,33 @@ void UserTagsHelper::deleteRow()
     QStringList rows = entries(list);
     if (row >= rows.size())
         return;
-    if (list == TagList::Library) {
-        const LibraryLine line = LibraryLine::of(rows.at(row));
-        const TagLibrary library(m_folder);
-        // Only a name the library could have written is a file of the library.
-        const QString path = library.itemPath(line.item);
-        if (!path.isEmpty()) {
-            if (!m_prompter.confirmDefaultNo(
-                    QStringLiteral("Delete the library item \"%1\" and its file %2?")
-                        .arg(line.description, QDir::toNativeSeparators(path))))
-                return;
-            QString reason;
-            if (!library.deleteItem(line.item, &reason)) {
-                m_prompter.error(QStringLiteral("%1 could not be deleted: %2.")
-                                     .arg(QDir::toNativeSeparators(path), reason));
-                return;
-            }
-        }
-    }
+    const QStringList before = rows;
     rows.removeAt(row);
     while (rows.size() < TagListFile::Rows)
         rows << QString();
+    if (list != TagList::Library) {
+        // These lists wait for Save Edits.
+        setRows(list, rows, row);
+        return;
+    }
+    const LibraryLine line = LibraryLine::of(before.at(row));
+    const TagLibrary library(m_folder);
+    // Only a name the library could have written is a file of the library.
+    const QString path = library.itemPath(line.item);
+    if (!path.isEmpty() && !m_prompter.confirmDefaultNo(
+                               QStringLiteral("Delete the library item \"%1\" and its file %2?")
+                                   .arg(line.description, QDir::toNativeSeparators(path))))
+        return;
+    // The list first: should it not be saved, the item is still listed and its file kept.
     setRows(list, rows, row);
-    // The library list follows its files at once; the others wait for Save Edits.
-    if (list == TagList::Library)
-        saveList(list);
+    if (!saveList(list)) {
+        setRows(list, before, row);
+        return;
+    }
+    QString reason;
+    if (!path.isEmpty() && !library.deleteItem(line.item, &reason))
+        m_prompter.error(QStringLiteral("%1 could not be deleted: %2.")
+                             .arg(QDir::toNativeSeparators(path), reason));
 }
 
 void UserTagsHelper::newItem()
