@@ -1,6 +1,7 @@
-// libFuzzer target: the character table library/chars, read by Remove Tags, and Remove Tags
-// itself over the same bytes taken as a page.
+// libFuzzer target: the character table library/chars, read by Remove Tags and by the special
+// characters panel, and Remove Tags itself over the same bytes taken as a page.
 #include "editor/cp1252.h"
+#include "helpers/specialchars/chartable.h"
 #include "markup/tagremoval.h"
 
 #include <QFile>
@@ -28,5 +29,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     if (TagRemoval::removeTags(page, {}).size() > page.size())
         std::abort();
     (void)plain;
+    // The panel's grids always have all their cells, whatever the file holds.
+    CharTable::Table cells;
+    QString reason;
+    CharTable::read(path, &cells, &reason);
+    if (cells.special.size() != CharTable::SpecialCells ||
+        cells.extended.size() != CharTable::ExtendedCells)
+        std::abort();
     return 0;
 }

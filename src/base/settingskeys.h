@@ -339,6 +339,10 @@ inline constexpr TextKey LinkTarget{Sections::Main, "target", ""};
 // The table helper's "/TD" and "/TR": empty while on, "no" while off.
 inline constexpr TextKey EndTd{Sections::Main, "endtd", ""};
 inline constexpr TextKey EndTr{Sections::Main, "endtr", ""};
+// The number the next tag library item file gets.
+inline constexpr IntKey Libs{Sections::Main, "libs", 0};
+// "ext" while the special characters panel showed its extended grid at the last close.
+inline constexpr TextKey CharGrid{Sections::Main, "char", ""};
 // Where the return button was closed, and the internal preview window's place and size.
 inline constexpr IntKey BackTop{Sections::Windows, "backt", 0};
 inline constexpr IntKey BackLeft{Sections::Windows, "backl", 0};

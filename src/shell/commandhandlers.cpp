@@ -25,14 +25,10 @@ const char *const NotYetBuilt[] = {
     Cmd::FrameHelper,
     Cmd::FormHelper,
     Cmd::FontHelper,
-    Cmd::UserTags,
-    Cmd::SpecialChars,
     Cmd::ColorHelperClose,
     Cmd::FrameHelperClose,
     Cmd::FormHelperClose,
     Cmd::FontHelperClose,
-    Cmd::UserTagsClose,
-    Cmd::SpecialCharsClose,
 };
 
 void registerFiles(CommandActions &c, const Targets &t)

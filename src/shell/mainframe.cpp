@@ -39,7 +39,10 @@
 #include "helpers/image/imagehelper.h"
 #include "helpers/link/linkhelper.h"
 #include "helpers/list/listhelper.h"
+#include "helpers/specialchars/specialcharshelper.h"
 #include "helpers/table/tablehelper.h"
+#include "helpers/usertags/addtolibrary.h"
+#include "helpers/usertags/usertagshelper.h"
 #include "markup/tagcontroller.h"
 #include "prefs/preferencesdialog.h"
 #include "preview/internalpreview.h"
@@ -288,6 +291,16 @@ void MainFrame::makePanels()
     });
     m_panels->addFactory(PanelId::Table, [this](const PanelRow &row, PanelHost &h, QWidget *frame) {
         return new TableHelper(row, h, frame, m_prompter);
+    });
+    m_panels->addFactory(
+        PanelId::SpecialChars, [this](const PanelRow &row, PanelHost &h, QWidget *frame) {
+            return new SpecialCharsHelper(row, h, frame, m_prompter, m_home.libraryDir());
+        });
+    // Add to Library, started from the user tags panel, closes and opens it again.
+    auto *addToLibrary = new AddToLibrary(*m_panels, m_prompter, m_home.libraryDir(), this);
+    m_panels->addFactory(PanelId::UserTags, [this, addToLibrary](const PanelRow &row, PanelHost &h,
+                                                                 QWidget *frame) {
+        return new UserTagsHelper(row, h, frame, m_prompter, m_home.libraryDir(), *addToLibrary);
     });
 }
 
