@@ -34,13 +34,11 @@ const char *const NotYetBuilt[] = {
     Cmd::SpeedItem164Click,
     Cmd::SpeedItem165Click,
     // Helper panels.
-    Cmd::ColorHelper,
     Cmd::FrameHelper,
     Cmd::FormHelper,
     Cmd::FontHelper,
     Cmd::UserTags,
     Cmd::SpecialChars,
-    Cmd::ColorHelperClose,
     Cmd::FrameHelperClose,
     Cmd::FormHelperClose,
     Cmd::FontHelperClose,

@@ -32,6 +32,7 @@
 #include "help/helptopics.h"
 #include "help/helpwindow.h"
 #include "helperprograms/helperprograms.h"
+#include "helpers/colour/colourhelper.h"
 #include "helpers/document/documenthelper.h"
 #include "helpers/frame/panelmanager.h"
 #include "helpers/image/imagehelper.h"
@@ -277,6 +278,9 @@ void MainFrame::makePanels()
     });
     m_panels->addFactory(PanelId::Table, [this](const PanelRow &row, PanelHost &h, QWidget *frame) {
         return new TableHelper(row, h, frame, m_prompter);
+    });
+    m_panels->addFactory(PanelId::Colour, [](const PanelRow &row, PanelHost &h, QWidget *frame) {
+        return new ColourHelper(row, h, frame);
     });
 }
 
