@@ -36,12 +36,10 @@ const char *const NotYetBuilt[] = {
     // Helper panels.
     Cmd::FrameHelper,
     Cmd::FormHelper,
-    Cmd::FontHelper,
     Cmd::UserTags,
     Cmd::SpecialChars,
     Cmd::FrameHelperClose,
     Cmd::FormHelperClose,
-    Cmd::FontHelperClose,
     Cmd::UserTagsClose,
     Cmd::SpecialCharsClose,
 };

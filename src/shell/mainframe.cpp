@@ -34,6 +34,7 @@
 #include "helperprograms/helperprograms.h"
 #include "helpers/colour/colourhelper.h"
 #include "helpers/document/documenthelper.h"
+#include "helpers/font/fonthelper.h"
 #include "helpers/frame/panelmanager.h"
 #include "helpers/image/imagehelper.h"
 #include "helpers/link/linkhelper.h"
@@ -281,6 +282,9 @@ void MainFrame::makePanels()
     });
     m_panels->addFactory(PanelId::Colour, [](const PanelRow &row, PanelHost &h, QWidget *frame) {
         return new ColourHelper(row, h, frame);
+    });
+    m_panels->addFactory(PanelId::Font, [](const PanelRow &row, PanelHost &h, QWidget *frame) {
+        return new FontHelper(row, h, frame);
     });
 }
 
