@@ -34,11 +34,9 @@ const char *const NotYetBuilt[] = {
     Cmd::SpeedItem164Click,
     Cmd::SpeedItem165Click,
     // Helper panels.
-    Cmd::FrameHelper,
     Cmd::FormHelper,
     Cmd::UserTags,
     Cmd::SpecialChars,
-    Cmd::FrameHelperClose,
     Cmd::FormHelperClose,
     Cmd::UserTagsClose,
     Cmd::SpecialCharsClose,

@@ -36,6 +36,7 @@
 #include "helpers/document/documenthelper.h"
 #include "helpers/font/fonthelper.h"
 #include "helpers/frame/panelmanager.h"
+#include "helpers/frames/frameshelper.h"
 #include "helpers/image/imagehelper.h"
 #include "helpers/link/linkhelper.h"
 #include "helpers/list/listhelper.h"
@@ -285,6 +286,18 @@ void MainFrame::makePanels()
     });
     m_panels->addFactory(PanelId::Font, [](const PanelRow &row, PanelHost &h, QWidget *frame) {
         return new FontHelper(row, h, frame);
+    });
+    m_panels->addFactory(PanelId::Frames, [this](const PanelRow &row, PanelHost &h,
+                                                 QWidget *frame) {
+        // The frame helper's file dialog starts where Open does and moves it along.
+        return new FramesHelper(row, h, frame, [this](const QString &title, const QString &filter) {
+            FileDialogState &state = m_files->dialogState();
+            const QString file =
+                m_files->dialogs().openFiles(title, state.folder(), filter, false).value(0);
+            if (!file.isEmpty())
+                state.chosen(file);
+            return file;
+        });
     });
 }
 
