@@ -34,10 +34,8 @@ const char *const NotYetBuilt[] = {
     Cmd::SpeedItem164Click,
     Cmd::SpeedItem165Click,
     // Helper panels.
-    Cmd::FormHelper,
     Cmd::UserTags,
     Cmd::SpecialChars,
-    Cmd::FormHelperClose,
     Cmd::UserTagsClose,
     Cmd::SpecialCharsClose,
 };

@@ -35,6 +35,7 @@
 #include "helpers/colour/colourhelper.h"
 #include "helpers/document/documenthelper.h"
 #include "helpers/font/fonthelper.h"
+#include "helpers/form/formhelper.h"
 #include "helpers/frame/panelmanager.h"
 #include "helpers/frames/frameshelper.h"
 #include "helpers/image/imagehelper.h"
@@ -286,6 +287,9 @@ void MainFrame::makePanels()
     });
     m_panels->addFactory(PanelId::Font, [](const PanelRow &row, PanelHost &h, QWidget *frame) {
         return new FontHelper(row, h, frame);
+    });
+    m_panels->addFactory(PanelId::Form, [](const PanelRow &row, PanelHost &h, QWidget *frame) {
+        return new FormHelper(row, h, frame);
     });
     m_panels->addFactory(PanelId::Frames, [this](const PanelRow &row, PanelHost &h,
                                                  QWidget *frame) {
