@@ -132,7 +132,8 @@ PaletteGrid *ColourHelper::grid(bool names)
 
 void ColourHelper::showGrid(bool names)
 {
-    grid(!names)->hide();
+    if (PaletteGrid *other = m_grids[names ? 0 : 1])
+        other->hide();
     PaletteGrid *g = grid(names);
     // In the panel: the safe grid at its top left, the names grid where the basic colours
     // are.

@@ -186,6 +186,7 @@ FramesHelper::FramesHelper(const PanelRow &row, PanelHost &host, QWidget *mainFr
     setColour(0xFFFFFF, false);
     modeButton(FramesMode::Frameset)->setChecked(true);
     showMode();
+    enableTagAttributes();
     setDesignedSize(QSize(320, sizeHint().height()), {});
     placeAtStart();
 }

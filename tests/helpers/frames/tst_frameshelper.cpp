@@ -5,6 +5,7 @@
 #include "documents/documentwindow.h"
 #include "editor/scintillaeditor.h"
 #include "files/documentfiles.h"
+#include "helpers/frame/tagattributefields.h"
 #include "helpers/frames/frameshelper.h"
 #include "paneltestbase.h"
 #include "paneltesting.h"
@@ -128,11 +129,13 @@ private Q_SLOTS:
         press(p->readButton());
         QVERIFY(p->modeButton(FramesMode::Frame)->isChecked());
         QCOMPARE(p->editingLabel()->text(), QStringLiteral("Editing the FRAME tag on line 2"));
+        QCOMPARE(p->tagAttributes()->field("id")->text(), QString());
         click(p->optionCheck(FramesMode::Frame, QStringLiteral("scrolling")));
+        typeInto(p->tagAttributes()->field("title"), QStringLiteral("Menu"));
         press(p->insertButton());
         const QString changed =
             QStringLiteral("<frameset rows=\"*,*\">\n<FRAME name=\"a\" src=\"a.htm\" "
-                           "scrolling=\"auto\" data-x=\"1\">\n</frameset>\n");
+                           "scrolling=\"auto\" data-x=\"1\" title=\"Menu\">\n</frameset>\n");
         QCOMPARE(doc->editor().text(), changed);
         QTest::keyClick(doc->memo(), Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(doc->editor().text(),
