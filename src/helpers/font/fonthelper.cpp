@@ -52,6 +52,9 @@ FontHelper::FontHelper(const PanelRow &row, PanelHost &host, QWidget *mainFrame)
     face->addWidget(m_faceLabel);
     face->addWidget(m_faces, 1);
     face->addWidget(m_fontList, 1);
+    // While the face fields are hidden, the label stays beside its box.
+    m_faceLabel->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Preferred);
+    face->addStretch(0);
 
     m_useColour = new QCheckBox(QStringLiteral("use Color"), body());
     m_useColour->setObjectName(QStringLiteral("nocolor"));
