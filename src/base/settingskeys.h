@@ -329,6 +329,8 @@ inline constexpr IntKey CharsTop{Sections::Windows, "charst", 0};
 inline constexpr IntKey CharsLeft{Sections::Windows, "charsl", 0};
 // "use names": colours written by name where they have one.
 inline constexpr BoolKey ClNames{Sections::Main, "clnames", false};
+// The font helper's face list, kept at every close.
+inline constexpr TextKey Faced{Sections::Editor, "faced", ""};
 // "sure" when the image preview, or the document helper's "use image", was on at the last close.
 inline constexpr TextKey ImagePreview{Sections::Main, "prev", ""};
 inline constexpr TextKey DocuPreview{Sections::Main, "docprev", ""};

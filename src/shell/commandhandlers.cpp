@@ -19,18 +19,6 @@ namespace CommandHandlers {
 
 namespace {
 
-const char *const NotYetBuilt[] = {
-    // Helper panels.
-    Cmd::ColorHelper,
-    Cmd::FrameHelper,
-    Cmd::FormHelper,
-    Cmd::FontHelper,
-    Cmd::ColorHelperClose,
-    Cmd::FrameHelperClose,
-    Cmd::FormHelperClose,
-    Cmd::FontHelperClose,
-};
-
 void registerFiles(CommandActions &c, const Targets &t)
 {
     DocumentFiles &f = t.files;
@@ -98,7 +86,7 @@ void registerAll(CommandActions &commands, const Targets &t)
 
 std::span<const char *const> commandsNotYetBuilt()
 {
-    return NotYetBuilt;
+    return {}; // every command of the table has its handler now
 }
 
 } // namespace CommandHandlers

@@ -34,8 +34,12 @@
 #include "help/helptopics.h"
 #include "help/helpwindow.h"
 #include "helperprograms/helperprograms.h"
+#include "helpers/colour/colourhelper.h"
 #include "helpers/document/documenthelper.h"
+#include "helpers/font/fonthelper.h"
+#include "helpers/form/formhelper.h"
 #include "helpers/frame/panelmanager.h"
+#include "helpers/frames/frameshelper.h"
 #include "helpers/image/imagehelper.h"
 #include "helpers/link/linkhelper.h"
 #include "helpers/list/listhelper.h"
@@ -301,6 +305,27 @@ void MainFrame::makePanels()
     m_panels->addFactory(PanelId::UserTags, [this, addToLibrary](const PanelRow &row, PanelHost &h,
                                                                  QWidget *frame) {
         return new UserTagsHelper(row, h, frame, m_prompter, m_home.libraryDir(), *addToLibrary);
+    });
+    m_panels->addFactory(PanelId::Colour, [](const PanelRow &row, PanelHost &h, QWidget *frame) {
+        return new ColourHelper(row, h, frame);
+    });
+    m_panels->addFactory(PanelId::Font, [](const PanelRow &row, PanelHost &h, QWidget *frame) {
+        return new FontHelper(row, h, frame);
+    });
+    m_panels->addFactory(PanelId::Form, [](const PanelRow &row, PanelHost &h, QWidget *frame) {
+        return new FormHelper(row, h, frame);
+    });
+    m_panels->addFactory(PanelId::Frames, [this](const PanelRow &row, PanelHost &h,
+                                                 QWidget *frame) {
+        // The frame helper's file dialog starts where Open does and moves it along.
+        return new FramesHelper(row, h, frame, [this](const QString &title, const QString &filter) {
+            FileDialogState &state = m_files->dialogState();
+            const QString file =
+                m_files->dialogs().openFiles(title, state.folder(), filter, false).value(0);
+            if (!file.isEmpty())
+                state.chosen(file);
+            return file;
+        });
     });
 }
 

@@ -272,14 +272,23 @@ std::optional<FoundTag> HelperPanel::currentTag() const
     TextEditor *doc = m_host.activeEditor ? m_host.activeEditor() : nullptr;
     if (!doc)
         return std::nullopt;
-    const QString text = doc->text();
+    return pieceAtCaret(doc->text(), doc->selectionStart(), doc->selectionEnd());
+}
+
+std::optional<FoundTag> HelperPanel::pieceAtCaret(const QString &text, int selectionStart,
+                                                  int selectionEnd) const
+{
     // A caret stands in one start tag at most.
     for (const QString &name : tagNames())
         if (!name.isEmpty())
-            if (auto tag =
-                    TagReading::tagAround(text, doc->selectionStart(), doc->selectionEnd(), name))
+            if (auto tag = TagReading::tagAround(text, selectionStart, selectionEnd, name))
                 return tag;
     return std::nullopt;
+}
+
+QString HelperPanel::editingText(const QString &name, int line) const
+{
+    return QStringLiteral("Editing the %1 tag on line %2").arg(name.toUpper()).arg(line);
 }
 
 bool HelperPanel::readTagUnderCaret()
@@ -295,7 +304,7 @@ bool HelperPanel::readTagUnderCaret()
         buildCode();
     }
     TextEditor *doc = m_host.activeEditor();
-    m_editedTag = EditedTag{tag->start, doc->textRange(tag->start, tag->end), tag->name.toUpper()};
+    m_editedTag = EditedTag{tag->start, doc->textRange(tag->start, tag->end), tag->name};
     showEditing();
     return true;
 }
@@ -309,8 +318,7 @@ void HelperPanel::showEditing()
     }
     TextEditor *doc = m_host.activeEditor();
     const int line = doc ? doc->lineOfOffset(m_editedTag->start) + 1 : 0;
-    m_editing->setText(
-        QStringLiteral("Editing the %1 tag on line %2").arg(m_editedTag->name).arg(line));
+    m_editing->setText(editingText(m_editedTag->name, line));
     m_editing->setToolTip(m_editing->text());
 }
 

@@ -110,6 +110,12 @@ protected:
     virtual QStringList tagNames() const { return {tagName()}; }
     // Fills the fields from a tag of that name; false when it cannot.
     virtual bool readTag(const FoundTag &) { return false; }
+    // What Read tag takes over around the selection: by default a start tag of tagNames();
+    // a panel that edits a smaller piece (one attribute, one value) finds its own.
+    virtual std::optional<FoundTag> pieceAtCaret(const QString &text, int selectionStart,
+                                                 int selectionEnd) const;
+    // The label while a piece is edited: "Editing the IMG tag on line 3".
+    virtual QString editingText(const QString &name, int line) const;
     // Called by Insert Code: the code to insert, rebuilt from the fields.
     virtual QString buildCode() { return {}; }
     // Insert Code: inserts the built code. A panel that wraps the selection, or asks for

@@ -1,5 +1,7 @@
 #include "helpers/frame/tagreading.h"
 
+#include <algorithm>
+
 namespace {
 
 bool isBlank(QChar c)
@@ -28,6 +30,14 @@ QString TagAttribute::build(const QString &name, const QString &value)
     // Both quote characters: the double ones become entities, so the tag stays valid.
     return u' ' + name + QStringLiteral("=\"") +
            QString(value).replace(u'"', QLatin1String("&quot;")) + u'"';
+}
+
+QString TagAttribute::buildNumber(const QString &name, const QString &value)
+{
+    const bool number = !value.isEmpty() && std::all_of(value.begin(), value.end(), [](QChar c) {
+        return (c >= u'0' && c <= u'9') || c == u'%';
+    });
+    return number ? u' ' + name + u'=' + value : build(name, value);
 }
 
 const TagAttribute *FoundTag::attribute(QStringView attributeName) const

@@ -17,6 +17,9 @@ struct TagAttribute
     // ` name="value"`: apostrophes when the value holds a double quote, and `&quot;` for its
     // double quotes when it holds apostrophes too.
     static QString build(const QString &name, const QString &value);
+    // ` name=value` for a number ("20", "50%"), written bare as such attributes were; any
+    // other typed text is quoted as build() does, so that it cannot break the tag.
+    static QString buildNumber(const QString &name, const QString &value);
     friend bool operator==(const TagAttribute &, const TagAttribute &) = default;
 };
 

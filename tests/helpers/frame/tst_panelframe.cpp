@@ -294,6 +294,30 @@ private Q_SLOTS:
         QVERIFY(help->browser()->toPlainText().contains(QLatin1String("IMG")));
     }
 
+    // The colour, font, form and frame helpers open from a toolbar item as well; a second
+    // command shows the frame helper again and leaves the other three as they are.
+    void laterPanelsOpenFromTheirToolbarItems()
+    {
+        for (const PanelId id : {PanelId::Colour, PanelId::Font, PanelId::Form, PanelId::Frames}) {
+            const PanelRow &r = row(id);
+            SpeedButton *item = toolbarItem(*m_frame, r.command);
+            QVERIFY2(item, r.command);
+            QTest::mouseClick(item, Qt::LeftButton);
+            HelperPanel *p = m_frame->panels().panel(id);
+            QVERIFY2(p, r.command);
+            QTRY_VERIFY(p->isVisible());
+            QCOMPARE(p->windowTitle(), QLatin1String(r.caption));
+            p->hide();
+            chooseFromMenu(*m_frame, r.command);
+            QCOMPARE(m_frame->panels().panel(id), p);
+            QCOMPARE(p->isVisible(), r.showAgain);
+            p->show();
+            QVERIFY(QTest::qWaitForWindowExposed(p));
+            press(p->closeButton());
+            QTRY_VERIFY(!m_frame->panels().panel(id));
+        }
+    }
+
     void everyPanelHasItsHelpPage()
     {
         for (const PanelRow &panel : PanelRows::all()) {
