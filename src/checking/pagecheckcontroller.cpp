@@ -8,6 +8,7 @@
 #include "documents/documentregistry.h"
 #include "documents/documentwindow.h"
 #include "editor/scintillaeditor.h"
+#include "editor/textchanges.h"
 #include "statusbar/clicklabel.h"
 
 #include <Qsci/qsciscintilla.h>
@@ -123,7 +124,7 @@ void PageCheckController::follow(DocumentWindow *document)
     auto *marks = new PageCheckMarks(document->memo());
     marks->setActive(m_on);
     // Every change counts, a reload too, not only the user's edits.
-    connect(document->memo(), &QsciScintilla::textChanged, this,
+    connect(&TextChanges::of(document->memo()), &TextChanges::changed, this,
             [this, document = QPointer<DocumentWindow>(document)] {
                 if (document)
                     noteEdit(document);

@@ -52,6 +52,7 @@
 #include "preview/internalpreview.h"
 #include "preview/previewcontroller.h"
 #include "projects/projectcommands.h"
+#include "projects/projectfile.h"
 #include "session/documentjournal.h"
 #include "session/sessionrestore.h"
 #include "shell/commandhandlers.h"
@@ -219,6 +220,15 @@ void MainFrame::buildMenus()
         *m_find, m_prompter,
         [this](const QString &path) { return m_files->findOpen(path) != nullptr; },
         [this](int topic) { m_help->show(topic); }, this);
+    // A project in the list stands for the pages it names.
+    multiReplace->setProjectEntries([this](const QString &project) {
+        QStringList entries;
+        QString reason;
+        if (!ProjectFile::read(project, &entries, &reason))
+            m_prompter.error(QStringLiteral("%1 could not be read: %2")
+                                 .arg(QDir::toNativeSeparators(project), reason));
+        return entries;
+    });
     multiReplace->registerHandler(*m_commands);
     EditCommands::registerAll(*m_commands, *m_documents, m_tags->insertWrap(),
                               m_tags->conversions());

@@ -160,7 +160,7 @@ private Q_SLOTS:
         child<QLineEdit>(dialog, "Redit")->setText("big cat");
         click(dialog, "Button2");
         QCOMPARE(ed.text(), QString("a big cat, a big cat\r\nthe big cat"));
-        QCOMPARE(m_prompter.shown, QStringList{"\"cat\" not found"});
+        QCOMPARE(m_prompter.shown, QStringList{"3 replaced"});
         QCOMPARE(frame->finding().dialog(), dialog); // the dialog stays open
         ed.undo();
         QCOMPARE(ed.text(), original);
@@ -187,7 +187,7 @@ private Q_SLOTS:
         child<QLineEdit>(dialog, "Redit")->setText("new ");
         click(dialog, "Button1");
         QCOMPARE(ed.text(), QString("new text"));
-        QCOMPARE(m_prompter.shown, QStringList{"\"\" not found"});
+        QCOMPARE(m_prompter.shown, QStringList{"1 replaced"});
         QCOMPARE(frame->finding().dialog(), dialog);
     }
 

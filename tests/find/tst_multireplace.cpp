@@ -139,6 +139,23 @@ private Q_SLOTS:
         QCOMPARE(frame->finding().state().savedFind, QStringLiteral("old"));
     }
 
+    // A project picked with ">" stands for the pages it lists, in its own order.
+    void aProjectAddsThePagesItLists()
+    {
+        TestFiles::writeFile(page("site.qpj"),
+                             (page("b.html") + "\r\n" + page("a.htm") + "\r\n").toUtf8());
+        auto frame = startFrame();
+        MenuClicks::chooseFromMenu(*frame, Cmd::MultiDocFR1Click);
+        MultiReplaceDialog *dialog = nullptr;
+        QTRY_VERIFY((dialog = newestDialog(*frame, 1)));
+        dialog->browser()->setFolder(m_site);
+        PanelTesting::clickFile(*dialog->browser(), "site.qpj");
+        click(dialog, "butaddone");
+        QCOMPARE(listed(dialog), QStringList({" b.html", " a.htm"}));
+        QVERIFY(m_prompter.shown.isEmpty());
+        click(dialog, "Button3");
+    }
+
     void openFilesAreRefusedWhenAddedAndAtReplace()
     {
         auto frame = startFrame();
