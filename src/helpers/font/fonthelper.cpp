@@ -3,6 +3,7 @@
 #include "base/settingsfile.h"
 #include "colours/colourpicker.h"
 #include "helpers/frame/codesample.h"
+#include "helpers/frame/colourswatch.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -58,10 +59,7 @@ FontHelper::FontHelper(const PanelRow &row, PanelHost &host, QWidget *mainFrame)
 
     m_useColour = new QCheckBox(QStringLiteral("use Color"), body());
     m_useColour->setObjectName(QStringLiteral("nocolor"));
-    m_colourButton = new QToolButton(body());
-    m_colourButton->setObjectName(QStringLiteral("Colorbox1"));
-    m_colourButton->setToolTip(QStringLiteral("Choose the colour"));
-    m_colourButton->setFixedSize(28, 20);
+    m_colourButton = new ColourSwatch(QStringLiteral("Colorbox1"), body());
     m_basic = new BasicColourGrid(body());
     m_basic->setObjectName(QStringLiteral("ColorGrid1"));
     m_useNames = new QCheckBox(QStringLiteral("use Names"), body());
@@ -72,7 +70,6 @@ FontHelper::FontHelper(const PanelRow &row, PanelHost &host, QWidget *mainFrame)
     colour->addWidget(m_basic);
     colour->addWidget(m_useNames);
     colour->addStretch(1);
-    m_picker = new ColourPicker(this);
 
     m_sizes = new QButtonGroup(this);
     auto *sizes = new QGridLayout;
@@ -118,16 +115,11 @@ FontHelper::FontHelper(const PanelRow &row, PanelHost &host, QWidget *mainFrame)
         setColour(rgb);
         afterControl();
     });
-    connect(m_colourButton, &QToolButton::pressed, this, [this] {
-        m_colourButton->setDown(false);
-        m_useColour->setChecked(true);
-        m_picker->popup(
-            QCursor::pos(),
-            [this](std::uint32_t rgb) {
-                setColour(rgb);
-                afterControl();
-            },
-            QColor::fromRgb(m_rgb));
+    connect(m_colourButton, &ColourSwatch::opening, this,
+            [this] { m_useColour->setChecked(true); });
+    connect(m_colourButton, &ColourSwatch::chosen, this, [this](std::uint32_t rgb) {
+        setColour(rgb);
+        afterControl();
     });
     for (QCheckBox *box : {m_useColour, m_useNames})
         connect(box, &QCheckBox::toggled, this, [this] {
@@ -175,11 +167,14 @@ void FontHelper::chooseFace(int index)
     m_fontList->setCurrentIndex(-1);
 }
 
+ColourPicker *FontHelper::picker() const
+{
+    return m_colourButton->picker();
+}
+
 void FontHelper::setColour(std::uint32_t rgb)
 {
-    m_rgb = rgb;
-    m_colourButton->setStyleSheet(
-        QStringLiteral("background: %1;").arg(QColor::fromRgb(rgb).name()));
+    m_colourButton->setColour(rgb);
     {
         const QSignalBlocker block(m_useColour);
         m_useColour->setChecked(true);
@@ -193,7 +188,7 @@ FontFields FontHelper::fields() const
     f.faceOn = m_face->isChecked();
     f.faces = m_faces->text();
     f.colourOn = m_useColour->isChecked();
-    f.rgb = m_rgb;
+    f.rgb = m_colourButton->colour();
     f.useNames = m_useNames->isChecked();
     f.size = std::max(0, m_sizes->checkedId());
     f.others = withTagAttributes(isEditingTag() ? m_others : QList<TagAttribute>());

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "helpers/font/fontcode.h"
+#include "helpers/frame/colourswatch.h"
 #include "helpers/frame/helperpanel.h"
 
 #include <cstdint>
@@ -38,7 +39,7 @@ public:
     // 1 to 7, or 0 for "no size".
     QRadioButton *sizeButton(int size) const;
     CodeSample *sample() const { return m_sample; }
-    ColourPicker *picker() const { return m_picker; }
+    ColourPicker *picker() const;
 
     FontFields fields() const;
 
@@ -61,12 +62,10 @@ private:
     QLineEdit *m_faces = nullptr;
     QComboBox *m_fontList = nullptr;
     QCheckBox *m_useColour = nullptr;
-    QToolButton *m_colourButton = nullptr;
+    ColourSwatch *m_colourButton = nullptr;
     BasicColourGrid *m_basic = nullptr;
     QCheckBox *m_useNames = nullptr;
     QButtonGroup *m_sizes = nullptr;
     CodeSample *m_sample = nullptr;
-    ColourPicker *m_picker = nullptr;
-    std::uint32_t m_rgb = 0xFFFFFF;
     QList<TagAttribute> m_others; // kept from a read tag while it is edited
 };

@@ -2,6 +2,7 @@
 
 #include "base/settingsfile.h"
 #include "colours/colourpicker.h"
+#include "helpers/frame/colourswatch.h"
 #include "helpers/frame/numberfield.h"
 
 #include <QButtonGroup>
@@ -79,10 +80,7 @@ FramesHelper::FramesHelper(const PanelRow &row, PanelHost &host, QWidget *mainFr
         ->setEditable(true);
     m_borderColour = new QCheckBox(QStringLiteral("bordercolor"), body());
     m_borderColour->setObjectName(QStringLiteral("chkbordercolor"));
-    m_colourButton = new QToolButton(body());
-    m_colourButton->setObjectName(QStringLiteral("bordercolor"));
-    m_colourButton->setToolTip(QStringLiteral("Choose the colour"));
-    m_colourButton->setFixedSize(28, 20);
+    m_colourButton = new ColourSwatch(QStringLiteral("bordercolor"), body());
     m_useNames = new QCheckBox(QStringLiteral("use Names"), body());
     m_useNames->setObjectName(QStringLiteral("chkUseNames"));
     auto *colour = new QHBoxLayout;
@@ -91,7 +89,6 @@ FramesHelper::FramesHelper(const PanelRow &row, PanelHost &host, QWidget *mainFr
     colour->addStretch(1);
     shared->addWidget(m_borderColour, 2, 0);
     shared->addLayout(colour, 2, 1);
-    m_picker = new ColourPicker(this);
 
     m_areas = new QStackedWidget(body());
     // Frame set.
@@ -166,12 +163,8 @@ FramesHelper::FramesHelper(const PanelRow &row, PanelHost &host, QWidget *mainFr
         showMode();
         afterControl();
     });
-    connect(m_colourButton, &QToolButton::pressed, this, [this] {
-        m_colourButton->setDown(false);
-        m_picker->popup(
-            QCursor::pos(), [this](std::uint32_t rgb) { setColour(rgb, true); },
-            QColor::fromRgb(m_rgb));
-    });
+    connect(m_colourButton, &ColourSwatch::chosen, this,
+            [this](std::uint32_t rgb) { setColour(rgb, true); });
     for (QAbstractButton *b : body()->findChildren<QAbstractButton *>())
         if (qobject_cast<QCheckBox *>(b) || qobject_cast<QRadioButton *>(b))
             connect(b, &QAbstractButton::clicked, this, &FramesHelper::afterControl);
@@ -315,11 +308,14 @@ void FramesHelper::setOption(FramesMode mode, const char *attribute, const Frame
     }
 }
 
+ColourPicker *FramesHelper::picker() const
+{
+    return m_colourButton->picker();
+}
+
 void FramesHelper::setColour(std::uint32_t rgb, bool turnOn)
 {
-    m_rgb = rgb;
-    m_colourButton->setStyleSheet(
-        QStringLiteral("background: %1;").arg(QColor::fromRgb(rgb).name()));
+    m_colourButton->setColour(rgb);
     if (turnOn)
         m_borderColour->setChecked(true);
 }
@@ -331,7 +327,7 @@ FramesFields FramesHelper::fields() const
     f.items = m_items->value();
     f.frameBorder = option(f.mode, "frameborder");
     f.borderColourOn = m_borderColour->isChecked();
-    f.borderColour = m_rgb;
+    f.borderColour = m_colourButton->colour();
     f.useNames = m_useNames->isChecked();
     f.columns = m_cols->isChecked();
     f.border = option(FramesMode::Frameset, "border");

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "helpers/frame/colourswatch.h"
 #include "helpers/frame/helperpanel.h"
 #include "helpers/frame/pathmodebox.h"
 #include "helpers/frames/framescode.h"
@@ -48,7 +49,7 @@ public:
     PathModeBox *pathList(FramesMode mode) const;
     QToolButton *colourButton() const { return m_colourButton; }
     QCheckBox *useNames() const { return m_useNames; }
-    ColourPicker *picker() const { return m_picker; }
+    ColourPicker *picker() const;
 
     FramesFields fields() const;
 
@@ -98,10 +99,8 @@ private:
     FileArea m_frameFile, m_iframeFile;
     QList<Option> m_options;
     QCheckBox *m_borderColour = nullptr;
-    QToolButton *m_colourButton = nullptr;
+    ColourSwatch *m_colourButton = nullptr;
     QCheckBox *m_useNames = nullptr;
-    ColourPicker *m_picker = nullptr;
-    std::uint32_t m_rgb = 0xFFFFFF;
     // Kept from a read tag while it is edited.
     QList<TagAttribute> m_others;
     QString m_layout, m_nameValue;

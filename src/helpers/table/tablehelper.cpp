@@ -3,6 +3,7 @@
 #include "base/prompter.h"
 #include "base/settingsfile.h"
 #include "colours/colourpicker.h"
+#include "helpers/frame/colourswatch.h"
 #include "helpers/frame/numberfield.h"
 #include "markup/tagcontroller.h"
 
@@ -143,10 +144,7 @@ TableHelper::TableHelper(const PanelRow &row, PanelHost &host, QWidget *mainFram
 
     m_colorbox = new QCheckBox(QStringLiteral("color"), body());
     m_colorbox->setObjectName(QStringLiteral("colorbox"));
-    m_colorButton = new QToolButton(body());
-    m_colorButton->setObjectName(QStringLiteral("ColorButton1"));
-    m_colorButton->setToolTip(QStringLiteral("Choose the colour"));
-    m_colorButton->setFixedSize(28, 20);
+    m_colorButton = new ColourSwatch(QStringLiteral("ColorButton1"), body());
     m_useNames = new QCheckBox(QStringLiteral("use names"), body());
     m_useNames->setObjectName(QStringLiteral("chkUseNames"));
     m_endtr = new QCheckBox(QStringLiteral("/TR"), body());
@@ -160,7 +158,6 @@ TableHelper::TableHelper(const PanelRow &row, PanelHost &host, QWidget *mainFram
     colour->addStretch(1);
     colour->addWidget(m_endtr);
     colour->addWidget(m_endtd);
-    m_picker = new ColourPicker(this);
 
     auto *layout = new QVBoxLayout(body());
     layout->setContentsMargins(4, 4, 4, 4);
@@ -205,11 +202,8 @@ TableHelper::TableHelper(const PanelRow &row, PanelHost &host, QWidget *mainFram
         connect(b, &QAbstractButton::clicked, this, &TableHelper::afterControl);
     connect(m_aligns, &QButtonGroup::idClicked, this, &TableHelper::afterControl);
     connect(m_valigns, &QButtonGroup::idClicked, this, &TableHelper::afterControl);
-    connect(m_colorButton, &QToolButton::pressed, this, [this] {
-        m_colorButton->setDown(false);
-        m_picker->popup(
-            QCursor::pos(), [this](std::uint32_t rgb) { setColour(rgb); }, QColor::fromRgb(m_rgb));
-    });
+    connect(m_colorButton, &ColourSwatch::chosen, this,
+            [this](std::uint32_t rgb) { setColour(rgb); });
 
     // The panel's own settings.
     m_endtd->setChecked(settings().read(Keys::EndTd).isEmpty());
@@ -337,11 +331,14 @@ bool TableHelper::eventFilter(QObject *watched, QEvent *event)
     return HelperPanel::eventFilter(watched, event);
 }
 
+ColourPicker *TableHelper::picker() const
+{
+    return m_colorButton->picker();
+}
+
 void TableHelper::setColour(std::uint32_t rgb, bool turnOn)
 {
-    m_rgb = rgb;
-    m_colorButton->setStyleSheet(
-        QStringLiteral("background: %1;").arg(QColor::fromRgb(rgb).name()));
+    m_colorButton->setColour(rgb);
     if (turnOn)
         m_colorbox->setChecked(true);
 }
@@ -364,7 +361,7 @@ TableFields TableHelper::fields() const
     if (QAbstractButton *b = m_valigns->checkedButton())
         f.valign = b->text();
     if (m_colorbox->isChecked())
-        f.colour = m_rgb;
+        f.colour = m_colorButton->colour();
     f.useNames = m_useNames->isChecked();
     f.endTr = m_endtr->isChecked();
     f.endTd = m_endtd->isChecked();

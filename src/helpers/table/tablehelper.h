@@ -1,5 +1,6 @@
 #pragma once
 
+#include "helpers/frame/colourswatch.h"
 #include "helpers/frame/helperpanel.h"
 #include "helpers/frame/panelprompter.h"
 #include "helpers/table/tablecode.h"
@@ -45,7 +46,7 @@ public:
     QCheckBox *endtr() const { return m_endtr; }
     QCheckBox *endtd() const { return m_endtd; }
     QCheckBox *useNames() const { return m_useNames; }
-    ColourPicker *picker() const { return m_picker; }
+    ColourPicker *picker() const;
     QLabel *alignLabel() const { return m_alignLabel; }
 
     TableFields fields() const;
@@ -77,9 +78,7 @@ private:
     QLabel *m_alignLabel = nullptr;
     QButtonGroup *m_aligns = nullptr, *m_valigns = nullptr;
     QCheckBox *m_colorbox = nullptr;
-    QToolButton *m_colorButton = nullptr;
+    ColourSwatch *m_colorButton = nullptr;
     QCheckBox *m_endtr = nullptr, *m_endtd = nullptr, *m_useNames = nullptr;
-    ColourPicker *m_picker = nullptr;
-    std::uint32_t m_rgb = 0xFFFFFF;
     QList<TagAttribute> m_others; // kept from a read tag while it is edited
 };
