@@ -155,11 +155,30 @@ CheckOptions PageCheckController::optionsFor(DocumentWindow *document) const
     return options;
 }
 
+namespace {
+
+// Checking a large page costs seconds and hundreds of megabytes at every pause in typing, and
+// it would keep the program busy after such a page opens; it is left to `quillmark --check`.
+bool tooLargeToCheck(DocumentWindow *document)
+{
+    return document && document->memo()->SendScintilla(QsciScintillaBase::SCI_GETLENGTH) >
+                           DocumentWindow::LargePageBytes;
+}
+
+} // namespace
+
 void PageCheckController::startCheck()
 {
     DocumentWindow *document = m_documents.active();
     if (!m_on || !document)
         return;
+    if (tooLargeToCheck(document)) {
+        if (PageCheckMarks *marks = marksOf(document))
+            marks->show({});
+        showActive();
+        Q_EMIT checked(document);
+        return;
+    }
     if (m_watcher.isRunning()) {
         m_again = true;
         return;
@@ -212,7 +231,8 @@ void PageCheckController::showActive()
     DocumentWindow *document = m_documents.active();
     const QList<PageProblem> shown = problems(document);
     m_list->showProblems(shown);
-    m_count->setText(describeCount(countProblems(shown)));
+    m_count->setText(tooLargeToCheck(document) ? QStringLiteral("not checked: large page")
+                                               : describeCount(countProblems(shown)));
     m_count->setVisible(m_on && document);
     m_list->setVisible(m_on && document && !m_listClosed);
 }

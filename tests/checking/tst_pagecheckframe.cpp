@@ -70,6 +70,21 @@ private Q_SLOTS:
         m_frame.reset();
     }
 
+    // A large page is not checked as the user types (seconds and hundreds of megabytes at
+    // every pause); the count says so.
+    void aLargePageIsLeftUnchecked()
+    {
+        QByteArray page = "<!DOCTYPE html>\n<html lang=\"en\"><head><title>T</title></head>\n"
+                          "<body>\n<p>open <b>bold</p>\n";
+        while (page.size() <= DocumentWindow::LargePageBytes)
+            page += "<p>text</p>\n";
+        page += "</body></html>\n";
+        DocumentWindow *doc = openPage(page);
+        QVERIFY(doc);
+        QVERIFY(settledProblems(doc).isEmpty());
+        QCOMPARE(check().countText(), QStringLiteral("not checked: large page"));
+    }
+
     void anUnclosedTagIsMarkedAfterThePauseAndFixingItRemovesTheMark()
     {
         DocumentWindow *doc = openPage("<!DOCTYPE html>\n<html lang=\"en\"><head><title>T</title>"
