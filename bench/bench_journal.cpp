@@ -5,6 +5,7 @@
 #include "base/homefolder.h"
 #include "base/prompter.h"
 #include "base/settingsfile.h"
+#include "benchsupport.h"
 #include "documents/documentwindow.h"
 #include "editor/scintillaeditor.h"
 #include "files/documentfiles.h"
@@ -21,6 +22,8 @@
 
 namespace {
 
+using BenchSupport::SilentPrompter;
+
 QByteArray generatePage(qint64 bytes, const QByteArray &accent)
 {
     QByteArray page = "<html>\n<body>\n";
@@ -29,15 +32,6 @@ QByteArray generatePage(qint64 bytes, const QByteArray &accent)
                 " <b>bold</b> <a href=\"x.html\">link</a></p>\n";
     return page + "</body>\n</html>\n";
 }
-
-class SilentPrompter : public Prompter
-{
-public:
-    PromptAnswer ask(PromptIcon, const QString &, PromptButtons) override
-    {
-        return PromptAnswer::No;
-    }
-};
 
 double ms(const QElapsedTimer &t)
 {

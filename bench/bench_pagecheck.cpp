@@ -6,6 +6,7 @@
 #include "base/homefolder.h"
 #include "base/prompter.h"
 #include "base/settingsfile.h"
+#include "benchsupport.h"
 #include "checking/pagecheckcontroller.h"
 #include "checking/pagechecker.h"
 #include "documents/documentregistry.h"
@@ -29,6 +30,9 @@
 
 namespace {
 
+using BenchSupport::SilentPrompter;
+using BenchSupport::threadCpuMs;
+
 // Sections of ordinary markup with now and then a mistake: an element left open, a missing
 // picture, an image without alt text.
 QByteArray generatePage(qint64 bytes)
@@ -46,22 +50,6 @@ QByteArray generatePage(qint64 bytes)
         page += "</section>\n";
     }
     return page + "</body>\n</html>\n";
-}
-
-class SilentPrompter : public Prompter
-{
-public:
-    PromptAnswer ask(PromptIcon, const QString &, PromptButtons) override
-    {
-        return PromptAnswer::No;
-    }
-};
-
-double threadCpuMs()
-{
-    timespec ts{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
-    return double(ts.tv_sec) * 1e3 + double(ts.tv_nsec) / 1e6;
 }
 
 void checkOffThread(const QString &text, const QString &folder)

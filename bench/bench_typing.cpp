@@ -5,6 +5,7 @@
 #include "base/homefolder.h"
 #include "base/prompter.h"
 #include "base/settingsfile.h"
+#include "benchsupport.h"
 #include "documents/documentwindow.h"
 #include "editor/scintillaeditor.h"
 #include "files/documentfiles.h"
@@ -23,6 +24,9 @@
 
 namespace {
 
+using BenchSupport::SilentPrompter;
+using BenchSupport::threadCpuMs;
+
 QByteArray generatePage(qint64 bytes)
 {
     QByteArray page = "<html>\n<body>\n";
@@ -31,22 +35,6 @@ QByteArray generatePage(qint64 bytes)
         page += "<p>Section " + QByteArray::number(i) +
                 " caf\xC3\xA9 <b>bold</b> <a href=\"x.html\">link</a></p>\n";
     return page + "</body>\n</html>\n";
-}
-
-class SilentPrompter : public Prompter
-{
-public:
-    PromptAnswer ask(PromptIcon, const QString &, PromptButtons) override
-    {
-        return PromptAnswer::No;
-    }
-};
-
-double threadCpuMs()
-{
-    timespec ts{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
-    return double(ts.tv_sec) * 1e3 + double(ts.tv_nsec) / 1e6;
 }
 
 } // namespace
