@@ -5,6 +5,8 @@
 #include "tagcolouring/htmllexer.h"
 #include "tagcolouring/tagcolourer.h"
 
+#include "benchsupport.h"
+
 #include <QApplication>
 #include <QElapsedTimer>
 #include <Qsci/qsciscintilla.h>
@@ -86,6 +88,19 @@ void scanner(const QByteArray &page, const TagColourScheme &scheme)
     });
     std::printf("scanner, line by line:                %8.0f MB/s\n",
                 megabytes(page.size()) / lines);
+    const double states = bestSeconds(3, [&] {
+        int state = 0;
+        const char *p = page.constData();
+        const char *end = p + page.size();
+        while (p < end) {
+            const char *nl = static_cast<const char *>(std::memchr(p, '\n', end - p));
+            const char *next = nl ? nl + 1 : end;
+            state = colourer.endState(p, next - p, state);
+            p = next;
+        }
+    });
+    std::printf("line states only, line by line:       %8.0f MB/s\n",
+                megabytes(page.size()) / states);
 }
 
 struct Document
@@ -113,6 +128,22 @@ void throughEditor(const QByteArray &page, const TagColourScheme &scheme)
         doc.styleTo(doc.send(Sci::SCI_GETLENGTH));
     });
     std::printf("QsciScintilla document, whole page:    %8.0f MB/s\n", megabytes(page.size()) / s);
+}
+
+// Ctrl+End on a page whose first screen is styled: the text between is put off, with only
+// its line states worked out.
+void jumpToEnd(const QByteArray &page, const TagColourScheme &scheme)
+{
+    double best = 1e9;
+    for (int run = 0; run < 3; ++run) {
+        Document doc(page, scheme);
+        doc.styleTo(doc.send(Sci::SCI_POSITIONFROMLINE, 60));
+        const double before = BenchSupport::threadCpuMs();
+        doc.styleTo(doc.send(Sci::SCI_GETLENGTH));
+        best = std::min(best, BenchSupport::threadCpuMs() - before);
+    }
+    std::printf("jump to the end of a %.0f MB page:      %8.1f ms of CPU\n", megabytes(page.size()),
+                best);
 }
 
 // A keystroke on line 5 and its removal, each followed by the styling one screen asks for;
@@ -155,6 +186,7 @@ int main(int argc, char **argv)
 
     scanner(big, scheme);
     throughEditor(big, scheme);
+    jumpToEnd(big, scheme);
     for (bool style : {true, false}) {
         keystrokes(small, scheme, style);
         keystrokes(big, scheme, style);

@@ -26,7 +26,7 @@ enum class LoadResult { Loaded, Missing, Unreadable, Binary };
 // Reads the file into a fresh parser. A line without "=" names no setting; it reads as
 // nothing and is not written back. Only a regular file is read: a pipe or a device by that
 // name reads as unreadable at once instead of blocking or reading without end.
-LoadResult load(const QString &path, Ini &ini, QString *reason)
+LoadResult load(const QString &path, Ini &ini, QByteArray *onDisk, QString *reason)
 {
     ini.SetUnicode(false);
     ini.SetMultiKey(false);
@@ -40,6 +40,7 @@ LoadResult load(const QString &path, Ini &ini, QString *reason)
         ini.Reset();
         return LoadResult::Binary;
     }
+    *onDisk = bytes;
     return LoadResult::Loaded;
 }
 
@@ -115,6 +116,9 @@ struct SettingsFile::Cache
     LoadResult result = LoadResult::Missing;
     QString reason;
     Stamp stamp;
+    // The file's bytes as last read or written: a batch that ends where it began (a value
+    // set and set back) leaves the file alone.
+    QByteArray onDisk;
     bool valid = false;
 };
 
@@ -143,7 +147,8 @@ SettingsFile::Cache &SettingsFile::current() const
         return *m_cache;
     m_cache->ini.Reset();
     m_cache->reason.clear();
-    m_cache->result = load(m_path, m_cache->ini, &m_cache->reason);
+    m_cache->onDisk.clear();
+    m_cache->result = load(m_path, m_cache->ini, &m_cache->onDisk, &m_cache->reason);
     // Taken before the read: a change during the read shows as a new stamp next time.
     m_cache->stamp = now;
     m_cache->valid = true;
@@ -267,10 +272,17 @@ bool SettingsFile::flushPending()
     std::string out;
     if (m_cache->ini.Save(out) < 0)
         return fail(QStringLiteral("the settings could not be composed"));
+    const QByteArrayView composed(out.data(), qsizetype(out.size()));
+    if (m_cache->stamp.exists && composed == m_cache->onDisk && stampOf(m_path) == m_cache->stamp) {
+        p.failed = false;
+        m_lastError.clear();
+        return true;
+    }
     QString reason;
     if (!FileBytes::write(m_path, QByteArrayView(out.data(), qsizetype(out.size())), &reason))
         return fail(reason);
     m_cache->stamp = stampOf(m_path);
+    m_cache->onDisk = composed.toByteArray();
     p.failed = false;
     m_lastError.clear();
     return true;

@@ -68,6 +68,12 @@ void TextChanges::flush()
 {
     if (!m_pending)
         return;
+    // While the widget is taken down its last events still arrive here, when it is a plain
+    // QWidget again and its text is gone: nobody is left to hear of the change.
+    if (!qobject_cast<QsciScintillaBase *>(m_widget)) {
+        m_pending.reset();
+        return;
+    }
     const Pending pending = *m_pending;
     m_pending.reset();
     Q_EMIT changed(

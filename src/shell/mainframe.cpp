@@ -196,7 +196,6 @@ void MainFrame::build()
     buildPrograms();
 
     m_tabs->setUpper(m_options.tabsAtTop());
-    StartupSteps::prepareSettings(m_settings);
     m_storememo.setUndoEnabled(false);
     m_storememo.clear();
     m_storememo.setTabWidth(m_settings.read(Keys::TabWidth));
@@ -395,8 +394,11 @@ void MainFrame::showAtStart(bool withSplash)
     m_files->setFirstCallHook(nullptr);
     restoreMainGeometry();
     show();
+    // The picture comes once the frame is up, so that it never holds the frame back.
     if (withSplash)
-        (new SplashWindow(SplashWindow::Mode::Splash, frameGeometry(), this))->show();
+        QTimer::singleShot(0, this, [this] {
+            (new SplashWindow(SplashWindow::Mode::Splash, frameGeometry(), this))->show();
+        });
 }
 
 void MainFrame::showEvent(QShowEvent *event)
@@ -410,6 +412,10 @@ void MainFrame::showEvent(QShowEvent *event)
 
 void MainFrame::startSession()
 {
+    // The untitled count goes back to nought and the first document takes number one: the
+    // file is written once at the end, or not at all when it ends as it was.
+    SettingsFile::Batch batch(m_settings);
+    StartupSteps::prepareSettings(m_settings);
     QString error;
     m_home.createFolders(&error);
     m_bar->restoreLayout();

@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <thread>
 
 namespace {
 
@@ -284,24 +285,69 @@ qint64 HtmlLexer::styleFrom(qint64 start, qint64 end)
     return pos;
 }
 
+namespace {
+
+// The end state of each line of `text`, the first line starting in `state`.
+std::vector<int> lineStates(const TagColourer &colourer, const char *text, qint64 size, int state)
+{
+    std::vector<int> states;
+    LineEnds ends(text, size);
+    for (qint64 pos = 0; pos < size;) {
+        const qint64 next = ends.nextLineStart(pos);
+        state = colourer.endState(text + pos, std::size_t(next - pos), state);
+        states.push_back(state);
+        pos = next;
+    }
+    return states;
+}
+
+// Below this a second thread costs more than it saves.
+constexpr qint64 splitStatesFrom = qint64(4) << 20;
+
+} // namespace
+
 void HtmlLexer::storeStates(qint64 start, qint64 end)
 {
     using Sci = QsciScintillaBase;
     const auto *text =
         reinterpret_cast<const char *>(send(Sci::SCI_GETRANGEPOINTER, start, end - start));
-    qint64 line = send(Sci::SCI_LINEFROMPOSITION, start);
-    int state = line > 0 ? static_cast<int>(send(Sci::SCI_GETLINESTATE, line - 1)) : 0;
-    LineEnds ends(text, end - start);
-    std::vector<std::uint8_t> scratch(std::size_t(std::min(end - start, chunkBytes)));
-    for (qint64 pos = start; pos < end; ++line) {
-        const qint64 next = start + ends.nextLineStart(pos - start);
-        if (next - pos > qint64(scratch.size()))
-            scratch.resize(std::size_t(next - pos));
-        state =
-            m_colourer.colour(text + (pos - start), std::size_t(next - pos), scratch.data(), state);
-        send(Sci::SCI_SETLINESTATE, line, state);
-        pos = next;
+    const qint64 firstLine = send(Sci::SCI_LINEFROMPOSITION, start);
+    const int state =
+        firstLine > 0 ? static_cast<int>(send(Sci::SCI_GETLINESTATE, firstLine - 1)) : 0;
+    const qint64 size = end - start;
+
+    // A long stretch is worked out in two halves at once, the second as if it began outside
+    // any run. Where the first half ends inside one, the second is worked again from its
+    // start until its lines end as they did: from there on the states agree.
+    qint64 half = size;
+    if (size >= splitStatesFrom) {
+        const void *nl = std::memchr(text + size / 2, '\n', std::size_t(size - size / 2));
+        half = nl ? static_cast<const char *>(nl) - text + 1 : size;
     }
+    std::vector<int> second;
+    std::thread worker;
+    if (half < size)
+        worker = std::thread([&] { second = lineStates(m_colourer, text + half, size - half, 0); });
+    std::vector<int> states = lineStates(m_colourer, text, half, state);
+    if (worker.joinable())
+        worker.join();
+    if (!second.empty() && !states.empty() && states.back() != 0) {
+        LineEnds ends(text + half, size - half);
+        int carried = states.back();
+        qint64 pos = 0;
+        for (std::size_t i = 0; i < second.size(); ++i) {
+            const qint64 next = ends.nextLineStart(pos);
+            carried = m_colourer.endState(text + half + pos, std::size_t(next - pos), carried);
+            if (carried == second[i])
+                break;
+            second[i] = carried;
+            pos = next;
+        }
+    }
+    states.insert(states.end(), second.begin(), second.end());
+    qint64 line = firstLine;
+    for (int s : states)
+        send(Sci::SCI_SETLINESTATE, line++, s);
 }
 
 void HtmlLexer::styleShown(qint64 from, qint64 to)

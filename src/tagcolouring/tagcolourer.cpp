@@ -86,6 +86,24 @@ TagColourer::TagColourer(const std::vector<TagRule> &rules, bool keywords)
             // Upper-case bytes are never looked up: the text byte is lowered first.
         }
     }
+    constexpr std::size_t splitFrom = 8;
+    for (std::size_t b = 0; b < m_tagBuckets.size(); ++b) {
+        if (m_tagBuckets[b].size() < splitFrom)
+            continue;
+        auto &parts = m_tagParts[b];
+        parts.resize(257);
+        for (std::uint16_t index : m_tagBuckets[b]) {
+            const std::string &start = m_rules[index].start;
+            if (start.size() > 2) {
+                parts[static_cast<unsigned char>(start[2])].push_back(index);
+                continue;
+            }
+            for (auto &part : parts)
+                part.push_back(index);
+        }
+    }
+    for (std::size_t b = 0; b < m_tagBuckets.size(); ++b)
+        m_stateBuckets[b] = stateRules(m_tagBuckets[b]);
     if (keywords) {
         for (const char *k : entityKeywords()) {
             std::string key = lowered(k);
@@ -102,10 +120,41 @@ TagColourer::TagColourer(const std::vector<TagRule> &rules, bool keywords)
     }
 }
 
+std::vector<std::uint16_t> TagColourer::stateRules(const std::vector<std::uint16_t> &bucket) const
+{
+    const auto closesAtAngle = [this](std::uint16_t i) { return m_rules[i].stop == ">"; };
+    const auto matchesEvery = [this](std::uint16_t i) {
+        const Rule &r = m_rules[i];
+        return r.start.size() == 1 && !r.checkAfter && !r.checkBefore;
+    };
+    const auto overlap = [this](std::uint16_t a, std::uint16_t b) {
+        const std::string &x = m_rules[a].start, &y = m_rules[b].start;
+        const std::size_t n = std::min(x.size(), y.size());
+        return x.compare(0, n, y, 0, n) == 0;
+    };
+    const auto last = std::find_if(bucket.begin(), bucket.end(), matchesEvery);
+    if (last == bucket.end())
+        return {};
+    std::vector<std::uint16_t> kept;
+    for (auto it = bucket.begin(); it != last; ++it) {
+        bool needed = !closesAtAngle(*it);
+        for (auto later = it + 1; !needed && later != last; ++later)
+            needed = !closesAtAngle(*later) && overlap(*it, *later);
+        if (needed)
+            kept.push_back(*it);
+    }
+    kept.push_back(*last);
+    return kept;
+}
+
 int TagColourer::matchRule(const char *text, std::size_t length, std::size_t at) const
 {
     const std::size_t bucket = at + 1 < length ? lowerByte(text[at + 1]) : 256;
-    for (std::uint16_t index : m_tagBuckets[bucket]) {
+    const auto &parts = m_tagParts[bucket];
+    const auto &candidates =
+        parts.empty() ? m_tagBuckets[bucket]
+                      : parts[at + 2 < length ? lowerByte(text[at + 2]) : std::size_t(256)];
+    for (std::uint16_t index : candidates) {
         const Rule &r = m_rules[index];
         const std::size_t n = r.start.size();
         if (at + n > length || !sameFrom(text, at, r.start, 2))
@@ -157,6 +206,61 @@ std::size_t TagColourer::findStop(const Rule &rule, const char *text, std::size_
         from = at + 1;
     }
     return npos;
+}
+
+int TagColourer::stateRun(const char *text, std::size_t length, std::size_t at,
+                          std::size_t &end) const
+{
+    const std::size_t bucket = at + 1 < length ? lowerByte(text[at + 1]) : 256;
+    const auto &rules = m_stateBuckets[bucket];
+    int index = -1;
+    if (rules.empty()) {
+        index = matchRule(text, length, at);
+    } else {
+        for (std::uint16_t candidate : rules) {
+            const Rule &r = m_rules[candidate];
+            const std::size_t n = r.start.size();
+            if (at + n > length || !sameFrom(text, at, r.start, 1) ||
+                (r.checkBefore && at > 0 && !isSeparator(text[at - 1])) ||
+                (r.checkAfter && at + n < length && !isSeparator(text[at + n])))
+                continue;
+            index = candidate;
+            break;
+        }
+    }
+    if (index < 0) {
+        end = at + 1;
+        return 0;
+    }
+    const Rule &r = m_rules[static_cast<std::size_t>(index)];
+    end = findStop(r, text, at + r.start.size(), length);
+    if (end != npos)
+        return 0;
+    // Open at the end of the text: which of the rules that close at ">" it is matters now.
+    return matchRule(text, length, at) + 1;
+}
+
+int TagColourer::endState(const char *text, std::size_t length, int state) const
+{
+    if (state < 0 || state > ruleCount())
+        state = 0;
+    std::size_t i = 0;
+    if (state > 0) {
+        i = findStop(m_rules[static_cast<std::size_t>(state - 1)], text, 0, length);
+        if (i == npos)
+            return state;
+    }
+    if (m_rules.empty())
+        return 0;
+    while (i < length) {
+        const void *hit = std::memchr(text + i, tagLead, length - i);
+        if (!hit)
+            return 0;
+        const auto at = static_cast<std::size_t>(static_cast<const char *>(hit) - text);
+        if (const int open = stateRun(text, length, at, i))
+            return open;
+    }
+    return 0;
 }
 
 int TagColourer::colour(const char *text, std::size_t length, std::uint8_t *styles, int state) const

@@ -22,7 +22,7 @@ CountPicker::CountPicker(QWidget *parent) : QFrame(parent, Qt::Popup)
     QFont small = m_label->font();
     small.setPixelSize(10);
     m_label->setFont(small);
-    fit();
+    // Sized when it opens: measuring the small font here would load it at start-up.
 }
 
 void CountPicker::open(CountGrid::Mode mode, const QPoint &globalTopLeft)

@@ -109,6 +109,23 @@ private Q_SLOTS:
         QCOMPARE(seen[2].linesAdded, -1);
     }
 
+    void aWidgetDeletedRightAfterAnEditGoesQuietly()
+    {
+        // The last change is still in hand when the widget goes; its viewport's last event
+        // must not ask the departed text for its line count.
+        for (bool shown : {false, true}) {
+            auto *plain = new QsciScintilla;
+            if (shown)
+                plain->show();
+            std::vector<Seen> seen;
+            listen(*plain, seen);
+            plain->SendScintilla(Sci::SCI_APPENDTEXT, 3UL, "abc");
+            delete plain;
+            QCoreApplication::processEvents();
+            QVERIFY(seen.empty());
+        }
+    }
+
     void anEditThroughTheEditorIsOneNoticeHeardAtOnce()
     {
         DocumentMemo memo;

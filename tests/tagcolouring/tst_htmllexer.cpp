@@ -111,6 +111,7 @@ private slots:
     void editNearStartStaysLocal();
     void everyKindOfLineBreakRestylesAsAFreshScan();
     void jumpFarAheadColoursTheViewAndTheRestWhenShown();
+    void aRunOpenAcrossTheMiddleOfALongStretch();
     void schemeColoursTheStyles();
     void colouringOffColoursNothing();
 };
@@ -342,6 +343,43 @@ void TestHtmlLexer::jumpFarAheadColoursTheViewAndTheRestWhenShown()
     f.styleAll();
     QVERIFY(f.lexer->putOff().empty());
     QVERIFY(f.stylesOf(0, f.length()) == f.scanned());
+}
+
+void TestHtmlLexer::aRunOpenAcrossTheMiddleOfALongStretch()
+{
+    // A long stretch put off is worked out in two halves at once; here a comment and then a
+    // tag broken over two lines stand where the halves meet.
+    Fixture f("gcst");
+    QByteArray cells;
+    for (int i = 0; i < 100; ++i)
+        cells += "<td>c" + QByteArray::number(i) + " &amp;</td>";
+    for (const int middleRun : {0, 1}) {
+        QByteArray text;
+        // About 5 MB; the halves meet near line 1330.
+        for (int line = 0; line < 2800; ++line) {
+            if (middleRun == 0 && line == 1100)
+                text += "<!--";
+            if (middleRun == 0 && line == 1600)
+                text += "-->";
+            text += cells;
+            if (middleRun == 1 && line > 1250 && line < 1450)
+                text += "<td\r"; // open at the end of its line, a CR LF before the next
+            text += '\n';
+        }
+        f.setBytes(text);
+        f.editor->resize(640, 400);
+        f.editor->show();
+        QVERIFY(QTest::qWaitForWindowExposed(f.editor.get()));
+        f.send(Sci::SCI_DOCUMENTEND);
+        f.editor->viewport()->repaint();
+        for (const int top : {1340, 1440, 1600, 2780}) {
+            f.send(Sci::SCI_SETFIRSTVISIBLELINE, top);
+            f.editor->viewport()->repaint();
+            const qint64 from = f.lineStart(top), to = f.lineStart(top + 12);
+            QVERIFY2(f.stylesOf(from, to) == f.scanned().mid(from, to - from),
+                     qPrintable(QStringLiteral("run %1, line %2").arg(middleRun).arg(top)));
+        }
+    }
 }
 
 void TestHtmlLexer::schemeColoursTheStyles()

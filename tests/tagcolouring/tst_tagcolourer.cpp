@@ -2,6 +2,7 @@
 #include "colours/colourcode.h"
 #include "tagcolouring/tagcolourer.h"
 
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -59,6 +60,7 @@ private slots:
     void linesEqualWholeText_data();
     void linesEqualWholeText();
     void runStatesAcrossLines();
+    void endStateAgreesOnShuffledFragments();
     void ctagsAloneColoursEveryTagAndEntity();
     void schemeReadsAndWritesSettings();
     void ruleOrder();
@@ -153,6 +155,10 @@ void TestTagColourer::linesEqualWholeText_data()
     QTest::newRow("CR LF line ends and an open run at the end")
         << QByteArray("<p>\r\n<li\r\n<!-- open\r\n&amp;\r\n");
     QTest::newRow("no final line break") << QByteArray("<b>x</b>\n<i");
+    QTest::newRow("end tags of every kind")
+        << QByteArray("</ADDRESS></a></A\n></td></TR></table></th></caption></li>\n"
+                      "</ul></ol></dl></dir></form></select></textarea></frameset>\n"
+                      "</noframes></iframe></p></</\n<</x\n</");
 }
 
 void TestTagColourer::linesEqualWholeText()
@@ -163,6 +169,44 @@ void TestTagColourer::linesEqualWholeText()
     const Result lines = colourByLines(colourer, text);
     QCOMPARE(lines.styles, whole.styles);
     QCOMPARE(lines.state, whole.state);
+
+    // Text that is put off keeps only its line states: they must be the colouring's, with
+    // the generic tag colour on (every '<' opens a run) and off.
+    for (const char *enabled : {"gcisfulyot", "cisfulyot", "glt"}) {
+        const TagColourer c(schemeOf(enabled));
+        int state = 0;
+        for (const QByteArray &line : text.split('\n')) {
+            const QByteArray piece = line + '\n';
+            const int expected = colourAll(c, piece, state).state;
+            state = c.endState(piece.constData(), std::size_t(piece.size()), state);
+            QCOMPARE(state, expected);
+        }
+        QCOMPARE(c.endState(text.constData(), std::size_t(text.size())), colourAll(c, text).state);
+    }
+}
+
+void TestTagColourer::endStateAgreesOnShuffledFragments()
+{
+    // Pieces of keys, cut where they can fool a matcher, joined at random.
+    const char *const pieces[] = {
+        "<",     ">",       "</",        "<!",     "--",       "-->",   "<!--", "<s",
+        "cript", "<script", "</script>", "<style", "</style>", "<%",    "%>",   "<a",
+        " ",     "\n",      "<img",      "<td",    "</t",      "d>",    "x",    "&amp;",
+        "<li",   "<frame",  "<iframe",   "</ad",   "dress>",   "<table"};
+    QRandomGenerator random(20261210);
+    for (const char *enabled : {"gcisfulyot", "cisfulyot", "gs"}) {
+        const TagColourer colourer(schemeOf(enabled));
+        for (int round = 0; round < 300; ++round) {
+            QByteArray text;
+            for (int n = random.bounded(1, 40); n > 0; --n)
+                text += pieces[random.bounded(int(std::size(pieces)))];
+            for (int state = 0; state <= colourer.ruleCount(); state += 7) {
+                const int expected = colourAll(colourer, text, state).state;
+                QCOMPARE(colourer.endState(text.constData(), std::size_t(text.size()), state),
+                         expected);
+            }
+        }
+    }
 }
 
 void TestTagColourer::runStatesAcrossLines()
