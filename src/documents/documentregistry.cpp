@@ -3,6 +3,8 @@
 #include "documents/documentwindow.h"
 #include "editor/scintillaeditor.h"
 
+#include <Qsci/qsciscintilla.h>
+
 #include <QMdiArea>
 #include <QMdiSubWindow>
 
@@ -57,6 +59,14 @@ TextEditor *DocumentRegistry::activeEditor() const
 {
     DocumentWindow *doc = active();
     return doc ? &doc->editor() : nullptr;
+}
+
+void DocumentRegistry::returnFocus() const
+{
+    if (m_area)
+        m_area->window()->activateWindow();
+    if (DocumentWindow *doc = active())
+        doc->memo()->setFocus();
 }
 
 void DocumentRegistry::showTip(TextEditor &editor, const QString &tip)

@@ -28,6 +28,8 @@ public:
     // background, a dialog up), the one last active.
     DocumentWindow *active() const;
     TextEditor *activeEditor() const override;
+    // The keyboard back to the active document, after a control of a panel or a picker.
+    void returnFocus() const;
     void showTip(TextEditor &editor, const QString &tip) override;
     void activate(DocumentWindow *document);
 

@@ -2,11 +2,14 @@
 
 #include "commands/commandactions.h"
 #include "commands/commandids.h"
+#include "commands/commandtable.h"
 #include "documents/documentregistry.h"
 #include "documents/documentwindow.h"
 #include "documents/typingtip.h"
 #include "editor/scintillaeditor.h"
 #include "markup/insertwrap.h"
+#include "markup/tagcommands.h"
+#include "markup/tagcontroller.h"
 #include "markup/textconversions.h"
 
 #include <Qsci/qsciscintilla.h>
@@ -58,6 +61,17 @@ void registerAll(CommandActions &c, DocumentRegistry &documents, InsertWrap &ins
     c.setHandler(Cmd::addLineBreaks1Click, onDocument([&conversions](DocumentWindow &d) {
                      conversions.addLineBreaks(d.editor());
                  }));
+}
+
+void registerTagCommands(CommandActions &c, TagController &tags)
+{
+    for (const TagCommand &command : tagCommands()) {
+        // Some tag commands serve only the document's context menu and have no row.
+        if (!findCommand(command.id))
+            continue;
+        const QString id = QString::fromLatin1(command.id);
+        c.setHandler(id, [&tags, id] { tags.run(id); });
+    }
 }
 
 } // namespace EditCommands

@@ -1,6 +1,8 @@
 #include "documents/gotoline.h"
 
 #include "base/prompter.h"
+#include "commands/commandactions.h"
+#include "commands/commandids.h"
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
@@ -101,4 +103,9 @@ void GoToLineCommand::run()
     m_window->show();
     m_window->activateWindow();
     m_window->field()->setFocus();
+}
+
+void GoToLineCommand::registerHandlers(CommandActions &commands)
+{
+    commands.setHandler(Cmd::GoToLine1Click, [this] { run(); });
 }

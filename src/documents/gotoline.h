@@ -5,6 +5,7 @@
 
 #include <functional>
 
+class CommandActions;
 class Prompter;
 class QLabel;
 class QLineEdit;
@@ -47,6 +48,8 @@ public:
     // `anchor` is the line and column panel; `statusBar` the bar that holds it.
     GoToLineCommand(GoToLineDialog::GoTo goTo, std::function<bool()> hasDocument,
                     Prompter &prompter, QWidget *frame, QWidget *statusBar, QWidget *anchor);
+    // The handlers of the commands it carries out.
+    void registerHandlers(CommandActions &commands);
 
     void run();
     GoToLineDialog *window() const { return m_window; }

@@ -41,7 +41,7 @@ LineEndingsCommand::LineEndingsCommand(DocumentRegistry &documents, QWidget *anc
     }
 }
 
-void LineEndingsCommand::registerHandler(CommandActions &commands)
+void LineEndingsCommand::registerHandlers(CommandActions &commands)
 {
     commands.setHandler(Cmd::LineEndings1Click, [this] { run(); });
 }

@@ -23,7 +23,7 @@ public:
     // `anchor` is the status bar panel the menu opens above.
     LineEndingsCommand(DocumentRegistry &documents, QWidget *anchor, QObject *parent);
 
-    void registerHandler(CommandActions &commands);
+    void registerHandlers(CommandActions &commands);
     void run();
     QMenu *menu() const { return m_menu; }
 

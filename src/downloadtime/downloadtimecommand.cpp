@@ -17,7 +17,7 @@ DownloadTimeCommand::DownloadTimeCommand(DocumentRegistry &documents,
 {
 }
 
-void DownloadTimeCommand::registerHandler(CommandActions &commands)
+void DownloadTimeCommand::registerHandlers(CommandActions &commands)
 {
     commands.setHandler(Cmd::DownloadTime1Click, [this] { show(); });
 }

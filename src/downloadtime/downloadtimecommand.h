@@ -20,7 +20,7 @@ public:
     DownloadTimeCommand(DocumentRegistry &documents, std::function<void(int topic)> help,
                         QWidget *window);
 
-    void registerHandler(CommandActions &commands);
+    void registerHandlers(CommandActions &commands);
     void show();
     // Null while no estimate is open.
     DownloadTimeWindow *window() const;

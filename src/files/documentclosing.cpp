@@ -1,5 +1,7 @@
 #include "files/documentclosing.h"
 
+#include "commands/commandactions.h"
+#include "commands/commandids.h"
 #include "documents/documentregistry.h"
 #include "documents/documentwindow.h"
 
@@ -46,4 +48,10 @@ bool DocumentClosing::closeOthers(DocumentWindow *keep)
     m_closeAll = false;
     m_registry.activate(keep);
     return m_registry.documents() == QList<DocumentWindow *>{keep};
+}
+
+void DocumentClosing::registerHandlers(CommandActions &commands)
+{
+    commands.setHandler(Cmd::Close1Click, [this] { Close(); });
+    commands.setHandler(Cmd::CloseAll1Click, [this] { CloseAll(); });
 }

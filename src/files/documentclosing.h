@@ -2,6 +2,7 @@
 
 #include <QObject>
 
+class CommandActions;
 class DocumentRegistry;
 class DocumentWindow;
 
@@ -13,6 +14,8 @@ class DocumentClosing : public QObject
 
 public:
     explicit DocumentClosing(DocumentRegistry &registry, QObject *parent = nullptr);
+    // The handlers of the commands it carries out.
+    void registerHandlers(CommandActions &commands);
 
     // Closes the active document.
     void Close();

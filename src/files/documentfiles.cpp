@@ -6,6 +6,8 @@
 #include "base/homefolder.h"
 #include "base/prompter.h"
 #include "base/settingsfile.h"
+#include "commands/commandactions.h"
+#include "commands/commandids.h"
 #include "documents/documentcontext.h"
 #include "documents/documentregistry.h"
 #include "documents/documentwindow.h"
@@ -510,4 +512,14 @@ void DocumentFiles::keepDeleted(DocumentWindow *doc)
                                            "Its text stays open here; save it to keep it."));
     // Closing must now ask before the text is lost.
     doc->setModified(true);
+}
+
+void DocumentFiles::registerHandlers(CommandActions &commands)
+{
+    commands.setHandler(Cmd::New1Click, [this] { newFromTemplate(); });
+    commands.setHandler(Cmd::news, [this] { news(); });
+    commands.setHandler(Cmd::othernew, [this] { newFromTemplate(); });
+    commands.setHandler(Cmd::newclean1Click, [this] { newclean(); });
+    commands.setHandler(Cmd::Open1Click, [this] { Open(); });
+    commands.setHandler(Cmd::InsertFile, [this] { InsertFile(); });
 }

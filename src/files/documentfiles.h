@@ -12,6 +12,7 @@
 #include <functional>
 #include <memory>
 
+class CommandActions;
 class DocumentRegistry;
 class DocumentWatcher;
 class FileDialogs;
@@ -52,6 +53,8 @@ class DocumentFiles : public QObject
 public:
     DocumentFiles(DocumentRegistry &registry, DocumentContext &context, const HomeFolder &home,
                   QObject *parent = nullptr);
+    // The handlers of the commands it carries out.
+    void registerHandlers(CommandActions &commands);
     ~DocumentFiles() override;
 
     // Run once, by the first new-document call, before its document is made.

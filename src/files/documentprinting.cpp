@@ -2,6 +2,8 @@
 
 #include "base/filedialogs.h"
 #include "base/prompter.h"
+#include "commands/commandactions.h"
+#include "commands/commandids.h"
 #include "documents/documentregistry.h"
 #include "documents/documentwindow.h"
 #include "files/documentfiles.h"
@@ -34,4 +36,10 @@ void DocumentPrinting::PrintSetup()
 {
     if (m_registry.active())
         m_files.dialogs().setUpPage(m_printer->printer());
+}
+
+void DocumentPrinting::registerHandlers(CommandActions &commands)
+{
+    commands.setHandler(Cmd::Prints, [this] { Prints(); });
+    commands.setHandler(Cmd::PrintSetup1Click, [this] { PrintSetup(); });
 }

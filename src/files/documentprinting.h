@@ -4,6 +4,7 @@
 
 #include <memory>
 
+class CommandActions;
 class DocumentFiles;
 class DocumentPrinter;
 class DocumentRegistry;
@@ -18,6 +19,8 @@ class DocumentPrinting : public QObject
 public:
     DocumentPrinting(DocumentRegistry &registry, DocumentFiles &files, Prompter &prompter,
                      QObject *parent = nullptr);
+    // The handlers of the commands it carries out.
+    void registerHandlers(CommandActions &commands);
     ~DocumentPrinting() override;
 
     // Prints the active document after the print dialog; Print Setup shows the page set-up.

@@ -4,6 +4,8 @@
 #include "base/filedialogs.h"
 #include "base/prompter.h"
 #include "base/settingsfile.h"
+#include "commands/commandactions.h"
+#include "commands/commandids.h"
 #include "documents/documentcontext.h"
 #include "documents/documentregistry.h"
 #include "documents/documentwindow.h"
@@ -143,4 +145,10 @@ bool DocumentSaving::saveAs(DocumentWindow *doc, const QString &startFolder)
     markSaved(doc, name, bytes);
     m_files.UpdateOldies(name);
     return true;
+}
+
+void DocumentSaving::registerHandlers(CommandActions &commands)
+{
+    commands.setHandler(Cmd::Saves, [this] { Saves(); });
+    commands.setHandler(Cmd::SavesAs, [this] { SavesAs(); });
 }

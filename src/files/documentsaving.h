@@ -3,6 +3,7 @@
 #include <QObject>
 
 struct DocumentContext;
+class CommandActions;
 class DocumentFiles;
 class DocumentRegistry;
 class DocumentWindow;
@@ -19,6 +20,8 @@ class DocumentSaving : public QObject
 public:
     DocumentSaving(DocumentRegistry &registry, DocumentFiles &files, DocumentContext &context,
                    QObject *parent = nullptr);
+    // The handlers of the commands it carries out.
+    void registerHandlers(CommandActions &commands);
 
     // Saves the active document; an Untitled one (and a modified one only) asks for a name.
     bool Saves();

@@ -1,5 +1,7 @@
 #include "find/findcontroller.h"
 
+#include "commands/commandactions.h"
+#include "commands/commandids.h"
 #include "editor/activeeditor.h"
 #include "find/findwindows.h"
 #include "help/helptopics.h"
@@ -80,4 +82,10 @@ void FindController::returnFocus() const
     m_frame->activateWindow();
     if (QWidget *focus = m_frame->focusWidget())
         focus->setFocus();
+}
+
+void FindController::registerHandlers(CommandActions &commands)
+{
+    commands.setHandler(Cmd::FindbutClick, [this] { FindbutClick(); });
+    commands.setHandler(Cmd::FagainbutClick, [this] { FagainbutClick(); });
 }

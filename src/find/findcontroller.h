@@ -7,6 +7,7 @@
 
 #include <functional>
 
+class CommandActions;
 class FindBar;
 class FindDialog;
 class ActiveEditor;
@@ -24,6 +25,8 @@ class FindController : public QObject
 public:
     FindController(SettingsFile &settings, TextEditor &storememo, Prompter &prompter,
                    const ActiveEditor &editors, QWidget *frame);
+    // The handlers of the commands it carries out.
+    void registerHandlers(CommandActions &commands);
     ~FindController() override;
 
     // Ctrl+F: opens the dialog unless no document is open or either window is open.

@@ -15,7 +15,7 @@ MultiReplaceCommand::MultiReplaceCommand(FindController &find, Prompter &prompte
 {
 }
 
-void MultiReplaceCommand::registerHandler(CommandActions &commands)
+void MultiReplaceCommand::registerHandlers(CommandActions &commands)
 {
     commands.setHandler(Cmd::MultiDocFR1Click, [this] { MultiDocFR1Click(); });
 }

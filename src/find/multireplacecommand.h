@@ -27,7 +27,7 @@ public:
     {
         m_projectEntries = std::move(entries);
     }
-    void registerHandler(CommandActions &commands);
+    void registerHandlers(CommandActions &commands);
     MultiReplaceDialog *MultiDocFR1Click();
 
 private:

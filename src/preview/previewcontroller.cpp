@@ -10,8 +10,10 @@
 #include "base/windowplace.h"
 #include "commands/commandactions.h"
 #include "commands/commandids.h"
+#include "documents/documentregistry.h"
 #include "documents/documentwindow.h"
 #include "editor/scintillaeditor.h"
+#include "files/documentfiles.h"
 #include "preview/internalpreview.h"
 #include "preview/previewfiles.h"
 #include "preview/previewmodule.h"
@@ -88,8 +90,8 @@ QString PreviewController::browserProgram(int browser)
         return stored;
     const QString title = browser == 2 ? QStringLiteral("Please locate secondary browser program")
                                        : QStringLiteral("Please locate primary browser program");
-    const QStringList chosen = m_s.dialogs().openFiles(title, QStringLiteral("/usr/bin"),
-                                                       QStringLiteral("All files (*)"), false);
+    const QStringList chosen = m_s.files.dialogs().openFiles(
+        title, QStringLiteral("/usr/bin"), QStringLiteral("All files (*)"), false);
     if (chosen.isEmpty())
         return {};
     const QFileInfo info(chosen.first());
@@ -104,7 +106,7 @@ QString PreviewController::browserProgram(int browser)
 
 void PreviewController::browserPreview(int browser)
 {
-    DocumentWindow *document = m_s.activeDocument();
+    DocumentWindow *document = m_s.documents.active();
     if (!document)
         return;
     const bool byAssociation =
@@ -178,7 +180,7 @@ bool PreviewController::openInternal()
         main->raise();
         main->activateWindow();
     };
-    host.chooseFile = m_s.chooseFile;
+    host.chooseFile = [this] { return m_s.files.chooseFile(); };
     host.runProgram = [this](const QString &program, const QStringList &arguments) {
         QString why;
         if (!m_s.programs.start(program, arguments, nullptr, &why))
@@ -190,7 +192,9 @@ bool PreviewController::openInternal()
             m_s.prompter.error(
                 QStringLiteral("No program is set up to open %1").arg(native(url.toLocalFile())));
     };
-    host.choosePrinter = [this](QPrinter &printer) { return m_s.dialogs().choosePrinter(printer); };
+    host.choosePrinter = [this](QPrinter &printer) {
+        return m_s.files.dialogs().choosePrinter(printer);
+    };
     host.currentText = [this](const QString &file) {
         if (!m_followed || file != m_followedFile)
             return QByteArray();
@@ -208,7 +212,7 @@ bool PreviewController::openInternal()
 
 void PreviewController::InternalBrowser1Click()
 {
-    DocumentWindow *document = m_s.activeDocument();
+    DocumentWindow *document = m_s.documents.active();
     if (!document)
         return;
     const QString file = writePreview(document, InternalViewer);
@@ -231,7 +235,7 @@ void PreviewController::follow(DocumentWindow *document, const QString &file)
 void PreviewController::liveUpdate()
 {
     InternalPreview *preview = internal();
-    if (!preview || !m_followed || m_s.activeDocument() != m_followed)
+    if (!preview || !m_followed || m_s.documents.active() != m_followed)
         return;
     if (m_s.settings.read(Keys::LivePreview) == QLatin1String("no"))
         return;

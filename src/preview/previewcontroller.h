@@ -8,7 +8,8 @@
 #include <functional>
 
 class CommandActions;
-class FileDialogs;
+class DocumentFiles;
+class DocumentRegistry;
 class InternalPreview;
 class ModifierSource;
 class ProgramStarter;
@@ -30,10 +31,9 @@ struct PreviewServices
     const ModifierSource &modifiers;
     QString homeFolder;
     QWidget *mainWindow = nullptr;
-    std::function<DocumentWindow *()> activeDocument;
-    std::function<FileDialogs &()> dialogs;
-    // The main frame's Open dialog, for the internal preview's Open File.
-    std::function<QString()> chooseFile;
+    DocumentRegistry &documents;
+    // Its file dialogs, the Open dialog too for the internal preview's Open File.
+    DocumentFiles &files;
 };
 
 // The preview commands: the active document's text goes into a preview file beside it, which

@@ -55,7 +55,6 @@
 #include "projects/projectfile.h"
 #include "session/documentjournal.h"
 #include "session/sessionrestore.h"
-#include "shell/commandhandlers.h"
 #include "shell/splashwindow.h"
 #include "shell/startupsteps.h"
 #include "shell/tabstrips.h"
@@ -209,12 +208,18 @@ void MainFrame::buildMenus()
     if (QMenu *helpMenu = m_menus.value(QStringLiteral("Help1")))
         if (auto *version = helpMenu->findChild<QAction *>(QStringLiteral("Version")))
             version->setText(QStringLiteral("Version ") + QCoreApplication::applicationVersion());
-    CommandHandlers::registerAll(
-        *m_commands,
-        {*m_files, *m_saving, *m_closing, *m_printing, *m_arranger, *m_tags, *m_find, *m_goToLine,
-         *m_panels, [this] { close(); }, [this] { showAbout(); }, [this] { showPreferences(); },
-         [this](int topic) { m_help->show(topic); }, [this] { m_help->showContents(); }});
-    m_downloadTime->registerHandler(*m_commands);
+    registerHandlers(*m_commands);
+    m_files->registerHandlers(*m_commands);
+    m_saving->registerHandlers(*m_commands);
+    m_closing->registerHandlers(*m_commands);
+    m_printing->registerHandlers(*m_commands);
+    m_arranger->registerHandlers(*m_commands);
+    EditCommands::registerTagCommands(*m_commands, *m_tags);
+    m_find->registerHandlers(*m_commands);
+    connect(m_arranger, &WindowArranger::lastClosing, m_find, &FindController::closeAll);
+    m_goToLine->registerHandlers(*m_commands);
+    m_panels->registerHandlers(*m_commands);
+    m_downloadTime->registerHandlers(*m_commands);
     auto *multiReplace = new MultiReplaceCommand(
         *m_find, m_prompter,
         [this](const QString &path) { return m_files->findOpen(path) != nullptr; },
@@ -228,12 +233,12 @@ void MainFrame::buildMenus()
                                  .arg(QDir::toNativeSeparators(project), reason));
         return entries;
     });
-    multiReplace->registerHandler(*m_commands);
+    multiReplace->registerHandlers(*m_commands);
     EditCommands::registerAll(*m_commands, *m_documents, m_tags->insertWrap(),
                               m_tags->conversions());
     m_view = new ViewToggles(m_settings, *m_documents, this, this);
     m_view->registerHandlers(*m_commands);
-    m_lineEndings->registerHandler(*m_commands);
+    m_lineEndings->registerHandlers(*m_commands);
     m_spelling->registerHandlers(*m_commands);
     m_pageCheck->registerHandlers(*m_commands);
     connect(m_view, &ViewToggles::liveSpellingChanged, m_bar, &SpeedBar::setLiveSpelling);
@@ -262,23 +267,9 @@ void MainFrame::buildMenus()
     MenuState::watchCharacter(m_menus.value(QStringLiteral("Character1")), *m_commands, m_options);
 }
 
-QMenu *MainFrame::menu(const QString &name) const
-{
-    return m_menus.value(name);
-}
-
 void MainFrame::makePanels()
 {
-    PanelHost host{m_settings,
-                   *m_tags,
-                   [this] { return m_documents->activeEditor(); },
-                   [this] {
-                       DocumentWindow *doc = m_documents->active();
-                       // An Untitled document has no file yet.
-                       return doc ? doc->document().path() : QString();
-                   },
-                   [this] { returnFocus(); },
-                   [this](int topic) { m_help->show(topic); }};
+    PanelHost host{m_settings, *m_tags, *m_documents, *m_help};
     m_panels = new PanelManager(std::move(host), this, [this] { return m_documents->hasEditor(); });
     m_panels->addFactory(PanelId::Image, [](const PanelRow &row, PanelHost &h, QWidget *frame) {
         return new ImageHelper(row, h, frame);
@@ -338,21 +329,13 @@ void MainFrame::makePanels()
     });
 }
 
-void MainFrame::returnFocus()
-{
-    activateWindow();
-    if (DocumentWindow *doc = m_documents->active())
-        doc->memo()->setFocus();
-}
-
 void MainFrame::buildPrograms()
 {
     const auto dialogs = [this]() -> FileDialogs & { return m_files->dialogs(); };
-    m_preview = new PreviewController({m_settings, m_prompter, *m_programs, m_temporaries,
-                                       *m_returnButtons, m_keyboard, m_home.path(), this,
-                                       [this] { return m_documents->active(); }, dialogs,
-                                       [this] { return m_files->chooseFile(); }},
-                                      this);
+    m_preview =
+        new PreviewController({m_settings, m_prompter, *m_programs, m_temporaries, *m_returnButtons,
+                               m_keyboard, m_home.path(), this, *m_documents, *m_files},
+                              this);
     m_preview->registerHandlers(*m_commands);
     m_helpers =
         new HelperPrograms(m_settings, m_prompter, *m_programs, *m_returnButtons, dialogs, this);
@@ -366,7 +349,7 @@ void MainFrame::buildPrograms()
                                      this);
     m_projects->registerHandlers(*m_commands);
     m_pickers = new ExamplePickers(
-        *m_bar, *m_tags, m_settings, m_keyboard, [this] { returnFocus(); }, this);
+        *m_bar, *m_tags, m_settings, m_keyboard, [this] { m_documents->returnFocus(); }, this);
     m_pickers->registerHandlers(*m_commands);
     // Typing in a document means the user is back: the return button goes.
     connect(m_documents, &DocumentRegistry::edited, this, [this] { m_returnButtons->drop(); });
@@ -504,6 +487,15 @@ void MainFrame::applySettings()
     m_tabs->setUpper(m_options.tabsAtTop());
     if (!m_documents->documents().isEmpty())
         m_storememo.setTabWidth(m_settings.read(Keys::TabWidth));
+}
+
+void MainFrame::registerHandlers(CommandActions &commands)
+{
+    commands.setHandler(Cmd::Exit1Click, [this] { close(); });
+    commands.setHandler(Cmd::About1Click, [this] { showAbout(); });
+    commands.setHandler(Cmd::Preferences1Click, [this] { showPreferences(); });
+    commands.setHandler(Cmd::Contents1Click, [this] { m_help->showContents(); });
+    commands.setHandler(Cmd::ToolbarHelp1Click, [this] { m_help->show(HelpTopic::Toolbar); });
 }
 
 void MainFrame::showAbout()

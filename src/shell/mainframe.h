@@ -71,36 +71,6 @@ public:
     // Opens the file waiting in the hand-over key; runs on every activation.
     void openHandedOverFile();
 
-    // The pieces, for the tests' driver; the program itself reaches them only from here.
-    DocumentRegistry &documents() const { return *m_documents; }
-    DocumentFiles &files() const { return *m_files; }
-    DocumentSaving &saving() const { return *m_saving; }
-    DocumentClosing &closer() const { return *m_closing; }
-    DocumentPrinting &printing() const { return *m_printing; }
-    TabStrips &tabs() const { return *m_tabs; }
-    WindowArranger &arranger() const { return *m_arranger; }
-    TagController &tags() const { return *m_tags; }
-    CommandActions &commands() const { return *m_commands; }
-    SpeedBar &speedBar() const { return *m_bar; }
-    FindController &finding() const { return *m_find; }
-    GoToLineCommand &goToLine() const { return *m_goToLine; }
-    PanelManager &panels() const { return *m_panels; }
-    SpellingController &spelling() const { return *m_spelling; }
-    PageCheckController &pageCheck() const { return *m_pageCheck; }
-    DocumentJournal &journal() const { return *m_journal; }
-    DocumentContextMenu &contextMenu() const { return *m_contextMenu; }
-    DocumentStatusBar &status() const { return *m_status; }
-    PreviewController &previews() const { return *m_preview; }
-    HelperPrograms &helpers() const { return *m_helpers; }
-    ProjectCommands &projects() const { return *m_projects; }
-    ExamplePickers &pickers() const { return *m_pickers; }
-    ReturnButtons &returnButtons() const { return *m_returnButtons; }
-    HelpLauncher &help() const { return *m_help; }
-    DownloadTimeCommand &downloadTime() const { return *m_downloadTime; }
-    QMenu *menu(const QString &name) const;
-    MemoryEditor &storememo() { return m_storememo; }
-    TemporaryFiles &temporaryFiles() { return m_temporaries; }
-
 Q_SIGNALS:
     // The frame is about to close for good: a later copy of the program must start alone.
     void closing();
@@ -112,8 +82,13 @@ protected:
     bool event(QEvent *event) override;
 
 private:
+    // The tests reach the features through it; the program only through the frame's commands.
+    friend class FrameDriver;
+
     void build();
     void buildMenus();
+    // The frame's own commands: Exit, About, Preferences and the help's.
+    void registerHandlers(CommandActions &commands);
     void buildPrograms();
     void makePanels();
     void startSession();
@@ -125,8 +100,6 @@ private:
     void openQueuedFiles();
     void showAbout();
     void showPreferences();
-    // The keyboard back to the active document, after a control of a helper panel.
-    void returnFocus();
 
     const HomeFolder &m_home;
     SettingsFile &m_settings;

@@ -1,6 +1,8 @@
 #include "shell/windowarranger.h"
 
 #include "base/settingsfile.h"
+#include "commands/commandactions.h"
+#include "commands/commandids.h"
 #include "documents/documentregistry.h"
 #include "documents/documentwindow.h"
 #include "shell/cascadelayout.h"
@@ -176,4 +178,13 @@ void WindowArranger::follow(DocumentRegistry &documents)
     // A new name gives the window the document's plain caption again.
     connect(&documents, &DocumentRegistry::identityChanged, this,
             [this](DocumentWindow *doc) { showModified(doc, doc->isModified()); });
+}
+
+void WindowArranger::registerHandlers(CommandActions &commands)
+{
+    commands.setHandler(Cmd::Tabbed, [this] { Tabbed(); });
+    commands.setHandler(Cmd::Tiled, [this] { Tiled(); });
+    commands.setHandler(Cmd::Cascaded, [this] { Cascaded(); });
+    commands.setHandler(Cmd::switch1Click, [this] { switch1Click(); });
+    commands.setHandler(Cmd::switchBack1Click, [this] { switchBack(); });
 }

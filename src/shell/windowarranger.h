@@ -4,6 +4,7 @@
 #include <QObject>
 #include <QTimer>
 
+class CommandActions;
 class QMdiArea;
 class QMdiSubWindow;
 class SettingsFile;
@@ -22,6 +23,8 @@ class WindowArranger : public QObject
 
 public:
     enum class Display { Tabbed, Normal };
+    // The handlers of the commands it carries out.
+    void registerHandlers(CommandActions &commands);
 
     WindowArranger(QMdiArea *area, TabStrips &tabs, SettingsFile &settings,
                    QObject *parent = nullptr);

@@ -7,6 +7,7 @@
 #include "documents/documentwindow.h"
 #include "editor/scintillaeditor.h"
 #include "files/documentfiles.h"
+#include "framedriver.h"
 #include "frametestbase.h"
 #include "menuclicks.h"
 #include "testfiles.h"
@@ -22,7 +23,7 @@ class TestPageCheckFrame : public FrameTestBase
 
     std::unique_ptr<MainFrame> m_frame;
 
-    PageCheckController &check() { return m_frame->pageCheck(); }
+    PageCheckController &check() { return drive(m_frame).pageCheck(); }
 
     // The problems once typing has rested and the check has come back.
     QList<PageProblem> settledProblems(DocumentWindow *doc)
@@ -44,7 +45,7 @@ class TestPageCheckFrame : public FrameTestBase
         const QString path = m_dir->filePath(QStringLiteral("site/") + name);
         TestFiles::writeFile(path, bytes);
         QSignalSpy checked(&check(), &PageCheckController::checked);
-        DocumentWindow *doc = m_frame->files().openFile(path);
+        DocumentWindow *doc = drive(m_frame).files().openFile(path);
         if (!doc)
             return nullptr;
         doc->memo()->setFocus();
@@ -66,7 +67,7 @@ private Q_SLOTS:
     void cleanup()
     {
         if (m_frame)
-            for (DocumentWindow *doc : m_frame->documents().documents())
+            for (DocumentWindow *doc : drive(m_frame).documents().documents())
                 doc->setModified(false);
         m_frame.reset();
     }
@@ -140,7 +141,7 @@ private Q_SLOTS:
         MenuClicks::chooseFromMenu(*m_frame, Cmd::PageCheck1Click);
         QVERIFY(check().isOn());
         QVERIFY(m_settings->read(Keys::PageCheck));
-        QVERIFY(m_frame->commands().action(QLatin1String(Cmd::PageCheck1Click))->isChecked());
+        QVERIFY(drive(m_frame).commands().action(QLatin1String(Cmd::PageCheck1Click))->isChecked());
         QVERIFY(!settledProblems(doc).isEmpty());
         QVERIFY(markerOnLine(doc, 1));
     }

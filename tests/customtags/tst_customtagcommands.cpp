@@ -7,6 +7,7 @@
 #include "documents/documentwindow.h"
 #include "editor/scintillaeditor.h"
 #include "files/documentfiles.h"
+#include "framedriver.h"
 #include "frametestbase.h"
 #include "paneltesting.h"
 #include "readonlyfolder.h"
@@ -40,13 +41,13 @@ class TestCustomTagCommands : public FrameTestBase
     QWidget *focusedEditor()
     {
         m_frame->activateWindow();
-        if (!QTest::qWaitForWindowActive(m_frame.get()) || !m_frame->documents().active())
+        if (!QTest::qWaitForWindowActive(m_frame.get()) || !drive(m_frame).documents().active())
             return nullptr;
-        QWidget *memo = m_frame->documents().active()->memo();
+        QWidget *memo = drive(m_frame).documents().active()->memo();
         memo->setFocus();
         return memo;
     }
-    QString documentText() const { return m_frame->documents().active()->editor().text(); }
+    QString documentText() const { return drive(m_frame).documents().active()->editor().text(); }
     // Types a word and selects it with Shift+Home.
     void typeAndSelect(QWidget *editor, const QString &word)
     {
@@ -80,7 +81,7 @@ class TestCustomTagCommands : public FrameTestBase
     }
     QString menuCaption(int slot) const
     {
-        return m_frame->menu(QStringLiteral("Custom1"))->actions().at(slot - 1)->text();
+        return drive(m_frame).menu(QStringLiteral("Custom1"))->actions().at(slot - 1)->text();
     }
 
 private Q_SLOTS:
@@ -88,7 +89,7 @@ private Q_SLOTS:
     void cleanup()
     {
         if (m_frame)
-            for (DocumentWindow *doc : m_frame->documents().documents())
+            for (DocumentWindow *doc : drive(m_frame).documents().documents())
                 doc->setModified(false);
         m_frame.reset();
     }
@@ -109,7 +110,8 @@ private Q_SLOTS:
         typeAndSelect(editor, QStringLiteral("word"));
         QTest::keyClick(editor, Qt::Key_2, Qt::ControlModifier);
         QCOMPARE(documentText(), QStringLiteral("<B>word</B>"));
-        QCOMPARE(m_frame->documents().active()->editor().selectedText(), QStringLiteral("word"));
+        QCOMPARE(drive(m_frame).documents().active()->editor().selectedText(),
+                 QStringLiteral("word"));
 
         PanelTesting::chooseFromMenu(*m_frame, Cmd::Custom11Click);
         QCOMPARE(menuCaption(1), QStringLiteral("Break"));
@@ -121,7 +123,7 @@ private Q_SLOTS:
         QTest::keyClick(editor, Qt::Key_1, Qt::ControlModifier | Qt::AltModifier);
         QCOMPARE(documentText(), QStringLiteral("<B><br class='x'>&nbsp;</B>"));
         QVERIFY(editors().isEmpty());
-        QVERIFY(m_frame->documents().active()->isModified());
+        QVERIFY(drive(m_frame).documents().active()->isModified());
 
         // With Shift the key opens the slot's editor instead; Escape closes it unchanged.
         QTest::keyClick(editor, Qt::Key_2, Qt::ControlModifier | Qt::ShiftModifier);
@@ -168,7 +170,7 @@ private Q_SLOTS:
         QCOMPARE(stored(QStringLiteral("3")), QStringLiteral("B<h2>KVARN</h2>"));
         QCOMPARE(stored(QStringLiteral("3hint")), QStringLiteral("Heading"));
         QCOMPARE(menuCaption(3), QStringLiteral("Heading"));
-        QCOMPARE(m_frame->speedBar().button(QStringLiteral("SpeedItem3"))->toolTip(),
+        QCOMPARE(drive(m_frame).speedBar().button(QStringLiteral("SpeedItem3"))->toolTip(),
                  QStringLiteral("Heading"));
 
         editor = focusedEditor();

@@ -7,6 +7,7 @@
 #include "files/documentfiles.h"
 #include "find/findcontroller.h"
 #include "find/findwindows.h"
+#include "framedriver.h"
 #include "frametestbase.h"
 #include "selectionmarkup.h"
 
@@ -35,7 +36,7 @@ private:
 
     DocumentWindow *document(const QString &marked)
     {
-        DocumentWindow *doc = m_frame->documents().active();
+        DocumentWindow *doc = drive(m_frame).documents().active();
         if (!doc)
             qFatal("no document");
         SelectionMarkup::set(doc->editor(), marked);
@@ -53,7 +54,7 @@ private:
     QAction *popupItem(const char *name) const
     {
         auto *action =
-            m_frame->contextMenu().menu()->findChild<QAction *>(QString::fromLatin1(name));
+            drive(m_frame).contextMenu().menu()->findChild<QAction *>(QString::fromLatin1(name));
         if (!action)
             qFatal("missing item %s", name);
         return action;
@@ -66,21 +67,21 @@ private:
         return {int(doc->memo()->SendScintilla(QsciScintilla::SCI_POINTXFROMPOSITION, 0, pos)) + 1,
                 int(doc->memo()->SendScintilla(QsciScintilla::SCI_POINTYFROMPOSITION, 0, pos)) + 2};
     }
-    QString statusText() const { return m_frame->status().caretText(); }
+    QString statusText() const { return drive(m_frame).status().caretText(); }
 
 private Q_SLOTS:
     void init()
     {
         resetHome();
         m_frame = startFrame();
-        QVERIFY(m_frame->documents().active());
+        QVERIFY(drive(m_frame).documents().active());
         m_frame->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(m_frame.get()));
     }
     void cleanup()
     {
         if (m_frame)
-            for (DocumentWindow *doc : m_frame->documents().documents())
+            for (DocumentWindow *doc : drive(m_frame).documents().documents())
                 doc->setModified(false);
         m_frame.reset();
     }
@@ -93,10 +94,10 @@ private Q_SLOTS:
         QTest::keyClick(doc->memo(), Qt::Key_Backtab, Qt::ShiftModifier);
         QTest::keyClick(doc->memo(), Qt::Key_Backtab, Qt::ShiftModifier);
         QCOMPARE(shown(doc), QString("a\r\n^b\r\nc|\r\nd"));
-        m_frame->commands().run("Undo1Click");
+        drive(m_frame).commands().run("Undo1Click");
         QCOMPARE(doc->editor().text(), QString("a\r\nb\r\n\tc\r\nd"));
-        m_frame->commands().run("Undo1Click");
-        m_frame->commands().run("Undo1Click");
+        drive(m_frame).commands().run("Undo1Click");
+        drive(m_frame).commands().run("Undo1Click");
         QCOMPARE(doc->editor().text(), QString("a\r\nb\r\n\tc\r\nd"));
         QVERIFY(!doc->editor().canUndo());
 
@@ -131,7 +132,7 @@ private Q_SLOTS:
         QTest::keyClick(doc->memo(), Qt::Key_Return, shift ? Qt::ShiftModifier : Qt::NoModifier);
         QCOMPARE(shown(doc), after);
         // The line break and its indent go in one undo step.
-        m_frame->commands().run("Undo1Click");
+        drive(m_frame).commands().run("Undo1Click");
         QCOMPARE(shown(doc), QString("\t\tx|"));
     }
 
@@ -176,7 +177,7 @@ private Q_SLOTS:
     void contextMenuShowsItemsForSelectionAndClipboard()
     {
         DocumentWindow *doc = document("one |two^ three\r\nfour");
-        DocumentContextMenu &menu = m_frame->contextMenu();
+        DocumentContextMenu &menu = drive(m_frame).contextMenu();
         QApplication::clipboard()->setText(QStringLiteral("clip"));
 
         // Inside the selection: everything shows and the selection stays.
@@ -220,7 +221,7 @@ private Q_SLOTS:
         QContextMenuEvent event(QContextMenuEvent::Keyboard, QPoint(0, 0),
                                 doc->memo()->mapToGlobal(QPoint(0, 0)));
         QApplication::sendEvent(doc->memo(), &event);
-        QMenu *menu = m_frame->contextMenu().menu();
+        QMenu *menu = drive(m_frame).contextMenu().menu();
         QTRY_VERIFY(menu->isVisible());
         QCOMPARE(doc->editor().caret(), 2);
         QCOMPARE(doc->editor().selLength(), 2);
@@ -241,7 +242,7 @@ private Q_SLOTS:
         QCOMPARE(doc->editor().text(), QString("bold x"));
 
         doc = document("a |word^");
-        auto *character = m_frame->contextMenu().menu()->findChild<QMenu *>("Font1");
+        auto *character = drive(m_frame).contextMenu().menu()->findChild<QMenu *>("Font1");
         QVERIFY(character);
         character->actions().at(0)->trigger(); // Bold
         QVERIFY(doc->editor().text().contains(QLatin1String(">word</")));
@@ -263,7 +264,7 @@ private Q_SLOTS:
                 caretLabel = label;
         QVERIFY(caretLabel);
         QTest::mouseDClick(caretLabel, Qt::LeftButton);
-        QVERIFY(m_frame->goToLine().window());
+        QVERIFY(drive(m_frame).goToLine().window());
     }
 
     void goToLineMovesTheCaret_data()
@@ -282,8 +283,8 @@ private Q_SLOTS:
         QFETCH(QString, typed);
         QFETCH(int, caret);
         DocumentWindow *doc = document("ab\nc|d\nef");
-        m_frame->commands().run("GoToLine1Click");
-        QPointer<GoToLineDialog> box = m_frame->goToLine().window();
+        drive(m_frame).commands().run("GoToLine1Click");
+        QPointer<GoToLineDialog> box = drive(m_frame).goToLine().window();
         QVERIFY(box && box->isVisible());
         QCOMPARE(box->findChild<QLabel *>()->text(), QString("Go to line:"));
         QTest::keyClicks(box->field(), typed);
@@ -297,12 +298,12 @@ private Q_SLOTS:
     void goToLineKeepsItsBoxOpenForANonNumberAndOnlyOneBox()
     {
         DocumentWindow *doc = document("ab\nc|d");
-        m_frame->commands().run("GoToLine1Click");
-        QPointer<GoToLineDialog> box = m_frame->goToLine().window();
+        drive(m_frame).commands().run("GoToLine1Click");
+        QPointer<GoToLineDialog> box = drive(m_frame).goToLine().window();
         QVERIFY(box);
-        m_frame->commands().run("GoToLine1Click");
+        drive(m_frame).commands().run("GoToLine1Click");
         QCOMPARE(m_prompter.shown, QStringList{"it is already open"});
-        QCOMPARE(m_frame->goToLine().window(), box.data());
+        QCOMPARE(drive(m_frame).goToLine().window(), box.data());
 
         QTest::keyClicks(box->field(), "2x");
         QTest::keyClick(box->field(), Qt::Key_Return);
@@ -315,8 +316,8 @@ private Q_SLOTS:
         QTRY_VERIFY(!box);
         QCOMPARE(doc->editor().caret(), 4);
 
-        m_frame->commands().run("GoToLine1Click");
-        box = m_frame->goToLine().window();
+        drive(m_frame).commands().run("GoToLine1Click");
+        box = drive(m_frame).goToLine().window();
         QTest::mouseClick(box->findChild<QLabel *>(), Qt::LeftButton);
         QTRY_VERIFY(!box);
     }
@@ -324,13 +325,13 @@ private Q_SLOTS:
     void goToLineBoxGoesWithTheLastDocument()
     {
         document("x");
-        m_frame->commands().run("GoToLine1Click");
-        QPointer<GoToLineDialog> box = m_frame->goToLine().window();
+        drive(m_frame).commands().run("GoToLine1Click");
+        QPointer<GoToLineDialog> box = drive(m_frame).goToLine().window();
         QVERIFY(box);
-        m_frame->closer().CloseAll();
+        drive(m_frame).closer().CloseAll();
         QTRY_VERIFY(!box);
-        m_frame->commands().run("GoToLine1Click");
-        QVERIFY(!m_frame->goToLine().window());
+        drive(m_frame).commands().run("GoToLine1Click");
+        QVERIFY(!drive(m_frame).goToLine().window());
         QVERIFY(m_prompter.shown.isEmpty());
     }
 
@@ -354,8 +355,8 @@ private Q_SLOTS:
     void escapeDropsBothFindWindowsWithoutWriting()
     {
         DocumentWindow *doc = document("one two one");
-        m_frame->commands().run("FindbutClick");
-        QPointer<FindDialog> dialog = m_frame->finding().dialog();
+        drive(m_frame).commands().run("FindbutClick");
+        QPointer<FindDialog> dialog = drive(m_frame).finding().dialog();
         QVERIFY(dialog);
         dialog->findChild<QCheckBox *>("wholewordcheck")->setChecked(true);
         dialog->findChild<QLineEdit *>("fedit")->setText("two");
@@ -363,19 +364,19 @@ private Q_SLOTS:
 
         doc->memo()->setFocus();
         QTest::keyClick(doc->memo(), Qt::Key_Escape);
-        QVERIFY(!m_frame->finding().dialog());
+        QVERIFY(!drive(m_frame).finding().dialog());
         QTRY_VERIFY(!dialog);
         QCOMPARE(m_settings->read(Keys::FindWholeWord) ? "1" : "0", before);
-        QVERIFY(m_frame->finding().state().savedFind.isEmpty());
+        QVERIFY(drive(m_frame).finding().state().savedFind.isEmpty());
 
         // The bar goes the same way, and the commands open fresh windows afterwards.
-        m_frame->commands().run("FagainbutClick");
-        QPointer<FindBar> bar = m_frame->finding().bar();
+        drive(m_frame).commands().run("FagainbutClick");
+        QPointer<FindBar> bar = drive(m_frame).finding().bar();
         QVERIFY(bar);
         QTest::keyClick(doc->memo(), Qt::Key_Escape);
         QTRY_VERIFY(!bar);
-        m_frame->commands().run("FindbutClick");
-        QVERIFY(m_frame->finding().dialog());
+        drive(m_frame).commands().run("FindbutClick");
+        QVERIFY(drive(m_frame).finding().dialog());
     }
 };
 

@@ -4,6 +4,7 @@
 #include "downloadtime/downloadtimewindow.h"
 #include "editor/scintillaeditor.h"
 #include "files/documentfiles.h"
+#include "framedriver.h"
 #include "frametestbase.h"
 #include "paneltesting.h"
 
@@ -21,7 +22,7 @@ class TestDownloadTime : public FrameTestBase
     {
         const QString page = m_dir->filePath(QStringLiteral("site/page.htm"));
         writeFile(page, text);
-        return m_frame->files().openFile(page);
+        return drive(m_frame).files().openFile(page);
     }
 
     static QString cell(QTableWidget *grid, int row, int column)
@@ -63,9 +64,9 @@ private Q_SLOTS:
         QCOMPARE(onDisk, QByteArray("<img src=\"a.gif\">\n")); // nothing written
 
         chooseFromMenu(*m_frame, Cmd::DownloadTime1Click);
-        QTRY_VERIFY(m_frame->downloadTime().window() &&
-                    m_frame->downloadTime().window()->isVisible());
-        DownloadTimeWindow *w = m_frame->downloadTime().window();
+        QTRY_VERIFY(drive(m_frame).downloadTime().window() &&
+                    drive(m_frame).downloadTime().window()->isVisible());
+        DownloadTimeWindow *w = drive(m_frame).downloadTime().window();
         QCOMPARE(w->windowTitle(), QStringLiteral("Estimated Download Times"));
         QTableWidget *files = w->filesgrid();
         QCOMPARE(files->rowCount(), 9);
@@ -97,14 +98,14 @@ private Q_SLOTS:
 
         // A second choice keeps the one window; Close frees it.
         chooseFromMenu(*m_frame, Cmd::DownloadTime1Click);
-        QCOMPARE(m_frame->downloadTime().window(), w);
+        QCOMPARE(drive(m_frame).downloadTime().window(), w);
         QPushButton *close = nullptr;
         for (QPushButton *b : w->findChildren<QPushButton *>())
             if (b->text() == QStringLiteral("Close"))
                 close = b;
         QVERIFY(close);
         QTest::mouseClick(close, Qt::LeftButton);
-        QTRY_VERIFY(!m_frame->downloadTime().window());
+        QTRY_VERIFY(!drive(m_frame).downloadTime().window());
     }
 
     void fromTheToolbarWithManyFiles()
@@ -116,15 +117,15 @@ private Q_SLOTS:
         SpeedButton *item = toolbarItem(*m_frame, Cmd::DownloadTime1Click);
         QVERIFY(item);
         QTest::mouseClick(item, Qt::LeftButton);
-        QTRY_VERIFY(m_frame->downloadTime().window());
-        QTableWidget *files = m_frame->downloadTime().window()->filesgrid();
+        QTRY_VERIFY(drive(m_frame).downloadTime().window());
+        QTableWidget *files = drive(m_frame).downloadTime().window()->filesgrid();
         QCOMPARE(files->rowCount(), 13);
         QCOMPARE(cell(files, 12, 1), QStringLiteral("p11.gif (not found)"));
         // Every name is shown whole.
         for (int r = 0; r < files->rowCount(); ++r)
             QVERIFY(files->fontMetrics().horizontalAdvance(cell(files, r, 1)) <
                     files->columnWidth(1));
-        QCOMPARE(cell(m_frame->downloadTime().window()->totalsgrid(), 0, 0),
+        QCOMPARE(cell(drive(m_frame).downloadTime().window()->totalsgrid(), 0, 0),
                  QString::number(page.size()));
     }
 
@@ -135,8 +136,8 @@ private Q_SLOTS:
         SpeedButton *item = toolbarItem(*m_frame, Cmd::DownloadTime1Click);
         QVERIFY(item);
         QTest::mouseClick(item, Qt::LeftButton);
-        QTRY_VERIFY(m_frame->downloadTime().window());
-        QTableWidget *files = m_frame->downloadTime().window()->filesgrid();
+        QTRY_VERIFY(drive(m_frame).downloadTime().window());
+        QTableWidget *files = drive(m_frame).downloadTime().window()->filesgrid();
         QCOMPARE(cell(files, 1, 1),
                  QStringLiteral("A Rather Long Picture Name Here.gif (not found)"));
         QVERIFY(files->fontMetrics().horizontalAdvance(cell(files, 1, 1)) < files->columnWidth(1));
@@ -144,10 +145,10 @@ private Q_SLOTS:
 
     void emptyUntitledPage()
     {
-        m_frame->files().newclean();
+        drive(m_frame).files().newclean();
         chooseFromMenu(*m_frame, Cmd::DownloadTime1Click);
-        QTRY_VERIFY(m_frame->downloadTime().window());
-        DownloadTimeWindow *w = m_frame->downloadTime().window();
+        QTRY_VERIFY(drive(m_frame).downloadTime().window());
+        DownloadTimeWindow *w = drive(m_frame).downloadTime().window();
         QVERIFY(cell(w->filesgrid(), 0, 1).startsWith(QLatin1String("Untitled")));
         QCOMPARE(cell(w->filesgrid(), 0, 0), QStringLiteral("0"));
         for (int c = 2; c < 13; ++c) {

@@ -6,6 +6,7 @@
 #include "files/documentfiles.h"
 #include "files/documentprinter.h"
 #include "filesizelimit.h"
+#include "framedriver.h"
 #include "frametestbase.h"
 #include "projects/projectcommands.h"
 #include "projects/projectmanager.h"
@@ -41,8 +42,8 @@ private:
     {
         m_settings->write(Keys::StartNew, "no");
         auto frame = std::make_unique<MainFrame>(*m_home, *m_settings, m_prompter);
-        frame->files().setDialogs(&m_dialogs);
-        frame->files().setModifiers(&m_keys);
+        drive(frame).files().setDialogs(&m_dialogs);
+        drive(frame).files().setModifiers(&m_keys);
         frame->showAtStart(false);
         return frame;
     }
@@ -62,7 +63,7 @@ private:
     }
     DocumentWindow *open(MainFrame &frame, const QString &file)
     {
-        return frame.files().openFile(file);
+        return drive(frame).files().openFile(file);
     }
     static struct stat statOf(const QString &name)
     {
@@ -102,13 +103,13 @@ private Q_SLOTS:
         tpl.close();
         m_settings->write(Keys::Template, "default.htm");
         auto frame = start();
-        DocumentFiles &files = frame->files();
+        DocumentFiles &files = drive(frame).files();
         QCOMPARE(files.newclean()->document().identity(), QString("Untitled1"));
         QCOMPARE(files.newclean()->document().identity(), QString("Untitled2"));
         // New HTML Document goes through the template chooser; OK with nothing chosen takes
         // the default template.
         QVERIFY(!files.newHtmlDocument());
-        TemplateChooser *chooser = frame->projects().templateChooser();
+        TemplateChooser *chooser = drive(frame).projects().templateChooser();
         QVERIFY(chooser && chooser->isVisible());
         QTest::mouseClick(chooser->button("Button1"), Qt::LeftButton);
         DocumentWindow *fromTemplate = files.active();
@@ -117,48 +118,49 @@ private Q_SLOTS:
         QVERIFY(!fromTemplate->isModified());
         QCOMPARE(files.news()->document().identity(), QString("Untitled4"));
         QVERIFY(!files.newFromTemplate());
-        QTest::mouseClick(frame->projects().templateChooser()->button("Button1"), Qt::LeftButton);
+        QTest::mouseClick(drive(frame).projects().templateChooser()->button("Button1"),
+                          Qt::LeftButton);
         QCOMPARE(files.active()->windowTitle(), QString("Untitled5"));
-        QCOMPARE(frame->tabs().lower()->count(), 5);
+        QCOMPARE(drive(frame).tabs().lower()->count(), 5);
     }
 
     void saveAsksForANameOnlyWhenItMust()
     {
         auto frame = start();
-        DocumentFiles &files = frame->files();
+        DocumentFiles &files = drive(frame).files();
         files.newclean();
         DocumentWindow *doc = files.newclean();
-        QVERIFY(frame->saving().Saves()); // not modified: nothing happens
+        QVERIFY(drive(frame).saving().Saves()); // not modified: nothing happens
         QVERIFY(m_dialogs.shown.isEmpty());
 
         type(doc, "hi");
-        QCOMPARE(frame->tabs().text(doc), TabStrips::ModifiedMarker + "Untitled2");
+        QCOMPARE(drive(frame).tabs().text(doc), TabStrips::ModifiedMarker + "Untitled2");
         m_dialogs.saveAnswers << path("page");
-        QVERIFY(frame->saving().Saves());
+        QVERIFY(drive(frame).saving().Saves());
         QCOMPARE(m_dialogs.shown.size(), 1);
         QCOMPARE(m_dialogs.shown[0].suggested, QString()); // an Untitled name is not offered
         QCOMPARE(readFile(path("page.htm")), QByteArray("hi"));
         QCOMPARE(doc->document().identity(), path("page.htm"));
         QCOMPARE(doc->windowTitle(), QString("page.htm"));
-        QCOMPARE(frame->tabs().text(doc), QString("page.htm"));
-        QCOMPARE(frame->tabs().upper()->tabText(1), QString("page.htm"));
+        QCOMPARE(drive(frame).tabs().text(doc), QString("page.htm"));
+        QCOMPARE(drive(frame).tabs().upper()->tabText(1), QString("page.htm"));
         QVERIFY(!doc->isModified());
         QCOMPARE(m_settings->readString("Oldies", "1"), path("page.htm"));
 
         // A saved document saves in place, and the dialogs start in its folder.
         type(doc, "!");
-        QVERIFY(frame->saving().Saves());
+        QVERIFY(drive(frame).saving().Saves());
         QCOMPARE(m_dialogs.shown.size(), 1);
         QCOMPARE(readFile(path("page.htm")), QByteArray("hi!"));
 
         // With "defext" html, and a final dot for no extension at all.
         m_settings->write(Keys::DefExt, "html");
         m_dialogs.saveAnswers << path("other") << path("bare.");
-        QVERIFY(frame->saving().SavesAs());
+        QVERIFY(drive(frame).saving().SavesAs());
         QVERIFY(QFile::exists(path("other.html")));
         QCOMPARE(m_dialogs.shown.last().suggested, QString("page.htm"));
         QCOMPARE(m_dialogs.shown.last().folder, m_dir->path());
-        QVERIFY(frame->saving().SavesAs());
+        QVERIFY(drive(frame).saving().SavesAs());
         QCOMPARE(readFile(path("bare")), QByteArray("hi!"));
     }
 
@@ -169,7 +171,7 @@ private Q_SLOTS:
         auto frame = start();
         DocumentWindow *doc = open(*frame, notes);
         type(doc, "x");
-        QVERIFY(frame->saving().Saves());
+        QVERIFY(drive(frame).saving().Saves());
         QVERIFY(m_dialogs.shown.isEmpty());
         QVERIFY(m_prompter.shown.isEmpty());
         QCOMPARE(readFile(notes), QByteArray("xn"));
@@ -186,13 +188,13 @@ private Q_SLOTS:
         DocumentWindow *doc = open(*frame, page);
         type(doc, "new ");
         m_prompter.answers << PromptAnswer::No;
-        QVERIFY(!frame->saving().Saves());
+        QVERIFY(!drive(frame).saving().Saves());
         QCOMPARE(m_prompter.shown.last(), page + " is read-only; save anyway?");
         QCOMPARE(m_prompter.buttons.last(), PromptButtons::YesNoDefaultNo);
         QCOMPARE(readFile(page), QByteArray("old"));
         QVERIFY(doc->isModified());
         m_prompter.answers << PromptAnswer::Yes;
-        QVERIFY(frame->saving().Saves());
+        QVERIFY(drive(frame).saving().Saves());
         QCOMPARE(readFile(page), QByteArray("new old"));
         QCOMPARE(int(statOf(page).st_mode & 07777), 0444);
 
@@ -202,7 +204,7 @@ private Q_SLOTS:
         m_dialogs.saveAnswers << theirs;
         m_prompter.shown.clear();
         m_prompter.answers << PromptAnswer::Yes << PromptAnswer::No; // replace, read-only
-        QVERIFY(!frame->saving().SavesAs());
+        QVERIFY(!drive(frame).saving().SavesAs());
         QCOMPARE(m_prompter.shown.last(), theirs + " is read-only; save anyway?");
         QCOMPARE(readFile(theirs), QByteArray("theirs"));
         QCOMPARE(doc->document().identity(), page);
@@ -212,11 +214,11 @@ private Q_SLOTS:
     {
         const QString taken = writeFile("taken.htm", "keep");
         auto frame = start();
-        DocumentWindow *doc = frame->files().newclean();
+        DocumentWindow *doc = drive(frame).files().newclean();
         type(doc, "new");
         m_dialogs.saveAnswers << path("taken") << path("free");
         m_prompter.answers << PromptAnswer::No;
-        QVERIFY(frame->saving().Saves());
+        QVERIFY(drive(frame).saving().Saves());
         QCOMPARE(readFile(taken), QByteArray("keep"));
         QCOMPARE(readFile(path("free.htm")), QByteArray("new"));
         QCOMPARE(m_dialogs.shown.size(), 2);
@@ -228,12 +230,12 @@ private Q_SLOTS:
         const QString upper = writeFile("SECOND.htm", "upper");
         const QString f2 = writeFile("f2.htm", "f2");
         auto frame = start();
-        DocumentFiles &files = frame->files();
+        DocumentFiles &files = drive(frame).files();
         QVERIFY(open(*frame, second));
         DocumentWindow *other = open(*frame, upper);
         QVERIFY(other);
         QCOMPARE(other->editor().text(), QString("upper"));
-        QCOMPARE(frame->documents().documents().size(), 2);
+        QCOMPARE(drive(frame).documents().documents().size(), 2);
         QVERIFY(m_prompter.shown.isEmpty());
 
         // The same file by another way, a symbolic link, is already open.
@@ -245,7 +247,7 @@ private Q_SLOTS:
         DocumentWindow *third = open(*frame, f2);
         type(third, "x");
         m_dialogs.saveAnswers << path("F2.htm");
-        QVERIFY(frame->saving().SavesAs());
+        QVERIFY(drive(frame).saving().SavesAs());
         QCOMPARE(readFile(path("F2.htm")), QByteArray("xf2"));
         QCOMPARE(readFile(f2), QByteArray("f2"));
         QCOMPARE(third->document().identity(), path("F2.htm"));
@@ -254,7 +256,7 @@ private Q_SLOTS:
         type(third, "y");
         m_dialogs.saveAnswers << path("link.htm");
         m_prompter.answers << PromptAnswer::Yes; // Replace existing … ?
-        QVERIFY(!frame->saving().SavesAs());
+        QVERIFY(!drive(frame).saving().SavesAs());
         QCOMPARE(m_prompter.shown.last(), path("link.htm") +
                                               " is currently open.\nClose the open file and "
                                               "try again.");
@@ -268,10 +270,10 @@ private Q_SLOTS:
         const QString b = writeFile("b.htm", "b");
         const QString project = writeFile("site.qpj", "");
         auto frame = start();
-        DocumentFiles &files = frame->files();
+        DocumentFiles &files = drive(frame).files();
         m_dialogs.openAnswers << QStringList{a, project, b};
         files.Open();
-        QCOMPARE(frame->documents().documents().size(), 2);
+        QCOMPARE(drive(frame).documents().documents().size(), 2);
         QCOMPARE(m_prompter.shown, QStringList{"You can only open projects individually"});
         QCOMPARE(m_dialogs.shown[0].title, QString("Open"));
         QVERIFY(m_dialogs.shown[0].filter.startsWith("Quillmark files (*.htm* *.qpj)"));
@@ -281,21 +283,21 @@ private Q_SLOTS:
         // One project alone opens the project manager with it loaded.
         m_dialogs.openAnswers << QStringList{project};
         files.Open();
-        QCOMPARE(frame->documents().documents().size(), 2);
-        QVERIFY(frame->projects().manager());
-        QCOMPARE(frame->projects().manager()->projectName(), QString("site.qpj"));
+        QCOMPARE(drive(frame).documents().documents().size(), 2);
+        QVERIFY(drive(frame).projects().manager());
+        QCOMPARE(drive(frame).projects().manager()->projectName(), QString("site.qpj"));
         QCOMPARE(m_settings->readString("Oldies", "1"), project);
-        frame->projects().manager()->close();
+        drive(frame).projects().manager()->close();
 
         // A recent entry opens through Open; a missing file says why and opens nothing.
-        frame->closer().Close();
+        drive(frame).closer().Close();
         files.openRecent(2);
         QCOMPARE(files.active()->document().identity(), b);
         QFile::remove(b);
-        frame->closer().Close();
+        drive(frame).closer().Close();
         files.openRecent(1);
         QVERIFY(m_prompter.shown.last().startsWith(b + " could not be opened: "));
-        QCOMPARE(frame->documents().documents().size(), 1);
+        QCOMPARE(drive(frame).documents().documents().size(), 1);
         QCOMPARE(files.recentMenuEntries(), (QStringList{project, a}));
     }
 
@@ -308,36 +310,36 @@ private Q_SLOTS:
         const QString a = writeFile("a.htm", "a");
         auto frame = start();
         m_dialogs.openAnswers << QStringList{a} << QStringList{} << QStringList{};
-        frame->files().Open();
+        drive(frame).files().Open();
         QCOMPARE(m_dialogs.shown[0].folder, docs);
         QCOMPARE(m_dialogs.shown[0].filter, QString("Pages (*.php)"));
-        frame->files().InsertFile();
+        drive(frame).files().InsertFile();
         QCOMPARE(m_dialogs.shown[1].folder, m_dir->path());
         QCOMPARE(m_dialogs.shown[1].title, QString("Varnel Inserts Files"));
         m_keys.set(Qt::ShiftModifier);
-        frame->files().InsertFile();
+        drive(frame).files().InsertFile();
         QCOMPARE(m_dialogs.shown[2].folder, docs);
     }
 
     void closeAllStopsAtCancel()
     {
         auto frame = start();
-        DocumentFiles &files = frame->files();
+        DocumentFiles &files = drive(frame).files();
         for (int i = 0; i < 3; ++i)
             type(files.newclean(), "x");
         m_prompter.answers << PromptAnswer::No << PromptAnswer::Cancel;
-        QVERIFY(!frame->closer().CloseAll());
+        QVERIFY(!drive(frame).closer().CloseAll());
         QCOMPARE(m_prompter.shown.size(), 2);
-        QCOMPARE(frame->documents().documents().size(), 2);
-        QVERIFY(!frame->closer().closeAllRunning());
-        QTRY_COMPARE(frame->tabs().count(), 2);
+        QCOMPARE(drive(frame).documents().documents().size(), 2);
+        QVERIFY(!drive(frame).closer().closeAllRunning());
+        QTRY_COMPARE(drive(frame).tabs().count(), 2);
 
         m_prompter.answers << PromptAnswer::No << PromptAnswer::No;
-        QVERIFY(frame->closer().CloseAll());
-        QVERIFY(frame->documents().documents().isEmpty());
+        QVERIFY(drive(frame).closer().CloseAll());
+        QVERIFY(drive(frame).documents().documents().isEmpty());
         QVERIFY(!files.active());
-        frame->saving().Saves(); // no document: nothing, no crash
-        frame->printing().Prints();
+        drive(frame).saving().Saves(); // no document: nothing, no crash
+        drive(frame).printing().Prints();
         files.InsertFile();
         QVERIFY(m_dialogs.shown.isEmpty());
     }
@@ -370,12 +372,12 @@ private Q_SLOTS:
         type(doc, "xy");
         QTest::keyClick(doc->memo(), Qt::Key_Return);
         QVERIFY(doc->isModified());
-        QVERIFY(frame->tabs().text(doc).startsWith(TabStrips::ModifiedMarker));
+        QVERIFY(drive(frame).tabs().text(doc).startsWith(TabStrips::ModifiedMarker));
         while (doc->editor().canUndo())
             doc->editor().undo();
         QCOMPARE(doc->editor().bytes(), bytes);
         m_dialogs.saveAnswers << path("out.htm");
-        QVERIFY(frame->saving().SavesAs());
+        QVERIFY(drive(frame).saving().SavesAs());
         QCOMPARE(readFile(path("out.htm")), bytes);
     }
 
@@ -393,8 +395,8 @@ private Q_SLOTS:
         QFETCH(QByteArray, bytes);
         QFETCH(QByteArray, ending);
         auto frame = start();
-        DocumentWindow *doc =
-            bytes.isEmpty() ? frame->files().newclean() : open(*frame, writeFile("e.htm", bytes));
+        DocumentWindow *doc = bytes.isEmpty() ? drive(frame).files().newclean()
+                                              : open(*frame, writeFile("e.htm", bytes));
         doc->editor().setCaret(doc->editor().length());
         doc->memo()->setFocus();
         QTest::keyClick(doc->memo(), Qt::Key_Return);
@@ -405,7 +407,7 @@ private Q_SLOTS:
     {
         const QString page = writeFile("page.htm", "old");
         auto frame = start();
-        DocumentFiles &files = frame->files();
+        DocumentFiles &files = drive(frame).files();
         DocumentWindow *doc = open(*frame, page);
         type(doc, "new ");
 
@@ -413,18 +415,18 @@ private Q_SLOTS:
         QFile::remove(page);
         QVERIFY(QDir().mkdir(page));
         m_prompter.shown.clear();
-        QVERIFY(!frame->saving().Saves());
+        QVERIFY(!drive(frame).saving().Saves());
         QVERIFY(!m_prompter.shown.isEmpty());
         QVERIFY(m_prompter.shown.last().startsWith(page + " could not be saved: "));
         QVERIFY(m_prompter.shown.last().size() > (page + " could not be saved: ").size());
         QVERIFY(doc->isModified());
         QCOMPARE(doc->editor().text(), QString("new old"));
-        QVERIFY(frame->tabs().text(doc).startsWith(TabStrips::ModifiedMarker));
+        QVERIFY(drive(frame).tabs().text(doc).startsWith(TabStrips::ModifiedMarker));
 
         // Save As under a file: nothing changes, the document keeps its name.
         const QString kept = writeFile("kept.htm", "kept");
         m_dialogs.saveAnswers << kept + "/sub.htm";
-        QVERIFY(!frame->saving().SavesAs());
+        QVERIFY(!drive(frame).saving().SavesAs());
         QVERIFY(m_prompter.shown.last().startsWith(kept + "/sub.htm could not be saved: "));
         QCOMPARE(readFile(kept), QByteArray("kept"));
         QCOMPARE(doc->document().identity(), page);
@@ -433,20 +435,20 @@ private Q_SLOTS:
         // The close question's Yes with a failing save asks again instead of losing the text.
         m_prompter.answers << PromptAnswer::Yes << PromptAnswer::Cancel;
         QVERIFY(!doc->parentWidget()->close());
-        QCOMPARE(frame->documents().documents().size(), 1);
+        QCOMPARE(drive(frame).documents().documents().size(), 1);
     }
 
     void insertFileIsOneUndoStepAndLeavesTheClipboard()
     {
         const QString part = writeFile("part.htm", "<b>inserted</b>\r\n");
         auto frame = start();
-        DocumentWindow *doc = frame->files().newclean();
+        DocumentWindow *doc = drive(frame).files().newclean();
         doc->editor().setText("before after");
         doc->setModified(false);
         doc->editor().setSelection(7, 5); // "after"
         QGuiApplication::clipboard()->setText("clip");
         m_dialogs.openAnswers << QStringList{part, path("ignored.htm")};
-        frame->files().InsertFile();
+        drive(frame).files().InsertFile();
         QCOMPARE(doc->editor().text(), QString("before <b>inserted</b>\r\n"));
         QCOMPARE(doc->editor().caret(), doc->editor().length());
         QVERIFY(doc->isModified());
@@ -459,7 +461,7 @@ private Q_SLOTS:
         DocumentWindow *old = open(*frame, writeFile("old.htm", "\x93q\x94"));
         old->editor().setCaret(1);
         m_dialogs.openAnswers << QStringList{high};
-        frame->files().InsertFile();
+        drive(frame).files().InsertFile();
         QCOMPARE(old->editor().bytes(), QByteArray("\x93\x80\xE9q\x94"));
     }
 
@@ -468,21 +470,21 @@ private Q_SLOTS:
         const QByteArray line = "<p>A line of the page that is printed.</p>\r\n";
         const QString page = writeFile("print.htm", line.repeated(300));
         auto frame = start();
-        DocumentFiles &files = frame->files();
-        frame->printing().PrintSetup(); // no document: nothing
+        DocumentFiles &files = drive(frame).files();
+        drive(frame).printing().PrintSetup(); // no document: nothing
         QVERIFY(m_dialogs.shown.isEmpty());
         DocumentWindow *doc = open(*frame, page);
-        frame->printing().Prints(); // the print dialog cancelled
+        drive(frame).printing().Prints(); // the print dialog cancelled
         QVERIFY(!QFile::exists(path("out.pdf")));
 
         m_dialogs.pdfPath = path("out.pdf");
-        frame->printing().Prints();
+        drive(frame).printing().Prints();
         const QByteArray pdf = readFile(path("out.pdf"));
         QVERIFY(pdf.startsWith("%PDF"));
         const auto pages = pdf.count("/Type /Page\n") + pdf.count("/Type /Page ") +
                            pdf.count("/Type /Page/") + pdf.count("/Type /Page>");
         QVERIFY2(pages > 1, "300 lines fill more than one page");
-        const QStringList headers = frame->printing().printer().headersDrawn();
+        const QStringList headers = drive(frame).printing().printer().headersDrawn();
         QCOMPARE(headers.size(), pages);
         QCOMPARE(headers.first(), doc->document().identity());
         QCOMPARE(headers.count(doc->document().identity()), headers.size());
@@ -506,7 +508,7 @@ private Q_SLOTS:
         QCOMPARE(m_prompter.shown[0], page + " has been changed by another program.\nReload it?");
         QCOMPARE(doc->editor().text(), QString("two, longer"));
         QVERIFY(!doc->isModified());
-        QCOMPARE(frame->tabs().text(doc), QString("watched.htm"));
+        QCOMPARE(drive(frame).tabs().text(doc), QString("watched.htm"));
         // The reload is one step that undo takes back.
         QTest::keyClick(doc->memo(), Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(doc->editor().text(), QString("0one"));
@@ -592,7 +594,7 @@ private Q_SLOTS:
                         "a limit allows");
         QCOMPARE(readFile(page), old);
         QVERIFY(doc->isModified());
-        QVERIFY(frame->tabs().text(doc).startsWith(TabStrips::ModifiedMarker));
+        QVERIFY(drive(frame).tabs().text(doc).startsWith(TabStrips::ModifiedMarker));
         // Exit asks, so that nothing is lost without a word.
         m_prompter.answers << PromptAnswer::Cancel;
         QVERIFY(!frame->close());
@@ -603,21 +605,21 @@ private Q_SLOTS:
     {
         QVERIFY(::mkfifo(QFile::encodeName(path("pipe.htm")).constData(), 0600) == 0);
         auto frame = start();
-        DocumentFiles &files = frame->files();
+        DocumentFiles &files = drive(frame).files();
         m_dialogs.openAnswers << QStringList{"/dev/zero", path("pipe.htm")};
         files.Open();
         QCOMPARE(m_prompter.shown,
                  (QStringList{"/dev/zero could not be opened: it is a device, not a regular file",
                               path("pipe.htm") +
                                   " could not be opened: it is a pipe, not a regular file"}));
-        QVERIFY(frame->documents().documents().isEmpty());
+        QVERIFY(drive(frame).documents().documents().isEmpty());
 
         // Nor is one replaced by a save.
         DocumentWindow *doc = files.newclean();
         type(doc, "text");
         m_dialogs.saveAnswers << path("pipe.htm");
         m_prompter.answers << PromptAnswer::Yes; // Replace existing … ?
-        QVERIFY(!frame->saving().SavesAs());
+        QVERIFY(!drive(frame).saving().SavesAs());
         QCOMPARE(m_prompter.shown.last(),
                  path("pipe.htm") + " could not be saved: it is a pipe, not a regular file");
         QVERIFY(!QFileInfo(path("pipe.htm")).isFile());
@@ -640,9 +642,9 @@ private Q_SLOTS:
             QCoreApplication::sendEvent(target, &drop);
         };
         dropOn(frame.get());
-        QTRY_COMPARE(frame->documents().documents().size(), 2);
+        QTRY_COMPARE(drive(frame).documents().documents().size(), 2);
         // And on a document's text: the file opens, its name is not typed in.
-        DocumentWindow *doc = frame->documents().documents().first();
+        DocumentWindow *doc = drive(frame).documents().documents().first();
         data.setUrls({QUrl::fromLocalFile(a), QUrl::fromLocalFile(path("c.htm"))});
         dropOn(doc->memo()->viewport());
         QTRY_COMPARE(m_prompter.shown.size(), 2);

@@ -7,6 +7,7 @@
 #include "documents/lineendings.h"
 #include "editor/scintillaeditor.h"
 #include "files/documentfiles.h"
+#include "framedriver.h"
 #include "frametestbase.h"
 #include "scripteddialogs.h"
 #include "shell/tabstrips.h"
@@ -44,7 +45,7 @@ private:
     // Opens the file and gives its editor the keyboard focus.
     DocumentWindow *openFocused(const QString &file)
     {
-        DocumentWindow *doc = m_frame->files().openFile(file);
+        DocumentWindow *doc = drive(m_frame).files().openFile(file);
         if (!doc)
             return nullptr;
         doc->memo()->setFocus();
@@ -57,7 +58,7 @@ private:
     }
     void chooseFromMenu(const char *command)
     {
-        QAction *action = m_frame->commands().action(QLatin1String(command));
+        QAction *action = drive(m_frame).commands().action(QLatin1String(command));
         QVERIFY2(action, command);
         for (QAction *top : m_frame->menuBar()->actions()) {
             QMenu *menu = top->menu();
@@ -103,7 +104,7 @@ private Q_SLOTS:
         chars.close();
         m_settings->write(Keys::StartNew, QStringLiteral("no"));
         m_frame = std::make_unique<MainFrame>(*m_home, *m_settings, m_prompter);
-        m_frame->files().setDialogs(&m_dialogs);
+        drive(m_frame).files().setDialogs(&m_dialogs);
         m_frame->showAtStart(false);
         m_frame->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(m_frame.get()));
@@ -111,7 +112,7 @@ private Q_SLOTS:
     void cleanup()
     {
         if (m_frame)
-            for (DocumentWindow *doc : m_frame->documents().documents())
+            for (DocumentWindow *doc : drive(m_frame).documents().documents())
                 doc->setModified(false);
         m_frame.reset();
     }
@@ -121,7 +122,7 @@ private Q_SLOTS:
     {
         DocumentWindow *doc = openFocused(writeFile("old.htm", "caf\xE9\n"));
         QVERIFY(doc);
-        QCOMPARE(m_frame->status().formatText(), QStringLiteral("Windows-1252  LF"));
+        QCOMPARE(drive(m_frame).status().formatText(), QStringLiteral("Windows-1252  LF"));
         QTest::keyClick(doc->memo(), Qt::Key_End, Qt::ControlModifier);
         typeText(doc->memo(), QStringLiteral("€ “x”"));
         QApplication::clipboard()->setText(QStringLiteral(" — ™"));
@@ -174,7 +175,7 @@ private Q_SLOTS:
         QTest::keyClick(doc->memo(), Qt::Key_End);
         typeText(doc->memo(), QStringLiteral("日"));
         QCOMPARE(doc->editor().encoding(), ScintillaEditor::Encoding::Utf8);
-        QCOMPARE(m_frame->status().formatText(), QStringLiteral("UTF-8  LF"));
+        QCOMPARE(drive(m_frame).status().formatText(), QStringLiteral("UTF-8  LF"));
         QCOMPARE(saved(doc), QStringLiteral("café 日").toUtf8());
     }
 
@@ -220,7 +221,7 @@ private Q_SLOTS:
     {
         DocumentWindow *doc = openFocused(writeFile("bom.htm", "\xEF\xBB\xBF<p>x</p>\r\n"));
         QVERIFY(doc);
-        QCOMPARE(m_frame->status().formatText(), QStringLiteral("UTF-8 BOM  CR LF"));
+        QCOMPARE(drive(m_frame).status().formatText(), QStringLiteral("UTF-8 BOM  CR LF"));
         QCOMPARE(doc->editor().caret(), 0);
         QTest::keyClicks(doc->memo(), QStringLiteral("A"));
         QTest::keyClick(doc->memo(), Qt::Key_Home, Qt::ControlModifier);
@@ -252,7 +253,7 @@ private Q_SLOTS:
         QFETCH(QString, status);
         DocumentWindow *doc = openFocused(writeFile("page.htm", bytes));
         QVERIFY(doc);
-        QCOMPARE(m_frame->status().formatText(), status);
+        QCOMPARE(drive(m_frame).status().formatText(), status);
         QTest::keyClick(doc->memo(), Qt::Key_End, Qt::ControlModifier);
         QTest::keyClick(doc->memo(), Qt::Key_R, Qt::ControlModifier | Qt::ShiftModifier);
         QTest::keyClick(doc->memo(), Qt::Key_T, Qt::ControlModifier | Qt::ShiftModifier);
@@ -279,13 +280,13 @@ private Q_SLOTS:
         DocumentWindow *old = openFocused(writeFile("old.htm", "caf\xE9\r\n"));
         DocumentWindow *bom = openFocused(writeFile("bom.htm", "\xEF\xBB\xBFx"));
         QVERIFY(old && bom);
-        QCOMPARE(m_frame->status().formatText(), QStringLiteral("UTF-8 BOM  LF"));
-        QTabBar *tabs = m_frame->tabs().lower();
+        QCOMPARE(drive(m_frame).status().formatText(), QStringLiteral("UTF-8 BOM  LF"));
+        QTabBar *tabs = drive(m_frame).tabs().lower();
         QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(0).center());
-        QCOMPARE(m_frame->documents().active(), old);
-        QCOMPARE(m_frame->status().formatText(), QStringLiteral("Windows-1252  CR LF"));
-        m_frame->closer().Close();
-        QCOMPARE(m_frame->status().formatText(), QStringLiteral("UTF-8 BOM  LF"));
+        QCOMPARE(drive(m_frame).documents().active(), old);
+        QCOMPARE(drive(m_frame).status().formatText(), QStringLiteral("Windows-1252  CR LF"));
+        drive(m_frame).closer().Close();
+        QCOMPARE(drive(m_frame).status().formatText(), QStringLiteral("UTF-8 BOM  LF"));
     }
 
     // Line Endings on the Edit menu converts the page's line breaks on purpose, as one step
@@ -307,7 +308,7 @@ private Q_SLOTS:
         QCOMPARE(doc->editor().text(), QStringLiteral("a\r\nb\r\nc\r\nd"));
         QCOMPARE(doc->editor().caretLine(), 2);
         QCOMPARE(doc->editor().caretColumn(), 1);
-        QCOMPARE(m_frame->status().formatText(), QStringLiteral("UTF-8  CR LF"));
+        QCOMPARE(drive(m_frame).status().formatText(), QStringLiteral("UTF-8  CR LF"));
         QVERIFY(doc->isModified());
         QTest::keyClick(doc->memo(), Qt::Key_Return);
         QCOMPARE(doc->editor().text(), QStringLiteral("a\r\nb\r\nc\r\n\r\nd"));

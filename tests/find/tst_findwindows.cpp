@@ -5,6 +5,7 @@
 #include "editor/scintillaeditor.h"
 #include "find/findcontroller.h"
 #include "find/findwindows.h"
+#include "framedriver.h"
 #include "frametestbase.h"
 #include "shell/mainframe.h"
 #include "widgets/fieldcontextmenu.h"
@@ -28,7 +29,7 @@ class TestFindWindows : public FrameTestBase
 private:
     static void command(MainFrame &frame, const char *id)
     {
-        QAction *action = frame.commands().action(QString::fromLatin1(id));
+        QAction *action = drive(frame).commands().action(QString::fromLatin1(id));
         QVERIFY(action);
         action->trigger();
     }
@@ -46,11 +47,11 @@ private:
     // Opens the dialog on a document holding the text, the caret at 0.
     FindDialog *openDialog(MainFrame &frame, const QString &text)
     {
-        ScintillaEditor &ed = frame.documents().active()->editor();
+        ScintillaEditor &ed = drive(frame).documents().active()->editor();
         ed.setText(text);
         ed.setSelection(0, 0);
         command(frame, "FindbutClick");
-        return frame.finding().dialog();
+        return drive(frame).finding().dialog();
     }
 
     static void checkExclusion(QCheckBox *top, QCheckBox *up)
@@ -83,16 +84,16 @@ private Q_SLOTS:
         QCOMPARE(child<QPushButton>(dialog, "Button2")->text(), QString("Replace Re&maining"));
         QCOMPARE(child<QCheckBox>(dialog, "Fromtopcheck")->text(), QString(" check from top"));
         command(*frame, "FindbutClick");
-        QCOMPARE(frame->finding().dialog(), dialog);
+        QCOMPARE(drive(frame).finding().dialog(), dialog);
         // F3 does nothing while the dialog is open.
         command(*frame, "FagainbutClick");
-        QVERIFY(!frame->finding().bar());
+        QVERIFY(!drive(frame).finding().bar());
     }
 
     void findAndReplaceSelectsTheHitAndHandsOverToTheBar()
     {
         auto frame = startFrame();
-        ScintillaEditor &ed = frame->documents().active()->editor();
+        ScintillaEditor &ed = drive(frame).documents().active()->editor();
         FindDialog *dialog = openDialog(*frame, "cat dog cat dog");
         QPointer<FindDialog> watched(dialog);
         child<QLineEdit>(dialog, "fedit")->setText("dog");
@@ -101,9 +102,9 @@ private Q_SLOTS:
         click(dialog, "Button1");
         QCOMPARE(ed.selectedText(), QString("dog"));
         QCOMPARE(ed.selectionStart(), 4);
-        QVERIFY(!frame->finding().dialog());
+        QVERIFY(!drive(frame).finding().dialog());
         QTRY_VERIFY(watched.isNull());
-        FindBar *bar = frame->finding().bar();
+        FindBar *bar = drive(frame).finding().bar();
         QVERIFY(bar);
         QVERIFY(bar->isVisible());
         QCOMPARE(child<QLineEdit>(bar, "FEdit")->text(), QString("dog"));
@@ -115,18 +116,18 @@ private Q_SLOTS:
         QVERIFY(child<QCheckBox>(bar, "upcheck")->geometry().top() >= bar->height());
         // Ctrl+F does nothing while the bar is open.
         command(*frame, "FindbutClick");
-        QVERIFY(!frame->finding().dialog());
+        QVERIFY(!drive(frame).finding().dialog());
         QVERIFY(m_prompter.shown.isEmpty());
     }
 
     void barStepsThroughTheHitsWithoutWrapping()
     {
         auto frame = startFrame();
-        ScintillaEditor &ed = frame->documents().active()->editor();
+        ScintillaEditor &ed = drive(frame).documents().active()->editor();
         FindDialog *dialog = openDialog(*frame, "dog cat dog cat");
         child<QLineEdit>(dialog, "fedit")->setText("cat");
         click(dialog, "Button1");
-        FindBar *bar = frame->finding().bar();
+        FindBar *bar = drive(frame).finding().bar();
         QVERIFY(bar);
         QCOMPARE(ed.selectionStart(), 4);
         click(bar, "Fbut");
@@ -152,7 +153,7 @@ private Q_SLOTS:
     void replaceRemainingReplacesAllAsOneUndoStep()
     {
         auto frame = startFrame();
-        ScintillaEditor &ed = frame->documents().active()->editor();
+        ScintillaEditor &ed = drive(frame).documents().active()->editor();
         const QString original("a cat, a Cat\r\nthe cat");
         FindDialog *dialog = openDialog(*frame, original);
         child<QLineEdit>(dialog, "fedit")->setText("cat");
@@ -161,7 +162,7 @@ private Q_SLOTS:
         click(dialog, "Button2");
         QCOMPARE(ed.text(), QString("a big cat, a big cat\r\nthe big cat"));
         QCOMPARE(m_prompter.shown, QStringList{"3 replaced"});
-        QCOMPARE(frame->finding().dialog(), dialog); // the dialog stays open
+        QCOMPARE(drive(frame).finding().dialog(), dialog); // the dialog stays open
         ed.undo();
         QCOMPARE(ed.text(), original);
 
@@ -169,7 +170,7 @@ private Q_SLOTS:
         child<QLineEdit>(dialog, "Redit")->setText("dog");
         ed.setSelection(0, 0);
         click(dialog, "Button1");
-        FindBar *bar = frame->finding().bar();
+        FindBar *bar = drive(frame).finding().bar();
         QVERIFY(bar);
         QCOMPARE(ed.selectionStart(), 2);
         ed.setSelection(7, 0);
@@ -182,13 +183,13 @@ private Q_SLOTS:
     void emptyFindFieldRunsReplaceRemaining()
     {
         auto frame = startFrame();
-        ScintillaEditor &ed = frame->documents().active()->editor();
+        ScintillaEditor &ed = drive(frame).documents().active()->editor();
         FindDialog *dialog = openDialog(*frame, "text");
         child<QLineEdit>(dialog, "Redit")->setText("new ");
         click(dialog, "Button1");
         QCOMPARE(ed.text(), QString("new text"));
         QCOMPARE(m_prompter.shown, QStringList{"1 replaced"});
-        QCOMPARE(frame->finding().dialog(), dialog);
+        QCOMPARE(drive(frame).finding().dialog(), dialog);
     }
 
     void notFoundKeepsTheDialogOpen()
@@ -198,15 +199,15 @@ private Q_SLOTS:
         child<QLineEdit>(dialog, "fedit")->setText("absent");
         click(dialog, "Button1");
         QCOMPARE(m_prompter.shown, QStringList{"\"absent\" not found"});
-        QCOMPARE(frame->finding().dialog(), dialog);
-        QVERIFY(!frame->finding().bar());
-        QVERIFY(!frame->finding().state().notFound);
+        QCOMPARE(drive(frame).finding().dialog(), dialog);
+        QVERIFY(!drive(frame).finding().bar());
+        QVERIFY(!drive(frame).finding().state().notFound);
     }
 
     void accelerators()
     {
         auto frame = startFrame();
-        ScintillaEditor &ed = frame->documents().active()->editor();
+        ScintillaEditor &ed = drive(frame).documents().active()->editor();
         FindDialog *dialog = openDialog(*frame, "x y x");
         QVERIFY(QTest::qWaitForWindowActive(dialog));
         QLineEdit *find = child<QLineEdit>(dialog, "fedit");
@@ -236,28 +237,28 @@ private Q_SLOTS:
         child<QCheckBox>(dialog, "Matchcasecheck")->setChecked(true);
         child<QCheckBox>(dialog, "Fromtopcheck")->setChecked(true);
         click(dialog, "Button3");
-        QVERIFY(!frame->finding().dialog());
+        QVERIFY(!drive(frame).finding().dialog());
         QVERIFY(!m_settings->read(Keys::FindWholeWord));
         QVERIFY(m_settings->read(Keys::FindMatchCase));
         QVERIFY(!m_settings->read(Keys::FindUpwards)); // cleared by checking from top
         QVERIFY(m_settings->read(Keys::FindFromTop));
-        QVERIFY(frame->finding().state().matchCase);
+        QVERIFY(drive(frame).finding().state().matchCase);
 
         // The bar: first below the frame's top, then where it was closed.
         command(*frame, "FagainbutClick");
-        FindBar *bar = frame->finding().bar();
+        FindBar *bar = drive(frame).finding().bar();
         QVERIFY(bar);
         QVERIFY(child<QCheckBox>(bar, "Matchcasecheck")->isChecked());
         QCOMPARE(bar->pos(), QPoint(0, frame->geometry().top() + 25));
         bar->move(40, 70);
         child<QCheckBox>(bar, "upcheck")->setChecked(true);
         click(bar, "Button1");
-        QVERIFY(!frame->finding().bar());
+        QVERIFY(!drive(frame).finding().bar());
         QCOMPARE(m_settings->read(Keys::FindBarTop), 70);
         QCOMPARE(m_settings->read(Keys::FindBarLeft), 40);
         QVERIFY(m_settings->read(Keys::FindUpwards));
         command(*frame, "FagainbutClick");
-        QCOMPARE(frame->finding().bar()->pos(), QPoint(40, 70));
+        QCOMPARE(drive(frame).finding().bar()->pos(), QPoint(40, 70));
     }
 
     void fromTopAndUpwardsExcludeEachOther()
@@ -268,7 +269,7 @@ private Q_SLOTS:
                        child<QCheckBox>(dialog, "upcheck"));
         click(dialog, "Button3");
         command(*frame, "FagainbutClick");
-        FindBar *bar = frame->finding().bar();
+        FindBar *bar = drive(frame).finding().bar();
         checkExclusion(child<QCheckBox>(bar, "fromtopcheck"), child<QCheckBox>(bar, "upcheck"));
     }
 
@@ -279,14 +280,14 @@ private Q_SLOTS:
         child<QLineEdit>(dialog, "fedit")->setText("cat");
         child<QCheckBox>(dialog, "Matchcasecheck")->setChecked(true);
         click(dialog, "Button1");
-        QVERIFY(frame->finding().bar());
-        frame->documents().active()->setModified(false);
+        QVERIFY(drive(frame).finding().bar());
+        drive(frame).documents().active()->setModified(false);
         command(*frame, "CloseAll1Click");
-        QTRY_VERIFY(!frame->documents().active());
-        QVERIFY(!frame->finding().bar());
+        QTRY_VERIFY(!drive(frame).documents().active());
+        QVERIFY(!drive(frame).finding().bar());
         QVERIFY(m_settings->read(Keys::FindMatchCase));
         command(*frame, "FindbutClick"); // no document: nothing
-        QVERIFY(!frame->finding().dialog());
+        QVERIFY(!drive(frame).finding().dialog());
     }
 
     void fieldsHaveTheirOwnClipboardMenu()
@@ -321,16 +322,16 @@ private Q_SLOTS:
 
         click(dialog, "Button3");
         command(*frame, "FagainbutClick");
-        QCOMPARE(child<QLineEdit>(frame->finding().bar(), "Redit")->contextMenuPolicy(),
+        QCOMPARE(child<QLineEdit>(drive(frame).finding().bar(), "Redit")->contextMenuPolicy(),
                  Qt::CustomContextMenu);
     }
 
     void barMovesByTheDragDistanceOnRelease()
     {
         auto frame = startFrame();
-        frame->documents().active()->editor().setText("x");
+        drive(frame).documents().active()->editor().setText("x");
         command(*frame, "FagainbutClick");
-        FindBar *bar = frame->finding().bar();
+        FindBar *bar = drive(frame).finding().bar();
         QVERIFY(QTest::qWaitForWindowExposed(bar));
         const QPoint start = bar->pos();
         QLabel *handle = child<QLabel>(bar, "Label3");

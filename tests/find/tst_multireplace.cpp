@@ -5,6 +5,7 @@
 #include "files/documentfiles.h"
 #include "find/findcontroller.h"
 #include "find/multireplacedialog.h"
+#include "framedriver.h"
 #include "frametestbase.h"
 #include "menuclicks.h"
 #include "paneltesting.h"
@@ -136,7 +137,7 @@ private Q_SLOTS:
         click(dialog, "Button3");
         QTRY_VERIFY(!newestDialog(*frame, 1));
         QCOMPARE(m_settings->read(Keys::FindWholeWord), true);
-        QCOMPARE(frame->finding().state().savedFind, QStringLiteral("old"));
+        QCOMPARE(drive(frame).finding().state().savedFind, QStringLiteral("old"));
     }
 
     // A project picked with ">" stands for the pages it lists, in its own order.
@@ -159,8 +160,8 @@ private Q_SLOTS:
     void openFilesAreRefusedWhenAddedAndAtReplace()
     {
         auto frame = startFrame();
-        frame->files().openFiles({page("a.htm")});
-        QTRY_VERIFY(frame->files().findOpen(page("a.htm")));
+        drive(frame).files().openFiles({page("a.htm")});
+        QTRY_VERIFY(drive(frame).files().findOpen(page("a.htm")));
 
         SpeedButton *item = PanelTesting::toolbarItem(*frame, Cmd::MultiDocFR1Click);
         QVERIFY(item);
@@ -189,8 +190,8 @@ private Q_SLOTS:
         QCOMPARE(contents(page("b.html")), QByteArray("Old\rbold\r"));
 
         // Opened in the editor after it was added: refused at Replace, named in the summary.
-        frame->files().openFiles({page("b.html")});
-        QTRY_VERIFY(frame->files().findOpen(page("b.html")));
+        drive(frame).files().openFiles({page("b.html")});
+        QTRY_VERIFY(drive(frame).files().findOpen(page("b.html")));
         QTest::keyClicks(child<QLineEdit>(dialog, "fedit"), "old");
         replaceAndWait(dialog);
         QCOMPARE(contents(page("b.html")), QByteArray("Old\rbold\r"));

@@ -5,6 +5,7 @@
 #include "documents/documentwindow.h"
 #include "editor/scintillaeditor.h"
 #include "files/documentfiles.h"
+#include "framedriver.h"
 #include "frametestbase.h"
 #include "helperprograms/helperprograms.h"
 #include "programscripts.h"
@@ -35,16 +36,16 @@ class TestHelperPrograms : public FrameTestBase
     QWidget *focusedEditor()
     {
         m_frame->activateWindow();
-        if (!QTest::qWaitForWindowActive(m_frame.get()) || !m_frame->documents().active())
+        if (!QTest::qWaitForWindowActive(m_frame.get()) || !drive(m_frame).documents().active())
             return nullptr;
-        QWidget *memo = m_frame->documents().active()->memo();
+        QWidget *memo = drive(m_frame).documents().active()->memo();
         memo->setFocus();
         return memo;
     }
     void stopStarted()
     {
         for (int n = 0; n < HelperPrograms::Count; ++n)
-            if (const qint64 pid = m_frame->helpers().startedProcess(n); pid > 0)
+            if (const qint64 pid = drive(m_frame).helpers().startedProcess(n); pid > 0)
                 ::kill(pid_t(pid), SIGTERM);
     }
 
@@ -58,7 +59,7 @@ private Q_SLOTS:
     {
         if (m_frame) {
             stopStarted();
-            for (DocumentWindow *doc : m_frame->documents().documents())
+            for (DocumentWindow *doc : drive(m_frame).documents().documents())
                 doc->setModified(false);
         }
         m_frame.reset();
@@ -74,11 +75,11 @@ private Q_SLOTS:
         m_frame = startFrame();
         const QStringList expected{"My FTP", "env",    "(none)", "(none)",
                                    "(none)", "(none)", "(none)"};
-        QCOMPARE(captions(m_frame->menu(QStringLiteral("HelperProgram"))), expected);
+        QCOMPARE(captions(drive(m_frame).menu(QStringLiteral("HelperProgram"))), expected);
 
-        QMenu *popup = m_frame->helpers().popup();
+        QMenu *popup = drive(m_frame).helpers().popup();
         QCOMPARE(captions(popup), expected);
-        SpeedButton *item = m_frame->speedBar().button(QStringLiteral("SpeedItem131"));
+        SpeedButton *item = drive(m_frame).speedBar().button(QStringLiteral("SpeedItem131"));
         QVERIFY(item);
         item->show();
         QTest::mousePress(item, Qt::RightButton);
@@ -88,7 +89,7 @@ private Q_SLOTS:
         // After the preferences change a name.
         m_settings->write(Keys::HelperNames[2], QStringLiteral("Image editor"));
         m_settings->announceApplied();
-        QCOMPARE(m_frame->menu(QStringLiteral("HelperProgram"))->actions().at(2)->text(),
+        QCOMPARE(drive(m_frame).menu(QStringLiteral("HelperProgram"))->actions().at(2)->text(),
                  QStringLiteral("Image editor"));
     }
 
@@ -105,13 +106,13 @@ private Q_SLOTS:
         QTest::keyClick(editor, Qt::Key_F3, Qt::ControlModifier | Qt::ShiftModifier);
         QTRY_VERIFY(ProgramScripts::ran(helper));
         QCOMPARE(ProgramScripts::arguments(helper), QStringList({"--host", "a;b"}));
-        const qint64 first = m_frame->helpers().startedProcess(1);
+        const qint64 first = drive(m_frame).helpers().startedProcess(1);
         QVERIFY(first > 0);
 
         QFile::remove(helper + QStringLiteral(".args"));
         editor = focusedEditor();
         QTest::keyClick(editor, Qt::Key_F3, Qt::ControlModifier | Qt::ShiftModifier);
-        QCOMPARE(m_frame->helpers().startedProcess(1), first);
+        QCOMPARE(drive(m_frame).helpers().startedProcess(1), first);
         QVERIFY(!ProgramScripts::ran(helper));
         QVERIFY(m_prompter.shown.isEmpty());
     }
@@ -127,7 +128,7 @@ private Q_SLOTS:
             QVERIFY(f.open(QIODevice::WriteOnly));
         }
         m_frame = startFrame();
-        m_frame->files().setDialogs(&m_dialogs);
+        drive(m_frame).files().setDialogs(&m_dialogs);
         m_dialogs.openAnswers = {{text}, {helper}};
         QWidget *editor = focusedEditor();
         QVERIFY(editor);
@@ -142,7 +143,7 @@ private Q_SLOTS:
         QCOMPARE(m_dialogs.shown[1].title, QStringLiteral("Please locate your helper program"));
         QTRY_VERIFY(ProgramScripts::ran(helper));
         QCOMPARE(m_settings->read(Keys::HelperPaths[6]), helper);
-        QCOMPARE(m_frame->menu(QStringLiteral("HelperProgram"))->actions().at(6)->text(),
+        QCOMPARE(drive(m_frame).menu(QStringLiteral("HelperProgram"))->actions().at(6)->text(),
                  QStringLiteral("tool"));
     }
 };

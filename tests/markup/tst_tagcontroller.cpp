@@ -5,6 +5,7 @@
 #include "documents/typingtip.h"
 #include "editor/scintillaeditor.h"
 #include "files/documentfiles.h"
+#include "framedriver.h"
 #include "frametestbase.h"
 #include "markup/tagcontroller.h"
 #include "shell/mainframe.h"
@@ -25,7 +26,7 @@ private:
     std::unique_ptr<MainFrame> start() { return startFrame(); }
     static QAction *menuAction(MainFrame &frame, const QString &id)
     {
-        return frame.commands().action(id);
+        return drive(frame).commands().action(id);
     }
 
 private Q_SLOTS:
@@ -34,7 +35,7 @@ private Q_SLOTS:
     void menuCommandWrapsTheSelectionAsOneUndoStep()
     {
         auto frame = start();
-        ScintillaEditor &ed = frame->documents().active()->editor();
+        ScintillaEditor &ed = drive(frame).documents().active()->editor();
         ed.setText("make this bold");
         ed.setSelection(5, 4);
         QAction *bold = menuAction(*frame, "Bold");
@@ -50,10 +51,10 @@ private Q_SLOTS:
     void quickListConvertsTheSelection()
     {
         auto frame = start();
-        ScintillaEditor &ed = frame->documents().active()->editor();
+        ScintillaEditor &ed = drive(frame).documents().active()->editor();
         ed.setText("Tea");
         ed.selectAll();
-        QVERIFY(frame->tags().run(u"QuickBList"));
+        QVERIFY(drive(frame).tags().run(u"QuickBList"));
         QCOMPARE(ed.text(), QString("<UL>\n\t<LI>Tea\n</UL>")); // a new document: LF
         ed.undo();
         QCOMPARE(ed.text(), QString("Tea"));
@@ -62,10 +63,10 @@ private Q_SLOTS:
     void typingTipShowsBelowTheCaretAndGoesOnAKey()
     {
         auto frame = start();
-        DocumentWindow *doc = frame->documents().active();
-        frame->tags().wraptag(QString(), QString()); // nothing selected, nothing to wrap
-        frame->tags().insertWrap().setParts("<A href=\"\">", "</A>");
-        frame->tags().tipper("an URL", 2);
+        DocumentWindow *doc = drive(frame).documents().active();
+        drive(frame).tags().wraptag(QString(), QString()); // nothing selected, nothing to wrap
+        drive(frame).tags().insertWrap().setParts("<A href=\"\">", "</A>");
+        drive(frame).tags().tipper("an URL", 2);
         QCOMPARE(doc->editor().text(), QString("<A href=\"\"></A>"));
         QCOMPARE(doc->editor().caret(), 9);
         QTRY_VERIFY(doc->tip().isVisible());
@@ -84,26 +85,26 @@ private Q_SLOTS:
     {
         m_settings->write(Keys::Pop, "no");
         auto frame = start();
-        DocumentWindow *doc = frame->documents().active();
-        frame->tags().insertWrap().setParts("<A href=\"\">", "</A>");
-        frame->tags().tipper("an URL", 2);
+        DocumentWindow *doc = drive(frame).documents().active();
+        drive(frame).tags().insertWrap().setParts("<A href=\"\">", "</A>");
+        drive(frame).tags().tipper("an URL", 2);
         QVERIFY(!doc->tip().isVisible());
     }
 
     void removeTagsAndLineBreaksFromTheEditMenu()
     {
         auto frame = start();
-        ScintillaEditor &ed = frame->documents().active()->editor();
+        ScintillaEditor &ed = drive(frame).documents().active()->editor();
         ed.setText("<P>one <B>two</B></P>");
         ed.selectAll();
-        QVERIFY(frame->commands().run("killtags"));
+        QVERIFY(drive(frame).commands().run("killtags"));
         QCOMPARE(ed.text(), QString("one two"));
         ed.undo();
         QCOMPARE(ed.text(), QString("<P>one <B>two</B></P>"));
 
         ed.setText("a\r\nb");
         ed.selectAll();
-        QVERIFY(frame->commands().run("addLineBreaks1Click"));
+        QVERIFY(drive(frame).commands().run("addLineBreaks1Click"));
         QVERIFY(ed.text().contains("<BR>", Qt::CaseInsensitive));
     }
 
@@ -111,8 +112,8 @@ private Q_SLOTS:
     {
         m_settings->write(Keys::StartNew, "no");
         auto frame = start();
-        QVERIFY(!frame->documents().active());
-        TagController &tags = frame->tags();
+        QVERIFY(!drive(frame).documents().active());
+        TagController &tags = drive(frame).tags();
         tags.wraptag("<B>", "</B>");
         tags.listcode2("<HR>");
         tags.boardit();
@@ -123,20 +124,20 @@ private Q_SLOTS:
         tags.changeline(3);
         QVERIFY(tags.run(u"Bold"));
         QVERIFY(!tags.run(u"NoSuchCommand"));
-        QVERIFY(frame->storememo().text().isEmpty());
+        QVERIFY(drive(frame).storememo().text().isEmpty());
     }
 
     void listcode2InsertsBeforeTheSelectionWithTagCase()
     {
         m_settings->writeBool("Varnel", "ucase", true);
         auto frame = start();
-        ScintillaEditor &ed = frame->documents().active()->editor();
+        ScintillaEditor &ed = drive(frame).documents().active()->editor();
         ed.setText("text");
         ed.selectAll();
-        frame->tags().listcode2("<hr>");
+        drive(frame).tags().listcode2("<hr>");
         QCOMPARE(ed.text(), QString("<HR>text"));
         QCOMPARE(ed.selectedText(), QString("text"));
-        QVERIFY(frame->storememo().text().isEmpty());
+        QVERIFY(drive(frame).storememo().text().isEmpty());
     }
 };
 

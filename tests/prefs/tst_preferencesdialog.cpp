@@ -2,6 +2,7 @@
 #include "documents/documentwindow.h"
 #include "editor/scintillaeditor.h"
 #include "files/documentfiles.h"
+#include "framedriver.h"
 #include "frametestbase.h"
 #include "prefs/preferencesdialog.h"
 #include "shell/tabstrips.h"
@@ -689,15 +690,15 @@ private Q_SLOTS:
     void okReappliesSettingsToEveryDocument()
     {
         auto frame = startFrame();
-        DocumentWindow *clean = frame->documents().documents().value(0);
-        DocumentWindow *edited = frame->files().news();
+        DocumentWindow *clean = drive(frame).documents().documents().value(0);
+        DocumentWindow *edited = drive(frame).files().news();
         QVERIFY(clean && edited);
         QTest::keyClicks(edited->memo(), "<b>x</b>");
         QVERIFY(edited->isModified());
         QVERIFY(!clean->isModified());
 
-        frame->commands().action("Preferences1Click")->trigger();
-        frame->commands().action("Preferences1Click")->trigger();
+        drive(frame).commands().action("Preferences1Click")->trigger();
+        drive(frame).commands().action("Preferences1Click")->trigger();
         const auto dialogs = frame->findChildren<PreferencesDialog *>();
         QCOMPARE(dialogs.size(), 2);
         QPointer<PreferencesDialog> d = dialogs.last();
@@ -717,7 +718,7 @@ private Q_SLOTS:
         find<QPushButton>(*d, "SpeedButton7")->click();
         QTRY_VERIFY(d.isNull());
 
-        QVERIFY(frame->tabs().isUpper());
+        QVERIFY(drive(frame).tabs().isUpper());
         // Every part read its own keys again, once.
         QCOMPARE(applied.size(), 1);
         for (DocumentWindow *doc : {clean, edited}) {
@@ -728,12 +729,12 @@ private Q_SLOTS:
             QCOMPARE(doc->lexer().scheme().backgroundOf(TagCategory::Tables), 0xFFFFFF);
         }
         QVERIFY(!clean->isModified());
-        QVERIFY(!frame->tabs().text(clean).startsWith(TabStrips::ModifiedMarker));
+        QVERIFY(!drive(frame).tabs().text(clean).startsWith(TabStrips::ModifiedMarker));
         QVERIFY(edited->isModified());
-        QVERIFY(frame->tabs().text(edited).startsWith(TabStrips::ModifiedMarker));
+        QVERIFY(drive(frame).tabs().text(edited).startsWith(TabStrips::ModifiedMarker));
 
         // Unticking a row stops its colouring at once.
-        frame->commands().action("Preferences1Click")->trigger();
+        drive(frame).commands().action("Preferences1Click")->trigger();
         d = frame->findChild<PreferencesDialog *>();
         QVERIFY(find<QCheckBox>(*d, "tabletagcheck")->isChecked());
         find<QCheckBox>(*d, "tabletagcheck")->setChecked(false);

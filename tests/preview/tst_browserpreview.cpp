@@ -7,6 +7,7 @@
 #include "documents/documentwindow.h"
 #include "editor/scintillaeditor.h"
 #include "files/documentfiles.h"
+#include "framedriver.h"
 #include "frametestbase.h"
 #include "programscripts.h"
 #include "scripteddialogs.h"
@@ -42,8 +43,8 @@ class TestBrowserPreview : public FrameTestBase
     DocumentWindow *openPage(const QString &path)
     {
         m_frame = startFrame();
-        m_frame->files().setDialogs(&m_dialogs);
-        DocumentWindow *doc = m_frame->files().openFile(path);
+        drive(m_frame).files().setDialogs(&m_dialogs);
+        DocumentWindow *doc = drive(m_frame).files().openFile(path);
         m_frame->activateWindow();
         if (!QTest::qWaitForWindowActive(m_frame.get()) || !doc)
             return nullptr;
@@ -71,7 +72,7 @@ private Q_SLOTS:
     {
         QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
         if (m_frame)
-            for (DocumentWindow *doc : m_frame->documents().documents())
+            for (DocumentWindow *doc : drive(m_frame).documents().documents())
                 doc->setModified(false);
         m_frame.reset();
     }
@@ -99,14 +100,14 @@ private Q_SLOTS:
                  QByteArray("<Title>Quillmark Preview 1</Title>\n<p>saved</p>\n<p>unsaved</p>"));
         QCOMPARE(readFile(site() + QStringLiteral("/page.htm")), QByteArray("<p>saved</p>\n"));
         QCOMPARE(m_settings->readString(QStringLiteral("CleanUp"), QStringLiteral("1")), preview);
-        QVERIFY(m_frame->returnButtons().button());
+        QVERIFY(drive(m_frame).returnButtons().button());
         QVERIFY(m_prompter.shown.isEmpty());
 
         doc->setModified(false);
         m_frame->close();
         QVERIFY(!QFile::exists(preview));
         QCOMPARE(readFile(own), QByteArray("mine"));
-        QTRY_VERIFY(!m_frame->returnButtons().button());
+        QTRY_VERIFY(!drive(m_frame).returnButtons().button());
     }
 
     // Ctrl+Shift+F9 goes to the second browser with the viewer-2 file; with "use file
@@ -122,7 +123,7 @@ private Q_SLOTS:
         QVERIFY(readFile(previewOf(2)).startsWith("<Title>Quillmark Preview 2</Title>\n"));
         QVERIFY(m_dialogs.shown.isEmpty());
         // "back" set: no return button.
-        QVERIFY(!m_frame->returnButtons().button());
+        QVERIFY(!drive(m_frame).returnButtons().button());
     }
 
     // With "use file association" and nothing on the desktop to open the page, the message
@@ -138,7 +139,7 @@ private Q_SLOTS:
         QTest::keyClick(doc->memo(), Qt::Key_F9, Qt::ControlModifier);
         QCOMPARE(m_prompter.shown,
                  QStringList{QStringLiteral("No program is set up to open ") + previewOf(1)});
-        QVERIFY(!m_frame->returnButtons().button());
+        QVERIFY(!drive(m_frame).returnButtons().button());
     }
 
     // With no browser set up, the locate dialog asks; any executable file will do, and it is
@@ -178,11 +179,11 @@ private Q_SLOTS:
         DocumentWindow *doc = openPage(site() + QStringLiteral("/page.htm"));
         QVERIFY(doc);
         // The right button on the Browser 1 item goes to browser 2.
-        QVERIFY(m_frame->commands().runAlternative(QLatin1String(Cmd::openbrowser)));
+        QVERIFY(drive(m_frame).commands().runAlternative(QLatin1String(Cmd::openbrowser)));
         QCOMPARE(m_prompter.shown,
                  QStringList{QStringLiteral("The browser ") + missing +
                              QStringLiteral(" could not be started: the program does not exist")});
-        QVERIFY(!m_frame->returnButtons().button());
+        QVERIFY(!drive(m_frame).returnButtons().button());
     }
 
     // An untitled page is previewed from the home folder; a page whose folder has gone gets a
@@ -194,7 +195,7 @@ private Q_SLOTS:
         m_frame = startFrame();
         m_frame->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(m_frame.get()));
-        DocumentWindow *untitled = m_frame->documents().active();
+        DocumentWindow *untitled = drive(m_frame).documents().active();
         QVERIFY(untitled);
         untitled->memo()->setFocus();
         QTest::keyClick(untitled->memo(), Qt::Key_F9, Qt::ControlModifier);
@@ -203,7 +204,7 @@ private Q_SLOTS:
 
         const QString folder = m_dir->filePath(QStringLiteral("going"));
         writeFile(folder + QStringLiteral("/page.htm"), "<p>x</p>");
-        DocumentWindow *doc = m_frame->files().openFile(folder + QStringLiteral("/page.htm"));
+        DocumentWindow *doc = drive(m_frame).files().openFile(folder + QStringLiteral("/page.htm"));
         QVERIFY(doc);
         QVERIFY(QDir(folder).removeRecursively());
         // Back in the editor from the browser.

@@ -5,6 +5,7 @@
 #include "documents/documentwindow.h"
 #include "editor/scintillaeditor.h"
 #include "files/documentfiles.h"
+#include "framedriver.h"
 #include "frametestbase.h"
 #include "preview/previewcontroller.h"
 #include "preview/web/defaultlookdialog.h"
@@ -69,8 +70,8 @@ class TestInternalPreview : public FrameTestBase
     PreviewWindow *preview(const QString &name, DocumentWindow **document = nullptr)
     {
         m_frame = startFrame();
-        m_frame->files().setDialogs(&m_dialogs);
-        DocumentWindow *doc = m_frame->files().openFile(m_site + u'/' + name);
+        drive(m_frame).files().setDialogs(&m_dialogs);
+        DocumentWindow *doc = drive(m_frame).files().openFile(m_site + u'/' + name);
         if (!doc)
             return nullptr;
         if (document)
@@ -94,12 +95,12 @@ class TestInternalPreview : public FrameTestBase
         if (!activateFrame())
             return nullptr;
         doc->memo()->setFocus();
-        InternalPreview *open = m_frame->previews().internal();
+        InternalPreview *open = drive(m_frame).previews().internal();
         std::unique_ptr<QSignalSpy> shown;
         if (open)
             shown = std::make_unique<QSignalSpy>(open->widget(), SIGNAL(pageShown(QString)));
         QTest::keyClick(doc->memo(), Qt::Key_F9);
-        InternalPreview *internal = m_frame->previews().internal();
+        InternalPreview *internal = drive(m_frame).previews().internal();
         auto *b = internal ? qobject_cast<PreviewWindow *>(internal->widget()) : nullptr;
         if (!b)
             return nullptr;
@@ -149,7 +150,7 @@ private Q_SLOTS:
     {
         QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
         if (m_frame)
-            for (DocumentWindow *doc : m_frame->documents().documents())
+            for (DocumentWindow *doc : drive(m_frame).documents().documents())
                 doc->setModified(false);
         m_frame.reset();
     }
@@ -296,7 +297,7 @@ private Q_SLOTS:
         DocumentWindow *doc = nullptr;
         PreviewWindow *b = preview(QStringLiteral("page.htm"), &doc);
         QVERIFY(b);
-        m_frame->previews().setLiveDelay(50);
+        drive(m_frame).previews().setLiveDelay(50);
         const QString file = b->currentFile();
         QFile written(file);
         QVERIFY(written.open(QIODevice::ReadOnly));
@@ -440,7 +441,8 @@ private Q_SLOTS:
         writeFile(QStringLiteral("page.htm"), "<p>first</p>");
         PreviewWindow *b = preview(QStringLiteral("page.htm"));
         QVERIFY(b);
-        DocumentWindow *other = m_frame->files().openFile(m_site + QStringLiteral("/other.htm"));
+        DocumentWindow *other =
+            drive(m_frame).files().openFile(m_site + QStringLiteral("/other.htm"));
         QVERIFY(other);
         QCOMPARE(pressF9(other), b);
         QTRY_VERIFY_WITH_TIMEOUT(pageText(b).contains(QStringLiteral("Second page")),
@@ -501,7 +503,7 @@ private Q_SLOTS:
 
         // Closing keeps the place and size for next time.
         b->close();
-        QTRY_VERIFY(!m_frame->previews().internal());
+        QTRY_VERIFY(!drive(m_frame).previews().internal());
         QCOMPARE(m_settings->read(Keys::PreviewWidth), 640);
         QCOMPARE(m_settings->read(Keys::PreviewHeight), 480);
     }

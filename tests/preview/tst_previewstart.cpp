@@ -4,6 +4,7 @@
 #include "documents/documentwindow.h"
 #include "editor/scintillaeditor.h"
 #include "files/documentfiles.h"
+#include "framedriver.h"
 #include "frametestbase.h"
 #include "preview/internalpreview.h"
 #include "preview/previewcontroller.h"
@@ -60,7 +61,7 @@ private Q_SLOTS:
             f.write("<p>Hello from the page</p>\n");
         }
         auto frame = startFrame();
-        DocumentWindow *doc = frame->files().openFile(page);
+        DocumentWindow *doc = drive(frame).files().openFile(page);
         QVERIFY(doc);
         frame->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(frame.get()));
@@ -71,7 +72,7 @@ private Q_SLOTS:
         doc->memo()->setFocus();
         QTest::keyClick(doc->memo(), Qt::Key_F9);
         QVERIFY2(m_prompter.shown.isEmpty(), qPrintable(m_prompter.shown.join(u'\n')));
-        InternalPreview *preview = frame->previews().internal();
+        InternalPreview *preview = drive(frame).previews().internal();
         QVERIFY(preview);
         QVERIFY(engineLoaded());
         // The engine's sandbox is given up only by the superuser, for whom it cannot run.

@@ -4,6 +4,7 @@
 #include "documents/documentwindow.h"
 #include "editor/scintillaeditor.h"
 #include "files/documentfiles.h"
+#include "framedriver.h"
 #include "frametestbase.h"
 #include "menuclicks.h"
 #include "projects/projectcommands.h"
@@ -33,8 +34,8 @@ class TestProjects : public FrameTestBase
     {
         m_settings->write(Keys::StartNew, "no");
         auto frame = std::make_unique<MainFrame>(*m_home, *m_settings, m_prompter);
-        frame->files().setDialogs(&m_dialogs);
-        frame->files().setModifiers(&m_keys);
+        drive(frame).files().setDialogs(&m_dialogs);
+        drive(frame).files().setModifiers(&m_keys);
         frame->showAtStart(false);
         return frame;
     }
@@ -86,7 +87,7 @@ class TestProjects : public FrameTestBase
     }
     void typeCtrl(MainFrame &frame, Qt::Key key)
     {
-        DocumentWindow *doc = frame.documents().active();
+        DocumentWindow *doc = drive(frame).documents().active();
         QVERIFY(doc);
         QVERIFY(QTest::qWaitForWindowActive(&frame));
         doc->memo()->setFocus();
@@ -111,9 +112,9 @@ private Q_SLOTS:
         const QString project =
             put("site.qpj", (a + "\n" + gone + "\n" + b + "\n" + a + "\n" + alsoGone).toUtf8());
         auto frame = start();
-        frame->files().openFile(b);
+        drive(frame).files().openFile(b);
         MenuClicks::chooseFromMenu(*frame, Cmd::Projects1Click);
-        ProjectManager *manager = frame->projects().manager();
+        ProjectManager *manager = drive(frame).projects().manager();
         QVERIFY(manager && manager->isVisible());
         QCOMPARE(manager->windowTitle(), QString("Project Manager"));
         QVERIFY(!manager->button("quillmark")->isEnabled());
@@ -126,22 +127,22 @@ private Q_SLOTS:
                  (QStringList{"a.htm", "gone.htm", "b.htm", "a.htm", "also gone.htm"}));
 
         click(manager->button("quillmark"));
-        QCOMPARE(paths(frame->documents().documents()), (QStringList{b, a}));
+        QCOMPARE(paths(drive(frame).documents().documents()), (QStringList{b, a}));
         QCOMPARE(m_prompter.shown,
                  QStringList{gone + "\n" + alsoGone + "\ndon't exist and can't be loaded"});
         QVERIFY(manager->isVisible());
 
         // Again: everything is open, and the open pages come forward instead.
-        frame->documents().activate(frame->documents().documents().front());
+        drive(frame).documents().activate(drive(frame).documents().documents().front());
         m_prompter.shown.clear();
         QFile::remove(alsoGone);
         put("site/gone.htm", "back");
         click(manager->button("quillmark"));
-        QCOMPARE(frame->documents().documents().size(), 3);
+        QCOMPARE(drive(frame).documents().documents().size(), 3);
         QCOMPARE(m_prompter.shown, QStringList{alsoGone + "\ndoesn't exist and can't be loaded"});
 
         click(manager->button("closebut"));
-        QTRY_VERIFY(!frame->projects().manager());
+        QTRY_VERIFY(!drive(frame).projects().manager());
     }
 
     void pickersBuildAProjectThatSavesWithCrLf()
@@ -151,7 +152,7 @@ private Q_SLOTS:
         put("pages/notes.txt", "n");
         const QString other = put("pages/other.qpj", (a + "\r\n/x/from other.htm\r\n").toUtf8());
         auto frame = start();
-        ProjectManager *manager = frame->projects().showManager();
+        ProjectManager *manager = drive(frame).projects().showManager();
         manager->showFolder(m_dir->filePath("pages"));
 
         pickFile(manager, "b.html");
@@ -207,8 +208,8 @@ private Q_SLOTS:
         const QString a = put("deep/folder/a.htm", "a");
         const QString project = put("p.qpj", (a + "\r\n").toUtf8());
         auto frame = start();
-        frame->files().openFile(project);
-        ProjectManager *manager = frame->projects().manager();
+        drive(frame).files().openFile(project);
+        ProjectManager *manager = drive(frame).projects().manager();
         QVERIFY(manager);
         QListWidget *view = manager->projectView();
         const QPoint at = view->visualItemRect(view->item(0)).center();
@@ -243,7 +244,7 @@ private Q_SLOTS:
         auto frame = start();
 
         // An unmodified saved page: no save, its path goes in, once.
-        frame->files().openFile(saved);
+        drive(frame).files().openFile(saved);
         m_dialogs.saveAnswers << project << project;
         MenuClicks::chooseFromMenu(*frame, Cmd::intoaProject1Click);
         QCOMPARE(m_dialogs.shown.last().title, QString("Locate a Project File"));
@@ -251,7 +252,7 @@ private Q_SLOTS:
         QCOMPARE(bytesOf(project), (saved + "\r\n").toUtf8());
 
         // A modified page is saved first.
-        DocumentWindow *doc = frame->files().openFile(edited);
+        DocumentWindow *doc = drive(frame).files().openFile(edited);
         QVERIFY(QTest::qWaitForWindowActive(frame.get()));
         doc->memo()->setFocus();
         QTest::keyClicks(doc->memo(), "new ");
@@ -262,7 +263,7 @@ private Q_SLOTS:
         QCOMPARE(bytesOf(project), (saved + "\r\n" + edited + "\r\n").toUtf8());
 
         // An untitled page goes through Save As; cancelling it ends the command.
-        frame->files().newclean();
+        drive(frame).files().newclean();
         const int shown = m_dialogs.shown.size();
         MenuClicks::chooseFromMenu(*frame, Cmd::intoaProject1Click);
         QCOMPARE(m_dialogs.shown.size(), shown + 1);
@@ -281,9 +282,9 @@ private Q_SLOTS:
         put("home/template/page.htm", "<html>\r\n<body>\r\n</body>\r\n</html>\r\n");
         put("home/template/other.htm", "other");
         auto frame = start();
-        frame->files().newclean();
+        drive(frame).files().newclean();
         typeCtrl(*frame, Qt::Key_N);
-        TemplateChooser *chooser = frame->projects().templateChooser();
+        TemplateChooser *chooser = drive(frame).projects().templateChooser();
         QVERIFY(chooser && chooser->isVisible());
         QCOMPARE(chooser->windowTitle(), QString("Open Template"));
         QVERIFY(!chooser->button("SpeedButton1")->isEnabled());
@@ -296,8 +297,8 @@ private Q_SLOTS:
                     !list->visualRect(page).isEmpty());
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(page).center());
         QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(page).center());
-        QTRY_VERIFY(!frame->projects().templateChooser());
-        DocumentWindow *doc = frame->documents().active();
+        QTRY_VERIFY(!drive(frame).projects().templateChooser());
+        DocumentWindow *doc = drive(frame).documents().active();
         QVERIFY(doc->document().isUntitled());
         QCOMPARE(doc->editor().bytes(), QByteArray("<html>\n<body>\n</body>\n</html>\n"));
 
@@ -318,7 +319,7 @@ private Q_SLOTS:
         put("home/template/a.htm", "A");
         put("home/template/b.htm", "B");
         auto frame = start();
-        TemplateChooser *chooser = frame->projects().showTemplateChooser();
+        TemplateChooser *chooser = drive(frame).projects().showTemplateChooser();
         QListView *list = chooser->list();
         auto *model = static_cast<QFileSystemModel *>(list->model());
         const auto choose = [&](const QString &name) {
@@ -347,10 +348,10 @@ private Q_SLOTS:
 
         // OK with nothing chosen takes the default.
         click(chooser->button("Button1"));
-        QCOMPARE(frame->documents().active()->editor().bytes(), QByteArray("A"));
+        QCOMPARE(drive(frame).documents().active()->editor().bytes(), QByteArray("A"));
 
         // Deleting the default clears it; Clear empties it.
-        chooser = frame->projects().showTemplateChooser();
+        chooser = drive(frame).projects().showTemplateChooser();
         list = chooser->list();
         model = static_cast<QFileSystemModel *>(list->model());
         choose("a.htm");
@@ -362,7 +363,7 @@ private Q_SLOTS:
         click(chooser->button("SpeedButton4"));
         QCOMPARE(m_settings->read(Keys::Template), QString());
         click(chooser->button("cancelbtn"));
-        QTRY_VERIFY(!frame->projects().templateChooser());
+        QTRY_VERIFY(!drive(frame).projects().templateChooser());
     }
 
     void defaultTemplateOutsideTheFolderIsIgnoredAndReportedOnce()
@@ -371,10 +372,10 @@ private Q_SLOTS:
         m_settings->write(Keys::Template, "../addict.cfg");
         m_settings->write(Keys::NewT, "yes");
         auto frame = start();
-        frame->files().news();
-        frame->files().news();
-        QCOMPARE(frame->documents().documents().size(), 2);
-        for (DocumentWindow *doc : frame->documents().documents())
+        drive(frame).files().news();
+        drive(frame).files().news();
+        QCOMPARE(drive(frame).documents().documents().size(), 2);
+        for (DocumentWindow *doc : drive(frame).documents().documents())
             QCOMPARE(doc->editor().bytes(), QByteArray());
         QCOMPARE(m_prompter.shown.size(), 1);
         QVERIFY(m_prompter.shown.front().contains("\"../addict.cfg\""));
@@ -384,10 +385,10 @@ private Q_SLOTS:
     {
         const QString page = put("work/page.htm", "page");
         auto frame = start();
-        DocumentWindow *doc = frame->files().openFile(page);
+        DocumentWindow *doc = drive(frame).files().openFile(page);
         QVERIFY(doc);
         const QString openFolder =
-            m_dialogs.shown.isEmpty() ? frame->files().dialogState().folder() : QString();
+            m_dialogs.shown.isEmpty() ? drive(frame).files().dialogState().folder() : QString();
         m_dialogs.saveAnswers << m_home->templateDir() + "/mine";
         MenuClicks::chooseFromMenu(*frame, Cmd::SaveasTemplate1Click);
         QCOMPARE(m_dialogs.shown.last().folder, m_home->templateDir());

@@ -6,6 +6,7 @@
 #include "documents/documentregistry.h"
 #include "documents/documentwindow.h"
 #include "files/documentfiles.h"
+#include "framedriver.h"
 #include "session/documentjournal.h"
 #include "shell/mainframe.h"
 #include "widgets/messageboxprompter.h"
@@ -50,8 +51,8 @@ int main(int argc, char *argv[])
     prompter.setParent(&frame);
     frame.queueFiles({args[2]});
     frame.showAtStart(false);
-    DocumentWindow *page = frame.documents().active();
-    DocumentWindow *untitled = frame.files().newclean();
+    DocumentWindow *page = drive(frame).documents().active();
+    DocumentWindow *untitled = drive(frame).files().newclean();
     if (!page || !untitled)
         return 3;
     page->memo()->setFocus();
@@ -60,8 +61,8 @@ int main(int argc, char *argv[])
     untitled->memo()->setFocus();
     type(untitled->memo(), QStringLiteral("<p>new \u65e5\u672c</p>"));
     QTest::keyClick(untitled->memo(), Qt::Key_Return);
-    frame.journal().flush();
-    if (frame.journal().lastWriteFailed())
+    drive(frame).journal().flush();
+    if (drive(frame).journal().lastWriteFailed())
         return 4;
     std::puts("journaled");
     std::fflush(stdout);

@@ -2,6 +2,7 @@
 #include "editor/scintillaeditor.h"
 #include "files/documentfiles.h"
 #include "files/documentwatcher.h"
+#include "framedriver.h"
 #include "frametestbase.h"
 #include "session/documentjournal.h"
 #include "session/recoveryjournal.h"
@@ -57,7 +58,7 @@ private:
     }
     DocumentWindow *documentNamed(MainFrame &frame, const QString &identity)
     {
-        for (DocumentWindow *doc : frame.documents().documents())
+        for (DocumentWindow *doc : drive(frame).documents().documents())
             if (doc->document().identity() == identity)
                 return doc;
         return nullptr;
@@ -108,15 +109,15 @@ private Q_SLOTS:
         QCOMPARE(m_prompter.shown.size(), 1);
         QVERIFY(m_prompter.shown[0].contains(page));
         QVERIFY(m_prompter.shown[0].contains(QStringLiteral("Untitled")));
-        QCOMPARE(next->documents().documents().size(), 2);
+        QCOMPARE(drive(next).documents().documents().size(), 2);
 
         DocumentWindow *named = documentNamed(*next, page);
         QVERIFY(named);
         QVERIFY(named->isModified());
         QCOMPARE(named->editor().bytes(), original + "\x80 typed");
         QCOMPARE(named->document().formatText(), QStringLiteral("Windows-1252  CR LF"));
-        QCOMPARE(next->tabs().text(named), TabStrips::ModifiedMarker + "page.htm");
-        DocumentWindow *untitled = next->documents().documents().value(1);
+        QCOMPARE(drive(next).tabs().text(named), TabStrips::ModifiedMarker + "page.htm");
+        DocumentWindow *untitled = drive(next).documents().documents().value(1);
         QVERIFY(untitled != named &&
                 untitled->document().identity().startsWith(QStringLiteral("Untitled")));
         QVERIFY(untitled->isModified());
@@ -124,7 +125,7 @@ private Q_SLOTS:
         QCOMPARE(untitled->windowTitle(), untitled->document().identity());
 
         // Saving writes the page's own file, byte for byte; the killed run's journal is gone.
-        QVERIFY(next->saving().save(named));
+        QVERIFY(drive(next).saving().save(named));
         QCOMPARE(read(page), original + "\x80 typed");
         QCOMPARE(sessions().size(), 1);
         closeWithoutSaving(next);
@@ -169,7 +170,7 @@ private Q_SLOTS:
         // Enter at the save's question keeps the other program's file.
         m_prompter.shown.clear();
         m_prompter.answers = {PromptAnswer::No};
-        QVERIFY(!next->saving().save(doc));
+        QVERIFY(!drive(next).saving().save(doc));
         QCOMPARE(m_prompter.shown.size(), 1);
         QVERIFY(m_prompter.shown[0].contains(QStringLiteral("changed by another program")));
         QCOMPARE(read(changed), QByteArray("<p>from the other program</p>\n"));
@@ -179,12 +180,12 @@ private Q_SLOTS:
         m_prompter.shown.clear();
         DocumentWindow *untouched = documentNamed(*next, same);
         QVERIFY(untouched);
-        QVERIFY(next->saving().save(untouched));
+        QVERIFY(drive(next).saving().save(untouched));
         QVERIFY(m_prompter.shown.isEmpty());
         QCOMPARE(read(same), base + "<p>typed</p>\n");
 
         // The base travels on through this run's journal.
-        next->journal().flush();
+        drive(next).journal().flush();
         closeWithoutSaving(next);
     }
 
@@ -210,8 +211,8 @@ private Q_SLOTS:
         m_prompter.answers = {PromptAnswer::Yes};
         auto next = start();
         QCOMPARE(m_prompter.shown.size(), 1);
-        QCOMPARE(next->documents().documents().size(), 1);
-        DocumentWindow *doc = next->documents().documents().value(0);
+        QCOMPARE(drive(next).documents().documents().size(), 1);
+        DocumentWindow *doc = drive(next).documents().documents().value(0);
         QVERIFY(doc->document().identity().startsWith(QStringLiteral("Untitled")));
         QVERIFY(doc->isModified());
         QCOMPARE(doc->editor().bytes(), e.bytes);
@@ -240,7 +241,7 @@ private Q_SLOTS:
         QVERIFY(blocker.open(QIODevice::WriteOnly));
         blocker.close();
         auto frame = std::make_unique<MainFrame>(*m_home, *m_settings, m_prompter);
-        QSignalSpy failed(&frame->journal(), &DocumentJournal::failed);
+        QSignalSpy failed(&drive(frame).journal(), &DocumentJournal::failed);
         frame->showAtStart(false);
         QCOMPARE(failed.size(), 1);
         const QString message = failed[0][0].toString();
@@ -248,8 +249,8 @@ private Q_SLOTS:
                      message.contains(recovery()),
                  qPrintable(message));
         QCOMPARE(frame->statusBar()->currentMessage(), message);
-        frame->journal().setEnabled(false);
-        frame->journal().setEnabled(true);
+        drive(frame).journal().setEnabled(false);
+        drive(frame).journal().setEnabled(true);
         QCOMPARE(failed.size(), 1);
         QVERIFY(m_prompter.shown.isEmpty());
         closeWithoutSaving(frame);
@@ -258,7 +259,7 @@ private Q_SLOTS:
     void changesReachTheJournalSoonAndACleanEndRemovesIt()
     {
         auto frame = start();
-        DocumentWindow *doc = frame->documents().active();
+        DocumentWindow *doc = drive(frame).documents().active();
         QVERIFY(doc);
         frame->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(frame.get()));
@@ -333,19 +334,19 @@ private Q_SLOTS:
         const QString given = write(QStringLiteral("given.htm"), "y");
 
         auto frame = start({a, gone, b});
-        QCOMPARE(frame->documents().documents().size(), 3);
+        QCOMPARE(drive(frame).documents().documents().size(), 3);
         documentNamed(*frame, a)->editor().setCaret(120);
         documentNamed(*frame, b)->editor().setCaret(1200);
         documentNamed(*frame, b)->editor().setFirstVisibleLine(90);
-        frame->documents().activate(documentNamed(*frame, a));
+        drive(frame).documents().activate(documentNamed(*frame, a));
         closeWithoutSaving(frame);
         QVERIFY(QFile::remove(gone));
 
         m_prompter.shown.clear();
         frame = start();
         QVERIFY2(m_prompter.shown.isEmpty(), qPrintable(m_prompter.shown.join(u'\n')));
-        QCOMPARE(frame->documents().documents().size(), 2);
-        QCOMPARE(frame->documents().active(), documentNamed(*frame, a));
+        QCOMPARE(drive(frame).documents().documents().size(), 2);
+        QCOMPARE(drive(frame).documents().active(), documentNamed(*frame, a));
         QCOMPARE(documentNamed(*frame, a)->editor().caret(), 120);
         QCOMPARE(documentNamed(*frame, b)->editor().caret(), 1200);
         QCOMPARE(documentNamed(*frame, b)->editor().firstVisibleLine(), 90);
@@ -355,14 +356,14 @@ private Q_SLOTS:
         // Files of the command line open besides; one the session brought back is shown.
         frame = start({given, b});
         QVERIFY2(m_prompter.shown.isEmpty(), qPrintable(m_prompter.shown.join(u'\n')));
-        QCOMPARE(frame->documents().documents().size(), 3);
-        QCOMPARE(frame->documents().active(), documentNamed(*frame, given));
+        QCOMPARE(drive(frame).documents().documents().size(), 3);
+        QCOMPARE(drive(frame).documents().active(), documentNamed(*frame, given));
         closeWithoutSaving(frame);
 
         // Switched off, nothing comes back.
         m_settings->write(Keys::Reopen, false);
         frame = start();
-        QVERIFY(frame->documents().documents().isEmpty());
+        QVERIFY(drive(frame).documents().documents().isEmpty());
         closeWithoutSaving(frame);
     }
 };

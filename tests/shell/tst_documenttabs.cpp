@@ -1,6 +1,7 @@
 #include "documents/documentwindow.h"
 #include "editor/scintillaeditor.h"
 #include "files/documentfiles.h"
+#include "framedriver.h"
 #include "frametestbase.h"
 #include "shell/tabstrips.h"
 
@@ -21,11 +22,11 @@ private:
     std::unique_ptr<MainFrame> m_frame;
     QList<DocumentWindow *> m_docs;
 
-    QTabBar *bar() const { return m_frame->tabs().lower(); }
+    QTabBar *bar() const { return drive(m_frame).tabs().lower(); }
     QPoint tabCentre(int index) const { return bar()->tabRect(index).center(); }
     DocumentWindow *focused()
     {
-        DocumentWindow *doc = m_frame->documents().active();
+        DocumentWindow *doc = drive(m_frame).documents().active();
         doc->memo()->setFocus();
         return doc;
     }
@@ -51,9 +52,9 @@ private Q_SLOTS:
     {
         resetHome();
         m_frame = startFrame();
-        m_frame->files().news();
-        m_frame->files().news();
-        m_docs = m_frame->documents().documents();
+        drive(m_frame).files().news();
+        drive(m_frame).files().news();
+        m_docs = drive(m_frame).documents().documents();
         QCOMPARE(m_docs.size(), 3);
         m_frame->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(m_frame.get()));
@@ -62,21 +63,21 @@ private Q_SLOTS:
     void cleanup()
     {
         if (m_frame)
-            for (DocumentWindow *doc : m_frame->documents().documents())
+            for (DocumentWindow *doc : drive(m_frame).documents().documents())
                 doc->setModified(false);
         m_frame.reset();
     }
 
     void ctrlPageKeysSwitchDocuments()
     {
-        QCOMPARE(m_frame->documents().active(), m_docs[2]);
+        QCOMPARE(drive(m_frame).documents().active(), m_docs[2]);
         QTest::keyClick(focused()->memo(), Qt::Key_PageDown, Qt::ControlModifier);
-        QCOMPARE(m_frame->documents().active(), m_docs[0]);
+        QCOMPARE(drive(m_frame).documents().active(), m_docs[0]);
         QCOMPARE(bar()->currentIndex(), 0);
         QTest::keyClick(focused()->memo(), Qt::Key_PageUp, Qt::ControlModifier);
-        QCOMPARE(m_frame->documents().active(), m_docs[2]);
+        QCOMPARE(drive(m_frame).documents().active(), m_docs[2]);
         QTest::keyClick(focused()->memo(), Qt::Key_PageUp, Qt::ControlModifier);
-        QCOMPARE(m_frame->documents().active(), m_docs[1]);
+        QCOMPARE(drive(m_frame).documents().active(), m_docs[1]);
         // The keys moved nothing inside the text.
         QCOMPARE(m_docs[1]->editor().text(), QString());
     }
@@ -102,10 +103,10 @@ private Q_SLOTS:
         m_prompter.answers = {PromptAnswer::Cancel};
         QTest::mouseClick(bar(), Qt::MiddleButton, {}, tabCentre(0));
         QCOMPARE(m_prompter.shown.size(), 1);
-        QTRY_COMPARE(m_frame->documents().documents().size(), 3);
+        QTRY_COMPARE(drive(m_frame).documents().documents().size(), 3);
         // An unmodified one, not the active one, closes at once.
         QTest::mouseClick(bar(), Qt::MiddleButton, {}, tabCentre(1));
-        QTRY_COMPARE(m_frame->documents().documents(),
+        QTRY_COMPARE(drive(m_frame).documents().documents(),
                      (QList<DocumentWindow *>{m_docs[0], m_docs[2]}));
         QCOMPARE(bar()->count(), 2);
 
@@ -114,17 +115,17 @@ private Q_SLOTS:
             button = bar()->tabButton(1, QTabBar::LeftSide);
         QVERIFY(button);
         QTest::mouseClick(button, Qt::LeftButton);
-        QTRY_COMPARE(m_frame->documents().documents(), QList<DocumentWindow *>{m_docs[0]});
+        QTRY_COMPARE(drive(m_frame).documents().documents(), QList<DocumentWindow *>{m_docs[0]});
     }
 
     void aRightClickActsOnTheClickedTab()
     {
-        QCOMPARE(m_frame->documents().active(), m_docs[2]);
+        QCOMPARE(drive(m_frame).documents().active(), m_docs[2]);
         bool shown = false;
         whenMenuShows([&](QMenu *menu) {
             shown = true;
             // The clicked tab's document came forward before the menu opened.
-            QCOMPARE(m_frame->documents().active(), m_docs[0]);
+            QCOMPARE(drive(m_frame).documents().active(), m_docs[0]);
             QVERIFY(entry(menu, QStringLiteral("Save")));
             QVERIFY(entry(menu, QStringLiteral("Close")));
             QAction *others = entry(menu, QStringLiteral("Close Others"));
@@ -136,7 +137,7 @@ private Q_SLOTS:
                                 bar()->mapToGlobal(tabCentre(0)));
         QApplication::sendEvent(bar(), &event);
         QTRY_VERIFY(shown);
-        QTRY_COMPARE(m_frame->documents().documents(), QList<DocumentWindow *>{m_docs[0]});
+        QTRY_COMPARE(drive(m_frame).documents().documents(), QList<DocumentWindow *>{m_docs[0]});
     }
 };
 

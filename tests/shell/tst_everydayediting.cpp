@@ -4,6 +4,7 @@
 #include "documents/gotoline.h"
 #include "editor/scintillaeditor.h"
 #include "files/documentfiles.h"
+#include "framedriver.h"
 #include "frametestbase.h"
 #include "help/helpwindow.h"
 #include "prefs/preferencesdialog.h"
@@ -43,13 +44,13 @@ private:
     void start()
     {
         m_frame = startFrame();
-        QVERIFY(m_frame->documents().active());
+        QVERIFY(drive(m_frame).documents().active());
         m_frame->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(m_frame.get()));
     }
     DocumentWindow *document(const QString &marked)
     {
-        DocumentWindow *doc = m_frame->documents().active();
+        DocumentWindow *doc = drive(m_frame).documents().active();
         if (!doc)
             qFatal("no document");
         SelectionMarkup::set(doc->editor(), marked);
@@ -61,7 +62,7 @@ private:
     static QString shown(DocumentWindow *doc) { return SelectionMarkup::get(doc->editor()); }
     QMenu *openMenu(const char *name)
     {
-        QMenu *menu = m_frame->menu(QLatin1String(name));
+        QMenu *menu = drive(m_frame).menu(QLatin1String(name));
         if (!menu)
             qFatal("no menu %s", name);
         QMenuBar *bar = m_frame->menuBar();
@@ -75,14 +76,14 @@ private:
     void chooseFromMenu(const char *menuName, const char *command)
     {
         QMenu *menu = openMenu(menuName);
-        QAction *action = m_frame->commands().action(QLatin1String(command));
+        QAction *action = drive(m_frame).commands().action(QLatin1String(command));
         QVERIFY2(menu->actions().contains(action), command);
         QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action).center());
         QTRY_VERIFY(!menu->isVisible());
     }
     void clickToolbarItem(const char *item)
     {
-        SpeedButton *button = m_frame->speedBar().button(QLatin1String(item));
+        SpeedButton *button = drive(m_frame).speedBar().button(QLatin1String(item));
         QVERIFY2(button && button->isVisible(), item);
         QTest::mouseClick(button, Qt::LeftButton);
     }
@@ -118,7 +119,7 @@ private Q_SLOTS:
     void cleanup()
     {
         if (m_frame)
-            for (DocumentWindow *doc : m_frame->documents().documents())
+            for (DocumentWindow *doc : drive(m_frame).documents().documents())
                 doc->setModified(false);
         m_frame.reset();
     }
@@ -153,7 +154,7 @@ private Q_SLOTS:
             // Through the window, which turns a right-button press into a context menu event.
             QTest::mouseClick(m_frame->windowHandle(), Qt::RightButton, {},
                               viewport->mapTo(m_frame.get(), point));
-            QMenu *menu = m_frame->contextMenu().menu();
+            QMenu *menu = drive(m_frame).contextMenu().menu();
             QTRY_VERIFY(menu->isVisible());
             QAction *paste = menu->findChild<QAction *>(QStringLiteral("Paste2"));
             QVERIFY(paste && paste->isVisible());
@@ -180,15 +181,15 @@ private Q_SLOTS:
         const char *const toggles[] = {"Wordwrap1Click", "ColoredTags1Click", "Gutter1Click",
                                        "LiveSpellcheck1Click"};
         for (const char *id : toggles) {
-            QAction *action = m_frame->commands().action(QLatin1String(id));
+            QAction *action = drive(m_frame).commands().action(QLatin1String(id));
             QVERIFY2(action->isCheckable(), id);
             QVERIFY2(!action->isIconVisibleInMenu(), id);
             QVERIFY2(!action->icon().isNull(), id);
         }
-        QCOMPARE(m_frame->speedBar().picture("SpeedItem39").isNull(), false);
+        QCOMPARE(drive(m_frame).speedBar().picture("SpeedItem39").isNull(), false);
 
         QMenu *edit = openMenu("Edit1");
-        QAction *wrap = m_frame->commands().action("Wordwrap1Click");
+        QAction *wrap = drive(m_frame).commands().action("Wordwrap1Click");
         QVERIFY(edit->actions().contains(wrap));
         QCOMPARE(wrap->isChecked(), doc->wordWrap());
         const bool wrapped = doc->wordWrap();
@@ -202,7 +203,7 @@ private Q_SLOTS:
         const bool gutter = doc->gutterVisible();
         chooseFromMenu("Edit1", "Gutter1Click");
         QCOMPARE(doc->gutterVisible(), !gutter);
-        QCOMPARE(m_frame->commands().action("Gutter1Click")->isChecked(), !gutter);
+        QCOMPARE(drive(m_frame).commands().action("Gutter1Click")->isChecked(), !gutter);
     }
 
     // Switching word wrap on a long page keeps the caret's line on its row of the screen,
@@ -210,7 +211,7 @@ private Q_SLOTS:
     void wordWrapKeepsTheCaretLineOnScreen()
     {
         start();
-        windowOf(m_frame->documents().active())->showMaximized();
+        windowOf(drive(m_frame).documents().active())->showMaximized();
         const QString filler(160, u'w');
         DocumentWindow *doc = document(numberedLines(3000, filler.chopped(80) + u' ' + filler));
         QVERIFY(doc->wordWrap());
@@ -253,7 +254,7 @@ private Q_SLOTS:
             // Typing goes on in the document once the box has gone.
             QTRY_VERIFY(doc->memo()->hasFocus());
             QTest::keyClick(doc->memo(), Qt::Key_G, Qt::ControlModifier);
-            QPointer<GoToLineDialog> box = m_frame->goToLine().window();
+            QPointer<GoToLineDialog> box = drive(m_frame).goToLine().window();
             QVERIFY(box);
             QTest::keyClicks(box->field(), QString::number(line));
             QTest::keyClick(box->field(), Qt::Key_Return);
@@ -285,7 +286,7 @@ private Q_SLOTS:
     void flatToolbarButtonsApplyOnOk()
     {
         start();
-        SpeedButton *item = m_frame->speedBar().button("SpeedItem21");
+        SpeedButton *item = drive(m_frame).speedBar().button("SpeedItem21");
         QVERIFY(!item->autoRaise());
         DocumentWindow *doc = document("text");
         for (const bool flat : {true, false}) {
@@ -313,17 +314,17 @@ private Q_SLOTS:
     void cascadeGivesUsableWindowsAndCaptionsShowTheMarker()
     {
         start();
-        m_frame->files().news();
-        m_frame->files().news();
-        const QList<DocumentWindow *> docs = m_frame->documents().documents();
+        drive(m_frame).files().news();
+        drive(m_frame).files().news();
+        const QList<DocumentWindow *> docs = drive(m_frame).documents().documents();
         QCOMPARE(docs.size(), 3);
-        m_frame->arranger().activate(docs[1]);
+        drive(m_frame).arranger().activate(docs[1]);
         docs[1]->memo()->setFocus();
         QTest::keyClicks(docs[1]->memo(), "typed");
         QVERIFY(docs[1]->isModified());
 
         chooseFromMenu("Window1", "Cascaded");
-        QCOMPARE(m_frame->documents().active(), docs[1]);
+        QCOMPARE(drive(m_frame).documents().active(), docs[1]);
         const QSize area = m_frame->findChild<QMdiArea *>()->viewport()->size();
         QList<QPoint> corners;
         for (DocumentWindow *doc : docs) {
@@ -345,13 +346,13 @@ private Q_SLOTS:
         // Saved under a name: the caption takes the name, without the marker.
         ScriptedDialogs dialogs;
         dialogs.saveAnswers << m_dir->filePath(QStringLiteral("saved.htm"));
-        m_frame->files().setDialogs(&dialogs);
+        drive(m_frame).files().setDialogs(&dialogs);
         QTest::keyClick(docs[1]->memo(), Qt::Key_S, Qt::ControlModifier);
         QVERIFY(!docs[1]->isModified());
         QCOMPARE(windowOf(docs[1])->windowTitle(), QString("saved.htm"));
         QTest::keyClicks(docs[1]->memo(), "more");
         QCOMPARE(windowOf(docs[1])->windowTitle(), QString("\u2022 saved.htm"));
-        m_frame->files().setDialogs(nullptr);
+        drive(m_frame).files().setDialogs(nullptr);
     }
 
     void aboutBoxNamesItsLibrariesAndClosesFromTheKeyboard_data()
@@ -381,13 +382,13 @@ private Q_SLOTS:
     {
         start();
         chooseFromMenu("Edit1", "Customize1Click");
-        CustomizeDialog *dialog = m_frame->speedBar().customizeDialog();
+        CustomizeDialog *dialog = drive(m_frame).speedBar().customizeDialog();
         QVERIFY(dialog && dialog->isVisible());
         QVERIFY(dialog->helpButton()->isEnabled());
         QTest::mouseClick(dialog->helpButton(), Qt::LeftButton);
-        QVERIFY(m_frame->help().window());
-        QTRY_VERIFY(m_frame->help().window()->isVisible());
-        QCOMPARE(m_frame->help().window()->currentPage(), QStringLiteral("toolbar.html"));
+        QVERIFY(drive(m_frame).help().window());
+        QTRY_VERIFY(drive(m_frame).help().window()->isVisible());
+        QCOMPARE(drive(m_frame).help().window()->currentPage(), QStringLiteral("toolbar.html"));
         dialog->close();
     }
 
@@ -397,13 +398,13 @@ private Q_SLOTS:
     {
         FirstStart::prepare(*m_settings, FirstStart::systemLook());
         start();
-        DocumentWindow *doc = m_frame->documents().active();
+        DocumentWindow *doc = drive(m_frame).documents().active();
         QVERIFY(doc->gutterVisible());
         QVERIFY(doc->currentLineShown());
         QCOMPARE(doc->editorFont().family(),
                  QFontDatabase::systemFont(QFontDatabase::FixedFont).family());
         QVERIFY(doc->tagColouring());
-        QCOMPARE(m_frame->commands().action("Gutter1Click")->isChecked(), true);
+        QCOMPARE(drive(m_frame).commands().action("Gutter1Click")->isChecked(), true);
     }
 };
 

@@ -2,6 +2,7 @@
 #include "documents/documentwindow.h"
 #include "find/findcontroller.h"
 #include "find/findwindows.h"
+#include "framedriver.h"
 #include "frametestbase.h"
 #include "help/helpwindow.h"
 #include "helpers/frame/helperpanel.h"
@@ -33,16 +34,16 @@ private Q_SLOTS:
         resetHome();
         m_frame = startFrame();
         QVERIFY(QTest::qWaitForWindowExposed(m_frame.get()));
-        QTRY_VERIFY(m_frame->documents().active());
+        QTRY_VERIFY(drive(m_frame).documents().active());
     }
     void cleanup() { m_frame.reset(); }
 
     void contentsFromTheHelpMenu()
     {
-        QVERIFY(!m_frame->help().window());
-        QVERIFY(m_frame->commands().action(QLatin1String(Cmd::Contents1Click))->isEnabled());
+        QVERIFY(!drive(m_frame).help().window());
+        QVERIFY(drive(m_frame).commands().action(QLatin1String(Cmd::Contents1Click))->isEnabled());
         chooseFromMenu(*m_frame, Cmd::Contents1Click);
-        HelpWindow *help = m_frame->help().window();
+        HelpWindow *help = drive(m_frame).help().window();
         QVERIFY(help);
         QTRY_VERIFY(help->isVisible());
         QCOMPARE(help->currentPage(), QStringLiteral("index.html"));
@@ -50,7 +51,7 @@ private Q_SLOTS:
         // Asked again, the same window comes forward.
         help->close();
         chooseFromMenu(*m_frame, Cmd::Contents1Click);
-        QCOMPARE(m_frame->help().window(), help);
+        QCOMPARE(drive(m_frame).help().window(), help);
         QTRY_VERIFY(help->isVisible());
     }
 
@@ -82,9 +83,9 @@ private Q_SLOTS:
                 button = b;
         QVERIFY(button && button->isEnabled());
         QTest::mouseClick(button, Qt::LeftButton);
-        QVERIFY(m_frame->help().window());
-        QTRY_VERIFY(m_frame->help().window()->isVisible());
-        QCOMPARE(m_frame->help().window()->currentPage(), page);
+        QVERIFY(drive(m_frame).help().window());
+        QTRY_VERIFY(drive(m_frame).help().window()->isVisible());
+        QCOMPARE(drive(m_frame).help().window()->currentPage(), page);
         dialog->close();
     }
 
@@ -92,12 +93,12 @@ private Q_SLOTS:
     // page. Esc closes the help window again.
     void f1AnswersForWhatHasTheKeyboard()
     {
-        QWidget *memo = m_frame->documents().active()->memo();
+        QWidget *memo = drive(m_frame).documents().active()->memo();
         m_frame->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(m_frame.get()));
         memo->setFocus();
         QTest::keyClick(memo, Qt::Key_F1);
-        HelpWindow *help = m_frame->help().window();
+        HelpWindow *help = drive(m_frame).help().window();
         QVERIFY(help);
         QTRY_VERIFY(help->isVisible());
         QCOMPARE(help->currentPage(), QStringLiteral("index.html"));
@@ -121,18 +122,18 @@ private Q_SLOTS:
     // Ctrl+F in the document opens the find dialog; F1 there opens the help on finding.
     void f1InTheFindDialog()
     {
-        QWidget *memo = m_frame->documents().active()->memo();
+        QWidget *memo = drive(m_frame).documents().active()->memo();
         memo->setFocus();
         QTest::keyClick(memo, Qt::Key_F, Qt::ControlModifier);
-        FindDialog *dialog = m_frame->finding().dialog();
+        FindDialog *dialog = drive(m_frame).finding().dialog();
         QVERIFY(dialog);
         QVERIFY(QTest::qWaitForWindowExposed(dialog));
         auto *field = dialog->findChild<QLineEdit *>(QStringLiteral("fedit"));
         QVERIFY(field);
         field->setFocus();
         QTest::keyClick(field, Qt::Key_F1);
-        QVERIFY(m_frame->help().window());
-        QCOMPARE(m_frame->help().window()->currentPage(), QStringLiteral("findreplace.html"));
+        QVERIFY(drive(m_frame).help().window());
+        QCOMPARE(drive(m_frame).help().window()->currentPage(), QStringLiteral("findreplace.html"));
         dialog->close();
     }
 };

@@ -20,6 +20,7 @@
 
 #include <memory>
 
+#include "framedriver.h"
 #include "otheruser.h"
 
 #include <poll.h>
@@ -389,7 +390,7 @@ private Q_SLOTS:
         connect(&guard, &InstanceGuard::activationRequested, &frame,
                 [&] { frame.comeForward(guard.takeHandedOver()); });
         frame.showAtStart(false);
-        QVERIFY(frame.documents().documents().isEmpty());
+        QVERIFY(drive(frame).documents().documents().isEmpty());
 
         bool whileShown = false;
         QTimer::singleShot(0, &frame, [&] {
@@ -402,16 +403,16 @@ private Q_SLOTS:
                 QTRY_COMPARE_WITH_TIMEOUT(second->state(), QProcess::NotRunning, 30000);
                 QCOMPARE(second->exitCode(), 0);
                 // Taken, not lost: they open once the box is answered.
-                QCOMPARE(frame.documents().documents().size(), 0);
+                QCOMPARE(drive(frame).documents().documents().size(), 0);
                 QTest::keyClick(box, Qt::Key_Return);
                 whileShown = true;
             });
-            frame.files().openFile(home.filePath("missing.htm"));
+            drive(frame).files().openFile(home.filePath("missing.htm"));
         });
         QTRY_VERIFY_WITH_TIMEOUT(whileShown, 40000);
-        QTRY_COMPARE(frame.documents().documents().size(), 3);
+        QTRY_COMPARE(drive(frame).documents().documents().size(), 3);
         QStringList opened;
-        for (DocumentWindow *doc : frame.documents().documents())
+        for (DocumentWindow *doc : drive(frame).documents().documents())
             opened << QFileInfo(doc->document().identity()).fileName();
         QCOMPARE(opened, (QStringList{"a.htm", "b.htm", "c.htm"}));
     }

@@ -4,6 +4,7 @@
 #include "documents/documentwindow.h"
 #include "editor/scintillaeditor.h"
 #include "files/documentfiles.h"
+#include "framedriver.h"
 #include "frametestbase.h"
 #include "shell/mainframe.h"
 #include "shell/windowarranger.h"
@@ -44,7 +45,7 @@ private:
     }
     DocumentWindow *open(const QString &path)
     {
-        DocumentWindow *doc = m_frame->files().openFile(path);
+        DocumentWindow *doc = drive(m_frame).files().openFile(path);
         if (!doc)
             qFatal("%s did not open", qPrintable(path));
         qobject_cast<QMdiSubWindow *>(doc->parentWidget())->showMaximized();
@@ -72,14 +73,14 @@ private Q_SLOTS:
         QVERIFY(!large->wordWrap());
         QVERIFY(large->wrapHeldOff());
         QTRY_VERIFY(wrapNote()->isVisible());
-        QAction *wrap = m_frame->commands().action(Cmd::Wordwrap1Click);
+        QAction *wrap = drive(m_frame).commands().action(Cmd::Wordwrap1Click);
         QVERIFY(!wrap->isChecked());
 
         // The note follows the active document.
-        m_frame->arranger().activate(small);
+        drive(m_frame).arranger().activate(small);
         QTRY_VERIFY(!wrapNote()->isVisible());
         QVERIFY(wrap->isChecked());
-        m_frame->arranger().activate(large);
+        drive(m_frame).arranger().activate(large);
         QTRY_VERIFY(wrapNote()->isVisible());
 
         // A click on the note wraps the page, keeping the first visible line first.
@@ -103,7 +104,7 @@ private Q_SLOTS:
     {
         open(writePage("large.htm", DocumentWindow::LargePageBytes + 1));
         QTRY_VERIFY(wrapNote()->isVisible());
-        m_frame->closer().CloseAll();
+        drive(m_frame).closer().CloseAll();
         QTRY_VERIFY(!wrapNote()->isVisible());
     }
 };

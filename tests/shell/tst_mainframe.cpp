@@ -4,6 +4,7 @@
 #include "documents/documentwindow.h"
 #include "editor/scintillaeditor.h"
 #include "files/documentfiles.h"
+#include "framedriver.h"
 #include "frametestbase.h"
 #include "readonlyfolder.h"
 #include "scripteddialogs.h"
@@ -46,27 +47,27 @@ private Q_SLOTS:
     {
         auto frame = start();
         QVERIFY(frame->windowTitle().startsWith("Quillmark"));
-        const auto docs = frame->documents().documents();
+        const auto docs = drive(frame).documents().documents();
         QCOMPARE(docs.size(), 1);
         QCOMPARE(docs[0]->document().identity(), QString("Untitled1"));
         QCOMPARE(docs[0]->windowTitle(), QString("Untitled1"));
         QVERIFY(docs[0]->parentWidget()->isMaximized());
         QCOMPARE(m_settings->read(Keys::State), QString("max"));
         QCOMPARE(m_settings->readInt("Varnel", "count", -1), 1);
-        QVERIFY(frame->tabs().isShown());
-        QVERIFY(frame->tabs().lower()->isVisible());
-        QCOMPARE(frame->tabs().lower()->tabText(0), QString("Untitled1"));
-        QCOMPARE(frame->status().caretText(), QString(" line: 1  col: 1"));
+        QVERIFY(drive(frame).tabs().isShown());
+        QVERIFY(drive(frame).tabs().lower()->isVisible());
+        QCOMPARE(drive(frame).tabs().lower()->tabText(0), QString("Untitled1"));
+        QCOMPARE(drive(frame).status().caretText(), QString(" line: 1  col: 1"));
     }
 
     void startNewNoMakesNoDocument()
     {
         m_settings->write(Keys::StartNew, "no");
         auto frame = start();
-        QVERIFY(frame->documents().documents().isEmpty());
+        QVERIFY(drive(frame).documents().documents().isEmpty());
         // Only the first call is skipped.
-        frame->files().news();
-        QCOMPARE(frame->documents().documents().size(), 1);
+        drive(frame).files().news();
+        QCOMPARE(drive(frame).documents().documents().size(), 1);
     }
 
     void handedOverFileOpensAndSecondTimeIsAlreadyOpen()
@@ -74,7 +75,7 @@ private Q_SLOTS:
         const QString page = writeFile("Page.htm", "<b>bold</b>\r\n");
         m_settings->write(Keys::Hello, page);
         auto frame = start();
-        auto docs = frame->documents().documents();
+        auto docs = drive(frame).documents().documents();
         QCOMPARE(docs.size(), 1);
         QCOMPARE(docs[0]->document().identity(), page);
         QCOMPARE(docs[0]->windowTitle(), QString("Page.htm"));
@@ -86,7 +87,7 @@ private Q_SLOTS:
         QVERIFY(QFile::link(page, m_dir->filePath("link.htm")));
         m_settings->write(Keys::Hello, m_dir->filePath("link.htm"));
         frame->openHandedOverFile();
-        QCOMPARE(frame->documents().documents().size(), 1);
+        QCOMPARE(drive(frame).documents().documents().size(), 1);
         QCOMPARE(m_prompter.shown.last(), m_dir->filePath("link.htm") + " is already open.");
         QCOMPARE(m_settings->read(Keys::Hello), QString());
 
@@ -94,10 +95,10 @@ private Q_SLOTS:
         const QString other = writeFile("other.htm", "x");
         m_settings->write(Keys::Hello, other);
         frame->openHandedOverFile();
-        QCOMPARE(frame->documents().documents().size(), 2);
-        QCOMPARE(frame->documents().active()->document().identity(), other);
-        QCOMPARE(frame->tabs().lower()->currentIndex(), 1);
-        QCOMPARE(frame->tabs().upper()->currentIndex(), 1);
+        QCOMPARE(drive(frame).documents().documents().size(), 2);
+        QCOMPARE(drive(frame).documents().active()->document().identity(), other);
+        QCOMPARE(drive(frame).tabs().lower()->currentIndex(), 1);
+        QCOMPARE(drive(frame).tabs().upper()->currentIndex(), 1);
 
         // Nothing waiting: activation does nothing.
         const int shown = int(m_prompter.shown.size());
@@ -108,34 +109,34 @@ private Q_SLOTS:
     void userEditMarksTheTabOnceLoadingAndReapplyingDoNot()
     {
         auto frame = start();
-        DocumentWindow *doc = frame->documents().active();
+        DocumentWindow *doc = drive(frame).documents().active();
         QVERIFY(doc);
         doc->applySettings();
-        QCOMPARE(frame->tabs().text(doc), QString("Untitled1"));
+        QCOMPARE(drive(frame).tabs().text(doc), QString("Untitled1"));
         QVERIFY(!doc->isModified());
 
         doc->memo()->setFocus();
         QTest::keyClicks(doc->memo(), "ab");
-        QCOMPARE(frame->tabs().text(doc), TabStrips::ModifiedMarker + "Untitled1");
-        QCOMPARE(frame->tabs().upper()->tabText(0), TabStrips::ModifiedMarker + "Untitled1");
+        QCOMPARE(drive(frame).tabs().text(doc), TabStrips::ModifiedMarker + "Untitled1");
+        QCOMPARE(drive(frame).tabs().upper()->tabText(0), TabStrips::ModifiedMarker + "Untitled1");
         QVERIFY(doc->isModified());
 
         // Reapplying settings to a modified document keeps it modified and marked once.
         doc->applySettings();
         QVERIFY(doc->isModified());
-        QCOMPARE(frame->tabs().text(doc), TabStrips::ModifiedMarker + "Untitled1");
+        QCOMPARE(drive(frame).tabs().text(doc), TabStrips::ModifiedMarker + "Untitled1");
     }
 
     void dateLabelInsertsTheDateSelected()
     {
         m_settings->write(Keys::StartNew, "no");
         auto frame = start();
-        frame->status().insertDate(); // no document: nothing, no crash
-        DocumentWindow *doc = frame->files().newclean();
+        drive(frame).status().insertDate(); // no document: nothing, no crash
+        DocumentWindow *doc = drive(frame).files().newclean();
         doc->editor().setText("x");
         doc->editor().setCaret(1);
-        frame->status().insertDate();
-        QString expected = frame->status().dateText();
+        drive(frame).status().insertDate();
+        QString expected = drive(frame).status().dateText();
         expected.chop(2);
         QCOMPARE(doc->editor().text(), "x" + expected);
         QCOMPARE(doc->editor().selectedText(), expected);
@@ -144,10 +145,10 @@ private Q_SLOTS:
     void untitledCounterRunsAcrossNewVariants()
     {
         auto frame = start();
-        frame->files().newclean();
-        frame->files().news();
+        drive(frame).files().newclean();
+        drive(frame).files().news();
         QStringList names;
-        for (DocumentWindow *doc : frame->documents().documents())
+        for (DocumentWindow *doc : drive(frame).documents().documents())
             names << doc->document().identity();
         QCOMPARE(names, (QStringList{"Untitled1", "Untitled2", "Untitled3"}));
     }
@@ -155,14 +156,14 @@ private Q_SLOTS:
     void closeQueryAnswers()
     {
         auto frame = start();
-        DocumentWindow *doc = frame->documents().active();
+        DocumentWindow *doc = drive(frame).documents().active();
         doc->editor().replaceSelection("text");
         QVERIFY(doc->isModified());
 
         m_prompter.answers = {PromptAnswer::Cancel};
         QVERIFY(!frame->close());
         QCOMPARE(m_prompter.shown.last(), QString("Save Changes to 'Untitled1'?"));
-        QCOMPARE(frame->documents().documents().size(), 1);
+        QCOMPARE(drive(frame).documents().documents().size(), 1);
         QCOMPARE(doc->editor().text(), QString("text"));
 
         m_prompter.answers = {PromptAnswer::No};
@@ -198,7 +199,7 @@ private Q_SLOTS:
         const QString mine = writeFile("preview.tmp", "x");
         const QString other = writeFile("other.tmp", "y");
         auto frame = start();
-        QVERIFY(frame->temporaryFiles().add(mine));
+        QVERIFY(drive(frame).temporaryFiles().add(mine));
         m_settings->writeInt("CleanUp", "count", 2);
         m_settings->writeString("CleanUp", "2", other);
         QVERIFY(frame->close());
@@ -260,11 +261,11 @@ private Q_SLOTS:
         MainFrame frame(*m_home, *m_settings, m_prompter);
         frame.queueFiles({page});
         frame.showAtStart(false);
-        QCOMPARE(frame.documents().documents().size(), 1);
-        QCOMPARE(frame.documents().active()->document().identity(), page);
-        QCOMPARE(frame.documents().active()->editor().text(), QString("<p>mine</p>"));
+        QCOMPARE(drive(frame).documents().documents().size(), 1);
+        QCOMPARE(drive(frame).documents().active()->document().identity(), page);
+        QCOMPARE(drive(frame).documents().active()->editor().text(), QString("<p>mine</p>"));
         // The settings problem is told once, however many writes fail.
-        frame.files().newclean();
+        drive(frame).files().newclean();
         QCOMPARE(m_prompter.shown.size(), 1);
         QVERIFY(m_prompter.shown[0].startsWith("The settings file " + m_home->settingsPath() +
                                                " could not be written: "));
@@ -276,15 +277,15 @@ private Q_SLOTS:
     {
         const QString page = writeFile("a&b.htm", "x");
         auto frame = start();
-        DocumentWindow *doc = frame->files().openFile(page);
+        DocumentWindow *doc = drive(frame).files().openFile(page);
         QVERIFY(doc);
-        QCOMPARE(frame->tabs().text(doc), QString("a&b.htm"));
-        for (QTabBar *bar : {frame->tabs().lower(), frame->tabs().upper()}) {
+        QCOMPARE(drive(frame).tabs().text(doc), QString("a&b.htm"));
+        for (QTabBar *bar : {drive(frame).tabs().lower(), drive(frame).tabs().upper()}) {
             QAccessibleInterface *strip = QAccessible::queryAccessibleInterface(bar);
             QVERIFY(strip && strip->child(1));
             QCOMPARE(strip->child(1)->text(QAccessible::Name), QString("a&b.htm"));
         }
-        QMenu *window = frame->menu("Window1");
+        QMenu *window = drive(frame).menu("Window1");
         QVERIFY(window);
         QMenuBar *bar = frame->menuBar();
         QTest::mouseClick(bar, Qt::LeftButton, {},
@@ -302,10 +303,10 @@ private Q_SLOTS:
     {
         const QString page = writeFile("page.htm", "one");
         auto frame = start();
-        DocumentWindow *doc = frame->files().openFile(page);
+        DocumentWindow *doc = drive(frame).files().openFile(page);
         QVERIFY(doc);
         const auto picture = [&] {
-            return frame->speedBar().button("SpeedItem26")->icon().cacheKey();
+            return drive(frame).speedBar().button("SpeedItem26")->icon().cacheKey();
         };
         const qint64 saved = picture();
         doc->memo()->setFocus();
@@ -331,8 +332,8 @@ private Q_SLOTS:
         frame->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(frame.get()));
         ScriptedDialogs dialogs;
-        frame->files().setDialogs(&dialogs);
-        DocumentWindow *doc = frame->documents().active();
+        drive(frame).files().setDialogs(&dialogs);
+        DocumentWindow *doc = drive(frame).documents().active();
         QVERIFY(doc);
         doc->memo()->setFocus();
         QTest::keyClick(doc->memo(), Qt::Key_O, Qt::ControlModifier);
@@ -341,7 +342,7 @@ private Q_SLOTS:
         QCOMPARE(dialogs.shown.size(), 2);
         QCOMPARE(dialogs.shown[0].folder, docs);
         QCOMPARE(dialogs.shown[1].folder, docs);
-        frame->files().setDialogs(nullptr);
+        drive(frame).files().setDialogs(nullptr);
         doc->setModified(false);
     }
 };

@@ -3,6 +3,7 @@
 #include "documents/documentwindow.h"
 #include "editor/scintillaeditor.h"
 #include "files/documentfiles.h"
+#include "framedriver.h"
 #include "frametestbase.h"
 #include "selectionmarkup.h"
 
@@ -29,7 +30,7 @@ private:
 
     DocumentWindow *focusedDocument(const QString &marked)
     {
-        DocumentWindow *doc = m_frame->documents().active();
+        DocumentWindow *doc = drive(m_frame).documents().active();
         if (!doc)
             qFatal("no document");
         SelectionMarkup::set(doc->editor(), marked);
@@ -67,14 +68,14 @@ private Q_SLOTS:
         resetHome();
         m_ran.clear();
         m_frame = startFrame();
-        QVERIFY(m_frame->documents().active());
+        QVERIFY(drive(m_frame).documents().active());
         m_frame->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(m_frame.get()));
     }
     void cleanup()
     {
         if (m_frame)
-            for (DocumentWindow *doc : m_frame->documents().documents())
+            for (DocumentWindow *doc : drive(m_frame).documents().documents())
                 doc->setModified(false);
         m_frame.reset();
     }
@@ -99,16 +100,16 @@ private Q_SLOTS:
         QCOMPARE(keys.count(), 1);
         for (const CommandRow &row : commandRows()) {
             const QString each = QString::fromLatin1(row.id);
-            m_frame->commands().setHandler(each, [this, each] { m_ran.append(each); });
+            drive(m_frame).commands().setHandler(each, [this, each] { m_ran.append(each); });
         }
         const QString before = QStringLiteral("  one\r\n  t^wo|\r\n\tthree");
         DocumentWindow *doc = focusedDocument(before);
         QTRY_VERIFY(doc->memo()->hasFocus());
         QApplication::clipboard()->setText(QStringLiteral("on the clipboard"));
         const long zoom = doc->memo()->SendScintilla(QsciScintilla::SCI_GETZOOM);
-        QSignalSpy fired(m_frame->commands().action(id), &QAction::triggered);
+        QSignalSpy fired(drive(m_frame).commands().action(id), &QAction::triggered);
         const auto nothingElseHappened = [&] {
-            QCOMPARE(m_frame->documents().documents().size(), 1);
+            QCOMPARE(drive(m_frame).documents().documents().size(), 1);
             QCOMPARE(shown(doc), before);
             QVERIFY(!doc->isModified());
             QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("on the clipboard"));
@@ -123,7 +124,7 @@ private Q_SLOTS:
             return;
 
         m_ran.clear();
-        m_frame->commands().setCommandEnabled(id, false);
+        drive(m_frame).commands().setCommandEnabled(id, false);
         type(doc->memo(), keys[0]);
         QCOMPARE(fired.count(), 1);
         nothingElseHappened();
@@ -200,8 +201,8 @@ private Q_SLOTS:
     // frame's, not those of the other windows.
     void noKeyIsHeldTwiceInTheFrame()
     {
-        m_frame->files().news();
-        QCOMPARE(m_frame->documents().documents().size(), 2);
+        drive(m_frame).files().news();
+        QCOMPARE(drive(m_frame).documents().documents().size(), 2);
         QHash<const QObject *, QMultiHash<QKeySequence, QString>> scopes;
         for (const QAction *a : m_frame->findChildren<QAction *>()) {
             const QString name = a->objectName().isEmpty() ? a->text() : a->objectName();
@@ -231,7 +232,8 @@ private Q_SLOTS:
 
     void helperProgramKeysShowInTheirMenu()
     {
-        const QList<QAction *> entries = m_frame->menu(QStringLiteral("HelperProgram"))->actions();
+        const QList<QAction *> entries =
+            drive(m_frame).menu(QStringLiteral("HelperProgram"))->actions();
         QCOMPARE(entries.size(), 7);
         for (int n = 0; n < 7; ++n)
             QCOMPARE(entries[n]->shortcut(),

@@ -2,6 +2,7 @@
 #include "base/settingsfile.h"
 #include "documents/documentwindow.h"
 #include "files/documentfiles.h"
+#include "framedriver.h"
 #include "frametestbase.h"
 #include "projects/projectcommands.h"
 #include "projects/templatechooser.h"
@@ -33,8 +34,8 @@ private:
     std::unique_ptr<MainFrame> startWithThree()
     {
         auto frame = start();
-        frame->files().news();
-        frame->files().news();
+        drive(frame).files().news();
+        drive(frame).files().news();
         return frame;
     }
     static QStringList tabTexts(const QTabBar *bar)
@@ -70,11 +71,11 @@ private:
     // The strips' current tab belongs to the active document.
     static void verifyStripsFollow(const MainFrame &frame)
     {
-        DocumentWindow *active = frame.documents().active();
+        DocumentWindow *active = drive(frame).documents().active();
         QVERIFY(active);
-        const int index = frame.documents().documents().indexOf(active);
-        QCOMPARE(frame.tabs().lower()->currentIndex(), index);
-        QCOMPARE(frame.tabs().upper()->currentIndex(), index);
+        const int index = drive(frame).documents().documents().indexOf(active);
+        QCOMPARE(drive(frame).tabs().lower()->currentIndex(), index);
+        QCOMPARE(drive(frame).tabs().upper()->currentIndex(), index);
     }
 
 private Q_SLOTS:
@@ -85,55 +86,55 @@ private Q_SLOTS:
         m_settings->write(Keys::StartNew, "no");
         auto frame = start();
         const QString state = m_settings->read(Keys::State);
-        WindowArranger &arranger = frame->arranger();
+        WindowArranger &arranger = drive(frame).arranger();
         arranger.Tabbed();
         arranger.Tiled();
         arranger.Cascaded();
         arranger.switch1Click();
         QCOMPARE(m_settings->read(Keys::State), state);
-        QVERIFY(frame->documents().documents().isEmpty());
+        QVERIFY(drive(frame).documents().documents().isEmpty());
     }
 
     void switchGoesToTheNextTabAndFromTheLastToTheFirst()
     {
         auto frame = startWithThree();
-        const auto docs = frame->documents().documents();
-        QCOMPARE(frame->documents().active(), docs[2]);
+        const auto docs = drive(frame).documents().documents();
+        QCOMPARE(drive(frame).documents().active(), docs[2]);
 
-        frame->arranger().switch1Click();
-        QCOMPARE(frame->documents().active(), docs[0]);
+        drive(frame).arranger().switch1Click();
+        QCOMPARE(drive(frame).documents().active(), docs[0]);
         verifyStripsFollow(*frame);
         QVERIFY(windowOf(docs[0])->isMaximized());
 
-        frame->arranger().switch1Click();
-        QCOMPARE(frame->documents().active(), docs[1]);
+        drive(frame).arranger().switch1Click();
+        QCOMPARE(drive(frame).documents().active(), docs[1]);
         verifyStripsFollow(*frame);
         // Switching stays in tabbed display once the windows settle.
         QTRY_VERIFY(windowOf(docs[1])->isMaximized());
         QCOMPARE(m_settings->read(Keys::State), QString("max"));
-        QVERIFY(frame->tabs().isShown());
+        QVERIFY(drive(frame).tabs().isShown());
     }
 
     void tileRestoresHidesTheStripAndIsRememberedForTheNextStart()
     {
         {
             auto frame = start();
-            DocumentWindow *doc = frame->documents().active();
+            DocumentWindow *doc = drive(frame).documents().active();
             QVERIFY(windowOf(doc)->isMaximized());
-            frame->arranger().Tiled();
+            drive(frame).arranger().Tiled();
             QVERIFY(!windowOf(doc)->isMaximized());
-            QVERIFY(!frame->tabs().isShown());
-            QVERIFY(!frame->tabs().lower()->isVisible());
+            QVERIFY(!drive(frame).tabs().isShown());
+            QVERIFY(!drive(frame).tabs().lower()->isVisible());
             QCOMPARE(m_settings->read(Keys::State), QString("norm"));
-            QCOMPARE(background(*frame), frame->arranger().workspace().color());
-            QTRY_COMPARE(frame->arranger().display(), WindowArranger::Display::Normal);
+            QCOMPARE(background(*frame), drive(frame).arranger().workspace().color());
+            QTRY_COMPARE(drive(frame).arranger().display(), WindowArranger::Display::Normal);
             QVERIFY(frame->close());
         }
         auto frame = start();
-        QVERIFY(!windowOf(frame->documents().active())->isMaximized());
-        QVERIFY(!frame->tabs().isShown());
+        QVERIFY(!windowOf(drive(frame).documents().active())->isMaximized());
+        QVERIFY(!drive(frame).tabs().isShown());
 
-        frame->arranger().Cascaded();
+        drive(frame).arranger().Cascaded();
         QCOMPARE(m_settings->read(Keys::State), QString("norm"));
     }
 
@@ -173,22 +174,22 @@ private Q_SLOTS:
         m_settings->write(Keys::TabLoc, tabloc);
         m_settings->write(Keys::State, "norm");
         auto frame = start();
-        frame->files().news();
-        DocumentWindow *doc = frame->documents().active();
+        drive(frame).files().news();
+        DocumentWindow *doc = drive(frame).documents().active();
         QVERIFY(!windowOf(doc)->isMaximized());
-        QVERIFY(!frame->tabs().lower()->isVisible());
-        QVERIFY(!frame->tabs().upper()->isVisible());
+        QVERIFY(!drive(frame).tabs().lower()->isVisible());
+        QVERIFY(!drive(frame).tabs().upper()->isVisible());
 
         if (byStatusBar) {
-            QWidget *blank = frame->tabs().lower()->parentWidget();
+            QWidget *blank = drive(frame).tabs().lower()->parentWidget();
             QTest::mouseDClick(blank, Qt::LeftButton, {}, QPoint(blank->width() - 5, 5));
         } else {
             menuNamed(*frame, "&Window")->actions().at(0)->trigger();
         }
         QVERIFY(windowOf(doc)->isMaximized());
         QCOMPARE(m_settings->read(Keys::State), QString("max"));
-        QCOMPARE(frame->tabs().lower()->isVisible(), tabloc.isEmpty());
-        QCOMPARE(frame->tabs().upper()->isVisible(), !tabloc.isEmpty());
+        QCOMPARE(drive(frame).tabs().lower()->isVisible(), tabloc.isEmpty());
+        QCOMPARE(drive(frame).tabs().upper()->isVisible(), !tabloc.isEmpty());
         QCOMPARE(background(*frame), QColor(Qt::white));
         verifyStripsFollow(*frame);
     }
@@ -196,78 +197,78 @@ private Q_SLOTS:
     void closingADocumentTakesItsOwnTabFromBothStrips()
     {
         auto frame = startWithThree();
-        auto docs = frame->documents().documents();
+        auto docs = drive(frame).documents().documents();
         QVERIFY(windowOf(docs[2])->close());
-        QTRY_COMPARE(frame->documents().documents().size(), 2);
-        QCOMPARE(tabTexts(frame->tabs().lower()), (QStringList{"Untitled1", "Untitled2"}));
-        QCOMPARE(tabTexts(frame->tabs().upper()), (QStringList{"Untitled1", "Untitled2"}));
+        QTRY_COMPARE(drive(frame).documents().documents().size(), 2);
+        QCOMPARE(tabTexts(drive(frame).tabs().lower()), (QStringList{"Untitled1", "Untitled2"}));
+        QCOMPARE(tabTexts(drive(frame).tabs().upper()), (QStringList{"Untitled1", "Untitled2"}));
         verifyStripsFollow(*frame);
-        QTRY_VERIFY(windowOf(frame->documents().active())->isMaximized());
+        QTRY_VERIFY(windowOf(drive(frame).documents().active())->isMaximized());
         QCOMPARE(m_settings->read(Keys::State), QString("max"));
 
         // A window that is not the active one (closed by its own button in normal display)
         // takes its own tab, not the current one.
-        frame->arranger().Tiled();
-        docs = frame->documents().documents();
-        frame->arranger().activate(docs[1]);
+        drive(frame).arranger().Tiled();
+        docs = drive(frame).documents().documents();
+        drive(frame).arranger().activate(docs[1]);
         QVERIFY(windowOf(docs[0])->close());
-        QTRY_COMPARE(frame->documents().documents().size(), 1);
-        QCOMPARE(tabTexts(frame->tabs().upper()), QStringList{"Untitled2"});
-        QCOMPARE(frame->tabs().lower()->currentIndex(), 0);
+        QTRY_COMPARE(drive(frame).documents().documents().size(), 1);
+        QCOMPARE(tabTexts(drive(frame).tabs().upper()), QStringList{"Untitled2"});
+        QCOMPARE(drive(frame).tabs().lower()->currentIndex(), 0);
     }
 
     void closingTheLastLeavesAnEmptyStripAndNewIsMaximisedAgain()
     {
         auto frame = start();
-        QVERIFY(windowOf(frame->documents().active())->close());
-        QTRY_VERIFY(frame->documents().documents().isEmpty());
-        QCOMPARE(frame->tabs().lower()->count(), 0);
-        QCOMPARE(frame->tabs().upper()->count(), 0);
-        QVERIFY(frame->tabs().lower()->isVisible());
-        QTRY_COMPARE(background(*frame), frame->arranger().workspace().color());
-        QCOMPARE(frame->status().caretText(), QString());
+        QVERIFY(windowOf(drive(frame).documents().active())->close());
+        QTRY_VERIFY(drive(frame).documents().documents().isEmpty());
+        QCOMPARE(drive(frame).tabs().lower()->count(), 0);
+        QCOMPARE(drive(frame).tabs().upper()->count(), 0);
+        QVERIFY(drive(frame).tabs().lower()->isVisible());
+        QTRY_COMPARE(background(*frame), drive(frame).arranger().workspace().color());
+        QCOMPARE(drive(frame).status().caretText(), QString());
 
-        DocumentWindow *doc = frame->files().news();
+        DocumentWindow *doc = drive(frame).files().news();
         QVERIFY(windowOf(doc)->isMaximized());
-        QVERIFY(frame->tabs().lower()->isVisible());
-        QCOMPARE(tabTexts(frame->tabs().lower()), QStringList{"Untitled2"});
+        QVERIFY(drive(frame).tabs().lower()->isVisible());
+        QCOMPARE(tabTexts(drive(frame).tabs().lower()), QStringList{"Untitled2"});
         QTRY_COMPARE(background(*frame), QColor(Qt::white));
     }
 
     void documentsOwnMinimiseRestoreAndMaximiseSetTheDisplay()
     {
         auto frame = start();
-        frame->files().news();
-        QMdiSubWindow *sub = windowOf(frame->documents().active());
+        drive(frame).files().news();
+        QMdiSubWindow *sub = windowOf(drive(frame).documents().active());
 
         sub->showMinimized();
         QTRY_COMPARE(m_settings->read(Keys::State), QString("norm"));
-        QVERIFY(!frame->tabs().lower()->isVisible());
-        QCOMPARE(background(*frame), frame->arranger().workspace().color());
+        QVERIFY(!drive(frame).tabs().lower()->isVisible());
+        QCOMPARE(background(*frame), drive(frame).arranger().workspace().color());
 
         sub->showMaximized();
         QTRY_COMPARE(m_settings->read(Keys::State), QString("max"));
-        QVERIFY(frame->tabs().lower()->isVisible());
+        QVERIFY(drive(frame).tabs().lower()->isVisible());
         QCOMPARE(background(*frame), QColor(Qt::white));
 
         sub->showNormal();
         QTRY_COMPARE(m_settings->read(Keys::State), QString("norm"));
-        QVERIFY(!frame->tabs().isShown());
+        QVERIFY(!drive(frame).tabs().isShown());
         // The next document opens as a free window.
-        QVERIFY(!windowOf(frame->files().news())->isMaximized());
+        QVERIFY(!windowOf(drive(frame).files().news())->isMaximized());
     }
 
     void tabClicksWindowMenuAndMarkerFollowTheDocuments()
     {
         auto frame = startWithThree();
-        const auto docs = frame->documents().documents();
-        QTabBar *lower = frame->tabs().lower();
+        const auto docs = drive(frame).documents().documents();
+        QTabBar *lower = drive(frame).tabs().lower();
         QTest::mouseClick(lower, Qt::LeftButton, {}, lower->tabRect(0).center());
-        QCOMPARE(frame->documents().active(), docs[0]);
+        QCOMPARE(drive(frame).documents().active(), docs[0]);
         verifyStripsFollow(*frame);
         // A right click only opens the pop-up menu, which works on the active document.
         QTest::mouseClick(lower, Qt::RightButton, {}, lower->tabRect(1).center());
-        QCOMPARE(frame->documents().active(), docs[0]);
+        QCOMPARE(drive(frame).documents().active(), docs[0]);
         verifyStripsFollow(*frame);
         for (QMenu *menu : frame->findChildren<QMenu *>())
             menu->hide();
@@ -277,7 +278,7 @@ private Q_SLOTS:
         QCOMPARE(captions(window), (QStringList{"Ta&b", "&Tile", "&Cascade", "&1 Untitled1",
                                                 "&2 Untitled2", "&3 Untitled3"}));
         window->actions().constLast()->trigger();
-        QCOMPARE(frame->documents().active(), docs[2]);
+        QCOMPARE(drive(frame).documents().active(), docs[2]);
         verifyStripsFollow(*frame);
         // Listed afresh each time.
         Q_EMIT window->aboutToShow();
@@ -287,7 +288,7 @@ private Q_SLOTS:
         QTest::keyClicks(docs[2]->memo(), "x");
         QCOMPARE(tabTexts(lower),
                  (QStringList{"Untitled1", "Untitled2", TabStrips::ModifiedMarker + "Untitled3"}));
-        QCOMPARE(tabTexts(frame->tabs().upper()), tabTexts(lower));
+        QCOMPARE(tabTexts(drive(frame).tabs().upper()), tabTexts(lower));
     }
 
     void stripMenuRunsTheArrangementCommands()
@@ -308,8 +309,9 @@ private Q_SLOTS:
         entry("Tile")->trigger();
         QCOMPARE(m_settings->read(Keys::State), QString("norm"));
         popup->actions().at(0)->trigger(); // New, through the template chooser
-        QTest::mouseClick(frame->projects().templateChooser()->button("Button1"), Qt::LeftButton);
-        QCOMPARE(frame->documents().documents().size(), 2);
+        QTest::mouseClick(drive(frame).projects().templateChooser()->button("Button1"),
+                          Qt::LeftButton);
+        QCOMPARE(drive(frame).documents().documents().size(), 2);
     }
 };
 

@@ -8,6 +8,7 @@
 #include "documents/documentcontextmenu.h"
 #include "editor/scintillaeditor.h"
 #include "files/documentfiles.h"
+#include "framedriver.h"
 #include "frametestbase.h"
 #include "spelling/spellingcontroller.h"
 #include "spellingtestsupport.h"
@@ -29,11 +30,14 @@ class TestLiveSpelling : public FrameTestBase
 private:
     std::unique_ptr<MainFrame> m_frame;
 
-    LiveSpeller *speller(DocumentWindow *doc) const { return m_frame->spelling().liveSpeller(doc); }
+    LiveSpeller *speller(DocumentWindow *doc) const
+    {
+        return drive(m_frame).spelling().liveSpeller(doc);
+    }
 
     DocumentWindow *focusedDocument()
     {
-        DocumentWindow *doc = m_frame->documents().active();
+        DocumentWindow *doc = drive(m_frame).documents().active();
         doc->memo()->setFocus();
         return doc;
     }
@@ -53,7 +57,7 @@ private:
         if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
             qFatal("cannot write the page");
         file.close();
-        return m_frame->files().openFile(path);
+        return drive(m_frame).files().openFile(path);
     }
     static int qrand()
     {
@@ -79,7 +83,7 @@ private:
         const QPoint at = pointOf(doc, offset);
         QContextMenuEvent event(QContextMenuEvent::Mouse, at, viewport->mapToGlobal(at));
         QApplication::sendEvent(viewport, &event);
-        QMenu *menu = m_frame->contextMenu().menu();
+        QMenu *menu = drive(m_frame).contextMenu().menu();
         if (!QTest::qWaitFor([menu] { return menu->isVisible(); }))
             qFatal("no context menu");
         return menu;
@@ -116,7 +120,7 @@ private Q_SLOTS:
     void cleanup()
     {
         if (m_frame)
-            for (DocumentWindow *doc : m_frame->documents().documents())
+            for (DocumentWindow *doc : drive(m_frame).documents().documents())
                 doc->setModified(false);
         m_frame.reset();
     }
@@ -226,13 +230,13 @@ private Q_SLOTS:
         DocumentWindow *doc = focusedDocument();
         doc->editor().setText(QStringLiteral("a mistaek"));
         QCOMPARE(marksOf(doc), QStringList{"mistaek"});
-        SpeedBar &bar = m_frame->speedBar();
+        SpeedBar &bar = drive(m_frame).speedBar();
         bar.placeItem(QStringLiteral("SpeedItem151"), QPoint(600, 4));
         bar.doButtons();
         SpeedButton *item = bar.button(QStringLiteral("SpeedItem151"));
         QVERIFY(item && item->isVisible());
         const QImage on = item->icon().pixmap(16, 16).toImage();
-        QAction *check = m_frame->commands().action(Cmd::LiveSpellcheck1Click);
+        QAction *check = drive(m_frame).commands().action(Cmd::LiveSpellcheck1Click);
         QVERIFY(check->isChecked());
 
         QTest::mouseClick(item, Qt::LeftButton);
@@ -251,17 +255,17 @@ private Q_SLOTS:
     void theSettingIsTheDefault()
     {
         DocumentWindow *first = focusedDocument();
-        m_frame->commands().run(Cmd::LiveSpellcheck1Click);
+        drive(m_frame).commands().run(Cmd::LiveSpellcheck1Click);
         QVERIFY(!first->liveSpelling());
-        m_frame->files().news();
-        DocumentWindow *second = m_frame->documents().active();
+        drive(m_frame).files().news();
+        DocumentWindow *second = drive(m_frame).documents().active();
         QVERIFY(second != first);
         QVERIFY(second->liveSpelling());
         QVERIFY(!first->liveSpelling());
         m_settings->write(Keys::SpellCheck, false);
         m_settings->announceApplied();
         QVERIFY(!second->liveSpelling());
-        QVERIFY(!m_frame->commands().action(Cmd::LiveSpellcheck1Click)->isChecked());
+        QVERIFY(!drive(m_frame).commands().action(Cmd::LiveSpellcheck1Click)->isChecked());
     }
 
     void rightClickOnAMarkedWordOffersSuggestions()
@@ -307,7 +311,7 @@ private Q_SLOTS:
                 ignore = a;
         choose(menu, ignore);
         QCOMPARE(marksOf(doc), QStringList());
-        m_frame->files().news();
+        drive(m_frame).files().news();
         DocumentWindow *other = focusedDocument();
         other->editor().setText(QStringLiteral("speling again"));
         QCOMPARE(marksOf(other), QStringList());

@@ -6,6 +6,7 @@
 #include "documents/documentcontext.h"
 #include "editor/scintillaeditor.h"
 #include "files/documentfiles.h"
+#include "framedriver.h"
 #include "frametestbase.h"
 #include "selectionmarkup.h"
 #include "spelling/spellcheckdialog.h"
@@ -31,7 +32,7 @@ private:
 
     DocumentWindow *focusedDocument(const QString &marked)
     {
-        DocumentWindow *doc = m_frame->documents().active();
+        DocumentWindow *doc = drive(m_frame).documents().active();
         SelectionMarkup::set(doc->editor(), marked);
         doc->memo()->setFocus();
         if (!QTest::qWaitFor([doc] { return doc->memo()->hasFocus(); }))
@@ -39,7 +40,7 @@ private:
         return doc;
     }
 
-    SpellCheckDialog *checkWindow() const { return m_frame->spelling().checkDialog(); }
+    SpellCheckDialog *checkWindow() const { return drive(m_frame).spelling().checkDialog(); }
 
     template <typename T> static T *part(QWidget *window, const char *name)
     {
@@ -53,7 +54,10 @@ private:
         QTest::mouseClick(part<QPushButton>(checkWindow(), button), Qt::LeftButton);
     }
     // The misspelt word the checking window shows, as selected in the document.
-    QString shownWord() const { return m_frame->documents().active()->editor().selectedText(); }
+    QString shownWord() const
+    {
+        return drive(m_frame).documents().active()->editor().selectedText();
+    }
     static void clickItem(QListWidget *list, const QString &text)
     {
         const QList<QListWidgetItem *> found = list->findItems(text, Qt::MatchExactly);
@@ -88,7 +92,7 @@ private Q_SLOTS:
         if (checkWindow())
             checkWindow()->close();
         if (m_frame)
-            for (DocumentWindow *doc : m_frame->documents().documents())
+            for (DocumentWindow *doc : drive(m_frame).documents().documents())
                 doc->setModified(false);
         m_frame.reset();
     }
@@ -159,7 +163,7 @@ private Q_SLOTS:
         QVERIFY(list.open(QIODevice::ReadOnly));
         QCOMPARE(list.readAll(), QByteArray("zorblax\n"));
         // The same words in a new page are known now.
-        m_frame->files().news();
+        drive(m_frame).files().news();
         doc = focusedDocument("frobnitz zorblax blorf|");
         QTest::keyClick(doc->memo(), Qt::Key_F7, Qt::ControlModifier);
         QTRY_VERIFY(checkWindow());
@@ -184,7 +188,7 @@ private Q_SLOTS:
         click("close");
         QTRY_VERIFY(!checkWindow());
         QVERIFY(!doc->spellingSkipsHtml());
-        LiveSpeller *live = m_frame->spelling().liveSpeller(doc);
+        LiveSpeller *live = drive(m_frame).spelling().liveSpeller(doc);
         QTRY_VERIFY(!live->isPending());
         QCOMPARE(markedWords(doc), (QStringList{"zzqx", "wrod"}));
     }
@@ -201,7 +205,7 @@ private Q_SLOTS:
     {
         DocumentWindow *doc = focusedDocument("a bi|g house");
         QTest::keyClick(doc->memo(), Qt::Key_F8);
-        ThesaurusDialog *window = m_frame->spelling().thesaurusDialog();
+        ThesaurusDialog *window = drive(m_frame).spelling().thesaurusDialog();
         QTRY_VERIFY(window && window->isVisible());
         QCOMPARE(part<QLineEdit>(window, "lookedUp")->text(), QStringLiteral("big"));
         auto *meanings = part<QListWidget>(window, "meanings");
@@ -213,7 +217,7 @@ private Q_SLOTS:
         clickItem(synonyms, QStringLiteral("huge (similar term)"));
         QCOMPARE(part<QLineEdit>(window, "replaceWith")->text(), QStringLiteral("huge"));
         QTest::mouseClick(part<QPushButton>(window, "replace"), Qt::LeftButton);
-        QTRY_VERIFY(!m_frame->spelling().thesaurusDialog());
+        QTRY_VERIFY(!drive(m_frame).spelling().thesaurusDialog());
         QCOMPARE(doc->editor().text(), QStringLiteral("a huge house"));
         doc->editor().undo();
         QCOMPARE(doc->editor().text(), QStringLiteral("a big house"));
@@ -223,7 +227,7 @@ private Q_SLOTS:
     {
         DocumentWindow *doc = focusedDocument("|zzqx");
         QTest::keyClick(doc->memo(), Qt::Key_F8);
-        ThesaurusDialog *window = m_frame->spelling().thesaurusDialog();
+        ThesaurusDialog *window = drive(m_frame).spelling().thesaurusDialog();
         QTRY_VERIFY(window);
         QCOMPARE(part<QListWidget>(window, "meanings")->count(), 0);
         QVERIFY(part<QLabel>(window, "status")->text().contains(QLatin1String("zzqx")));
@@ -233,7 +237,7 @@ private Q_SLOTS:
         QTest::keyClick(word, Qt::Key_Return);
         QVERIFY(part<QListWidget>(window, "meanings")->count() > 0);
         QTest::mouseClick(part<QPushButton>(window, "cancel"), Qt::LeftButton);
-        QTRY_VERIFY(!m_frame->spelling().thesaurusDialog());
+        QTRY_VERIFY(!drive(m_frame).spelling().thesaurusDialog());
         QCOMPARE(doc->editor().text(), QStringLiteral("zzqx"));
     }
 
@@ -242,10 +246,10 @@ private Q_SLOTS:
     {
         QTemporaryDir empty;
         auto frame = startFrame();
-        DocumentWindow &doc = *frame->files().newclean();
+        DocumentWindow &doc = *drive(frame).files().newclean();
         doc.editor().setText(QStringLiteral("wrod"));
-        SpellingController controller(m_home->file("addict.cfg"), m_prompter, frame->documents(),
-                                      nullptr, nullptr, {empty.path()});
+        SpellingController controller(m_home->file("addict.cfg"), m_prompter,
+                                      drive(frame).documents(), nullptr, nullptr, {empty.path()});
         controller.spellcheck();
         controller.thesaurus();
         QCOMPARE(m_prompter.shown.size(), 2);

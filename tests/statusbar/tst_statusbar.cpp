@@ -4,6 +4,7 @@
 #include "documents/documentwindow.h"
 #include "editor/scintillaeditor.h"
 #include "files/documentfiles.h"
+#include "framedriver.h"
 #include "frametestbase.h"
 #include "shell/tabstrips.h"
 #include "statusbar/documentstatusbar.h"
@@ -32,7 +33,7 @@ class TestStatusBar : public FrameTestBase
             qWarning("cannot write %s", qPrintable(path));
         return path;
     }
-    QTabBar *strip() const { return m_frame->tabs().lower(); }
+    QTabBar *strip() const { return drive(m_frame).tabs().lower(); }
     void clickTab(DocumentWindow *doc)
     {
         for (int i = 0; i < strip()->count(); ++i)
@@ -44,7 +45,7 @@ class TestStatusBar : public FrameTestBase
     }
     bool checked(const char *command) const
     {
-        return m_frame->commands().action(QLatin1String(command))->isChecked();
+        return drive(m_frame).commands().action(QLatin1String(command))->isChecked();
     }
 
 private Q_SLOTS:
@@ -60,7 +61,7 @@ private Q_SLOTS:
     void cleanup()
     {
         if (m_frame)
-            for (DocumentWindow *doc : m_frame->documents().documents())
+            for (DocumentWindow *doc : drive(m_frame).documents().documents())
                 doc->setModified(false);
         m_frame.reset();
     }
@@ -74,52 +75,53 @@ private Q_SLOTS:
 
     void everythingFollowsATabClick()
     {
-        DocumentWindow *plain = m_frame->files().openFile(writePage("plain.htm", "<p>one</p>\n"));
-        DocumentWindow *old =
-            m_frame->files().openFile(writePage("old.htm", "<p>caf\xe9</p>\r\n<p>two</p>\r\n"));
+        DocumentWindow *plain =
+            drive(m_frame).files().openFile(writePage("plain.htm", "<p>one</p>\n"));
+        DocumentWindow *old = drive(m_frame).files().openFile(
+            writePage("old.htm", "<p>caf\xe9</p>\r\n<p>two</p>\r\n"));
         QVERIFY(plain && old);
         QVERIFY(strip()->isVisible());
 
         // The old page: typed into, live spelling on, word wrap off.
         old->memo()->setFocus();
         QTest::keyClick(old->memo(), Qt::Key_X);
-        m_frame->commands().run(Cmd::LiveSpellcheck1Click);
-        m_frame->commands().run(Cmd::Wordwrap1Click);
+        drive(m_frame).commands().run(Cmd::LiveSpellcheck1Click);
+        drive(m_frame).commands().run(Cmd::Wordwrap1Click);
         QVERIFY(old->isModified() && old->liveSpelling() && !old->wordWrap());
 
         clickTab(plain);
-        QCOMPARE(m_frame->documents().active(), plain);
-        QCOMPARE(m_frame->status().formatText(), QStringLiteral("UTF-8  LF"));
-        QCOMPARE(m_frame->status().caretText(), QStringLiteral(" line: 1  col: 1"));
-        QVERIFY(!m_frame->speedBar().showsModified());
-        QCOMPARE(m_frame->speedBar().showsLiveSpelling(), plain->liveSpelling());
+        QCOMPARE(drive(m_frame).documents().active(), plain);
+        QCOMPARE(drive(m_frame).status().formatText(), QStringLiteral("UTF-8  LF"));
+        QCOMPARE(drive(m_frame).status().caretText(), QStringLiteral(" line: 1  col: 1"));
+        QVERIFY(!drive(m_frame).speedBar().showsModified());
+        QCOMPARE(drive(m_frame).speedBar().showsLiveSpelling(), plain->liveSpelling());
         QCOMPARE(checked(Cmd::Wordwrap1Click), plain->wordWrap());
         QCOMPARE(checked(Cmd::LiveSpellcheck1Click), plain->liveSpelling());
 
         clickTab(old);
-        QCOMPARE(m_frame->documents().active(), old);
-        QCOMPARE(m_frame->status().formatText(), QStringLiteral("Windows-1252  CR LF"));
-        QCOMPARE(m_frame->status().caretText(), QStringLiteral(" line: 1  col: 2"));
-        QVERIFY(m_frame->speedBar().showsModified());
-        QVERIFY(m_frame->speedBar().showsLiveSpelling());
+        QCOMPARE(drive(m_frame).documents().active(), old);
+        QCOMPARE(drive(m_frame).status().formatText(), QStringLiteral("Windows-1252  CR LF"));
+        QCOMPARE(drive(m_frame).status().caretText(), QStringLiteral(" line: 1  col: 2"));
+        QVERIFY(drive(m_frame).speedBar().showsModified());
+        QVERIFY(drive(m_frame).speedBar().showsLiveSpelling());
         QVERIFY(!checked(Cmd::Wordwrap1Click));
         QVERIFY(checked(Cmd::LiveSpellcheck1Click));
 
         // The last document closing empties the panels.
         old->setModified(false);
-        m_frame->closer().CloseAll();
-        QVERIFY(m_frame->documents().documents().isEmpty());
-        QCOMPARE(m_frame->status().formatText(), QString());
-        QCOMPARE(m_frame->status().caretText(), QString());
+        drive(m_frame).closer().CloseAll();
+        QVERIFY(drive(m_frame).documents().documents().isEmpty());
+        QCOMPARE(drive(m_frame).status().formatText(), QString());
+        QCOMPARE(drive(m_frame).status().caretText(), QString());
     }
 
     void aClickOnTheDateInsertsIt()
     {
-        DocumentWindow *doc = m_frame->files().newclean();
-        const QString date = m_frame->status().dateText().chopped(2);
-        QWidget *panel = m_frame->status().caretPanel();
+        DocumentWindow *doc = drive(m_frame).files().newclean();
+        const QString date = drive(m_frame).status().dateText().chopped(2);
+        QWidget *panel = drive(m_frame).status().caretPanel();
         QLabel *label = panel->findChildren<QLabel *>().last();
-        QCOMPARE(label->text(), m_frame->status().dateText());
+        QCOMPARE(label->text(), drive(m_frame).status().dateText());
         QTest::mouseClick(label, Qt::LeftButton);
         QCOMPARE(doc->editor().text(), date);
         QCOMPARE(doc->editor().selectedText(), date);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "commands/commandactions.h"
+#include "framedriver.h"
 #include "shell/mainframe.h"
 
 #include <QMenu>
@@ -28,7 +29,7 @@ inline QList<QMenu *> menuPath(QMenu *menu, QAction *target)
 // Chooses the first menu entry of a command with mouse clicks, through its submenus.
 inline void chooseFromMenu(MainFrame &frame, const char *command)
 {
-    QAction *action = frame.commands().action(QLatin1String(command));
+    QAction *action = drive(frame).commands().action(QLatin1String(command));
     QVERIFY2(action, command);
     for (QAction *top : frame.menuBar()->actions()) {
         if (!top->menu())

@@ -3,6 +3,7 @@
 #include "documents/documentwindow.h"
 #include "editor/scintillaeditor.h"
 #include "files/documentfiles.h"
+#include "framedriver.h"
 #include "frametestbase.h"
 #include "paneltesting.h"
 
@@ -35,7 +36,7 @@ protected:
     {
         const QString page = m_dir->filePath(name);
         TestFiles::writeFile(page, text);
-        DocumentWindow *doc = m_frame->files().openFile(page);
+        DocumentWindow *doc = drive(m_frame).files().openFile(page);
         if (!doc)
             return nullptr;
         m_frame->activateWindow();
@@ -45,7 +46,7 @@ protected:
 
     template <class Panel> Panel *panelOf(PanelId id) const
     {
-        return qobject_cast<Panel *>(m_frame->panels().panel(id));
+        return qobject_cast<Panel *>(drive(m_frame).panels().panel(id));
     }
 
     // Opens the panel through its menu entry and waits until it is shown.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "framedriver.h"
 #include "helpers/frame/captionbar.h"
 #include "helpers/frame/filebrowser.h"
 #include "helpers/frame/helperpanel.h"
@@ -27,7 +28,7 @@ using TestFiles::writeFile;
 // A toolbar item of the command on the bar, put there when the layout lacks one.
 inline SpeedButton *toolbarItem(MainFrame &frame, const char *command)
 {
-    SpeedBar &bar = frame.speedBar();
+    SpeedBar &bar = drive(frame).speedBar();
     for (const QString &item : bar.shownItems())
         if (SpeedButton *b = bar.button(item); b && qstrcmp(b->row().command, command) == 0)
             return b;

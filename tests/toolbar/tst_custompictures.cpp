@@ -1,5 +1,6 @@
 // Every custom button shows a picture on the toolbar and in the customising list: the
 // user's own where there is one, else its numbered picture.
+#include "framedriver.h"
 #include "frametestbase.h"
 #include "toolbar/speedbar.h"
 #include "toolbar/speeditems.h"
@@ -27,7 +28,7 @@ private Q_SLOTS:
             if (row.number > CustomButtonCount)
                 continue;
             ++custom;
-            const QIcon icon = frame->speedBar().picture(speedItemName(row.number));
+            const QIcon icon = drive(frame).speedBar().picture(speedItemName(row.number));
             QVERIFY2(!icon.isNull(), row.command);
             if (row.number == 7)
                 QCOMPARE(icon.pixmap(16, 16).toImage().pixelColor(8, 8), QColor(Qt::red));

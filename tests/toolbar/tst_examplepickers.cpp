@@ -5,6 +5,7 @@
 #include "documents/documentwindow.h"
 #include "editor/scintillaeditor.h"
 #include "files/documentfiles.h"
+#include "framedriver.h"
 #include "frametestbase.h"
 #include "toolbar/countpicker.h"
 #include "toolbar/examplepickers.h"
@@ -28,7 +29,7 @@ class TestExamplePickers : public FrameTestBase
     QString text() const { return QString::fromUtf8(m_doc->editor().bytes()); }
     SpeedButton *item(const char *name, QPoint at = {})
     {
-        SpeedBar &bar = m_frame->speedBar();
+        SpeedBar &bar = drive(m_frame).speedBar();
         if (!at.isNull())
             bar.placeItem(name, at);
         SpeedButton *b = bar.button(name);
@@ -74,8 +75,8 @@ class TestExamplePickers : public FrameTestBase
         if (!button)
             return nullptr;
         QTest::mouseClick(button, Qt::LeftButton);
-        chooseMenuEntry(m_frame->pickers().paletteMenu(), entry);
-        ExamplePickers &p = m_frame->pickers();
+        chooseMenuEntry(drive(m_frame).pickers().paletteMenu(), entry);
+        ExamplePickers &p = drive(m_frame).pickers();
         PaletteGrid *grid = entry.startsWith("Safe") ? p.safePalette() : p.namesPalette();
         return grid->isVisible() ? grid : nullptr;
     }
@@ -86,7 +87,7 @@ private Q_SLOTS:
         resetHome();
         m_frame = startFrame();
         QVERIFY(QTest::qWaitForWindowExposed(m_frame.get()));
-        m_doc = m_frame->documents().active();
+        m_doc = drive(m_frame).documents().active();
         QVERIFY(m_doc);
     }
     void cleanup()
@@ -100,7 +101,7 @@ private Q_SLOTS:
         SpeedButton *button = item("SpeedItem156");
         QVERIFY(button);
         QTest::mouseClick(button, Qt::LeftButton);
-        CountPicker *picker = m_frame->pickers().countPicker();
+        CountPicker *picker = drive(m_frame).pickers().countPicker();
         QVERIFY(picker->isVisible());
         QCOMPARE(picker->label()->text(), QString("0 \u00D7 0"));
         QVERIFY(placedAt(picker, button->mapToGlobal(QPoint(0, 25))));
@@ -133,7 +134,7 @@ private Q_SLOTS:
         SpeedButton *ordered = item("SpeedItem158", QPoint(SpeedLayout::Offset, 3));
         QVERIFY(ordered);
         QTest::mouseClick(ordered, Qt::LeftButton);
-        CountPicker *picker = m_frame->pickers().countPicker();
+        CountPicker *picker = drive(m_frame).pickers().countPicker();
         QCOMPARE(picker->label()->text(), QString("0"));
         for (int row = 1; row <= 3; ++row)
             pointAt(picker, row, 1);
@@ -203,9 +204,9 @@ private Q_SLOTS:
         SpeedButton *button = item("SpeedItem165", QPoint(SpeedLayout::Offset, 3));
         QVERIFY(button);
         QColor answer(0x12, 0x34, 0x56);
-        m_frame->pickers().setSystemDialog([&answer](QWidget *) { return answer; });
+        drive(m_frame).pickers().setSystemDialog([&answer](QWidget *) { return answer; });
         QTest::mouseClick(button, Qt::LeftButton);
-        chooseMenuEntry(m_frame->pickers().paletteMenu(), "Windows Palette");
+        chooseMenuEntry(drive(m_frame).pickers().paletteMenu(), "Windows Palette");
         QTRY_COMPARE(text(), QString("#123456"));
     }
 
@@ -225,14 +226,14 @@ private Q_SLOTS:
     void pickersWithoutADocumentInsertNothing()
     {
         m_doc->parentWidget()->close();
-        QTRY_VERIFY(m_frame->documents().documents().isEmpty());
+        QTRY_VERIFY(drive(m_frame).documents().documents().isEmpty());
         SpeedButton *button = item("SpeedItem156");
         QTest::mouseClick(button, Qt::LeftButton);
-        CountPicker *picker = m_frame->pickers().countPicker();
+        CountPicker *picker = drive(m_frame).pickers().countPicker();
         QVERIFY(picker->isVisible());
         QTest::mouseClick(picker, Qt::LeftButton, {}, picker->cellRect(1, 1).center());
         QVERIFY(!picker->isVisible());
-        QVERIFY(m_frame->documents().documents().isEmpty());
+        QVERIFY(drive(m_frame).documents().documents().isEmpty());
     }
 };
 

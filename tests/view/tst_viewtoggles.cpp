@@ -3,6 +3,7 @@
 #include "documents/documentwindow.h"
 #include "editor/scintillaeditor.h"
 #include "files/documentfiles.h"
+#include "framedriver.h"
 #include "frametestbase.h"
 #include "menuclicks.h"
 #include "shell/mainframe.h"
@@ -53,8 +54,8 @@ private:
     std::unique_ptr<ViewToggles> m_view;
     ScriptedFontDialog m_dialog;
 
-    bool run(const char *id) { return m_frame->commands().run(QLatin1String(id)); }
-    bool checked(const char *id) { return m_frame->commands().action(id)->isChecked(); }
+    bool run(const char *id) { return drive(m_frame).commands().run(QLatin1String(id)); }
+    bool checked(const char *id) { return drive(m_frame).commands().action(id)->isChecked(); }
     QString stored(const char *key) { return m_settings->readString("Qorvin*Plat", key, "-"); }
     static void setFont(DocumentWindow *doc, const QString &face, int points, bool bold = false)
     {
@@ -69,18 +70,19 @@ private Q_SLOTS:
         resetHome();
         m_settings->write(Keys::StartNew, "no");
         m_frame = startFrame();
-        m_view = std::make_unique<ViewToggles>(*m_settings, m_frame->documents(), m_frame.get());
+        m_view =
+            std::make_unique<ViewToggles>(*m_settings, drive(m_frame).documents(), m_frame.get());
         m_view->setFontDialog(&m_dialog);
-        m_view->registerHandlers(m_frame->commands());
+        m_view->registerHandlers(drive(m_frame).commands());
         m_dialog = ScriptedFontDialog();
     }
     void cleanup()
     {
         m_view.reset();
         // Documents close while the frame is whole, not during its destruction.
-        for (DocumentWindow *doc : m_frame->documents().documents())
+        for (DocumentWindow *doc : drive(m_frame).documents().documents())
             doc->setModified(false);
-        QVERIFY(m_frame->closer().CloseAll());
+        QVERIFY(drive(m_frame).closer().CloseAll());
         m_frame.reset();
     }
 
@@ -99,7 +101,7 @@ private Q_SLOTS:
 
     void sizeStepsStopAtOnePoint()
     {
-        DocumentWindow *doc = m_frame->files().newclean();
+        DocumentWindow *doc = drive(m_frame).files().newclean();
         setFont(doc, "Courier", 2, true);
         QVERIFY(run("fontdown"));
         QCOMPARE(doc->editorFont().pointSize(), 1);
@@ -114,7 +116,7 @@ private Q_SLOTS:
 
     void changedUnderlinedFontStoresNoStyle()
     {
-        DocumentWindow *doc = m_frame->files().newclean();
+        DocumentWindow *doc = drive(m_frame).files().newclean();
         setFont(doc, "Courier", 11, true);
         doc->setEditorFont(doc->editorFont(), QColor(0, 0, 255));
 
@@ -148,7 +150,7 @@ private Q_SLOTS:
 
     void readFontKeepsWhatIsNotStored()
     {
-        DocumentWindow *doc = m_frame->files().newclean();
+        DocumentWindow *doc = drive(m_frame).files().newclean();
         setFont(doc, "Courier", 11, true);
         m_settings->write(Keys::FontPoints, 16);
         m_settings->write(Keys::FontColour, 0x008000);
@@ -166,7 +168,7 @@ private Q_SLOTS:
         m_settings->write(Keys::FontName, "Courier");
         m_settings->write(Keys::FontPoints, 13);
         m_settings->write(Keys::FontStyle, "bold");
-        DocumentWindow *doc = m_frame->files().newclean();
+        DocumentWindow *doc = drive(m_frame).files().newclean();
         QCOMPARE(doc->editorFont().family(), QString("Courier")); // new documents get it
         QCOMPARE(doc->editorFont().pointSize(), 13);
 
@@ -179,7 +181,7 @@ private Q_SLOTS:
         QCOMPARE(stored("Tname"), QString("Courier"));
         QCOMPARE(stored("Tstyle"), QString("bold"));
 
-        DocumentWindow *next = m_frame->files().newclean();
+        DocumentWindow *next = drive(m_frame).files().newclean();
         QCOMPARE(next->editorFont().family(), QString("Courier"));
         QCOMPARE(next->editorFont().pointSize(), 13);
         QVERIFY(next->editorFont().bold());
@@ -187,10 +189,10 @@ private Q_SLOTS:
 
     void colouredTagsKeepTheModifiedState()
     {
-        DocumentWindow *doc = m_frame->files().newclean();
+        DocumentWindow *doc = drive(m_frame).files().newclean();
         doc->editor().replaceSelection("<p>one</p>\r\n<p>two</p>");
         doc->setModified(false);
-        m_frame->tabs().setText(doc, "Untitled1");
+        drive(m_frame).tabs().setText(doc, "Untitled1");
         doc->editor().setSelection(3, 3);
         QSignalSpy edits(doc, &DocumentWindow::edited);
 
@@ -199,12 +201,12 @@ private Q_SLOTS:
         QVERIFY(!doc->tagColouring());
         QVERIFY(!checked("ColoredTags1Click"));
         QVERIFY(!doc->isModified());
-        QCOMPARE(m_frame->tabs().text(doc), QString("Untitled1"));
+        QCOMPARE(drive(m_frame).tabs().text(doc), QString("Untitled1"));
         QCOMPARE(doc->editor().selectedText(), QString("one"));
         // The next real edit still counts.
         doc->editor().replaceSelection("1");
         QCOMPARE(edits.size(), 1);
-        QCOMPARE(m_frame->tabs().text(doc), TabStrips::ModifiedMarker + "Untitled1");
+        QCOMPARE(drive(m_frame).tabs().text(doc), TabStrips::ModifiedMarker + "Untitled1");
 
         QVERIFY(run("ColoredTags1Click"));
         QVERIFY(doc->tagColouring());
@@ -214,7 +216,7 @@ private Q_SLOTS:
 
     void wordWrapIsRemembered()
     {
-        DocumentWindow *doc = m_frame->files().newclean();
+        DocumentWindow *doc = drive(m_frame).files().newclean();
         QVERIFY(doc->wordWrap());
         QVERIFY(run("Wordwrap1Click"));
         QCOMPARE(doc->memo()->wrapMode(), QsciScintilla::WrapNone);
@@ -231,8 +233,8 @@ private Q_SLOTS:
     // user turns that off from the menu; the choice is kept for the next session.
     void invisibleCharactersAreShownUntilTurnedOff()
     {
-        DocumentWindow *first = m_frame->files().newclean();
-        DocumentWindow *second = m_frame->files().newclean();
+        DocumentWindow *first = drive(m_frame).files().newclean();
+        DocumentWindow *second = drive(m_frame).files().newclean();
         const auto box = [](DocumentWindow *doc, const char *character) {
             char out[16] = {};
             doc->memo()->SendScintilla(QsciScintilla::SCI_GETREPRESENTATION,
@@ -249,7 +251,7 @@ private Q_SLOTS:
         QVERIFY(!checked("Invisibles1Click"));
         QCOMPARE(m_settings->read(Keys::ShowInvisibles), false);
         // A page opened now follows the choice; the text is never touched.
-        DocumentWindow *third = m_frame->files().newclean();
+        DocumentWindow *third = drive(m_frame).files().newclean();
         QCOMPARE(box(third, "\xC2\xA0"), QByteArray());
         MenuClicks::chooseFromMenu(*m_frame, "Invisibles1Click");
         QCOMPARE(box(first, "\xC2\xA0"), QByteArray("NBSP"));
@@ -258,7 +260,7 @@ private Q_SLOTS:
 
     void gutterAndLiveSpellingFollowTheActiveDocument()
     {
-        DocumentWindow *first = m_frame->files().newclean();
+        DocumentWindow *first = drive(m_frame).files().newclean();
         QSignalSpy spelling(m_view.get(), &ViewToggles::liveSpellingChanged);
         QVERIFY(run("Gutter1Click"));
         QVERIFY(first->gutterVisible());
@@ -269,7 +271,7 @@ private Q_SLOTS:
         QCOMPARE(spelling.at(0).at(0).toBool(), true);
 
         // A second document starts from the settings; the marks follow it on activation.
-        DocumentWindow *second = m_frame->files().newclean();
+        DocumentWindow *second = drive(m_frame).files().newclean();
         m_view->updateChecks();
         QVERIFY(!checked("Gutter1Click"));
         QVERIFY(!checked("LiveSpellcheck1Click"));

@@ -1,7 +1,10 @@
 #include "helpers/frame/helperpanel.h"
 
 #include "base/settingsfile.h"
+#include "documents/documentregistry.h"
+#include "documents/documentwindow.h"
 #include "editor/texteditor.h"
+#include "help/helplauncher.h"
 #include "helpers/frame/captionbar.h"
 #include "helpers/frame/tagattributefields.h"
 #include "helpers/frame/tagreading.h"
@@ -42,6 +45,28 @@ protected:
 
 } // namespace
 
+TextEditor *PanelHost::activeEditor() const
+{
+    return documents.activeEditor();
+}
+
+QString PanelHost::documentPath() const
+{
+    // An Untitled document has no file yet.
+    const DocumentWindow *doc = documents.active();
+    return doc ? doc->document().path() : QString();
+}
+
+void PanelHost::returnFocus() const
+{
+    documents.returnFocus();
+}
+
+void PanelHost::showHelp(int topic) const
+{
+    help.show(topic);
+}
+
 HelperPanel::HelperPanel(const PanelRow &row, PanelHost &host, QWidget *mainFrame)
     : QWidget(mainFrame, Qt::Tool | Qt::FramelessWindowHint), m_row(row), m_host(host)
 {
@@ -57,10 +82,7 @@ HelperPanel::HelperPanel(const PanelRow &row, PanelHost &host, QWidget *mainFram
     frameLayout->addWidget(m_body, 1);
     connect(m_caption, &CaptionBar::rollClicked, this, &HelperPanel::roll);
     connect(m_caption, &CaptionBar::closeClicked, this, &HelperPanel::closePanel);
-    const auto showHelp = [this] {
-        if (m_host.showHelp)
-            m_host.showHelp(m_row.helpTopic);
-    };
+    const auto showHelp = [this] { m_host.showHelp(m_row.helpTopic); };
     connect(m_caption, &CaptionBar::helpClicked, this, showHelp);
     connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this, showHelp);
 
@@ -246,8 +268,7 @@ void HelperPanel::closeEvent(QCloseEvent *event)
 
 void HelperPanel::afterControl()
 {
-    if (m_host.returnFocus)
-        m_host.returnFocus();
+    m_host.returnFocus();
 }
 
 void HelperPanel::enableTagAttributes()
@@ -269,7 +290,7 @@ void HelperPanel::finishTyping()
 
 std::optional<FoundTag> HelperPanel::currentTag() const
 {
-    TextEditor *doc = m_host.activeEditor ? m_host.activeEditor() : nullptr;
+    TextEditor *doc = m_host.activeEditor();
     if (!doc)
         return std::nullopt;
     return pieceAtCaret(doc->text(), doc->selectionStart(), doc->selectionEnd());
@@ -336,7 +357,7 @@ void HelperPanel::InsertCodeClick()
 
 bool HelperPanel::editedTagInPlace() const
 {
-    TextEditor *doc = m_host.activeEditor ? m_host.activeEditor() : nullptr;
+    TextEditor *doc = m_host.activeEditor();
     if (!doc || !m_editedTag)
         return false;
     const int start = m_editedTag->start;
@@ -347,7 +368,7 @@ bool HelperPanel::editedTagInPlace() const
 
 void HelperPanel::applyParts(const QString &start, const QString &end, const QString &editedTag)
 {
-    if (!m_host.activeEditor || !m_host.activeEditor())
+    if (!m_host.activeEditor())
         return;
     if (isEditingTag() && !editedTag.isEmpty())
         insertCode(editedTag);
@@ -359,7 +380,7 @@ void HelperPanel::applyParts(const QString &start, const QString &end, const QSt
 
 void HelperPanel::insertCode(const QString &code)
 {
-    TextEditor *doc = m_host.activeEditor ? m_host.activeEditor() : nullptr;
+    TextEditor *doc = m_host.activeEditor();
     if (!doc || code.isEmpty())
         return;
     if (m_editedTag && editedTagInPlace()) {

@@ -12,6 +12,8 @@
 class CaptionBar;
 class QLabel;
 class QPushButton;
+class DocumentRegistry;
+class HelpLauncher;
 class QSizeGrip;
 class QVBoxLayout;
 class SettingsFile;
@@ -21,15 +23,18 @@ class TextEditor;
 
 // What a panel needs of the program: the settings file, the active document (its editor and
 // its file, empty while unsaved), the insert and wrap entry points, a way to give the
-// keyboard back to the document and the program's help. The main frame fills it in.
+// keyboard back to the document and the program's help.
 struct PanelHost
 {
     SettingsFile &settings;
     TagController &tags;
-    std::function<TextEditor *()> activeEditor;
-    std::function<QString()> documentPath;
-    std::function<void()> returnFocus;
-    std::function<void(int topic)> showHelp;
+    DocumentRegistry &documents;
+    HelpLauncher &help;
+
+    TextEditor *activeEditor() const;
+    QString documentPath() const;
+    void returnFocus() const;
+    void showHelp(int topic) const;
 };
 
 // The frame every helper panel shares: a floating tool window over the main frame with the

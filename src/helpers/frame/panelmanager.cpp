@@ -21,7 +21,7 @@ void PanelManager::addFactory(PanelId id, Factory factory)
     m_factories.insert(id, std::move(factory));
 }
 
-void PanelManager::registerCommands(CommandActions &commands)
+void PanelManager::registerHandlers(CommandActions &commands)
 {
     for (const PanelRow &row : PanelRows::all()) {
         if (!m_factories.contains(row.id))
@@ -46,8 +46,7 @@ HelperPanel *PanelManager::open(const PanelRow &row)
         existing->show();
         existing->raise();
         existing->readTagUnderCaret();
-        if (m_host.returnFocus)
-            m_host.returnFocus();
+        m_host.returnFocus();
         return existing;
     }
     const auto factory = m_factories.value(row.id);
@@ -58,8 +57,7 @@ HelperPanel *PanelManager::open(const PanelRow &row)
     connect(p, &HelperPanel::closed, this, [this, id = row.id] { m_panels.remove(id); });
     p->show();
     p->readTagUnderCaret();
-    if (m_host.returnFocus)
-        m_host.returnFocus();
+    m_host.returnFocus();
     return p;
 }
 

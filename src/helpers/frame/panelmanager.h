@@ -26,7 +26,7 @@ public:
 
     void addFactory(PanelId id, Factory factory);
     // Gives every panel that has a factory its open and close commands.
-    void registerCommands(CommandActions &commands);
+    void registerHandlers(CommandActions &commands);
 
     // The command of a panel: nothing without a document; else makes and shows it, or shows
     // it again and takes over the tag under the caret.

@@ -53,15 +53,14 @@ AddToLibrary::AddToLibrary(PanelManager &panels, Prompter &prompter, QString lib
 void AddToLibrary::start(int row)
 {
     PanelHost &host = m_panels.host();
-    TextEditor *doc = host.activeEditor ? host.activeEditor() : nullptr;
+    TextEditor *doc = host.activeEditor();
     if (!doc)
         return;
     if (doc->selLength() == 0) {
         m_prompter.inform(
             QStringLiteral("You must have text selected in the editor before you can add new "
                            "Library items. Click OK and try again."));
-        if (host.returnFocus)
-            host.returnFocus();
+        host.returnFocus();
         return;
     }
     if (m_dialog)

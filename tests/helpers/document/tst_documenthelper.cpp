@@ -6,6 +6,7 @@
 #include "documents/documentwindow.h"
 #include "editor/scintillaeditor.h"
 #include "files/documentfiles.h"
+#include "framedriver.h"
 #include "helpers/document/documenthelper.h"
 #include "paneltestbase.h"
 #include "paneltesting.h"
@@ -106,7 +107,7 @@ private Q_SLOTS:
         QCOMPARE(m_settings->read(Keys::DocuPreview), QStringLiteral("sure"));
 
         // Shown again, "use image" starts on.
-        QTRY_VERIFY(!m_frame->panels().panel(row(PanelId::Document)));
+        QTRY_VERIFY(!drive(m_frame).panels().panel(row(PanelId::Document)));
         p = openFromMenu();
         QVERIFY(p);
         QVERIFY(p->useImage()->isChecked());

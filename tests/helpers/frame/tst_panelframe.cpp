@@ -5,6 +5,7 @@
 #include "commands/commandids.h"
 #include "documents/documentwindow.h"
 #include "files/documentfiles.h"
+#include "framedriver.h"
 #include "help/helpwindow.h"
 #include "helpers/frame/panelprompter.h"
 #include "paneltestbase.h"
@@ -27,7 +28,7 @@ class TestPanelFrame : public PanelTestBase
     Q_OBJECT
 
     const PanelRow &image() const { return row(PanelId::Image); }
-    HelperPanel *panel() const { return m_frame->panels().panel(image()); }
+    HelperPanel *panel() const { return drive(m_frame).panels().panel(image()); }
 
     HelperPanel *openFromToolbar()
     {
@@ -42,7 +43,7 @@ private Q_SLOTS:
     void init()
     {
         startFrameForPanels();
-        QTRY_VERIFY(m_frame->documents().active());
+        QTRY_VERIFY(drive(m_frame).documents().active());
     }
     void cleanup() { stopFrame(); }
 
@@ -57,7 +58,7 @@ private Q_SLOTS:
         QCOMPARE(first->parentWidget(), m_frame.get());
 
         // The keyboard is back in the document.
-        QTRY_VERIFY(m_frame->documents().active()->memo()->hasFocus());
+        QTRY_VERIFY(drive(m_frame).documents().active()->memo()->hasFocus());
 
         // Hidden by hand, a second command shows the same instance again.
         first->hide();
@@ -82,7 +83,7 @@ private Q_SLOTS:
                 }
             }
             press(p->closeButton());
-            QTRY_VERIFY2(!m_frame->panels().panel(id), PanelRows::byId(id).caption);
+            QTRY_VERIFY2(!drive(m_frame).panels().panel(id), PanelRows::byId(id).caption);
         }
     }
 
@@ -95,7 +96,7 @@ private Q_SLOTS:
         p->move(p->pos() + QPoint(7, 5));
         const QPoint place = p->pos();
         QTest::mouseClick(p->captionBar()->helpButton(), Qt::LeftButton);
-        QPointer<HelpWindow> help = m_frame->help().window();
+        QPointer<HelpWindow> help = drive(m_frame).help().window();
         QVERIFY(help);
         QTRY_VERIFY(help->isVisible());
         chooseFromMenu(*m_frame, Cmd::Exit1Click);
@@ -114,7 +115,7 @@ private Q_SLOTS:
         p->move(p->pos() + QPoint(7, 5));
         const QPoint place = p->pos();
         QTest::mouseClick(p->captionBar()->helpButton(), Qt::LeftButton);
-        QPointer<HelpWindow> help = m_frame->help().window();
+        QPointer<HelpWindow> help = drive(m_frame).help().window();
         QVERIFY(help);
         QTRY_VERIFY(help->isVisible());
         QSignalSpy quitting(qApp, &QCoreApplication::aboutToQuit);
@@ -160,10 +161,10 @@ private Q_SLOTS:
 
     void withoutADocumentNothingOpens()
     {
-        QVERIFY(m_frame->closer().CloseAll());
-        QTRY_VERIFY(!m_frame->documents().active());
+        QVERIFY(drive(m_frame).closer().CloseAll());
+        QTRY_VERIFY(!drive(m_frame).documents().active());
         QVERIFY(openFromToolbar() == nullptr);
-        QVERIFY(!m_frame->commands().run(QLatin1String(Cmd::ImageHelper)));
+        QVERIFY(!drive(m_frame).commands().run(QLatin1String(Cmd::ImageHelper)));
         QVERIFY(!panel());
     }
 
@@ -282,12 +283,12 @@ private Q_SLOTS:
     // the window is made only then.
     void helpButtonShowsThePanelsPage()
     {
-        QVERIFY(!m_frame->help().window());
+        QVERIFY(!drive(m_frame).help().window());
         HelperPanel *p = openFromToolbar();
         QVERIFY(p);
         QVERIFY(p->captionBar()->helpButton()->isEnabled());
         QTest::mouseClick(p->captionBar()->helpButton(), Qt::LeftButton);
-        HelpWindow *help = m_frame->help().window();
+        HelpWindow *help = drive(m_frame).help().window();
         QVERIFY(help);
         QTRY_VERIFY(help->isVisible());
         QCOMPARE(help->currentPage(), QStringLiteral("imagehelper.html"));
@@ -303,18 +304,18 @@ private Q_SLOTS:
             SpeedButton *item = toolbarItem(*m_frame, r.command);
             QVERIFY2(item, r.command);
             QTest::mouseClick(item, Qt::LeftButton);
-            HelperPanel *p = m_frame->panels().panel(id);
+            HelperPanel *p = drive(m_frame).panels().panel(id);
             QVERIFY2(p, r.command);
             QTRY_VERIFY(p->isVisible());
             QCOMPARE(p->windowTitle(), QLatin1String(r.caption));
             p->hide();
             chooseFromMenu(*m_frame, r.command);
-            QCOMPARE(m_frame->panels().panel(id), p);
+            QCOMPARE(drive(m_frame).panels().panel(id), p);
             QCOMPARE(p->isVisible(), r.showAgain);
             p->show();
             QVERIFY(QTest::qWaitForWindowExposed(p));
             press(p->closeButton());
-            QTRY_VERIFY(!m_frame->panels().panel(id));
+            QTRY_VERIFY(!drive(m_frame).panels().panel(id));
         }
     }
 

@@ -5,6 +5,7 @@
 #include "documents/documentwindow.h"
 #include "editor/scintillaeditor.h"
 #include "files/documentfiles.h"
+#include "framedriver.h"
 #include "helpers/frame/tagattributefields.h"
 #include "helpers/frames/frameshelper.h"
 #include "paneltestbase.h"
@@ -46,7 +47,7 @@ private Q_SLOTS:
     {
         startFrameForPanels();
         m_dialogs = ScriptedDialogs();
-        m_frame->files().setDialogs(&m_dialogs);
+        drive(m_frame).files().setDialogs(&m_dialogs);
     }
     void cleanup() { stopFrame(); }
 

@@ -6,6 +6,7 @@
 #include "documents/documentwindow.h"
 #include "editor/scintillaeditor.h"
 #include "files/documentfiles.h"
+#include "framedriver.h"
 #include "helpers/frame/numberfield.h"
 #include "helpers/frame/picturepreview.h"
 #include "helpers/frame/tagattributefields.h"
@@ -120,8 +121,8 @@ private Q_SLOTS:
     void unsavedDocumentGetsTheFileUrl()
     {
         openPage("");
-        QTRY_VERIFY(m_frame->documents().active());
-        m_frame->files().newclean();
+        QTRY_VERIFY(drive(m_frame).documents().active());
+        drive(m_frame).files().newclean();
         ImageHelper *p = open();
         QVERIFY(p);
         p->browser()->setFolder(m_site);

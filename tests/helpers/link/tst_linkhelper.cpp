@@ -7,6 +7,7 @@
 #include "documents/typingtip.h"
 #include "editor/scintillaeditor.h"
 #include "files/documentfiles.h"
+#include "framedriver.h"
 #include "helpers/frame/tagattributefields.h"
 #include "helpers/link/linkhelper.h"
 #include "paneltestbase.h"
@@ -56,12 +57,12 @@ private Q_SLOTS:
     {
         startFrameForPanels();
         m_dialogs = ScriptedDialogs();
-        m_frame->files().setDialogs(&m_dialogs);
+        drive(m_frame).files().setDialogs(&m_dialogs);
     }
     void cleanup()
     {
         if (m_frame)
-            m_frame->files().setDialogs(nullptr);
+            drive(m_frame).files().setDialogs(nullptr);
         m_frame.reset();
     }
 
@@ -244,8 +245,8 @@ private Q_SLOTS:
         LinkHelper *p = openFromMenu();
         QVERIFY(p);
         click(p->usefilecheck());
-        QVERIFY(m_frame->closer().CloseAll());
-        QTRY_VERIFY(!m_frame->documents().active());
+        QVERIFY(drive(m_frame).closer().CloseAll());
+        QTRY_VERIFY(!drive(m_frame).documents().active());
         QVERIFY(p->isVisible());
         m_dialogs.openAnswers = {{m_site + QStringLiteral("/pages/b.htm")}};
         press(p->insertButton());
