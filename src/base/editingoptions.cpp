@@ -31,3 +31,15 @@ bool EditingOptions::tabsAtTop() const
 {
     return !m_settings.read(Keys::TabLoc).isEmpty();
 }
+
+TagCase EditingOptions::tagCase() const
+{
+    const QString chosen = m_settings.read(Keys::TagCase);
+    if (chosen == QLatin1String("table"))
+        return TagCase::AsWritten;
+    if (chosen == QLatin1String("lower"))
+        return TagCase::Lower;
+    if (chosen == QLatin1String("upper"))
+        return TagCase::Upper;
+    return m_settings.read(Keys::UCase) ? TagCase::Upper : TagCase::AsWritten;
+}

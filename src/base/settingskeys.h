@@ -138,6 +138,10 @@ namespace Keys {
 // attribute text when true (the texts live beside the commands); counts say how many pieces.
 // Tag letter case and quote character (main section), read when a tag goes in.
 inline constexpr BoolKey UCase{Sections::Main, "ucase", false};
+// Letter case of the tag and attribute names the program builds: "table" (as the commands
+// write them), "lower" or "upper". Missing or unknown, "ucase" decides; a new settings file
+// starts with "lower".
+inline constexpr TextKey TagCase{Sections::Main, "tagcase", ""};
 inline constexpr BoolKey Apostrophe{Sections::Main, "apostrophe", false};
 // Frame set.
 inline constexpr BoolKey FsRows{Sections::Quick, "fsrows", true};

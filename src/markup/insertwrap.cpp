@@ -31,12 +31,12 @@ void InsertWrap::addtags(TextEditor &doc, QString &start, QString &end)
     const int selected = doc.selectionEnd() - doc.selectionStart();
     // The parts are read with the wrapped text between them, which may stand inside a value
     // they open and close, but only the parts change.
-    const bool upper = m_settings.read(Keys::UCase);
+    const TagCase letters = m_options.tagCase();
     const bool apostrophe = m_settings.read(Keys::Apostrophe);
-    if (upper || apostrophe) {
+    if (letters != TagCase::AsWritten || apostrophe) {
         const QString whole =
-            TagText::caseAndQuote(start + doc.selectedText() + end, upper, apostrophe, startLength,
-                                  startLength + selected);
+            TagText::caseAndQuote(start + doc.selectedText() + end, letters, apostrophe,
+                                  startLength, startLength + selected);
         start = whole.left(startLength);
         end = whole.right(end.size());
     }
@@ -106,9 +106,9 @@ InsertWrap::Inserted InsertWrap::insertScratch(TextEditor &doc, int wrapStart, i
     QString text = indented.text();
 
     if (m_caseAndQuote) {
-        // A conversion upper-cases only the tags it builds, never the user's text.
-        if (m_mode != InsertMode::ConvSelection && m_settings.read(Keys::UCase))
-            text = TagText::tagUpper(text);
+        // A conversion gives its own tags their letter case, never the user's text.
+        if (m_mode != InsertMode::ConvSelection)
+            text = TagText::tagNames(text, m_options.tagCase());
         if (m_settings.read(Keys::Apostrophe))
             text = TagText::apostrophes(text);
     }

@@ -38,7 +38,8 @@ public:
     void setParts(const QString &start, const QString &end);
     const QString &startPart() const { return m_start; }
     const QString &endPart() const { return m_end; }
-    // On: the next insert applies "ucase" and "apostrophe" to all of the text it puts in.
+    // On: the next insert applies the tag letter case and "apostrophe" to all of the text it
+    // puts in.
     void setCaseAndQuote(bool on) { m_caseAndQuote = on; }
     bool caseAndQuote() const { return m_caseAndQuote; }
     void setInsertMode(InsertMode mode) { m_mode = mode; }

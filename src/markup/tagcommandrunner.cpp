@@ -1,5 +1,6 @@
 #include "markup/tagcommandrunner.h"
 
+#include "base/editingoptions.h"
 #include "base/modifiersource.h"
 #include "base/prompter.h"
 #include "editor/texteditor.h"
@@ -50,7 +51,7 @@ void TagCommandRunner::run(const TagCommand &command, TextEditor *doc)
         break;
     }
     case TagAction::Insert:
-        m_insertWrap.insertText(*doc, command.startPart(context), command.caseAndQuote);
+        m_insertWrap.insertText(*doc, insertedPart(command, context), command.caseAndQuote);
         break;
     case TagAction::QuickTable:
         quickTable(doc, 0, 0);
@@ -61,12 +62,22 @@ void TagCommandRunner::run(const TagCommand &command, TextEditor *doc)
     case TagAction::LinkButton: {
         // The FORM line is the one the insertion starts in; its action quotes end it.
         const int formLine = doc->lineOfOffset(doc->selectionStart());
-        m_insertWrap.insertText(*doc, command.startPart(context), command.caseAndQuote);
+        m_insertWrap.insertText(*doc, insertedPart(command, context), command.caseAndQuote);
         doc->setCaret(doc->lineEnd(formLine) - 2);
         m_insertWrap.showTip(*doc, QString::fromLatin1(command.tipWord));
         break;
     }
     }
+}
+
+QString TagCommandRunner::insertedPart(const TagCommand &command, const PartContext &context) const
+{
+    // Lower case reaches every tag the program builds; the inserts outside the case-and-quote
+    // rows have never followed "ucase" and still do not.
+    const QString text = command.startPart(context);
+    return !command.caseAndQuote && m_options.tagCase() == TagCase::Lower
+               ? TagText::tagNames(text, TagCase::Lower)
+               : text;
 }
 
 void TagCommandRunner::quickTable(TextEditor *doc, int rows, int cells)

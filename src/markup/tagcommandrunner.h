@@ -12,6 +12,7 @@ class TextConversions;
 class TextEditor;
 class EditingOptions;
 struct TagCommand;
+struct PartContext;
 
 // Runs the tag commands of the document window on the active document. Owned by the main
 // frame, which passes the active document, or null when none is open: then nothing happens.
@@ -33,6 +34,8 @@ public:
     void quickList(TextEditor *doc, QuickCode::ListKind kind, int items);
 
 private:
+    // What an Insert command puts in, in the letter case it takes.
+    QString insertedPart(const TagCommand &command, const PartContext &context) const;
     void convertToTable(TextEditor &doc);
     void convertToList(TextEditor &doc, QuickCode::ListKind kind);
 

@@ -40,7 +40,7 @@ struct TagCommand
     PartBuilder buildStart = nullptr; // replaces start when set
     const char *end = nullptr;        // fixed end part
     PartBuilder buildEnd = nullptr;   // replaces end when set
-    bool caseAndQuote = false;        // "ucase" and "apostrophe" reach the whole result
+    bool caseAndQuote = false;        // letter case and "apostrophe" reach the whole result
     bool shiftBare = false;           // Shift drops the option attributes from the start part
     int tipCaret = 0;                 // Tip: characters of the start part before the caret
     const char *tipWord = nullptr;

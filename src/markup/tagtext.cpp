@@ -58,8 +58,8 @@ bool startsAsAttribute(const QString &text)
 class MarkupRules
 {
 public:
-    MarkupRules(QString &text, bool upper, bool apostrophe, int keepFrom, int keepTo)
-        : m_text(text), m_upper(upper), m_apostrophe(apostrophe), m_keepFrom(keepFrom),
+    MarkupRules(QString &text, TagCase letters, bool apostrophe, int keepFrom, int keepTo)
+        : m_text(text), m_letters(letters), m_apostrophe(apostrophe), m_keepFrom(keepFrom),
           m_keepTo(keepTo)
     {
     }
@@ -113,14 +113,18 @@ public:
 private:
     bool changeable(int i) const { return i < m_keepFrom || i >= m_keepTo; }
 
-    // Upper-cases the name that starts at `from` when asked to; returns its end.
+    // Gives the name that starts at `from` the letter case asked for; returns its end.
     int name(int from)
     {
         int end = from;
         while (end < m_text.size() && isAttributeNameChar(m_text.at(end))) {
             const QChar c = m_text.at(end);
-            if (m_upper && c >= u'a' && c <= u'z' && changeable(end))
-                m_text[end] = QChar(c.unicode() - 32);
+            if (changeable(end)) {
+                if (m_letters == TagCase::Upper && c >= u'a' && c <= u'z')
+                    m_text[end] = QChar(c.unicode() - 32);
+                else if (m_letters == TagCase::Lower && c >= u'A' && c <= u'Z')
+                    m_text[end] = QChar(c.unicode() + 32);
+            }
             ++end;
         }
         return end;
@@ -143,27 +147,28 @@ private:
     }
 
     QString &m_text;
-    bool m_upper, m_apostrophe;
+    TagCase m_letters;
+    bool m_apostrophe;
     int m_keepFrom, m_keepTo;
 };
 
 } // namespace
 
-QString caseAndQuote(QString text, bool upper, bool apostrophe, int keepFrom, int keepTo)
+QString caseAndQuote(QString text, TagCase letters, bool apostrophe, int keepFrom, int keepTo)
 {
-    if (upper || apostrophe)
-        MarkupRules(text, upper, apostrophe, keepFrom, keepTo).run();
+    if (letters != TagCase::AsWritten || apostrophe)
+        MarkupRules(text, letters, apostrophe, keepFrom, keepTo).run();
     return text;
 }
 
-QString tagUpper(QString text)
+QString tagNames(QString text, TagCase letters)
 {
-    return caseAndQuote(std::move(text), true, false);
+    return caseAndQuote(std::move(text), letters, false);
 }
 
 QString apostrophes(QString text)
 {
-    return caseAndQuote(std::move(text), false, true);
+    return caseAndQuote(std::move(text), TagCase::AsWritten, true);
 }
 
 namespace {

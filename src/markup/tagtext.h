@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/editingoptions.h"
+
 #include <QString>
 
 #include <utility>
@@ -12,15 +14,16 @@ namespace TagText {
 
 // Upper-cases a to z only, so that every offset into the text stays valid.
 QString asciiUpper(QString text);
-// The "ucase" and "apostrophe" rules, for markup the program builds: tag and attribute
-// names are upper-cased (a to z only) and double quotes around attribute values become
-// apostrophes, unless the value holds an apostrophe itself. Values, entities, comments and
-// the text between tags keep their letter case and quote characters, so that every offset
+// The letter case and "apostrophe" rules, for markup the program builds: tag and attribute
+// names take the letter case asked for (a to z only) and double quotes around attribute values
+// become apostrophes, unless the value holds an apostrophe itself. Values, entities, comments
+// and the text between tags keep their letter case and quote characters, so that every offset
 // into the text stays valid and no tag is broken. The stretch keepFrom..keepTo (the user's
 // text being wrapped) is read for context but left as it is. A text without tags that starts
 // with "name=" is read as attributes.
-QString caseAndQuote(QString text, bool upper, bool apostrophe, int keepFrom = -1, int keepTo = -1);
-QString tagUpper(QString text);
+QString caseAndQuote(QString text, TagCase letters, bool apostrophe, int keepFrom = -1,
+                     int keepTo = -1);
+QString tagNames(QString text, TagCase letters);
 QString apostrophes(QString text);
 
 // The indent that auto-indent puts in front of the second and later lines of an insertion:

@@ -1,5 +1,6 @@
 #include "markup/textconversions.h"
 
+#include "base/editingoptions.h"
 #include "base/settingsfile.h"
 #include "editor/linebreaks.h"
 #include "editor/texteditor.h"
@@ -48,9 +49,24 @@ QStringList TextConverter::lines(const QString &text)
     return out;
 }
 
-QString TextConverter::upper(const QString &tags) const
+QString TextConverter::cased(const QString &tags) const
 {
-    return m_settings.read(Keys::UCase) ? TagText::asciiUpper(tags) : tags;
+    switch (EditingOptions(m_settings).tagCase()) {
+    case TagCase::Upper:
+        return TagText::asciiUpper(tags);
+    case TagCase::Lower:
+        return TagText::tagNames(tags, TagCase::Lower);
+    case TagCase::AsWritten:
+        break;
+    }
+    return tags;
+}
+
+QString TextConverter::lowered(const QString &tags) const
+{
+    return EditingOptions(m_settings).tagCase() == TagCase::Lower
+               ? TagText::tagNames(tags, TagCase::Lower)
+               : tags;
 }
 
 QString TextConverter::tableStart() const
@@ -60,41 +76,41 @@ QString TextConverter::tableStart() const
 
 QString TextConverter::rowsTable(const QStringList &lines) const
 {
-    const QString row = upper(QuickCode::rowTag(m_settings, true)) + CrLf +
-                        upper(u'\t' + QuickCode::cellTag(m_settings, "TD", true));
-    const QString cellEnd = QuickCode::cellEnd(m_settings, "TD");
-    const QString rowEnd = QuickCode::rowEnd(m_settings);
+    const QString row = cased(QuickCode::rowTag(m_settings, true)) + CrLf +
+                        cased(u'\t' + QuickCode::cellTag(m_settings, "TD", true));
+    const QString cellEnd = lowered(QuickCode::cellEnd(m_settings, "TD"));
+    const QString rowEnd = lowered(QuickCode::rowEnd(m_settings));
     const QString rowClose = rowEnd.isEmpty() ? QString() : CrLf + rowEnd;
 
-    QString out = upper(tableStart());
+    QString out = cased(tableStart());
     for (const QString &line : lines)
         out += CrLf + row + trimmed(line) + cellEnd + rowClose;
-    return out + QStringLiteral("</TABLE>");
+    return out + lowered(QStringLiteral("</TABLE>"));
 }
 
 QString TextConverter::cellsTable(const QStringList &lines) const
 {
-    const QString cell = upper(u'\t' + QuickCode::cellTag(m_settings, "TD", true));
-    const QString cellEnd = QuickCode::cellEnd(m_settings, "TD");
-    const QString rowEnd = QuickCode::rowEnd(m_settings);
+    const QString cell = cased(u'\t' + QuickCode::cellTag(m_settings, "TD", true));
+    const QString cellEnd = lowered(QuickCode::cellEnd(m_settings, "TD"));
+    const QString rowEnd = lowered(QuickCode::rowEnd(m_settings));
 
-    QString out = upper(tableStart() + CrLf + QuickCode::rowTag(m_settings, true));
+    QString out = cased(tableStart() + CrLf + QuickCode::rowTag(m_settings, true));
     for (const QString &line : lines)
         out += CrLf + cell + trimmed(line) + cellEnd;
     if (!rowEnd.isEmpty())
         out += rowEnd + CrLf;
-    return out + QStringLiteral("</TABLE>");
+    return out + lowered(QStringLiteral("</TABLE>"));
 }
 
 QString TextConverter::oneCellTable(const QStringList &lines) const
 {
     // This layout closes its cell and row whatever the close options say.
-    QString out = upper(tableStart() + CrLf + QuickCode::rowTag(m_settings, true) + CrLf + u'\t' +
+    QString out = cased(tableStart() + CrLf + QuickCode::rowTag(m_settings, true) + CrLf + u'\t' +
                         QuickCode::cellTag(m_settings, "TD", true));
     out += trimmed(lines.front());
     for (qsizetype i = 1; i < lines.size(); ++i)
         out += CrLf + u'\t' + trimmed(lines.at(i));
-    return out + QStringLiteral("</TD>\r\n</TR>\r\n</TABLE>");
+    return out + lowered(QStringLiteral("</TD>\r\n</TR>\r\n</TABLE>"));
 }
 
 void TextConverter::makeTable(TextEditor &doc, Table layout)
@@ -120,26 +136,26 @@ void TextConverter::makeTable(TextEditor &doc, Table layout)
 void TextConverter::makeList(TextEditor &doc, QuickCode::ListKind kind, bool itemPerLine)
 {
     const QStringList selected = lines(doc.selectedText());
-    const QString itemEnd = QuickCode::itemEnd(m_settings);
+    const QString itemEnd = lowered(QuickCode::itemEnd(m_settings));
     const QString start = QuickCode::listStart(m_settings, kind);
     QString out;
     if (itemPerLine) {
-        out = upper(start);
+        out = cased(start);
         for (const QString &line : selected)
-            out += CrLf + QStringLiteral("\t<LI>") + trimmed(line) + itemEnd;
+            out += CrLf + lowered(QStringLiteral("\t<LI>")) + trimmed(line) + itemEnd;
     } else {
-        out = upper(start + CrLf + QStringLiteral("\t<LI>")) + trimmed(selected.front());
+        out = cased(start + CrLf + QStringLiteral("\t<LI>")) + trimmed(selected.front());
         for (qsizetype i = 1; i < selected.size(); ++i)
             out += CrLf + u'\t' + trimmed(selected.at(i));
         out += itemEnd + CrLf;
     }
-    insert(doc, LineBreaks::convert(out + QuickCode::listEnd(kind), doc.lineBreak()));
+    insert(doc, LineBreaks::convert(out + lowered(QuickCode::listEnd(kind)), doc.lineBreak()));
 }
 
 void TextConverter::addLineBreaks(TextEditor &doc)
 {
     const QString text = doc.selectedText();
-    const QString tag = QStringLiteral("<BR>");
+    const QString tag = lowered(QStringLiteral("<BR>"));
     QString out;
     out.reserve(text.size() + text.size() / 8 + tag.size());
     const QStringView view(text);

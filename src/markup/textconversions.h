@@ -30,7 +30,11 @@ public:
     static QStringList lines(const QString &text);
 
 private:
-    QString upper(const QString &tags) const;
+    // Opening tags the conversion builds, in the letter case asked for; "ucase" upper-cases
+    // them whole, as it always has.
+    QString cased(const QString &tags) const;
+    // End tags and items, written in upper case: only lower case changes them.
+    QString lowered(const QString &tags) const;
     QString tableStart() const; // table tag and caption
     QString rowsTable(const QStringList &lines) const;
     QString cellsTable(const QStringList &lines) const;

@@ -57,6 +57,7 @@ constexpr GroupPlace places[] = {
     {PrefPage::Editor, "Layout", 0, 0, 1, 1, 1},
     {PrefPage::Editor, "", 1, 0, 1, 1, 1},
     {PrefPage::Editor, "Tag colours", 0, 1, 2, 1, 1},
+    {PrefPage::Editor, "Tag letter case:", 2, 1, 1, 1, 1},
     {PrefPage::Quick1, "<TABLE>", 0, 0, 2, 1, 1},
     {PrefPage::Quick1, "<TR>", 0, 1, 1, 1, 1},
     {PrefPage::Quick1, "number to insert", 1, 1, 1, 1, 1},

@@ -1,5 +1,6 @@
 #include "prefs/preferencesstore.h"
 
+#include "base/editingoptions.h"
 #include "base/programcommand.h"
 #include "base/settingsfile.h"
 #include "files/filedialogstate.h"
@@ -109,10 +110,29 @@ constexpr PrefChoice targets[] = {
     {"radTargetSelf", "\"_self\"", "_self"}, {"radTargetParent", "\"_parent\"", "_parent"},
     {"radTargetTop", "\"_top\"", "_top"},    {"radTargetNone", "Don't Use", ""},
 };
-constexpr PrefChoice primaryModes[] = {{"dde1", "use DDE", ""},
+// The first radio starts the browser named below with the page's address.
+constexpr PrefChoice primaryModes[] = {{"dde1", "start this program", ""},
                                        {"dde2", "use file association", "no"}};
-constexpr PrefChoice secondaryModes[] = {{"dde3", "use DDE", ""},
+constexpr PrefChoice secondaryModes[] = {{"dde3", "start this program", ""},
                                          {"dde4", "use file association", "no"}};
+
+constexpr PrefChoice letterCases[] = {{"radTagCaseTable", "as the commands write them", "table"},
+                                      {"radTagCaseLower", "lower case", "lower"},
+                                      {"radTagCaseUpper", "UPPER CASE", "upper"}};
+
+// Without "tagcase" the older "ucase" decides.
+int unstoredLetterCase(const SettingsFile &settings)
+{
+    return EditingOptions(settings).tagCase() == TagCase::Upper ? 2 : 0;
+}
+
+constexpr PrefField letterCase()
+{
+    PrefField f =
+        choice("tagcase", P::Editor, "Tag letter case:", Keys::TagCase, letterCases, 0, 0);
+    f.unstored = unstoredLetterCase;
+    return f;
+}
 
 constexpr const char *Remember = "Remember positions:";
 constexpr const char *Table = "<TABLE>";
@@ -149,7 +169,9 @@ constexpr PrefField table[] = {
             "Warn of images without alt text and unlabelled form controls", Keys::PageCheckAccess),
     boolean("chkcurline", P::Editor, Switches, "Current line background", Keys::CurLine),
     text("previewexts", P::Hidden, "", "", Keys::PreviewExts),
-    boolean("chkucasetags", P::Editor, Switches, "all uppercase tags", Keys::UCase),
+    // The letter case choice stands in for "ucase", which is kept as it is.
+    boolean("chkucasetags", P::Hidden, "", "", Keys::UCase),
+    letterCase(),
     boolean("chkapostrophe", P::Editor, Switches,
             "use apostrophe ( ' ) instead of quote ( \" ) to wrap tag parameters",
             Keys::Apostrophe),
@@ -467,7 +489,7 @@ void PreferencesStore::loadField(const PrefField &f, PreferenceValues &v) const
         break;
     case K::Choice: {
         const QString stored = m_settings.readString(section, key);
-        int index = f.lower;
+        int index = f.unstored ? f.unstored(m_settings) : f.lower;
         for (int i = 0; i < int(f.choices.size()); ++i)
             if (stored == QLatin1String(f.choices[std::size_t(i)].value))
                 index = i;
@@ -516,6 +538,16 @@ bool PreferencesStore::unusedPath(const PrefField &f, const PreferenceValues &v)
                QLatin1String(g.choices[std::size_t(index)].value) == u"no";
     }
     return false;
+}
+
+bool PreferencesStore::writeFormDefaults()
+{
+    SettingsFile::Batch batch(m_settings);
+    const PreferenceValues initial = initialValues();
+    for (const PrefField &f : table)
+        if (f.onceSaved && !saveField(f, initial).isEmpty())
+            return false;
+    return batch.commit();
 }
 
 PreferencesStore::SaveResult PreferencesStore::save(const PreferenceValues &values)

@@ -65,6 +65,9 @@ struct PrefField
     bool onceSaved = false;   // loaded only once the dialog has been saved ("qrow" not 0)
     std::span<const PrefChoice> choices = {};
     const char *governs = ""; // choice: the path field the second radio disables
+    // Choice: the radio a missing or unknown value stands for, read from older keys; without
+    // it such a value picks `lower`.
+    int (*unstored)(const SettingsFile &settings) = nullptr;
     const char *message = ""; // program path: shown when the file does not exist
     const char *nameKey = ""; // program path: display name cleared when the path changes
     TagCategory category = TagCategory::None; // colour row
@@ -135,6 +138,9 @@ public:
         QString control; // the control whose check stopped the save
         bool ok() const { return message.isEmpty(); }
     };
+    // Writes what the dialog shows before its first save for the options it loads only once
+    // saved: on a new settings file the commands then do what the dialog shows.
+    bool writeFormDefaults();
     // Writes every control in table order and stops at the first program path that names no
     // file (or the first write that fails); the keys before it stay written.
     SaveResult save(const PreferenceValues &values);

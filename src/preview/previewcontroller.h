@@ -38,10 +38,10 @@ struct PreviewServices
 
 // The preview commands: the active document's text goes into a preview file beside it, which
 // the internal preview window or one of the two configured browsers shows. A browser is
-// started with the file's address as its argument ("use DDE"), or the file goes to the
-// desktop's default handler ("use file association"). While the internal preview shows the
-// active document it follows the editor's unsaved text shortly after typing stops. Owned by
-// the main frame.
+// started with the file's address as its argument ("start this program"), or the file goes to
+// the desktop's default handler ("use file association"). While the internal preview shows
+// the active document it follows the editor's unsaved text shortly after typing stops. Owned
+// by the main frame.
 class PreviewController : public QObject
 {
     Q_OBJECT

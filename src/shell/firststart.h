@@ -15,7 +15,8 @@ struct FirstStartLook
 // What a new user gets before the settings file exists (or while it is empty): a clearly
 // distinct, readable colour for every tag category, the desktop's fixed-width font, the line
 // number gutter and the current line's background, so that the first document already looks
-// like an editor's.
+// like an editor's; tags in lower case, auto-indent, the desktop's browser for previews, and
+// quick commands that write what the preferences show.
 namespace FirstStart {
 
 bool isFirstStart(const SettingsFile &settings);

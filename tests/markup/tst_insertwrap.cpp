@@ -51,6 +51,9 @@ private slots:
     void generatedLinesTakeThePagesLineBreak();
     void upperCaseKeepsAddressesAndEntities_data();
     void upperCaseKeepsAddressesAndEntities();
+    void lowerCaseChangesNamesOnly_data();
+    void lowerCaseChangesNamesOnly();
+    void wrapInLowerCaseKeepsTheSelection();
     void wrapUpperCaseKeepsTheAddressBeingTyped();
     void apostrophesKeepEveryTagValid_data();
     void apostrophesKeepEveryTagValid();
@@ -239,6 +242,60 @@ void TestInsertWrap::upperCaseKeepsAddressesAndEntities()
     m_iw->insertText(m_doc, text, true);
     QCOMPARE(m_doc.text(), expected);
     QCOMPARE(m_doc.text().size(), text.size());
+}
+
+// Lower case reaches the tag and attribute names the program builds and nothing else: values,
+// addresses, entities, comments and the text between tags keep their letters.
+void TestInsertWrap::lowerCaseChangesNamesOnly_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("image address") << "<IMG SRC=\"Pic.PNG\" ALIGN=\"LEFT\" ALT=\"A Cat\">"
+                                   << "<img src=\"Pic.PNG\" align=\"LEFT\" alt=\"A Cat\">";
+    QTest::newRow("unquoted values and end tags") << "<A HREF=Ab.HTM TARGET=_Top>Go</A>"
+                                                  << "<a href=Ab.HTM target=_Top>Go</a>";
+    QTest::newRow("entities and text") << "<P>CAF&Eacute; &NBSP; Big TEXT</P>"
+                                       << "<p>CAF&Eacute; &NBSP; Big TEXT</p>";
+    QTest::newRow("comments") << "<!-- KEEP ME --><BR CLEAR=\"LEFT\">"
+                              << "<!-- KEEP ME --><br clear=\"LEFT\">";
+    QTest::newRow("bare attribute") << "BACKGROUND=\"img/Back.JPG\""
+                                    << "background=\"img/Back.JPG\"";
+    QTest::newRow("letters outside a to z stay") << "<DIV TITLE=\"É\" DATA-Ä=\"x\">"
+                                                 << "<div title=\"É\" data-Ä=\"x\">";
+}
+
+void TestInsertWrap::lowerCaseChangesNamesOnly()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, expected);
+    QVERIFY(m_settings->write(Keys::TagCase, QStringLiteral("lower")));
+    SelectionMarkup::set(m_doc, QStringLiteral("|"));
+    m_iw->insertText(m_doc, text, true);
+    QCOMPARE(m_doc.text(), expected);
+    // Inserts outside the case rules (pastes, the user's own snippets) are left alone.
+    m_doc.setText(QString());
+    m_iw->insertText(m_doc, text, false);
+    QCOMPARE(m_doc.text(), text);
+}
+
+// The parts of a wrap go into lower case; the user's selection, even a tag of its own or an
+// address inside the value the parts open, keeps its letters.
+void TestInsertWrap::wrapInLowerCaseKeepsTheSelection()
+{
+    QVERIFY(m_settings->write(Keys::TagCase, QStringLiteral("lower")));
+    QVERIFY(m_settings->write(Keys::UCase, true)); // "tagcase" decides over it
+    SelectionMarkup::set(m_doc, QStringLiteral("^Page.HTM|"));
+    QString start = QStringLiteral("<A CLASS=\"X\" HREF=\"");
+    QString end = QStringLiteral("\">GO</A>");
+    m_iw->addtags(m_doc, start, end);
+    QCOMPARE(SelectionMarkup::get(m_doc),
+             QStringLiteral("<a class=\"X\" href=\"^Page.HTM|\">GO</a>"));
+
+    SelectionMarkup::set(m_doc, QStringLiteral("^<B>Bold</B>|"));
+    start = QStringLiteral("<P>");
+    end = QStringLiteral("</P>");
+    m_iw->addtags(m_doc, start, end);
+    QCOMPARE(SelectionMarkup::get(m_doc), QStringLiteral("<p>^<B>Bold</B>|</p>"));
 }
 
 // Wrap selection upper-cases its parts on their own; a start part that ends inside an href

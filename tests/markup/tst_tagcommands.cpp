@@ -34,9 +34,9 @@ public:
     }
 };
 
-// One command given on a document. options: "key=value" pairs separated by ";". "ucase" and
-// "apostrophe" go to the main section, "ai", "pop", "ctrlb", "ctrli" are the cached shell
-// options, "shift" holds Shift, "answers" scripts the questions (yes, no, cancel); every
+// One command given on a document. options: "key=value" pairs separated by ";". "ucase",
+// "tagcase" and "apostrophe" go to the main section, "ai", "pop", "ctrlb", "ctrli" are the cached
+// shell options, "shift" holds Shift, "answers" scripts the questions (yes, no, cancel); every
 // other key goes to the quick options.
 struct Case
 {
@@ -200,6 +200,25 @@ const Case Cases[] = {
     {"context table", "Table2Click", "", "|", "<TABLE>\r\n<TR>\r\n\t<TD>\r\n</TABLE>|", ""},
     {"context ordered", "OrderedList1Click", "answers=yes", "^a\rb|", "{list:ordered,per line}|", ""},
     {"context unordered", "DefineList2Click", "", "|", "<UL>\r\n\t<LI>\r\n</UL>|", ""},
+
+    // Tag letter case: lower case reaches every tag a command builds, never the selection, a
+    // value or an entity; "upper" is "ucase"; "tagcase" decides over "ucase" unless unknown.
+    {"lower bold keeps the selection", "Bold", "tagcase=lower", "^Word <I>x</I>|", "<b>^Word <I>x</I>|</b>", ""},
+    {"lower strong", "Bold", "tagcase=lower;ctrlb=strong", "^x|", "<strong>^x|</strong>", ""},
+    {"lower line break plus", "LineBreakPlus", "tagcase=lower;ucase=1", "|", "<br clear=\"left\">|", ""},
+    {"lower rule plus", "HorzRulePlus", "tagcase=lower", "|", "<hr align=\"center\" width=\"100%\" size=\"2\">|", ""},
+    {"lower indent keeps entities", "Indent1Click", "tagcase=lower", "|", "&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;|", ""},
+    {"lower class attribute", "styClass", "tagcase=lower", "^Hi|", "class=\"^Hi|\"", ""},
+    {"lower quick table", "QuickTable", "tagcase=lower;tborder=1;closetd=nope;closetr=nope;qcaption=sure", "|",
+     "<table border=\"\">\r\n<caption></caption>\r\n<tr>\r\n\t<td></td>\r\n</tr>\r\n</table>|", ""},
+    {"lower definitions keep the selection", "QuickDList", "tagcase=lower", "^X|", "<dl>\r\n\t<dt>\r\n\t<dd>\r\n</dl>^X|", ""},
+    {"lower href keeps the text", "QuickUrl", "tagcase=lower;target=_Top", "^Home PAGE|", "<a href=\"|\" target=\"_Top\">Home PAGE</a>", UrlTip},
+    {"lower link button keeps its values", "linkbutton", "tagcase=lower", "|", "<form method=\"GET\" action=\"|\">\r\n\t<input type=\"submit\" value=\"Type Button Text Here\">\r\n</form>", UrlTip},
+    {"lower frame document", "QuickFrameset", "tagcase=lower;apostrophe=1", "|", "<frameset rows=''>\r\n\t<frame name='' src=''>\r\n<noframes></noframes>\r\n</frameset>|", ""},
+    {"upper is ucase", "LineBreakPlus", "tagcase=upper", "|", "<BR clear=\"left\">|", ""},
+    {"upper wraps as ucase", "leftalign", "tagcase=upper", "^text|", "<P ALIGN=\"left\">^text|</P>", ""},
+    {"as written over ucase", "leftalign", "tagcase=table;ucase=1", "^text|", "<P align=\"left\">^text|</P>", ""},
+    {"unknown tagcase leaves it to ucase", "leftalign", "tagcase=Lower;ucase=1", "^text|", "<P ALIGN=\"left\">^text|</P>", ""},
 };
 // clang-format on
 
@@ -261,9 +280,10 @@ private slots:
 
 void TestTagCommands::Fixture::apply(const QString &list)
 {
-    static const QStringList mainKeys{QStringLiteral("ucase"), QStringLiteral("apostrophe"),
-                                      QStringLiteral("ai"),    QStringLiteral("pop"),
-                                      QStringLiteral("ctrlb"), QStringLiteral("ctrli")};
+    static const QStringList mainKeys{QStringLiteral("ucase"),      QStringLiteral("tagcase"),
+                                      QStringLiteral("apostrophe"), QStringLiteral("ai"),
+                                      QStringLiteral("pop"),        QStringLiteral("ctrlb"),
+                                      QStringLiteral("ctrli")};
     for (const QString &entry : list.split(u';', Qt::SkipEmptyParts)) {
         const QString key = entry.section(u'=', 0, 0);
         const QString value = entry.section(u'=', 1);

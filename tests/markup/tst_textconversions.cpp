@@ -24,7 +24,7 @@ enum class Conversion {
     LineBreaks,
 };
 
-// "closetd", "closetr", "closeli", "lcompact", "qcaption", "ucase", "apostrophe".
+// "closetd", "closetr", "closeli", "lcompact", "qcaption", "ucase", "apostrophe", "tagcase".
 struct Quick
 {
     bool closeTd = false;
@@ -34,6 +34,7 @@ struct Quick
     bool caption = false;
     bool ucase = false;
     bool apostrophe = false;
+    const char *tagCase = ""; // "tagcase"; empty: not written
 };
 
 } // namespace
@@ -156,6 +157,24 @@ void TestTextConversions::convert_data()
         << "<TABLE>\r\n<CAPTION></CAPTION>\r\n<TR>\r\n\t<TD>Mixed case</TD></TR>\r\n</TABLE>|";
     QTest::newRow("ucase list keeps the text") << Conversion::OrderedOneItem << upper << "^ab|"
                                                << "<OL COMPACT>\r\n\t<LI>ab</LI>\r\n</OL>|";
+    Quick lower = upper;
+    lower.tagCase = "lower";
+    QTest::newRow("lower: built tags lower, text and its tags kept")
+        << Conversion::Cells << lower << "^Mixed CASE <B>x</B>|"
+        << "<table>\r\n<caption></caption>\r\n<tr>\r\n\t<td>Mixed CASE <B>x</B></td></tr>\r\n"
+           "</table>|";
+    QTest::newRow("lower rows") << Conversion::Rows << lower << "^A|"
+                                << "<table>\r\n<caption></caption>\r\n<tr>\r\n\t<td>A</td>\r\n"
+                                   "</tr></table>|";
+    QTest::newRow("lower one cell") << Conversion::OneCell << lower << "^A\r\nB|"
+                                    << "<table>\r\n<caption></caption>\r\n<tr>\r\n\t<td>A\r\n"
+                                       "\tB</td>\r\n</tr>\r\n</table>|";
+    QTest::newRow("lower lists") << Conversion::UnorderedPerLine << lower << "^A\r\nB|"
+                                 << "<ul compact>\r\n\t<li>A</li>\r\n\t<li>B</li></ul>|";
+    QTest::newRow("lower one item") << Conversion::OrderedOneItem << lower << "^AB|"
+                                    << "<ol compact>\r\n\t<li>AB</li>\r\n</ol>|";
+    QTest::newRow("lower line breaks") << Conversion::LineBreaks << lower << "^A\r\nB|"
+                                       << "A<br>\r\nB<br>|";
     QTest::newRow("apostrophe keeps the text")
         << Conversion::UnorderedPerLine << quotes << "^say \"hi\"|"
         << "<UL>\r\n\t<LI>say \"hi\"</LI></UL>|";
@@ -182,6 +201,8 @@ void TestTextConversions::convert()
     m_settings->write(Keys::QCaption, quick.caption ? "sure" : "");
     m_settings->write(Keys::UCase, quick.ucase);
     m_settings->write(Keys::Apostrophe, quick.apostrophe);
+    if (*quick.tagCase)
+        m_settings->write(Keys::TagCase, QString::fromLatin1(quick.tagCase));
     QFETCH(QString, before);
     SelectionMarkup::set(m_doc, before);
 

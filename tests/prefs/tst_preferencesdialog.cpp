@@ -126,7 +126,6 @@ private Q_SLOTS:
         row("ctrlbbox", "Varnel", "ctrlb", false, "strong", "");
         row("ctrlibox", "Varnel", "ctrli", false, "em", "");
         row("chkapostrophe", "Varnel", "apostrophe", false, "1", "0");
-        row("chkucasetags", "Varnel", "ucase", false, "1", "0");
         row("wordwrapcheck", "Varnel", "startww", true, "", "no");
         row("chkgutteron", "Varnel", "gutteron", false, "1", "0");
         row("chkcurline", "Varnel", "curline", false, "1", "0");
@@ -316,6 +315,21 @@ private Q_SLOTS:
                                        << "target"
                                        << "null"
                                        << "";
+        QTest::newRow("radTagCaseTable") << "radTagCaseTable"
+                                         << "Varnel"
+                                         << "tagcase"
+                                         << "lower"
+                                         << "table";
+        QTest::newRow("radTagCaseLower") << "radTagCaseLower"
+                                         << "Varnel"
+                                         << "tagcase"
+                                         << "upper"
+                                         << "lower";
+        QTest::newRow("radTagCaseUpper") << "radTagCaseUpper"
+                                         << "Varnel"
+                                         << "tagcase"
+                                         << "table"
+                                         << "upper";
         QTest::newRow("dde1") << "dde1"
                               << "Varnel"
                               << "dde"
@@ -379,6 +393,34 @@ private Q_SLOTS:
         QCOMPARE(stored("Varnel", "yourfiles"),
                  QString("Quillmark files|*.htm*;*.qpj|HTML files|*.htm*|Project files|*.qpj|"
                          "All files|*.*|"));
+    }
+
+    // A settings file from before the letter case choice shows what "ucase" does, and OK
+    // keeps it doing that; "ucase" itself is left as it was.
+    void letterCaseOfAnOlderFile()
+    {
+        {
+            auto d = open();
+            QVERIFY(find<QRadioButton>(*d, "radTagCaseTable")->isChecked());
+            QCOMPARE(find<QRadioButton>(*d, "radTagCaseTable")->text(),
+                     QString("as the commands write them"));
+            QCOMPARE(find<QRadioButton>(*d, "radTagCaseLower")->text(), QString("lower case"));
+            QCOMPARE(find<QRadioButton>(*d, "radTagCaseUpper")->text(), QString("UPPER CASE"));
+        }
+        m_settings->writeBool("Varnel", "ucase", true);
+        auto d = open();
+        QVERIFY(find<QRadioButton>(*d, "radTagCaseUpper")->isChecked());
+        apply(*d);
+        QCOMPARE(stored("Varnel", "tagcase"), QString("upper"));
+        QCOMPARE(stored("Varnel", "ucase"), QString("1"));
+        // A value the dialog does not know is read as a missing one.
+        m_settings->writeString("Varnel", "tagcase", "Mixed");
+        d = open();
+        QVERIFY(find<QRadioButton>(*d, "radTagCaseUpper")->isChecked());
+        find<QRadioButton>(*d, "radTagCaseLower")->click();
+        apply(*d);
+        QCOMPARE(stored("Varnel", "tagcase"), QString("lower"));
+        QCOMPARE(stored("Varnel", "ucase"), QString("1"));
     }
 
     void fileAssociationNeedsNoBrowserPath()

@@ -1,3 +1,4 @@
+#include "base/editingoptions.h"
 #include "base/homefolder.h"
 #include "base/programdata.h"
 #include "base/settingsfile.h"
@@ -230,6 +231,14 @@ private Q_SLOTS:
         QCOMPARE(fresh.read(Keys::FontPoints), 11);
         // The text keeps the palette's colour.
         QVERIFY(!fresh.hasKey("Qorvin*Plat", "Tcolor"));
+        // Lower-case tags, auto-indent, the desktop's browser, closed rows, cells and items.
+        QCOMPARE(fresh.read(Keys::TagCase), QString("lower"));
+        QCOMPARE(EditingOptions(fresh).tagCase(), TagCase::Lower);
+        QVERIFY(EditingOptions(fresh).autoIndent());
+        QCOMPARE(fresh.read(Keys::Dde), QString("no"));
+        QCOMPARE(fresh.read(Keys::CloseTr), QString("nope"));
+        QCOMPARE(fresh.read(Keys::CloseTd), QString("nope"));
+        QCOMPARE(fresh.read(Keys::CloseLi), QString("nope"));
 
         // An empty file, such as one made to keep the settings beside the program, counts as
         // new; without a font of the desktop the built-in one stays.
@@ -249,6 +258,10 @@ private Q_SLOTS:
         QVERIFY(!old.read(Keys::GutterOn));
         QVERIFY(!old.read(Keys::CurLine));
         QVERIFY(!old.hasKey("Qorvin*Plat", "Tname"));
+        QCOMPARE(EditingOptions(old).tagCase(), TagCase::AsWritten);
+        QVERIFY(!EditingOptions(old).autoIndent());
+        for (const TextKey &key : {Keys::TagCase, Keys::Dde, Keys::CloseTr, Keys::CloseTd})
+            QVERIFY2(!old.hasKey(key.section, key.name), key.name);
     }
 
     void spellingConfigFixUp()

@@ -385,6 +385,20 @@ private Q_SLOTS:
         QCOMPARE(doc->editor().text(),
                  QStringLiteral("<IMG SRC=\"Cat%20Photo.png\" BORDER=\"0\" ALT=\"\">"));
     }
+
+    // Lower case changes the names the panel builds; the address and alt text stay as typed.
+    void lowerCaseKeepsTheAddress()
+    {
+        m_settings->write(Keys::TagCase, QStringLiteral("lower"));
+        DocumentWindow *doc = openPage("");
+        ImageHelper *p = open();
+        QVERIFY(p);
+        typeInto(p->addressEdit(), QStringLiteral("Pic.PNG"));
+        typeInto(p->altEdit(), QStringLiteral("A Cat"));
+        press(p->insertButton());
+        QCOMPARE(doc->editor().text(),
+                 QStringLiteral("<img src=\"Pic.PNG\" border=\"0\" alt=\"A Cat\">"));
+    }
 };
 
 QTEST_MAIN(TestImageHelper)
