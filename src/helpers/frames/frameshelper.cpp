@@ -375,7 +375,7 @@ QStringList FramesHelper::chooseSources(int items, PathMode pathMode)
 
 void FramesHelper::applyCode()
 {
-    if (!host().activeEditor || !host().activeEditor())
+    if (!host().activeEditor())
         return;
     FramesFields f = fields();
     if (f.mode != FramesMode::Frameset && useFile(f.mode)->isChecked())

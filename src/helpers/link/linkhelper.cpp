@@ -221,7 +221,7 @@ LinkFields LinkHelper::fields() const
 void LinkHelper::applyCode()
 {
     // Without a document there is nothing to link from or insert into.
-    if (!host().activeEditor || !host().activeEditor())
+    if (!host().activeEditor())
         return;
     LinkFields f = fields();
     if (f.fromFile) {
@@ -246,7 +246,7 @@ void LinkHelper::applyCode()
         applyParts(parts.start, parts.end, wraps ? parts.start : QString());
         return;
     }
-    if (!host().activeEditor || !host().activeEditor())
+    if (!host().activeEditor())
         return;
     host().tags.insertWrap().setParts(parts.start, parts.end);
     host().tags.tipper(parts.tipWord, parts.back);

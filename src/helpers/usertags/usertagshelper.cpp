@@ -307,7 +307,7 @@ void UserTagsHelper::applyCode()
         return;
     case TagList::Library: {
         const QString name = item->data(ItemRole).toString();
-        TextEditor *doc = host().activeEditor ? host().activeEditor() : nullptr;
+        TextEditor *doc = host().activeEditor();
         if (name.isEmpty() || !doc)
             return;
         const TagLibrary library(m_folder);
