@@ -1,5 +1,6 @@
 #include "documents/documentwindow.h"
 #include "editor/scintillaeditor.h"
+#include "framedriver.h"
 #include "frametestbase.h"
 #include "menuclicks.h"
 #include "prefs/preferencesdialog.h"
@@ -27,7 +28,7 @@ class TestFreshSettings : public FrameTestBase
     // What a key typed into an empty, focused document writes.
     QString typed(QKeyCombination key)
     {
-        DocumentWindow *doc = m_frame->documents().active();
+        DocumentWindow *doc = drive(m_frame).documents().active();
         if (!doc)
             return QStringLiteral("<no document>");
         SelectionMarkup::set(doc->editor(), QStringLiteral("|"));
@@ -50,7 +51,7 @@ private Q_SLOTS:
         m_frame = startFrame();
         m_frame->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(m_frame.get()));
-        QVERIFY(m_frame->documents().active());
+        QVERIFY(drive(m_frame).documents().active());
 
         MenuClicks::chooseFromMenu(*m_frame, "Preferences1Click");
         QPointer<PreferencesDialog> d = m_frame->findChild<PreferencesDialog *>();
@@ -72,7 +73,7 @@ private Q_SLOTS:
     void cleanupTestCase()
     {
         if (m_frame)
-            for (DocumentWindow *doc : m_frame->documents().documents())
+            for (DocumentWindow *doc : drive(m_frame).documents().documents())
                 doc->setModified(false);
         m_frame.reset();
     }
@@ -85,7 +86,7 @@ private Q_SLOTS:
         QVERIFY(m_radios.value("dde2"));
         QVERIFY(!m_radios.value("dde1"));
 
-        DocumentWindow *doc = m_frame->documents().active();
+        DocumentWindow *doc = drive(m_frame).documents().active();
         SelectionMarkup::set(doc->editor(), QStringLiteral("\tx|"));
         doc->memo()->setFocus();
         QTest::keyClick(doc->memo(), Qt::Key_Return);
