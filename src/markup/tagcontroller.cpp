@@ -19,6 +19,7 @@ TagController::TagController(ActiveEditor &editors, const ModifierSource &keyboa
                     QFileInfo(settings.path()).dir().filePath(QStringLiteral("library/chars"))),
       m_runner(m_insertWrap, settings, options, prompter, keyboard, m_conversions)
 {
+    m_conversions.reportProblemsTo(prompter);
 }
 
 TextEditor *TagController::activeEditor() const

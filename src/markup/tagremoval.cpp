@@ -3,6 +3,7 @@
 #include "base/filebytes.h"
 #include "editor/cp1252.h"
 
+#include <QFileInfo>
 #include <QHash>
 
 #include <optional>
@@ -112,13 +113,16 @@ QString withCharacters(const QString &text, const QStringList &charTable)
 
 } // namespace
 
-QStringList readCharTable(const QString &path)
+QStringList readCharTable(const QString &path, QString *problem)
 {
     // A regular file of a sensible size only: a pipe or a device by that name would never end.
     QByteArray bytes;
     QString reason;
-    if (!FileBytes::read(path, &bytes, &reason, MaxCharTableSize))
+    if (!FileBytes::read(path, &bytes, &reason, MaxCharTableSize)) {
+        if (problem && (QFileInfo::exists(path) || QFileInfo(path).isSymLink()))
+            *problem = reason;
         return {};
+    }
     // A table written by hand in the old code page reads as well as the shipped UTF-8 one.
     QString text = isValidUtf8(bytes) ? QString::fromUtf8(bytes) : Cp1252::decode(bytes);
     if (text.startsWith(QChar(0xFEFF)))

@@ -7,8 +7,9 @@
 namespace TagRemoval {
 
 // The character table: the lines of library/chars, each "shown text..code". A missing or
-// unreadable file gives an empty table.
-QStringList readCharTable(const QString &path);
+// unusable file gives an empty table; for a file that is there but cannot serve (too large,
+// not a regular file, unreadable) `problem` says why.
+QStringList readCharTable(const QString &path, QString *problem = nullptr);
 
 // Deletes every tag from "<" through the next ">" (a "<" without a later ">" keeps the rest
 // as it is), then turns each entity of at most 8 characters that a table line holds into

@@ -1,12 +1,15 @@
 #include "markup/textconversions.h"
 
 #include "base/editingoptions.h"
+#include "base/prompter.h"
 #include "base/settingsfile.h"
 #include "editor/linebreaks.h"
 #include "editor/texteditor.h"
 #include "markup/insertwrap.h"
 #include "markup/tagremoval.h"
 #include "markup/tagtext.h"
+
+#include <QDir>
 
 namespace {
 
@@ -179,8 +182,16 @@ void TextConverter::addLineBreaks(TextEditor &doc)
 
 void TextConverter::removeTags(TextEditor &doc)
 {
-    const QString result =
-        TagRemoval::removeTags(doc.selectedText(), TagRemoval::readCharTable(m_charsPath));
+    QString problem;
+    const QStringList table = TagRemoval::readCharTable(m_charsPath, &problem);
+    const QString result = TagRemoval::removeTags(doc.selectedText(), table);
+    // Said once, not at every Remove Tags: the tags still go, the entities stay as they are.
+    if (!problem.isEmpty() && m_prompter && problem != m_reportedProblem) {
+        m_reportedProblem = problem;
+        m_prompter->error(QStringLiteral("The character table %1 cannot be used: %2. Remove "
+                                         "Tags leaves the entities as they are.")
+                              .arg(QDir::toNativeSeparators(m_charsPath), problem));
+    }
     const int start = doc.selectionStart();
     {
         UndoGroup group(doc);

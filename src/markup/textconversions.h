@@ -6,6 +6,7 @@
 #include <QStringList>
 
 class InsertWrap;
+class Prompter;
 class SettingsFile;
 
 // The text conversions on a document's selection: tables and lists built from its lines, a
@@ -17,6 +18,8 @@ class TextConverter : public TextConversions
 public:
     // charsPath: the character table library/chars that tag removal reads each time.
     TextConverter(const SettingsFile &settings, InsertWrap &insertWrap, QString charsPath);
+    // Where a character table that cannot serve is reported, once for each problem.
+    void reportProblemsTo(Prompter &prompter) { m_prompter = &prompter; }
 
     void makeTable(TextEditor &doc, Table layout) override;
     void makeList(TextEditor &doc, QuickCode::ListKind kind, bool itemPerLine) override;
@@ -44,4 +47,6 @@ private:
     const SettingsFile &m_settings;
     InsertWrap &m_insertWrap;
     QString m_charsPath;
+    Prompter *m_prompter = nullptr;
+    QString m_reportedProblem;
 };

@@ -4,6 +4,7 @@
 #include "markup/insertwrap.h"
 #include "markup/tagremoval.h"
 #include "markup/textconversions.h"
+#include "scriptedprompter.h"
 #include "selectionmarkup.h"
 
 #include <QTemporaryDir>
@@ -410,8 +411,23 @@ void TestTextConversions::charTableThatIsNoRegularFileReadsEmpty()
     QVERIFY(TagRemoval::readCharTable(pipe).isEmpty());
     QVERIFY(TagRemoval::readCharTable(QStringLiteral("/dev/zero")).isEmpty());
     SelectionMarkup::set(m_doc, "^<b>caf&eacute;</b>|");
-    converter(pipe)->removeTags(m_doc);
+    auto conv = converter(pipe);
+    ScriptedPrompter prompter;
+    conv->reportProblemsTo(prompter);
+    conv->removeTags(m_doc);
     QCOMPARE(SelectionMarkup::get(m_doc), "|caf&eacute;");
+    // The user hears of it once, with the file and the reason; a missing table is no problem.
+    SelectionMarkup::set(m_doc, "^<i>x</i>|");
+    conv->removeTags(m_doc);
+    QCOMPARE(SelectionMarkup::get(m_doc), "|x");
+    QCOMPARE(prompter.shown.size(), 1);
+    QVERIFY(prompter.shown.first().contains(pipe));
+    QVERIFY(prompter.shown.first().contains("not a regular file"));
+    auto missing = converter(m_dir.filePath("library/missing"));
+    missing->reportProblemsTo(prompter);
+    SelectionMarkup::set(m_doc, "^<i>x</i>|");
+    missing->removeTags(m_doc);
+    QCOMPARE(prompter.shown.size(), 1);
 }
 
 // 36 special characters, then 64 extended ones: shown text, "..", code.
