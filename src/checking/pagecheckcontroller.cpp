@@ -179,12 +179,13 @@ void PageCheckController::startCheck()
         Q_EMIT checked(document);
         return;
     }
-    if (m_watcher.isRunning()) {
+    if (m_checking) {
         m_again = true;
         return;
     }
     m_running = document;
     m_runningEdit = editsOf(document);
+    m_checking = true;
     m_watcher.setFuture(
         QtConcurrent::run([text = document->editor().text(), options = optionsFor(document)] {
             return checkPage(text, options);
@@ -194,6 +195,7 @@ void PageCheckController::startCheck()
 void PageCheckController::takeResult()
 {
     const QList<PageProblem> problems = m_watcher.result();
+    m_checking = false;
     DocumentWindow *document = m_running;
     m_running = nullptr;
     if (m_again) {
@@ -223,7 +225,7 @@ QString PageCheckController::countText() const
 
 bool PageCheckController::isBusy() const
 {
-    return m_rest->isActive() || m_watcher.isRunning() || m_again;
+    return m_rest->isActive() || m_checking || m_again;
 }
 
 void PageCheckController::showActive()

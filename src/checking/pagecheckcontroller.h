@@ -74,8 +74,10 @@ private:
     bool m_listClosed = false;
 
     // The check that runs: its document and that document's edit number when the text was
-    // taken. Another check waits until it is done.
+    // taken. Another check waits until it is done. It is done when its result has been taken,
+    // not when the worker ends: the watcher stops running before it reports the result.
     QFutureWatcher<QList<PageProblem>> m_watcher;
+    bool m_checking = false;
     QPointer<DocumentWindow> m_running;
     quint64 m_runningEdit = 0;
     bool m_again = false;
