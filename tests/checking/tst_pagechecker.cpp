@@ -91,6 +91,40 @@ private Q_SLOTS:
         QVERIFY(problems[0].message.contains("quote"));
     }
 
+    // libtidy reports how it mends the page for its own output; what needs no mending is not
+    // the page's problem, and what does is said as the page has it.
+    void libtidysRepairsAreNotProblemsButWhatTheyMendIs()
+    {
+        const auto untitled =
+            checkPage(QStringLiteral("<!DOCTYPE html>\n<html lang=\"en\">\n<head><meta "
+                                     "charset=\"utf-8\"></head>\n<body><p>x</p></body>\n</html>\n"),
+                      {});
+        QCOMPARE(places(untitled), QStringList{"3:1 warning"});
+        QCOMPARE(untitled[0].message, QStringLiteral("the page has no <title> element"));
+
+        // Left-out tags and end tags a page may leave out, an address with letters beyond
+        // ASCII, an inline element reopened in the following paragraphs: nothing to say.
+        QVERIFY(checkPage(QStringLiteral("<!DOCTYPE html>\n<title>T</title>\n<p>caf\u00e9<p>"
+                                         "<a href=\"https://example.org/caf\u00e9\">x</a>\n"
+                                         "<ul><li>a<li>b</ul><table><tr><td>1</table>\n"),
+                          {})
+                    .isEmpty());
+        QCOMPARE(places(checkPage(page("<p><b>open</p>\n<p>one</p>\n<p>two</p>\n"), {})),
+                 QStringList{"5:4 error"});
+
+        const auto mended =
+            checkPage(page("</span><p class=\"a\" class=\"b\">x</p>\n<xmp>y</xmp> &#128;\n"), {});
+        QStringList messages;
+        for (const PageProblem &p : mended)
+            messages << p.message;
+        QCOMPARE(messages, (QStringList{"end tag </span> closes no open element",
+                                        "<p> has the attribute \"class\" twice",
+                                        "<xmp> is obsolete: use <pre>",
+                                        "invalid numeric character reference 128"}));
+        QCOMPARE(places(mended),
+                 (QStringList{"5:1 error", "5:8 error", "6:1 warning", "6:14 warning"}));
+    }
+
     void columnsCountCharactersAndTabs()
     {
         // A tab is one column and an emoji one character, in libtidy's reports and ours.
