@@ -1,5 +1,6 @@
 #include "checking/tidyreports.h"
 
+#include "checking/tidymemory.h"
 #include "checking/tidymessages.h"
 
 #include <tidy/tidy.h>
@@ -124,7 +125,8 @@ QByteArray withoutTemplateContent(QStringView text, const QList<ScannedTag> &tag
 QList<PageProblem> tidyReports(QStringView text, const QList<ScannedTag> &tags)
 {
     Collected collected;
-    TidyDoc doc = tidyCreate();
+    TidyMemory memory;
+    TidyDoc doc = tidyCreateWithAllocator(&memory);
     tidySetAppData(doc, &collected);
     tidySetMessageCallback(doc, collect);
     tidyOptSetInt(doc, TidyUseCustomTags, TidyCustomBlocklevel);
