@@ -86,6 +86,17 @@ void PageCheckController::registerHandlers(CommandActions &commands)
     }
 }
 
+void PageCheckController::setProjectFolder(std::function<QString(const QString &)> folderOf)
+{
+    m_projectFolder = std::move(folderOf);
+}
+
+void PageCheckController::recheck()
+{
+    if (m_on && m_documents.active())
+        m_rest->start();
+}
+
 bool PageCheckController::isOn() const
 {
     return m_on;
@@ -149,8 +160,11 @@ CheckOptions PageCheckController::optionsFor(DocumentWindow *document) const
 {
     CheckOptions options;
     const QString path = document->document().path();
-    if (!path.isEmpty())
+    if (!path.isEmpty()) {
         options.base.folder = QFileInfo(path).absolutePath();
+        if (m_projectFolder)
+            options.base.siteRoot = m_projectFolder(path);
+    }
     options.accessibility = m_settings.read(Keys::PageCheckAccess);
     return options;
 }

@@ -7,6 +7,8 @@
 #include <QObject>
 #include <QPointer>
 
+#include <functional>
+
 class ClickLabel;
 class CommandActions;
 class DocumentRegistry;
@@ -36,6 +38,12 @@ public:
     ~PageCheckController() override;
 
     void registerHandlers(CommandActions &commands);
+    // Where addresses that start with "/" lead for a page: the folder of the open project
+    // that lists it, or empty (they are left unchecked). Asked on the user's thread as each
+    // check starts; the worker gets the answer as text.
+    void setProjectFolder(std::function<QString(const QString &page)> folderOf);
+    // Checks the active page again after the usual rest, as when a project opens or closes.
+    void recheck();
 
     bool isOn() const;
     // The command: turns the check on or off and stores the choice.
@@ -66,6 +74,7 @@ private:
     DocumentRegistry &m_documents;
     SettingsFile &m_settings;
     CommandActions *m_commands = nullptr;
+    std::function<QString(const QString &)> m_projectFolder;
     ProblemList *m_list;
     ClickLabel *m_count;
     QTimer *m_rest;

@@ -187,6 +187,32 @@ private Q_SLOTS:
                     .isEmpty());
     }
 
+    void rootRelativeAddressesLeadToTheSitesFolder()
+    {
+        QTemporaryDir dir;
+        const QString site = dir.filePath("site");
+        TestFiles::writeFile(site + "/license.html", "l");
+        TestFiles::writeFile(site + "/css/Site.css", "p{}");
+        TestFiles::writeFile(site + "/pages/license.html", "in the page's folder");
+        // Beside the site, where "/../" must not lead.
+        TestFiles::writeFile(dir.filePath("outside.html"), "o");
+        const QString body = QStringLiteral(
+            "<a href=\"/license.html\">l</a><a href=\"/pages/../license.html#x\">l</a>\n" // 5
+            "<a href=\"/gone.html\">g</a><link rel=\"stylesheet\" href=\"/css/site.css\">\n"
+            "<a href=\"/../outside.html\">o</a><a href=\"/./pages/\">folder</a>\n" // 7
+            "<a href=\"//example.org/x.html\">web</a><a href=\"/\">home</a>\n");
+        CheckOptions options;
+        options.base.folder = site + "/pages";
+        options.base.siteRoot = site;
+        const auto problems = checkPage(page(body), options);
+        QCOMPARE(places(problems), (QStringList{"6:10 error", "6:56 error", "7:10 error"}));
+        QVERIFY(problems[1].message.contains("Site.css"));
+
+        // A page of no open project: "/" addresses lead nowhere known and are not checked.
+        options.base.siteRoot.clear();
+        QVERIFY(checkPage(page(body), options).isEmpty());
+    }
+
     void oddTextNeverBreaksTheCheck()
     {
         // Cut-off tags, a NUL, an unclosed comment and script: problems or none, no crash.
