@@ -1,5 +1,6 @@
 #include "checking/tidyreports.h"
 
+#include "checking/textplaces.h"
 #include "checking/tidymemory.h"
 #include "checking/tidymessages.h"
 
@@ -120,6 +121,27 @@ QByteArray withoutTemplateContent(QStringView text, const QList<ScannedTag> &tag
     return page.toUtf8();
 }
 
+// A </p> with no paragraph open: HTML puts in an empty paragraph there, and so does libtidy,
+// which reports only that it put one in, at the end tag's place. Other end tags where libtidy
+// reopens an element are echoes of a misnesting it reports already (<b><i>x</b></i>).
+void addStrayParagraphEnds(QStringView text, const QList<ScannedTag> &tags,
+                           const std::vector<Inserted> &inserted, QList<PageProblem> &problems)
+{
+    if (std::none_of(inserted.begin(), inserted.end(),
+                     [](const Inserted &i) { return i.element == "p"; }))
+        return;
+    const TextPlaces places(text);
+    for (const ScannedTag &tag : tags) {
+        if (!tag.end || tag.name != QLatin1String("p"))
+            continue;
+        const auto place = places.at(tag.offset);
+        if (std::binary_search(inserted.begin(), inserted.end(),
+                               Inserted{place.line, place.column, "p"}))
+            problems.append({place.line, place.column, PageProblem::Kind::Error,
+                             QStringLiteral("end tag </p> closes no open element")});
+    }
+}
+
 } // namespace
 
 QList<PageProblem> tidyReports(QStringView text, const QList<ScannedTag> &tags)
@@ -171,6 +193,7 @@ QList<PageProblem> tidyReports(QStringView text, const QList<ScannedTag> &tags)
              error ? PageProblem::Kind::Error : PageProblem::Kind::Warning,
              TidyMessages::pageWording(r.code, QString::fromUtf8(r.message), r.arguments)});
     }
+    addStrayParagraphEnds(text, tags, collected.inserted, problems);
     sortByPlace(problems);
     return problems;
 }

@@ -111,18 +111,21 @@ private Q_SLOTS:
                     .isEmpty());
         QCOMPARE(places(checkPage(page("<p><b>open</p>\n<p>one</p>\n<p>two</p>\n"), {})),
                  QStringList{"5:4 error"});
+        QCOMPARE(places(checkPage(page("<p><b><i>x</b></i></p>\n"), {})), QStringList{"5:7 error"});
 
-        const auto mended =
-            checkPage(page("</span><p class=\"a\" class=\"b\">x</p>\n<xmp>y</xmp> &#128;\n"), {});
+        const auto mended = checkPage(
+            page("</span><p class=\"a\" class=\"b\">x</p>\n<xmp>y</xmp> &#128;</p>\n"), {});
         QStringList messages;
         for (const PageProblem &p : mended)
             messages << p.message;
         QCOMPARE(messages, (QStringList{"end tag </span> closes no open element",
                                         "<p> has the attribute \"class\" twice",
                                         "<xmp> is obsolete: use <pre>",
-                                        "invalid numeric character reference 128"}));
-        QCOMPARE(places(mended),
-                 (QStringList{"5:1 error", "5:8 error", "6:1 warning", "6:14 warning"}));
+                                        "invalid numeric character reference 128",
+                                        "end tag </p> closes no open element"}));
+        // A stray </p> makes an empty paragraph; libtidy says only that it put one in.
+        QCOMPARE(places(mended), (QStringList{"5:1 error", "5:8 error", "6:1 warning",
+                                              "6:14 warning", "6:20 error"}));
     }
 
     void columnsCountCharactersAndTabs()
