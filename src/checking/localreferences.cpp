@@ -27,6 +27,22 @@ bool isFilledInLater(const QString &value)
            value.contains(QLatin1String("${")) || value.contains(QLatin1String("<%"));
 }
 
+// The path of a "/" address below the site's folder, as a browser resolves it: "." and ".."
+// fall away, and ".." never climbs above the site's root.
+QString withinSite(QStringView path)
+{
+    QStringList kept;
+    for (const QStringView segment : path.split(u'/')) {
+        if (segment == u"..") {
+            if (!kept.isEmpty())
+                kept.removeLast();
+        } else if (!segment.isEmpty() && segment != u".") {
+            kept << segment.toString();
+        }
+    }
+    return kept.join(u'/');
+}
+
 // The local path a reference names, or empty when it names none that can be checked.
 QString localPath(QString value, const ReferenceBase &base)
 {
@@ -44,7 +60,7 @@ QString localPath(QString value, const ReferenceBase &base)
         return {};
     if (value.startsWith(u'/'))
         return base.siteRoot.isEmpty() ? QString()
-                                       : QDir::cleanPath(base.siteRoot + u'/' + value.mid(1));
+                                       : QDir::cleanPath(base.siteRoot + u'/' + withinSite(value));
     // Cleaned as a browser resolves an address: "a/../b" needs no folder "a".
     return base.folder.isEmpty() ? QString() : QDir::cleanPath(base.folder + u'/' + value);
 }

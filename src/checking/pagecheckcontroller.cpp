@@ -86,6 +86,17 @@ void PageCheckController::registerHandlers(CommandActions &commands)
     }
 }
 
+void PageCheckController::setProjectFolder(std::function<QString(const QString &)> folderOf)
+{
+    m_projectFolder = std::move(folderOf);
+}
+
+void PageCheckController::recheck()
+{
+    if (m_on && m_documents.active())
+        m_rest->start();
+}
+
 bool PageCheckController::isOn() const
 {
     return m_on;
@@ -149,8 +160,11 @@ CheckOptions PageCheckController::optionsFor(DocumentWindow *document) const
 {
     CheckOptions options;
     const QString path = document->document().path();
-    if (!path.isEmpty())
+    if (!path.isEmpty()) {
         options.base.folder = QFileInfo(path).absolutePath();
+        if (m_projectFolder)
+            options.base.siteRoot = m_projectFolder(path);
+    }
     options.accessibility = m_settings.read(Keys::PageCheckAccess);
     return options;
 }
@@ -179,12 +193,13 @@ void PageCheckController::startCheck()
         Q_EMIT checked(document);
         return;
     }
-    if (m_watcher.isRunning()) {
+    if (m_checking) {
         m_again = true;
         return;
     }
     m_running = document;
     m_runningEdit = editsOf(document);
+    m_checking = true;
     m_watcher.setFuture(
         QtConcurrent::run([text = document->editor().text(), options = optionsFor(document)] {
             return checkPage(text, options);
@@ -194,6 +209,7 @@ void PageCheckController::startCheck()
 void PageCheckController::takeResult()
 {
     const QList<PageProblem> problems = m_watcher.result();
+    m_checking = false;
     DocumentWindow *document = m_running;
     m_running = nullptr;
     if (m_again) {
@@ -223,7 +239,7 @@ QString PageCheckController::countText() const
 
 bool PageCheckController::isBusy() const
 {
-    return m_rest->isActive() || m_watcher.isRunning() || m_again;
+    return m_rest->isActive() || m_checking || m_again;
 }
 
 void PageCheckController::showActive()

@@ -7,6 +7,8 @@
 #include <QObject>
 #include <QPointer>
 
+#include <functional>
+
 class ClickLabel;
 class CommandActions;
 class DocumentRegistry;
@@ -36,6 +38,12 @@ public:
     ~PageCheckController() override;
 
     void registerHandlers(CommandActions &commands);
+    // Where addresses that start with "/" lead for a page: the folder of the open project
+    // that lists it, or empty (they are left unchecked). Asked on the user's thread as each
+    // check starts; the worker gets the answer as text.
+    void setProjectFolder(std::function<QString(const QString &page)> folderOf);
+    // Checks the active page again after the usual rest, as when a project opens or closes.
+    void recheck();
 
     bool isOn() const;
     // The command: turns the check on or off and stores the choice.
@@ -66,6 +74,7 @@ private:
     DocumentRegistry &m_documents;
     SettingsFile &m_settings;
     CommandActions *m_commands = nullptr;
+    std::function<QString(const QString &)> m_projectFolder;
     ProblemList *m_list;
     ClickLabel *m_count;
     QTimer *m_rest;
@@ -74,8 +83,10 @@ private:
     bool m_listClosed = false;
 
     // The check that runs: its document and that document's edit number when the text was
-    // taken. Another check waits until it is done.
+    // taken. Another check waits until it is done. It is done when its result has been taken,
+    // not when the worker ends: the watcher stops running before it reports the result.
     QFutureWatcher<QList<PageProblem>> m_watcher;
+    bool m_checking = false;
     QPointer<DocumentWindow> m_running;
     quint64 m_runningEdit = 0;
     bool m_again = false;

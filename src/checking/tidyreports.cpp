@@ -1,81 +1,92 @@
 #include "checking/tidyreports.h"
 
+#include "checking/textplaces.h"
+#include "checking/tidymemory.h"
+#include "checking/tidymessages.h"
+
 #include <tidy/tidy.h>
 #include <tidy/tidybuffio.h>
 
-#include <QRegularExpression>
-#include <QSet>
-
-#include <cstring>
+#include <algorithm>
+#include <string>
+#include <vector>
 
 namespace {
 
-struct Report
+// Where libtidy put in an element of its own ("inserting implicit <b>"): a reopened inline
+// element, whose missing end tags are echoes of the first one. A large page with an element
+// left open has hundreds of thousands; the name is short enough to need no allocation.
+struct Inserted
 {
     int line;
     int column;
-    QByteArray key;
-    QString message;
-    TidyReportLevel level;
+    std::string element;
+
+    friend auto operator<=>(const Inserted &, const Inserted &) = default;
 };
 
+struct Report
+{
+    unsigned code;
+    int line;
+    int column;
+    TidyReportLevel level;
+    QByteArrayList arguments;
+    QByteArray message;
+};
+
+struct Collected
+{
+    QList<Report> reports;
+    std::vector<Inserted> inserted;
+};
+
+// The first argument of a report, libtidy's name of the element it is about.
+const char *firstArgument(TidyMessage message)
+{
+    TidyIterator at = tidyGetMessageArguments(message);
+    if (!at)
+        return "";
+    TidyMessageArgument argument = tidyGetNextMessageArgument(message, &at);
+    return tidyGetArgType(message, &argument) == tidyFormatType_STRING
+               ? tidyGetArgValueString(message, &argument)
+               : "";
+}
+
+QByteArrayList argumentsOf(TidyMessage message)
+{
+    QByteArrayList arguments;
+    TidyIterator at = tidyGetMessageArguments(message);
+    while (at) {
+        TidyMessageArgument argument = tidyGetNextMessageArgument(message, &at);
+        arguments << (tidyGetArgType(message, &argument) == tidyFormatType_STRING
+                          ? QByteArray(tidyGetArgValueString(message, &argument))
+                          : QByteArray());
+    }
+    return arguments;
+}
+
+// Called for every report while libtidy parses; a large page with an inline element left open
+// gives hundreds of thousands, so those never shown are passed over at once.
 Bool TIDY_CALL collect(TidyMessage message)
 {
-    auto *reports = static_cast<QList<Report> *>(tidyGetAppData(tidyGetMessageDoc(message)));
-    reports->append({tidyGetMessageLine(message), tidyGetMessageColumn(message),
-                     QByteArray(tidyGetMessageKey(message)),
-                     QString::fromUtf8(tidyGetMessage(message)), tidyGetMessageLevel(message)});
-    return no; // nothing is printed
-}
-
-// Reports about libtidy's own repairs, or those the page's own scan makes better.
-bool isRepairNote(const Report &r)
-{
-    static const QSet<QByteArray> keys = {
-        "INSERTING_TAG",           "TRIM_EMPTY_ELEMENT", "CUSTOM_TAG_DETECTED",
-        "MISSING_ENDTAG_OPTIONAL", "ANCHOR_NOT_UNIQUE",  "INSERTING_AUTO_ATTRIBUTE",
-        "FIXED_BACKSLASH",         "ENCODING_MISMATCH",  "STRING_CONTENT_LOOKS",
-    };
-    if (keys.contains(r.key))
-        return true;
-    return r.key == "MISSING_ATTRIBUTE" && r.message.contains(QLatin1String("\"alt\""));
-}
-
-bool isStructural(const QByteArray &key)
-{
-    static const QSet<QByteArray> keys = {
-        "MISSING_ENDTAG_FOR",      "MISSING_ENDTAG_BEFORE",
-        "NON_MATCHING_ENDTAG",     "UNEXPECTED_ENDTAG",
-        "UNEXPECTED_ENDTAG_IN",    "UNEXPECTED_END_OF_FILE",
-        "MISSING_QUOTEMARK",       "UNEXPECTED_END_OF_FILE_ATTR",
-        "SUSPECTED_MISSING_QUOTE", "UNEXPECTED_QUOTEMARK",
-        "MISSING_STARTTAG",        "DISCARDING_UNEXPECTED",
-        "ELEMENT_NOT_EMPTY",       "REPEATED_ATTRIBUTE",
-        "UNEXPECTED_GT",           "COERCE_TO_ENDTAG",
-        "BAD_CDATA_CONTENT",       "NESTED_EMPHASIS",
-    };
-    return keys.contains(key);
-}
-
-// The element a report is about: "<b>" or "</b>" in its text.
-QString elementOf(const QString &message)
-{
-    static const QRegularExpression tag(QStringLiteral("</?([A-Za-z][^\\s>]*)>"));
-    const auto m = tag.match(message);
-    return m.hasMatch() ? m.captured(1).toLower() : QString();
-}
-
-// libtidy 5.6 words this one wrongly ("replacing unexpected i with </i>").
-QString messageFor(const Report &r)
-{
-    if (r.key == "NON_MATCHING_ENDTAG") {
-        static const QRegularExpression word(QStringLiteral("unexpected (\\S+)"));
-        const auto m = word.match(r.message);
-        if (m.hasMatch())
-            return QStringLiteral("end tag </%1> does not match the open element")
-                .arg(m.captured(1).remove(u'<').remove(u'/').remove(u'>'));
+    auto *collected = static_cast<Collected *>(tidyGetAppData(tidyGetMessageDoc(message)));
+    const unsigned code = tidyGetMessageCode(message);
+    const int line = tidyGetMessageLine(message);
+    const int column = tidyGetMessageColumn(message);
+    if (code == INSERTING_TAG) {
+        collected->inserted.push_back({line, column, firstArgument(message)});
+        return no;
     }
-    return r.message;
+    const TidyReportLevel level = tidyGetMessageLevel(message);
+    if (level < TidyWarning || level == TidyConfig || level > TidyFatal)
+        return no;
+    QByteArrayList arguments = argumentsOf(message);
+    if (TidyMessages::isRepairNote(code, arguments))
+        return no;
+    collected->reports.append(
+        {code, line, column, level, std::move(arguments), QByteArray(tidyGetMessage(message))});
+    return no; // nothing is printed
 }
 
 // libtidy 5.6 parses a template's content as if it stood in the page, so a valid <li> or
@@ -83,9 +94,8 @@ QString messageFor(const Report &r)
 // what follows stay the same; it is not checked.
 QByteArray withoutTemplateContent(QStringView text, const QList<ScannedTag> &tags)
 {
-    QString page;
-    page.reserve(text.size());
     qsizetype copied = 0;
+    QString page;
     int depth = 0;
     qsizetype from = 0;
     for (const ScannedTag &tag : tags) {
@@ -105,17 +115,41 @@ QByteArray withoutTemplateContent(QStringView text, const QList<ScannedTag> &tag
             copied = tag.offset;
         }
     }
+    if (copied == 0)
+        return text.toUtf8();
     page += text.mid(copied);
     return page.toUtf8();
+}
+
+// A </p> with no paragraph open: HTML puts in an empty paragraph there, and so does libtidy,
+// which reports only that it put one in, at the end tag's place. Other end tags where libtidy
+// reopens an element are echoes of a misnesting it reports already (<b><i>x</b></i>).
+void addStrayParagraphEnds(QStringView text, const QList<ScannedTag> &tags,
+                           const std::vector<Inserted> &inserted, QList<PageProblem> &problems)
+{
+    if (std::none_of(inserted.begin(), inserted.end(),
+                     [](const Inserted &i) { return i.element == "p"; }))
+        return;
+    const TextPlaces places(text);
+    for (const ScannedTag &tag : tags) {
+        if (!tag.end || tag.name != QLatin1String("p"))
+            continue;
+        const auto place = places.at(tag.offset);
+        if (std::binary_search(inserted.begin(), inserted.end(),
+                               Inserted{place.line, place.column, "p"}))
+            problems.append({place.line, place.column, PageProblem::Kind::Error,
+                             QStringLiteral("end tag </p> closes no open element")});
+    }
 }
 
 } // namespace
 
 QList<PageProblem> tidyReports(QStringView text, const QList<ScannedTag> &tags)
 {
-    QList<Report> reports;
-    TidyDoc doc = tidyCreate();
-    tidySetAppData(doc, &reports);
+    Collected collected;
+    TidyMemory memory;
+    TidyDoc doc = tidyCreateWithAllocator(&memory);
+    tidySetAppData(doc, &collected);
     tidySetMessageCallback(doc, collect);
     tidyOptSetInt(doc, TidyUseCustomTags, TidyCustomBlocklevel);
     tidyOptSetInt(doc, TidyShowErrors, 1000000);
@@ -143,29 +177,23 @@ QList<PageProblem> tidyReports(QStringView text, const QList<ScannedTag> &tags)
     tidyBufFree(&errors);
     tidyRelease(doc);
 
-    // "inserting implicit <b>" at a place marks a reopened element: the missing end tags
-    // reported there for it are echoes of the first one.
-    QSet<QString> reopened;
-    for (const Report &r : reports)
-        if (r.key == "INSERTING_TAG")
-            reopened.insert(
-                QStringLiteral("%1:%2:%3").arg(r.line).arg(r.column).arg(elementOf(r.message)));
-
+    std::sort(collected.inserted.begin(), collected.inserted.end());
+    const auto wasInserted = [&](const Report &r) {
+        return std::binary_search(collected.inserted.begin(), collected.inserted.end(),
+                                  Inserted{r.line, r.column, r.arguments.value(0).toStdString()});
+    };
     QList<PageProblem> problems;
-    for (const Report &r : reports) {
-        if (r.level < TidyWarning || r.level == TidyConfig || r.level > TidyFatal ||
-            isRepairNote(r))
-            continue;
-        if ((r.key == "MISSING_ENDTAG_BEFORE" || r.key == "MISSING_ENDTAG_FOR") &&
-            reopened.contains(
-                QStringLiteral("%1:%2:%3").arg(r.line).arg(r.column).arg(elementOf(r.message))))
+    for (const Report &r : std::as_const(collected.reports)) {
+        if ((r.code == MISSING_ENDTAG_BEFORE || r.code == MISSING_ENDTAG_FOR) && wasInserted(r))
             continue;
         const bool error = r.level == TidyError || r.level == TidyBadDocument ||
-                           r.level == TidyFatal || isStructural(r.key);
-        problems.append({qMax(1, r.line), qMax(1, r.column),
-                         error ? PageProblem::Kind::Error : PageProblem::Kind::Warning,
-                         messageFor(r)});
+                           r.level == TidyFatal || TidyMessages::isStructural(r.code);
+        problems.append(
+            {qMax(1, r.line), qMax(1, r.column),
+             error ? PageProblem::Kind::Error : PageProblem::Kind::Warning,
+             TidyMessages::pageWording(r.code, QString::fromUtf8(r.message), r.arguments)});
     }
+    addStrayParagraphEnds(text, tags, collected.inserted, problems);
     sortByPlace(problems);
     return problems;
 }

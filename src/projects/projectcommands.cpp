@@ -63,11 +63,24 @@ ProjectManager *ProjectCommands::showManager()
                     m_host.help(HelpTopic::Projects);
             }};
         m_manager = new ProjectManager(std::move(host), m_frame);
+        connect(m_manager, &ProjectManager::changed, this, &ProjectCommands::projectChanged);
+        connect(m_manager, &QObject::destroyed, this, &ProjectCommands::projectChanged);
     }
     m_manager->show();
     m_manager->raise();
     m_manager->activateWindow();
     return m_manager;
+}
+
+QString ProjectCommands::projectFolderOf(const QString &page) const
+{
+    if (!m_manager || m_manager->projectPath().isEmpty() || page.isEmpty())
+        return {};
+    const QString wanted = QDir::cleanPath(page);
+    for (const QString &entry : m_manager->list().entries())
+        if (QDir::cleanPath(entry) == wanted)
+            return QFileInfo(m_manager->projectPath()).absolutePath();
+    return {};
 }
 
 void ProjectCommands::openProject(const QString &path)

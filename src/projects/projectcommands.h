@@ -51,9 +51,17 @@ public:
     // path to a project file the user locates (or creates).
     void saveIntoProject();
 
+    // The folder of the open project a page belongs to: the project file's folder, when the
+    // manager holds a saved project that lists the page. Empty otherwise.
+    QString projectFolderOf(const QString &page) const;
+
     TemplateChooser *showTemplateChooser();
     TemplateChooser *templateChooser() const;
     void saveAsTemplate();
+
+Q_SIGNALS:
+    // A project was opened, changed or closed.
+    void projectChanged();
 
 private:
     Host m_host;

@@ -188,6 +188,7 @@ void ProjectManager::refreshList()
     for (const QString &entry : m_list.entries())
         m_projectView->addItem(QFileInfo(entry).fileName());
     m_open->setEnabled(!m_list.isEmpty());
+    Q_EMIT changed();
 }
 
 void ProjectManager::addSelected()

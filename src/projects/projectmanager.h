@@ -44,6 +44,8 @@ public:
     bool load(const QString &path);
     const ProjectList &list() const { return m_list; }
     QString projectName() const;
+    // The loaded or saved project file; empty for a project not saved yet.
+    QString projectPath() const { return m_projectPath; }
     // Shows a folder in the folder and file pickers.
     void showFolder(const QString &folder);
     QListView *fileView() const { return m_fileView; }
@@ -52,6 +54,10 @@ public:
     QComboBox *filterBox() const { return m_filter; }
     QLabel *pathLabel() const { return m_pathLabel; }
     QPushButton *button(const QString &objectName) const;
+
+Q_SIGNALS:
+    // The project file or its list has changed.
+    void changed();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -348,6 +348,10 @@ void MainFrame::buildPrograms()
                                       m_home, [this](int topic) { m_help->show(topic); }},
                                      this);
     m_projects->registerHandlers(*m_commands);
+    m_pageCheck->setProjectFolder(
+        [this](const QString &page) { return m_projects->projectFolderOf(page); });
+    connect(m_projects, &ProjectCommands::projectChanged, m_pageCheck,
+            &PageCheckController::recheck);
     m_pickers = new ExamplePickers(
         *m_bar, *m_tags, m_settings, m_keyboard, [this] { m_documents->returnFocus(); }, this);
     m_pickers->registerHandlers(*m_commands);

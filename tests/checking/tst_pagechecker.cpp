@@ -91,6 +91,43 @@ private Q_SLOTS:
         QVERIFY(problems[0].message.contains("quote"));
     }
 
+    // libtidy reports how it mends the page for its own output; what needs no mending is not
+    // the page's problem, and what does is said as the page has it.
+    void libtidysRepairsAreNotProblemsButWhatTheyMendIs()
+    {
+        const auto untitled =
+            checkPage(QStringLiteral("<!DOCTYPE html>\n<html lang=\"en\">\n<head><meta "
+                                     "charset=\"utf-8\"></head>\n<body><p>x</p></body>\n</html>\n"),
+                      {});
+        QCOMPARE(places(untitled), QStringList{"3:1 warning"});
+        QCOMPARE(untitled[0].message, QStringLiteral("the page has no <title> element"));
+
+        // Left-out tags and end tags a page may leave out, an address with letters beyond
+        // ASCII, an inline element reopened in the following paragraphs: nothing to say.
+        QVERIFY(checkPage(QStringLiteral("<!DOCTYPE html>\n<title>T</title>\n<p>caf\u00e9<p>"
+                                         "<a href=\"https://example.org/caf\u00e9\">x</a>\n"
+                                         "<ul><li>a<li>b</ul><table><tr><td>1</table>\n"),
+                          {})
+                    .isEmpty());
+        QCOMPARE(places(checkPage(page("<p><b>open</p>\n<p>one</p>\n<p>two</p>\n"), {})),
+                 QStringList{"5:4 error"});
+        QCOMPARE(places(checkPage(page("<p><b><i>x</b></i></p>\n"), {})), QStringList{"5:7 error"});
+
+        const auto mended = checkPage(
+            page("</span><p class=\"a\" class=\"b\">x</p>\n<xmp>y</xmp> &#128;</p>\n"), {});
+        QStringList messages;
+        for (const PageProblem &p : mended)
+            messages << p.message;
+        QCOMPARE(messages, (QStringList{"end tag </span> closes no open element",
+                                        "<p> has the attribute \"class\" twice",
+                                        "<xmp> is obsolete: use <pre>",
+                                        "invalid numeric character reference 128",
+                                        "end tag </p> closes no open element"}));
+        // A stray </p> makes an empty paragraph; libtidy says only that it put one in.
+        QCOMPARE(places(mended), (QStringList{"5:1 error", "5:8 error", "6:1 warning",
+                                              "6:14 warning", "6:20 error"}));
+    }
+
     void columnsCountCharactersAndTabs()
     {
         // A tab is one column and an emoji one character, in libtidy's reports and ours.
@@ -151,6 +188,32 @@ private Q_SLOTS:
                                "<img src=\"gone.png\" alt=\"\">\n"),
                           options)
                     .isEmpty());
+    }
+
+    void rootRelativeAddressesLeadToTheSitesFolder()
+    {
+        QTemporaryDir dir;
+        const QString site = dir.filePath("site");
+        TestFiles::writeFile(site + "/license.html", "l");
+        TestFiles::writeFile(site + "/css/Site.css", "p{}");
+        TestFiles::writeFile(site + "/pages/license.html", "in the page's folder");
+        // Beside the site, where "/../" must not lead.
+        TestFiles::writeFile(dir.filePath("outside.html"), "o");
+        const QString body = QStringLiteral(
+            "<a href=\"/license.html\">l</a><a href=\"/pages/../license.html#x\">l</a>\n" // 5
+            "<a href=\"/gone.html\">g</a><link rel=\"stylesheet\" href=\"/css/site.css\">\n"
+            "<a href=\"/../outside.html\">o</a><a href=\"/./pages/\">folder</a>\n" // 7
+            "<a href=\"//example.org/x.html\">web</a><a href=\"/\">home</a>\n");
+        CheckOptions options;
+        options.base.folder = site + "/pages";
+        options.base.siteRoot = site;
+        const auto problems = checkPage(page(body), options);
+        QCOMPARE(places(problems), (QStringList{"6:10 error", "6:56 error", "7:10 error"}));
+        QVERIFY(problems[1].message.contains("Site.css"));
+
+        // A page of no open project: "/" addresses lead nowhere known and are not checked.
+        options.base.siteRoot.clear();
+        QVERIFY(checkPage(page(body), options).isEmpty());
     }
 
     void oddTextNeverBreaksTheCheck()

@@ -10,11 +10,14 @@
 #include "framedriver.h"
 #include "frametestbase.h"
 #include "menuclicks.h"
+#include "projects/projectcommands.h"
+#include "projects/projectmanager.h"
 #include "testfiles.h"
 
 #include <Qsci/qsciscintilla.h>
 
 #include <QListWidget>
+#include <QPushButton>
 #include <QSignalSpy>
 
 class TestPageCheckFrame : public FrameTestBase
@@ -144,6 +147,39 @@ private Q_SLOTS:
         QVERIFY(drive(m_frame).commands().action(QLatin1String(Cmd::PageCheck1Click))->isChecked());
         QVERIFY(!settledProblems(doc).isEmpty());
         QVERIFY(markerOnLine(doc, 1));
+    }
+
+    // An address that starts with "/" leads to the folder of the open project that lists the
+    // page; once the project is closed it leads nowhere known and is not checked.
+    void rootRelativeAddressesFollowTheOpenProject()
+    {
+        const QString site = m_dir->filePath(QStringLiteral("site"));
+        TestFiles::writeFile(site + "/license.html", "l");
+        const QString page = site + "/pages/page.htm";
+        TestFiles::writeFile(page, "<!DOCTYPE html>\n<html lang=\"en\"><head><title>T</title>"
+                                   "</head>\n<body>\n<p><a href=\"/license.html\">l</a> "
+                                   "<a href=\"/gone.html\">g</a></p>\n</body></html>\n");
+        const QString project = site + "/site.qpj";
+        TestFiles::writeFile(project, (page + "\r\n").toUtf8());
+
+        m_frame->files().openFile(project);
+        ProjectManager *manager = m_frame->projects().manager();
+        QVERIFY(manager);
+        QSignalSpy checked(&check(), &PageCheckController::checked);
+        QTest::mouseClick(manager->button(QStringLiteral("quillmark")), Qt::LeftButton);
+        DocumentWindow *doc = m_frame->documents().active();
+        QVERIFY(doc);
+        QCOMPARE(doc->document().path(), page);
+        QVERIFY(QTest::qWaitFor([&] { return !checked.isEmpty(); }, 30000));
+        const QList<PageProblem> found = settledProblems(doc);
+        QCOMPARE(found.size(), 1);
+        QCOMPARE(found[0].line, 4);
+        QCOMPARE(found[0].column, 43);
+        QVERIFY(found[0].message.contains(QStringLiteral("/gone.html")));
+
+        QTest::mouseClick(manager->button(QStringLiteral("closebut")), Qt::LeftButton);
+        QTRY_VERIFY(!m_frame->projects().manager());
+        QVERIFY(settledProblems(doc).isEmpty());
     }
 
     // A large page is not checked as the user types (seconds and hundreds of megabytes at

@@ -58,7 +58,9 @@ private Q_SLOTS:
                                        "b/broken.htm:3:17: error: \"gone.png\" is not there\n"
                                        "b/broken.htm:4:22: error: the id \"a\" is already used "
                                        "on line 4\n"
-                                       "latin.htm:3:15: error: missing </b> before </p>\n"));
+                                       "latin.htm:3:15: error: missing </b> before </p>\n"
+                                       "latin.htm:3:23: error: end tag </p> closes no open "
+                                       "element\n"));
     }
 
     void aCleanPagePrintsNothing()
