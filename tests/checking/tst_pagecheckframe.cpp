@@ -162,12 +162,12 @@ private Q_SLOTS:
         const QString project = site + "/site.qpj";
         TestFiles::writeFile(project, (page + "\r\n").toUtf8());
 
-        m_frame->files().openFile(project);
-        ProjectManager *manager = m_frame->projects().manager();
+        drive(m_frame).files().openFile(project);
+        ProjectManager *manager = drive(m_frame).projects().manager();
         QVERIFY(manager);
         QSignalSpy checked(&check(), &PageCheckController::checked);
         QTest::mouseClick(manager->button(QStringLiteral("quillmark")), Qt::LeftButton);
-        DocumentWindow *doc = m_frame->documents().active();
+        DocumentWindow *doc = drive(m_frame).documents().active();
         QVERIFY(doc);
         QCOMPARE(doc->document().path(), page);
         QVERIFY(QTest::qWaitFor([&] { return !checked.isEmpty(); }, 30000));
@@ -178,7 +178,7 @@ private Q_SLOTS:
         QVERIFY(found[0].message.contains(QStringLiteral("/gone.html")));
 
         QTest::mouseClick(manager->button(QStringLiteral("closebut")), Qt::LeftButton);
-        QTRY_VERIFY(!m_frame->projects().manager());
+        QTRY_VERIFY(!drive(m_frame).projects().manager());
         QVERIFY(settledProblems(doc).isEmpty());
     }
 
