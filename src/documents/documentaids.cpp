@@ -38,17 +38,27 @@ Qt::KeyboardModifiers heldModifiers(const QKeyEvent *event)
 DocumentAids::DocumentAids(DocumentRegistry &documents, const EditingOptions &options,
                            CommandActions &commands, DocumentContextMenu &contextMenu,
                            QObject *parent)
-    : QObject(parent), m_options(options), m_commands(commands), m_contextMenu(contextMenu),
-      m_keys(commands)
+    : QObject(parent), m_documents(documents), m_options(options), m_commands(commands),
+      m_contextMenu(contextMenu), m_keys(commands)
 {
     connect(&documents, &DocumentRegistry::opened, this, &DocumentAids::watch);
+    connect(&commands, &CommandActions::keysChanged, this, [this] {
+        m_keys.reload(m_commands);
+        for (DocumentWindow *document : m_documents.documents())
+            claimKeys(document);
+    });
 }
 
-void DocumentAids::watch(DocumentWindow *document)
+void DocumentAids::claimKeys(DocumentWindow *document)
 {
     m_keys.claim(*document->memo());
     if (auto *window = qobject_cast<QMdiSubWindow *>(document->parentWidget()))
         m_keys.claim(*window);
+}
+
+void DocumentAids::watch(DocumentWindow *document)
+{
+    claimKeys(document);
     document->memo()->installEventFilter(this);
     document->memo()->viewport()->installEventFilter(this);
 }
