@@ -29,7 +29,8 @@ void collect(std::span<const MenuEntry> entries, const QString &path,
             collect(e.entries, path + plain(e.caption) + Step, titles);
             continue;
         }
-        if (e.kind != MenuEntry::Kind::Command)
+        // A hidden entry only lends its key to a toolbar item, which names the command.
+        if (e.kind != MenuEntry::Kind::Command || e.hidden)
             continue;
         QString caption = plain(e.caption);
         // "... Plus" continues the entry above it.
@@ -45,11 +46,12 @@ void collect(std::span<const MenuEntry> entries, const QString &path,
 QHash<QString, QString> makeTitles()
 {
     QHash<QString, QString> titles;
+    for (const TopMenu &top : mainMenu())
+        collect(top.entries, plain(top.caption) + Step, titles);
+    // A command of the menu bar itself that no menu lists.
     for (const TopMenu &top : mainMenu()) {
-        if (top.command)
+        if (top.command && !titles.contains(QString::fromLatin1(top.command)))
             titles.insert(QString::fromLatin1(top.command), plain(top.caption));
-        else
-            collect(top.entries, plain(top.caption) + Step, titles);
     }
     for (const CommandRow &row : commandRows()) {
         const QString id = QString::fromLatin1(row.id);

@@ -60,7 +60,10 @@ KeysPage::KeysPage(const KeyMap &keys, QWidget *parent) : QWidget(parent), m_key
     m_list->setObjectName(QStringLiteral("keylist"));
     m_list->setHorizontalHeaderLabels({QStringLiteral("Command"), QStringLiteral("Keys")});
     m_list->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
-    m_list->horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
+    // Wide enough for two keys, so that the columns stay put while the list is filtered.
+    m_list->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Fixed);
+    m_list->setColumnWidth(
+        1, m_list->fontMetrics().horizontalAdvance(QStringLiteral("Ctrl+Alt+Shift+0, Ctrl+Alt+0")));
     m_list->verticalHeader()->hide();
     m_list->verticalHeader()->setDefaultSectionSize(m_list->fontMetrics().height() + 6);
     m_list->setSelectionBehavior(QAbstractItemView::SelectRows);

@@ -221,6 +221,10 @@ private Q_SLOTS:
         QTest::keyClick(doc->memo(), Qt::Key_W, Qt::ControlModifier);
         QCOMPARE(SelectionMarkup::get(doc->editor()),
                  QStringLiteral("a&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;|b"));
+        // The key no command holds now does the editor's own thing again (lower case).
+        doc = focusedDocument(QStringLiteral("^AB|"));
+        QTest::keyClick(doc->memo(), Qt::Key_U, Qt::ControlModifier);
+        QCOMPARE(doc->editor().text(), QStringLiteral("ab"));
     }
 
     // A second key added to a command, and Reset giving back the set's keys.
