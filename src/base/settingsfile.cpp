@@ -258,6 +258,21 @@ bool SettingsFile::eraseSection(const QString &section)
     return batch.commit();
 }
 
+bool SettingsFile::eraseKey(const QString &section, const QString &key)
+{
+    Batch batch(*this);
+    if (auto error = loadError())
+        return fail(*error);
+    const QByteArray s = section.toUtf8(), k = key.toUtf8();
+    if (!m_cache->ini.GetValue(s.constData(), k.constData(), nullptr)) {
+        m_lastError.clear();
+        return true;
+    }
+    m_cache->ini.Delete(s.constData(), k.constData());
+    m_pending->changed = true;
+    return batch.commit();
+}
+
 bool SettingsFile::flushPending()
 {
     Pending &p = *m_pending;

@@ -46,6 +46,7 @@ public:
     bool writeInt(const QString &section, const QString &key, int value);
     bool writeBool(const QString &section, const QString &key, bool value);
     bool eraseSection(const QString &section);
+    bool eraseKey(const QString &section, const QString &key);
 
     QString read(const TextKey &k) const { return readString(k.section, k.name, k.def); }
     int read(const IntKey &k) const { return readInt(k.section, k.name, k.def); }

@@ -373,3 +373,14 @@ inline constexpr TextKey SpellingLanguage{Sections::Addict, "Language", ""};
 // The personal word list; empty: "personal.dic" beside the configuration file.
 inline constexpr TextKey PersonalList{Sections::Addict, "PersonalList", ""};
 } // namespace Keys
+
+// The keys the user chose on the Keys page of the preferences. "set" names the ready-made set
+// they start from ("quillmark": the command table's keys; "desktop": the desktop's
+// conventions); every other key is a command id whose value lists that command's own keys
+// ("Ctrl+Alt+K; Ctrl+B"; empty for none). A file without the section keeps the set's keys.
+namespace Sections {
+inline constexpr const char *ChosenKeys = "Keys";
+} // namespace Sections
+namespace Keys {
+inline constexpr TextKey KeySet{Sections::ChosenKeys, "set", "quillmark"};
+} // namespace Keys

@@ -1,5 +1,6 @@
 #include "commands/commandactions.h"
 
+#include "base/settingsfile.h"
 #include "commands/commandicons.h"
 #include "commands/commandids.h"
 #include "commands/commandtable.h"
@@ -84,14 +85,19 @@ void CommandActions::setCommandEnabled(const QString &id, bool enabled)
 
 QList<QKeySequence> CommandActions::keysFor(const char *shortcut)
 {
-    if (!shortcut)
+    return shortcut ? keysFor(QString::fromLatin1(shortcut)) : QList<QKeySequence>();
+}
+
+QList<QKeySequence> CommandActions::keysFor(const QString &shortcut)
+{
+    QString text = shortcut;
+    if (text.isEmpty())
         return {};
-    QString text = QString::fromLatin1(shortcut);
     QList<QKeySequence> keys;
     // "Alt+F4; Ctrl+Q": several keys for one command, the first shown in the menu.
     if (const qsizetype split = text.indexOf(QLatin1String("; ")); split > 0) {
         for (const QString &part : text.split(QLatin1String("; "), Qt::SkipEmptyParts))
-            keys += keysFor(part.toLatin1().constData());
+            keys += keysFor(part);
         return keys;
     }
     if (text.endsWith(QLatin1String("Enter"))) {
@@ -109,8 +115,47 @@ QList<QKeySequence> CommandActions::keysFor(const char *shortcut)
         keys.append(QKeySequence(QKeyCombination(mods[0].keyboardModifiers(), key)));
         return keys;
     }
-    keys.append(QKeySequence(text, QKeySequence::PortableText));
+    // A text that names no key (typed into the settings file by hand) gives none.
+    if (const QKeySequence key(text, QKeySequence::PortableText); !key.isEmpty())
+        keys.append(key);
     return keys;
+}
+
+QList<QKeySequence> CommandActions::keysFor(const QStringList &keys)
+{
+    QList<QKeySequence> out;
+    for (const QString &key : keys)
+        out += keysFor(key);
+    return out;
+}
+
+void CommandActions::followKeys(SettingsFile &settings)
+{
+    setKeys(KeyMap::read(settings));
+    connect(&settings, &SettingsFile::applied, this,
+            [this, &settings] { setKeys(KeyMap::read(settings)); });
+}
+
+void CommandActions::setKeys(const KeyMap &keys)
+{
+    if (keys == m_keys)
+        return;
+    m_keys = keys;
+    for (const CommandRow &row : commandRows()) {
+        const QString id = QString::fromLatin1(row.id);
+        if (QAction *a = action(id))
+            a->setShortcuts(keysFor(keys.keys(id)));
+    }
+    Q_EMIT keysChanged();
+}
+
+QString CommandActions::keysShown(const QString &id) const
+{
+    QStringList shown;
+    for (const QString &key : m_keys.keys(id))
+        if (const QList<QKeySequence> sequences = keysFor(key); !sequences.isEmpty())
+            shown << sequences.first().toString(QKeySequence::NativeText);
+    return shown.join(QLatin1String(", "));
 }
 
 QString CommandActions::shortcutText(const char *shortcut)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "commands/keymap.h"
+
 #include <QHash>
 #include <QKeySequence>
 #include <QList>
@@ -11,6 +13,7 @@
 
 class QAction;
 class QWidget;
+class SettingsFile;
 struct CommandRow;
 
 // One QAction per command of the command table, owning its shortcut, and the routing of
@@ -43,13 +46,27 @@ public:
     // Enables or disables a command that has a handler; one without stays disabled.
     void setCommandEnabled(const QString &id, bool enabled);
 
+    // Gives the commands the keys the settings file chose, now and after every apply.
+    void followKeys(SettingsFile &settings);
+    void setKeys(const KeyMap &keys);
+    const KeyMap &keys() const { return m_keys; }
+    // The keys of a command as menus show them, "Alt+F4, Ctrl+Q"; empty for none.
+    QString keysShown(const QString &id) const;
+
     // The key sequences of a shortcut text: Enter stands for both Return and the keypad key.
     static QList<QKeySequence> keysFor(const char *shortcut);
+    static QList<QKeySequence> keysFor(const QString &shortcut);
+    static QList<QKeySequence> keysFor(const QStringList &keys);
     static QString shortcutText(const char *shortcut);
+
+Q_SIGNALS:
+    // The commands' keys changed (the user chose others).
+    void keysChanged();
 
 private:
     QHash<QString, QAction *> m_actions;
     QHash<QString, Handler> m_handlers;
     QStringList m_unknownIds;
     std::function<bool()> m_hasDocument;
+    KeyMap m_keys;
 };

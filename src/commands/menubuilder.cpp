@@ -66,17 +66,21 @@ private:
             return;
         }
         // A second entry of the command: same action underneath, shortcut shown as text.
-        QString text = QString::fromUtf8(e.caption);
-        const QString keys = CommandActions::shortcutText(row->shortcut);
-        if (!keys.isEmpty())
-            text += u'\t' + keys;
-        QAction *proxy = menu->addAction(text);
+        const QString caption = QString::fromUtf8(e.caption);
+        const auto textOf = [caption, action] {
+            const QString keys = action->shortcut().toString(QKeySequence::NativeText);
+            return keys.isEmpty() ? caption : caption + u'\t' + keys;
+        };
+        QAction *proxy = menu->addAction(textOf());
         proxy->setIcon(action->icon());
         proxy->setEnabled(action->isEnabled());
         proxy->setObjectName(id + QLatin1String("_entry"));
         QObject::connect(proxy, &QAction::triggered, action, &QAction::trigger);
-        QObject::connect(action, &QAction::changed, proxy,
-                         [proxy, action] { proxy->setEnabled(action->isEnabled()); });
+        // The key shown follows the keys the user chooses.
+        QObject::connect(action, &QAction::changed, proxy, [proxy, action, textOf] {
+            proxy->setEnabled(action->isEnabled());
+            proxy->setText(textOf());
+        });
     }
 
     CommandActions &m_commands;

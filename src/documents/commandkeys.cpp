@@ -15,6 +15,8 @@
 
 namespace {
 
+const char *const OwnKeysProperty = "quillmarkOwnKeys";
+
 // The editor's own commands whose keys run the program's command of the same job instead.
 struct TakenOver
 {
@@ -47,6 +49,13 @@ int combinedKey(const QKeyEvent &event)
 
 CommandKeys::CommandKeys(const CommandActions &commands)
 {
+    reload(commands);
+}
+
+void CommandKeys::reload(const CommandActions &commands)
+{
+    m_held.clear();
+    m_takenOver.clear();
     for (const CommandRow &row : commandRows()) {
         if (const QAction *action = commands.action(QString::fromLatin1(row.id))) {
             for (const QKeySequence &keys : action->shortcuts()) {
@@ -59,7 +68,20 @@ CommandKeys::CommandKeys(const CommandActions &commands)
 
 void CommandKeys::claim(QsciScintilla &editor)
 {
-    for (QsciCommand *c : editor.standardCommands()->commands()) {
+    // The component's own key map, kept on the editor the first time, so that a key the
+    // commands give up can be given back.
+    const QList<QsciCommand *> commands = editor.standardCommands()->commands();
+    QVariantList own = editor.property(OwnKeysProperty).toList();
+    if (own.size() != 2 * commands.size()) {
+        own.clear();
+        for (const QsciCommand *c : commands)
+            own << c->key() << c->alternateKey();
+        editor.setProperty(OwnKeysProperty, own);
+    }
+    for (qsizetype i = 0; i < commands.size(); ++i) {
+        QsciCommand *c = commands[i];
+        c->setKey(own[2 * i].toInt());
+        c->setAlternateKey(own[2 * i + 1].toInt());
         const char *command = takingOver(c->command());
         const auto release = [&](int key) {
             if (!key || (!command && !m_held.contains(key)))
@@ -81,12 +103,18 @@ void CommandKeys::claim(QMdiSubWindow &window) const
     if (QMenu *menu = window.systemMenu())
         actions += menu->actions();
     for (QAction *action : actions) {
+        QVariant own = action->property(OwnKeysProperty);
+        if (!own.isValid()) {
+            own = QVariant::fromValue(action->shortcuts());
+            action->setProperty(OwnKeysProperty, own);
+        }
+        const auto shortcuts = own.value<QList<QKeySequence>>();
         QList<QKeySequence> kept;
-        for (const QKeySequence &keys : action->shortcuts()) {
+        for (const QKeySequence &keys : shortcuts) {
             if (!holds(keys))
                 kept.append(keys);
         }
-        if (kept.size() != action->shortcuts().size())
+        if (kept != action->shortcuts())
             action->setShortcuts(kept);
     }
 }

@@ -21,10 +21,15 @@ class CommandKeys
 public:
     explicit CommandKeys(const CommandActions &commands);
 
+    // Reads the commands' keys again after the user chose others; the editors and windows
+    // claimed before must be claimed again.
+    void reload(const CommandActions &commands);
+
     // Clears the commands' keys from the editor's key map and takes over its undo and
-    // clipboard keys.
+    // clipboard keys. Claimed again, the editor first gets back the keys no command holds now.
     void claim(QsciScintilla &editor);
-    // Clears the commands' keys from the actions of the window's system menu.
+    // Clears the commands' keys from the actions of the window's system menu, giving back
+    // those that no command holds any more.
     void claim(QMdiSubWindow &window) const;
 
     bool holds(const QKeySequence &keys) const;

@@ -11,6 +11,7 @@
 
 #include <Qsci/qsciscintilla.h>
 
+#include <QAction>
 #include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QKeyEvent>
@@ -38,17 +39,27 @@ Qt::KeyboardModifiers heldModifiers(const QKeyEvent *event)
 DocumentAids::DocumentAids(DocumentRegistry &documents, const EditingOptions &options,
                            CommandActions &commands, DocumentContextMenu &contextMenu,
                            QObject *parent)
-    : QObject(parent), m_options(options), m_commands(commands), m_contextMenu(contextMenu),
-      m_keys(commands)
+    : QObject(parent), m_documents(documents), m_options(options), m_commands(commands),
+      m_contextMenu(contextMenu), m_keys(commands)
 {
     connect(&documents, &DocumentRegistry::opened, this, &DocumentAids::watch);
+    connect(&commands, &CommandActions::keysChanged, this, [this] {
+        m_keys.reload(m_commands);
+        for (DocumentWindow *document : m_documents.documents())
+            claimKeys(document);
+    });
 }
 
-void DocumentAids::watch(DocumentWindow *document)
+void DocumentAids::claimKeys(DocumentWindow *document)
 {
     m_keys.claim(*document->memo());
     if (auto *window = qobject_cast<QMdiSubWindow *>(document->parentWidget()))
         m_keys.claim(*window);
+}
+
+void DocumentAids::watch(DocumentWindow *document)
+{
+    claimKeys(document);
     document->memo()->installEventFilter(this);
     document->memo()->viewport()->installEventFilter(this);
 }
@@ -117,9 +128,15 @@ bool DocumentAids::memoKeyDown(DocumentWindow &doc, QKeyEvent *event)
     // The start and end tag commands own these keys; the keyboard may report the shifted
     // character instead, which their shortcuts do not match.
     if (held == (Qt::ControlModifier | Qt::ShiftModifier)) {
-        if (key == Qt::Key_Less || key == Qt::Key_Comma)
+        // Only while they hold them: the user may have given the keys to other commands.
+        const auto holds = [this](const char *command, Qt::Key own) {
+            const QAction *a = m_commands.action(QLatin1String(command));
+            return a && a->shortcuts().contains(
+                            QKeySequence(Qt::ControlModifier | Qt::ShiftModifier | own));
+        };
+        if ((key == Qt::Key_Less || key == Qt::Key_Comma) && holds(Cmd::StartTag, Qt::Key_Comma))
             return m_commands.run(Cmd::StartTag);
-        if (key == Qt::Key_Greater || key == Qt::Key_Period)
+        if ((key == Qt::Key_Greater || key == Qt::Key_Period) && holds(Cmd::EndTag, Qt::Key_Period))
             return m_commands.run(Cmd::EndTag);
     }
     return false;

@@ -38,7 +38,9 @@ protected:
 private:
     bool memoKeyDown(DocumentWindow &document, QKeyEvent *event);
     bool enterWithIndent(DocumentWindow &document, QKeyEvent *event);
+    void claimKeys(DocumentWindow *document);
 
+    DocumentRegistry &m_documents;
     const EditingOptions &m_options;
     CommandActions &m_commands;
     DocumentContextMenu &m_contextMenu;

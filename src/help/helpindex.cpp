@@ -23,7 +23,10 @@ int occurrences(const QString &text, const QString &word)
 
 } // namespace
 
-HelpIndex::HelpIndex(QString folder) : m_folder(std::move(folder)) {}
+HelpIndex::HelpIndex(QString folder, GeneratedPages generated)
+    : m_folder(std::move(folder)), m_generated(std::move(generated))
+{
+}
 
 QString HelpIndex::plainText(const QString &html)
 {
@@ -56,6 +59,14 @@ void HelpIndex::load()
         QByteArray bytes;
         QString reason;
         const QString name = QString::fromLatin1(page.file);
+        if (const auto made = m_generated.constFind(name); made != m_generated.cend()) {
+            m_texts << plainText((*made)()).toLower();
+            continue;
+        }
+        if (page.generated) {
+            m_texts << QString();
+            continue;
+        }
         if (FileBytes::read(folder.filePath(name), &bytes, &reason, MaxPageSize)) {
             m_texts << plainText(QString::fromUtf8(bytes)).toLower();
         } else {
@@ -80,6 +91,10 @@ QList<HelpIndex::Hit> HelpIndex::search(const QString &words)
         return hits;
     const auto pages = HelpPages::all();
     for (qsizetype i = 0; i < qsizetype(pages.size()); ++i) {
+        // A generated page says what holds now, not at the first search.
+        if (const auto made = m_generated.constFind(QString::fromLatin1(pages[i].file));
+            made != m_generated.cend())
+            m_texts[i] = plainText((*made)()).toLower();
         const QString title = QString::fromUtf8(pages[i].title).toLower();
         int score = 0;
         for (const QString &word : wanted) {

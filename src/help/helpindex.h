@@ -2,9 +2,16 @@
 
 #include "help/helptopics.h"
 
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <QStringList>
+
+#include <functional>
+
+// Help pages the program writes when they are shown, from its own tables, instead of reading
+// them from the help folder: a file name of the page table and the function that writes it.
+using GeneratedPages = QHash<QString, std::function<QString()>>;
 
 // Finds the help pages that contain every word of a search. The pages of the table are read
 // from the help folder on the first search and kept as plain text (tags taken out, the few
@@ -12,7 +19,7 @@
 class HelpIndex
 {
 public:
-    explicit HelpIndex(QString folder);
+    explicit HelpIndex(QString folder, GeneratedPages generated = {});
 
     struct Hit
     {
@@ -34,6 +41,7 @@ private:
     void load();
 
     QString m_folder;
+    GeneratedPages m_generated;
     bool m_loaded = false;
     QList<QString> m_texts; // lower-cased, by the table's order; empty for an unread page
     QStringList m_unreadable;

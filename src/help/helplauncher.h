@@ -1,5 +1,7 @@
 #pragma once
 
+#include "help/helpindex.h"
+
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -22,9 +24,12 @@ public:
     void showContents();
     // Null until help was first asked for.
     HelpWindow *window() const;
+    // A page of the table that the program writes each time it is shown.
+    void setGeneratedPage(const QString &file, std::function<QString()> html);
 
 private:
     QString m_folder;
+    GeneratedPages m_generated;
     QWidget *m_window;
     QPointer<HelpWindow> m_help;
 };

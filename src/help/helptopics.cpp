@@ -17,10 +17,11 @@ const char *const Prefs = "Preferences";
 const char *const Files = "Projects, templates and previews";
 
 // clang-format off
-const std::array<HelpPage, 29> Pages{{
+const std::array<HelpPage, 30> Pages{{
     {None,            Start,   "index.html",              "Quillmark Help"},
     {None,            Start,   "startup.html",            "Starting Quillmark"},
     {Toolbar,         Start,   "toolbar.html",            "The toolbar"},
+    {Keys,            Start,   "keys.html",               "Keyboard shortcuts", true},
     {FindReplace,     Finding, "findreplace.html",        "Find and replace"},
     {ReplaceInFiles,  Finding, "replaceinfiles.html",     "Replace in several files"},
     {None,            Panels,  "helperpanels.html",       "Working with helper panels"},

@@ -31,6 +31,7 @@ inline constexpr int PrefsLocations = 36;
 inline constexpr int FrameHelper = 38;
 inline constexpr int PrefsQuick3 = 39;
 inline constexpr int DownloadTime = 45;
+inline constexpr int Keys = 46;
 } // namespace HelpTopic
 
 // One page of the help folder: the topic that opens it, the heading it is listed under in
@@ -41,6 +42,8 @@ struct HelpPage
     const char *group;
     const char *file;
     const char *title;
+    // Written by the program when shown (GeneratedPages), never a file of the help folder.
+    bool generated = false;
 };
 
 namespace HelpPages {

@@ -33,10 +33,32 @@ QToolButton *toolButton(QStyle::StandardPixmap icon, const QString &text, const 
     return button;
 }
 
+// Shows the pages of the help folder, and the generated ones under their names in it, so
+// that links, Back and Forward treat both alike.
+class HelpBrowser : public QTextBrowser
+{
+public:
+    explicit HelpBrowser(const GeneratedPages &generated) : m_generated(generated) {}
+
+    QVariant loadResource(int type, const QUrl &name) override
+    {
+        if (type == QTextDocument::HtmlResource && name.isLocalFile()) {
+            const auto made = m_generated.constFind(QFileInfo(name.toLocalFile()).fileName());
+            if (made != m_generated.cend())
+                return (*made)();
+        }
+        return QTextBrowser::loadResource(type, name);
+    }
+
+private:
+    const GeneratedPages &m_generated;
+};
+
 } // namespace
 
-HelpWindow::HelpWindow(QString folder, QWidget *parent)
-    : QWidget(parent, Qt::Window), m_folder(std::move(folder)), m_index(m_folder)
+HelpWindow::HelpWindow(QString folder, QWidget *parent, GeneratedPages generated)
+    : QWidget(parent, Qt::Window), m_folder(std::move(folder)), m_generated(std::move(generated)),
+      m_index(m_folder, m_generated)
 {
     setObjectName(QStringLiteral("helpwindow"));
     setWindowTitle(QStringLiteral("Quillmark Help"));
@@ -97,7 +119,7 @@ HelpWindow::HelpWindow(QString folder, QWidget *parent)
             m_searchField->setFocus();
     });
 
-    m_browser = new QTextBrowser;
+    m_browser = new HelpBrowser(m_generated);
     m_browser->setObjectName(QStringLiteral("helpview"));
     m_browser->setSearchPaths({m_folder});
     // Links are followed here: pages of the help folder only, nothing from the network.
@@ -165,7 +187,7 @@ void HelpWindow::showPage(const QString &file)
     const QString path = QDir(m_folder).filePath(file);
     QByteArray bytes;
     QString reason;
-    if (FileBytes::read(path, &bytes, &reason, 1024 * 1024)) {
+    if (m_generated.contains(file) || FileBytes::read(path, &bytes, &reason, 1024 * 1024)) {
         m_browser->setSource(QUrl::fromLocalFile(path));
         markInContents(file);
     } else {

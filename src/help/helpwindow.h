@@ -20,7 +20,7 @@ class HelpWindow : public QWidget
     Q_OBJECT
 
 public:
-    HelpWindow(QString folder, QWidget *parent = nullptr);
+    HelpWindow(QString folder, QWidget *parent = nullptr, GeneratedPages generated = {});
 
     // Shows the page a dialog or panel asks for by its topic number; an unknown number
     // shows the contents.
@@ -46,6 +46,7 @@ private:
     void openResult();
 
     QString m_folder;
+    GeneratedPages m_generated;
     HelpIndex m_index;
     QTextBrowser *m_browser;
     QTabWidget *m_tabs;

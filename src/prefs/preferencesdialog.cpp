@@ -6,6 +6,7 @@
 #include "colours/systemcolours.h"
 #include "files/filenamerules.h"
 #include "help/helptopics.h"
+#include "prefs/keyspage.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -192,6 +193,7 @@ void PreferencesDialog::FormCreate()
         pageLayout->addLayout(helpRow);
         m_notebook->addTab(page, QLatin1String(p.title));
     }
+    addKeysPage();
     layout->addWidget(m_notebook);
 
     auto *buttons = new QDialogButtonBox(this);
@@ -548,9 +550,42 @@ void PreferencesDialog::SpeedButton17Click()
     showFilters(PreferencesStore::resetFilters());
 }
 
+void PreferencesDialog::addKeysPage()
+{
+    m_keysPage = new KeysPage(KeyMap::read(m_host.settings));
+    m_keysPage->setObjectName(QStringLiteral("Keys"));
+    auto *help = new QPushButton(QStringLiteral("&Help"), m_keysPage);
+    help->setObjectName(QStringLiteral("help%1").arg(HelpTopic::Keys));
+    help->setEnabled(static_cast<bool>(m_host.help));
+    connect(help, &QPushButton::clicked, this, [this] {
+        if (m_host.help)
+            m_host.help(HelpTopic::Keys);
+    });
+    auto *helpRow = new QHBoxLayout;
+    helpRow->addStretch(1);
+    helpRow->addWidget(help);
+    static_cast<QVBoxLayout *>(m_keysPage->layout())->addLayout(helpRow);
+    m_notebook->addTab(m_keysPage, QStringLiteral("Keys"));
+}
+
+// A key two commands hold would run neither: nothing is saved until each has one holder.
+bool PreferencesDialog::keysAreFree()
+{
+    const QString conflict = m_keysPage->conflictMessage();
+    if (conflict.isEmpty())
+        return true;
+    m_notebook->setCurrentWidget(m_keysPage);
+    m_host.prompter.inform(conflict);
+    return false;
+}
+
 bool PreferencesDialog::OKdone()
 {
+    if (!keysAreFree())
+        return false;
     const PreferencesStore::SaveResult result = m_store.save(values());
+    if (m_keysPage->keys() != KeyMap::read(m_host.settings))
+        m_keysPage->keys().write(m_host.settings);
     // What was written counts at once, also when the save stopped at a field.
     m_host.settings.announceApplied();
     if (!result.ok()) {

@@ -8,6 +8,7 @@
 
 #include <functional>
 
+class KeysPage;
 class Prompter;
 class QButtonGroup;
 class QCheckBox;
@@ -55,6 +56,7 @@ public:
     static PreferencesDialog *showFor(PreferencesHost host, QWidget *parent);
 
     QTabWidget *notebook() const { return m_notebook; }
+    KeysPage *keysPage() const { return m_keysPage; }
     // What the dialog calls outside itself; tests replace the pickers here.
     PreferencesHost &host() { return m_host; }
     // Every control's state, and the hidden values loaded with them.
@@ -81,6 +83,8 @@ private:
     void modeChosen(const PrefField &f);
     void SpeedButton17Click();
     void showFilters(const QList<FilterRow> &rows);
+    void addKeysPage();
+    bool keysAreFree();
 
     struct ColourRowWidgets
     {
@@ -102,4 +106,5 @@ private:
     QHash<QString, QButtonGroup *> m_choices;
     QHash<QString, ColourRowWidgets> m_colourRows;
     QTableWidget *m_filters = nullptr;
+    KeysPage *m_keysPage = nullptr;
 };

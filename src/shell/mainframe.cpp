@@ -10,6 +10,7 @@
 #include "checking/pagecheckcontroller.h"
 #include "commands/commandactions.h"
 #include "commands/commandids.h"
+#include "commands/keyshelppage.h"
 #include "commands/menubuilder.h"
 #include "customtags/customtagcommands.h"
 #include "documents/documentaids.h"
@@ -121,6 +122,7 @@ void MainFrame::build()
     m_client->setFrameShape(QFrame::NoFrame);
     m_documents = new DocumentRegistry(m_client, this);
     m_commands = new CommandActions(this, [this] { return m_documents->hasEditor(); });
+    m_commands->followKeys(m_settings);
     m_bar = new SpeedBar(m_settings, *m_commands, m_home.path(), central);
     m_bar->registerHandlers();
     m_bar->followDocuments(*m_documents);
@@ -133,6 +135,8 @@ void MainFrame::build()
                                   QStringLiteral("/help"),
                               this);
     const auto help = [this](int topic) { m_help->show(topic); };
+    m_help->setGeneratedPage(QLatin1String(KeysHelpPage::File),
+                             [this] { return KeysHelpPage::html(m_commands->keys()); });
     m_status = new DocumentStatusBar(statusBar(), *m_documents, *m_commands);
     m_tabs = new TabStrips(m_status->lowerTabs(), m_upperTabs, m_upperPanel, this);
     m_tabs->follow(*m_documents);

@@ -119,7 +119,7 @@ void CustomizeDialog::showSection(int section)
         const QString name = speedItemName(row.number);
         const SpeedButton *b = m_bar.button(name);
         auto *item = new QListWidgetItem(b ? b->icon() : QIcon(),
-                                         b ? b->toolTip() : QString::fromUtf8(row.caption));
+                                         b ? b->hint() : QString::fromUtf8(row.caption));
         item->setData(Qt::UserRole, name);
         m_available->addItem(item);
     }

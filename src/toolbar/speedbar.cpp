@@ -51,8 +51,26 @@ SpeedButton::SpeedButton(const SpeedItemRow &row, QWidget *parent) : QToolButton
     setObjectName(speedItemName(row.number));
     setFixedSize(SpeedLayout::ButtonSize, SpeedLayout::ButtonSize);
     setIconSize(QSize(IconSide, IconSide));
-    setToolTip(QString::fromUtf8(row.caption));
+    m_hint = QString::fromUtf8(row.caption);
+    showTip();
     setFocusPolicy(Qt::NoFocus);
+}
+
+void SpeedButton::setHint(const QString &hint)
+{
+    m_hint = hint;
+    showTip();
+}
+
+void SpeedButton::setKeys(const QString &keys)
+{
+    m_keys = keys;
+    showTip();
+}
+
+void SpeedButton::showTip()
+{
+    setToolTip(m_keys.isEmpty() ? m_hint : QStringLiteral("%1 (%2)").arg(m_hint, m_keys));
 }
 
 void SpeedButton::mousePressEvent(QMouseEvent *event)
@@ -130,6 +148,8 @@ SpeedBar::SpeedBar(SettingsFile &settings, CommandActions &commands, QString hom
             connect(a, &QAction::changed, b, [b, a] { b->setEnabled(a->isEnabled()); });
         }
     }
+    showKeys();
+    connect(&m_commands, &CommandActions::keysChanged, this, &SpeedBar::showKeys);
     buildPopup();
     // The designed layout, until a stored one is restored.
     apply(SpeedLayout::defaults());
@@ -139,6 +159,12 @@ SpeedBar::SpeedBar(SettingsFile &settings, CommandActions &commands, QString hom
 SpeedBar::~SpeedBar()
 {
     delete m_dialog;
+}
+
+void SpeedBar::showKeys()
+{
+    for (SpeedButton *b : std::as_const(m_buttons))
+        b->setKeys(m_commands.keysShown(QString::fromLatin1(b->row().command)));
 }
 
 void SpeedBar::buildPopup()
@@ -294,9 +320,9 @@ void SpeedBar::doButtons()
         b->setIcon(wanted ? picture(b->objectName()) : QIcon());
         if (b->row().number <= CustomButtonCount) {
             const QString n = QString::number(b->row().number);
-            b->setToolTip(m_settings.readString(QLatin1String(Sections::Custom),
-                                                n + QLatin1String(Keys::CustomHintSuffix),
-                                                QStringLiteral("Custom Button ") + n));
+            b->setHint(m_settings.readString(QLatin1String(Sections::Custom),
+                                             n + QLatin1String(Keys::CustomHintSuffix),
+                                             QStringLiteral("Custom Button ") + n));
         }
     }
     m_full = false;

@@ -26,6 +26,10 @@ public:
     const SpeedItemRow &row() const { return m_row; }
     QString name() const { return objectName(); }
     void setDraggable(bool on) { m_draggable = on; }
+    // The tool tip is the hint with the keys of the item's command beside it.
+    const QString &hint() const { return m_hint; }
+    void setHint(const QString &hint);
+    void setKeys(const QString &keys);
 
 Q_SIGNALS:
     void rightPressed();
@@ -37,7 +41,11 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
+    void showTip();
+
     const SpeedItemRow &m_row;
+    QString m_hint;
+    QString m_keys;
     bool m_draggable = false;
     QPoint m_pressAt;
     bool m_pressed = false;
@@ -118,6 +126,7 @@ private:
     QString customPicturePath(int n) const;
     int pixelsPerInch() const;
     bool occupied(const QPoint &cell, const SpeedButton *except) const;
+    void showKeys();
 
     SettingsFile &m_settings;
     CommandActions &m_commands;

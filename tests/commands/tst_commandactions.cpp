@@ -315,8 +315,10 @@ private Q_SLOTS:
         QVERIFY(!QFile::exists(m_dir->filePath("custbmp/cust6.bmp")));
         QVERIFY(m_bar->hasPicture("SpeedItem1"));
         QVERIFY(m_bar->hasPicture("SpeedItem7")); // no file: its numbered picture
-        QCOMPARE(m_bar->button("SpeedItem1")->toolTip(), QStringLiteral("Custom Button 1"));
-        QCOMPARE(m_bar->button("SpeedItem2")->toolTip(), QStringLiteral("Signature"));
+        QCOMPARE(m_bar->button("SpeedItem1")->toolTip(),
+                 QStringLiteral("Custom Button 1 (Ctrl+1, Ctrl+Shift+1)"));
+        QCOMPARE(m_bar->button("SpeedItem2")->toolTip(),
+                 QStringLiteral("Signature (Ctrl+2, Ctrl+Shift+2)"));
     }
 
     void saveItemShowsTheModifiedState()

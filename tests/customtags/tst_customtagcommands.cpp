@@ -171,7 +171,7 @@ private Q_SLOTS:
         QCOMPARE(stored(QStringLiteral("3hint")), QStringLiteral("Heading"));
         QCOMPARE(menuCaption(3), QStringLiteral("Heading"));
         QCOMPARE(drive(m_frame).speedBar().button(QStringLiteral("SpeedItem3"))->toolTip(),
-                 QStringLiteral("Heading"));
+                 QStringLiteral("Heading (Ctrl+3, Ctrl+Shift+3)"));
 
         editor = focusedEditor();
         typeAndSelect(editor, QStringLiteral("Title"));

@@ -47,6 +47,8 @@ private Q_SLOTS:
             listed << file;
             QVERIFY2(page.topic == HelpTopic::None || !topics.contains(page.topic), page.file);
             topics << page.topic;
+            if (page.generated)
+                continue;
             const QString html = readPage(file);
             QVERIFY2(!html.isEmpty(), page.file);
             QCOMPARE(title.match(html).captured(1), QString::fromUtf8(page.title));
@@ -106,7 +108,9 @@ private Q_SLOTS:
         HelpIndex index(dir.path());
         QCOMPARE(files(index.search("pictures img")), QStringList{"imagehelper.html"});
         const QStringList problems = index.unreadable();
-        QCOMPARE(problems.size(), qsizetype(HelpPages::all().size() - 1));
+        const auto generated = std::count_if(HelpPages::all().begin(), HelpPages::all().end(),
+                                             [](const HelpPage &p) { return p.generated; });
+        QCOMPARE(problems.size(), qsizetype(HelpPages::all().size() - 1 - generated));
         const auto toolbar = std::find_if(problems.begin(), problems.end(), [](const QString &p) {
             return p.startsWith(QLatin1String("toolbar.html: "));
         });

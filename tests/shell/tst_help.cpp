@@ -65,6 +65,8 @@ private Q_SLOTS:
                                    << "prefs-locations.html";
         QTest::newRow("Helper Apps") << "Helper Apps"
                                      << "prefs-helperapps.html";
+        QTest::newRow("Keys") << "Keys"
+                              << "keys.html";
     }
     void preferencesPagesOpenTheirOwnPages()
     {
