@@ -5,6 +5,7 @@
 #include "find/findcontroller.h"
 #include "widgets/fieldcontextmenu.h"
 
+#include <QBoxLayout>
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QGuiApplication>
@@ -216,17 +217,19 @@ void FindDialog::closeSteps()
 namespace {
 constexpr int RowHeight = 24;
 constexpr int Margin = 4;
-constexpr int BarWidth = 656;
 constexpr int OptionsTop = Margin + 2 * (RowHeight + Margin);
 constexpr int FullHeight = OptionsTop + RowHeight + 2 * Margin;
 // Both rows of fields and buttons, without the options.
 constexpr int CollapsedHeight = OptionsTop;
 } // namespace
 
-FindBar::FindBar(FindController &controller, QWidget *parent)
-    : QDialog(parent, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
-      m_controller(controller)
+FindBar::FindBar(FindController &controller, const FindBarPlaces &places, QWidget *frame)
+    : QDialog(places.top->parentWidget()), m_controller(controller), m_places(places),
+      m_frame(frame)
 {
+    // A strip of the main window, not a window of its own; still a dialog for its default
+    // button on Enter and Cancel on Escape.
+    setWindowFlags(Qt::Widget);
     setObjectName(QStringLiteral("TFRmini"));
     setModal(false);
     paintTeal(this);
@@ -303,10 +306,31 @@ FindBar::FindBar(FindController &controller, QWidget *parent)
     connect(this, &QDialog::finished, this, &FindBar::closeSteps);
 
     m_fullHeight = FullHeight;
+    setFixedHeight(CollapsedHeight);
+    // The stored top is where the bar stood on the screen when it was last closed.
     const int top = settings.read(Keys::FindBarTop);
-    const int left = settings.read(Keys::FindBarLeft);
-    setFixedSize(BarWidth, CollapsedHeight);
-    move(left, top != 0 ? top : (parent ? parent->geometry().top() : 0) + 25);
+    moveTo(top != 0 ? edgeNearer(top) : Edge::Top);
+}
+
+FindBar::Edge FindBar::edgeNearer(int globalY) const
+{
+    const int middle = m_frame->mapToGlobal(m_frame->rect().center()).y();
+    return globalY > middle ? Edge::Bottom : Edge::Top;
+}
+
+void FindBar::moveTo(Edge edge)
+{
+    m_edge = edge;
+    QBoxLayout *place = edge == Edge::Top ? m_places.top : m_places.bottom;
+    if (parentWidget() && parentWidget()->layout())
+        parentWidget()->layout()->removeWidget(this);
+    place->addWidget(this);
+}
+
+void FindBar::focusFindField()
+{
+    m_find->setFocus();
+    m_find->selectAll();
 }
 
 void FindBar::setvalues()
@@ -374,7 +398,7 @@ void FindBar::mousePressEvent(QMouseEvent *event)
 {
     if (event->button() != Qt::LeftButton)
         return;
-    m_outline.begin(frameGeometry(), event->globalPosition().toPoint());
+    m_outline.begin(QRect(mapToGlobal(QPoint(0, 0)), size()), event->globalPosition().toPoint());
 }
 
 void FindBar::mouseMoveEvent(QMouseEvent *event)
@@ -386,7 +410,8 @@ void FindBar::mouseReleaseEvent(QMouseEvent *event)
 {
     if (event->button() != Qt::LeftButton || !m_outline.dragging())
         return;
-    move(pos() + m_outline.end(event->globalPosition().toPoint()));
+    const QPoint shift = m_outline.end(event->globalPosition().toPoint());
+    moveTo(edgeNearer(mapToGlobal(rect().center()).y() + shift.y()));
 }
 
 bool FindBar::eventFilter(QObject *watched, QEvent *event)
@@ -410,8 +435,9 @@ void FindBar::closeSteps()
     settings.write(Keys::FindMatchCase, state.matchCase);
     settings.write(Keys::FindUpwards, state.upwards);
     state.repeat = false;
-    settings.write(Keys::FindBarTop, pos().y());
-    settings.write(Keys::FindBarLeft, pos().x());
+    const QPoint place = mapToGlobal(QPoint(0, 0));
+    settings.write(Keys::FindBarTop, place.y());
+    settings.write(Keys::FindBarLeft, place.x());
     disconnect(this, &QDialog::finished, this, &FindBar::closeSteps);
     Q_EMIT closed();
     deleteLater();
