@@ -10,6 +10,7 @@
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -84,7 +85,7 @@ void excludeFromTopAndUpwards(QCheckBox *fromTop, QCheckBox *upwards)
 
 namespace {
 
-// F1 in a find window opens the help on finding.
+// F1 in the find-and-replace dialog opens the help on finding.
 void helpOnF1(QWidget *window, const FindController &controller)
 {
     auto *key = new QShortcut(QKeySequence(Qt::Key_F1), window);
@@ -233,7 +234,6 @@ FindBar::FindBar(FindController &controller, const FindBarPlaces &places, QWidge
     setObjectName(QStringLiteral("TFRmini"));
     setModal(false);
     paintTeal(this);
-    helpOnF1(this, controller);
     const FindState &state = controller.state();
     const SettingsFile &settings = controller.settings();
 
@@ -414,6 +414,28 @@ void FindBar::mouseReleaseEvent(QMouseEvent *event)
     moveTo(edgeNearer(mapToGlobal(rect().center()).y() + shift.y()));
 }
 
+bool FindBar::event(QEvent *event)
+{
+    // F1 with the keyboard in the bar is the help on finding. A shortcut of the bar's own would
+    // clash with the frame's F1 (the contents), the bar being a part of the frame: the bar
+    // claims the key before the shortcuts see it, and answers it as a key press.
+    if (event->type() == QEvent::ShortcutOverride &&
+        static_cast<QKeyEvent *>(event)->keyCombination() == QKeyCombination(Qt::Key_F1)) {
+        event->accept();
+        return true;
+    }
+    return QDialog::event(event);
+}
+
+void FindBar::keyPressEvent(QKeyEvent *event)
+{
+    if (event->keyCombination() == QKeyCombination(Qt::Key_F1)) {
+        m_controller.showHelp();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
 bool FindBar::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::MouseButtonPress)
@@ -440,5 +462,8 @@ void FindBar::closeSteps()
     settings.write(Keys::FindBarLeft, place.x());
     disconnect(this, &QDialog::finished, this, &FindBar::closeSteps);
     Q_EMIT closed();
+    // The bar's controls held the keyboard; it goes back to the page rather than to whatever
+    // follows the bar in the frame.
+    m_controller.returnFocus();
     deleteLater();
 }

@@ -421,7 +421,9 @@ private Q_SLOTS:
         bar->moveTo(FindBar::Edge::Bottom);
         checkApart();
         QVERIFY(inFrame(bar).top() > inFrame(client).bottom());
-        click(bar, "Button1");
+        QTest::keyClick(child<QLineEdit>(bar, "Redit"), Qt::Key_Escape);
+        QVERIFY(!frame->finding().bar());
+        QCOMPARE(QApplication::focusWidget(), doc->memo());
         QTRY_COMPARE(client->height(), clientHeight);
     }
 };
