@@ -231,6 +231,8 @@ FindBar::FindBar(FindController &controller, const FindBarPlaces &places, QWidge
     // A strip of the main window, not a window of its own; still a dialog for its default
     // button on Enter and Cancel on Escape.
     setWindowFlags(Qt::Widget);
+    // The layout places it; a dialog would centre itself over its parent when first shown.
+    setAttribute(Qt::WA_Moved);
     setObjectName(QStringLiteral("TFRmini"));
     setModal(false);
     paintTeal(this);
