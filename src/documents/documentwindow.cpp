@@ -6,6 +6,7 @@
 #include "documents/editingaids.h"
 #include "documents/typingtip.h"
 #include "editor/documentmemo.h"
+#include "editor/guttercolours.h"
 #include "editor/linebreaks.h"
 #include "editor/scintillaeditor.h"
 #include "markup/charsetdeclaration.h"
@@ -80,6 +81,8 @@ DocumentWindow::DocumentWindow(DocumentContext &context, QWidget *parent)
     connect(&m_document, &Document::identityChanged, this, &DocumentWindow::showCaption);
     connect(&m_document, &Document::loadingChanged, this, &DocumentWindow::showCaption);
     connect(&m_context.settings, &SettingsFile::applied, this, &DocumentWindow::applySettings);
+    connect(qobject_cast<DocumentMemo *>(m_memo), &DocumentMemo::paletteChanged, this,
+            &DocumentWindow::followPalette);
     memoReapply();
 }
 
@@ -105,6 +108,12 @@ void DocumentWindow::applyDisplaySettings(bool withRightMargin)
     m_editor->setTabWidth(std::max(1, settings.read(Keys::TabWidth)));
     m_memo->SendScintilla(QsciScintilla::SCI_SETCARETWIDTH,
                           ulong(std::clamp(settings.read(Keys::CaretWidth), 0, 20)));
+    applyCurrentLineTint();
+    m_memo->setCaretLineVisible(settings.read(Keys::CurLine));
+}
+
+void DocumentWindow::applyCurrentLineTint()
+{
     // A tint of the selection colour, readable on a light and a dark base alike.
     const QPalette &palette = m_memo->palette();
     const QColor base = palette.color(QPalette::Base);
@@ -114,7 +123,6 @@ void DocumentWindow::applyDisplaySettings(bool withRightMargin)
     m_memo->setCaretLineBackgroundColor(QColor(mix(base.red(), mark.red()),
                                                mix(base.green(), mark.green()),
                                                mix(base.blue(), mark.blue())));
-    m_memo->setCaretLineVisible(settings.read(Keys::CurLine));
 }
 
 bool DocumentWindow::currentLineShown() const
@@ -130,6 +138,21 @@ void DocumentWindow::applyColours()
         m_lexer->setDefaultColor(m_textColour);
         m_lexer->setColor(m_textColour, 0);
     }
+    GutterColours::apply(m_memo, m_memo->palette());
+}
+
+void DocumentWindow::followPalette()
+{
+    // The desktop's colours changed under a running program (a dark theme chosen): the
+    // gutter, the current line and the page's plain text and paper follow them. Colouring
+    // again must not move the view.
+    const int top = m_editor->firstVisibleLine();
+    const int caret = m_editor->caret();
+    const int selected = m_editor->selLength();
+    applyCurrentLineTint();
+    applyColours();
+    m_editor->setSelection(caret, selected);
+    m_editor->setFirstVisibleLine(top);
 }
 
 void DocumentWindow::setLiveSpelling(bool on)

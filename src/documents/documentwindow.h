@@ -132,6 +132,8 @@ private:
     bool askToSaveAsUtf8(const QStringList &characters);
     void offerUtf8Declaration();
     void applyDisplaySettings(bool withRightMargin);
+    void applyCurrentLineTint();
+    void followPalette();
     // The caret's screen row counted in display lines from the first visible one.
     int caretRow() const;
     void applyColours();

@@ -36,6 +36,13 @@ bool DocumentMemo::event(QEvent *event)
     return handled;
 }
 
+void DocumentMemo::changeEvent(QEvent *event)
+{
+    QsciScintilla::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange)
+        Q_EMIT paletteChanged();
+}
+
 bool DocumentMemo::viewportEvent(QEvent *event)
 {
     const bool handled = QsciScintilla::viewportEvent(event);

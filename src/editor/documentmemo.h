@@ -20,8 +20,14 @@ class DocumentMemo : public QsciScintilla
 public:
     explicit DocumentMemo(QWidget *parent = nullptr);
 
+Q_SIGNALS:
+    // The widget's palette changed (the desktop's colours, a dark theme): colours taken from
+    // it must be taken again.
+    void paletteChanged();
+
 protected:
     bool event(QEvent *event) override;
+    void changeEvent(QEvent *event) override;
     bool viewportEvent(QEvent *event) override;
     QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
 

@@ -40,9 +40,13 @@ void FindController::FagainbutClick()
         m_finder.find(FindStep::FindOnly);
         return;
     }
-    m_bar = new FindBar(*this, m_frame);
+    m_bar = new FindBar(*this, m_places, m_frame);
     connect(m_bar, &FindBar::closed, this, [this] { m_bar = nullptr; });
+    // The bar lies in the frame's central widget, which may go before this controller.
+    connect(m_bar, &QObject::destroyed, this, [this] { m_bar = nullptr; });
     m_bar->show();
+    // F3 opens the bar for typing what to find.
+    m_bar->focusFindField();
 }
 
 void FindController::showHelp() const
@@ -75,8 +79,19 @@ void FindController::dropAll()
     m_state.findDialogOpen = false;
 }
 
+void FindController::setBarPlaces(const FindBarPlaces &places, std::function<void()> returnFocus)
+{
+    m_places = places;
+    m_returnFocus = std::move(returnFocus);
+}
+
 void FindController::returnFocus() const
 {
+    // The bar lies in the frame: the frame's last focus may well be one of its own buttons.
+    if (m_returnFocus) {
+        m_returnFocus();
+        return;
+    }
     if (!m_frame)
         return;
     m_frame->activateWindow();

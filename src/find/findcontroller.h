@@ -1,5 +1,6 @@
 #pragma once
 
+#include "find/findbarplaces.h"
 #include "find/finder.h"
 #include "find/findstate.h"
 
@@ -46,6 +47,9 @@ public:
     Finder &finder() { return m_finder; }
     SettingsFile &settings() const { return m_settings; }
     bool hasDocument() const { return m_active && m_active(); }
+    // Where the find-again bar lies, and how the keyboard goes back to the active document
+    // after a press on one of its buttons. The main frame hands them in once it is built.
+    void setBarPlaces(const FindBarPlaces &places, std::function<void()> returnFocus);
     // Gives the keyboard focus back to the main frame.
     void returnFocus() const;
     // F1 in either window opens the help on finding and replacing.
@@ -60,5 +64,7 @@ private:
     QWidget *m_frame;
     FindDialog *m_dialog = nullptr;
     FindBar *m_bar = nullptr;
+    FindBarPlaces m_places;
+    std::function<void()> m_returnFocus;
     std::function<void(int topic)> m_help;
 };

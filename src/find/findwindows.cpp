@@ -5,10 +5,12 @@
 #include "find/findcontroller.h"
 #include "widgets/fieldcontextmenu.h"
 
+#include <QBoxLayout>
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -83,7 +85,7 @@ void excludeFromTopAndUpwards(QCheckBox *fromTop, QCheckBox *upwards)
 
 namespace {
 
-// F1 in a find window opens the help on finding.
+// F1 in the find-and-replace dialog opens the help on finding.
 void helpOnF1(QWidget *window, const FindController &controller)
 {
     auto *key = new QShortcut(QKeySequence(Qt::Key_F1), window);
@@ -216,21 +218,24 @@ void FindDialog::closeSteps()
 namespace {
 constexpr int RowHeight = 24;
 constexpr int Margin = 4;
-constexpr int BarWidth = 656;
 constexpr int OptionsTop = Margin + 2 * (RowHeight + Margin);
 constexpr int FullHeight = OptionsTop + RowHeight + 2 * Margin;
 // Both rows of fields and buttons, without the options.
 constexpr int CollapsedHeight = OptionsTop;
 } // namespace
 
-FindBar::FindBar(FindController &controller, QWidget *parent)
-    : QDialog(parent, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
-      m_controller(controller)
+FindBar::FindBar(FindController &controller, const FindBarPlaces &places, QWidget *frame)
+    : QDialog(places.top->parentWidget()), m_controller(controller), m_places(places),
+      m_frame(frame)
 {
+    // A strip of the main window, not a window of its own; still a dialog for its default
+    // button on Enter and Cancel on Escape.
+    setWindowFlags(Qt::Widget);
+    // The layout places it; a dialog would centre itself over its parent when first shown.
+    setAttribute(Qt::WA_Moved);
     setObjectName(QStringLiteral("TFRmini"));
     setModal(false);
     paintTeal(this);
-    helpOnF1(this, controller);
     const FindState &state = controller.state();
     const SettingsFile &settings = controller.settings();
 
@@ -303,10 +308,31 @@ FindBar::FindBar(FindController &controller, QWidget *parent)
     connect(this, &QDialog::finished, this, &FindBar::closeSteps);
 
     m_fullHeight = FullHeight;
+    setFixedHeight(CollapsedHeight);
+    // The stored top is where the bar stood on the screen when it was last closed.
     const int top = settings.read(Keys::FindBarTop);
-    const int left = settings.read(Keys::FindBarLeft);
-    setFixedSize(BarWidth, CollapsedHeight);
-    move(left, top != 0 ? top : (parent ? parent->geometry().top() : 0) + 25);
+    moveTo(top != 0 ? edgeNearer(top) : Edge::Top);
+}
+
+FindBar::Edge FindBar::edgeNearer(int globalY) const
+{
+    const int middle = m_frame->mapToGlobal(m_frame->rect().center()).y();
+    return globalY > middle ? Edge::Bottom : Edge::Top;
+}
+
+void FindBar::moveTo(Edge edge)
+{
+    m_edge = edge;
+    QBoxLayout *place = edge == Edge::Top ? m_places.top : m_places.bottom;
+    if (parentWidget() && parentWidget()->layout())
+        parentWidget()->layout()->removeWidget(this);
+    place->addWidget(this);
+}
+
+void FindBar::focusFindField()
+{
+    m_find->setFocus();
+    m_find->selectAll();
 }
 
 void FindBar::setvalues()
@@ -374,7 +400,7 @@ void FindBar::mousePressEvent(QMouseEvent *event)
 {
     if (event->button() != Qt::LeftButton)
         return;
-    m_outline.begin(frameGeometry(), event->globalPosition().toPoint());
+    m_outline.begin(QRect(mapToGlobal(QPoint(0, 0)), size()), event->globalPosition().toPoint());
 }
 
 void FindBar::mouseMoveEvent(QMouseEvent *event)
@@ -386,7 +412,30 @@ void FindBar::mouseReleaseEvent(QMouseEvent *event)
 {
     if (event->button() != Qt::LeftButton || !m_outline.dragging())
         return;
-    move(pos() + m_outline.end(event->globalPosition().toPoint()));
+    const QPoint shift = m_outline.end(event->globalPosition().toPoint());
+    moveTo(edgeNearer(mapToGlobal(rect().center()).y() + shift.y()));
+}
+
+bool FindBar::event(QEvent *event)
+{
+    // F1 with the keyboard in the bar is the help on finding. A shortcut of the bar's own would
+    // clash with the frame's F1 (the contents), the bar being a part of the frame: the bar
+    // claims the key before the shortcuts see it, and answers it as a key press.
+    if (event->type() == QEvent::ShortcutOverride &&
+        static_cast<QKeyEvent *>(event)->keyCombination() == QKeyCombination(Qt::Key_F1)) {
+        event->accept();
+        return true;
+    }
+    return QDialog::event(event);
+}
+
+void FindBar::keyPressEvent(QKeyEvent *event)
+{
+    if (event->keyCombination() == QKeyCombination(Qt::Key_F1)) {
+        m_controller.showHelp();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 bool FindBar::eventFilter(QObject *watched, QEvent *event)
@@ -410,9 +459,13 @@ void FindBar::closeSteps()
     settings.write(Keys::FindMatchCase, state.matchCase);
     settings.write(Keys::FindUpwards, state.upwards);
     state.repeat = false;
-    settings.write(Keys::FindBarTop, pos().y());
-    settings.write(Keys::FindBarLeft, pos().x());
+    const QPoint place = mapToGlobal(QPoint(0, 0));
+    settings.write(Keys::FindBarTop, place.y());
+    settings.write(Keys::FindBarLeft, place.x());
     disconnect(this, &QDialog::finished, this, &FindBar::closeSteps);
     Q_EMIT closed();
+    // The bar's controls held the keyboard; it goes back to the page rather than to whatever
+    // follows the bar in the frame.
+    m_controller.returnFocus();
     deleteLater();
 }

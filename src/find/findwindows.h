@@ -1,5 +1,6 @@
 #pragma once
 
+#include "find/findbarplaces.h"
 #include "widgets/dragoutline.h"
 
 #include <QDialog>
@@ -48,14 +49,18 @@ private:
     QCheckBox *m_upwards;
 };
 
-// The find-again bar: a borderless, always-on-top strip that opens collapsed to half its full
-// height, hiding the options panel until the show button is pressed.
+// The find-again bar: a strip of the main window that opens collapsed to half its full height,
+// hiding the options panel until the show button is pressed. It opens under the toolbar, or
+// above the status bar when it was last closed there; dragging it by its panel takes it to
+// the strip nearer to where the mouse lets go.
 class FindBar : public QDialog
 {
     Q_OBJECT
 
 public:
-    explicit FindBar(FindController &controller, QWidget *parent);
+    enum class Edge { Top, Bottom };
+
+    FindBar(FindController &controller, const FindBarPlaces &places, QWidget *frame);
 
     void setvalues();
 
@@ -66,11 +71,16 @@ public:
     void hideOptions();
 
     int fullHeight() const { return m_fullHeight; }
+    Edge edge() const { return m_edge; }
+    void moveTo(Edge edge);
+    void focusFindField();
 
 Q_SIGNALS:
     void closed();
 
 protected:
+    bool event(QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
@@ -78,8 +88,13 @@ protected:
 
 private:
     void closeSteps();
+    // The edge of the main window nearer to a point on the screen.
+    Edge edgeNearer(int globalY) const;
 
     FindController &m_controller;
+    FindBarPlaces m_places;
+    QWidget *m_frame;
+    Edge m_edge = Edge::Top;
     QLineEdit *m_find;
     QLineEdit *m_replace;
     QPushButton *m_findNext;

@@ -127,8 +127,12 @@ void MainFrame::build()
     m_bar->registerHandlers();
     m_bar->followDocuments(*m_documents);
     layout->addWidget(m_bar);
+    auto *findBarTop = new QVBoxLayout;
+    layout->addLayout(findBarTop);
     layout->addWidget(m_upperPanel);
     layout->addWidget(m_client, 1);
+    auto *findBarBottom = new QVBoxLayout;
+    layout->addLayout(findBarBottom);
     setCentralWidget(central);
 
     m_help = new HelpLauncher(ProgramData::folder(QCoreApplication::applicationDirPath()) +
@@ -165,6 +169,7 @@ void MainFrame::build()
                                m_storememo, this);
     m_find = new FindController(m_settings, m_storememo, m_prompter, *m_documents, this);
     m_find->setHelp(help);
+    m_find->setBarPlaces({findBarTop, findBarBottom}, [this] { m_documents->returnFocus(); });
     m_contextMenu = new DocumentContextMenu(*m_commands, this);
     m_aids = new DocumentAids(*m_documents, m_options, *m_commands, *m_contextMenu, this);
     m_aids->setEscapeHandler([this] { m_find->dropAll(); });

@@ -6,6 +6,8 @@
 
 #include <Qsci/qsciscintilla.h>
 
+#include <QApplication>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -46,6 +48,54 @@ private Q_SLOTS:
         QVERIFY(!doc.gutterVisible());
         QVERIFY(!doc.isModified());
         QVERIFY(doc.editor().wordSeparators().contains(u'\t'));
+    }
+
+    // The gutter takes the window's colours from the palette: at creation, after the settings
+    // are applied again, and when the desktop's colours change under a running program; the
+    // current line follows too, and the view stays where it was.
+    void gutterFollowsThePalette()
+    {
+        const QPalette light = QApplication::palette();
+        QPalette dark = light;
+        dark.setColor(QPalette::Window, QColor(0x30, 0x30, 0x30));
+        dark.setColor(QPalette::WindowText, QColor(0xEE, 0xEE, 0xEE));
+        dark.setColor(QPalette::Base, QColor(0x20, 0x20, 0x20));
+        dark.setColor(QPalette::Text, QColor(0xDD, 0xDD, 0xDD));
+        const auto colour = [this](DocumentWindow &doc, unsigned int message, int style) {
+            const long bgr = send(doc, message, ulong(style));
+            return QColor(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF));
+        };
+        const auto gutter = [&](DocumentWindow &doc) {
+            return colour(doc, QsciScintilla::SCI_STYLEGETBACK, QsciScintilla::STYLE_LINENUMBER);
+        };
+        const auto numbers = [&](DocumentWindow &doc) {
+            return colour(doc, QsciScintilla::SCI_STYLEGETFORE, QsciScintilla::STYLE_LINENUMBER);
+        };
+        m_settings->write(Keys::GutterOn, true);
+        m_settings->write(Keys::CurLine, true);
+        DocumentWindow doc(*m_context);
+        doc.editor().setText(QString("line\n").repeated(300));
+        QCOMPARE(gutter(doc), light.color(QPalette::Window));
+        QVERIFY(numbers(doc).lightness() < gutter(doc).lightness());
+        m_settings->announceApplied();
+        QCOMPARE(gutter(doc), light.color(QPalette::Window));
+
+        doc.editor().setSelection(520, 4);
+        doc.editor().setFirstVisibleLine(100);
+        const auto backToLight = qScopeGuard([&light] { QApplication::setPalette(light); });
+        QApplication::setPalette(dark);
+        QTRY_COMPARE(gutter(doc), QColor(0x30, 0x30, 0x30));
+        QVERIFY(numbers(doc).lightness() > 160);
+        QVERIFY(colour(doc, QsciScintilla::SCI_GETCARETLINEBACK, 0).lightness() < 100);
+        QCOMPARE(doc.editor().firstVisibleLine(), 100);
+        QCOMPARE(doc.editor().caret(), 520);
+        QCOMPARE(doc.editor().selLength(), 4);
+        DocumentWindow later(*m_context);
+        QCOMPARE(gutter(later), QColor(0x30, 0x30, 0x30));
+
+        QApplication::setPalette(light);
+        QTRY_COMPARE(gutter(doc), light.color(QPalette::Window));
+        QVERIFY(numbers(doc).lightness() < gutter(doc).lightness());
     }
 
     void settingsApplyAtCreationAndOnReapply()

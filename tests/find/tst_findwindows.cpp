@@ -8,6 +8,7 @@
 #include "framedriver.h"
 #include "frametestbase.h"
 #include "shell/mainframe.h"
+#include "toolbar/speedbar.h"
 #include "widgets/fieldcontextmenu.h"
 
 #include <QAction>
@@ -16,8 +17,11 @@
 #include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMdiArea>
 #include <QMenu>
 #include <QPushButton>
+#include <QStatusBar>
+#include <QToolButton>
 #include <QtTest>
 
 // The find-and-replace dialog and the find-again bar as the user drives them: opened by the
@@ -244,21 +248,28 @@ private Q_SLOTS:
         QVERIFY(m_settings->read(Keys::FindFromTop));
         QVERIFY(drive(frame).finding().state().matchCase);
 
-        // The bar: first below the frame's top, then where it was closed.
+        // The bar: first under the toolbar, then at the edge where it was closed.
         command(*frame, "FagainbutClick");
         FindBar *bar = drive(frame).finding().bar();
         QVERIFY(bar);
         QVERIFY(child<QCheckBox>(bar, "Matchcasecheck")->isChecked());
-        QCOMPARE(bar->pos(), QPoint(0, frame->geometry().top() + 25));
-        bar->move(40, 70);
+        QCOMPARE(bar->edge(), FindBar::Edge::Top);
+        bar->moveTo(FindBar::Edge::Bottom);
+        QCoreApplication::processEvents();
+        const QPoint closedAt = bar->mapToGlobal(QPoint(0, 0));
         child<QCheckBox>(bar, "upcheck")->setChecked(true);
         click(bar, "Button1");
         QVERIFY(!drive(frame).finding().bar());
-        QCOMPARE(m_settings->read(Keys::FindBarTop), 70);
-        QCOMPARE(m_settings->read(Keys::FindBarLeft), 40);
+        QCOMPARE(m_settings->read(Keys::FindBarTop), closedAt.y());
+        QCOMPARE(m_settings->read(Keys::FindBarLeft), closedAt.x());
         QVERIFY(m_settings->read(Keys::FindUpwards));
         command(*frame, "FagainbutClick");
-        QCOMPARE(drive(frame).finding().bar()->pos(), QPoint(40, 70));
+        QCOMPARE(drive(frame).finding().bar()->edge(), FindBar::Edge::Bottom);
+        click(drive(frame).finding().bar(), "Button1");
+        // A top stored by a bar that floated over the upper half of the frame: under the toolbar.
+        m_settings->write(Keys::FindBarTop, frame->mapToGlobal(QPoint(0, 30)).y());
+        command(*frame, "FagainbutClick");
+        QCOMPARE(drive(frame).finding().bar()->edge(), FindBar::Edge::Top);
     }
 
     void fromTopAndUpwardsExcludeEachOther()
@@ -326,33 +337,95 @@ private Q_SLOTS:
                  Qt::CustomContextMenu);
     }
 
-    void barMovesByTheDragDistanceOnRelease()
+    // Dragged by its handle, the bar goes to the edge nearer to where the mouse lets go; while
+    // the mouse moves only the outline follows it.
+    void barIsDraggedToTheNearerEdge()
     {
         auto frame = startFrame();
         drive(frame).documents().active()->editor().setText("x");
         command(*frame, "FagainbutClick");
         FindBar *bar = drive(frame).finding().bar();
-        QVERIFY(QTest::qWaitForWindowExposed(bar));
-        const QPoint start = bar->pos();
+        QVERIFY(QTest::qWaitForWindowExposed(frame.get()));
         QLabel *handle = child<QLabel>(bar, "Label3");
         const QPoint grip = handle->rect().center();
+        const QPoint down(0, frame->height() * 3 / 4);
 
         // Another button does not drag.
         QTest::mousePress(handle, Qt::RightButton, {}, grip);
-        QTest::mouseRelease(handle, Qt::RightButton, {}, grip + QPoint(30, 30));
-        QCOMPARE(bar->pos(), start);
+        QTest::mouseRelease(handle, Qt::RightButton, {}, grip + down);
+        QCOMPARE(bar->edge(), FindBar::Edge::Top);
 
         QTest::mousePress(handle, Qt::LeftButton, {}, grip);
-        QMouseEvent move(QEvent::MouseMove, QPointF(grip + QPoint(40, 25)),
-                         QPointF(handle->mapToGlobal(grip + QPoint(40, 25))), Qt::NoButton,
-                         Qt::LeftButton, {});
+        QMouseEvent move(QEvent::MouseMove, QPointF(grip + down),
+                         QPointF(handle->mapToGlobal(grip + down)), Qt::NoButton, Qt::LeftButton,
+                         {});
         QApplication::sendEvent(handle, &move);
-        // While the mouse moves only the outline follows it.
-        QCOMPARE(bar->pos(), start);
-        QTest::mouseRelease(handle, Qt::LeftButton, {}, grip + QPoint(40, 25));
-        QCOMPARE(bar->pos(), start + QPoint(40, 25));
-        click(bar, "Button1");
-        QCOMPARE(m_settings->read(Keys::FindBarLeft), start.x() + 40);
+        QCOMPARE(bar->edge(), FindBar::Edge::Top);
+        QTest::mouseRelease(handle, Qt::LeftButton, {}, grip + down);
+        QCOMPARE(bar->edge(), FindBar::Edge::Bottom);
+        QTRY_VERIFY(bar->mapTo(frame.get(), QPoint(0, 0)).y() > frame->height() / 2);
+
+        // A short drag leaves it where it is; a drag up brings it back under the toolbar.
+        QTest::mousePress(handle, Qt::LeftButton, {}, grip);
+        QTest::mouseRelease(handle, Qt::LeftButton, {}, grip - QPoint(0, 20));
+        QCOMPARE(bar->edge(), FindBar::Edge::Bottom);
+        QTest::mousePress(handle, Qt::LeftButton, {}, grip);
+        QTest::mouseRelease(handle, Qt::LeftButton, {}, grip - down);
+        QCOMPARE(bar->edge(), FindBar::Edge::Top);
+    }
+
+    // F3 typed into the document opens the bar under the toolbar, ready for typing; neither
+    // collapsed nor with its options shown, at either edge, does it lie over the toolbar or
+    // the document: the document area gives it room.
+    void barCoversNeitherTheToolbarNorTheText()
+    {
+        auto frame = startFrame();
+        QVERIFY(QTest::qWaitForWindowExposed(frame.get()));
+        DocumentWindow *doc = drive(frame).documents().active();
+        doc->editor().setText("one two one");
+        doc->editor().setSelection(0, 0);
+        frame->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(frame.get()));
+        auto *client = frame->findChild<QMdiArea *>();
+        QVERIFY(client);
+        const int clientHeight = client->height();
+        doc->memo()->setFocus();
+        QTest::keyClick(doc->memo(), Qt::Key_F3);
+        FindBar *bar = drive(frame).finding().bar();
+        QVERIFY(bar);
+        QTRY_VERIFY(bar->isVisible());
+        QCOMPARE(QApplication::focusWidget(), child<QLineEdit>(bar, "FEdit"));
+        QTest::keyClicks(child<QLineEdit>(bar, "FEdit"), "one");
+        QTest::keyClick(child<QLineEdit>(bar, "FEdit"), Qt::Key_Return);
+        QCOMPARE(doc->editor().selectionStart(), 0);
+        QCOMPARE(QApplication::focusWidget(), doc->memo());
+
+        const auto inFrame = [&frame](QWidget *w) {
+            return QRect(w->mapTo(frame.get(), QPoint(0, 0)), w->size());
+        };
+        const auto checkApart = [&] {
+            QCoreApplication::processEvents();
+            const QRect place = inFrame(bar);
+            QVERIFY(!place.intersects(inFrame(&drive(frame).speedBar())));
+            QVERIFY(!place.intersects(inFrame(client)));
+            QVERIFY(!place.intersects(inFrame(frame->statusBar())));
+            QVERIFY(client->height() <= clientHeight - bar->height());
+            QCOMPARE(place.left(), 0);
+            QCOMPARE(place.width(), frame->centralWidget()->width());
+        };
+        checkApart();
+        QVERIFY(inFrame(bar).top() >= inFrame(&drive(frame).speedBar()).bottom());
+        QVERIFY(inFrame(bar).bottom() < inFrame(client).top());
+        QTest::mouseClick(child<QToolButton>(bar, "downs"), Qt::LeftButton);
+        QCOMPARE(bar->height(), bar->fullHeight());
+        checkApart();
+        bar->moveTo(FindBar::Edge::Bottom);
+        checkApart();
+        QVERIFY(inFrame(bar).top() > inFrame(client).bottom());
+        QTest::keyClick(child<QLineEdit>(bar, "Redit"), Qt::Key_Escape);
+        QVERIFY(!drive(frame).finding().bar());
+        QCOMPARE(QApplication::focusWidget(), doc->memo());
+        QTRY_COMPARE(client->height(), clientHeight);
     }
 };
 

@@ -178,6 +178,10 @@ private Q_SLOTS:
             evaluate(b, QStringLiteral("document.images[0].naturalWidth")).toInt(), 120,
             EngineTimeout);
         QCOMPARE(b->view()->title(), QStringLiteral("Quillmark Preview 1"));
+        // The page names no background: it shows on white, as in a browser.
+        QCOMPARE(b->view()->page()->backgroundColor(), QColor(Qt::white));
+        QCOMPARE(b->view()->grab().toImage().pixelColor(b->view()->width() - 20, 20),
+                 QColor(Qt::white));
     }
 
     // Web, mail and file-transfer links do nothing; a local page loads inside and enters the
@@ -384,6 +388,8 @@ private Q_SLOTS:
             colours->accept();
             QTRY_VERIFY(!dialog->findChild<QColorDialog *>());
         };
+        QCOMPARE(dialog->colourButton(QStringLiteral("background"))->text(),
+                 QStringLiteral("#FFFFFF"));
         pick("text", QColor(255, 0, 0));
         pick("link", QColor(0, 0, 255));
         pick("background", QColor(255, 255, 0));

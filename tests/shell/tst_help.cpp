@@ -138,6 +138,30 @@ private Q_SLOTS:
         QCOMPARE(drive(m_frame).help().window()->currentPage(), QStringLiteral("findreplace.html"));
         dialog->close();
     }
+
+    // The find-again bar lies in the frame: F1 with the keyboard in the bar opens the help on
+    // finding, F1 in the document beside it still the contents.
+    void f1InTheFindAgainBar()
+    {
+        QWidget *memo = drive(m_frame).documents().active()->memo();
+        m_frame->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_frame.get()));
+        memo->setFocus();
+        QTest::keyClick(memo, Qt::Key_F3);
+        FindBar *bar = drive(m_frame).finding().bar();
+        QVERIFY(bar);
+        auto *field = bar->findChild<QLineEdit *>(QStringLiteral("FEdit"));
+        QCOMPARE(QApplication::focusWidget(), field);
+        QTest::keyClick(field, Qt::Key_F1);
+        QVERIFY(drive(m_frame).help().window());
+        QCOMPARE(drive(m_frame).help().window()->currentPage(), QStringLiteral("findreplace.html"));
+        m_frame->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_frame.get()));
+        memo->setFocus();
+        QTest::keyClick(memo, Qt::Key_F1);
+        QCOMPARE(drive(m_frame).help().window()->currentPage(), QStringLiteral("index.html"));
+        QVERIFY(drive(m_frame).finding().bar());
+    }
 };
 
 QTEST_MAIN(TestHelp)

@@ -39,8 +39,8 @@ void PagePrinter::prepare(const QPrinter &printer, std::function<void(bool)> don
     m_pdf->close();
     delete m_bytes;
     m_bytes = nullptr;
-    // The window's grey stands in for a page without a background of its own; paper stays
-    // white.
+    // The background chosen for the screen (Default Font/Colors) stands in for a page without
+    // one of its own there; paper stays white.
     const QColor screenBackground = m_page->backgroundColor();
     m_page->setBackgroundColor(Qt::white);
     m_page->printToPdf(

@@ -157,7 +157,8 @@ PreviewWindow::PreviewWindow(const InternalPreviewHost &host, QWidget *parent)
     m_view->installEventFilter(this);
     m_page->settings()->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, true);
     m_page->settings()->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, false);
-    m_page->setBackgroundColor(QColor(192, 192, 192));
+    // A page without a background of its own shows on white, as in any browser.
+    m_page->setBackgroundColor(Qt::white);
     layout->addWidget(m_view, 1);
 
     m_status = new QLabel(this);
