@@ -69,7 +69,7 @@ private:
         return texts;
     }
     // The strips' current tab belongs to the active document.
-    static void verifyStripsFollow(const MainFrame &frame)
+    static void verifyStripsFollow(MainFrame &frame)
     {
         DocumentWindow *active = drive(frame).documents().active();
         QVERIFY(active);
