@@ -9,6 +9,7 @@
 #include "editor/scintillaeditor.h"
 #include "files/documentfiles.h"
 #include "files/documentsaving.h"
+#include "framedriver.h"
 #include "shell/mainframe.h"
 
 #include <Qsci/qsciscintilla.h>
@@ -88,7 +89,7 @@ int main(int argc, char *argv[])
 
     QElapsedTimer timer;
     timer.start();
-    DocumentWindow *doc = frame.files().openFile(path);
+    DocumentWindow *doc = drive(frame).files().openFile(path);
     if (!doc)
         return 1;
     const double loaded = timer.nsecsElapsed() / 1e9;
@@ -99,7 +100,7 @@ int main(int argc, char *argv[])
     doc->editor().setSelection(0, 0);
     doc->editor().replaceSelection(QStringLiteral("x"));
     timer.restart();
-    const bool saved = frame.saving().Saves();
+    const bool saved = drive(frame).saving().Saves();
     const double save = timer.nsecsElapsed() / 1e9;
 
     std::printf("cores: %d\n", QThread::idealThreadCount());

@@ -2,16 +2,17 @@
 // of Remove Tags on a 5 MB page, in the document editor and in the scratch editor, with the
 // growth from 2 MB to 20 MB. Prints figures; never fails on time.
 
+#include "base/editingoptions.h"
 #include "base/homefolder.h"
 #include "base/prompter.h"
 #include "base/settingsfile.h"
-#include "base/shelloptions.h"
 #include "documents/documentwindow.h"
 #include "editor/memoryeditor.h"
 #include "editor/scintillaeditor.h"
 #include "files/documentfiles.h"
 #include "find/finder.h"
 #include "find/findstate.h"
+#include "framedriver.h"
 #include "markup/insertwrap.h"
 #include "markup/textconversions.h"
 #include "shell/mainframe.h"
@@ -122,7 +123,7 @@ int main(int argc, char *argv[])
         if (file.open(QIODevice::WriteOnly))
             file.write(document(20).toUtf8());
         file.close();
-        DocumentWindow *doc = frame.files().openFile(path);
+        DocumentWindow *doc = drive(frame).files().openFile(path);
         QCoreApplication::processEvents();
         if (doc) {
             ScintillaEditor &editor = doc->editor();
@@ -145,7 +146,7 @@ int main(int argc, char *argv[])
 
     QTemporaryDir dir;
     SettingsFile settings(dir.filePath(QStringLiteral("quillm.ini")));
-    ShellOptions options;
+    EditingOptions options(settings);
     MemoryEditor scratch;
     InsertWrap insertWrap(settings, options, scratch);
     TextConverter converter(settings, insertWrap,

@@ -9,6 +9,7 @@
 #include "documents/documentwindow.h"
 #include "editor/scintillaeditor.h"
 #include "files/documentfiles.h"
+#include "framedriver.h"
 #include "session/documentjournal.h"
 #include "session/recoveryjournal.h"
 #include "shell/mainframe.h"
@@ -65,7 +66,7 @@ int main(int argc, char *argv[])
         f.open(QIODevice::WriteOnly);
         f.write(generatePage(5 * 1000 * 1000, p.accent));
         f.close();
-        DocumentWindow *doc = frame.files().openFile(path);
+        DocumentWindow *doc = drive(frame).files().openFile(path);
         doc->editor().setCaret(0);
         doc->editor().replaceSelection(QStringLiteral("x"));
         doc->setModified(true);
@@ -75,14 +76,14 @@ int main(int argc, char *argv[])
         journal.open();
         QElapsedTimer t;
         t.start();
-        const QList<JournalEntry> entries = frame.journal().snapshot();
+        const QList<JournalEntry> entries = drive(frame).journal().snapshot();
         const double snapshot = ms(t);
         t.restart();
         journal.write(entries);
         const double write = ms(t);
         // The next write of an unchanged page carries no text.
         t.restart();
-        const QList<JournalEntry> unchanged = frame.journal().snapshot();
+        const QList<JournalEntry> unchanged = drive(frame).journal().snapshot();
         const double again = ms(t);
         t.restart();
         journal.write(unchanged);

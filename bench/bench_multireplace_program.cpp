@@ -11,6 +11,7 @@
 #include "commands/commandactions.h"
 #include "commands/commandids.h"
 #include "find/multireplacedialog.h"
+#include "framedriver.h"
 #include "shell/mainframe.h"
 #include "widgets/filebrowser.h"
 
@@ -76,7 +77,7 @@ bool waitFor(const std::function<bool()> &condition)
 // Edit, Multiple Files... with the mouse.
 MultiReplaceDialog *openFromMenu(MainFrame &frame)
 {
-    QAction *entry = frame.commands().action(QLatin1String(Cmd::MultiDocFR1Click));
+    QAction *entry = drive(frame).commands().action(QLatin1String(Cmd::MultiDocFR1Click));
     for (QAction *top : frame.menuBar()->actions()) {
         QMenu *menu = top->menu();
         if (!menu || !menu->actions().contains(entry))

@@ -13,6 +13,7 @@
 #include "documents/documentregistry.h"
 #include "documents/documentwindow.h"
 #include "files/documentfiles.h"
+#include "framedriver.h"
 #include "shell/mainframe.h"
 
 #include <Qsci/qsciscintilla.h>
@@ -103,8 +104,8 @@ int main(int argc, char *argv[])
     f.open(QIODevice::WriteOnly);
     f.write(page);
     f.close();
-    DocumentWindow *doc = frame.files().openFile(path);
-    PageCheckController &check = frame.pageCheck();
+    DocumentWindow *doc = drive(frame).files().openFile(path);
+    PageCheckController &check = drive(frame).pageCheck();
     QTest::qWaitFor([&] { return !check.isBusy(); }, 60000);
     doc->memo()->setCursorPosition(doc->memo()->lines() / 2, 0);
     doc->memo()->setFocus();
@@ -137,7 +138,7 @@ int main(int argc, char *argv[])
                 "list shown), %.0f ms from the last key until shown (%d ms rest included)\n",
                 threadCpuMs() - before, double(wall.nsecsElapsed()) / 1e6,
                 PageCheckController::RestMs);
-    for (DocumentWindow *d : frame.documents().documents())
+    for (DocumentWindow *d : drive(frame).documents().documents())
         d->setModified(false);
     return 0;
 }

@@ -9,6 +9,7 @@
 #include "documents/documentwindow.h"
 #include "editor/scintillaeditor.h"
 #include "files/documentfiles.h"
+#include "framedriver.h"
 #include "session/documentjournal.h"
 #include "shell/mainframe.h"
 
@@ -60,10 +61,10 @@ int main(int argc, char *argv[])
     f.open(QIODevice::WriteOnly);
     f.write(generatePage(size));
     f.close();
-    DocumentWindow *doc = frame.files().openFile(path);
+    DocumentWindow *doc = drive(frame).files().openFile(path);
     QCoreApplication::processEvents();
     for (const bool recovery : {false, true}) {
-        frame.journal().setEnabled(recovery);
+        drive(frame).journal().setEnabled(recovery);
         for (const char *where : {"middle", "end"}) {
             ScintillaEditor &ed = doc->editor();
             const int length = int(ed.bytes().size());
@@ -95,7 +96,7 @@ int main(int argc, char *argv[])
                                    doc->memo()->SendScintilla(QsciScintilla::SCI_GETTEXTLENGTH));
     std::printf("(avoided) counting the %ld characters before the end of the page: %.2f ms CPU\n",
                 counted, threadCpuMs() - before);
-    frame.journal().setEnabled(false);
+    drive(frame).journal().setEnabled(false);
     doc->setModified(false);
     return 0;
 }
