@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QListWidget>
+#include <QMainWindow>
 #include <QStyle>
 
 ProblemList::ProblemList(QWidget *parent)
@@ -24,6 +25,23 @@ void ProblemList::closeEvent(QCloseEvent *event)
 {
     QDockWidget::closeEvent(event);
     Q_EMIT closedByUser();
+}
+
+void ProblemList::showEvent(QShowEvent *event)
+{
+    QDockWidget::showEvent(event);
+    if (m_sized)
+        return;
+    m_sized = true;
+    // The list's own size hint would take a third of the window for one problem; a few rows
+    // leave the page its room, and a height the user drags later is kept.
+    if (auto *frame = qobject_cast<QMainWindow *>(parentWidget())) {
+        constexpr int Rows = 5;
+        const int row =
+            qMax(fontMetrics().height(), style()->pixelMetric(QStyle::PM_SmallIconSize)) + 4;
+        const int frameWidth = 2 * m_entries->frameWidth();
+        frame->resizeDocks({this}, {Rows * row + frameWidth}, Qt::Vertical);
+    }
 }
 
 void ProblemList::showProblems(const QList<PageProblem> &problems)

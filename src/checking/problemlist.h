@@ -25,8 +25,10 @@ Q_SIGNALS:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     QListWidget *m_entries;
     QList<PageProblem> m_problems;
+    bool m_sized = false;
 };

@@ -99,6 +99,11 @@ private Q_SLOTS:
         QCOMPARE(check().countText(), QStringLiteral("1 error"));
         QCOMPARE(check().list()->entries()->count(), 1);
         QVERIFY(check().list()->isVisible());
+        // The list takes a few rows under the page, not a third of the window.
+        const int row = check().list()->fontMetrics().height();
+        QTRY_VERIFY(check().list()->entries()->height() <= 8 * row);
+        QVERIFY(check().list()->entries()->height() >= 3 * row);
+        QVERIFY(check().list()->height() < doc->memo()->height());
 
         // Closing the bold element before the paragraph ends fixes it.
         doc->memo()->setCursorPosition(3, 13);
