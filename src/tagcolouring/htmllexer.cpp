@@ -287,10 +287,13 @@ qint64 HtmlLexer::styleFrom(qint64 start, qint64 end)
 
 namespace {
 
-// The end state of each line of `text`, the first line starting in `state`.
-std::vector<int> lineStates(const TagColourer &colourer, const char *text, qint64 size, int state)
+// The end state of each line of `text`, the first line starting in `state`; the list is made
+// with room for `lines` states at once.
+std::vector<int> lineStates(const TagColourer &colourer, const char *text, qint64 size, int state,
+                            qint64 lines)
 {
     std::vector<int> states;
+    states.reserve(std::size_t(std::max<qint64>(lines, 0)));
     LineEnds ends(text, size);
     for (qint64 pos = 0; pos < size;) {
         const qint64 next = ends.nextLineStart(pos);
@@ -324,11 +327,17 @@ void HtmlLexer::storeStates(qint64 start, qint64 end)
         const void *nl = std::memchr(text + size / 2, '\n', std::size_t(size - size / 2));
         half = nl ? static_cast<const char *>(nl) - text + 1 : size;
     }
+    const qint64 lastLine = send(Sci::SCI_LINEFROMPOSITION, end - 1);
+    const qint64 halfLine =
+        half < size ? send(Sci::SCI_LINEFROMPOSITION, start + half) : lastLine + 1;
     std::vector<int> second;
     std::thread worker;
     if (half < size)
-        worker = std::thread([&] { second = lineStates(m_colourer, text + half, size - half, 0); });
-    std::vector<int> states = lineStates(m_colourer, text, half, state);
+        worker = std::thread([&] {
+            second = lineStates(m_colourer, text + half, size - half, 0, lastLine + 1 - halfLine);
+        });
+    // The first half's list has room for the second's, which is added to it.
+    std::vector<int> states = lineStates(m_colourer, text, half, state, lastLine + 1 - firstLine);
     if (worker.joinable())
         worker.join();
     if (!second.empty() && !states.empty() && states.back() != 0) {
@@ -345,9 +354,10 @@ void HtmlLexer::storeStates(qint64 start, qint64 end)
         }
     }
     states.insert(states.end(), second.begin(), second.end());
-    qint64 line = firstLine;
-    for (int s : states)
-        send(Sci::SCI_SETLINESTATE, line++, s);
+    // From the last line back: the editor's list of line states then grows once to its full
+    // length instead of being copied into a larger list again and again.
+    for (qint64 i = qint64(states.size()) - 1; i >= 0; --i)
+        send(Sci::SCI_SETLINESTATE, firstLine + i, states[std::size_t(i)]);
 }
 
 void HtmlLexer::styleShown(qint64 from, qint64 to)
