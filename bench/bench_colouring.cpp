@@ -67,6 +67,19 @@ double megabytes(qint64 bytes)
     return static_cast<double>(bytes) / 1e6;
 }
 
+// Calls f(line, length) for each line of the page, its line break included.
+template <typename F> void forEachLine(const QByteArray &page, F &&f)
+{
+    const char *p = page.constData();
+    const char *end = p + page.size();
+    while (p < end) {
+        const char *nl = static_cast<const char *>(std::memchr(p, '\n', std::size_t(end - p)));
+        const char *next = nl ? nl + 1 : end;
+        f(p, std::size_t(next - p));
+        p = next;
+    }
+}
+
 void scanner(const QByteArray &page, const TagColourScheme &scheme)
 {
     const TagColourer colourer(scheme);
@@ -77,27 +90,17 @@ void scanner(const QByteArray &page, const TagColourScheme &scheme)
                 megabytes(page.size()) / s);
     const double lines = bestSeconds(3, [&] {
         int state = 0;
-        const char *p = page.constData();
-        const char *end = p + page.size();
-        while (p < end) {
-            const char *nl = static_cast<const char *>(std::memchr(p, '\n', end - p));
-            const char *next = nl ? nl + 1 : end;
-            state = colourer.colour(p, next - p, styles.data() + (p - page.constData()), state);
-            p = next;
-        }
+        forEachLine(page, [&](const char *line, std::size_t length) {
+            state = colourer.colour(line, length, styles.data() + (line - page.constData()), state);
+        });
     });
     std::printf("scanner, line by line:                %8.0f MB/s\n",
                 megabytes(page.size()) / lines);
     const double states = bestSeconds(3, [&] {
         int state = 0;
-        const char *p = page.constData();
-        const char *end = p + page.size();
-        while (p < end) {
-            const char *nl = static_cast<const char *>(std::memchr(p, '\n', end - p));
-            const char *next = nl ? nl + 1 : end;
-            state = colourer.endState(p, next - p, state);
-            p = next;
-        }
+        forEachLine(page, [&](const char *line, std::size_t length) {
+            state = colourer.endState(line, length, state);
+        });
     });
     std::printf("line states only, line by line:       %8.0f MB/s\n",
                 megabytes(page.size()) / states);
