@@ -58,6 +58,7 @@ int main(int argc, char *argv[])
     const CommandLine line = CommandLine::parse(QCoreApplication::arguments().mid(1));
     if (answered(line))
         return 0;
+    ApplicationSetup::deferStandardIcons();
     ApplicationSetup::nameProgram(QStringLiteral(QM_VERSION));
 
     MessageBoxPrompter prompter;

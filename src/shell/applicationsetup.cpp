@@ -1,6 +1,7 @@
 #include "shell/applicationsetup.h"
 
 #include "shell/splashwindow.h"
+#include "widgets/deferredicons.h"
 
 #include <QApplication>
 
@@ -13,6 +14,12 @@ void nameProgram(const QString &version)
     // Desktops find the installed entry, and with it the icon, under this name.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.quillmark.Quillmark"));
     QApplication::setWindowIcon(SplashWindow::programIcon());
+}
+
+void deferStandardIcons()
+{
+    if (!qobject_cast<DeferredIconStyle *>(QApplication::style()))
+        QApplication::setStyle(new DeferredIconStyle(QApplication::style()));
 }
 
 } // namespace ApplicationSetup

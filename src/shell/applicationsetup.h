@@ -9,4 +9,7 @@ namespace ApplicationSetup {
 
 void nameProgram(const QString &version);
 
+// Wraps the application's style so that its standard pictures are read when first drawn.
+void deferStandardIcons();
+
 } // namespace ApplicationSetup

@@ -4,7 +4,11 @@
 #include <QString>
 #include <QStringList>
 
-class QLocalServer;
+#include <utility>
+
+#include <sys/stat.h>
+
+class QSocketNotifier;
 
 // Keeps one running copy per home folder. A later copy hands its files to the running one
 // through a local socket named after the home folder, asks it to come forward and ends
@@ -55,10 +59,21 @@ Q_SIGNALS:
     void activationRequested();
 
 private:
-    void acceptConnection();
+    class Caller;
+
+    // Takes the name and listens; false with errno set when it cannot.
+    bool bindSocket();
+    void acceptConnections();
+    // One whole request from a caller: its files are kept and this copy is called forward.
+    void takeRequest(QStringList files);
 
     QString m_name;
     QString m_problem;
-    QLocalServer *m_server = nullptr;
+    // The listening socket, -1 when not listening; a plain Unix socket keeps the program off
+    // Qt's network library, which brings eight more libraries to every start.
+    int m_listener = -1;
+    QSocketNotifier *m_incoming = nullptr;
+    // The socket file this copy made, so that closing removes only that one.
+    struct stat m_bound = {};
     QStringList m_handedOver;
 };

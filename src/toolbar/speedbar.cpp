@@ -10,6 +10,7 @@
 #include "documents/documentwindow.h"
 #include "toolbar/customizedialog.h"
 #include "toolbar/speeditems.h"
+#include "widgets/deferredicons.h"
 
 #include <QAction>
 #include <QApplication>
@@ -26,6 +27,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QStyleOption>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -295,16 +297,19 @@ QIcon SpeedBar::picture(const QString &item) const
     const SpeedItemRow *row = findSpeedItem(item);
     if (!row)
         return {};
-    if (row->number <= CustomButtonCount) {
-        const QString path = customPicturePath(row->number);
-        // A regular file only: a pipe of that name would hold up the start. Without a
-        // picture of the user's, the command's own numbered one stands in.
-        if (QFileInfo(path).isFile())
-            if (const QPixmap own(path); !own.isNull())
-                return QIcon(own);
-    }
     const QAction *a = m_commands.action(QString::fromLatin1(row->command));
     const QIcon icon = a ? a->icon() : QIcon();
+    if (row->number <= CustomButtonCount) {
+        // Read when first drawn, so that no picture file is read before the window shows. A
+        // regular file only: a pipe of that name would hold up the program. Without a picture
+        // of the user's, the command's own numbered one stands in.
+        return deferredIcon([path = customPicturePath(row->number), icon] {
+            if (QFileInfo(path).isFile())
+                if (const QPixmap own(path); !own.isNull())
+                    return QIcon(own);
+            return icon;
+        });
+    }
     if (item == QLatin1String(SaveItem) && m_saveModified)
         return CommandIcons::withDot(icon, QColor(0xe0, 0x6c, 0x00));
     if (item == QLatin1String(LiveSpellItem) && !m_liveSpelling)
@@ -314,7 +319,12 @@ QIcon SpeedBar::picture(const QString &item) const
 
 void SpeedBar::doButtons()
 {
-    writeBuiltInCustomPictures();
+    // The files only stand for pictures the buttons already draw, so they wait for the event
+    // loop: writing the first picture file loads every image format module Qt has.
+    if (!m_picturesWritten) {
+        m_picturesWritten = true;
+        QTimer::singleShot(0, this, &SpeedBar::writeBuiltInCustomPictures);
+    }
     for (SpeedButton *b : std::as_const(m_buttons)) {
         const bool wanted = m_full || !b->isHidden();
         b->setIcon(wanted ? picture(b->objectName()) : QIcon());

@@ -135,6 +135,7 @@ private:
     QMenu *m_popup = nullptr;
     QPointer<CustomizeDialog> m_dialog;
     bool m_full = false;
+    bool m_picturesWritten = false;
     bool m_saveModified = false;
     bool m_liveSpelling = false;
     QPointer<SpeedButton> m_running;

@@ -310,8 +310,10 @@ private Q_SLOTS:
         m_bar->placeItem("SpeedItem2", {28, 28});
         m_bar->placeItem("SpeedItem7", {53, 28});
         m_bar->doButtons();
+        // Written once the event loop runs.
         for (int n = 1; n <= 5; ++n)
-            QVERIFY(QFile::exists(m_dir->filePath(QStringLiteral("custbmp/cust%1.bmp").arg(n))));
+            QTRY_VERIFY(
+                QFile::exists(m_dir->filePath(QStringLiteral("custbmp/cust%1.bmp").arg(n))));
         QVERIFY(!QFile::exists(m_dir->filePath("custbmp/cust6.bmp")));
         QVERIFY(m_bar->hasPicture("SpeedItem1"));
         QVERIFY(m_bar->hasPicture("SpeedItem7")); // no file: its numbered picture

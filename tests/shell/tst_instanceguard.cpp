@@ -130,6 +130,54 @@ private Q_SLOTS:
         QVERIFY(next.listen());
     }
 
+    void closingLeavesTheSocketOfALaterCopyAlone()
+    {
+        QTemporaryDir home;
+        InstanceGuard stale(home.path());
+        QVERIFY(stale.listen());
+        // A later copy took the name over, as it does from a copy that stopped answering.
+        QVERIFY(QFile::remove(stale.socketPath()));
+        InstanceGuard later(home.path());
+        QVERIFY(later.listen());
+        stale.stopListening();
+        QVERIFY(QFileInfo::exists(later.socketPath()));
+        QSignalSpy activated(&later, &InstanceGuard::activationRequested);
+        QVERIFY(handOverFromThread(home.path(), {"a.htm"}, 5000));
+        QTRY_COMPARE(activated.size(), 1);
+        // Its own socket does go when it stops.
+        later.stopListening();
+        QVERIFY(!QFileInfo::exists(later.socketPath()));
+    }
+
+    void brokenRequestsHandOverNothing()
+    {
+        QTemporaryDir home;
+        InstanceGuard guard(home.path());
+        QVERIFY(guard.listen());
+        QSignalSpy activated(&guard, &InstanceGuard::activationRequested);
+        const auto send = [&](const QByteArray &bytes, bool hangUp) {
+            QLocalSocket caller;
+            caller.connectToServer(guard.socketPath());
+            QVERIFY(caller.waitForConnected(2000));
+            caller.write(bytes);
+            QVERIFY(caller.waitForBytesWritten(2000));
+            if (hangUp)
+                caller.disconnectFromServer();
+            else // An endless line is cut off by the running copy.
+                QTRY_COMPARE(caller.state(), QLocalSocket::UnconnectedState);
+        };
+        send("open " + QByteArray("a.htm").toBase64() + "\nactiv", true);
+        send("open " + QByteArray(200 * 1024, 'A'), false);
+        send("hello\nactivate\n", false);
+        QTest::qWait(50);
+        QCOMPARE(activated.size(), 0);
+        QVERIFY(guard.takeHandedOver().isEmpty());
+        // The guard still hears a proper request.
+        QVERIFY(handOverFromThread(home.path(), {"b.htm"}, 5000));
+        QTRY_COMPARE(activated.size(), 1);
+        QCOMPARE(guard.takeHandedOver(), QStringList{"b.htm"});
+    }
+
     void aCopyThatNeverAnswersIsTreatedAsAbsent()
     {
         QTemporaryDir home;
@@ -273,7 +321,8 @@ private Q_SLOTS:
             const int peer = ::accept(fd, nullptr, nullptr);
             if (peer < 0)
                 return 3;
-            (void)!::write(peer, "ok\n", 3);
+            // The caller may have hung up already.
+            (void)!::send(peer, "ok\n", 3, MSG_NOSIGNAL);
             pollfd p{peer, POLLIN, 0};
             char buffer[256];
             if (::poll(&p, 1, 3000) > 0 && ::read(peer, buffer, sizeof buffer) > 0)

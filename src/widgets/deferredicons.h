@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QIcon>
+#include <QProxyStyle>
+
+#include <functional>
+
+// An icon that is made only when it is first drawn or measured. The style's own pictures are
+// files, and reading the first picture file makes Qt load every image format module it has;
+// an icon that waits keeps that off the way to the first window.
+QIcon deferredIcon(std::function<QIcon()> make);
+
+// The application's style with its standard icons deferred. Everything else is the style it
+// wraps.
+class DeferredIconStyle : public QProxyStyle
+{
+    Q_OBJECT
+
+public:
+    // Takes `base` over.
+    explicit DeferredIconStyle(QStyle *base);
+
+    QIcon standardIcon(StandardPixmap standardIcon, const QStyleOption *option = nullptr,
+                       const QWidget *widget = nullptr) const override;
+};
