@@ -1,5 +1,7 @@
 #include "commands/commandicons.h"
 
+#include "widgets/deferredicons.h"
+
 #include <QFile>
 #include <QFontDatabase>
 #include <QIconEngine>
@@ -154,14 +156,16 @@ QIcon label(const QString &text, Tint tint)
 
 QIcon forCommand(const CommandRow &row)
 {
-    if (row.icon) {
-        QIcon icon = theme(row.icon);
-        if (!icon.isNull())
-            return icon;
-    }
     const QString text =
         row.label ? QString::fromUtf8(row.label) : QString::fromUtf8(row.id).left(3).toUpper();
-    return label(text, row.tint);
+    if (!row.icon)
+        return label(text, row.tint);
+    // Looking a name up in the icon theme reads folders; every command's icon is made at start,
+    // but only the shown ones are drawn.
+    return deferredIcon([name = row.icon, text, tint = row.tint] {
+        QIcon icon = theme(name);
+        return icon.isNull() ? label(text, tint) : icon;
+    });
 }
 
 QIcon withDot(const QIcon &base, const QColor &colour)

@@ -18,9 +18,9 @@ const CommandRow Commands[] = {
     // id                           caption                          shortcut            doc  alternative            icon                          label    tint
     // File.
     {Cmd::New1Click,                "&New",                          "Ctrl+N",           Any, nullptr,               nullptr,                      "NEW",   Teal},
-    {Cmd::news,                     "New",                           "Alt+N",            Any, Cmd::othernew,         "document-new",               nullptr},
+    {Cmd::news,                     "New HTML Document",             "Alt+N",            Any, Cmd::othernew,         "document-new",               nullptr},
     {Cmd::othernew,                 "Other New",                     nullptr,            Any, nullptr,               "document-new",               nullptr},
-    {Cmd::newclean1Click,           "NewClean",                      nullptr,            Any, nullptr,               "accessories-text-editor",    nullptr},
+    {Cmd::newclean1Click,           "New Document",                  nullptr,            Any, nullptr,               "accessories-text-editor",    nullptr},
     {Cmd::Open1Click,               "&Open...",                      "Ctrl+O",           Any, Cmd::Projects1Click,   "document-open",              nullptr},
     {Cmd::Projects1Click,           "Proj&ects...",                  nullptr,            Any, nullptr,               "emblem-documents",           nullptr},
     {Cmd::InsertFile,               "&Insert...",                    nullptr,            Doc, nullptr,               "insert-text",                nullptr},

@@ -59,7 +59,9 @@ void SplashWindow::drawQuill(QPainter &p, const QRectF &box)
 QIcon SplashWindow::programIcon()
 {
     QIcon icon;
-    for (const int size : {16, 24, 32, 48, 64, 128, 256}) {
+    // Every window sends each size to the window system when it is made; 256 pixels would
+    // be three quarters of that for a size no title bar or switcher here draws.
+    for (const int size : {16, 24, 32, 48, 64, 128}) {
         QPixmap pixmap(size, size);
         pixmap.fill(Qt::transparent);
         QPainter p(&pixmap);

@@ -207,7 +207,8 @@ private Q_SLOTS:
         }
         QCOMPARE(commandTitle(Cmd::Indent1Click), QStringLiteral("Layout > Indent"));
         QCOMPARE(commandTitle(Cmd::Exit1Click), QStringLiteral("File > Exit"));
-        QCOMPARE(commandTitle(Cmd::news), QStringLiteral("Toolbar > New"));
+        QCOMPARE(commandTitle(Cmd::news), QStringLiteral("Toolbar > New HTML Document"));
+        QCOMPARE(commandTitle(Cmd::newclean1Click), QStringLiteral("Toolbar > New Document"));
         QCOMPARE(commandTitle(Cmd::FindbutClick), QStringLiteral("Edit > Find&Replace..."));
         QCOMPARE(commandTitle(Cmd::Custom31Click), QStringLiteral("Custom > Custom 3"));
         QCOMPARE(commandTitle(Cmd::LineBreakPlus), QStringLiteral("Layout > Line Break ... Plus"));
