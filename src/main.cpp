@@ -6,6 +6,7 @@
 #include "shell/applicationsetup.h"
 #include "shell/commandline.h"
 #include "shell/firststart.h"
+#include "shell/fontsystemwarmup.h"
 #include "shell/instanceguard.h"
 #include "shell/mainframe.h"
 #include "shell/startupsteps.h"
@@ -52,6 +53,7 @@ int main(int argc, char *argv[])
         return PageCheckRun::run(early.words, QDir::currentPath(), out, err);
     }
 
+    FontSystemWarmUp fonts;
     QApplication app(argc, argv);
     // Qt has taken its own options (-style, -stylesheet, -reverse...) out of the arguments,
     // so that they never join the file name.
@@ -89,6 +91,7 @@ int main(int argc, char *argv[])
                      "by later copies (%s)\n",
                      guard.problem().toLocal8Bit().constData());
 
+    fonts.finish();
     MainFrame frame(home, settings, prompter);
     prompter.setParent(&frame);
     QObject::connect(&guard, &InstanceGuard::activationRequested, &frame,
