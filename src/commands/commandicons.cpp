@@ -162,10 +162,12 @@ QIcon forCommand(const CommandRow &row)
         return label(text, row.tint);
     // Looking a name up in the icon theme reads folders; every command's icon is made at start,
     // but only the shown ones are drawn.
-    return deferredIcon([name = row.icon, text, tint = row.tint] {
-        QIcon icon = theme(name);
-        return icon.isNull() ? label(text, tint) : icon;
-    });
+    return deferredIcon(
+        [name = row.icon, text, tint = row.tint] {
+            QIcon icon = theme(name);
+            return icon.isNull() ? label(text, tint) : icon;
+        },
+        true);
 }
 
 QIcon withDot(const QIcon &base, const QColor &colour)

@@ -303,12 +303,14 @@ QIcon SpeedBar::picture(const QString &item) const
         // Read when first drawn, so that no picture file is read before the window shows. A
         // regular file only: a pipe of that name would hold up the program. Without a picture
         // of the user's, the command's own numbered one stands in.
-        return deferredIcon([path = customPicturePath(row->number), icon] {
-            if (QFileInfo(path).isFile())
-                if (const QPixmap own(path); !own.isNull())
-                    return QIcon(own);
-            return icon;
-        });
+        return deferredIcon(
+            [path = customPicturePath(row->number), icon] {
+                if (QFileInfo(path).isFile())
+                    if (const QPixmap own(path); !own.isNull())
+                        return QIcon(own);
+                return icon;
+            },
+            !icon.isNull());
     }
     if (item == QLatin1String(SaveItem) && m_saveModified)
         return CommandIcons::withDot(icon, QColor(0xe0, 0x6c, 0x00));

@@ -14,7 +14,8 @@ namespace {
 class DeferredEngine : public QIconEngine
 {
 public:
-    explicit DeferredEngine(std::shared_ptr<std::function<QIcon()>> make) : m_make(std::move(make))
+    DeferredEngine(std::shared_ptr<std::function<QIcon()>> make, bool neverNull)
+        : m_make(std::move(make)), m_neverNull(neverNull)
     {
     }
 
@@ -40,11 +41,11 @@ public:
         return icon().availableSizes(mode, state);
     }
     QString iconName() override { return icon().name(); }
-    bool isNull() override { return icon().isNull(); }
+    bool isNull() override { return !m_neverNull && icon().isNull(); }
     QString key() const override { return QStringLiteral("DeferredEngine"); }
     QIconEngine *clone() const override
     {
-        auto *copy = new DeferredEngine(m_make);
+        auto *copy = new DeferredEngine(m_make, m_neverNull);
         copy->m_icon = m_icon;
         return copy;
     }
@@ -58,14 +59,16 @@ private:
     }
 
     std::shared_ptr<std::function<QIcon()>> m_make;
+    bool m_neverNull;
     std::optional<QIcon> m_icon;
 };
 
 } // namespace
 
-QIcon deferredIcon(std::function<QIcon()> make)
+QIcon deferredIcon(std::function<QIcon()> make, bool neverNull)
 {
-    return QIcon(new DeferredEngine(std::make_shared<std::function<QIcon()>>(std::move(make))));
+    return QIcon(
+        new DeferredEngine(std::make_shared<std::function<QIcon()>>(std::move(make)), neverNull));
 }
 
 DeferredIconStyle::DeferredIconStyle(QStyle *base) : QProxyStyle(base) {}

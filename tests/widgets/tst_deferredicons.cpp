@@ -40,8 +40,18 @@ private Q_SLOTS:
         QVERIFY(!copy.pixmap(16, 16).isNull());
         QCOMPARE(made, 1);
 
-        // An icon that turns out to have nothing is null.
+        // An icon that turns out to have nothing is null, unless it was promised not to be:
+        // then asking does not make it.
         QVERIFY(deferredIcon([] { return QIcon(); }).isNull());
+        int promised = 0;
+        const QIcon sure = deferredIcon(
+            [&] {
+                ++promised;
+                return QIcon(red);
+            },
+            true);
+        QVERIFY(!sure.isNull());
+        QCOMPARE(promised, 0);
     }
 
     void theStyleDrawsItsOwnPicturesOnlyWhenAsked()
