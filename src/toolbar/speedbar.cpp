@@ -132,25 +132,6 @@ SpeedBar::SpeedBar(SettingsFile &settings, CommandActions &commands, QString hom
     setAcceptDrops(true);
     setAutoFillBackground(true);
     setFixedHeight(SpeedLayout::heightForRows(1));
-    for (const SpeedItemRow &row : speedItems()) {
-        auto *b = new SpeedButton(row, this);
-        const QString id = QString::fromLatin1(row.command);
-        b->hide();
-        m_buttons.insert(b->objectName(), b);
-        connect(b, &QToolButton::clicked, this, [this, id, b] {
-            m_running = b;
-            m_commands.run(id);
-            m_running = nullptr;
-        });
-        connect(b, &SpeedButton::rightPressed, this, [this, id] { m_commands.runAlternative(id); });
-        connect(b, &SpeedButton::draggedOff, this,
-                [this, name = b->objectName()] { removeItem(name); });
-        if (QAction *a = m_commands.action(id)) {
-            b->setEnabled(a->isEnabled());
-            connect(a, &QAction::changed, b, [b, a] { b->setEnabled(a->isEnabled()); });
-        }
-    }
-    showKeys();
     connect(&m_commands, &CommandActions::keysChanged, this, &SpeedBar::showKeys);
     buildPopup();
     // The designed layout, until a stored one is restored.
@@ -330,12 +311,8 @@ void SpeedBar::doButtons()
     for (SpeedButton *b : std::as_const(m_buttons)) {
         const bool wanted = m_full || !b->isHidden();
         b->setIcon(wanted ? picture(b->objectName()) : QIcon());
-        if (b->row().number <= CustomButtonCount) {
-            const QString n = QString::number(b->row().number);
-            b->setHint(m_settings.readString(QLatin1String(Sections::Custom),
-                                             n + QLatin1String(Keys::CustomHintSuffix),
-                                             QStringLiteral("Custom Button ") + n));
-        }
+        if (b->row().number <= CustomButtonCount)
+            b->setHint(customHint(b->row().number));
     }
     m_full = false;
 }
@@ -346,6 +323,9 @@ void SpeedBar::customize()
         m_dialog->raise();
         return;
     }
+    // Every item is offered while customising, so every button is made now.
+    for (const SpeedItemRow &row : speedItems())
+        button(speedItemName(row.number));
     m_full = true;
     doButtons();
     for (SpeedButton *b : std::as_const(m_buttons))
@@ -381,6 +361,7 @@ void SpeedBar::finishCustomizing()
 
 void SpeedBar::setFlat(bool flat)
 {
+    m_flat = flat;
     for (SpeedButton *b : std::as_const(m_buttons))
         b->setAutoRaise(flat);
 }
@@ -401,9 +382,46 @@ void SpeedBar::setLiveSpelling(bool on)
 
 SpeedButton *SpeedBar::button(const QString &item) const
 {
-    if (const SpeedItemRow *row = findSpeedItem(item))
-        return m_buttons.value(speedItemName(row->number));
-    return nullptr;
+    const SpeedItemRow *row = findSpeedItem(item);
+    if (!row)
+        return nullptr;
+    const QString name = speedItemName(row->number);
+    if (SpeedButton *b = m_buttons.value(name))
+        return b;
+    return const_cast<SpeedBar *>(this)->makeButton(*row);
+}
+
+SpeedButton *SpeedBar::makeButton(const SpeedItemRow &row)
+{
+    auto *b = new SpeedButton(row, this);
+    const QString id = QString::fromLatin1(row.command);
+    b->hide();
+    b->setAutoRaise(m_flat);
+    b->setKeys(m_commands.keysShown(id));
+    if (row.number <= CustomButtonCount)
+        b->setHint(customHint(row.number));
+    m_buttons.insert(b->objectName(), b);
+    connect(b, &QToolButton::clicked, this, [this, id, b] {
+        m_running = b;
+        m_commands.run(id);
+        m_running = nullptr;
+    });
+    connect(b, &SpeedButton::rightPressed, this, [this, id] { m_commands.runAlternative(id); });
+    connect(b, &SpeedButton::draggedOff, this,
+            [this, name = b->objectName()] { removeItem(name); });
+    if (QAction *a = m_commands.action(id)) {
+        b->setEnabled(a->isEnabled());
+        connect(a, &QAction::changed, b, [b, a] { b->setEnabled(a->isEnabled()); });
+    }
+    return b;
+}
+
+QString SpeedBar::customHint(int number) const
+{
+    const QString n = QString::number(number);
+    return m_settings.readString(QLatin1String(Sections::Custom),
+                                 n + QLatin1String(Keys::CustomHintSuffix),
+                                 QStringLiteral("Custom Button ") + n);
 }
 
 bool SpeedBar::hasPicture(const QString &item) const

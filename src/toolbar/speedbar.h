@@ -94,6 +94,8 @@ public:
     void followDocuments(DocumentRegistry &documents);
     void setLiveSpelling(bool on);
 
+    // The item's button; buttons are made when first asked for, so that the items not on the
+    // bar cost nothing until the toolbar is customised.
     SpeedButton *button(const QString &item) const;
     // The button whose click runs a command right now, else null (a key or a menu runs it).
     SpeedButton *runningButton() const { return m_running; }
@@ -127,6 +129,8 @@ private:
     int pixelsPerInch() const;
     bool occupied(const QPoint &cell, const SpeedButton *except) const;
     void showKeys();
+    SpeedButton *makeButton(const SpeedItemRow &row);
+    QString customHint(int number) const;
 
     SettingsFile &m_settings;
     CommandActions &m_commands;
@@ -135,6 +139,7 @@ private:
     QMenu *m_popup = nullptr;
     QPointer<CustomizeDialog> m_dialog;
     bool m_full = false;
+    bool m_flat = false;
     bool m_picturesWritten = false;
     bool m_saveModified = false;
     bool m_liveSpelling = false;

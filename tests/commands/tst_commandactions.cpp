@@ -302,6 +302,24 @@ private Q_SLOTS:
         QTRY_VERIFY(!m_bar->customizeDialog());
     }
 
+    void anItemPutOnTheBarLaterLooksAndWorksLikeTheOthers()
+    {
+        // Flat buttons and a stored hint, before the item is ever on the bar.
+        m_bar->setFlat(true);
+        m_settings->writeString("Custom", "4hint", "Footer");
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+        m_bar->placeItem("SpeedItem4", {203, 3});
+        SpeedButton *b = m_bar->button("SpeedItem4");
+        QVERIFY(b && !b->isHidden());
+        QVERIFY(b->autoRaise());
+        QCOMPARE(b->toolTip(), QStringLiteral("Footer (Ctrl+4, Ctrl+Shift+4)"));
+        handleEverything();
+        m_ran.clear();
+        QTest::mouseClick(b, Qt::LeftButton);
+        QCOMPARE(m_ran, QStringList{QStringLiteral("Custom41Click")});
+    }
+
     void customButtonsTakeTheirPicturesAndHints()
     {
         m_settings->writeString("Custom", "2hint", "Signature");
