@@ -1,5 +1,4 @@
 #include "base/homefolder.h"
-#include "base/programdata.h"
 #include "base/settingsfile.h"
 #include "checking/pagecheckrun.h"
 #include "files/documentfiles.h"
@@ -7,6 +6,7 @@
 #include "shell/commandline.h"
 #include "shell/firststart.h"
 #include "shell/fontsystemwarmup.h"
+#include "shell/homepreparation.h"
 #include "shell/instanceguard.h"
 #include "shell/mainframe.h"
 #include "shell/startupsteps.h"
@@ -14,10 +14,10 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QStandardPaths>
 #include <QTextStream>
 
 #include <cstdio>
+#include <optional>
 
 namespace {
 
@@ -54,6 +54,11 @@ int main(int argc, char *argv[])
     }
 
     FontSystemWarmUp fonts;
+    ApplicationSetup::nameProgram(QStringLiteral(QM_VERSION));
+    // Started before the application object only when the program's folder is known without it.
+    std::optional<HomePreparation> preparing;
+    if (const QString folder = HomePreparation::executableFolder(); !folder.isEmpty())
+        preparing.emplace(folder);
     QApplication app(argc, argv);
     // Qt has taken its own options (-style, -stylesheet, -reverse...) out of the arguments,
     // so that they never join the file name.
@@ -61,19 +66,16 @@ int main(int argc, char *argv[])
     if (answered(line))
         return 0;
     ApplicationSetup::deferStandardIcons();
-    ApplicationSetup::nameProgram(QStringLiteral(QM_VERSION));
+    ApplicationSetup::setProgramIcon();
 
     MessageBoxPrompter prompter;
-    const HomeFolder home(
-        HomeFolder::choose(QCoreApplication::applicationDirPath(),
-                           QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)));
-    QString error;
-    if (!home.createFolders(&error)) {
+    if (!preparing)
+        preparing.emplace(QCoreApplication::applicationDirPath());
+    if (const QString error = preparing->error(); !error.isEmpty()) {
         prompter.error(error);
         return 1;
     }
-    const QString programData = ProgramData::folder(QCoreApplication::applicationDirPath());
-    home.copyShippedData(programData);
+    const HomeFolder home = preparing->home();
 
     SettingsFile settings(home.settingsPath(), StartupSteps::reportSettingsErrorsOnce(prompter));
     FirstStart::prepare(settings, FirstStart::systemLook());

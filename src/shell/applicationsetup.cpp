@@ -13,6 +13,10 @@ void nameProgram(const QString &version)
     QApplication::setApplicationVersion(version);
     // Desktops find the installed entry, and with it the icon, under this name.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.quillmark.Quillmark"));
+}
+
+void setProgramIcon()
+{
     QApplication::setWindowIcon(SplashWindow::programIcon());
 }
 
