@@ -4,9 +4,14 @@
 
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <QThread>
 
 HomePreparation::HomePreparation(QString executableDir) : m_executableDir(std::move(executableDir))
 {
+    // Qt takes the first thread that makes a Qt object for its main thread. The worker makes
+    // files and folders, which are Qt objects, possibly before the application object exists:
+    // this thread is made known to Qt first.
+    QThread::currentThread();
     m_worker = std::thread([this] {
         m_home.emplace(HomeFolder::choose(
             m_executableDir, QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)));
