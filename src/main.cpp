@@ -78,7 +78,6 @@ int main(int argc, char *argv[])
     const HomeFolder home = preparing->home();
 
     SettingsFile settings(home.settingsPath(), StartupSteps::reportSettingsErrorsOnce(prompter));
-    FirstStart::prepare(settings, FirstStart::systemLook());
     // Several existing files on the command line open each; they travel in memory, never
     // through the settings file, which may be read-only.
     const QStringList files = StartupSteps::filesToOpen(
@@ -93,6 +92,11 @@ int main(int argc, char *argv[])
                      "by later copies (%s)\n",
                      guard.problem().toLocal8Bit().constData());
 
+    // What the start changes in the settings (the first start's defaults, the session's first
+    // values) is written once, after the frame is up, rather than step by step on the way. A
+    // copy that hands its files over writes nothing: it could undo what the running copy wrote.
+    std::optional<SettingsFile::Batch> startChanges(std::in_place, settings);
+    FirstStart::prepare(settings, FirstStart::systemLook());
     fonts.finish();
     MainFrame frame(home, settings, prompter);
     prompter.setParent(&frame);
@@ -102,5 +106,6 @@ int main(int argc, char *argv[])
     // Handed over while the frame was being built, or given on this command line.
     frame.queueFiles(files + guard.takeHandedOver());
     frame.showAtStart();
+    startChanges.reset();
     return app.exec();
 }

@@ -7,9 +7,6 @@
 
 TypingTip::TypingTip(QsciScintilla *editor) : QLabel(editor->viewport()), m_editor(editor)
 {
-    // A style sheet, because the editor's viewport would otherwise paint over the palette.
-    setStyleSheet(QStringLiteral("QLabel { background: #ffffe1; color: black;"
-                                 " border: 1px solid #8a8a6a; padding: 1px 4px; }"));
     setCursor(Qt::ArrowCursor);
     hide();
     m_editor->installEventFilter(this);
@@ -18,6 +15,12 @@ TypingTip::TypingTip(QsciScintilla *editor) : QLabel(editor->viewport()), m_edit
 
 void TypingTip::showAtCaret(const QString &text)
 {
+    // A style sheet, because the editor's viewport would otherwise paint over the palette. It
+    // is set the first time the tip shows: style sheets cost their set-up on the way to the
+    // first window.
+    if (styleSheet().isEmpty())
+        setStyleSheet(QStringLiteral("QLabel { background: #ffffe1; color: black;"
+                                     " border: 1px solid #8a8a6a; padding: 1px 4px; }"));
     setText(text);
     adjustSize();
     const long pos = m_editor->SendScintilla(QsciScintilla::SCI_GETCURRENTPOS);

@@ -2,6 +2,7 @@
 
 #include "documents/documentregistry.h"
 #include "documents/documentwindow.h"
+#include "widgets/tabstripstyle.h"
 
 #include <QGuiApplication>
 #include <QMenu>
@@ -11,24 +12,6 @@
 namespace {
 
 constexpr int UpperPanelHeight = 22;
-
-// Arial 12 px. The current tab is white (the window colour) with a highlight edge towards the
-// documents, the others in the button colour with an edge of the same width, so that all the
-// texts stand on one line.
-const QString UpperStyle = QStringLiteral(
-    "QTabBar { font-family: Arial; font-size: 12px; }"
-    "QTabBar::tab { background: palette(button); color: palette(button-text);"
-    " border: 1px solid palette(mid); border-bottom: 2px solid palette(button); padding: 0 10px;"
-    " height: 18px; }"
-    "QTabBar::tab:selected { background: palette(base); color: palette(text);"
-    " border-bottom: 2px solid palette(highlight); }");
-const QString LowerStyle = QStringLiteral(
-    "QTabBar { font-family: Arial; font-size: 12px; }"
-    "QTabBar::tab { background: palette(button); color: palette(button-text);"
-    " border: 1px solid palette(dark); border-top: 2px solid palette(button); padding: 0 10px;"
-    " height: 16px; }"
-    "QTabBar::tab:selected { background: palette(base); color: palette(text);"
-    " border-top: 2px solid palette(highlight); }");
 
 // A tab bar takes "&" for a mnemonic: a file name's own "&" is doubled to be shown.
 QString shown(QString text)
@@ -42,8 +25,9 @@ TabStrips::TabStrips(QTabBar *lower, QTabBar *upper, QWidget *upperPanel, QObjec
     : QObject(parent), m_lower(lower), m_upperBar(upper), m_upperPanel(upperPanel)
 {
     m_upperPanel->setFixedHeight(UpperPanelHeight);
-    m_upperBar->setStyleSheet(UpperStyle);
-    m_lower->setStyleSheet(LowerStyle);
+    // Arial 12 pixels; the upper strip's tabs are a little taller than the status bar's.
+    TabStripStyle::apply(m_upperBar, {TabStripStyle::Documents::Below, 18, QPalette::Mid});
+    TabStripStyle::apply(m_lower, {TabStripStyle::Documents::Above, 16, QPalette::Dark});
     for (QTabBar *bar : {m_lower, m_upperBar}) {
         bar->setDocumentMode(true);
         bar->setExpanding(false);
