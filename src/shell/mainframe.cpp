@@ -390,6 +390,9 @@ void MainFrame::showAtStart(bool withSplash)
     m_files->setFirstCallHook(nullptr);
     restoreMainGeometry();
     show();
+    // The recovery journal starts once the frame is up, with the documents the session opened:
+    // making its folder and lock on the disk need not hold the window back.
+    m_journal->setEnabled(m_settings.read(Keys::Recovery));
     // The picture comes once the frame is up, so that it never holds the frame back.
     if (withSplash)
         QTimer::singleShot(0, this, [this] {
@@ -416,7 +419,6 @@ void MainFrame::startSession()
     m_home.createFolders(&error);
     m_bar->restoreLayout();
     m_bar->doButtons();
-    m_journal->setEnabled(m_settings.read(Keys::Recovery));
     const bool restored = m_session->atStart();
     // A file of the command line that came back with the session is shown, not named as
     // open already.
