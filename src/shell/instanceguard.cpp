@@ -6,7 +6,6 @@
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
-#include <QLockFile>
 #include <QSocketNotifier>
 #include <QTimer>
 
@@ -14,7 +13,9 @@
 #include <climits>
 #include <cstring>
 
+#include <fcntl.h>
 #include <poll.h>
+#include <sys/file.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
@@ -207,9 +208,19 @@ InstanceGuard::Role InstanceGuard::start(const QStringList &files, int timeoutMs
         m_name.clear();
         return Role::Running;
     }
-    QLockFile lock(lockPath());
+    // An advisory lock on the file, which the system drops when this copy ends however it
+    // ends: nothing stale is left for a later copy to judge, and nothing is written to the disk.
+    const Descriptor lock(::open(QFile::encodeName(lockPath()).constData(),
+                                 O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, 0600));
     // A lock that cannot be had in time is not worth hanging for.
-    lock.tryLock(timeoutMs);
+    const QDeadlineTimer locking(timeoutMs);
+    while (lock.get() >= 0 && ::flock(lock.get(), LOCK_EX | LOCK_NB) != 0) {
+        if (errno == EINTR)
+            continue;
+        if (errno != EWOULDBLOCK || locking.hasExpired())
+            break;
+        ::poll(nullptr, 0, 10);
+    }
     if (handOverToRunningCopy(files, timeoutMs))
         return Role::HandedOver;
     listen();
