@@ -185,6 +185,7 @@ PreviewWindow::PreviewWindow(const InternalPreviewHost &host, QWidget *parent)
     });
     connect(m_page, &QWebEnginePage::loadStarted, this, &PreviewWindow::loadStarted);
     connect(m_page, &QWebEnginePage::loadFinished, this, &PreviewWindow::loadFinished);
+    connect(m_page, &QWebEnginePage::titleChanged, this, &PreviewWindow::titleChanged);
     connect(m_view, &QWidget::customContextMenuRequested, this, &PreviewWindow::contextMenu);
 
     auto *close = new QAction(this);
@@ -481,6 +482,7 @@ void PreviewWindow::showFormResults(const QUrl &url)
 
 void PreviewWindow::loadStarted()
 {
+    m_loading = true;
     for (QToolButton *b : {m_back, m_forward, m_reload, m_print, m_printPreview, m_find, m_open})
         b->setEnabled(false);
 }
@@ -497,6 +499,7 @@ void PreviewWindow::enableForPage(bool loaded)
 
 void PreviewWindow::loadFinished(bool ok)
 {
+    m_loading = false;
     if (!ok && m_refused) {
         m_refused = false;
         enableForPage(m_pageReady);
@@ -522,6 +525,19 @@ void PreviewWindow::loadFinished(bool ok)
                 .arg(jsString(id)));
     }
     Q_EMIT pageShown(m_currentFile);
+}
+
+void PreviewWindow::titleChanged(const QString &title)
+{
+    // The engine may tell the page's title after it has said the load finished: the history
+    // entry takes it then, not the title of the page before.
+    if (m_index < 0 || m_entries[m_index].file != m_currentFile ||
+        m_entries[m_index].title == title)
+        return;
+    m_entries[m_index].title = title;
+    // While a page loads, its end brings the menu up to date along with the buttons.
+    if (!m_loading)
+        updateHistoryMenu();
 }
 
 QString PreviewWindow::historyCaption(const QString &title, const QString &file)

@@ -87,6 +87,7 @@ private:
     void showFormResults(const QUrl &url);
     void loadStarted();
     void loadFinished(bool ok);
+    void titleChanged(const QString &title);
     void updateHistoryMenu();
     void contextMenu(const QPoint &pos);
     bool dropFiles(QEvent *event);
@@ -112,6 +113,7 @@ private:
     int m_lastActiveMatch = 0;
     // The page on show was laid out; a link refused since leaves it so.
     bool m_pageReady = false;
+    bool m_loading = false;
     bool m_refused = false;
     bool m_lookSet = false;
     DefaultLook m_look;
